@@ -1,0 +1,55 @@
+#include "app/commandline.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+TCommandLine TCommandLine::Parse(const QStringList &arguments)
+{
+    TCommandLine line;
+    bool optionsEnded = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        if (optionsEnded) {
+            line.positional << a;
+            continue;
+        }
+        const auto value = [&](const QString &name) -> QString {
+            const QString prefix = name + u'=';
+            if (a.startsWith(prefix))
+                return a.mid(prefix.size());
+            if (i + 1 < arguments.size())
+                return arguments[++i];
+            line.error = name + u" には値が必要です"_s;
+            return {};
+        };
+        if (a == u"--"_s)
+            optionsEnded = true;
+        else if (a == u"--help"_s || a == u"-h"_s)
+            line.help = true;
+        else if (a == u"--version"_s)
+            line.version = true;
+        else if (a.compare(u"-debug"_s, Qt::CaseInsensitive) == 0)
+            line.debug = true;
+        else if (a == u"--yes"_s || a == u"-y"_s)
+            line.assumeYes = true;
+        else if (a == u"--drive"_s || a.startsWith(u"--drive="_s)) {
+            const QString v = value(u"--drive"_s);
+            if (!v.isEmpty())
+                line.drives << v;
+        } else if (a == u"--settings"_s || a.startsWith(u"--settings="_s))
+            line.settingsFile = value(u"--settings"_s);
+        else if (a.startsWith(u"--"_s) && a.size() > 2) {
+            if (line.error.isEmpty())
+                line.error = u"不明なオプションです: "_s + a;
+        } else
+            line.positional << a;
+    }
+    return line;
+}
+
+QStringList TCommandLine::FromArgv(int argc, char **argv)
+{
+    QStringList out;
+    for (int i = 0; i < argc; ++i)
+        out << QString::fromLocal8Bit(argv[i]);
+    return out;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+/// Options shared by sorvo and sorvo-cli, read before any application object exists.
+struct TCommandLine
+{
+    bool help = false;
+    bool version = false;
+    bool debug = false;     // "-debug" in any case, anywhere
+    bool assumeYes = false; // --yes: questions answered Yes
+    QStringList drives;     // --drive PATH, repeatable
+    QString settingsFile;   // --settings FILE
+    QStringList positional; // command and its arguments
+    QString error;          // set when the line cannot be read
+
+    static TCommandLine Parse(const QStringList &arguments);
+    /// Arguments from main()'s argv in the local 8-bit encoding.
+    static QStringList FromArgv(int argc, char **argv);
+};

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "app/inidocument.h"
+
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+/// One row of the news site list view: caption, address, last update, tick mark.
+struct TSiteRow
+{
+    QString caption;
+    QString address;
+    QString lastUpdate;
+    bool ticked = true;
+    bool operator==(const TSiteRow &) const = default;
+};
+
+/// Fills the view rows from the site lines; an empty site list leaves the view alone.
+void FillSiteRows(const QStringList &sites, QList<TSiteRow> &view);
+/// Stores the view rows as "%s;%s;%s;%d;" site lines; an empty view leaves the list alone.
+void StoreSiteRows(const QList<TSiteRow> &view, QStringList &sites);
+
+/// Every persistent setting of the program, read from "Velmor.INI" once and written back whole by Save().
+class TKiruIPodINI
+{
+public:
+    /// Reads the file (a missing file gives the defaults). The screen size centres the default window
+    /// positions; without a screen it is 1024 x 768.
+    explicit TKiruIPodINI(const QString &path, QSize screen = QSize(1024, 768),
+                          QSize mainWindow = QSize(594, 385));
+
+    /// Rewrites the file whole and atomically; raises ESorvoError with the file error's message.
+    void Save();
+    const QString &FileName() const { return FFileName; }
+
+    /// The default place: next to the program when that folder is writable, else the user's config folder.
+    static QString DefaultPath();
+
+    // Positions
+    int FMain_X, FMain_Y;
+    int FTView_X, FTView_Y, FTView_W = 400, FTView_H = 330;
+    int FPView_X, FPView_Y, FPView_W = 640, FPView_H = 400;
+    // SongCopy
+    bool FMakeFolder_Artist = true;
+    bool FMakeFolder_Album = false;
+    int FMakingNameType = 0;
+    QString FSongCopy_Folder;
+    bool FAddTrackNo = false;
+    bool FMakeLibraryData = true;
+    // VideoCopy
+    QString FVideoFolder;
+    bool FMakeArtistFolder = true;
+    bool FMakeAlbumFolder = false;
+    int FMakeType = 0;
+    bool FMakeImportFile = false;
+    // TextDivide
+    bool FMakePageNo = true;
+    bool FMakeLink = true;
+    bool FMakeDelRuby = false;
+    int FMakeDivMode = 0;
+    int FMakeWordSize = 4050;
+    bool FTextDivide_MakeFolder = true;
+    bool FAddEncoded = true;
+    bool FAddTitle = true;
+    bool FEveryDisplay = true;
+    // SongFind
+    int FSongFind_Type = 2;
+    QString FText;
+    int FPageIndex = 0;
+    // Copyright
+    bool FCopyright = false;
+    // Internet
+    bool FAutoDownLoad = false;
+    QString FSaveFolder;
+    bool FAddRSSDate = false;
+    bool FAddRSSURL = false;
+    // Recognize
+    bool FRecognize_MakeFolder = false;
+    QString FDriveLockPath;
+    // PhotoCopy
+    QString FPhotoCopy_Folder;
+    int FPhotoCopy_Type = 0;
+    // Photos
+    int FPhotos_Type = 0;
+    int FPosX = 0;
+    int FPosY = 0;
+
+    /// News sites, one "name;address;last update;tick;" line each.
+    QStringList FSiteList;
+
+    static QStringList DefaultSiteList();
+
+private:
+    void ReadAll();
+    void WriteAll();
+    QString FFileName;
+    TIniDocument FIni;
+};

@@ -1,0 +1,41 @@
+#include "app/testprogress.h"
+
+namespace {
+class TRecordingContext : public TProgressContext
+{
+public:
+    TRecordingContext(TRecordingProgress::TRun &run, int cancelAfter) : FRun(run), FCancelAfter(cancelAfter) {}
+    void SetPosition(int position) override
+    {
+        FPosition = position;
+        FRun.positions << position;
+    }
+    int Position() const override { return FPosition; }
+    void SetLabel(const QString &text) override { FRun.labels << text; }
+    bool Cancelled() const override { return FCancelled; }
+    void KeepAlive() override
+    {
+        ++FRun.keepAlives;
+        if (FCancelAfter >= 0 && FRun.keepAlives >= FCancelAfter)
+            FCancelled = true;
+    }
+    int FPosition = 0;
+
+private:
+    TRecordingProgress::TRun &FRun;
+    int FCancelAfter;
+    bool FCancelled = false;
+};
+} // namespace
+
+int TRecordingProgress::Run(const QString &title, int minimum, int maximum, const TProgressStep &step)
+{
+    TRun run{title, minimum, maximum, {}, {}, 0, 0};
+    TRecordingContext context(run, FCancelAfterKeepAlives);
+    context.FPosition = minimum;
+    if (step)
+        step(context);
+    run.result = context.Position();
+    FRuns.append(run);
+    return run.result;
+}

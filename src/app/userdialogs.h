@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <QList>
+
+enum class TDialogAnswer { Yes, No, Cancel, Ok };
+
+/// Every message box, question, file dialog, input box, clipboard access and shell open of the program.
+class IUserDialogs
+{
+public:
+    virtual ~IUserDialogs() = default;
+
+    virtual void Warning(const QString &text) = 0;
+    virtual void Information(const QString &text) = 0;
+    virtual void Error(const QString &title, const QString &text) = 0;
+    /// Yes or No.
+    virtual TDialogAnswer AskYesNo(const QString &text) = 0;
+    /// Yes, No or Cancel.
+    virtual TDialogAnswer AskYesNoCancel(const QString &text) = 0;
+    /// Ok or Cancel.
+    virtual TDialogAnswer AskOkCancel(const QString &text) = 0;
+
+    /// Filters in the "caption|*.ext;*.ext2|caption|*.ext" form. Empty result: cancelled.
+    virtual QStringList OpenFileNames(const QString &title, const QString &filter, const QString &folder,
+                                      bool multiple) = 0;
+    /// Asks before overwriting. Empty result: cancelled.
+    virtual QString SaveFileName(const QString &title, const QString &filter, const QString &defaultExt,
+                                 const QString &proposedPath) = 0;
+    /// Folder browser titled "フォルダを選択してください。"; false when cancelled, folder unchanged.
+    virtual bool BrowseForFolder(QString &folder) = 0;
+    /// One-line input; false when cancelled, value unchanged.
+    virtual bool InputBox(const QString &caption, const QString &prompt, QString &value) = 0;
+
+    virtual void SetClipboardText(const QString &text) = 0;
+    virtual void SetClipboardImage(const QImage &image) = 0;
+    /// Opens a file, folder or address with its associated program; silent when nothing can.
+    virtual void ShellOpen(const QString &target) = 0;
+
+    QString OpenFileName(const QString &title, const QString &filter, const QString &folder = {})
+    {
+        const QStringList names = OpenFileNames(title, filter, folder, false);
+        return names.isEmpty() ? QString() : names.first();
+    }
+};
+
+/// Turns the "caption|pattern|caption|pattern" filter form into Qt's ";;"-separated one.
+QString FilterToQt(const QString &filter);
+
+/// Test double: answers from a script and records what was asked.
+class TScriptedDialogs : public IUserDialogs
+{
+public:
+    struct TCall
+    {
+        QString kind; // "warning", "information", "error", "yesno", "yesnocancel", "okcancel", "open", ...
+        QString text;
+    };
+
+    QList<TCall> FCalls;
+    QList<TDialogAnswer> FAnswers;  // consumed by questions in order; Cancel/No when exhausted
+    QList<QStringList> FFileAnswers; // consumed by open/save/folder/input in order; empty = cancel
+    QString FClipboardText;
+    QImage FClipboardImage;
+    QStringList FOpened;
+
+    void Warning(const QString &text) override;
+    void Information(const QString &text) override;
+    void Error(const QString &title, const QString &text) override;
+    TDialogAnswer AskYesNo(const QString &text) override;
+    TDialogAnswer AskYesNoCancel(const QString &text) override;
+    TDialogAnswer AskOkCancel(const QString &text) override;
+    QStringList OpenFileNames(const QString &title, const QString &filter, const QString &folder,
+                              bool multiple) override;
+    QString SaveFileName(const QString &title, const QString &filter, const QString &defaultExt,
+                         const QString &proposedPath) override;
+    bool BrowseForFolder(QString &folder) override;
+    bool InputBox(const QString &caption, const QString &prompt, QString &value) override;
+    void SetClipboardText(const QString &text) override;
+    void SetClipboardImage(const QImage &image) override;
+    void ShellOpen(const QString &target) override;
+
+    /// Texts of the recorded calls of one kind.
+    QStringList Texts(const QString &kind) const;
+
+private:
+    TDialogAnswer NextAnswer(const QString &kind, const QString &text, TDialogAnswer whenEmpty);
+    QStringList NextFiles(const QString &kind, const QString &text);
+};
+
+/// sorvo-cli: messages to standard error; questions asked on a terminal, otherwise No (Yes with --yes).
+class TConsoleDialogs : public IUserDialogs
+{
+public:
+    explicit TConsoleDialogs(bool assumeYes = false) : FAssumeYes(assumeYes) {}
+
+    void Warning(const QString &text) override;
+    void Information(const QString &text) override;
+    void Error(const QString &title, const QString &text) override;
+    TDialogAnswer AskYesNo(const QString &text) override;
+    TDialogAnswer AskYesNoCancel(const QString &text) override;
+    TDialogAnswer AskOkCancel(const QString &text) override;
+    QStringList OpenFileNames(const QString &title, const QString &filter, const QString &folder,
+                              bool multiple) override;
+    QString SaveFileName(const QString &title, const QString &filter, const QString &defaultExt,
+                         const QString &proposedPath) override;
+    bool BrowseForFolder(QString &folder) override;
+    bool InputBox(const QString &caption, const QString &prompt, QString &value) override;
+    void SetClipboardText(const QString &text) override;
+    void SetClipboardImage(const QImage &image) override;
+    void ShellOpen(const QString &target) override;
+
+private:
+    TDialogAnswer Ask(const QString &text, const QString &choices);
+    QString ReadLine(const QString &prompt);
+    bool FAssumeYes;
+};

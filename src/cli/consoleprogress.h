@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/progress.h"
+
+/// Progress on the terminal: one line on standard error, redrawn in place when it is a terminal.
+class TConsoleProgress : public IProgressRunner
+{
+protected:
+    int Run(const QString &title, int minimum, int maximum, const TProgressStep &step) override;
+};

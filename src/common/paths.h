@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+/// Trims blanks and appends "/" unless present; empty stays empty.
+QString NormalizeFolder(const QString &folder);
+/// Appends "/" unless present (no trimming); empty stays empty.
+QString AddPathDelim(const QString &path);
+/// Trims blanks and removes one trailing "/", but leaves a bare root ("/", "E:/") as it is.
+QString TrimPathDelim(const QString &path);
+/// Makes the file writable and deletes it; a symbolic link is removed as a link.
+bool DeleteFileForced(const QString &path);
+/// Deletes a folder with everything below it; links are removed, never followed. False when anything stayed.
+bool DeleteFolderTree(const QString &folder);
+/// Size of an existing file; 0 when there is none.
+qint64 GetFileSize64(const QString &path);
+/// True when "*" + the lower-cased extension equals a piece of a ";"-terminated list such as "*.txt;*.c;".
+bool MatchExtensionList(const QString &fileName, const QString &list);
+/// The first free "folder/base(n).ext" for n = 2..99; empty when all are taken.
+QString MakeUniqueFileName(const QString &path);
+/// The song database's "a:b:c.mp3" locations as "a/b/c.mp3".
+QString ColonToPathDelim(const QString &text);
+/// The eleven characters \ ? / " ; : , < > * | become blanks.
+QString SanitizeFileName(const QString &name);
+/// As SanitizeFileName, with the full stop too (folder names).
+QString SanitizeFileNameNoDot(const QString &name);
+/// Path of a file or folder next to the program.
+QString ProgramFolder();

@@ -1,0 +1,55 @@
+#include "common/textutils.h"
+
+#include "common/format.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+QString GetField(int n, const QString &text, QChar separator)
+{
+    QString result;
+    int field = 0;
+    for (const QChar c : text) {
+        if (c == separator) {
+            ++field;
+            if (field > n)
+                break;
+        } else if (field == n) {
+            result += c;
+        }
+    }
+    return result;
+}
+
+QString DecodeWideOrUtf8(QByteArrayView buffer, int mode)
+{
+    if (mode == 0 || mode == 2) {
+        qsizetype units = buffer.size() / 2;
+        for (qsizetype i = 0; i < units; ++i) {
+            if (buffer[2 * i] == 0 && buffer[2 * i + 1] == 0) {
+                units = i;
+                break;
+            }
+        }
+        QString out(units, Qt::Uninitialized);
+        for (qsizetype i = 0; i < units; ++i)
+            out[i] = QChar(char16_t(uchar(buffer[2 * i]) | (uchar(buffer[2 * i + 1]) << 8)));
+        return out;
+    }
+    if (mode == 1) {
+        const qsizetype zero = buffer.indexOf('\0');
+        return QString::fromUtf8(zero < 0 ? buffer : buffer.first(zero));
+    }
+    return {};
+}
+
+QString FormatDuration(qint32 ms)
+{
+    const qint32 seconds = ms / 1000;
+    const qint32 minutes = ms / 60000;
+    const qint32 hours = ms / 3600000;
+    if (minutes <= 0)
+        return Format(u"%d 秒"_s, {seconds});
+    if (hours > 0)
+        return Format(u"%d 時間 %d 分 %d 秒"_s, {hours, minutes % 60, seconds % 60});
+    return Format(u"%d 分 %d 秒"_s, {minutes, seconds % 60});
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+/// The n-th (from 0) field of a text split at every separator; empty past the last field.
+QString GetField(int n, const QString &text, QChar separator);
+/// A zero-terminated database string: mode 0 or 2 UTF-16LE, mode 1 UTF-8, other modes empty.
+QString DecodeWideOrUtf8(QByteArrayView buffer, int mode);
+/// "%d 秒", "%d 分 %d 秒" or "%d 時間 %d 分 %d 秒" for a length in milliseconds.
+QString FormatDuration(qint32 ms);
