@@ -37,11 +37,8 @@ TCommandLine TCommandLine::Parse(const QStringList &arguments)
                 line.drives << v;
         } else if (a == u"--settings"_s || a.startsWith(u"--settings="_s))
             line.settingsFile = value(u"--settings"_s);
-        else if (a.startsWith(u"--"_s) && a.size() > 2) {
-            if (line.error.isEmpty())
-                line.error = u"不明なオプションです: "_s + a;
-        } else
-            line.positional << a;
+        else
+            line.positional << a; // commands read their own options from here
     }
     return line;
 }

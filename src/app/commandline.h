@@ -12,7 +12,7 @@ struct TCommandLine
     bool assumeYes = false; // --yes: questions answered Yes
     QStringList drives;     // --drive PATH, repeatable
     QString settingsFile;   // --settings FILE
-    QStringList positional; // command and its arguments
+    QStringList positional; // command, its arguments and its own options, in order
     QString error;          // set when the line cannot be read
 
     static TCommandLine Parse(const QStringList &arguments);

@@ -1,31 +1,37 @@
 // sorvo-cli: Sorvo's jobs from the command line, over the same core as the window.
 #include "app/commandline.h"
+#include "app/sorvoerror.h"
+#include "app/userdialogs.h"
 #include "app/version.h"
+#include "cli/cliregistry.h"
+#include "cli/consoleprogress.h"
 
 #include <QCoreApplication>
 
-#include <cstdio>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-void Print(FILE *out, const QString &text)
-{
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out);
-}
-
 QString HelpText()
 {
-    return u"使い方: sorvo-cli [オプション] コマンド [引数...]\n"
-           u"\n"
-           u"オプション:\n"
-           u"  --help             この説明を表示します\n"
-           u"  --version          バージョンを表示します\n"
-           u"  --drive PATH       プレーヤーを探すフォルダ (繰り返し指定できます)\n"
-           u"  --settings FILE    設定ファイル (既定: Velmor.INI)\n"
-           u"  --yes              確認にすべて「はい」と答えます\n"_s;
+    QString text = u"使い方: sorvo-cli コマンド [オプション] [引数...]\n"
+                   u"\n"
+                   u"共通のオプション:\n"
+                   u"  --help             この説明を表示します\n"
+                   u"  --version          バージョンを表示します\n"
+                   u"  --drive PATH       プレーヤーを探すフォルダ (繰り返し指定できます)\n"
+                   u"  --settings FILE    設定ファイル (既定: Velmor.INI)\n"
+                   u"  --yes              確認にすべて「はい」と答えます\n"
+                   u"  --json             表の代わりに JSON で出力します (対応するコマンドのみ)\n"
+                   u"\n"
+                   u"コマンド:\n"_s;
+    QList<TCliCommandInfo> commands = CliCommands();
+    std::sort(commands.begin(), commands.end(), [](const auto &a, const auto &b) { return a.name < b.name; });
+    for (const TCliCommandInfo &c : commands)
+        text += u"  "_s + c.name.leftJustified(18) + u' ' + c.summary + u'\n';
+    return text;
 }
 
 } // namespace
@@ -33,20 +39,38 @@ QString HelpText()
 int main(int argc, char **argv)
 {
     const TCommandLine line = TCommandLine::Parse(TCommandLine::FromArgv(argc, argv));
-    if (!line.error.isEmpty()) {
-        Print(stderr, line.error + u'\n');
-        return 2;
-    }
     if (line.version) {
-        Print(stdout, u"Sorvo "_s + QString::fromUtf16(kSorvoVersion) + u'\n');
+        CliOut(u"Sorvo "_s + QString::fromUtf16(kSorvoVersion) + u'\n');
         return 0;
     }
-    if (line.help || line.positional.isEmpty()) {
-        Print(line.help ? stdout : stderr, HelpText());
-        return line.help ? 0 : 2;
+    if (line.help) {
+        CliOut(HelpText());
+        return 0;
+    }
+    if (!line.error.isEmpty()) {
+        CliErr(line.error + u'\n');
+        return 2;
+    }
+    if (line.positional.isEmpty()) {
+        CliErr(HelpText());
+        return 2;
+    }
+    const QString name = line.positional.first();
+    const auto &commands = CliCommands();
+    const auto it = std::find_if(commands.begin(), commands.end(), [&](const auto &c) { return c.name == name; });
+    if (it == commands.end()) {
+        CliErr(u"不明なコマンドです: "_s + name + u'\n');
+        return 2;
     }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"Sorvo"_s);
-    Print(stderr, u"不明なコマンドです: "_s + line.positional.first() + u'\n');
-    return 2;
+    TConsoleDialogs dialogs(line.assumeYes);
+    TConsoleProgress progress;
+    TCliContext context{line, TCliArgs(line.positional.mid(1)), dialogs, progress};
+    try {
+        return it->handler(context);
+    } catch (const ESorvoError &e) {
+        CliErr(e.Message() + u'\n');
+        return 1;
+    }
 }

@@ -1,0 +1,100 @@
+#include "cli/clicommand.h"
+
+#include "cli/cliregistry.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+using namespace Qt::Literals::StringLiterals;
+
+bool TCliArgs::Flag(const QString &name)
+{
+    return FArgs.removeAll(name) > 0;
+}
+
+QString TCliArgs::Value(const QString &name, const QString &defaultValue)
+{
+    const QStringList all = Values(name);
+    return all.isEmpty() ? defaultValue : all.last();
+}
+
+QStringList TCliArgs::Values(const QString &name)
+{
+    QStringList out;
+    const QString prefix = name + u'=';
+    for (qsizetype i = 0; i < FArgs.size();) {
+        if (FArgs[i] == name && i + 1 < FArgs.size()) {
+            out << FArgs[i + 1];
+            FArgs.remove(i, 2);
+        } else if (FArgs[i].startsWith(prefix)) {
+            out << FArgs[i].mid(prefix.size());
+            FArgs.remove(i);
+        } else {
+            ++i;
+        }
+    }
+    return out;
+}
+
+QStringList TCliArgs::Rest(QString *error) const
+{
+    for (const QString &a : FArgs)
+        if (a.startsWith(u"--"_s) && error)
+            *error = u"不明なオプションです: "_s + a;
+    return FArgs;
+}
+
+QList<TCliCommandInfo> &CliCommands()
+{
+    static QList<TCliCommandInfo> commands;
+    return commands;
+}
+
+TCliCommand::TCliCommand(const char16_t *name, const char16_t *summary, TCliHandler handler)
+{
+    CliCommands().append({QString::fromUtf16(name), QString::fromUtf16(summary), std::move(handler)});
+}
+
+static void Write(FILE *f, const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
+}
+
+void CliOut(const QString &text) { Write(stdout, text); }
+void CliErr(const QString &text) { Write(stderr, text); }
+
+void CliJson(const QJsonValue &value)
+{
+    QByteArray bytes;
+    if (value.isArray())
+        bytes = QJsonDocument(value.toArray()).toJson(QJsonDocument::Indented);
+    else if (value.isObject())
+        bytes = QJsonDocument(value.toObject()).toJson(QJsonDocument::Indented);
+    else
+        bytes = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+void CliTable(const QList<QStringList> &rows)
+{
+    QList<qsizetype> widths;
+    for (const QStringList &row : rows)
+        for (qsizetype c = 0; c < row.size(); ++c) {
+            if (widths.size() <= c)
+                widths.append(0);
+            widths[c] = qMax(widths[c], row[c].size());
+        }
+    for (const QStringList &row : rows) {
+        QString line;
+        for (qsizetype c = 0; c < row.size(); ++c) {
+            line += row[c];
+            if (c + 1 < row.size())
+                line += QString(widths[c] - row[c].size() + 2, u' ');
+        }
+        CliOut(line + u'\n');
+    }
+}
