@@ -29,8 +29,8 @@ bool IsByteOrderMark(QByteArrayView b, qsizetype i, bool *bigEndian)
     return false;
 }
 
-// Every run that follows a byte-order mark and ends at a zero 16-bit unit, appended in order.
-// A run that is not closed is not taken; zero pairs outside a run are passed over.
+// Every run that follows a byte-order mark and ends at a zero 16-bit unit or at the end of the body,
+// appended in order; zero pairs outside a run are passed over.
 QString Utf16Runs(QByteArrayView body, qsizetype start)
 {
     QString result;
@@ -47,7 +47,7 @@ QString Utf16Runs(QByteArrayView body, qsizetype start)
                 }
             }
             if (end < 0)
-                break;
+                end = runStart + (body.size() - runStart) / 2 * 2; // the end of the frame closes the last run
             QString run = DecodeUtf16Units(body.sliced(runStart, end - runStart), bigEndian);
             run.remove(QChar(0xFEFF));
             result += run;
