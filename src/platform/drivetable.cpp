@@ -191,3 +191,14 @@ TDriveFacts TFakeDriveTable::Query(const QString &path) const
     }
     return best->facts;
 }
+
+void TFakeDriveTable::AddUserRoot(const QString &root)
+{
+    const QString clean = QDir::cleanPath(root);
+    for (TDrive &d : FDrives)
+        if (d.root == clean) {
+            d.facts.removable = true;
+            return;
+        }
+    Add(clean, true);
+}

@@ -27,6 +27,8 @@ public:
     virtual bool NamedByUser() const = 0;
     /// Facts of the drive holding the path (its nearest existing folder).
     virtual TDriveFacts Query(const QString &path) const = 0;
+    /// A folder the user named (the drive lock) counts as a removable drive.
+    virtual void AddUserRoot(const QString &root) = 0;
 };
 
 /// The real drive table: named roots, else the removable and USB volumes mounted on this system.
@@ -39,8 +41,7 @@ public:
     bool NamedByUser() const override { return !FNamed.isEmpty(); }
     TDriveFacts Query(const QString &path) const override;
 
-    /// A folder the user gave (the drive lock) counts as removable too.
-    void AddUserRoot(const QString &root);
+    void AddUserRoot(const QString &root) override;
 
 private:
     bool IsUserRoot(const QString &path) const;
@@ -66,6 +67,7 @@ public:
     QStringList Candidates() const override;
     bool NamedByUser() const override { return FNamedByUser; }
     TDriveFacts Query(const QString &path) const override;
+    void AddUserRoot(const QString &root) override;
 };
 
 /// Name of a file-system type as a drive type: "Network", "CD/DVD", "RAMDisk" or "HardDisk".
