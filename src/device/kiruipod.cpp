@@ -13,8 +13,7 @@ using namespace Qt::Literals::StringLiterals;
 
 TKiruIPOD::TKiruIPOD(IDriveTable &drives, IUserDialogs *dialogs, const QString &modelFile)
     : FChecker(drives, modelFile), FArtworkDB(dialogs), FPhotoDB(dialogs), FDrives(drives), FDialogs(dialogs)
-{
-}
+{}
 
 void TKiruIPOD::SetOnProgress(TProgressEvent event)
 {
@@ -62,7 +61,8 @@ QString TKiruIPOD::ScanDrives()
         Report(position, 26, u"iPodを検索中"_s);
         const QString root = AddPathDelim(candidates[k]);
         if (FChecker.CheckPlayer(root)) {
-            Report(position, 26, Format(u"iPodを[ %s ]ドライブで発見しました"_s, {QDir::toNativeSeparators(root)}));
+            Report(position, 26,
+                   Format(u"iPodを[ %s ]ドライブで発見しました"_s, {QDir::toNativeSeparators(root)}));
             return TrimPathDelim(root);
         }
     }
@@ -99,21 +99,22 @@ bool TKiruIPOD::ListFiles(const QString &folderPath, QStringList &list)
 
 int TKiruIPOD::CountEntries(const QString &folder)
 {
-    return int(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size());
+    return int(
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size());
 }
 
 bool TKiruIPOD::RemoveEmptyFolders(const QString &folderPath)
 {
     const QString folder = AddPathDelim(folderPath);
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    const QFileInfoList entries = QDir(folder).entryInfoList(
+        QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &entry : entries) {
         if (entry.isSymLink() || CountEntries(entry.filePath()) != 0)
             continue;
         const QString shown = QDir::toNativeSeparators(entry.filePath());
         if (!FDialogs ||
-            FDialogs->AskYesNo(Format(u"フォルダ [ %s ] が空ですので削除してもよろしいですか？"_s, {shown})) !=
-                TDialogAnswer::Yes)
+            FDialogs->AskYesNo(Format(u"フォルダ [ %s ] が空ですので削除してもよろしいですか？"_s,
+                                      {shown})) != TDialogAnswer::Yes)
             continue;
         if (!QDir().rmdir(entry.filePath()))
             throw EIPODError(Format(u"フォルダ[ %s ]の削除に失敗しました"_s, {shown}));
