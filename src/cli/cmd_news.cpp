@@ -5,10 +5,10 @@
 #include "app/userdialogs.h"
 #include "cli/clicommand.h"
 #include "common/format.h"
-#include "device/mplayerchecker.h"
+#include "app/messages.h"
+#include "cli/clidevice.h"
 #include "news/newsdownloader.h"
 #include "news/newssitelist.h"
-#include "platform/drivetable.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -62,21 +62,13 @@ void List(const TNewsSiteList &list, bool json)
     CliTable(table);
 }
 
-// The notes folder of the first drive that holds a player.
-QString LocateNotesFolder(const QStringList &namedRoots)
+void Download(TCliContext &context, TKiruIPodINI &settings, TNewsSiteList &list)
 {
-    TSystemDriveTable drives(namedRoots);
-    TMPlayerChecker checker(drives);
-    for (const QString &root : drives.Candidates()) {
-        if (checker.CheckPlayer(root) && checker.FHasNotes && !checker.FNotesDir.isEmpty())
-            return checker.FNotesDir;
-    }
-    throw ESorvoError(u"iPodが見つかりません"_s);
-}
-
-void Download(TCliContext &context, TKiruIPodINI &settings, TNewsSiteList &list, const QStringList &roots)
-{
-    const QString notes = LocateNotesFolder(roots);
+    TCliDevice device(context);
+    device.Locate();
+    const QString notes = device.FDevice->FChecker.FNotesDir;
+    if (!device.FDevice->FChecker.FHasNotes || notes.isEmpty())
+        throw ESorvoError(TLagugae().GetText("MSG_RECG_FAL"));
     TNewsDownloader downloader(settings, context.dialogs);
     TCliServices services;
     try {
@@ -97,8 +89,6 @@ void Download(TCliContext &context, TKiruIPodINI &settings, TNewsSiteList &list,
 int Run(TCliContext &context)
 {
     const bool json = context.args.Flag(u"--json"_s);
-    QStringList roots = context.line.drives;
-    roots << context.args.Values(u"--drive"_s);
     QString error;
     const QStringList rest = context.args.Rest(&error);
     if (!error.isEmpty())
@@ -122,7 +112,7 @@ int Run(TCliContext &context)
         return 0;
     }
     if (action == u"download"_s) {
-        Download(context, settings, list, roots);
+        Download(context, settings, list);
         return 0;
     }
     if (action == u"add"_s) {
