@@ -9,8 +9,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-// Tags sit at the start and the end of a file; one window read covers most of them at once.
-constexpr qint64 WindowSize = 64 * 1024;
+// Most tags and atom headers fit in one small read; larger values are read at their own size.
+constexpr qint64 WindowSize = 4096;
 } // namespace
 
 TTagSource::TTagSource(QByteArrayView data) : FData(data), FSize(data.size()) {}

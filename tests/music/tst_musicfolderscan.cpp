@@ -70,7 +70,7 @@ void TstMusicFolderScan::scan_data()
     QTest::addRow("bit rate below 48 dropped")
         << TFiles{{u"low.mp3"_s, TaggedMp3(u"low"_s, 2)}, {u"ok.mp3"_s, TaggedMp3(u"ok"_s, 3)}}
         << QStringList{u"2|Music:ok.mp3|ok|MPEG オーディオファイル|10000|48"_s};
-    TMp4Spec mp4;
+    TMp4Contents mp4;
     mp4.Title = u"AAC"_s;
     mp4.Duration = 30000;
     mp4.MdatBytes = 400000;

@@ -227,23 +227,23 @@ QByteArray Mp4TextItem(const QByteArray &type, const QString &text)
     return Mp4Atom(type, Mp4Atom("data", BigEndian32(1) + BigEndian32(0) + text.toUtf8()));
 }
 
-QByteArray Mp4File(const TMp4Spec &spec)
+QByteArray Mp4File(const TMp4Contents &contents)
 {
-    const QByteArray ftyp = Mp4Atom("ftyp", spec.Brand + BigEndian32(0) + spec.Brand + "mp42isom");
+    const QByteArray ftyp = Mp4Atom("ftyp", contents.Brand + BigEndian32(0) + contents.Brand + "mp42isom");
 
     QByteArray mvhd;
-    if (spec.Mvhd64) {
-        mvhd = QByteArray("\x01\0\0\0", 4) + QByteArray(16, '\0') + BigEndian32(spec.TimeScale) +
-               BigEndian32(quint32(spec.Duration >> 32)) + BigEndian32(quint32(spec.Duration));
+    if (contents.Mvhd64) {
+        mvhd = QByteArray("\x01\0\0\0", 4) + QByteArray(16, '\0') + BigEndian32(contents.TimeScale) +
+               BigEndian32(quint32(contents.Duration >> 32)) + BigEndian32(quint32(contents.Duration));
     } else {
-        mvhd = QByteArray(4, '\0') + QByteArray(8, '\0') + BigEndian32(spec.TimeScale) +
-               BigEndian32(quint32(spec.Duration));
+        mvhd = QByteArray(4, '\0') + QByteArray(8, '\0') + BigEndian32(contents.TimeScale) +
+               BigEndian32(quint32(contents.Duration));
     }
     mvhd += QByteArray(80, '\0');
 
     QByteArray mp4a = QByteArray(6, '\0') + QByteArray("\0\x01", 2) + QByteArray(8, '\0') +
                       QByteArray("\0\x02\0\x10", 4) + QByteArray(4, '\0') +
-                      BigEndian32(spec.SampleRate << 16);
+                      BigEndian32(contents.SampleRate << 16);
     mp4a = Mp4Atom("mp4a", mp4a + Mp4Atom("esds", QByteArray(30, '\x01')));
     const QByteArray stsd = Mp4Atom("stsd", QByteArray(4, '\0') + BigEndian32(1) + mp4a);
     const QByteArray stbl = Mp4Atom("stbl", stsd + Mp4Atom("stts", QByteArray(8, '\0')));
@@ -254,33 +254,33 @@ QByteArray Mp4File(const TMp4Spec &spec)
     const QByteArray trak = Mp4Atom("trak", Mp4Atom("tkhd", QByteArray(84, '\0')) + mdia);
 
     QByteArray ilst;
-    if (!spec.Title.isNull())
-        ilst += Mp4TextItem("\xA9nam", spec.Title);
-    if (!spec.Artist.isNull())
+    if (!contents.Title.isNull())
+        ilst += Mp4TextItem("\xA9nam", contents.Title);
+    if (!contents.Artist.isNull())
         ilst += Mp4TextItem("\xA9"
                             "ART",
-                            spec.Artist);
-    if (!spec.Album.isNull())
+                            contents.Artist);
+    if (!contents.Album.isNull())
         ilst += Mp4TextItem("\xA9"
                             "alb",
-                            spec.Album);
-    if (spec.TrackNumber)
+                            contents.Album);
+    if (contents.TrackNumber)
         ilst += Mp4Atom(
             "trkn", Mp4Atom("data", BigEndian32(0) + BigEndian32(0) + QByteArray("\0\0\0\x03\0\x0C\0\0", 8)));
-    if (!spec.Year.isNull())
+    if (!contents.Year.isNull())
         ilst += Mp4TextItem("\xA9"
                             "day",
-                            spec.Year);
-    if (!spec.Genre.isNull())
-        ilst += Mp4TextItem("\xA9gen", spec.Genre);
+                            contents.Year);
+    if (!contents.Genre.isNull())
+        ilst += Mp4TextItem("\xA9gen", contents.Genre);
     // hdlr payload: version/flags, predefined, "mdir", "appl", 8 reserved bytes, then a name.
-    const int nameBytes = std::max(spec.HdlrSize - 8 - 24, 0);
+    const int nameBytes = std::max(contents.HdlrSize - 8 - 24, 0);
     const QByteArray hdlr =
         Mp4Atom("hdlr", QByteArray(8, '\0') + "mdirappl" + QByteArray(8, '\0') + QByteArray(nameBytes, '\0'));
     const QByteArray meta = Mp4Atom("meta", QByteArray(4, '\0') + hdlr + Mp4Atom("ilst", ilst));
     const QByteArray udta = Mp4Atom("udta", meta);
     const QByteArray moov = Mp4Atom("moov", Mp4Atom("mvhd", mvhd) + trak + udta);
-    const QByteArray mdat = Mp4Atom("mdat", QByteArray(spec.MdatBytes, '\x5A'));
+    const QByteArray mdat = Mp4Atom("mdat", QByteArray(contents.MdatBytes, '\x5A'));
     return ftyp + mdat + moov;
 }
 

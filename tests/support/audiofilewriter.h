@@ -61,7 +61,7 @@ QByteArray Mp4Atom(const QByteArray &type, const QByteArray &payload);
 QByteArray Mp4TextItem(const QByteArray &type, const QString &text);
 
 /// What an MPEG-4 audio file written by Mp4File holds.
-struct TMp4Spec
+struct TMp4Contents
 {
     QByteArray Brand = "M4A ";
     QString Title, Artist, Album, Year, Genre;
@@ -73,7 +73,7 @@ struct TMp4Spec
     int MdatBytes = 0; // audio payload bytes, before the movie atom
     bool TrackNumber = true;
 };
-QByteArray Mp4File(const TMp4Spec &spec);
+QByteArray Mp4File(const TMp4Contents &contents);
 
 /// The ASF content description object (lengths in bytes of UTF-16LE text with its terminator).
 QByteArray WmaContentDescription(const QString &title, const QString &author, const QString &rights,

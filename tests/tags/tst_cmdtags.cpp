@@ -50,7 +50,7 @@ void TstCmdTags::printsJson_data()
                                         {u"comment"_s, u"De"_s},
                                         {u"bit_rate"_s, 64},
                                         {u"lyrics"_s, QString()}};
-    TMp4Spec mp4;
+    TMp4Contents mp4;
     mp4.Year = u"2005"_s;
     mp4.Title = u"M"_s;
     QTest::addRow("MPEG-4") << u"c.m4a"_s << Mp4File(mp4)

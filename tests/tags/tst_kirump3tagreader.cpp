@@ -169,7 +169,7 @@ void TstKiruMP3TagReader::readsFile_data()
                                                    {u"SampleRate"_s, 24000},
                                                    {u"Duration"_s, 8}};
 
-    TMp4Spec mp4;
+    TMp4Contents mp4;
     mp4.Title = u"AAC タイトル"_s;
     mp4.Artist = u"AAC Artist"_s;
     mp4.Album = u"AAC Album"_s;
@@ -192,12 +192,12 @@ void TstKiruMP3TagReader::readsFile_data()
     mp4.Duration = 44100ull * 61;
     QTest::addRow("MPEG-4 with 34-byte hdlr and 64-bit mvhd")
         << Mp4File(mp4) << QVariantMap{{u"Title"_s, mp4.Title}, {u"Year"_s, u"2005"_s}, {u"Duration"_s, 61}};
-    TMp4Spec silent;
+    TMp4Contents silent;
     silent.Title = u"Zero"_s;
     silent.TimeScale = 0;
     QTest::addRow("MPEG-4 without time scale")
         << Mp4File(silent) << QVariantMap{{u"Title"_s, u"Zero"_s}, {u"Duration"_s, 0}, {u"BitRate"_s, 0}};
-    TMp4Spec other;
+    TMp4Contents other;
     other.Brand = "isom";
     other.Title = u"Not M4A"_s;
     QTest::addRow("MPEG-4 of another brand is not read as MPEG-4")

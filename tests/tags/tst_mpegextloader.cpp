@@ -37,7 +37,7 @@ void TstMPEGExtLoader::loadsLyrics_data()
     const QString twoLines = u"一行目\r\n二行目"_s;
 
     QTest::addRow("no ID3v2 tag") << audio + Id3v1Tag(u"t"_s, {}, {}, {}, {}, 0) << QString();
-    QTest::addRow("MPEG-4 file") << Mp4File(TMp4Spec()) << QString();
+    QTest::addRow("MPEG-4 file") << Mp4File(TMp4Contents()) << QString();
     QTest::addRow("two-line USLT") << TId3v2Writer(3)
                                               .Text("TIT2", 0, u"x"_s)
                                               .Frame("USLT", '\x01' + QByteArray("eng") + Bom + Zero2 + Bom +
