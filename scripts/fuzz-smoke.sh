@@ -22,8 +22,13 @@ for target in "${targets[@]}"; do
     mkdir -p "$corpus"
     seeds=()
     [ -d "$here/fuzz/corpus/$name" ] && seeds=("$here/fuzz/corpus/$name")
+    log="$build/$target.log"
     echo "== $target: ${seconds}s"
-    "$build/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-        "$corpus" "${seeds[@]}" 2>&1 | tail -n 12
-    [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "$target failed"; exit 1; }
+    if ! "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 "$corpus" "${seeds[@]}" >"$log" 2>&1; then
+        tail -n 60 "$log"
+        echo "$target failed (log: $log)"
+        exit 1
+    fi
+    grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$log" || tail -n 3 "$log"
 done
