@@ -1,0 +1,84 @@
+#include "music/itxmakelibrary.h"
+
+#include "app/sorvoerror.h"
+#include "common/datetime.h"
+#include "common/format.h"
+#include "common/japanese.h"
+#include "music/itunesdbloader.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QSaveFile>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString NumberCell(qint64 value)
+{
+    return value == 0 ? QString() : QString::number(value);
+}
+
+} // namespace
+
+void TITXMakeLibrary::Reset()
+{
+    FLines.clear();
+    FLines << u"名前\tアーティスト\t作曲者\tアルバム\tグループ\tジャンル\tサイズ\t時間\tディスク番号\tディス"
+              u"ク数\t"
+              u"トラック番号\tトラック数\t年\t変更日\t追加日\tビットレート\tサンプルレート\t音量調整\t種類\t"
+              u"イコライザ\tコメント\t再生回数\t最後に再生した日\tマイレート\t場所"_s;
+}
+
+QString TITXMakeLibrary::DateCell(double dateTime)
+{
+    const QDateTime value = DateTimeToQDateTime(dateTime);
+    const QString date = QLocale().toString(value.date(), QLocale::ShortFormat);
+    if (value.time() == QTime(0, 0))
+        return date;
+    return date + u' ' + value.time().toString(u"H:mm:ss"_s);
+}
+
+void TITXMakeLibrary::Add(const TITBSongItem &song, const QString &path)
+{
+    const QStringList cells = {song.FTitle,
+                               song.FArtist,
+                               song.FComposer,
+                               song.FAlbum,
+                               song.FGrouping,
+                               song.FGenre,
+                               NumberCell(song.FSize),
+                               NumberCell(song.FLength / 1000),
+                               NumberCell(song.FDiscNumber),
+                               NumberCell(song.FDiscCount),
+                               NumberCell(song.FTrackNumber),
+                               NumberCell(song.FTrackCount),
+                               NumberCell(song.FYear),
+                               DateCell(song.FDateModified),
+                               DateCell(song.FDateAdded),
+                               NumberCell(song.FBitRate),
+                               NumberCell(song.FSampleRate),
+                               NumberCell(song.FVolume),
+                               song.FKind,
+                               song.FEqualizer,
+                               song.FComment,
+                               NumberCell(song.FPlayCount),
+                               DateCell(song.FLastPlayed),
+                               NumberCell(song.FRating),
+                               path};
+    FLines << cells.join(u'\t');
+}
+
+void TITXMakeLibrary::SaveToFile(const QString &path) const
+{
+    QByteArray bytes;
+    for (const QString &line : FLines) {
+        bytes += UnicodeToShiftJis(line);
+        bytes += "\r\n";
+    }
+    // Written beside the old listing and renamed over it, so a failed save never leaves half a file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw ESorvoError(Format(u"ファイル %s を作成できません。%s"_s,
+                                 {QDir::toNativeSeparators(path), file.errorString()}));
+}

@@ -1,0 +1,150 @@
+#include "common/datetime.h"
+#include "common/japanese.h"
+#include "fixturefiles.h"
+#include "music/itunesdbloader.h"
+#include "music/itxmakelibrary.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString Header =
+    u"名前\tアーティスト\t作曲者\tアルバム\tグループ\tジャンル\tサイズ\t時間\tディスク番号\tディスク数\t"
+    u"トラック番号\tトラック数\t年\t変更日\t追加日\tビットレート\tサンプルレート\t音量調整\t種類\t"
+    u"イコライザ\tコメント\t再生回数\t最後に再生した日\tマイレート\t場所"_s;
+
+TDateTime At(int y, int mo, int d, int h, int mi, int s)
+{
+    return QDateTimeToDateTime(QDateTime(QDate(y, mo, d), QTime(h, mi, s)));
+}
+
+} // namespace
+
+class TstITXMakeLibrary : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan)); }
+    void row_data();
+    void row();
+    void dateCell_data();
+    void dateCell();
+    void runsAccumulateAndSaveReplaces();
+    void unwritableTargetThrows();
+};
+
+void TstITXMakeLibrary::row_data()
+{
+    QTest::addColumn<TITBSongItem>("song");
+    QTest::addColumn<QString>("row");
+
+    TITBSongItem full(At(2006, 5, 4, 13, 2, 3));
+    full.FTitle = u"曲名"_s;
+    full.FArtist = u"歌手"_s;
+    full.FComposer = u"作曲"_s;
+    full.FAlbum = u"盤"_s;
+    full.FGrouping = u"組"_s;
+    full.FGenre = u"Pop"_s;
+    full.FSize = 5000000;
+    full.FLength = 1999;
+    full.FDiscNumber = 1;
+    full.FDiscCount = 2;
+    full.FTrackNumber = 3;
+    full.FTrackCount = 12;
+    full.FYear = 2006;
+    full.FDateAdded = At(2006, 5, 1, 0, 0, 0);
+    full.FBitRate = 128;
+    full.FSampleRate = 44100;
+    full.FVolume = -5;
+    full.FKind = u"MPEG オーディオファイル"_s;
+    full.FEqualizer = u"Rock"_s;
+    full.FComment = u"c"_s;
+    full.FPlayCount = 7;
+    full.FRating = 60;
+    full.FCopyFailed = true; // failed copies are listed all the same
+    QTest::addRow("every column")
+        << full
+        << u"曲名\t歌手\t作曲\t盤\t組\tPop\t5000000\t1\t1\t2\t3\t12\t2006\t2006/05/04 "
+           u"13:02:03\t2006/05/01\t128\t"
+           u"44100\t-5\tMPEG オーディオファイル\tRock\tc\t7\t2006/05/04 13:02:03\t60\t/pc/曲名.mp3"_s;
+
+    TITBSongItem zeros(MacTimeToDateTime(0));
+    zeros.FYear = 0;
+    zeros.FSampleRate = 0;
+    QTest::addRow("zero numbers are empty cells")
+        << zeros
+        << u"\t\t\t\t\t\t\t\t\t\t\t\t\t1904/01/01\t1904/01/01\t\t\t\t\t\t\t\t1904/01/01\t\t/pc/曲名.mp3"_s;
+}
+
+void TstITXMakeLibrary::row()
+{
+    QFETCH(TITBSongItem, song);
+    QFETCH(QString, row);
+    TITXMakeLibrary library;
+    library.Add(song, u"/pc/曲名.mp3"_s);
+    QCOMPARE(library.FLines, (QStringList{Header, row}));
+    QCOMPARE(row.count(u'\t'), 24);
+}
+
+void TstITXMakeLibrary::dateCell_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("midnight") << At(2024, 1, 2, 0, 0, 0) << u"2024/01/02"_s;
+    QTest::addRow("one second past") << At(2024, 1, 2, 0, 0, 1) << u"2024/01/02 0:00:01"_s;
+    QTest::addRow("afternoon") << At(1999, 12, 31, 23, 59, 59) << u"1999/12/31 23:59:59"_s;
+    QTest::addRow("zero value") << 0.0 << u"1899/12/30"_s;
+}
+
+void TstITXMakeLibrary::dateCell()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(TITXMakeLibrary::DateCell(value), text);
+}
+
+void TstITXMakeLibrary::runsAccumulateAndSaveReplaces()
+{
+    QTemporaryDir dir;
+    TITXMakeLibrary library;
+    TITBSongItem song(At(2020, 1, 1, 0, 0, 0));
+    song.FTitle = u"一"_s;
+    library.Add(song, dir.filePath(u"A/一.mp3"_s));
+    QVERIFY(QDir(dir.path()).mkpath(u"A"_s));
+    QVERIFY(QDir(dir.path()).mkpath(u"B"_s));
+    library.SaveToFile(dir.filePath(u"A/iPodLibrary.TXT"_s));
+
+    song.FTitle = u"二"_s;
+    library.Add(song, dir.filePath(u"B/二.mp3"_s));
+    const QString target = dir.filePath(u"B/iPodLibrary.TXT"_s);
+    QVERIFY(WriteFixtureFile(target, QByteArray(100000, 'x')));
+    library.SaveToFile(target);
+
+    const QByteArray bytes = ReadFixtureFile(target);
+    QVERIFY(bytes.endsWith("\r\n"));
+    const QStringList lines = ShiftJisToUnicode(bytes).split(u"\r\n"_s);
+    QCOMPARE(lines.size(), 4); // header, two rows, the empty piece after the last CR LF
+    QCOMPARE(lines[0], Header);
+    QVERIFY(lines[1].startsWith(u"一\t"_s));
+    QVERIFY(lines[1].endsWith(dir.filePath(u"A/一.mp3"_s)));
+    QVERIFY(lines[2].endsWith(dir.filePath(u"B/二.mp3"_s)));
+    QCOMPARE(ShiftJisToUnicode(ReadFixtureFile(dir.filePath(u"A/iPodLibrary.TXT"_s))).count(u"\r\n"_s), 2);
+
+    library.Reset();
+    QCOMPARE(library.FLines, QStringList{Header});
+}
+
+void TstITXMakeLibrary::unwritableTargetThrows()
+{
+    QTemporaryDir dir;
+    TITXMakeLibrary library;
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, library.SaveToFile(dir.filePath(u"missing/iPodLibrary.TXT"_s)));
+}
+
+QTEST_GUILESS_MAIN(TstITXMakeLibrary)
+#include "tst_itxmakelibrary.moc"
