@@ -2,7 +2,6 @@
 
 #include "app/sorvoerror.h"
 #include "app/userdialogs.h"
-#include "common/paths.h"
 #include "photos/artworkdbloader.h"
 
 #include <QDir>
@@ -14,39 +13,38 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-QString CliPlayerRoot(const TCliContext &context)
+TCliPlayer::TCliPlayer(TCliContext &context)
+    : FContext{context.line, context.args, FDialogs, context.progress}, FDevice(FContext)
+{}
+
+TKiruIPOD &TCliPlayer::Locate()
 {
-    if (context.line.drives.isEmpty())
-        throw ESorvoError(u"--drive でプレーヤーのフォルダを指定してください"_s);
-    const QString root = QDir::fromNativeSeparators(context.line.drives.first());
-    if (!QFileInfo(root).isDir())
-        throw ESorvoError(u"フォルダ \"%1\" が見つかりません"_s.arg(QDir::toNativeSeparators(root)));
-    return AddPathDelim(root);
+    FDevice.Locate();
+    return *FDevice.FDevice;
 }
 
-QString CliPlayerFile(const QString &root, const QString &relative)
+TArtworkDBLoader &TCliPlayer::LoadPhotos()
 {
-    QString path = root;
-    const QStringList parts = relative.split(u'/', Qt::SkipEmptyParts);
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        QString entry = parts[i];
-        if (!QFileInfo::exists(path + entry)) {
-            const QStringList names =
-                QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-            for (const QString &name : names)
-                if (name.compare(entry, Qt::CaseInsensitive) == 0)
-                    entry = name;
-        }
-        path += entry + (i + 1 < parts.size() ? u"/"_s : QString());
-    }
-    return path;
+    TKiruIPOD &device = Locate();
+    RaiseMessages();
+    const QString path = device.FChecker.FPhotoDBFile;
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        throw ESorvoError(u"iPod内にフォトデータが見つかりません"_s);
+    device.FPhotoDB.LoadFromFile(path);
+    RaiseMessages();
+    return device.FPhotoDB;
 }
 
-void CliLoadPictureDatabase(TArtworkDBLoader &loader, TScriptedDialogs &dialogs, const QString &path)
+void TCliPlayer::RaiseMessages() const
 {
-    loader.LoadFromFile(path); // raises for an unreadable file
-    if (!dialogs.FCalls.isEmpty())
-        throw ESorvoError(dialogs.FCalls.first().text);
+    if (!FDialogs.FCalls.isEmpty())
+        throw ESorvoError(FDialogs.FCalls.first().text);
+}
+
+void TCliPlayer::PrintMessages() const
+{
+    for (const TScriptedDialogs::TCall &call : FDialogs.FCalls)
+        CliErr(call.text + u'\n');
 }
 
 QString CliJsonDateTime(TDateTime value)
@@ -117,16 +115,4 @@ void CliPrintPictureDatabase(const TArtworkDBLoader &loader, bool json)
                      item->FFullFileName});
     }
     CliTable(rows);
-}
-
-int CliRunPictureDatabase(TCliContext &context, const QString &relative)
-{
-    const bool json = context.args.Flag(u"--json"_s);
-    CliCheckNoRest(context);
-    const QString root = CliPlayerRoot(context);
-    TScriptedDialogs dialogs;
-    TArtworkDBLoader loader(&dialogs);
-    CliLoadPictureDatabase(loader, dialogs, CliPlayerFile(root, relative));
-    CliPrintPictureDatabase(loader, json);
-    return 0;
 }

@@ -1,25 +1,39 @@
 #pragma once
 
+#include "app/userdialogs.h"
 #include "cli/clicommand.h"
+#include "cli/clidevice.h"
 #include "common/datetime.h"
 
 #include <QString>
 
 class TArtworkDBLoader;
-class TScriptedDialogs;
 
-/// The player root the reading commands work on: the first --drive path, with a trailing "/".
-QString CliPlayerRoot(const TCliContext &context);
-/// A file below the player root, matched without regard to case; the plain join when missing.
-QString CliPlayerFile(const QString &root, const QString &relative);
-/// Loads a picture database whose loader reports to `dialogs`; a message box becomes an error
-/// (standard error, exit code 1).
-void CliLoadPictureDatabase(TArtworkDBLoader &loader, TScriptedDialogs &dialogs, const QString &path);
+/// The player below --drive, recognised as the window does, for the commands that read its
+/// databases. The readers' message boxes are kept, so that a command can turn them into an error.
+class TCliPlayer
+{
+public:
+    explicit TCliPlayer(TCliContext &context);
+
+    /// Runs the recognition (song database, artwork database); raises when there is no player.
+    TKiruIPOD &Locate();
+    /// Loads the photo database; raises "iPod内にフォトデータが見つかりません" when there is none.
+    TArtworkDBLoader &LoadPhotos();
+    /// Raises the first message box shown so far as an error (standard error, exit code 1).
+    void RaiseMessages() const;
+    /// Prints the message boxes shown so far to standard error.
+    void PrintMessages() const;
+
+private:
+    TScriptedDialogs FDialogs;
+    TCliContext FContext;
+    TCliDevice FDevice;
+};
+
 /// Prints a picture database: albums and items, as JSON ({"albums": [...], "items": [...]}) or tables.
 void CliPrintPictureDatabase(const TArtworkDBLoader &loader, bool json);
-/// Loads the picture database at `relative` below the first --drive and prints it.
-int CliRunPictureDatabase(TCliContext &context, const QString &relative);
 /// A date-time value as "YYYY-MM-DDTHH:MM:SS", rounded to the second, as stored (no zone).
 QString CliJsonDateTime(TDateTime value);
-/// Rejects options the command does not know.
+/// Rejects options and arguments the command does not know.
 void CliCheckNoRest(const TCliContext &context);

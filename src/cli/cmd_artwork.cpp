@@ -8,7 +8,13 @@ namespace {
 
 int Run(TCliContext &context)
 {
-    return CliRunPictureDatabase(context, u"iPod_Control/Artwork/ArtworkDB"_s);
+    const bool json = context.args.Flag(u"--json"_s);
+    CliCheckNoRest(context);
+    TCliPlayer player(context);
+    const TKiruIPOD &device = player.Locate();
+    player.RaiseMessages();
+    CliPrintPictureDatabase(device.FArtworkDB, json);
+    return 0;
 }
 
 TCliCommand reg(u"artwork", u"アートワークの一覧 (--json)", Run);

@@ -8,7 +8,11 @@ namespace {
 
 int Run(TCliContext &context)
 {
-    return CliRunPictureDatabase(context, u"Photos/Photo DataBase"_s);
+    const bool json = context.args.Flag(u"--json"_s);
+    CliCheckNoRest(context);
+    TCliPlayer player(context);
+    CliPrintPictureDatabase(player.LoadPhotos(), json);
+    return 0;
 }
 
 TCliCommand reg(u"photos", u"フォトのアルバムと画像の一覧 (--json)", Run);

@@ -52,10 +52,9 @@ int Run(TCliContext &context)
     const bool json = context.args.Flag(u"--json"_s);
     const bool countOnly = context.args.Flag(u"--count"_s);
     CliCheckNoRest(context);
-    const QString root = CliPlayerRoot(context);
-    TITunesDBLoader loader;
-    loader.LoadFromFile(CliPlayerFile(root, u"iPod_Control/iTunes/iTunesDB"_s));
-    const TITBSongList &songs = loader.FSongs;
+    TCliPlayer player(context);
+    const TITBSongList &songs = player.Locate().FSongDB.FSongs;
+    player.PrintMessages(); // the artwork database's, which do not concern the songs
     if (countOnly) {
         CliOut(QString::number(songs.Count()) + u'\n');
         return 0;

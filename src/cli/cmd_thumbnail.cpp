@@ -37,14 +37,17 @@ int Run(TCliContext &context)
     if (!ok)
         throw ESorvoError(u"--width には数値を指定してください: "_s + widthText);
 
-    const QString root = CliPlayerRoot(context);
-    TScriptedDialogs dialogs;
-    TArtworkDBLoader loader(&dialogs);
-    CliLoadPictureDatabase(
-        loader, dialogs,
-        CliPlayerFile(root, photo ? u"Photos/Photo DataBase"_s : u"iPod_Control/Artwork/ArtworkDB"_s));
-    const TArtItem *item = songId.isEmpty() ? loader.FindByImageId(quint32(ParseId(imageId, u"--image-id"_s)))
-                                            : loader.FindBySongId(ParseId(songId, u"--song-id"_s));
+    TCliPlayer player(context);
+    TArtworkDBLoader *loader = nullptr;
+    if (photo) {
+        loader = &player.LoadPhotos();
+    } else {
+        loader = &player.Locate().FArtworkDB;
+        player.RaiseMessages();
+    }
+    const TArtItem *item = songId.isEmpty()
+                               ? loader->FindByImageId(quint32(ParseId(imageId, u"--image-id"_s)))
+                               : loader->FindBySongId(ParseId(songId, u"--song-id"_s));
     if (!item)
         throw ESorvoError(u"指定された画像が見つかりません"_s);
     TArtImageObject *image = item->SelectImage(width);

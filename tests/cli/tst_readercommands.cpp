@@ -230,8 +230,11 @@ void TstReaderCommands::errors_data()
     qToLittleEndian<quint32>(0xFFFF, badHeader.data() + 4);
     QTest::addRow("invalid song database header") << u"iPod_Control/iTunes/iTunesDB"_s << badHeader
                                                   << QStringList{u"songs"_s} << u"ヘッダーが不正です"_s;
-    QTest::addRow("no --drive") << QString() << QByteArray() << QStringList{u"songs"_s}
-                                << u"--drive でプレーヤーのフォルダを指定してください"_s;
+    QTest::addRow("no player") << QString() << QByteArray() << QStringList{u"songs"_s}
+                               << u"iPodが見つかりません"_s;
+    QTest::addRow("no photo database")
+        << u"iPod_Control/iTunes/iTunesDB"_s << TITunesDBWriter().ToBytes() << QStringList{u"photos"_s}
+        << u"iPod内にフォトデータが見つかりません"_s;
 }
 
 void TstReaderCommands::errors()
@@ -241,10 +244,12 @@ void TstReaderCommands::errors()
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
     QTemporaryDir dir;
-    if (!databaseFile.isEmpty()) {
+    // Any row with a file stands for a player: it has a song database.
+    if (!databaseFile.isEmpty())
+        QVERIFY(TITunesDBWriter().WriteTo(dir.filePath(u"iPod_Control/iTunes/iTunesDB"_s)));
+    if (!databaseFile.isEmpty())
         QVERIFY(WriteFixtureFile(dir.filePath(databaseFile), content));
-        arguments << u"--drive"_s << dir.path();
-    }
+    arguments << u"--drive"_s << dir.path();
     const TResult r = Run(arguments << u"--json"_s);
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.err.trimmed(), message);
