@@ -7,6 +7,8 @@ packages=(
   libgl-dev libvulkan-dev libxkbcommon-dev
   libicu-dev libcurl4-openssl-dev libjpeg62-turbo-dev
   python3
+  clang libclang-rt-14-dev
+  libgpod-dev
 )
 missing=()
 for p in "${packages[@]}"; do

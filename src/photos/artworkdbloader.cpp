@@ -258,11 +258,8 @@ void TArtImageObject::LoadBitmap()
     const std::unique_ptr<QIODevice> stream = FOnGetStream(FFileName);
     if (!stream)
         return;
-    // A layout the file cannot hold, or one absurdly large, yields no picture and no allocation.
+    // A size the file cannot hold yields no picture; DecodeThumbnail refuses absurd sides.
     if (FOffset < 0 || FSize <= 0 || FSize > stream->size() - FOffset)
-        return;
-    if (FDataWidth <= 0 || FDataHeight <= 0 || FDataWidth > kMaxThumbnailSide ||
-        FDataHeight > kMaxThumbnailSide)
         return;
     if (!stream->seek(FOffset))
         return;

@@ -40,8 +40,6 @@ QImage DecodeRgb565(QByteArrayView pixels, int width, int height, bool bigEndian
 
 QImage DecodeThumbnail(const TArtImageObject &layout, QByteArrayView pixels)
 {
-    if (!SaneSide(layout.FDataWidth) || !SaneSide(layout.FDataHeight))
-        return {};
     if (layout.FSize == kRotatedSize && layout.FWidth != kRotatedWidth) {
         QImage picture = DecodeRgb565(pixels, kRotatedWidth, kRotatedHeight, true);
         TKiruPicFilters().Rotate90(picture);

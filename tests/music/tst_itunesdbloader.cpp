@@ -22,6 +22,8 @@ private slots:
     void strings();
     void video_data();
     void video();
+    void shortHeaderMediaType_data();
+    void shortHeaderMediaType();
     void sections_data();
     void sections();
     void playlists();
@@ -186,6 +188,37 @@ void TstITunesDBLoader::video()
     const TITunesDBLoader loader = Load(OneTrack(t));
     QCOMPARE(loader.FSongs.Items(0).FIsVideo, video);
     QCOMPARE(loader.FSongs.VideoCount(), video ? 1 : 0);
+}
+
+void TstITunesDBLoader::shortHeaderMediaType_data()
+{
+    // With a 168-byte header, +208 falls on the text of the first string chunk.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("fileType");
+    QTest::addColumn<bool>("video");
+    QTest::addRow("reads 2: video") << u"\u0002\u0000"_s << QByteArray("MP3 ") << true;
+    QTest::addRow("reads 1: audio despite M4V") << u"\u0001\u0000"_s << QByteArray("M4V ") << false;
+    QTest::addRow("other value, M4V decides") << u"AB"_s << QByteArray("M4V ") << true;
+    QTest::addRow("other value, MP3") << u"AB"_s << QByteArray("MP3 ") << false;
+}
+
+void TstITunesDBLoader::shortHeaderMediaType()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, fileType);
+    QFETCH(bool, video);
+    TITDBTrack t;
+    t.headerLength = 168;
+    t.fileType = fileType;
+    t.mediaType = 2; // lies beyond the header: not written
+    t.trackId = 5;
+    t.Str(1, text).Str(4, u"Artist"_s);
+    const TITunesDBLoader loader = Load(OneTrack(t));
+    QCOMPARE(loader.FSongs.Count(), 1);
+    const TITBSongItem &s = loader.FSongs.Items(0);
+    QCOMPARE(s.FIsVideo, video);
+    QCOMPARE(s.FTrackID, 5);
+    QCOMPARE(s.FArtist, u"Artist"_s);
 }
 
 void TstITunesDBLoader::sections_data()

@@ -1,0 +1,107 @@
+// Reading benchmark: a full-size song database and a thousand thumbnails.
+//   bench_itunesdb write DIR [TRACKS]   writes DIR/iPod_Control/iTunes/iTunesDB and an artwork database
+//   bench_itunesdb songs FILE           reads the song database once; prints time and peak memory
+//   bench_itunesdb thumbs DIR           decodes every thumbnail of DIR's artwork database
+// scripts/bench.sh runs them (and the libgpod comparison) and prints the figures.
+#include "artworkdbwriter.h"
+#include "itunesdbwriter.h"
+#include "music/itunesdbloader.h"
+#include "photos/artworkdbloader.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+long PeakKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+int Write(const QString &dir, int tracks)
+{
+    TITunesDBWriter songs;
+    songs.FTracks.reserve(tracks);
+    for (int i = 0; i < tracks; ++i)
+        songs.FTracks.append(TITunesDBWriter::SampleTrack(i));
+    songs.AddMasterPlaylist();
+    if (!songs.WriteTo(dir + u"/iPod_Control/iTunes/iTunesDB"_s))
+        return 1;
+
+    // 1000 pictures with a 56 × 56 and a 140 × 140 thumbnail each, in two thumbnail files.
+    TIthmbWriter small, large;
+    TArtworkDBWriter artwork;
+    const QByteArray smallPixels = EncodeRgb565(PatternImage(56, 56), 56, false);
+    const QByteArray largePixels = EncodeRgb565(PatternImage(140, 140), 140, false);
+    for (int i = 0; i < 1000; ++i) {
+        TArtDBThumb a;
+        a.fileName = u":F1031_1.ithmb"_s;
+        a.offset = small.Append(smallPixels);
+        a.size = quint32(smallPixels.size());
+        a.width = a.height = 56;
+        TArtDBThumb b;
+        b.fileName = u":F1032_1.ithmb"_s;
+        b.offset = large.Append(largePixels);
+        b.size = quint32(largePixels.size());
+        b.width = b.height = 140;
+        artwork.FPictures.append(
+            {quint32(100 + i), 0x8000000000000000ull + quint64(i) * 7919, std::nullopt, {a, b}});
+    }
+    const QString art = dir + u"/iPod_Control/Artwork/"_s;
+    return artwork.WriteTo(art + u"ArtworkDB"_s) && small.WriteTo(art + u"F1031_1.ithmb"_s) &&
+                   large.WriteTo(art + u"F1032_1.ithmb"_s)
+               ? 0
+               : 1;
+}
+
+int Songs(const QString &path)
+{
+    QElapsedTimer timer;
+    timer.start();
+    TITunesDBLoader loader;
+    loader.LoadFromFile(path);
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    std::printf("sorvo songs=%d ms=%.2f peak_kib=%ld\n", loader.FSongs.Count(), ms, PeakKiB());
+    return 0;
+}
+
+int Thumbs(const QString &dir)
+{
+    QElapsedTimer timer;
+    timer.start();
+    TArtworkDBLoader loader;
+    loader.LoadFromFile(dir + u"/iPod_Control/Artwork/ArtworkDB"_s);
+    int decoded = 0;
+    for (const auto &item : loader.FItems)
+        for (const auto &image : item->FImages) {
+            image->LoadBitmap();
+            decoded += image->FBitmap.isNull() ? 0 : 1;
+        }
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    std::printf("sorvo thumbnails=%d ms=%.2f peak_kib=%ld\n", decoded, ms, PeakKiB());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() >= 3 && args[1] == u"write"_s)
+        return Write(args[2], args.size() > 3 ? args[3].toInt() : 65000);
+    if (args.size() == 3 && args[1] == u"songs"_s)
+        return Songs(args[2]);
+    if (args.size() == 3 && args[1] == u"thumbs"_s)
+        return Thumbs(args[2]);
+    std::fprintf(stderr, "usage: bench_itunesdb write DIR [TRACKS] | songs FILE | thumbs DIR\n");
+    return 2;
+}

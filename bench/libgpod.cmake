@@ -1,0 +1,11 @@
+# The libgpod side of the song database benchmark, built only when libgpod is installed.
+find_package(PkgConfig QUIET)
+if(PkgConfig_FOUND)
+    pkg_check_modules(GPOD QUIET IMPORTED_TARGET libgpod-1.0)
+endif()
+if(GPOD_FOUND)
+    add_executable(bench_libgpod_parse ${CMAKE_CURRENT_LIST_DIR}/libgpod_parse.cpp)
+    target_link_libraries(bench_libgpod_parse PRIVATE PkgConfig::GPOD)
+else()
+    message(STATUS "libgpod not found: the benchmark runs without the comparison")
+endif()

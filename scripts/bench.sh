@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (release) and runs them; the figures go to docs/performance.md by hand.
+# Usage: scripts/bench.sh [runs]   (5 runs of each reader by default)
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+runs=${1:-5}
+build="$here/build/bench"
+bash "$here/scripts/install-deps.sh"
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DSORVO_BUILD_BENCH=ON -DSORVO_BUILD_TESTS=OFF -DSORVO_BUILD_GUI=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)" --target bench_itunesdb $(
+    grep -q bench_libgpod_parse "$build/build.ninja" && echo bench_libgpod_parse)
+
+data=$(mktemp -d)
+trap 'rm -rf "$data"' EXIT
+
+# Song database: 65,000 tracks, each reader in its own process, alternating, median time and
+# largest peak resident size.
+"$build/bench/bench_itunesdb" write "$data" 65000
+db="$data/iPod_Control/iTunes/iTunesDB"
+echo "== song database: 65,000 tracks, $(stat -c %s "$db") bytes, $runs runs each"
+readers=(bench_itunesdb)
+[ -x "$build/bench/bench_libgpod_parse" ] && readers+=(bench_libgpod_parse)
+declare -A times peaks
+for ((i = 0; i < runs; i++)); do
+    for reader in "${readers[@]}"; do
+        if [ "$reader" = bench_itunesdb ]; then
+            line=$("$build/bench/bench_itunesdb" songs "$db")
+        else
+            line=$("$build/bench/bench_libgpod_parse" "$db")
+        fi
+        ms=$(sed -n 's/.* ms=\([0-9.]*\).*/\1/p' <<<"$line")
+        kib=$(sed -n 's/.* peak_kib=\([0-9]*\).*/\1/p' <<<"$line")
+        times[$reader]+="$ms "
+        peaks[$reader]=$(( ${peaks[$reader]:-0} > kib ? ${peaks[$reader]:-0} : kib ))
+    done
+done
+median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+for reader in "${readers[@]}"; do
+    m=$(median <<<"${times[$reader]}")
+    printf '%-22s median %8.1f ms   peak %7d KiB   (runs: %s)\n' "$reader" "$m" "${peaks[$reader]}" "${times[$reader]}"
+done
+if [ ${#readers[@]} -eq 2 ]; then
+    a=$(median <<<"${times[bench_itunesdb]}")
+    b=$(median <<<"${times[bench_libgpod_parse]}")
+    awk -v a="$a" -v b="$b" 'BEGIN { printf "time ratio sorvo/libgpod: %.2f\n", a / b }'
+    awk -v a="${peaks[bench_itunesdb]}" -v b="${peaks[bench_libgpod_parse]}" \
+        'BEGIN { printf "peak memory ratio sorvo/libgpod: %.2f\n", a / b }'
+fi
+
+echo "== thumbnails: 1,000 pictures, two thumbnails each"
+for ((i = 0; i < 3; i++)); do
+    "$build/bench/bench_itunesdb" thumbs "$data"
+done

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/userdialogs.h"
+#include "cli/clicommand.h"
+#include "cli/clidevice.h"
+#include "common/datetime.h"
+
+#include <QString>
+
+class TArtworkDBLoader;
+
+/// The player below --drive, recognised as the window does, for the commands that read its
+/// databases. The readers' message boxes are kept, so that a command can turn them into an error.
+class TCliPlayer
+{
+public:
+    explicit TCliPlayer(TCliContext &context);
+
+    /// Runs the recognition (song database, artwork database); raises when there is no player.
+    TKiruIPOD &Locate();
+    /// Loads the photo database; raises "iPod内にフォトデータが見つかりません" when there is none.
+    TArtworkDBLoader &LoadPhotos();
+    /// Raises the first message box shown so far as an error (standard error, exit code 1).
+    void RaiseMessages() const;
+    /// Prints the message boxes shown so far to standard error.
+    void PrintMessages() const;
+
+private:
+    TScriptedDialogs FDialogs;
+    TCliContext FContext;
+    TCliDevice FDevice;
+};
+
+/// Prints a picture database: albums and items, as JSON ({"albums": [...], "items": [...]}) or tables.
+void CliPrintPictureDatabase(const TArtworkDBLoader &loader, bool json);
+/// A date-time value as "YYYY-MM-DDTHH:MM:SS", rounded to the second, as stored (no zone).
+QString CliJsonDateTime(TDateTime value);
+/// Rejects options and arguments the command does not know.
+void CliCheckNoRest(const TCliContext &context);

@@ -1,0 +1,67 @@
+// sorvo-cli thumbnail: decodes one stored thumbnail and saves it as PNG.
+#include "app/sorvoerror.h"
+#include "app/userdialogs.h"
+#include "cli/clicommand.h"
+#include "cli/cliplayer.h"
+#include "photos/artworkdbloader.h"
+
+#include <QDir>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+quint64 ParseId(const QString &text, const QString &option)
+{
+    bool ok = false;
+    const quint64 id = text.toULongLong(&ok);
+    if (!ok)
+        throw ESorvoError(option + u" には数値を指定してください: "_s + text);
+    return id;
+}
+
+int Run(TCliContext &context)
+{
+    const QString songId = context.args.Value(u"--song-id"_s);
+    const QString imageId = context.args.Value(u"--image-id"_s);
+    const bool photo = context.args.Flag(u"--photo"_s);
+    const QString widthText = context.args.Value(u"--width"_s, u"0"_s);
+    const QString out = context.args.Value(u"--out"_s);
+    CliCheckNoRest(context);
+    if (songId.isEmpty() == imageId.isEmpty())
+        throw ESorvoError(u"--song-id か --image-id のどちらか一つを指定してください"_s);
+    if (out.isEmpty())
+        throw ESorvoError(u"--out で保存先の PNG ファイルを指定してください"_s);
+    bool ok = false;
+    const int width = widthText.toInt(&ok);
+    if (!ok)
+        throw ESorvoError(u"--width には数値を指定してください: "_s + widthText);
+
+    TCliPlayer player(context);
+    TArtworkDBLoader *loader = nullptr;
+    if (photo) {
+        loader = &player.LoadPhotos();
+    } else {
+        loader = &player.Locate().FArtworkDB;
+        player.RaiseMessages();
+    }
+    const TArtItem *item = songId.isEmpty()
+                               ? loader->FindByImageId(quint32(ParseId(imageId, u"--image-id"_s)))
+                               : loader->FindBySongId(ParseId(songId, u"--song-id"_s));
+    if (!item)
+        throw ESorvoError(u"指定された画像が見つかりません"_s);
+    TArtImageObject *image = item->SelectImage(width);
+    if (!image)
+        throw ESorvoError(u"指定された幅のサムネイルがありません"_s);
+    image->LoadBitmap();
+    if (image->FBitmap.isNull())
+        throw ESorvoError(u"サムネイル画像を読み込めません: "_s + QDir::toNativeSeparators(image->FFileName));
+    if (!image->FBitmap.save(out, "PNG"))
+        throw ESorvoError(u"ファイル \"%1\" に保存できません"_s.arg(QDir::toNativeSeparators(out)));
+    return 0;
+}
+
+TCliCommand reg(u"thumbnail", u"サムネイルを PNG で保存 (--song-id|--image-id, --photo, --width, --out)",
+                Run);
+
+} // namespace
