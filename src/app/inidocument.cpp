@@ -6,8 +6,12 @@ using namespace Qt::Literals::StringLiterals;
 
 void TIniDocument::Parse(const QByteArray &shiftJis)
 {
+    ParseText(ShiftJisToUnicode(shiftJis));
+}
+
+void TIniDocument::ParseText(const QString &text)
+{
     FSections.clear();
-    const QString text = ShiftJisToUnicode(shiftJis);
     TSection *current = nullptr;
     for (QStringView line : QStringView(text).split(u'\n')) {
         if (line.endsWith(u'\r'))
@@ -79,7 +83,8 @@ bool TIniDocument::HasKey(const QString &section, const QString &key) const
     return Find(section, key) != nullptr;
 }
 
-QString TIniDocument::ReadString(const QString &section, const QString &key, const QString &defaultValue) const
+QString TIniDocument::ReadString(const QString &section, const QString &key,
+                                 const QString &defaultValue) const
 {
     const TEntry *e = Find(section, key);
     return e ? e->value : defaultValue;

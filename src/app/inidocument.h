@@ -10,6 +10,8 @@ class TIniDocument
 public:
     /// Parses Shift-JIS text; lines that are neither "[section]" nor "key=value" are dropped.
     void Parse(const QByteArray &shiftJis);
+    /// Parses text already decoded.
+    void ParseText(const QString &text);
     /// Shift-JIS with CR LF, a blank line after each section.
     QByteArray Serialize() const;
     void Clear() { FSections.clear(); }

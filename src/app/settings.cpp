@@ -201,5 +201,6 @@ QString TKiruIPodINI::DefaultPath()
     const QFileInfo existing(beside);
     if (existing.exists() ? existing.isWritable() : folder.isWritable())
         return beside;
-    return AddPathDelim(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)) + u"Velmor.INI"_s;
+    return AddPathDelim(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)) +
+           u"Velmor.INI"_s;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <QByteArray>
+#include <QString>
 #include <exception>
 
 /// Base of every exception Sorvo raises: a Japanese message meant for the user.

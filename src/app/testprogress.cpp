@@ -4,7 +4,8 @@ namespace {
 class TRecordingContext : public TProgressContext
 {
 public:
-    TRecordingContext(TRecordingProgress::TRun &run, int cancelAfter) : FRun(run), FCancelAfter(cancelAfter) {}
+    TRecordingContext(TRecordingProgress::TRun &run, int cancelAfter) : FRun(run), FCancelAfter(cancelAfter)
+    {}
     void SetPosition(int position) override
     {
         FPosition = position;

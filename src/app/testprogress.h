@@ -2,8 +2,8 @@
 
 #include "app/progress.h"
 
-#include <QStringList>
 #include <QList>
+#include <QStringList>
 
 /// Test double for the progress window: runs the step at once and records what it showed.
 class TRecordingProgress : public IProgressRunner

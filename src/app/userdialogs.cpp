@@ -43,8 +43,14 @@ QStringList TScriptedDialogs::NextFiles(const QString &kind, const QString &text
     return FFileAnswers.isEmpty() ? QStringList() : FFileAnswers.takeFirst();
 }
 
-void TScriptedDialogs::Warning(const QString &text) { FCalls.append({u"warning"_s, text}); }
-void TScriptedDialogs::Information(const QString &text) { FCalls.append({u"information"_s, text}); }
+void TScriptedDialogs::Warning(const QString &text)
+{
+    FCalls.append({u"warning"_s, text});
+}
+void TScriptedDialogs::Information(const QString &text)
+{
+    FCalls.append({u"information"_s, text});
+}
 void TScriptedDialogs::Error(const QString &title, const QString &text)
 {
     FCalls.append({u"error"_s, title.isEmpty() ? text : title + u": "_s + text});
@@ -155,15 +161,30 @@ TDialogAnswer TConsoleDialogs::Ask(const QString &text, const QString &choices)
     }
 }
 
-void TConsoleDialogs::Warning(const QString &text) { PrintErr(text); }
-void TConsoleDialogs::Information(const QString &text) { PrintErr(text); }
+void TConsoleDialogs::Warning(const QString &text)
+{
+    PrintErr(text);
+}
+void TConsoleDialogs::Information(const QString &text)
+{
+    PrintErr(text);
+}
 void TConsoleDialogs::Error(const QString &title, const QString &text)
 {
     PrintErr(title.isEmpty() ? text : title + u": "_s + text);
 }
-TDialogAnswer TConsoleDialogs::AskYesNo(const QString &text) { return Ask(text, u"y/n"_s); }
-TDialogAnswer TConsoleDialogs::AskYesNoCancel(const QString &text) { return Ask(text, u"y/n/c"_s); }
-TDialogAnswer TConsoleDialogs::AskOkCancel(const QString &text) { return Ask(text, u"o/c"_s); }
+TDialogAnswer TConsoleDialogs::AskYesNo(const QString &text)
+{
+    return Ask(text, u"y/n"_s);
+}
+TDialogAnswer TConsoleDialogs::AskYesNoCancel(const QString &text)
+{
+    return Ask(text, u"y/n/c"_s);
+}
+TDialogAnswer TConsoleDialogs::AskOkCancel(const QString &text)
+{
+    return Ask(text, u"o/c"_s);
+}
 
 QStringList TConsoleDialogs::OpenFileNames(const QString &title, const QString &, const QString &, bool)
 {
@@ -202,4 +223,7 @@ void TConsoleDialogs::SetClipboardText(const QString &text)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
 }
 void TConsoleDialogs::SetClipboardImage(const QImage &) {}
-void TConsoleDialogs::ShellOpen(const QString &target) { PrintErr(target); }
+void TConsoleDialogs::ShellOpen(const QString &target)
+{
+    PrintErr(target);
+}

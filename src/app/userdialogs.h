@@ -1,11 +1,17 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <QStringList>
-#include <QList>
 
-enum class TDialogAnswer { Yes, No, Cancel, Ok };
+enum class TDialogAnswer
+{
+    Yes,
+    No,
+    Cancel,
+    Ok
+};
 
 /// Every message box, question, file dialog, input box, clipboard access and shell open of the program.
 class IUserDialogs
@@ -60,7 +66,7 @@ public:
     };
 
     QList<TCall> FCalls;
-    QList<TDialogAnswer> FAnswers;  // consumed by questions in order; Cancel/No when exhausted
+    QList<TDialogAnswer> FAnswers;   // consumed by questions in order; Cancel/No when exhausted
     QList<QStringList> FFileAnswers; // consumed by open/save/folder/input in order; empty = cancel
     QString FClipboardText;
     QImage FClipboardImage;

@@ -64,8 +64,14 @@ static void Write(FILE *f, const QString &text)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
 }
 
-void CliOut(const QString &text) { Write(stdout, text); }
-void CliErr(const QString &text) { Write(stderr, text); }
+void CliOut(const QString &text)
+{
+    Write(stdout, text);
+}
+void CliErr(const QString &text)
+{
+    Write(stderr, text);
+}
 
 void CliJson(const QJsonValue &value)
 {

@@ -15,7 +15,10 @@
 
 namespace {
 volatile std::sig_atomic_t gInterrupted = 0;
-void OnInterrupt(int) { gInterrupted = 1; }
+void OnInterrupt(int)
+{
+    gInterrupted = 1;
+}
 
 class TConsoleContext : public TProgressContext
 {
@@ -51,7 +54,8 @@ private:
             return;
         const int span = qMax(1, FMaximum - FMinimum);
         const int percent = qBound(0, (FPosition - FMinimum) * 100 / span, 100);
-        const QByteArray line = QString::asprintf("\r%3d%% ", percent).toLocal8Bit() + FLabel.left(60).toLocal8Bit();
+        const QByteArray line =
+            QString::asprintf("\r%3d%% ", percent).toLocal8Bit() + FLabel.left(60).toLocal8Bit();
         std::fputs(line.constData(), stderr);
         std::fputs("\x1b[K", stderr);
         std::fflush(stderr);

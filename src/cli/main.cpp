@@ -57,7 +57,8 @@ int main(int argc, char **argv)
     }
     const QString name = line.positional.first();
     const auto &commands = CliCommands();
-    const auto it = std::find_if(commands.begin(), commands.end(), [&](const auto &c) { return c.name == name; });
+    const auto it =
+        std::find_if(commands.begin(), commands.end(), [&](const auto &c) { return c.name == name; });
     if (it == commands.end()) {
         CliErr(u"不明なコマンドです: "_s + name + u'\n');
         return 2;

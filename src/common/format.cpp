@@ -133,7 +133,8 @@ QString Format(const QString &pattern, std::initializer_list<TFormatArg> args)
             break;
         }
         if (piece.size() < width)
-            piece = left ? piece + QString(width - piece.size(), u' ') : QString(width - piece.size(), u' ') + piece;
+            piece = left ? piece + QString(width - piece.size(), u' ')
+                         : QString(width - piece.size(), u' ') + piece;
         out += piece;
         i = j + 1;
     }

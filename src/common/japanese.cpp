@@ -53,8 +53,9 @@ QByteArray UnicodeToShiftJis(QStringView text)
     UConverter *c = Cp932();
     QByteArray out(text.size() * 2 + 1, Qt::Uninitialized);
     UErrorCode error = U_ZERO_ERROR;
-    const int32_t n = ucnv_fromUChars(c, out.data(), int32_t(out.size()),
-                                      reinterpret_cast<const UChar *>(text.data()), int32_t(text.size()), &error);
+    const int32_t n =
+        ucnv_fromUChars(c, out.data(), int32_t(out.size()), reinterpret_cast<const UChar *>(text.data()),
+                        int32_t(text.size()), &error);
     if (U_FAILURE(error))
         return {};
     out.truncate(n);

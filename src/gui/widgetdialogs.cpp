@@ -13,18 +13,28 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-QString Caption() { return QApplication::applicationName(); }
+QString Caption()
+{
+    return QApplication::applicationName();
+}
 } // namespace
 
-void TWidgetDialogs::Warning(const QString &text) { QMessageBox::warning(FOwner, Caption(), text); }
-void TWidgetDialogs::Information(const QString &text) { QMessageBox::information(FOwner, Caption(), text); }
+void TWidgetDialogs::Warning(const QString &text)
+{
+    QMessageBox::warning(FOwner, Caption(), text);
+}
+void TWidgetDialogs::Information(const QString &text)
+{
+    QMessageBox::information(FOwner, Caption(), text);
+}
 void TWidgetDialogs::Error(const QString &title, const QString &text)
 {
     QMessageBox::critical(FOwner, title.isEmpty() ? Caption() : title, text);
 }
 TDialogAnswer TWidgetDialogs::AskYesNo(const QString &text)
 {
-    return QMessageBox::question(FOwner, Caption(), text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
+    return QMessageBox::question(FOwner, Caption(), text, QMessageBox::Yes | QMessageBox::No) ==
+                   QMessageBox::Yes
                ? TDialogAnswer::Yes
                : TDialogAnswer::No;
 }
@@ -42,7 +52,8 @@ TDialogAnswer TWidgetDialogs::AskYesNoCancel(const QString &text)
 }
 TDialogAnswer TWidgetDialogs::AskOkCancel(const QString &text)
 {
-    return QMessageBox::question(FOwner, Caption(), text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok
+    return QMessageBox::question(FOwner, Caption(), text, QMessageBox::Ok | QMessageBox::Cancel) ==
+                   QMessageBox::Ok
                ? TDialogAnswer::Ok
                : TDialogAnswer::Cancel;
 }
@@ -67,7 +78,8 @@ QString TWidgetDialogs::SaveFileName(const QString &title, const QString &filter
 }
 bool TWidgetDialogs::BrowseForFolder(QString &folder)
 {
-    const QString chosen = QFileDialog::getExistingDirectory(FOwner, u"フォルダを選択してください。"_s, folder);
+    const QString chosen =
+        QFileDialog::getExistingDirectory(FOwner, u"フォルダを選択してください。"_s, folder);
     if (chosen.isEmpty())
         return false;
     folder = chosen;
@@ -81,8 +93,14 @@ bool TWidgetDialogs::InputBox(const QString &caption, const QString &prompt, QSt
         value = text;
     return ok;
 }
-void TWidgetDialogs::SetClipboardText(const QString &text) { QApplication::clipboard()->setText(text); }
-void TWidgetDialogs::SetClipboardImage(const QImage &image) { QApplication::clipboard()->setImage(image); }
+void TWidgetDialogs::SetClipboardText(const QString &text)
+{
+    QApplication::clipboard()->setText(text);
+}
+void TWidgetDialogs::SetClipboardImage(const QImage &image)
+{
+    QApplication::clipboard()->setImage(image);
+}
 void TWidgetDialogs::ShellOpen(const QString &target)
 {
     const QUrl url = target.contains(u"://"_s) ? QUrl(target) : QUrl::fromLocalFile(target);

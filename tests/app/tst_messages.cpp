@@ -41,7 +41,8 @@ void TstMessages::formatting()
 {
     const TLagugae messages;
     QCOMPARE(Format(messages.GetText("MSG_LOAD_SONG"), {120}), u"120 曲を読み込みました"_s);
-    QCOMPARE(Format(messages.GetText("MSG_RECG_SUC"), {u"/media/IPOD/"_s}), u"iPodが[ /media/IPOD/ ]で見つかりました"_s);
+    QCOMPARE(Format(messages.GetText("MSG_RECG_SUC"), {u"/media/IPOD/"_s}),
+             u"iPodが[ /media/IPOD/ ]で見つかりました"_s);
     QVERIFY(!messages.GetText("COPYRIGHT").isEmpty());
     QCOMPARE(messages.FItems.Count(), 46);
 }

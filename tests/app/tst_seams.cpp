@@ -78,12 +78,13 @@ void TstSeams::commandLine_data()
     QTest::addColumn<QStringList>("drives");
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QStringList>("positional");
-    QTest::addRow("debug any case") << QStringList{u"-DEBUG"_s} << true << QStringList() << QString() << QStringList();
+    QTest::addRow("debug any case") << QStringList{u"-DEBUG"_s} << true << QStringList() << QString()
+                                    << QStringList();
     QTest::addRow("drives and command")
-        << QStringList{u"songs"_s, u"--drive"_s, u"/a"_s, u"--drive=/b"_s, u"--json"_s}
-        << false << QStringList{u"/a"_s, u"/b"_s} << QString() << QStringList{u"songs"_s, u"--json"_s};
-    QTest::addRow("settings") << QStringList{u"--settings"_s, u"/s.ini"_s, u"info"_s} << false << QStringList()
-                              << u"/s.ini"_s << QStringList{u"info"_s};
+        << QStringList{u"songs"_s, u"--drive"_s, u"/a"_s, u"--drive=/b"_s, u"--json"_s} << false
+        << QStringList{u"/a"_s, u"/b"_s} << QString() << QStringList{u"songs"_s, u"--json"_s};
+    QTest::addRow("settings") << QStringList{u"--settings"_s, u"/s.ini"_s, u"info"_s} << false
+                              << QStringList() << u"/s.ini"_s << QStringList{u"info"_s};
 }
 
 void TstSeams::commandLine()

@@ -64,7 +64,7 @@ void TstSettings::firstSaveWritesEveryKey()
     QVERIFY(bytes.startsWith("[Positions]\r\nMain_X=215\r\n"));
     QVERIFY(!bytes.replace("\r\n", "").contains('\n'));
     const QString text = ShiftJisToUnicode(ReadFixtureFile(path));
-    const QStringList sections = {u"[Positions]"_s, u"[SongCopy]"_s, u"[VideoCopy]"_s, u"[TextDivide]"_s,
+    const QStringList sections = {u"[Positions]"_s, u"[SongCopy]"_s,  u"[VideoCopy]"_s, u"[TextDivide]"_s,
                                   u"[SongFind]"_s,  u"[Copyright]"_s, u"[Internet]"_s,  u"[Recognize]"_s,
                                   u"[PhotoCopy]"_s, u"[Photos]"_s,    u"[RSSURLData]"_s};
     qsizetype last = -1;
@@ -132,7 +132,8 @@ void TstSettings::oneSiteList()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"Velmor.INI"_s);
-    QVERIFY(WriteFixtureFile(path, UnicodeToShiftJis(u"[RSSURLData]\r\nCount=0\r\nNo.0=サイト;http://a/;Not Updated;0;\r\n"_s)));
+    QVERIFY(WriteFixtureFile(
+        path, UnicodeToShiftJis(u"[RSSURLData]\r\nCount=0\r\nNo.0=サイト;http://a/;Not Updated;0;\r\n"_s)));
     TKiruIPodINI ini(path);
     QCOMPARE(ini.FSiteList, QStringList{u"サイト;http://a/;Not Updated;0;"_s});
     ini.Save();
@@ -179,9 +180,9 @@ void TstSettings::siteRows_data()
     QTest::addRow("default line is ticked")
         << QStringList{u"朝日;http://a/;Not Updated"_s}
         << QList<TSiteRow>{{u"朝日"_s, u"http://a/"_s, u"Not Updated"_s, true}};
-    QTest::addRow("ticks 1 and 0")
-        << QStringList{u"a;u1;d1;1;"_s, u"b;u2;d2;0;"_s}
-        << QList<TSiteRow>{{u"a"_s, u"u1"_s, u"d1"_s, true}, {u"b"_s, u"u2"_s, u"d2"_s, false}};
+    QTest::addRow("ticks 1 and 0") << QStringList{u"a;u1;d1;1;"_s, u"b;u2;d2;0;"_s}
+                                   << QList<TSiteRow>{{u"a"_s, u"u1"_s, u"d1"_s, true},
+                                                      {u"b"_s, u"u2"_s, u"d2"_s, false}};
     QTest::addRow("line without separator not shown")
         << QStringList{u"broken"_s, u"c;u;d;1;"_s} << QList<TSiteRow>{{u"c"_s, u"u"_s, u"d"_s, true}};
 }

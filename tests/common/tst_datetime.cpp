@@ -53,7 +53,8 @@ void TstDateTime::parseVCal_data()
     QTest::addColumn<QDateTime>("expected");
     QTest::addRow("full") << u"20050315T103000"_s << QDateTime(QDate(2005, 3, 15), QTime(10, 30));
     QTest::addRow("seconds ignored") << u"20050315T103059"_s << QDateTime(QDate(2005, 3, 15), QTime(10, 30));
-    QTest::addRow("zone suffix ignored") << u"20051231T235900Z"_s << QDateTime(QDate(2005, 12, 31), QTime(23, 59));
+    QTest::addRow("zone suffix ignored")
+        << u"20051231T235900Z"_s << QDateTime(QDate(2005, 12, 31), QTime(23, 59));
 }
 
 void TstDateTime::parseVCal()

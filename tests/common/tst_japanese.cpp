@@ -92,8 +92,9 @@ void TstJapanese::eucMatchesJis_data()
     QTest::addColumn<QString>("text");
     QTest::addRow("kanji") << QByteArray("\xc6\xfc\xcb\xdc\xb8\xec") << QByteArray("\x1b$BF|K\\8l\x1b(B")
                            << u"日本語"_s;
-    QTest::addRow("mixed lines") << QByteArray("a\xa4\xa2\r\n\xa5\xa2" "b") << QByteArray("a\x1b$B$\"\x1b(B\r\n\x1b$B%\"\x1b(Bb")
-                                 << u"aあ\r\nアb"_s;
+    QTest::addRow("mixed lines") << QByteArray("a\xa4\xa2\r\n\xa5\xa2"
+                                               "b")
+                                 << QByteArray("a\x1b$B$\"\x1b(B\r\n\x1b$B%\"\x1b(Bb") << u"aあ\r\nアb"_s;
 }
 
 void TstJapanese::eucMatchesJis()

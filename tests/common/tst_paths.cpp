@@ -32,7 +32,8 @@ void TstPaths::folderText_data()
     QTest::addColumn<QString>("function");
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
-    QTest::addRow("normalize trims and adds") << u"normalize"_s << u" /home/a/Music "_s << u"/home/a/Music/"_s;
+    QTest::addRow("normalize trims and adds")
+        << u"normalize"_s << u" /home/a/Music "_s << u"/home/a/Music/"_s;
     QTest::addRow("normalize keeps one") << u"normalize"_s << u"/m/"_s << u"/m/"_s;
     QTest::addRow("normalize empty") << u"normalize"_s << u""_s << u""_s;
     QTest::addRow("add no trim") << u"add"_s << u" a"_s << u" a/"_s;
@@ -43,8 +44,8 @@ void TstPaths::folderText_data()
     QTest::addRow("trim keeps drive root") << u"trim"_s << u"E:/"_s << u"E:/"_s;
     QTest::addRow("trim drive") << u"trim"_s << u"E:"_s << u"E:"_s;
     QTest::addRow("trim empty") << u"trim"_s << u""_s << u""_s;
-    QTest::addRow("colon to delimiter") << u"colon"_s << u":iPod_Control:Music:F00:A.mp3"_s
-                                        << u"/iPod_Control/Music/F00/A.mp3"_s;
+    QTest::addRow("colon to delimiter")
+        << u"colon"_s << u":iPod_Control:Music:F00:A.mp3"_s << u"/iPod_Control/Music/F00/A.mp3"_s;
 }
 
 void TstPaths::folderText()
@@ -139,11 +140,18 @@ void TstPaths::deleteTreeFailsOnReadOnlyFolder()
     QVERIFY(WriteFixtureFile(tree + u"/locked/file.txt"_s, "x"));
     QVERIFY(QFile::setPermissions(tree + u"/locked"_s, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     bool result = true;
-    QT_TRY { result = DeleteFolderTree(tree); }
-    QT_CATCH(...) { QFAIL("must report by result"); }
+    QT_TRY
+    {
+        result = DeleteFolderTree(tree);
+    }
+    QT_CATCH(...)
+    {
+        QFAIL("must report by result");
+    }
     QVERIFY(!result);
     QVERIFY(QFileInfo::exists(tree + u"/locked/file.txt"_s));
-    QFile::setPermissions(tree + u"/locked"_s, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(tree + u"/locked"_s,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 void TstPaths::fileSize()

@@ -37,7 +37,7 @@ void TstPictures::drawFitted()
     QImage dest(100, 80, QImage::Format_RGB32);
     dest.fill(Qt::blue);
     DrawFitted(dest, 5, 10, 90, 60, Qt::white, source);
-    QCOMPARE(dest.pixel(0, 0), qRgb(0, 0, 255));      // outside the box
+    QCOMPARE(dest.pixel(0, 0), qRgb(0, 0, 255));               // outside the box
     QCOMPARE(dest.pixel(5 + 45, 10 + 3), qRgb(255, 255, 255)); // background above the picture
     QCOMPARE(dest.pixel(5 + 45, 10 + 30), qRgb(255, 0, 0));    // the picture
     QCOMPARE(dest.pixel(5 + 45, 10 + 56), qRgb(255, 255, 255));

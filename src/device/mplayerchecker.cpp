@@ -1,0 +1,283 @@
+#include "device/mplayerchecker.h"
+
+#include "common/format.h"
+#include "common/japanese.h"
+#include "common/paths.h"
+#include "common/textutils.h"
+#include "platform/drivetable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const QString kDefaultModelRecord = u"4G,不明なiPod,不明な種類,不明な世代,不明な容量,"_s;
+} // namespace
+
+bool IsCountedAudioFile(const QString &fileName)
+{
+    static const QStringList extensions = {u".mp3"_s, u".wma"_s, u".m4a"_s, u".aac"_s, u".wav"_s,
+                                           u".ogg"_s, u".aif"_s, u".m4b"_s, u".m4p"_s};
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    if (dot < 0 || fileName.indexOf(u'/', dot) >= 0)
+        return false;
+    return extensions.contains(fileName.mid(dot).toLower());
+}
+
+QString TMPlayerChecker::DefaultModelFile()
+{
+    const QString beside = ProgramFolder() + u"Velmor.MCD"_s;
+    if (QFileInfo::exists(beside))
+        return beside;
+#ifdef SORVO_DATA_DIR
+    const QString installed = QStringLiteral(SORVO_DATA_DIR) + u"/Velmor.MCD"_s;
+    if (QFileInfo::exists(installed))
+        return installed;
+#endif
+    return beside;
+}
+
+TMPlayerChecker::TMPlayerChecker(IDriveTable &drives, const QString &modelFile) : FDrives(drives)
+{
+    QFile file(modelFile);
+    if (file.open(QIODevice::ReadOnly))
+        FModels.Parse(file.readAll());
+    Clear();
+}
+
+void TMPlayerChecker::Clear()
+{
+    FRoot.clear();
+    FTotalBytes = FFreeBytes = FSongBytes = 0;
+    FSongCount = 0;
+    FMusicDir.clear();
+    FNotesDir.clear();
+    FContactsDir.clear();
+    FCalendarsDir.clear();
+    FSongDBFile.clear();
+    FPhotoDBFile.clear();
+    FArtworkDBFile.clear();
+    FSysInfoFile.clear();
+    FDeviceInfoFile.clear();
+    FHasSongs = FHasNotes = FHasContacts = FHasCalendar = FHasPhotos = FHasTodo = FHasVideo = false;
+    FKind = kPlayerNone;
+    for (QString *s : {&FName, &FOwner, &FSerial, &FModelNumber, &FKindName, &FModelCode, &FGeneration,
+                       &FRegion, &FSoftware, &FModelKey})
+        s->clear();
+    FCapacity = u"不明な容量"_s;
+    FPaths.SetRoot(QString());
+}
+
+void TMPlayerChecker::Report(const QString &message)
+{
+    if (FOnProgress)
+        FOnProgress(0, 0, message);
+}
+
+bool TMPlayerChecker::CheckPlayer(const QString &rootPath)
+{
+    const QString root = AddPathDelim(rootPath);
+    const TDriveFacts facts = FDrives.Query(root);
+    if (!facts.removable)
+        return false;
+    FPaths.SetRoot(root);
+    bool found = false;
+    try {
+        found = CheckIPod(root) ||
+                CheckOther(root, u"System/H10.mi4"_s, kPlayerH10, u"Media/Music/"_s, u"Media/Text/"_s,
+                           u"H10"_s, u"H10"_s, u"H10 Unknown"_s) ||
+                CheckOther(root, u"SETTINGS.DAT"_s, kPlayerRioUnite, QString(), u"I-TEXT/"_s, u"Unknown"_s,
+                           u"RioUnite"_s, u"RioUnite Unknown"_s) ||
+                CheckOther(root, u"System/LOGO.ILB"_s, kPlayerIAudio, u"MUSIC/"_s, u"TEXTFILE/"_s,
+                           u"iAudio M3/X5"_s, u"iAudio M3/X5"_s, u"iAudio Unknown"_s);
+    } catch (...) {
+        FRoot = root;
+        FPaths.Clear();
+        throw;
+    }
+    FRoot = root;
+    FPaths.Clear();
+    return found;
+}
+
+QString TMPlayerChecker::Folder(const QString &relative)
+{
+    return AddPathDelim(FPaths.Resolve(relative));
+}
+
+void TMPlayerChecker::ReadDriveFacts(const QString &root)
+{
+    if (QFileInfo(root).isDir()) {
+        const TDriveFacts facts = FDrives.Query(root);
+        FTotalBytes = facts.totalBytes;
+        FFreeBytes = facts.freeBytes;
+        FName = facts.ok ? facts.volumeName : u"NotFound"_s;
+    } else {
+        FTotalBytes = FFreeBytes = 0;
+        FName.clear();
+    }
+}
+
+bool TMPlayerChecker::CheckIPod(const QString &root)
+{
+    if (!FPaths.Exists(u"iPod_Control/iTunes/iTunesDB"_s))
+        return false;
+    Report(u"iPodの情報を取得中"_s);
+    ReadDriveFacts(root);
+    FKind = kPlayerIPod;
+    FMusicDir = Folder(u"iPod_Control/Music/"_s);
+    FNotesDir = Folder(u"Notes/"_s);
+    FContactsDir = Folder(u"Contacts/"_s);
+    FCalendarsDir = Folder(u"Calendars/"_s);
+    FSongDBFile = FPaths.Resolve(u"iPod_Control/iTunes/iTunesDB"_s);
+    FPhotoDBFile = FPaths.Resolve(u"Photos/Photo DataBase"_s);
+    FArtworkDBFile = FPaths.Resolve(u"iPod_Control/Artwork/ArtworkDB"_s);
+    FSysInfoFile = FPaths.Resolve(u"iPod_Control/Device/SysInfo"_s);
+    FDeviceInfoFile = FPaths.Resolve(u"iPod_Control/iTunes/DeviceInfo"_s);
+    FHasSongs = FHasNotes = FHasContacts = FHasCalendar = FHasTodo = true;
+    FHasPhotos = false;
+    FHasVideo = false;
+    FKindName = u"不明なiPod"_s;
+    FModelNumber = FGeneration = FRegion = FSoftware = u"不明"_s;
+    FModelCode = u"unknown"_s;
+    ScanSongs(FMusicDir);
+    if (QFileInfo(FSysInfoFile).isFile()) {
+        ReadSysInfo();
+        if (QFileInfo(FDeviceInfoFile).isFile())
+            ReadDeviceInfo();
+    }
+    return true;
+}
+
+bool TMPlayerChecker::CheckOther(const QString &root, const QString &marker, quint8 kind,
+                                 const QString &music, const QString &notes, const QString &number,
+                                 const QString &kindName, const QString &name)
+{
+    if (!FPaths.Exists(marker))
+        return false;
+    ReadDriveFacts(root);
+    FKind = kind;
+    FMusicDir = music.isEmpty() ? root : Folder(music);
+    FNotesDir = Folder(notes);
+    FContactsDir.clear();
+    FCalendarsDir.clear();
+    FSongDBFile.clear();
+    FPhotoDBFile.clear();
+    FArtworkDBFile.clear();
+    FSysInfoFile.clear();
+    FDeviceInfoFile.clear();
+    FHasSongs = FHasNotes = true;
+    FHasContacts = FHasCalendar = FHasPhotos = FHasTodo = FHasVideo = false;
+    FModelNumber = number;
+    FKindName = kindName;
+    FName = name;
+    FOwner = FSerial = FModelCode = FGeneration = FRegion = FSoftware = u"?"_s;
+    ScanSongs(FMusicDir);
+    return true;
+}
+
+void TMPlayerChecker::ReadSysInfo()
+{
+    QFile file(FSysInfoFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QString text = ShiftJisToUnicode(file.readAll());
+    QStringList lines{u"[iPod]"_s};
+    for (QString line : text.split(u'\n')) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        const qsizetype colon = line.indexOf(u':');
+        if (colon >= 0)
+            line = line.left(colon) + u'=' + line.mid(colon + 1).trimmed();
+        lines << line;
+    }
+    TIniDocument info;
+    info.ParseText(lines.join(u'\n'));
+    const QString serial = info.ReadString(u"iPod"_s, u"pszSerialNumber"_s, QString());
+    const QString modelNum = info.ReadString(u"iPod"_s, u"ModelNumStr"_s, QString());
+    const QString region = info.ReadString(u"iPod"_s, u"RegionCode"_s, QString());
+    const QString build = info.ReadString(u"iPod"_s, u"buildID"_s, QString());
+
+    FModelKey = modelNum.mid(1, 4).trimmed();
+    const QString record = FModelKey.isEmpty()
+                               ? kDefaultModelRecord
+                               : FModels.ReadString(u"iPod"_s, FModelKey, kDefaultModelRecord);
+    FCapacity = GetField(4, record, u',');
+    FGeneration = GetField(3, record, u',');
+    FKindName = GetField(2, record, u',');
+    FModelCode = GetField(0, record, u',');
+
+    const bool photoDb = QFileInfo(FPhotoDBFile).isFile();
+    if (FModelCode == u"photo"_s) {
+        FKind = kPlayerIPodPhoto;
+        FHasPhotos = true;
+    } else if (FModelCode == u"nano"_s || FModelCode == u"nano2"_s) {
+        FKind = kPlayerIPodNano;
+        FHasPhotos = true;
+    } else if (FModelCode == u"5G"_s) {
+        FKind = kPlayerIPodVideo;
+        FHasPhotos = true;
+        FHasVideo = true;
+    } else if (FModelCode == u"shuffle"_s || FModelCode == u"shuffle2"_s) {
+        FKind = kPlayerIPodShuffle;
+    } else {
+        FKind = kPlayerIPod;
+        FHasPhotos = photoDb;
+    }
+    FOwner.clear();
+    FSerial = serial;
+    FModelNumber = modelNum;
+    FRegion = region;
+    FSoftware = build;
+}
+
+void TMPlayerChecker::ReadDeviceInfo()
+{
+    QFile file(FDeviceInfoFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray data = file.read(2 * 512);
+    const auto record = [&](int k) -> QString {
+        const qsizetype start = qsizetype(k) * 512;
+        if (start + 2 > data.size())
+            return {};
+        int count = qFromLittleEndian<quint16>(data.constData() + start);
+        count = qMin(count, 255);
+        const qsizetype available = (data.size() - start - 2) / 2;
+        count = int(qMin<qsizetype>(count, available));
+        QString out(count, Qt::Uninitialized);
+        for (int i = 0; i < count; ++i)
+            out[i] = QChar(qFromLittleEndian<quint16>(data.constData() + start + 2 + 2 * i));
+        return out;
+    };
+    FName = record(0);
+    FOwner = record(1);
+}
+
+void TMPlayerChecker::ScanSongs(const QString &folderPath)
+{
+    const QString folder = AddPathDelim(folderPath);
+    Report(Format(u"曲サイズを取得中 - [ %s ]"_s, {QDir::toNativeSeparators(folder)}));
+    const QFileInfo self(folder);
+    if (!self.exists())
+        return; // a player without a music folder simply has no songs
+    QDir dir(folder);
+    if (!self.isDir() || !self.isReadable())
+        throw EPlayerCheckError(
+            Format(u"フォルダ[ %s ]でファイルの取得に失敗しました"_s, {QDir::toNativeSeparators(folder)}));
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isSymLink())
+            continue; // a link could lead outside the player or round in a circle
+        if (entry.isDir())
+            ScanSongs(entry.filePath());
+        else if (IsCountedAudioFile(entry.fileName())) {
+            ++FSongCount;
+            FSongBytes += entry.size();
+        }
+    }
+}

@@ -1,0 +1,48 @@
+#include "device/specvalues.h"
+
+#include "common/format.h"
+#include "device/mplayerchecker.h"
+
+#include <QDir>
+
+using namespace Qt::Literals::StringLiterals;
+
+int ModelPictureIndex(const QString &modelCode)
+{
+    if (modelCode == u"mini"_s)
+        return 0;
+    if (modelCode == u"shuffle"_s)
+        return 3;
+    if (modelCode == u"nano"_s)
+        return 2;
+    if (modelCode == u"nano2"_s)
+        return 5;
+    if (modelCode == u"shuffle2"_s)
+        return 6;
+    if (modelCode == u"5G"_s)
+        return 4;
+    return 1;
+}
+
+TSpecValues MakeSpecValues(const TMPlayerChecker &device)
+{
+    TSpecValues v;
+    v.machine = device.FKindName + u" ( "_s + device.FCapacity + u" )"_s;
+    v.generation = device.FGeneration;
+    v.number = device.FModelNumber;
+    v.name = device.FName;
+    v.owner = device.FOwner;
+    v.software = device.FSoftware;
+    v.serial = device.FSerial;
+    v.area = device.FRegion;
+    v.hdd = Format(u"%.0n MB"_s, {double(device.FTotalBytes) / 1048576.0});
+    v.songs = Format(u"%.0n 曲"_s, {device.FSongCount});
+    v.songSize = Format(u"%.0n MB"_s, {double(device.FSongBytes) / 1048576.0});
+    v.pictureIndex = ModelPictureIndex(device.FModelCode);
+    return v;
+}
+
+QString DiskCheckCommand(const QString &root)
+{
+    return Format(u"chkdsk %s /F"_s, {QDir::toNativeSeparators(root)});
+}

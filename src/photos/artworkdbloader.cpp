@@ -1,0 +1,453 @@
+#include "photos/artworkdbloader.h"
+
+#include "app/userdialogs.h"
+#include "common/bytespan.h"
+#include "common/format.h"
+#include "common/paths.h"
+#include "photos/thumbnail.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstring>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr qint64 kSmallestDatabase = 100;       // a database of this size or less is refused
+constexpr qint64 kFullScreenPhotoSize = 691200; // never chosen as a thumbnail
+
+[[noreturn]] void ThrowNoItem(int index)
+{
+    throw TArtDBException(Format(u"アイテム番号%dにはアイテムが存在しません"_s, {index}));
+}
+
+/// Thrown inside the parser when a length runs past the data or would not advance: the reading
+/// ends quietly with what was read.
+struct TEndOfData
+{
+};
+
+QString DecodeUtf16LE(QByteArrayView bytes)
+{
+    const qsizetype units = bytes.size() / 2;
+    QString text(units, Qt::Uninitialized);
+    for (qsizetype i = 0; i < units; ++i)
+        text[i] = QChar(qFromLittleEndian<quint16>(bytes.data() + i * 2));
+    return text;
+}
+
+QString UpToNul(QString text)
+{
+    const qsizetype nul = text.indexOf(QChar(0));
+    if (nul >= 0)
+        text.truncate(nul);
+    return text;
+}
+
+class TArtParser
+{
+public:
+    TArtParser(QByteArrayView bytes, TArtworkDBLoader &loader) : FData(bytes), FLoader(loader) {}
+
+    void Parse()
+    {
+        Need(0, 24);
+        qint64 pos = Step(0, FData.LEAt<quint32>(4));
+        while (FData.Has(pos, 4)) {
+            const qint64 start = pos;
+            if (FData.Tag(start) != "mhsd")
+                return;
+            Need(start, 16);
+            const quint32 headerLength = FData.LEAt<quint32>(start + 4);
+            const quint32 totalLength = FData.LEAt<quint32>(start + 8);
+            const quint32 type = FData.LEAt<quint32>(start + 12);
+            pos = Step(start, headerLength);
+            if (type == 1)
+                ReadPictureList(pos);
+            else if (type == 2)
+                ReadAlbumList(pos);
+            else if (type == 3)
+                return; // the file list and what follows are not needed
+            pos = Step(start, totalLength);
+        }
+    }
+
+private:
+    void Need(qint64 pos, qint64 length) const
+    {
+        if (!FData.Has(pos, length))
+            throw TEndOfData();
+    }
+    static qint64 Step(qint64 start, qint64 length)
+    {
+        if (length <= 0)
+            throw TEndOfData();
+        return start + length;
+    }
+    void CheckTag(qint64 pos, const char *tag, const char16_t *message) const
+    {
+        const QByteArrayView found = FData.Tag(pos);
+        if (found != tag)
+            throw TArtDBException(
+                Format(QString::fromUtf16(message), {QString::fromLatin1(found.data(), found.size())}));
+    }
+
+    void ReadPictureList(qint64 pos)
+    {
+        Need(pos, 12);
+        CheckTag(pos, "mhli", u"MHLIヘッダが読み取れません - \"%s\"");
+        const quint32 count = FData.LEAt<quint32>(pos + 8);
+        pos = Step(pos, FData.LEAt<quint32>(pos + 4));
+        for (quint32 i = 0; i < count; ++i)
+            pos = ReadPictureRecord(pos);
+    }
+
+    qint64 ReadPictureRecord(qint64 start)
+    {
+        Need(start, 52);
+        CheckTag(start, "mhii", u"MHIIヘッダが読み取れません - \"%s\"");
+        const quint32 headerLength = FData.LEAt<quint32>(start + 4);
+        const qint64 end = start + FData.LEAt<quint32>(start + 8);
+        TArtItem &item = FLoader.FItems.AddNew();
+        item.FImageId = FData.LEAt<quint32>(start + 16);
+        item.FSongId = FData.LEAt<quint64>(start + 20);
+
+        enum class TState
+        {
+            None,
+            Full,
+            Thumb
+        } state = TState::None;
+        TArtImageObject *current = nullptr;
+        qint64 pos = Step(start, headerLength);
+        while (pos < end) {
+            Need(pos, 4);
+            const QByteArrayView tag = FData.Tag(pos);
+            if (tag == "mhni") {
+                Need(pos, 36);
+                if (state == TState::Thumb)
+                    current = &AddThumbnail(item, pos);
+                pos = Step(pos, FData.LEAt<quint32>(pos + 4));
+            } else if (tag == "mhod") {
+                Need(pos, 24);
+                const quint32 type = FData.LEAt<quint32>(pos + 12);
+                if ((type & 0xFF) == 3) {
+                    if (state == TState::Full)
+                        item.FFullFileName = ColonToPathDelim(ReadString(pos));
+                    else if (state == TState::Thumb && current)
+                        current->FFileName = ColonToPathDelim(ReadString(pos));
+                    pos = Step(pos, FData.LEAt<quint32>(pos + 8));
+                } else if (type == 2 || type == 5) {
+                    state = type == 2 ? TState::Thumb : TState::Full; // a container: its children follow
+                    pos = Step(pos, FData.LEAt<quint32>(pos + 4));
+                } else {
+                    pos = Step(pos, FData.LEAt<quint32>(pos + 8));
+                }
+            } else if (tag == "mhii") {
+                break;
+            } else {
+                // An unknown chunk is stepped over when its length keeps it inside the record.
+                Need(pos, 12);
+                const quint32 total = FData.LEAt<quint32>(pos + 8);
+                if (total == 0 || pos + total > end)
+                    break;
+                pos += total;
+            }
+        }
+        return Step(start, end - start);
+    }
+
+    TArtImageObject &AddThumbnail(TArtItem &item, qint64 pos)
+    {
+        TArtImageObject &image = item.FImages.AddNew();
+        image.FOffset = FData.LEAt<quint32>(pos + 20);
+        image.FSize = FData.LEAt<quint32>(pos + 24);
+        const qint64 width = qint64(FData.LEAt<quint16>(pos + 34)) + FData.LEAt<qint16>(pos + 30);
+        const qint64 height = qint64(FData.LEAt<quint16>(pos + 32)) + FData.LEAt<qint16>(pos + 28);
+        image.FWidth = qint32(width);
+        image.FHeight = qint32(height);
+        // Odd widths are stored in rows of an even pixel count, one narrower or one wider.
+        qint64 rowLength = width;
+        if (width % 2 != 0) {
+            rowLength = (width - 1) * height * 2 == image.FSize ? width - 1 : width + 1;
+            image.FCropNeeded = true;
+        }
+        image.FDataWidth = qint32(rowLength);
+        image.FDataHeight = qint32(height);
+        return image;
+    }
+
+    /// mhod string: length at +24, encoding at +28 (0, 2 UTF-16LE; 1 UTF-8), text at +36.
+    QString ReadString(qint64 pos)
+    {
+        Need(pos, 36);
+        CheckTag(pos, "mhod", u"MHODヘッダが読み取れません - \"%s\"");
+        const qint64 total = FData.LEAt<quint32>(pos + 8);
+        const qint64 length = FData.LEAt<quint32>(pos + 24);
+        const quint32 encoding = FData.LEAt<quint32>(pos + 28);
+        const QByteArrayView text = FData.Mid(pos + 36, qMin(length, qMax<qint64>(0, total - 36)));
+        if (encoding == 0 || encoding == 2)
+            return UpToNul(DecodeUtf16LE(text));
+        if (encoding == 1)
+            return UpToNul(QString::fromUtf8(text));
+        return {};
+    }
+
+    void ReadAlbumList(qint64 pos)
+    {
+        Need(pos, 12);
+        CheckTag(pos, "mhla", u"MHLAヘッダが読み取れません - \"%s\"");
+        const quint32 count = FData.LEAt<quint32>(pos + 8);
+        pos = Step(pos, FData.LEAt<quint32>(pos + 4));
+        for (quint32 i = 0; i < count; ++i) {
+            const qint64 start = pos;
+            Need(start, 48);
+            CheckTag(start, "mhba", u"MHBAヘッダが読み取れません - \"%s\"");
+            const quint32 totalLength = FData.LEAt<quint32>(start + 8);
+            const qint64 entries = FData.LEAt<quint32>(start + 16);
+            TIntList &album = FLoader.FAlbums.AddNew();
+            album.FTag = *FData.U8(start + 30);
+            pos = Step(start, FData.LEAt<quint32>(start + 4));
+            // The name string and the entries, in any order; another chunk ends the album.
+            for (qint64 child = 0; child < entries + 1; ++child) {
+                Need(pos, 4);
+                const QByteArrayView tag = FData.Tag(pos);
+                if (tag == "mhod") {
+                    album.FName = ReadString(pos);
+                    pos = Step(pos, FData.LEAt<quint32>(pos + 8));
+                } else if (tag == "mhia") {
+                    Need(pos, 20);
+                    album.FItems.append(FData.LEAt<quint32>(pos + 16));
+                    pos = Step(pos, FData.LEAt<quint32>(pos + 4));
+                } else {
+                    break;
+                }
+            }
+            pos = Step(start, totalLength);
+        }
+    }
+
+    TByteSpan FData;
+    TArtworkDBLoader &FLoader;
+};
+
+/// The entry of `folder` named `name` without regard to case, when the exact name is missing.
+QString MatchNoCase(const QString &folder, const QString &name)
+{
+    if (QFileInfo::exists(folder + name))
+        return name;
+    const QStringList entries =
+        QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString &entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    return {};
+}
+
+} // namespace
+
+// ---- thumbnails ----
+
+void TArtImageObject::LoadBitmap()
+{
+    if (FBitmap.width() > 0 || FBitmap.height() > 0 || !FOnGetStream)
+        return;
+    const std::unique_ptr<QIODevice> stream = FOnGetStream(FFileName);
+    if (!stream)
+        return;
+    // A layout the file cannot hold, or one absurdly large, yields no picture and no allocation.
+    if (FOffset < 0 || FSize <= 0 || FSize > stream->size() - FOffset)
+        return;
+    if (FDataWidth <= 0 || FDataHeight <= 0 || FDataWidth > kMaxThumbnailSide ||
+        FDataHeight > kMaxThumbnailSide)
+        return;
+    if (!stream->seek(FOffset))
+        return;
+    const QByteArray pixels = stream->read(FSize);
+    FBitmap = DecodeThumbnail(*this, pixels);
+}
+
+TArtImageObject &TArtImageObjectList::Items(int index) const
+{
+    if (index < 0 || index >= Count())
+        ThrowNoItem(index);
+    return *FItems[size_t(index)];
+}
+
+TArtImageObject &TArtImageObjectList::AddNew()
+{
+    FItems.push_back(std::make_unique<TArtImageObject>());
+    FItems.back()->FOnGetStream = FOnGetStream;
+    return *FItems.back();
+}
+
+// ---- items ----
+
+TArtImageObject *TArtItem::SelectImage(int width) const
+{
+    TArtImageObject *best = nullptr;
+    for (const auto &image : FImages) {
+        if (image->FSize == kFullScreenPhotoSize)
+            continue;
+        const qint32 w = image->FDataWidth;
+        bool better = false;
+        if (width == -1)
+            better = !best || w < best->FDataWidth;
+        else if (width == 0)
+            better = !best || w > best->FDataWidth;
+        else
+            better = w <= width && (!best || w > best->FDataWidth);
+        if (better)
+            best = image.get();
+    }
+    return best;
+}
+
+TArtItem &TArtItemList::Items(int index) const
+{
+    if (index < 0 || index >= Count())
+        ThrowNoItem(index);
+    return *FItems[size_t(index)];
+}
+
+TArtItem &TArtItemList::AddNew()
+{
+    FItems.push_back(std::make_unique<TArtItem>());
+    TArtItem &item = *FItems.back();
+    item.FOnGetStream = FOnGetStream;
+    item.FImages.FOnGetStream = FOnGetStream;
+    return item;
+}
+
+// ---- albums ----
+
+TIntList &TAlbumManager::AddNew()
+{
+    FAlbums.push_back(std::make_unique<TIntList>());
+    return *FAlbums.back();
+}
+
+QList<TAlbumRow> TAlbumManager::AlbumRows() const
+{
+    QList<TAlbumRow> rows;
+    for (const auto &album : FAlbums)
+        rows.append({album->FName, album->FTag});
+    return rows;
+}
+
+void TAlbumManager::GetAlbumImageIds(const QString &name, QStringList &strings) const
+{
+    if (name.isEmpty())
+        return;
+    for (const auto &album : FAlbums) {
+        if (album->FName != name)
+            continue;
+        strings.clear();
+        for (const quint32 id : album->FItems)
+            strings.append(QString::number(id));
+    }
+}
+
+// ---- loader ----
+
+TArtworkDBLoader::TArtworkDBLoader(IUserDialogs *dialogs) : FDialogs(dialogs)
+{
+    FItems.FOnGetStream = [this](const QString &name) { return OpenImageStream(name); };
+}
+
+void TArtworkDBLoader::Clear()
+{
+    FItems.Clear();
+    FAlbums.Clear();
+}
+
+void TArtworkDBLoader::LoadFromFile(const QString &path)
+{
+    Clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ESorvoError(Format(u"ファイル \"%s\" を開けません。%s"_s, {path, file.errorString()}));
+    const QByteArray data = file.readAll();
+    LoadFromStream(data, QFileInfo(path).absolutePath());
+}
+
+void TArtworkDBLoader::LoadFromStream(QByteArrayView data, const QString &baseDir)
+{
+    Clear();
+    FBaseDir = AddPathDelim(baseDir);
+    if (data.size() <= kSmallestDatabase) {
+        if (FDialogs)
+            FDialogs->Warning(u"ファイルが不正です"_s);
+        return;
+    }
+    if (data.first(4) != "mhfd") {
+        if (FDialogs)
+            FDialogs->Warning(u"ArtwokDBではないファイルが読み込まれました"_s);
+        return;
+    }
+    try {
+        TArtParser(data, *this).Parse();
+    } catch (const TEndOfData &) {
+        // What was read stays.
+    }
+}
+
+TArtItem *TArtworkDBLoader::FindBySongId(quint32 low, quint32 high) const
+{
+    return FindBySongId(quint64(high) << 32 | low);
+}
+
+TArtItem *TArtworkDBLoader::FindBySongId(quint64 songId) const
+{
+    for (const auto &item : FItems)
+        if (item->FSongId == songId)
+            return item.get();
+    return nullptr;
+}
+
+TArtItem *TArtworkDBLoader::FindByImageId(quint32 imageId) const
+{
+    TArtItem *found = nullptr;
+    for (const auto &item : FItems)
+        if (item->FImageId == imageId)
+            found = item.get();
+    return found;
+}
+
+void TArtworkDBLoader::ListImageIds(QStringList &strings) const
+{
+    strings.clear();
+    for (const auto &item : FItems)
+        strings.append(QString::number(item->FImageId));
+}
+
+std::unique_ptr<QIODevice> TArtworkDBLoader::OpenImageStream(const QString &name) const
+{
+    if (FBaseDir.isEmpty())
+        return nullptr;
+    const QString base = QDir::cleanPath(FBaseDir);
+    const QString prefix = base.endsWith(u'/') ? base : base + u'/';
+    QString relative = name;
+    while (relative.startsWith(u'/'))
+        relative.remove(0, 1);
+    // A name that climbs out of the database's folder is never opened.
+    const QString joined = QDir::cleanPath(prefix + relative);
+    if (relative.isEmpty() || !joined.startsWith(prefix))
+        return nullptr;
+    // Names are matched without regard to case, as on the player's own file system.
+    QString path = prefix;
+    const QStringList parts = joined.mid(prefix.size()).split(u'/');
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString entry = MatchNoCase(path, parts[i]);
+        if (entry.isEmpty())
+            return nullptr;
+        path += entry + (i + 1 < parts.size() ? u"/"_s : QString());
+    }
+    auto file = std::make_unique<QFile>(path);
+    if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly))
+        return nullptr;
+    return file;
+}

@@ -1,0 +1,95 @@
+#include "tags/tagsource.h"
+
+#include "common/format.h"
+
+#include <QtEndian>
+
+#include <cstring>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// Tags sit at the start and the end of a file; one window read covers most of them at once.
+constexpr qint64 WindowSize = 64 * 1024;
+} // namespace
+
+TTagSource::TTagSource(QByteArrayView data) : FData(data), FSize(data.size()) {}
+
+TTagSource::TTagSource(const QString &path) : FFile(std::make_unique<QFile>(path))
+{
+    if (!FFile->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        throw ETagFileOpenError(Format(u"ファイル %s を開けません。%s"_s, {path, FFile->errorString()}));
+    FSize = FFile->size();
+}
+
+TTagSource::~TTagSource() = default;
+
+QByteArrayView TTagSource::Read(qint64 pos, qint64 len)
+{
+    if (pos < 0 || len <= 0 || pos >= FSize)
+        return {};
+    len = std::min(len, FSize - pos);
+    if (!FFile)
+        return FData.sliced(pos, len);
+    if (pos >= FWindowPos && pos + len <= FWindowPos + FData.size())
+        return FData.sliced(pos - FWindowPos, len);
+    // Load a new window starting at pos, large enough for the request.
+    const qint64 want = std::min(std::max(len, WindowSize), FSize - pos);
+    FBuffer.resize(want);
+    qint64 got = 0;
+    if (FFile->seek(pos)) {
+        while (got < want) {
+            const qint64 n = FFile->read(FBuffer.data() + got, want - got);
+            if (n <= 0)
+                break;
+            got += n;
+        }
+    }
+    FBuffer.truncate(got);
+    FWindowPos = pos;
+    FData = FBuffer;
+    return FData.first(std::min(len, got));
+}
+
+quint8 TTagSource::Byte(qint64 pos)
+{
+    const QByteArrayView b = Read(pos, 1);
+    return b.isEmpty() ? 0 : quint8(b[0]);
+}
+
+// Multi-byte reads fill missing bytes with zeros, so a truncated number reads as if padded.
+static void ReadPadded(TTagSource &source, qint64 pos, char *out, int n)
+{
+    std::memset(out, 0, size_t(n));
+    const QByteArrayView b = source.Read(pos, n);
+    if (!b.isEmpty())
+        std::memcpy(out, b.data(), size_t(b.size()));
+}
+
+quint32 TTagSource::BigEndian32(qint64 pos)
+{
+    char b[4];
+    ReadPadded(*this, pos, b, 4);
+    return qFromBigEndian<quint32>(b);
+}
+
+quint64 TTagSource::BigEndian64(qint64 pos)
+{
+    char b[8];
+    ReadPadded(*this, pos, b, 8);
+    return qFromBigEndian<quint64>(b);
+}
+
+quint16 TTagSource::LittleEndian16(qint64 pos)
+{
+    char b[2];
+    ReadPadded(*this, pos, b, 2);
+    return qFromLittleEndian<quint16>(b);
+}
+
+quint64 TTagSource::LittleEndian64(qint64 pos)
+{
+    char b[8];
+    ReadPadded(*this, pos, b, 8);
+    return qFromLittleEndian<quint64>(b);
+}

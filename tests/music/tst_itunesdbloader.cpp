@@ -1,0 +1,418 @@
+#include "music/itunesdbloader.h"
+
+#include "fixturefiles.h"
+#include "itunesdbwriter.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+using TStrings = QList<TITDBString>;
+Q_DECLARE_METATYPE(TStrings)
+Q_DECLARE_METATYPE(TITDBTrack)
+
+class TstITunesDBLoader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsEveryField();
+    void strings_data();
+    void strings();
+    void video_data();
+    void video();
+    void sections_data();
+    void sections();
+    void playlists();
+    void damaged_data();
+    void damaged();
+    void invalidHeaderKeepsEarlierSongs();
+    void listAccess();
+    void defaultsOfNewEntry();
+    void appendsAndClears();
+    void loadFromFile();
+};
+
+namespace {
+
+TITunesDBLoader Load(const QByteArray &bytes)
+{
+    TITunesDBLoader loader;
+    loader.LoadFromStream(bytes);
+    return loader;
+}
+
+QByteArray OneTrack(const TITDBTrack &track)
+{
+    TITunesDBWriter w;
+    w.FTracks = {track};
+    w.AddMasterPlaylist();
+    return w.ToBytes();
+}
+
+QString Field(const TITBSongItem &s, const QString &name)
+{
+    const QHash<QString, QString> fields = {{u"title"_s, s.FTitle},         {u"location"_s, s.FLocation},
+                                            {u"album"_s, s.FAlbum},         {u"artist"_s, s.FArtist},
+                                            {u"genre"_s, s.FGenre},         {u"kind"_s, s.FKind},
+                                            {u"equalizer"_s, s.FEqualizer}, {u"comment"_s, s.FComment},
+                                            {u"composer"_s, s.FComposer},   {u"grouping"_s, s.FGrouping}};
+    return fields.value(name);
+}
+
+} // namespace
+
+void TstITunesDBLoader::readsEveryField()
+{
+    TITDBTrack t;
+    t.trackId = 4711;
+    t.fileType = "MP3 ";
+    t.rating = 80;
+    t.dateModified = 86400 * 2 + 3600; // 1904-01-03 01:00
+    t.size = 0x90000000u;              // above 2 GiB: must stay positive
+    t.length = 245123;
+    t.trackNumber = 3;
+    t.trackCount = 14;
+    t.year = 1987;
+    t.bitRate = 320;
+    t.sampleRate = 48000;
+    t.volume = -42;
+    t.playCount = 17;
+    t.lastPlayed = 3'000'000'000u;
+    t.discNumber = 2;
+    t.discCount = 3;
+    t.dateAdded = 0;
+    t.dbid = 0xFEDCBA9876543210ull;
+    t.mediaType = 1;
+    t.Str(1, u"春の海"_s).Str(2, u":iPod_Control:Music:F03:ABCD.mp3"_s);
+
+    const TITunesDBLoader loader = Load(OneTrack(t));
+    QCOMPARE(loader.FSongs.Count(), 1);
+    const TITBSongItem &s = loader.FSongs.Items(0);
+    QCOMPARE(s.FTrackID, 4711);
+    QCOMPARE(s.FRating, quint8(80));
+    QCOMPARE(s.FDateModified, 1464.0 + 1.0 / 24.0);
+    QCOMPARE(s.FSize, qint64(0x90000000u));
+    QCOMPARE(s.FLength, 245123);
+    QCOMPARE(s.FTrackNumber, 3);
+    QCOMPARE(s.FTrackCount, 14);
+    QCOMPARE(s.FYear, 1987);
+    QCOMPARE(s.FBitRate, 320);
+    QCOMPARE(s.FSampleRate, 48000);
+    QCOMPARE(s.FVolume, -42);
+    QCOMPARE(s.FPlayCount, 17);
+    QCOMPARE(s.FLastPlayed, 3'000'000'000.0 / 86400.0 + 1462.0);
+    QCOMPARE(s.FDiscNumber, 2);
+    QCOMPARE(s.FDiscCount, 3);
+    QCOMPARE(s.FDateAdded, 1462.0); // zero is 1904-01-01
+    QCOMPARE(s.FDBID, 0xFEDCBA9876543210ull);
+    QCOMPARE(s.FIsVideo, false);
+    QCOMPARE(s.FTitle, u"春の海"_s);
+    QCOMPARE(s.FLocation, u":iPod_Control:Music:F03:ABCD.mp3"_s);
+    QCOMPARE(s.FCopyFailed, false);
+    QCOMPARE(s.FCopyError, 0);
+    QCOMPARE(DateTimeToQDateTime(s.FLastPlayed).toString(u"yyyy-MM-dd HH:mm:ss"_s), u"1999-01-24 05:20:00"_s);
+}
+
+void TstITunesDBLoader::strings_data()
+{
+    QTest::addColumn<TStrings>("strings");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("expected");
+
+    const QStringList names = {u"title"_s, u"location"_s,  u"album"_s,   u"artist"_s,   u"genre"_s,
+                               u"kind"_s,  u"equalizer"_s, u"comment"_s, u"composer"_s, u"grouping"_s};
+    const QList<quint32> types = {1, 2, 3, 4, 5, 6, 7, 8, 12, 13};
+    for (qsizetype i = 0; i < types.size(); ++i)
+        QTest::addRow("type %u fills %s", types[i], qPrintable(names[i]))
+            << TStrings{{types[i], u"値 ü"_s}} << names[i] << u"値 ü"_s;
+
+    QTest::addRow("marker 100 stores nothing") << TStrings{{1, u"hidden"_s, 100}} << u"title"_s << QString();
+    QTest::addRow("later string wins")
+        << TStrings{{4, u"first"_s}, {4, u"second"_s}} << u"artist"_s << u"second"_s;
+    for (quint32 type : {0u, 9u, 10u, 11u, 14u, 15u, 100u, 200u})
+        QTest::addRow("type %u stores nothing", type)
+            << TStrings{{type, u"x"_s}, {1, u"title"_s}} << u"title"_s << u"title"_s;
+    QTest::addRow("cut at NUL") << TStrings{{1, u"abc\0def"_s}} << u"title"_s << u"abc"_s;
+    QTest::addRow("odd byte length drops half unit")
+        << TStrings{{1, u"abc"_s, 1, 5}} << u"title"_s << u"ab"_s;
+    QTest::addRow("length shorter than text") << TStrings{{1, u"abcdef"_s, 1, 4}} << u"title"_s << u"ab"_s;
+    QTest::addRow("negative length skipped")
+        << TStrings{{1, u"keep"_s}, {1, u"bad"_s, 1, -2}} << u"title"_s << u"keep"_s;
+    QTest::addRow("length above 65535 skipped")
+        << TStrings{{1, u"keep"_s}, {1, u"bad"_s, 1, 65536}} << u"title"_s << u"keep"_s;
+    QTest::addRow("length 65535 cut to chunk")
+        << TStrings{{1, u"abc"_s, 1, 65535}, {4, u"next"_s}} << u"title"_s << u"abc"_s;
+    QTest::addRow("length beyond its chunk cut to chunk")
+        << TStrings{{1, u"ab"_s, 1, 8}, {4, u"next"_s}} << u"title"_s << u"ab"_s;
+    QTest::addRow("empty string") << TStrings{{1, u"x"_s}, {1, QString()}} << u"title"_s << QString();
+}
+
+void TstITunesDBLoader::strings()
+{
+    QFETCH(TStrings, strings);
+    QFETCH(QString, field);
+    QFETCH(QString, expected);
+    TITDBTrack t;
+    t.strings = strings;
+    const TITunesDBLoader loader = Load(OneTrack(t));
+    QCOMPARE(loader.FSongs.Count(), 1);
+    QCOMPARE(Field(loader.FSongs.Items(0), field), expected);
+}
+
+void TstITunesDBLoader::video_data()
+{
+    QTest::addColumn<quint32>("mediaType");
+    QTest::addColumn<QByteArray>("fileType");
+    QTest::addColumn<bool>("video");
+    for (quint32 m : {0u, 1u, 4u, 8u})
+        QTest::addRow("media %u, M4V file, audio", m) << m << QByteArray("M4V ") << false;
+    for (quint32 m : {2u, 6u, 32u, 64u, 96u})
+        QTest::addRow("media %u, MP3 file, video", m) << m << QByteArray("MP3 ") << true;
+    QTest::addRow("other media, M4V file") << 0x400u << QByteArray("M4V ") << true;
+    QTest::addRow("other media, MP4 file") << 0x400u << QByteArray("MP4 ") << false;
+    QTest::addRow("other media, M4A file") << 3u << QByteArray("M4A ") << false;
+}
+
+void TstITunesDBLoader::video()
+{
+    QFETCH(quint32, mediaType);
+    QFETCH(QByteArray, fileType);
+    QFETCH(bool, video);
+    TITDBTrack t;
+    t.mediaType = mediaType;
+    t.fileType = fileType;
+    const TITunesDBLoader loader = Load(OneTrack(t));
+    QCOMPARE(loader.FSongs.Items(0).FIsVideo, video);
+    QCOMPARE(loader.FSongs.VideoCount(), video ? 1 : 0);
+}
+
+void TstITunesDBLoader::sections_data()
+{
+    QTest::addColumn<QList<quint32>>("sections");
+    QTest::addColumn<int>("songs");
+    QTest::addColumn<int>("playlists");
+    QTest::addColumn<QString>("lastTitle");
+    QTest::addRow("tracks and playlists") << QList<quint32>{1, 2} << 2 << 2 << u"B"_s;
+    QTest::addRow("type 3 skipped whole, tracks after it read") << QList<quint32>{3, 1} << 2 << 0 << u"B"_s;
+    QTest::addRow("type 5 skipped") << QList<quint32>{5, 1, 2} << 2 << 2 << u"B"_s;
+    QTest::addRow("tracks twice append") << QList<quint32>{1, 1} << 4 << 0 << u"B"_s;
+    // Strings of the album list land on the last song read.
+    QTest::addRow("album strings reach the last song") << QList<quint32>{1, 4} << 2 << 0 << u"Album title"_s;
+    QTest::addRow("no sections") << QList<quint32>{} << 0 << 0 << QString();
+}
+
+void TstITunesDBLoader::sections()
+{
+    QFETCH(QList<quint32>, sections);
+    QFETCH(int, songs);
+    QFETCH(int, playlists);
+    QFETCH(QString, lastTitle);
+    TITunesDBWriter w;
+    TITDBTrack a, b;
+    a.trackId = 1;
+    a.Str(1, u"A"_s);
+    b.trackId = 2;
+    b.Str(1, u"B"_s);
+    w.FTracks = {a, b};
+    w.AddMasterPlaylist();
+    w.FPlaylists.append({u"Other"_s, false, 7, {2}});
+    w.FAlbums = {{1, {{1, u"Album title"_s}, {200, u"ignored"_s}}}};
+    w.FSections = sections;
+    w.FRawSectionBody = TITunesDBWriter::TrackChunk(a); // a track inside a skipped section is not read
+    const TITunesDBLoader loader = Load(w.ToBytes());
+    QCOMPARE(loader.FSongs.Count(), songs);
+    QCOMPARE(loader.FPlayLists.Count(), playlists);
+    if (songs > 0)
+        QCOMPARE(loader.FSongs.Items(songs - 1).FTitle, lastTitle);
+}
+
+void TstITunesDBLoader::playlists()
+{
+    TITunesDBWriter w;
+    for (int i = 0; i < 3; ++i) {
+        TITDBTrack t;
+        t.trackId = 10 + i;
+        w.FTracks.append(t);
+    }
+    w.AddMasterPlaylist(u"Master name"_s);
+    w.FPlaylists.append({u"Favourites"_s, false, 0x1122334455667788ull, {10, 12}});
+    w.FPlaylists.append({u"Claims"_s, false, 5, {10}, 99});
+    const TITunesDBLoader loader = Load(w.ToBytes());
+    QCOMPARE(loader.FSongs.Count(), 3);
+    QCOMPARE(loader.FPlayLists.FDeclaredCount, 3);
+    QCOMPARE(loader.FPlayLists.Count(), 3);
+    QCOMPARE(loader.FPlayLists.Items(0).FItemCount, 3);
+    QCOMPARE(loader.FPlayLists.Items(1).FItemCount, 2);
+    QCOMPARE(loader.FPlayLists.Items(1).FPlayListID, qint32(0x55667788));
+    QCOMPARE(loader.FPlayLists.Items(2).FItemCount, 99);
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(loader.FPlayLists.Items(i).FName.isEmpty());
+        QCOMPARE(loader.FPlayLists.Items(i).FMembers.Count(), 0);
+    }
+    // Playlist strings do not reach the songs.
+    QVERIFY(loader.FSongs.Items(2).FTitle.isEmpty());
+}
+
+void TstITunesDBLoader::damaged_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("songs");
+    QTest::addColumn<QString>("lastTitle");
+
+    TITDBTrack full;
+    full.trackId = 1;
+    full.mediaType = 2;
+    full.Str(1, u"Full"_s);
+    TITDBTrack second;
+    second.Str(1, u"Second"_s);
+    TITunesDBWriter w;
+    w.FTracks = {full, second};
+    w.FSections = {1};
+    const QByteArray good = w.ToBytes();
+    const qsizetype secondStart = good.indexOf("mhit", good.indexOf("mhit") + 4);
+
+    QTest::addRow("empty file") << QByteArray() << 0 << QString();
+    QTest::addRow("seven bytes") << good.left(7) << 0 << QString();
+    QTest::addRow("whole") << good << 2 << u"Second"_s;
+    QTest::addRow("cut inside second header") << good.left(secondStart + 100) << 1 << u"Full"_s;
+    QTest::addRow("cut inside last string keeps its song") << good.left(good.size() - 2) << 2 << QString();
+    QTest::addRow("cut before last string text") << good.left(good.size() - 12) << 2 << QString();
+
+    // A short mhit header: the fixed block reaches into the strings that follow.
+    TITDBTrack shortHeader;
+    shortHeader.headerLength = 156;
+    shortHeader.trackId = 77;
+    shortHeader.Str(1, u"Short"_s).Str(4, u"An artist name long enough"_s);
+    w.FTracks = {shortHeader};
+    QTest::addRow("short mhit header still read") << w.ToBytes() << 1 << u"Short"_s;
+
+    // A zero header length cannot advance the walk: the track is read, its strings are not.
+    QByteArray zero = good;
+    qToLittleEndian<quint32>(0, zero.data() + secondStart + 4);
+    QTest::addRow("zero step ends the walk") << zero << 2 << QString();
+
+    // A string whose total length runs far past the end ends the walk after it.
+    TITDBTrack runaway = full;
+    runaway.strings = {{1, u"Runaway"_s, 1, std::nullopt, 0xFFFFFF00u}, {4, u"never"_s}};
+    w.FTracks = {runaway, second};
+    QTest::addRow("huge mhod total length") << w.ToBytes() << 1 << QString();
+    w.FTracks = {full, second};
+
+    // A section whose total length points past the end.
+    QByteArray section = TITunesDBWriter::SectionChunk(9, QByteArray(10, 'x'));
+    qToLittleEndian<quint32>(0xFFFFFFF0u, section.data() + 8);
+    QTest::addRow("skipped section beyond the end") << (w.ToBytes() + section) << 2 << u"Second"_s;
+}
+
+void TstITunesDBLoader::damaged()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, songs);
+    QFETCH(QString, lastTitle);
+    // A copy the reader cannot read past: the sanitizers catch any read outside it.
+    const QByteArray exact(bytes.constData(), bytes.size());
+    const TITunesDBLoader loader = Load(exact);
+    QCOMPARE(loader.FSongs.Count(), songs);
+    if (songs > 0)
+        QCOMPARE(loader.FSongs.Items(songs - 1).FTitle, lastTitle);
+}
+
+void TstITunesDBLoader::invalidHeaderKeepsEarlierSongs()
+{
+    TITDBTrack a;
+    a.Str(1, u"Before"_s);
+    TITDBTrack bad;
+    bad.Str(1, u"Bad"_s);
+    TITunesDBWriter w;
+    w.FTracks = {a, bad};
+    QByteArray bytes = w.ToBytes();
+    const qsizetype badStart = bytes.indexOf("mhit", bytes.indexOf("mhit") + 4);
+    for (quint32 length : {0xFFFFu, 0x10000u, 0xFFFFFFFFu}) {
+        qToLittleEndian<quint32>(length, bytes.data() + badStart + 4);
+        TITunesDBLoader loader;
+        try {
+            loader.LoadFromStream(bytes);
+            QFAIL("no exception");
+        } catch (const TITBException &e) {
+            QCOMPARE(e.Message(), u"ヘッダーが不正です"_s);
+        }
+        QCOMPARE(loader.FSongs.Count(), 1);
+        QCOMPARE(loader.FSongs.Items(0).FTitle, u"Before"_s);
+    }
+}
+
+void TstITunesDBLoader::listAccess()
+{
+    TITBSongList list;
+    list.AddNew().FTitle = u"one"_s;
+    TITBSongItem video;
+    video.FIsVideo = true;
+    list.Add(video);
+    QCOMPARE(list.Count(), 2);
+    QCOMPARE(list.VideoCount(), 1);
+    for (int index : {2, -1, 1000}) {
+        try {
+            list.Items(index);
+            QFAIL("no exception");
+        } catch (const TITBException &e) {
+            QCOMPARE(e.Message(), u"アイテム番号%1にはアイテムが存在しません"_s.arg(index));
+        }
+    }
+    list.Delete(0);
+    QCOMPARE(list.Count(), 1);
+    QVERIFY(list.Items(0).FIsVideo);
+    TITBPlayLists playlists;
+    playlists.AddNew();
+    QVERIFY_THROWS_EXCEPTION(TITBException, playlists.Items(1));
+}
+
+void TstITunesDBLoader::defaultsOfNewEntry()
+{
+    const TDateTime before = NowDateTime();
+    TITBSongList list;
+    const TITBSongItem &s = list.AddNew();
+    const TDateTime after = NowDateTime();
+    QCOMPARE(s.FYear, 2000);
+    QCOMPARE(s.FSampleRate, 44100);
+    QCOMPARE(s.FSize, qint64(0));
+    QVERIFY(s.FTitle.isEmpty() && s.FLocation.isEmpty());
+    for (TDateTime d : {s.FDateAdded, s.FDateModified, s.FLastPlayed})
+        QVERIFY(d >= before - 1e-6 && d <= after + 1e-6);
+}
+
+void TstITunesDBLoader::appendsAndClears()
+{
+    TITDBTrack t;
+    t.Str(1, u"x"_s);
+    const QByteArray bytes = OneTrack(t);
+    TITunesDBLoader loader;
+    loader.LoadFromStream(bytes);
+    loader.LoadFromStream(bytes);
+    QCOMPARE(loader.FSongs.Count(), 2);
+    QCOMPARE(loader.FPlayLists.Count(), 2);
+    loader.Clear();
+    QCOMPARE(loader.FSongs.Count(), 0);
+    QCOMPARE(loader.FPlayLists.Count(), 0);
+}
+
+void TstITunesDBLoader::loadFromFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"iPod_Control/iTunes/iTunesDB"_s);
+    TITunesDBWriter w;
+    for (int i = 0; i < 30; ++i)
+        w.FTracks.append(TITunesDBWriter::SampleTrack(i));
+    w.AddMasterPlaylist();
+    QVERIFY(w.WriteTo(path));
+    TITunesDBLoader loader;
+    loader.LoadFromFile(path);
+    QCOMPARE(loader.FSongs.Count(), 30);
+    QCOMPARE(loader.FSongs.Items(3).FArtist, u"宇多田ヒカル"_s);
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, loader.LoadFromFile(dir.filePath(u"missing"_s)));
+    QCOMPARE(loader.FSongs.Count(), 30);
+}
+
+QTEST_GUILESS_MAIN(TstITunesDBLoader)
+#include "tst_itunesdbloader.moc"

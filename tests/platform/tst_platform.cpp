@@ -1,0 +1,109 @@
+#include "platform/consolerun.h"
+#include "platform/drivetable.h"
+#include "platform/system.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TstPlatform : public QObject
+{
+    Q_OBJECT
+private slots:
+    void driveTypes_data();
+    void driveTypes();
+    void namedRoots();
+    void queryMissingFolder();
+    void consoleRun();
+    void consoleRunLaunchFailure();
+    void systemErrorText();
+};
+
+void TstPlatform::driveTypes_data()
+{
+    QTest::addColumn<QString>("fs");
+    QTest::addColumn<QString>("type");
+    QTest::addRow("nfs") << u"nfs4"_s << u"Network"_s;
+    QTest::addRow("cifs") << u"cifs"_s << u"Network"_s;
+    QTest::addRow("optical") << u"iso9660"_s << u"CD/DVD"_s;
+    QTest::addRow("memory") << u"tmpfs"_s << u"RAMDisk"_s;
+    QTest::addRow("disk") << u"ext4"_s << u"HardDisk"_s;
+}
+
+void TstPlatform::driveTypes()
+{
+    QFETCH(QString, fs);
+    QFETCH(QString, type);
+    QCOMPARE(DriveTypeForFileSystem(fs), type);
+}
+
+void TstPlatform::namedRoots()
+{
+    QTemporaryDir a, b;
+    TSystemDriveTable named({a.path(), b.path()});
+    QCOMPARE(named.Candidates(), (QStringList{a.path(), b.path()}));
+    QVERIFY(named.NamedByUser());
+    QVERIFY(named.Query(a.path() + u"/sub"_s).removable);
+    QCOMPARE(named.Query(a.path()).typeName, u"Removable"_s);
+
+    qputenv("SORVO_DRIVES", (a.path() + QDir::listSeparator() + b.path()).toLocal8Bit());
+    TSystemDriveTable fromEnv;
+    QCOMPARE(fromEnv.Candidates().size(), 2);
+    TSystemDriveTable optionWins({b.path()});
+    QCOMPARE(optionWins.Candidates(), QStringList{b.path()});
+    qunsetenv("SORVO_DRIVES");
+
+    QStringList many;
+    for (int i = 0; i < 30; ++i)
+        many << a.path() + u"/d"_s + QString::number(i);
+    QCOMPARE(TSystemDriveTable(many).Candidates().size(), 23);
+}
+
+void TstPlatform::queryMissingFolder()
+{
+    QTemporaryDir dir;
+    TSystemDriveTable table({dir.path()});
+    const TDriveFacts facts = table.Query(dir.path() + u"/not/yet/made"_s);
+    QVERIFY(facts.ok);
+    QVERIFY(facts.totalBytes > 0); // the facts of the drive it would be on
+    QCOMPARE(facts.typeName, u"Removable"_s);
+}
+
+void TstPlatform::consoleRun()
+{
+    QByteArray out, err;
+    QCOMPARE(ConsoleRun(u"sh -c \"cat; echo oops >&2; exit 3\""_s, "hello\n", out, err), 3);
+    QCOMPARE(out, QByteArray("hello\n"));
+    QCOMPARE(err, QByteArray("oops\n"));
+    out.clear();
+    err.clear();
+    QCOMPARE(ConsoleRun(u"true"_s, {}, out, err), 0);
+    QVERIFY(out.isEmpty());
+    // More output than a pipe holds must not block.
+    QCOMPARE(ConsoleRun(u"sh -c \"head -c 300000 /dev/zero\""_s, {}, out, err), 0);
+    QCOMPARE(out.size(), 300000);
+}
+
+void TstPlatform::consoleRunLaunchFailure()
+{
+    QByteArray out, err;
+    try {
+        ConsoleRun(u"/nonexistent/program --x"_s, {}, out, err);
+        QFAIL("no error");
+    } catch (const ELaunchFailed &e) {
+        QCOMPARE(e.Message(), u"CreateProcess() failed!"_s);
+    }
+}
+
+void TstPlatform::systemErrorText()
+{
+    QVERIFY(!SystemErrorText(ENOENT).isEmpty());
+    QVERIFY(SystemErrorText(ENOENT) != SystemErrorText(EACCES));
+}
+
+QTEST_GUILESS_MAIN(TstPlatform)
+#include "tst_platform.moc"
