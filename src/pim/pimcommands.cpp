@@ -32,6 +32,8 @@ qint64 Milliseconds(TDateTime value)
     return qRound64(value * 86400000.0);
 }
 
+TDateTime ReadOrNow(const QString &value);
+
 } // namespace
 
 TDateTime ReadCalendarDateTime(const QString &value)
@@ -41,6 +43,18 @@ TDateTime ReadCalendarDateTime(const QString &value)
         return ParseVCalDateTime(value + u"T0000"_s);
     return ParseVCalDateTime(value);
 }
+
+namespace {
+/// Editors show now for an empty or unreadable date.
+TDateTime ReadOrNow(const QString &value)
+{
+    try {
+        return ReadCalendarDateTime(value);
+    } catch (const EConvertError &) {
+        return NowDateTime();
+    }
+}
+} // namespace
 
 QString ShownCalendarDateTime(const QString &value)
 {
@@ -243,13 +257,7 @@ int TPimCommands::DeleteExpired(int tag, const QList<QStringList> &rows, TDateTi
 
 TEventEditorValues TEventEditorValues::FromRecord(const TIpodVCal &r)
 {
-    auto read = [](const QString &value) {
-        try {
-            return ReadCalendarDateTime(value);
-        } catch (const EConvertError &) {
-            return NowDateTime();
-        }
-    };
+    const auto read = ReadOrNow;
     TEventEditorValues v;
     v.Summary = r.Summary;
     v.Description = r.Description;
@@ -284,6 +292,68 @@ TIpodVCal TEventEditorValues::ToRecord() const
     r.DtEnd = UseEnd ? FormatCalendarDateTime(End) : QString();
     r.DAlarm = UseAlarm ? FormatCalendarDateTime(Alarm) : QString();
     return r;
+}
+
+namespace {
+
+// Caption and field of each editor row, in the order the editor shows them.
+struct TContactField
+{
+    const char16_t *caption;
+    QString TIpodVCF::*field;
+};
+const TContactField kContactFields[] = {
+    {u"名前", &TIpodVCF::Name},
+    {u"フルネーム", &TIpodVCF::FullName},
+    {u"役職", &TIpodVCF::JobTitle},
+    {u"所属", &TIpodVCF::Org},
+    {u"携帯電話番号", &TIpodVCF::CellPhone},
+    {u"会社電話番号", &TIpodVCF::WorkPhone},
+    {u"自宅電話番号", &TIpodVCF::HomePhone},
+    {u"メールアドレス", &TIpodVCF::Email},
+    {u"URL", &TIpodVCF::Url},
+    {u"会社住所", &TIpodVCF::WorkAddress},
+    {u"自宅住所", &TIpodVCF::HomeAddress},
+    {u"コメント", &TIpodVCF::Note},
+};
+
+} // namespace
+
+TTaskEditorValues TTaskEditorValues::FromRecord(const TVTodoObj &record)
+{
+    return {record.Summary, record.Description, ReadOrNow(record.Due)};
+}
+
+TVTodoObj TTaskEditorValues::ToRecord() const
+{
+    return {Summary, FormatCalendarDateTime(Due), Description};
+}
+
+QList<TContactEditorRow> ContactEditorRows(const TIpodVCF &record)
+{
+    QList<TContactEditorRow> rows;
+    for (const TContactField &f : kContactFields)
+        rows.append({QString::fromUtf16(f.caption), record.*f.field});
+    return rows;
+}
+
+TIpodVCF ContactFromEditorRows(const QList<TContactEditorRow> &rows)
+{
+    TIpodVCF record;
+    for (const TContactEditorRow &row : rows)
+        for (const TContactField &f : kContactFields)
+            if (row.Caption == QString::fromUtf16(f.caption))
+                record.*f.field = row.Value;
+    return record;
+}
+
+bool EditContactRow(IUserDialogs &dialogs, TContactEditorRow &row)
+{
+    QString value = row.Value;
+    if (!dialogs.InputBox(row.Caption + u" の編集"_s, u"テキストを入力してください"_s, value))
+        return false;
+    row.Value = value;
+    return true;
 }
 
 QString TCalendarMonth::YearMonthLabel() const

@@ -99,6 +99,32 @@ struct TEventEditorValues
     TIpodVCal ToRecord() const;
 };
 
+/// The task editor's fields: the deadline as one date-time.
+struct TTaskEditorValues
+{
+    QString Summary, Description;
+    TDateTime Due = 0;
+
+    /// Record to fields: an empty or unreadable deadline becomes now.
+    static TTaskEditorValues FromRecord(const TVTodoObj &record);
+    TVTodoObj ToRecord() const;
+};
+
+/// One row of the contact editor: caption ("名前", ...) and content.
+struct TContactEditorRow
+{
+    QString Caption;
+    QString Value;
+    bool operator==(const TContactEditorRow &) const = default;
+};
+
+/// The contact editor's rows in their shown order (名前, フルネーム, 役職, 所属, 携帯電話番号, ...).
+QList<TContactEditorRow> ContactEditorRows(const TIpodVCF &record);
+/// The record back from the rows (matched by caption).
+TIpodVCF ContactFromEditorRows(const QList<TContactEditorRow> &rows);
+/// Edits one row's content in an input box titled caption + " の編集"; false when cancelled.
+bool EditContactRow(IUserDialogs &dialogs, TContactEditorRow &row);
+
 /// The month view's date: the grid, the three pickers and the "yyyy年MM月" label follow it.
 class TCalendarMonth
 {

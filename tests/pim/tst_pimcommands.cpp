@@ -65,6 +65,8 @@ private slots:
     void newFileNames_data();
     void newFileNames();
     void eventEditor();
+    void taskEditor();
+    void contactEditor();
     void expired_data();
     void expired();
     void expiredQuestion_data();
@@ -244,6 +246,50 @@ void TstPimCommands::eventEditor()
     p.commands.SaveEvent(path, back.ToRecord());
     QCOMPARE(TKiruVCal(path).FindKey(u"DTEND"_s), -1);
     QCOMPARE(TKiruVCal(path).GetValue(u"SUMMARY"_s), u"旅行"_s);
+}
+
+void TstPimCommands::taskEditor()
+{
+    TPlayer p;
+    // Written elsewhere: DTSTART differs from DTEND; the editor shows DTEND and saving makes both equal.
+    const QString path = p.Calendar(u"t.ics"_s, {u"BEGIN:vcalender"_s, u"VERSION:2.0"_s, u"BEGIN:vtodo"_s,
+                                                 u"DTSTART:20050101T080000"_s, u"DTEND:20050102T090000"_s,
+                                                 u"DESCRIPTION:説明"_s, u"END:vtodo"_s, u"END:vcalender"_s});
+    TTaskEditorValues v = TTaskEditorValues::FromRecord(TKiruVTodo(path).GetRecord());
+    QCOMPARE(v.Due, At(2005, 1, 2, 9, 0));
+    v.Due = At(2005, 1, 3, 10, 30);
+    v.Description.clear(); // emptied: the line goes
+    p.commands.SaveTask(path, v.ToRecord());
+    const TKiruVTodo saved(path);
+    QCOMPARE(saved.GetValue(u"DTSTART"_s), u"20050103T103000"_s);
+    QCOMPARE(saved.GetValue(u"DTEND"_s), u"20050103T103000"_s);
+    QCOMPARE(saved.FindKey(u"DESCRIPTION"_s), -1);
+    const TDateTime before = NowDateTime();
+    QVERIFY(TTaskEditorValues::FromRecord({}).Due >= before);
+}
+
+void TstPimCommands::contactEditor()
+{
+    TIpodVCF r;
+    r.Name = u"山田;太郎"_s;
+    r.CellPhone = u"090"_s;
+    r.Note = u"メモ"_s;
+    QList<TContactEditorRow> rows = ContactEditorRows(r);
+    QStringList captions;
+    for (const TContactEditorRow &row : rows)
+        captions.append(row.Caption);
+    QCOMPARE(captions, (QStringList{u"名前"_s, u"フルネーム"_s, u"役職"_s, u"所属"_s, u"携帯電話番号"_s,
+                                    u"会社電話番号"_s, u"自宅電話番号"_s, u"メールアドレス"_s, u"URL"_s,
+                                    u"会社住所"_s, u"自宅住所"_s, u"コメント"_s}));
+    QCOMPARE(rows.at(4).Value, u"090"_s);
+    TScriptedDialogs dialogs;
+    dialogs.FFileAnswers = {{u"080"_s}, {}};
+    QVERIFY(EditContactRow(dialogs, rows[4]));
+    QVERIFY(!EditContactRow(dialogs, rows[1])); // cancelled
+    QCOMPARE(dialogs.Texts(u"input"_s), (QStringList{u"携帯電話番号 の編集|テキストを入力してください"_s,
+                                                     u"フルネーム の編集|テキストを入力してください"_s}));
+    r.CellPhone = u"080"_s;
+    QCOMPARE(ContactFromEditorRows(rows), r);
 }
 
 void TstPimCommands::expired_data()
