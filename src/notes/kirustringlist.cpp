@@ -84,6 +84,18 @@ QByteArray Utf16ToShiftJis(QByteArrayView data, bool bigEndian)
 
 } // namespace
 
+bool IsWellFormedUtf8(QByteArrayView bytes)
+{
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const int len = Utf8SequenceLength(bytes, i);
+        if (len <= 0)
+            return false;
+        i += len;
+    }
+    return true;
+}
+
 QList<QByteArray> SplitTextLines(QByteArrayView text)
 {
     QList<QByteArray> lines;

@@ -43,6 +43,8 @@ public:
     QList<QByteArray> FLines;
 };
 
+/// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or cut sequences).
+bool IsWellFormedUtf8(QByteArrayView bytes);
 /// Splits bytes into lines the way a text list does: CR LF, LF and CR all end a line.
 QList<QByteArray> SplitTextLines(QByteArrayView text);
 /// Joins lines, each followed by CR LF.

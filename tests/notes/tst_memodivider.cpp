@@ -77,6 +77,8 @@ private slots:
     void lineModeTooLong();
     void charModes_data();
     void charModes();
+    void defaultSizes_data();
+    void defaultSizes();
     void pageNumbering();
     void ruby_data();
     void ruby();
@@ -240,6 +242,47 @@ void TstMemoDivider::charModes()
     for (const QString &f : FilesIn(dir.path()))
         got.append(ReadFixtureFile(dir.filePath(f)));
     QCOMPARE(got, pages);
+}
+
+void TstMemoDivider::defaultSizes_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addRow("line") << 0;
+    QTest::addRow("Japanese punctuation") << 1;
+    QTest::addRow("English punctuation") << 2;
+    QTest::addRow("any character") << 3;
+}
+
+void TstMemoDivider::defaultSizes()
+{
+    QFETCH(int, mode);
+    // Long lines of Japanese with periods, and (character modes) a stretch without any cut character.
+    QString text;
+    for (int i = 0; i < 200; ++i)
+        text +=
+            QString(37, QChar(u'あ' + i % 40)) + (i % 3 ? u"。"_s : u"."_s) + (i % 5 ? QString() : u"\r\n"_s);
+    if (mode != dmLine) // line mode refuses such a line
+        text += QString(3000, u'ん') + u"\r\n"_s;
+    QTemporaryDir dir;
+    TKiruMemoDivider d = MakeDivider(u"タイトル不明"_s, mode, 4050, true);
+    d.SetLines(LinesOf(SjisBytes(text)));
+    QVERIFY(d.Divide(dir.path()));
+    QByteArray joined;
+    for (const QString &f : d.FWrittenFiles) {
+        const QByteArray page = ReadFixtureFile(f);
+        QVERIFY2(page.size() < 4096, qPrintable(f));
+        QList<QByteArray> lines = SplitTextLines(page);
+        QVERIFY(!lines.isEmpty());
+        const bool last = f == d.FWrittenFiles.last();
+        lines = lines.mid(3, lines.size() - 3 - (last ? 0 : 1));
+        QVERIFY(!lines.isEmpty()); // every page holds text
+        joined += JoinTextLines(lines);
+    }
+    // Nothing lost, nothing doubled (cuts inside lines add line ends only).
+    QByteArray expected = SjisBytes(text);
+    expected.replace("\r\n", "");
+    joined.replace("\r\n", "");
+    QCOMPARE(joined, expected);
 }
 
 void TstMemoDivider::pageNumbering()
