@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class IMainServices;
+class IUserDialogs;
+class TKiruIPodINI;
+class TLagugae;
+
+/// Every file below a folder as paths relative to it ("/"-separated), in name order.
+QStringList ListPlayerFiles(const QString &folder);
+/// Offers every empty direct sub-folder for removal; raises ESorvoError when a removal fails.
+void RemoveEmptySubFolders(const QString &folder, IUserDialogs &dialogs);
+
+/// One row of the notes list.
+struct TNoteRow
+{
+    QString FileName; // "ファイル名"
+    QString Size;     // "文字数": bytes with thousands separators
+    QString Folder;   // "フォルダ": relative, ending in "/"; empty in the notes folder itself
+    QString Headline; // "内容"
+    bool operator==(const TNoteRow &) const = default;
+};
+
+/// The first line's first 16 bytes, trimmed; a double-byte character cut by the 16th byte is dropped.
+QString NoteHeadline(const QString &path);
+
+/// The notes tab without its widgets: list rows and deletion.
+class TNoteCommands
+{
+public:
+    TNoteCommands(const QString &notesDir, IUserDialogs &dialogs, IMainServices *services,
+                  const TLagugae *messages);
+    /// Rows in listing order; shows the loaded message.
+    QList<TNoteRow> LoadNoteList();
+    /// Deletes the selected rows after asking, cleans empty sub-folders and reloads. False when
+    /// nothing was selected or the user said No.
+    bool DeleteSelectedNotes(const QList<TNoteRow> &selected);
+    /// Notes folder + folder column + file name column.
+    QString FullPath(const TNoteRow &row) const;
+
+private:
+    QString FNotesDir;
+    IUserDialogs &FDialogs;
+    IMainServices *FServices;
+    const TLagugae *FMessages;
+};
+
+/// The note editor's decisions without its widgets: file, flags, caption, questions, counter, geometry.
+class TMemoEditor
+{
+public:
+    TMemoEditor(const QString &notesDir, IUserDialogs &dialogs);
+
+    /// Loads an existing file as Shift-JIS (no detection); any other path starts a new note.
+    void Open(const QString &path);
+    /// The text field changed; only changes while the window is active mark the note modified.
+    void TextChanged(const QString &text, bool windowActive);
+    /// "%d words " with the bytes the text takes as CR LF lines.
+    static QString Counter(const QString &text);
+    QString Caption() const;
+
+    /// New: asks always; on Yes the text is cleared. Returns whether it was cleared.
+    bool New();
+    /// Save (saveAs false) or Save as; true when written. Write errors raise ESorvoError, flags untouched.
+    bool Save(bool saveAs);
+    /// Close: false when the window stays open (Cancel).
+    bool Close();
+
+    /// The window rectangle kept in the settings.
+    static QRect Geometry(const TKiruIPodINI &settings);
+    static void StoreGeometry(TKiruIPodINI &settings, const QRect &rect);
+
+    QString FText;
+    QString FMemoFileName;
+    QString FSaveFileName; // the save dialog's current file name
+    bool FModified = false;
+    bool FSaved = false;
+
+private:
+    void WriteTo(const QString &path);
+    QString FNotesDir;
+    IUserDialogs &FDialogs;
+};

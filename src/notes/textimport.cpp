@@ -1,0 +1,113 @@
+#include "notes/textimport.h"
+
+#include "app/mainservices.h"
+#include "app/settings.h"
+#include "app/userdialogs.h"
+#include "common/format.h"
+#include "common/paths.h"
+#include "notes/kirustringlist.h"
+#include "notes/memodivider.h"
+#include "notes/usablename.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr qint64 kAlwaysDivide = 4096;
+constexpr qint64 kDivideWithDeclaration = 4000; // the declaration line must still fit
+} // namespace
+
+TTextImporter::TTextImporter(TKiruIPodINI &settings, IUserDialogs &dialogs, IMainServices *services)
+    : FSettings(settings), FDialogs(dialogs), FServices(services)
+{}
+
+QString TTextImporter::OpenDialogFilter(int kind)
+{
+    switch (kind) {
+    case ikNote:
+        return u"全てのテキストファイル|*.TXT;*.C;*.PAS;*.CPP;|テキストファイル|*.TXT;|ソースコードファイル|*.C;*.PAS;*.CPP;*.H;*.CS;*.BAS;*.VHD|全てのファイル(*.*)|*.*"_s;
+    case ikContact:
+        return u"vCardファイル(*.VCF)|*.VCF|全てのファイル(*.*)|*.*"_s;
+    case ikCalendar:
+        return u"vCalendarファイル(*.ICS)|*.ICS|全てのファイル(*.*)|*.*"_s;
+    default:
+        return {};
+    }
+}
+
+int TTextImporter::KindForFile(const QString &path)
+{
+    const QString ext = QFileInfo(path).suffix().toLower();
+    if (ext == u"vcf"_s)
+        return ikContact;
+    if (ext == u"ics"_s || ext == u"vcs"_s)
+        return ikCalendar;
+    return ikNote;
+}
+
+bool TTextImporter::ImportFile(const QString &path, int kind)
+{
+    switch (kind) {
+    case ikNote:
+        return ImportTextNote(path);
+    case ikContact:
+        return ImportContactFile(path);
+    case ikCalendar:
+        return ImportCalendarFile(path);
+    default:
+        return false;
+    }
+}
+
+bool TTextImporter::ImportTextNote(const QString &path)
+{
+    TKiruStringList list;
+    list.LoadFromFileEx(path, tcAuto);
+    const qint64 length = list.TextLength();
+    bool result;
+    if (length >= kAlwaysDivide || (length >= kDivideWithDeclaration && FSettings.FAddEncoded)) {
+        TProgressEvent progress = FOnProgress;
+        if (!progress && FServices) {
+            IMainServices *services = FServices;
+            progress = [services](qint64 pos, qint64 total, const QString &msg) {
+                services->ShowProgressText(int(pos), int(total), msg);
+            };
+        }
+        result = DivideWithDialog(FNotesDir, list, path, FSettings, FDivideDialog, progress, &FDialogs);
+    } else {
+        // The player's FAT refuses some characters other systems allow in names.
+        const QString name = BlankUnusableChars(QFileInfo(path).fileName());
+        CheckUsableFileName(name);
+        if (FSettings.FAddEncoded)
+            list.FLines.prepend(QByteArrayLiteral("<?xml encoding=\"Shift-JIS\"?>"));
+        list.SaveToFile(AddPathDelim(FNotesDir) + name);
+        result = true;
+    }
+    if (result && FServices)
+        FServices->LoadTabData(0);
+    return result;
+}
+
+bool TTextImporter::CopyInto(const QString &path, const QString &folder, int tabCode)
+{
+    const QString name = QFileInfo(path).fileName();
+    // QFile::copy never replaces an existing file.
+    const bool ok = IsUsableFileName(name) && QFile::copy(path, AddPathDelim(folder) + name);
+    if (!ok)
+        FDialogs.Warning(Format(u"[ %s ]のコピーに失敗しました"_s, {name}));
+    if (FServices)
+        FServices->LoadTabData(tabCode);
+    return ok;
+}
+
+bool TTextImporter::ImportContactFile(const QString &path)
+{
+    return CopyInto(path, FContactsDir, 1);
+}
+
+bool TTextImporter::ImportCalendarFile(const QString &path)
+{
+    return CopyInto(path, FCalendarsDir, 2);
+}

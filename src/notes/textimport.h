@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/progress.h"
+
+#include <QString>
+
+class IMainServices;
+class IMemoDivideDialog;
+class IUserDialogs;
+class TKiruIPodINI;
+
+/// What a file brought onto the player becomes.
+enum TImportKind : int
+{
+    ikNote = 0,     // a text note (divided when long)
+    ikContact = 1,  // a vCard copied into the contacts folder
+    ikCalendar = 2, // a vCalendar file copied into the calendars folder
+    ikNothing = 3,
+};
+
+/// Brings files from the PC onto the player: text files as notes, vCards and vCalendar files as copies.
+class TTextImporter
+{
+public:
+    TTextImporter(TKiruIPodINI &settings, IUserDialogs &dialogs, IMainServices *services);
+
+    /// Dispatches by kind; true when something was written.
+    bool ImportFile(const QString &path, int kind);
+    /// True when the note was written or the division confirmed; file errors raise ESorvoError.
+    bool ImportTextNote(const QString &path);
+    bool ImportContactFile(const QString &path);
+    bool ImportCalendarFile(const QString &path);
+
+    /// The open dialog filter for a kind; empty for other kinds.
+    static QString OpenDialogFilter(int kind);
+    /// The kind a file's extension suggests: .vcf contact, .ics/.vcs calendar, anything else a note.
+    static int KindForFile(const QString &path);
+
+    QString FNotesDir;
+    QString FContactsDir;
+    QString FCalendarsDir;
+    /// The division settings window; without one the stored settings divide at once.
+    IMemoDivideDialog *FDivideDialog = nullptr;
+    /// Progress of a division; when empty the main window's status line shows it.
+    TProgressEvent FOnProgress;
+
+private:
+    bool CopyInto(const QString &path, const QString &folder, int tabCode);
+
+    TKiruIPodINI &FSettings;
+    IUserDialogs &FDialogs;
+    IMainServices *FServices;
+};

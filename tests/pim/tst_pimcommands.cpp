@@ -1,0 +1,340 @@
+#include "pim/pimcommands.h"
+
+#include "app/messages.h"
+#include "app/sorvoerror.h"
+#include "app/testmainservices.h"
+#include "app/userdialogs.h"
+#include "fixturefiles.h"
+#include "notefiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct TPlayer
+{
+    TPlayer()
+    {
+        QDir(dir.path()).mkpath(u"Contacts"_s);
+        QDir(dir.path()).mkpath(u"Calendars"_s);
+    }
+    QString Calendar(const QString &name, const QStringList &lines)
+    {
+        return WriteLinesFile(dir.filePath(u"Calendars"_s), name, lines, true);
+    }
+    QTemporaryDir dir;
+    TScriptedDialogs dialogs;
+    TRecordingMainServices services;
+    TLagugae messages;
+    TPimCommands commands{dir.filePath(u"Contacts"_s), dir.filePath(u"Calendars"_s), dialogs, &services,
+                          &messages};
+};
+
+QStringList EventLines(const QString &start, const QString &firstLine = u"BEGIN:vcalender"_s)
+{
+    QStringList lines{firstLine, u"VERSION:2.0"_s, u"BEGIN:vevent"_s, u"SUMMARY:予定"_s};
+    if (!start.isNull())
+        lines.append(u"DTSTART:"_s + start);
+    lines << u"END:vevent"_s << u"END:vcalender"_s;
+    return lines;
+}
+
+TDateTime At(int y, int mo, int d, int h, int mi)
+{
+    return QDateTimeToDateTime(QDateTime(QDate(y, mo, d), QTime(h, mi)));
+}
+
+} // namespace
+
+class TstPimCommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    void contacts();
+    void contactNames_data();
+    void contactNames();
+    void deletion_data();
+    void deletion();
+    void calendarRows_data();
+    void calendarRows();
+    void newFileNames_data();
+    void newFileNames();
+    void eventEditor();
+    void expired_data();
+    void expired();
+    void expiredQuestion_data();
+    void expiredQuestion();
+    void month_data();
+    void month();
+};
+
+void TstPimCommands::contacts()
+{
+    TPlayer p;
+    TIpodVCF r;
+    r.FullName = u"山田"_s;
+    r.Note = u"友人"_s;
+    const QString path = p.commands.SaveContact(QString(), r);
+    QCOMPARE(path, p.dir.filePath(u"Contacts/山田.vcf"_s));
+    QCOMPARE(p.services.FReloads, QList<int>{1});
+    // Saving a new contact under an existing full name updates that card.
+    TIpodVCF again;
+    again.FullName = u"山田"_s;
+    again.Org = u"会社"_s;
+    p.commands.SaveContact(QString(), again);
+    QCOMPARE(TKiruVCF(path).GetRecord().Note, u"友人"_s);
+    QCOMPARE(TKiruVCF(path).GetRecord().Org, u"会社"_s);
+    WriteFixtureFile(p.dir.filePath(u"Contacts/sub/x.vcf"_s), "garbage");
+    QCOMPARE(p.commands.LoadContactList(), (QList<QStringList>{{u"sub/x.vcf"_s, QString(), QString()},
+                                                               {u"山田.vcf"_s, u"山田"_s, u"友人"_s}}));
+    QCOMPARE(p.services.FStatusTexts.last(), u"アドレス帳を読み込みました"_s);
+}
+
+void TstPimCommands::contactNames_data()
+{
+    QTest::addColumn<QString>("fullName");
+    QTest::addRow("empty") << QString();
+    QTest::addRow("parent folder") << u".."_s;
+    QTest::addRow("path") << u"../../etc/x"_s;
+    QTest::addRow("colon") << u"a:b"_s;
+    QTest::addRow("backslash") << u"a\\b"_s;
+}
+
+void TstPimCommands::contactNames()
+{
+    QFETCH(QString, fullName);
+    TPlayer p;
+    TIpodVCF r;
+    r.FullName = fullName;
+    try {
+        p.commands.SaveContact(QString(), r);
+        QFAIL("saved");
+    } catch (const ESorvoError &e) {
+        QCOMPARE(e.Message(), u"ファイル名[ %1.vcf ]は使えません"_s.arg(fullName));
+    }
+    QVERIFY(QDir(p.dir.filePath(u"Contacts"_s)).isEmpty());
+    QCOMPARE(QDir(p.dir.path()).entryList(QDir::Files), QStringList{});
+}
+
+void TstPimCommands::deletion_data()
+{
+    QTest::addColumn<QStringList>("selected");
+    QTest::addColumn<QList<TDialogAnswer>>("answers");
+    QTest::addColumn<QStringList>("left");
+    QTest::addRow("nothing selected")
+        << QStringList{} << QList<TDialogAnswer>{} << QStringList{u"a.vcf"_s, u"b.vcf"_s};
+    QTest::addRow("answered No") << QStringList{u"a.vcf"_s} << QList<TDialogAnswer>{TDialogAnswer::No}
+                                 << QStringList{u"a.vcf"_s, u"b.vcf"_s};
+    QTest::addRow("read-only deleted")
+        << QStringList{u"b.vcf"_s, u"a.vcf"_s} << QList<TDialogAnswer>{TDialogAnswer::Yes} << QStringList{};
+}
+
+void TstPimCommands::deletion()
+{
+    QFETCH(QStringList, selected);
+    QFETCH(QList<TDialogAnswer>, answers);
+    QFETCH(QStringList, left);
+    TPlayer p;
+    const QString folder = p.dir.filePath(u"Contacts/"_s);
+    WriteFixtureFile(folder + u"a.vcf"_s, "x");
+    WriteFixtureFile(folder + u"b.vcf"_s, "x");
+    QFile::setPermissions(folder + u"b.vcf"_s, QFile::ReadOwner);
+    p.dialogs.FAnswers = answers;
+    p.commands.DeleteSelectedContacts(selected);
+    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), left);
+    if (selected.isEmpty())
+        QCOMPARE(p.dialogs.Texts(u"warning"_s),
+                 QStringList{u"ファイルが選択されていませんので削除できません"_s});
+    else
+        QCOMPARE(p.dialogs.Texts(u"yesno"_s),
+                 QStringList{u"[ %1 ]を削除してもよろしいですか？"_s.arg(selected.first())});
+    QCOMPARE(p.services.FReloads, left.isEmpty() ? QList<int>{1} : QList<int>{});
+}
+
+void TstPimCommands::calendarRows_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("event");
+    QTest::addColumn<bool>("task");
+    QTest::addColumn<QString>("shown");
+    QTest::addRow("event") << EventLines(u"20050320T091600"_s) << true << false << u"2005/03/20 09:16"_s;
+    QTest::addRow("date only reads as midnight")
+        << EventLines(u"20050320"_s) << true << false << u"2005/03/20 00:00"_s;
+    QTest::addRow("unreadable start shows nothing") << EventLines(u"soon"_s) << true << false << QString();
+    QStringList task = EventLines(u"20050320T091600"_s);
+    task[2] = u"BEGIN:VTODO"_s;
+    QTest::addRow("task") << task << false << true << u"2005/03/20 09:16"_s;
+    QTest::addRow("vtodo on the first line is still an event")
+        << EventLines(u"20050320T091600"_s, u" begin : VTODO "_s) << true << false << u"2005/03/20 09:16"_s;
+    QTest::addRow("neither block: both lists") << QStringList{u"DTSTART:20050320T091600"_s, u"SUMMARY:予定"_s}
+                                               << true << true << u"2005/03/20 09:16"_s;
+}
+
+void TstPimCommands::calendarRows()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(bool, event);
+    QFETCH(bool, task);
+    QFETCH(QString, shown);
+    TPlayer p;
+    p.Calendar(u"bad.ics"_s, lines);
+    p.Calendar(u"good.ics"_s, EventLines(u"20060101T120000"_s));
+    const QList<QStringList> events = p.commands.LoadEventList();
+    const QList<QStringList> tasks = p.commands.LoadTaskList();
+    QCOMPARE(p.services.FStatusTexts,
+             (QStringList{u"スケジュールを読み込みました"_s, u"Todoファイルを読み込みました"_s}));
+    // A file that does not read never hides the others.
+    QCOMPARE(events.size(), event ? 2 : 1);
+    QCOMPARE(tasks.size(), task ? 1 : 0);
+    const QList<QStringList> &rows = event ? events : tasks;
+    QCOMPARE(rows.first().value(pcCalendarFile), u"bad.ics"_s);
+    QCOMPARE(rows.first().value(pcShownStart), shown);
+    QCOMPARE(rows.first().value(0), u"予定"_s);
+    QCOMPARE(events.last().value(pcHiddenStart), u"20060101T120000"_s);
+}
+
+void TstPimCommands::newFileNames_data()
+{
+    QTest::addColumn<int>("taken");
+    QTest::addColumn<QString>("suffix");
+    QTest::addRow("first") << 0 << u"_0.ics"_s;
+    QTest::addRow("second") << 1 << u"_1.ics"_s;
+    QTest::addRow("eleventh") << 10 << u"_A.ics"_s;
+    QTest::addRow("seventeenth") << 16 << u"_10.ics"_s;
+}
+
+void TstPimCommands::newFileNames()
+{
+    QFETCH(int, taken);
+    QFETCH(QString, suffix);
+    TPlayer p;
+    TIpodVCal event;
+    event.Summary = u"会議"_s;
+    event.DtStart = u"20050320T091600"_s;
+    TVTodoObj task{u"宿題"_s, u"20050320T091600"_s, QString()};
+    for (int i = 0; i < taken; ++i) {
+        p.commands.SaveEvent(QString(), event);
+        p.commands.SaveTask(QString(), task);
+    }
+    QCOMPARE(p.commands.SaveEvent(QString(), event), p.dir.filePath(u"Calendars/20050320T091600"_s + suffix));
+    QCOMPARE(p.commands.SaveTask(QString(), task), p.dir.filePath(u"Calendars/t20050320T091600"_s + suffix));
+    QCOMPARE(p.services.FReloads.last(), 5);
+}
+
+void TstPimCommands::eventEditor()
+{
+    TPlayer p;
+    TEventEditorValues v;
+    v.Summary = u"旅行"_s;
+    v.Preset(At(2005, 3, 20, 9, 16));
+    v.UseEnd = true;
+    const QString path = p.commands.SaveEvent(QString(), v.ToRecord());
+    QVERIFY(ReadLinesFile(path, true).contains(u"DTEND:20050320T091600"_s));
+    QVERIFY(ReadLinesFile(path, true).contains(u"PRIORITY:0"_s));
+
+    TEventEditorValues back = TEventEditorValues::FromRecord(TKiruVCal(path).GetRecord());
+    QVERIFY(back.UseEnd && !back.UseAlarm);
+    QCOMPARE(back.Start, At(2005, 3, 20, 9, 16));
+    back.UseEnd = false; // switched off in the editor
+    p.commands.SaveEvent(path, back.ToRecord());
+    QCOMPARE(TKiruVCal(path).FindKey(u"DTEND"_s), -1);
+    QCOMPARE(TKiruVCal(path).GetValue(u"SUMMARY"_s), u"旅行"_s);
+}
+
+void TstPimCommands::expired_data()
+{
+    QTest::addColumn<QStringList>("starts");
+    QTest::addColumn<QStringList>("expired");
+    QTest::addRow("one minute before") << QStringList{u"20050320T091500"_s} << QStringList{u"0.ics"_s};
+    QTest::addRow("one minute after") << QStringList{u"20050320T091700"_s} << QStringList{};
+    QTest::addRow("exactly at") << QStringList{u"20050320T091600"_s} << QStringList{};
+    QTest::addRow("date only is midnight") << QStringList{u"20050320"_s} << QStringList{u"0.ics"_s};
+    QTest::addRow("empty first row stops") << QStringList{QString(), u"20000101T000000"_s} << QStringList{};
+    QTest::addRow("stops at the first empty")
+        << QStringList{u"20000101T000000"_s, QString(), u"20000101T000000"_s} << QStringList{u"0.ics"_s};
+}
+
+void TstPimCommands::expired()
+{
+    QFETCH(QStringList, starts);
+    QFETCH(QStringList, expired);
+    QList<QStringList> rows;
+    for (int i = 0; i < starts.size(); ++i)
+        rows.append({u"s"_s, starts.at(i), QString(), QString(), u"%1.ics"_s.arg(i)});
+    QCOMPARE(TPimCommands::ExpiredEntries(rows, At(2005, 3, 20, 9, 16)), expired);
+}
+
+void TstPimCommands::expiredQuestion_data()
+{
+    QTest::addColumn<int>("tag");
+    QTest::addColumn<TDialogAnswer>("answer");
+    QTest::addColumn<int>("deleted");
+    QTest::addRow("events confirmed") << 0 << TDialogAnswer::Ok << 2;
+    QTest::addRow("tasks confirmed") << 1 << TDialogAnswer::Ok << 2;
+    QTest::addRow("cancelled") << 0 << TDialogAnswer::Cancel << 0;
+}
+
+void TstPimCommands::expiredQuestion()
+{
+    QFETCH(int, tag);
+    QFETCH(TDialogAnswer, answer);
+    QFETCH(int, deleted);
+    TPlayer p;
+    p.Calendar(u"a.ics"_s, EventLines(u"20000101T000000"_s));
+    p.Calendar(u"b.ics"_s, EventLines(u"20010101T000000"_s));
+    p.Calendar(u"c.ics"_s, EventLines(u"29990101T000000"_s));
+    p.dialogs.FAnswers = {answer};
+    const QList<QStringList> rows = p.commands.LoadEventList();
+    p.services.FReloads.clear();
+    QCOMPARE(p.commands.DeleteExpired(tag, rows, At(2005, 1, 1, 0, 0)), deleted);
+    QCOMPARE(p.dialogs.Texts(u"okcancel"_s),
+             QStringList{tag == 0 ? u"2 個のスケジュールが既に経過済みです。削除してもよろしいですか？"_s
+                                  : u"2 個のタスクが既に経過済みです。削除してもよろしいですか？"_s});
+    QCOMPARE(QDir(p.dir.filePath(u"Calendars"_s)).entryList(QDir::Files).size(), 3 - deleted);
+    QCOMPARE(p.services.FReloads, deleted ? QList<int>{tag == 0 ? 2 : 5} : QList<int>{});
+
+    // A start that cannot be read stops before anything is deleted.
+    TPlayer q;
+    QList<QStringList> bad = rows;
+    bad.append({u"s"_s, u"yesterday"_s, QString(), QString(), u"x.ics"_s});
+    QVERIFY_THROWS_EXCEPTION(EConvertError, q.commands.DeleteExpired(tag, bad, At(2005, 1, 1, 0, 0)));
+    QVERIFY(q.dialogs.FCalls.isEmpty());
+}
+
+void TstPimCommands::month_data()
+{
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("label");
+    QTest::addRow("31 January to end of February")
+        << QDate(2005, 1, 31) << 1 << QDate(2005, 2, 28) << u"2005年02月"_s;
+    QTest::addRow("leap year") << QDate(2004, 1, 31) << 1 << QDate(2004, 2, 29) << u"2004年02月"_s;
+    QTest::addRow("30 April back to 30 March")
+        << QDate(2005, 4, 30) << -1 << QDate(2005, 3, 30) << u"2005年03月"_s;
+    QTest::addRow("across the year") << QDate(2005, 12, 15) << 1 << QDate(2006, 1, 15) << u"2006年01月"_s;
+}
+
+void TstPimCommands::month()
+{
+    QFETCH(QDate, from);
+    QFETCH(int, step);
+    QFETCH(QDate, to);
+    QFETCH(QString, label);
+    TCalendarMonth m;
+    m.SetCalendarDate(from);
+    if (step > 0)
+        m.NextMonth();
+    else
+        m.PrevMonth();
+    QCOMPARE(m.FDate, to);
+    QCOMPARE(m.YearMonthLabel(), label);
+}
+
+QTEST_GUILESS_MAIN(TstPimCommands)
+#include "tst_pimcommands.moc"
