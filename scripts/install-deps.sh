@@ -7,6 +7,8 @@ packages=(
   libgl-dev libvulkan-dev libxkbcommon-dev
   libicu-dev libcurl4-openssl-dev libjpeg62-turbo-dev
   python3
+  fonts-ipafont-gothic qt6-translations-l10n
+  xvfb xauth
 )
 missing=()
 for p in "${packages[@]}"; do
