@@ -51,6 +51,11 @@ const char *const kTabIcons[pgCount] = {
     ":/icons/tab_video.png", ":/icons/tab_debug.png"};
 } // namespace
 
+static void InitResources()
+{
+    Q_INIT_RESOURCE(sorvo);
+}
+
 bool PlayerStillPresent(const TMPlayerChecker &device)
 {
     if (device.FRoot.isEmpty())
@@ -77,6 +82,7 @@ bool PlayerStillPresent(const TMPlayerChecker &device)
 TMainForm::TMainForm(const TMainFormSetup &setup, QWidget *parent)
     : QMainWindow(parent), FUi(std::make_unique<Ui::TMainForm>())
 {
+    InitResources();
     FUi->setupUi(this);
     setWindowIcon(QIcon(u":/icons/sorvo.png"_s));
 
