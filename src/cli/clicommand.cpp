@@ -85,6 +85,22 @@ void CliJson(const QJsonValue &value)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
 }
 
+// Columns on a terminal: East Asian wide characters take two cells.
+static qsizetype DisplayWidth(const QString &text)
+{
+    qsizetype width = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
+                          (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
+                          (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
+                          (u >= 0xFFE0 && u <= 0xFFE6);
+        if (!c.isLowSurrogate())
+            width += wide ? 2 : 1;
+    }
+    return width;
+}
+
 void CliTable(const QList<QStringList> &rows)
 {
     QList<qsizetype> widths;
@@ -92,14 +108,14 @@ void CliTable(const QList<QStringList> &rows)
         for (qsizetype c = 0; c < row.size(); ++c) {
             if (widths.size() <= c)
                 widths.append(0);
-            widths[c] = qMax(widths[c], row[c].size());
+            widths[c] = qMax(widths[c], DisplayWidth(row[c]));
         }
     for (const QStringList &row : rows) {
         QString line;
         for (qsizetype c = 0; c < row.size(); ++c) {
             line += row[c];
             if (c + 1 < row.size())
-                line += QString(widths[c] - row[c].size() + 2, u' ');
+                line += QString(widths[c] - DisplayWidth(row[c]) + 2, u' ');
         }
         CliOut(line + u'\n');
     }

@@ -1,0 +1,154 @@
+#include "news/newsdownloader.h"
+
+#include "app/mainservices.h"
+#include "app/progress.h"
+#include "app/sorvoerror.h"
+#include "app/userdialogs.h"
+#include "common/format.h"
+#include "common/paths.h"
+#include "news/htmlreader.h"
+#include "news/webfetch.h"
+#include "notes/kirustringlist.h"
+#include "notes/memodivider.h"
+#include "notes/usablename.h"
+#include "platform/system.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const QString kPlainTextExtensions = u"*.txt;*.c;*.pas;*.h;*.cpp;*.cs;*.vhd;"_s;
+
+void MakeFolder(const QString &folder)
+{
+    if (!QDir().mkpath(folder))
+        throw ESorvoError(Format(u"フォルダ[ %s ]を作成できません"_s, {QDir::toNativeSeparators(folder)}));
+}
+} // namespace
+
+TNewsDownloader::TNewsDownloader(const TKiruIPodINI &settings, IUserDialogs &dialogs)
+    : FIsOnline(IsOnline), FSettings(settings), FDialogs(dialogs)
+{}
+
+QString TNewsDownloader::DefaultWorkFolder()
+{
+    const QString program = ProgramFolder();
+    if (QFileInfo(program).isWritable())
+        return program + u"RDFData/"_s;
+    return AddPathDelim(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)) + u"RDFData/"_s;
+}
+
+QString TNewsDownloader::SafeCaption(const QString &caption)
+{
+    const QString name = BlankUnusableChars(caption);
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty() || trimmed == u"."_s || trimmed == u".."_s)
+        return u"news"_s;
+    return name;
+}
+
+QString TNewsDownloader::DestinationFolder(const QString &notesFolder) const
+{
+    const QString notes = AddPathDelim(notesFolder);
+    if (!FSettings.FTextDivide_MakeFolder)
+        return notes;
+    // The folder is deleted whole before every run: it must be one folder inside the notes folder.
+    const QString save = FSettings.FSaveFolder;
+    if (save.trimmed().isEmpty() || save == u"."_s || save == u".."_s || save.contains(u'/') ||
+        save.contains(u'\\'))
+        throw ESorvoError(Format(u"保存先フォルダ名[ %s ]は使えません"_s, {save}));
+    return notes + save + u'/';
+}
+
+void TNewsDownloader::Download(QList<TSiteRow> &rows, const QString &notesFolder, IProgressRunner &progress,
+                               IMainServices *services)
+{
+    if (FIsOnline && !FIsOnline())
+        FDialogs.Warning(u"このコンピュータはオンラインではありません!"_s);
+    DestinationFolder(notesFolder); // refuses a bad save folder before anything is deleted
+    try {
+        progress.RunWithProgress(u"ダウンロード状況"_s, 0, int(rows.size()), [&](TProgressContext &context) {
+            DownloadStep(rows, notesFolder, context);
+        });
+    } catch (...) {
+        // Notes written before the failure are on the player: show them all the same.
+        if (services)
+            services->LoadTabData(0);
+        throw;
+    }
+    if (services)
+        services->LoadTabData(0);
+}
+
+void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFolder,
+                                   TProgressContext &context)
+{
+    FWrittenNotes.clear();
+    const QString dest = DestinationFolder(notesFolder);
+    if (FSettings.FTextDivide_MakeFolder && QFileInfo::exists(dest))
+        DeleteFolderTree(dest);
+    const QString work = AddPathDelim(FWorkFolder.isEmpty() ? DefaultWorkFolder() : FWorkFolder);
+    MakeFolder(work);
+
+    TWebFetch fetch;
+    fetch.FIdleTimeoutSeconds = FIdleTimeoutSeconds;
+    fetch.FMaxBytes = FMaxBytes;
+    fetch.FOnKeepAlive = [&context] {
+        context.KeepAlive();
+        return context.Cancelled();
+    };
+
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        TSiteRow &row = rows[i];
+        context.SetPosition(int(i));
+        context.SetLabel(Format(u"Downloading... %s"_s, {row.caption}));
+        if (row.ticked) {
+            const QString title = SafeCaption(row.caption);
+            const QString file = work + title + u".RDF"_s;
+            if (fetch.Fetch(row.address, file)) {
+                TKiruStringList lines;
+                if (MatchExtensionList(row.address, kPlainTextExtensions)) {
+                    lines.SetText(ReadWholeFile(file));
+                } else {
+                    THTMLReader reader;
+                    reader.FAddDate = FSettings.FAddRSSDate;
+                    reader.FAddLink = FSettings.FAddRSSURL;
+                    reader.LoadFromFile(file);
+                    reader.Convert();
+                    lines = reader.FLines;
+                }
+                DivideIntoNotes(lines, title, dest);
+                row.lastUpdate = QDateTime::currentDateTime().toString(u"yyyy/MM/dd hh:mm"_s);
+            }
+        }
+        context.KeepAlive();
+        if (context.Cancelled())
+            break;
+    }
+}
+
+void TNewsDownloader::DivideIntoNotes(const TKiruStringList &lines, const QString &title,
+                                      const QString &folder)
+{
+    if (lines.FLines.isEmpty())
+        return;
+    MakeFolder(folder);
+    TKiruMemoDivider divider;
+    divider.Title = title;
+    divider.MakeDivMode = dmLine;
+    divider.MakeDelRuby = false;
+    divider.MakeWordSize = FSettings.FMakeWordSize;
+    divider.MakeLink = FSettings.FMakeLink;
+    divider.MakePageNo = FSettings.FMakePageNo;
+    divider.AddEncoded = FSettings.FAddEncoded;
+    divider.AddTitle = FSettings.FAddTitle;
+    divider.MakeFolder = false;
+    divider.FDialogs = &FDialogs;
+    divider.SetLines(lines);
+    divider.Divide(folder);
+    FWrittenNotes << divider.FWrittenFiles;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/settings.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class IMainServices;
+class IProgressRunner;
+class IUserDialogs;
+class TKiruStringList;
+class TProgressContext;
+
+/// Downloads the ticked news sites and writes each onto the player as a chain of linked notes.
+class TNewsDownloader
+{
+public:
+    TNewsDownloader(const TKiruIPodINI &settings, IUserDialogs &dialogs);
+
+    /// The download command: offline warning, the progress run over every row, the notes reload.
+    void Download(QList<TSiteRow> &rows, const QString &notesFolder, IProgressRunner &progress,
+                  IMainServices *services);
+    /// One pass over the rows inside a progress display; stamps the rows that were fetched.
+    void DownloadStep(QList<TSiteRow> &rows, const QString &notesFolder, TProgressContext &context);
+
+    /// Where the news notes go; raises ESorvoError for a save folder that would leave the notes folder.
+    QString DestinationFolder(const QString &notesFolder) const;
+    /// "RDFData" next to the program when that folder is writable, else in the user's cache folder.
+    static QString DefaultWorkFolder();
+    /// The caption as one file name: refused characters become blanks, nothing usable gives "news".
+    static QString SafeCaption(const QString &caption);
+
+    QString FWorkFolder; // empty: DefaultWorkFolder()
+    std::function<bool()> FIsOnline;
+    int FIdleTimeoutSeconds = 60;
+    qint64 FMaxBytes = qint64(32) * 1024 * 1024;
+    /// Full paths of the notes written by the last run.
+    QStringList FWrittenNotes;
+
+private:
+    void DivideIntoNotes(const TKiruStringList &lines, const QString &title, const QString &folder);
+
+    const TKiruIPodINI &FSettings;
+    IUserDialogs &FDialogs;
+};

@@ -1,0 +1,184 @@
+#include "news/webfetch.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QUrl>
+
+#include <curl/curl.h>
+
+#include <memory>
+#include <mutex>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct TTransfer
+{
+    QSaveFile *file = nullptr;
+    qint64 written = 0;
+    qint64 maxBytes = 0;
+    bool tooLarge = false;
+    bool writeFailed = false;
+    const std::function<bool()> *keepAlive = nullptr;
+};
+
+// Counts the body here because a server need not state its size.
+size_t WriteBody(char *data, size_t size, size_t count, void *user)
+{
+    auto *transfer = static_cast<TTransfer *>(user);
+    const qint64 bytes = qint64(size * count);
+    if (transfer->written + bytes > transfer->maxBytes) {
+        transfer->tooLarge = true;
+        return 0;
+    }
+    if (transfer->file->write(data, bytes) != bytes) {
+        transfer->writeFailed = true;
+        return 0;
+    }
+    transfer->written += bytes;
+    return size_t(bytes);
+}
+
+int TransferProgress(void *user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    auto *transfer = static_cast<TTransfer *>(user);
+    if (transfer->keepAlive && *transfer->keepAlive && (*transfer->keepAlive)())
+        return 1; // aborts the transfer
+    return 0;
+}
+
+void InitCurlOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+struct TCurlDeleter
+{
+    void operator()(CURL *curl) const { curl_easy_cleanup(curl); }
+};
+
+} // namespace
+
+bool TWebFetch::IsWebAddress(const QString &address)
+{
+    return address.startsWith(u"http://"_s) || address.startsWith(u"file://"_s) ||
+           address.startsWith(u"ftp://"_s) || address.startsWith(u"https://"_s);
+}
+
+bool TWebFetch::Fetch(const QString &address, const QString &file)
+{
+    FError.clear();
+    return IsWebAddress(address) ? FetchWeb(address, file) : CopyLocal(address, file);
+}
+
+bool TWebFetch::FetchWeb(const QString &address, const QString &file)
+{
+    InitCurlOnce();
+    std::unique_ptr<CURL, TCurlDeleter> curl(curl_easy_init());
+    if (!curl) {
+        FError = u"libcurl could not start"_s;
+        return false;
+    }
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly)) {
+        FError = out.errorString();
+        return false;
+    }
+    TTransfer transfer;
+    transfer.file = &out;
+    transfer.maxBytes = FMaxBytes;
+    transfer.keepAlive = &FOnKeepAlive;
+
+    // Blanks and non-ASCII characters are percent-encoded; an address QUrl cannot read goes as typed.
+    const QUrl url(address, QUrl::TolerantMode);
+    const QByteArray encoded = url.isValid() ? url.toEncoded() : address.toUtf8();
+
+    CURL *c = curl.get();
+    char errorBuffer[CURL_ERROR_SIZE] = {};
+    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorBuffer);
+    curl_easy_setopt(c, CURLOPT_URL, encoded.constData());
+    curl_easy_setopt(c, CURLOPT_USERAGENT, "MyApp");
+    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https,ftp,file");
+    // A redirect must not reach the user's own files.
+    curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "http,https,ftp");
+    curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(c, CURLOPT_MAXREDIRS, 10L);
+    curl_easy_setopt(c, CURLOPT_FAILONERROR, 1L);
+    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, long(FIdleTimeoutSeconds));
+    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, long(FIdleTimeoutSeconds));
+    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, WriteBody);
+    curl_easy_setopt(c, CURLOPT_WRITEDATA, &transfer);
+    curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, TransferProgress);
+    curl_easy_setopt(c, CURLOPT_XFERINFODATA, &transfer);
+
+    const CURLcode result = curl_easy_perform(c);
+    if (result != CURLE_OK) {
+        if (transfer.tooLarge)
+            FError = u"body larger than %1 bytes"_s.arg(FMaxBytes);
+        else if (transfer.writeFailed)
+            FError = out.errorString();
+        else
+            FError = QString::fromUtf8(errorBuffer[0] ? errorBuffer : curl_easy_strerror(result));
+        out.cancelWriting();
+        return false;
+    }
+    long status = 0;
+    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
+    const char *scheme = nullptr;
+    curl_easy_getinfo(c, CURLINFO_SCHEME, &scheme);
+    const bool http = scheme && (qstricmp(scheme, "http") == 0 || qstricmp(scheme, "https") == 0);
+    if (http && status >= 400) {
+        FError = u"status %1"_s.arg(status);
+        out.cancelWriting();
+        return false;
+    }
+    if (!out.commit()) {
+        FError = out.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool TWebFetch::CopyLocal(const QString &path, const QString &file)
+{
+    if (!QFileInfo(path).isFile()) {
+        FError = u"no such file"_s;
+        return false;
+    }
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly)) {
+        FError = in.errorString();
+        return false;
+    }
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly)) {
+        FError = out.errorString();
+        return false;
+    }
+    while (!in.atEnd()) {
+        const QByteArray block = in.read(1 << 20);
+        if (block.isEmpty())
+            break;
+        if (out.write(block) != block.size()) {
+            FError = out.errorString();
+            out.cancelWriting();
+            return false;
+        }
+    }
+    if (in.error() != QFile::NoError) {
+        FError = in.errorString();
+        out.cancelWriting();
+        return false;
+    }
+    if (!out.commit()) {
+        FError = out.errorString();
+        return false;
+    }
+    return true;
+}

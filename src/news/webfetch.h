@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+/// Retrieves one news address into a file: web, secure web, FTP and file addresses over libcurl,
+/// anything else as a local path copied byte for byte.
+class TWebFetch
+{
+public:
+    /// True for the lower-case prefixes "http://", "https://", "ftp://" and "file://" at the start.
+    static bool IsWebAddress(const QString &address);
+
+    /// Writes the whole body to the file; false (and the file left as it was) on any failure:
+    /// unopenable address, status 400 or more, no data for FIdleTimeoutSeconds, body over FMaxBytes,
+    /// cancel, or a missing local file.
+    bool Fetch(const QString &address, const QString &file);
+
+    int FIdleTimeoutSeconds = 60;
+    qint64 FMaxBytes = qint64(32) * 1024 * 1024;
+    /// Called repeatedly while a transfer runs; returning true aborts it.
+    std::function<bool()> FOnKeepAlive;
+    /// Why the last fetch failed, for diagnostics; empty after a success.
+    QString FError;
+
+private:
+    bool FetchWeb(const QString &address, const QString &file);
+    bool CopyLocal(const QString &path, const QString &file);
+};

@@ -1,0 +1,314 @@
+#include "notes/memodivider.h"
+
+#include "app/settings.h"
+#include "app/sorvoerror.h"
+#include "app/userdialogs.h"
+#include "common/format.h"
+#include "common/japanese.h"
+#include "common/paths.h"
+#include "notes/usablename.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QByteArray kEncodingLine = QByteArrayLiteral("<?xml encoding=\"Shift-JIS\"?>");
+constexpr int kEncodingReserve = 29; // the declaration and one byte of its line end
+
+QByteArray Sjis(const QString &text)
+{
+    return UnicodeToShiftJis(text);
+}
+
+/// Length of the character at i: two bytes for a Shift-JIS lead byte with a byte after it.
+int CharLength(const QByteArray &t, qsizetype i)
+{
+    return (IsShiftJisLeadByte(static_cast<unsigned char>(t[i])) && i + 1 < t.size()) ? 2 : 1;
+}
+
+bool IsCutChar(int mode, const char *c, int len)
+{
+    if (len == 1) {
+        if (c[0] == '\n')
+            return true;
+        if (mode == dmJapanese)
+            return c[0] == ',';
+        return c[0] == '.' || c[0] == ',' || c[0] == '?' || c[0] == '!';
+    }
+    if (mode != dmJapanese || static_cast<unsigned char>(c[0]) != 0x81)
+        return false;
+    // 、 。 ． ？ ！
+    switch (static_cast<unsigned char>(c[1])) {
+    case 0x41:
+    case 0x42:
+    case 0x44:
+    case 0x48:
+    case 0x49:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void TKiruMemoDivider::SetLines(const TKiruStringList &lines)
+{
+    Lines.SetText(lines.Text());
+}
+
+int TKiruMemoDivider::Budget() const
+{
+    int budget = MakeWordSize;
+    if (MakeLink)
+        budget -= int(NextLink(0).size()) + 1;
+    if (MakePageNo)
+        budget -= int(Sjis(Format(u"【Page %d】"_s, {999})).size()) + 1;
+    if (AddEncoded)
+        budget -= kEncodingReserve;
+    if (AddTitle)
+        budget -= int(Sjis(Format(u"<Title>%s %0.3d</Title>"_s, {Title, 999})).size()) + 1;
+    return budget;
+}
+
+QString TKiruMemoDivider::PageFileName(int page) const
+{
+    return Format(u"%s %0.3d"_s, {Title, page}) + u".txt"_s;
+}
+
+QByteArray TKiruMemoDivider::NextLink(int page) const
+{
+    return Sjis(Format(u"<A HREF=\"%s\">≪次へ≫</A>"_s, {PageFileName(page)}));
+}
+
+QList<QByteArray> TKiruMemoDivider::PageHeaders(int page) const
+{
+    QList<QByteArray> lines;
+    if (MakePageNo)
+        lines.append(Sjis(Format(u"【Page %d】"_s, {page})));
+    if (AddEncoded)
+        lines.append(kEncodingLine);
+    if (AddTitle)
+        lines.append(Sjis(Format(u"<Title>%s %0.3d</Title>"_s, {Title, page})));
+    return lines;
+}
+
+void TKiruMemoDivider::Report(qint64 position, qint64 total, const QString &message) const
+{
+    if (OnProgress)
+        OnProgress(position, total, message);
+}
+
+void TKiruMemoDivider::WritePage(const QList<QByteArray> &lines, const QString &fileName)
+{
+    const QString path = FOutFolder + fileName;
+    WriteFileAtomic(path, JoinTextLines(lines));
+    FWrittenFiles.append(path);
+}
+
+QByteArray TKiruMemoDivider::RemoveRuby(const QByteArray &text) const
+{
+    // 《 》 and ［ ］ in Shift-JIS; a bracket ends only with its own closing character.
+    static const QByteArray opens[] = {QByteArrayLiteral("\x81\x73"), QByteArrayLiteral("\x81\x6D")};
+    static const QByteArray closes[] = {QByteArrayLiteral("\x81\x74"), QByteArrayLiteral("\x81\x6E")};
+    QByteArray out;
+    out.reserve(text.size());
+    int inside = -1;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        Report(i + 1, text.size(), u"ルビを除去中です"_s);
+        const int len = CharLength(text, i);
+        const QByteArrayView ch(text.constData() + i, len);
+        if (inside < 0) {
+            if (ch == opens[0])
+                inside = 0;
+            else if (ch == opens[1])
+                inside = 1;
+            else
+                out += ch;
+        } else if (ch == closes[inside]) {
+            inside = -1;
+        }
+        i += len;
+    }
+    return out;
+}
+
+bool TKiruMemoDivider::Divide(const QString &destFolder)
+{
+    FWrittenFiles.clear();
+    FErrorMessage.clear();
+    CheckUsableFileName(Title);
+    const int budget = Budget();
+
+    FOutFolder = AddPathDelim(TrimPathDelim(destFolder));
+    if (MakeFolder) {
+        FOutFolder += Title + u'/';
+        if (!QFileInfo::exists(FOutFolder) && !QDir().mkdir(FOutFolder))
+            throw ESorvoError(Format(u"フォルダ[ %s ]を作成できません"_s, {FOutFolder}));
+    }
+    if (MakeDelRuby)
+        Lines.SetText(RemoveRuby(Lines.Text()));
+
+    const QByteArray text = Lines.Text();
+    if (text.size() + (AddEncoded ? kEncodingReserve : 0) <= budget) {
+        QList<QByteArray> lines;
+        if (AddEncoded)
+            lines.append(kEncodingLine);
+        if (AddTitle)
+            lines.append(Sjis(Format(u"<Title>%s</Title>"_s, {Title})));
+        lines.append(Lines.FLines);
+        WritePage(lines, Title + u".txt"_s);
+        return true;
+    }
+    if (MakeDivMode == dmLine)
+        return DivideByLines(budget);
+    DivideByChars(text, budget);
+    return true;
+}
+
+bool TKiruMemoDivider::DivideByLines(int budget)
+{
+    const QString message = Format(u"メモ[ %s ]の分割処理中"_s, {Title});
+    const qsizetype count = Lines.FLines.size();
+    int page = 1;
+    qint64 used = 0;
+    QList<QByteArray> out = PageHeaders(page);
+    qsizetype i = 0;
+    while (i < count) {
+        Report(i + 1, count, message);
+        const QByteArray &line = Lines.FLines.at(i);
+        // A line that cannot fit even an empty page would otherwise start blank pages forever.
+        if (line.size() + 2 >= budget) {
+            FErrorMessage = u"行に文字を詰め込みすぎです。行によるカット処理が行えません。"_s;
+            if (FDialogs)
+                FDialogs->Warning(FErrorMessage);
+            return false;
+        }
+        if (line.size() + used + 2 < budget) {
+            out.append(line);
+            used += line.size() + 2;
+            if (i == count - 1)
+                WritePage(out, PageFileName(page));
+            ++i;
+        } else {
+            if (MakeLink)
+                out.append(NextLink(page + 1));
+            WritePage(out, PageFileName(page));
+            ++page;
+            used = 0;
+            out = PageHeaders(page);
+        }
+    }
+    return true;
+}
+
+void TKiruMemoDivider::DivideByChars(const QByteArray &text, int budget)
+{
+    const QString message = Format(u"メモ[ %s ]の分割処理中"_s, {Title});
+    const qsizetype n = text.size();
+    qsizetype p = 0; // next byte to read
+    qsizetype s = 0; // start of the page being filled
+    qsizetype k = 0; // last cut point; k <= s means none on this page yet
+    qint64 used = 0; // bytes of the page being filled
+    int page = 1;
+
+    auto writePage = [&](qsizetype from, qsizetype to, bool link) {
+        QList<QByteArray> out = PageHeaders(page);
+        out.append(SplitTextLines(QByteArrayView(text).sliced(from, to - from)));
+        if (link)
+            out.append(NextLink(page + 1));
+        WritePage(out, PageFileName(page));
+    };
+
+    while (p < n) {
+        Report(p + 1, n, message);
+        const qsizetype charStart = p;
+        const int len = CharLength(text, p);
+        p += len;
+        if (MakeDivMode != dmAnyChar && IsCutChar(MakeDivMode, text.constData() + charStart, len))
+            k = p;
+        if (len + used < budget) {
+            used += len;
+            if (MakeDivMode == dmAnyChar)
+                k = p;
+            continue;
+        }
+        // Cut before the character that no longer fits when there is no better place (any-character
+        // mode, or a run without cut characters); never leave a page without text.
+        qsizetype cut = (MakeDivMode == dmAnyChar || k <= s) ? charStart : k;
+        if (cut <= s)
+            cut = p;
+        writePage(s, cut, MakeLink);
+        ++page;
+        used = p - cut;
+        s = cut;
+        k = MakeDivMode == dmAnyChar ? p : cut;
+    }
+    if (s < n)
+        writePage(s, n, false);
+}
+
+TMemoDivideOptions TMemoDivideOptions::FromSettings(const TKiruIPodINI &settings, const QString &title)
+{
+    TMemoDivideOptions o;
+    o.Title = title;
+    o.MakeDivMode = settings.FMakeDivMode;
+    o.MakeWordSize = settings.FMakeWordSize;
+    o.MakeLink = settings.FMakeLink;
+    o.MakeDelRuby = settings.FMakeDelRuby;
+    o.AddEncoded = settings.FAddEncoded;
+    o.MakePageNo = settings.FMakePageNo;
+    o.AddTitle = settings.FAddTitle;
+    o.MakeFolder = settings.FTextDivide_MakeFolder;
+    o.EveryDisplay = settings.FEveryDisplay;
+    return o;
+}
+
+void TMemoDivideOptions::StoreInto(TKiruIPodINI &settings) const
+{
+    settings.FMakeDivMode = MakeDivMode;
+    settings.FMakeWordSize = MakeWordSize;
+    settings.FMakeLink = MakeLink;
+    settings.FMakeDelRuby = MakeDelRuby;
+    settings.FAddEncoded = AddEncoded;
+    settings.FMakePageNo = MakePageNo;
+    settings.FAddTitle = AddTitle;
+    settings.FTextDivide_MakeFolder = MakeFolder;
+    settings.FEveryDisplay = EveryDisplay;
+}
+
+void TMemoDivideOptions::ApplyTo(TKiruMemoDivider &divider) const
+{
+    divider.Title = Title;
+    divider.MakeDivMode = MakeDivMode;
+    divider.MakeWordSize = MakeWordSize;
+    divider.MakeLink = MakeLink;
+    divider.MakeDelRuby = MakeDelRuby;
+    divider.AddEncoded = AddEncoded;
+    divider.MakePageNo = MakePageNo;
+    divider.AddTitle = AddTitle;
+    divider.MakeFolder = MakeFolder;
+}
+
+bool DivideWithDialog(const QString &destFolder, const TKiruStringList &lines, const QString &sourcePath,
+                      TKiruIPodINI &settings, IMemoDivideDialog *dialog, const TProgressEvent &progress,
+                      IUserDialogs *dialogs)
+{
+    TMemoDivideOptions options =
+        TMemoDivideOptions::FromSettings(settings, QFileInfo(sourcePath).completeBaseName());
+    const bool confirmed = (options.EveryDisplay && dialog) ? dialog->Execute(options) : true;
+    if (!confirmed)
+        return false;
+    options.StoreInto(settings);
+    TKiruMemoDivider divider;
+    divider.OnProgress = progress;
+    divider.FDialogs = dialogs;
+    options.ApplyTo(divider);
+    divider.SetLines(lines);
+    divider.Divide(destFolder);
+    return true;
+}

@@ -1,0 +1,319 @@
+#include "app/mainservices.h"
+#include "app/settings.h"
+#include "app/sorvoerror.h"
+#include "app/testprogress.h"
+#include "app/userdialogs.h"
+#include "common/japanese.h"
+#include "fixturefiles.h"
+#include "news/newsdownloader.h"
+#include "newsfixtures.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+class TRecordingServices : public IMainServices
+{
+public:
+    void SetStatusText(const QString &) override {}
+    void ShowProgressText(int, int, const QString &) override {}
+    void LoadTabData(int tabCode) override { FTabs << tabCode; }
+    void ShowTransferLog() override {}
+    QList<int> FTabs;
+};
+
+const QString kFeed = uR"(<rss version="2.0"><channel><title>日本語ニュース</title><link>http://n/</link>
+<description>毎日の話題</description><item><title>記事その一</title><link>http://n/1</link>
+<description>本文です</description></item></channel></rss>)"_s;
+const QString kPage = uR"(<html><head><meta http-equiv="Content-Type" content="text/html; charset=%1"></head>
+<body><h1>見出しです</h1><p>段落の本文</p></body></html>)"_s;
+
+// Every file below a folder, relative to it, sorted.
+QStringList FilesBelow(const QString &folder)
+{
+    QStringList out;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        out << QDir(folder).relativeFilePath(it.next());
+    out.sort();
+    return out;
+}
+} // namespace
+
+class TstNewsDownloader : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void download_data();
+    void download();
+    void makeFolderEmptiesFirst();
+    void makeFolderOffDeletesNothing();
+    void captionStaysInside_data();
+    void captionStaysInside();
+    void badSaveFolder_data();
+    void badSaveFolder();
+    void commandProgressAndReload();
+    void offlineWarns();
+    void cancelStops();
+    void longFeedIsDivided();
+
+private:
+    QString Address(QString text) const;
+    void Run(QList<TSiteRow> &rows, TRecordingProgress *progress = nullptr);
+
+    TTestWebServer FServer;
+    quint16 FDeadPort = 0;
+    std::unique_ptr<QTemporaryDir> FDir;
+    std::unique_ptr<TKiruIPodINI> FSettings;
+    TScriptedDialogs FDialogs;
+    TRecordingServices FServices;
+    QString FNotes;
+    QString FWork;
+};
+
+void TstNewsDownloader::initTestCase()
+{
+    qunsetenv("http_proxy");
+    qunsetenv("ALL_PROXY");
+    qunsetenv("all_proxy");
+    const QString utf8Feed = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>"_s + kFeed;
+    const QString eucFeed = u"<?xml version=\"1.0\" encoding=\"EUC-JP\"?>"_s + kFeed;
+    FServer.AddRoute("/utf8.rdf", {200, utf8Feed.toUtf8(), {}, true, false});
+    FServer.AddRoute("/euc.rdf", {200, ShiftJisToEucForTest(UnicodeToShiftJis(eucFeed)), {}, true, false});
+    FServer.AddRoute("/sjis.rdf",
+                     {200,
+                      UnicodeToShiftJis(QString(u"<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>"_s + kFeed)),
+                      {},
+                      true,
+                      false});
+    FServer.AddRoute(
+        "/jis.html",
+        {200, ShiftJisToJisForTest(UnicodeToShiftJis(kPage.arg(u"iso-2022-jp"_s))), {}, true, false});
+    FServer.AddRoute("/euc.html",
+                     {200, ShiftJisToEucForTest(UnicodeToShiftJis(kPage.arg(u"EUC-JP"_s))), {}, true, false});
+    FServer.AddRoute("/sjis.html", {200, UnicodeToShiftJis(kPage.arg(u"Shift_JIS"_s)), {}, true, false});
+    FServer.AddRoute("/utf8.html", {200, kPage.arg(u"utf-8"_s).toUtf8(), {}, true, false});
+    FServer.AddRoute("/moved", {302, {}, "/utf8.rdf", true, false});
+    FServer.AddRoute("/memo.txt",
+                     {200, UnicodeToShiftJis(u"<b>そのまま</b>\r\n二行目\r\n"_s), {}, true, false});
+    FServer.AddRoute("/opml.xml", {200, "<opml><body>x</body></opml>", {}, true, false});
+    QVERIFY(FServer.Start());
+    FDeadPort = UnusedLocalPort();
+}
+
+void TstNewsDownloader::init()
+{
+    FDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(FDir->isValid());
+    FNotes = FDir->filePath(u"player/Notes/"_s);
+    FWork = FDir->filePath(u"RDFData/"_s);
+    QVERIFY(QDir().mkpath(FNotes));
+    FSettings = std::make_unique<TKiruIPodINI>(FDir->filePath(u"Velmor.INI"_s));
+    FDialogs = TScriptedDialogs();
+    FServices.FTabs.clear();
+}
+
+QString TstNewsDownloader::Address(QString text) const
+{
+    text.replace(u"{web}"_s, u"http://127.0.0.1:%1"_s.arg(FServer.Port()));
+    text.replace(u"{dead}"_s, u"http://127.0.0.1:%1"_s.arg(FDeadPort));
+    return text;
+}
+
+void TstNewsDownloader::Run(QList<TSiteRow> &rows, TRecordingProgress *progress)
+{
+    TRecordingProgress local;
+    TNewsDownloader downloader(*FSettings, FDialogs);
+    downloader.FWorkFolder = FWork;
+    downloader.FIsOnline = [] { return true; };
+    downloader.Download(rows, FNotes, progress ? *progress : local, &FServices);
+}
+
+void TstNewsDownloader::download_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("stamped");
+    QTest::addColumn<QStringList>("contains");
+    const QStringList feed{u"日本語ニュース"_s, u"毎日の話題"_s, u"【記事その一】"_s, u"本文です"_s};
+    const QStringList page{u"「見出しです」"_s, u"段落の本文"_s};
+    QTest::addRow("utf-8 feed") << u"{web}/utf8.rdf"_s << true << feed;
+    QTest::addRow("euc-jp feed") << u"{web}/euc.rdf"_s << true << feed;
+    QTest::addRow("shift_jis feed") << u"{web}/sjis.rdf"_s << true << feed;
+    QTest::addRow("iso-2022-jp page") << u"{web}/jis.html"_s << true << page;
+    QTest::addRow("euc-jp page") << u"{web}/euc.html"_s << true << page;
+    QTest::addRow("shift_jis page") << u"{web}/sjis.html"_s << true << page;
+    QTest::addRow("utf-8 page") << u"{web}/utf8.html"_s << true << page;
+    QTest::addRow("redirect followed") << u"{web}/moved"_s << true << feed;
+    QTest::addRow("txt written unchanged")
+        << u"{web}/memo.txt"_s << true << QStringList{u"<b>そのまま</b>\r\n二行目\r\n"_s};
+    QTest::addRow("unknown document stamped, no notes") << u"{web}/opml.xml"_s << true << QStringList{};
+    QTest::addRow("404") << u"{web}/missing.rdf"_s << false << QStringList{};
+    QTest::addRow("unreachable port") << u"{dead}/utf8.rdf"_s << false << QStringList{};
+    QTest::addRow("capital HTTP is a local path") << u"HTTP://127.0.0.1/utf8.rdf"_s << false << QStringList{};
+}
+
+void TstNewsDownloader::download()
+{
+    QFETCH(QString, address);
+    QFETCH(bool, stamped);
+    QFETCH(QStringList, contains);
+    QList<TSiteRow> rows{TSiteRow{u"サイト"_s, Address(address), u"Not Updated"_s, true}};
+    Run(rows);
+
+    if (stamped)
+        QVERIFY(QRegularExpression(u"^\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d$"_s)
+                    .match(rows[0].lastUpdate)
+                    .hasMatch());
+    else
+        QCOMPARE(rows[0].lastUpdate, u"Not Updated"_s);
+    const QStringList notes = FilesBelow(FNotes);
+    if (contains.isEmpty()) {
+        QCOMPARE(notes, QStringList{});
+        return;
+    }
+    QCOMPARE(notes, QStringList{u"RSS News/サイト.txt"_s});
+    const QByteArray bytes = ReadFixtureFile(FNotes + notes[0]);
+    QCOMPARE(UnicodeToShiftJis(ShiftJisToUnicode(bytes)), bytes); // Shift-JIS throughout
+    const QString text = ShiftJisToUnicode(bytes);
+    QVERIFY2(text.startsWith(u"<?xml encoding=\"Shift-JIS\"?>\r\n<Title>サイト</Title>\r\n"_s),
+             qPrintable(text));
+    for (const QString &piece : contains)
+        QVERIFY2(text.contains(piece), qPrintable(text));
+    QVERIFY(QFile::exists(FWork + u"サイト.RDF"_s));
+}
+
+void TstNewsDownloader::makeFolderEmptiesFirst()
+{
+    QVERIFY(WriteFixtureFile(FNotes + u"RSS News/old 001.txt"_s, "old"));
+    QVERIFY(WriteFixtureFile(FNotes + u"keep.txt"_s, "mine"));
+    QList<TSiteRow> rows{TSiteRow{u"A"_s, Address(u"{web}/missing"_s), u"Not Updated"_s, true}};
+    Run(rows);
+    QCOMPARE(FilesBelow(FNotes), QStringList{u"keep.txt"_s});
+}
+
+void TstNewsDownloader::makeFolderOffDeletesNothing()
+{
+    FSettings->FTextDivide_MakeFolder = false;
+    QVERIFY(WriteFixtureFile(FNotes + u"RSS News/old 001.txt"_s, "old"));
+    QVERIFY(WriteFixtureFile(FNotes + u"keep.txt"_s, "mine"));
+    QList<TSiteRow> rows{TSiteRow{u"A"_s, Address(u"{web}/utf8.rdf"_s), u"Not Updated"_s, true}};
+    Run(rows);
+    QCOMPARE(FilesBelow(FNotes), (QStringList{u"A.txt"_s, u"RSS News/old 001.txt"_s, u"keep.txt"_s}));
+}
+
+void TstNewsDownloader::captionStaysInside_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("note");
+    QTest::addRow("parent path") << u"../evil"_s << u"RSS News/.. evil.txt"_s;
+    QTest::addRow("dot dot") << u".."_s << u"RSS News/news.txt"_s;
+    QTest::addRow("empty") << QString() << u"RSS News/news.txt"_s;
+    QTest::addRow("refused characters") << u"a:b*c?\"<>|\\d"_s << u"RSS News/a b c      d.txt"_s;
+}
+
+void TstNewsDownloader::captionStaysInside()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, note);
+    QList<TSiteRow> rows{TSiteRow{caption, Address(u"{web}/utf8.rdf"_s), u"Not Updated"_s, true}};
+    Run(rows);
+    QCOMPARE(rows[0].caption, caption);
+    QCOMPARE(FilesBelow(FNotes), QStringList{note});
+    QCOMPARE(FilesBelow(FWork).size(), 1);
+    QCOMPARE(FilesBelow(FDir->path()).size(), 2); // the note and the work file, nothing elsewhere
+}
+
+void TstNewsDownloader::badSaveFolder_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addRow("empty") << QString();
+    QTest::addRow("dot") << u"."_s;
+    QTest::addRow("dot dot") << u".."_s;
+    QTest::addRow("slash") << u"a/b"_s;
+    QTest::addRow("backslash") << u"..\\x"_s;
+}
+
+void TstNewsDownloader::badSaveFolder()
+{
+    QFETCH(QString, folder);
+    FSettings->FSaveFolder = folder;
+    QVERIFY(WriteFixtureFile(FNotes + u"keep.txt"_s, "mine"));
+    QList<TSiteRow> rows{TSiteRow{u"A"_s, Address(u"{web}/utf8.rdf"_s), u"Not Updated"_s, true}};
+    TRecordingProgress progress;
+    try {
+        Run(rows, &progress);
+        QFAIL("no error");
+    } catch (const ESorvoError &e) {
+        QCOMPARE(e.Message(), u"保存先フォルダ名[ %1 ]は使えません"_s.arg(folder));
+    }
+    QCOMPARE(progress.FRuns.size(), 0);
+    QCOMPARE(FilesBelow(FNotes), QStringList{u"keep.txt"_s});
+    QCOMPARE(rows[0].lastUpdate, u"Not Updated"_s);
+}
+
+void TstNewsDownloader::commandProgressAndReload()
+{
+    QList<TSiteRow> rows{TSiteRow{u"一"_s, Address(u"{web}/utf8.rdf"_s), u"Not Updated"_s, false},
+                         TSiteRow{u"二"_s, Address(u"{web}/sjis.rdf"_s), u"Not Updated"_s, true}};
+    TRecordingProgress progress;
+    Run(rows, &progress);
+    QCOMPARE(progress.FRuns.size(), 1);
+    const TRecordingProgress::TRun &run = progress.FRuns[0];
+    QCOMPARE(run.title, u"ダウンロード状況"_s);
+    QCOMPARE(run.minimum, 0);
+    QCOMPARE(run.maximum, 2);
+    QCOMPARE(run.positions, (QList<int>{0, 1}));
+    QCOMPARE(run.labels, (QStringList{u"Downloading... 一"_s, u"Downloading... 二"_s}));
+    QCOMPARE(rows[0].lastUpdate, u"Not Updated"_s); // not ticked
+    QVERIFY(rows[1].lastUpdate != u"Not Updated"_s);
+    QCOMPARE(FilesBelow(FNotes), QStringList{u"RSS News/二.txt"_s});
+    QCOMPARE(FServices.FTabs, QList<int>{0});
+    QCOMPARE(FDialogs.FCalls.size(), 0);
+}
+
+void TstNewsDownloader::offlineWarns()
+{
+    QList<TSiteRow> rows{TSiteRow{u"A"_s, Address(u"{web}/utf8.rdf"_s), u"Not Updated"_s, true}};
+    TRecordingProgress progress;
+    TNewsDownloader downloader(*FSettings, FDialogs);
+    downloader.FWorkFolder = FWork;
+    downloader.FIsOnline = [] { return false; };
+    downloader.Download(rows, FNotes, progress, &FServices);
+    QCOMPARE(FDialogs.Texts(u"warning"_s), QStringList{u"このコンピュータはオンラインではありません!"_s});
+    QCOMPARE(FilesBelow(FNotes), QStringList{u"RSS News/A.txt"_s}); // carries on
+}
+
+void TstNewsDownloader::cancelStops()
+{
+    QList<TSiteRow> rows{TSiteRow{u"A"_s, Address(u"{web}/utf8.rdf"_s), u"Not Updated"_s, true},
+                         TSiteRow{u"B"_s, Address(u"{web}/sjis.rdf"_s), u"Not Updated"_s, true}};
+    TRecordingProgress progress;
+    progress.FCancelAfterKeepAlives = 1;
+    Run(rows, &progress);
+    QCOMPARE(rows[1].lastUpdate, u"Not Updated"_s);
+    QVERIFY(!FilesBelow(FNotes).contains(u"RSS News/B.txt"_s));
+    QCOMPARE(FServices.FTabs, QList<int>{0});
+}
+
+void TstNewsDownloader::longFeedIsDivided()
+{
+    FSettings->FMakeWordSize = 150; // about 48 bytes of text per note
+    QList<TSiteRow> rows{TSiteRow{u"長い"_s, Address(u"{web}/utf8.rdf"_s), u"Not Updated"_s, true}};
+    Run(rows);
+    const QStringList notes = FilesBelow(FNotes);
+    QVERIFY2(notes.size() >= 2, qPrintable(notes.join(u',')));
+    QCOMPARE(notes.first(), u"RSS News/長い 001.txt"_s);
+    const QString first = ShiftJisToUnicode(ReadFixtureFile(FNotes + notes.first()));
+    QVERIFY(first.contains(u"<A HREF=\"長い 002.txt\">≪次へ≫</A>"_s));
+}
+
+QTEST_GUILESS_MAIN(TstNewsDownloader)
+#include "tst_newsdownloader.moc"
