@@ -9,6 +9,10 @@
 
 #include <algorithm>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -113,6 +117,12 @@ QStringList TSystemDriveTable::Candidates() const
     if (!FNamed.isEmpty())
         return FNamed;
     QStringList roots;
+#ifdef Q_OS_WIN
+    // The drive letters D to Z, in letter order; the identification test checks removability.
+    for (char letter = 'D'; letter <= 'Z'; ++letter)
+        roots << QString(QChar(letter)) + u":/"_s;
+    return roots;
+#endif
 #ifdef Q_OS_LINUX
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
         if (!volume.isValid() || !volume.isReady())
@@ -143,6 +153,24 @@ TDriveFacts TSystemDriveTable::Query(const QString &path) const
     const QString fsType = QString::fromLatin1(volume.fileSystemType());
 #ifdef Q_OS_LINUX
     facts.removable = BlockDeviceIsRemovable(volume.device());
+#endif
+#ifdef Q_OS_WIN
+    const QString driveRoot = QDir::toNativeSeparators(volume.rootPath());
+    switch (GetDriveTypeW(reinterpret_cast<LPCWSTR>(driveRoot.utf16()))) {
+    case DRIVE_REMOVABLE:
+        facts.removable = true;
+        break;
+    case DRIVE_REMOTE:
+        return facts.typeName = u"Network"_s, facts;
+    case DRIVE_CDROM:
+        return facts.typeName = u"CD/DVD"_s, facts;
+    case DRIVE_RAMDISK:
+        return facts.typeName = u"RAMDisk"_s, facts;
+    case DRIVE_NO_ROOT_DIR:
+        return facts.typeName = u"Error"_s, facts;
+    default:
+        break;
+    }
 #endif
     if (IsUserRoot(path))
         facts.removable = true;
