@@ -1,9 +1,9 @@
 #pragma once
 
+#include "music/transferlog.h"
 #include <QDialog>
+
 #include <QList>
-#include <QString>
-#include <QStringList>
 
 #include <memory>
 
@@ -12,24 +12,6 @@ class TLogForm;
 }
 class IUserDialogs;
 class TITBSongList;
-
-/// One row of the transfer failure log.
-struct TTransferLogRow
-{
-    QString number;
-    QString title;
-    QString artist;
-    QString error;
-};
-
-/// The text of a transfer result code.
-QString TransferErrorText(int code);
-/// A row for every entry whose copy failed, numbered from 1 in list order.
-QList<TTransferLogRow> TransferLogRows(const TITBSongList &songs);
-/// The lines of the saved log: "%s :「%s」(%s) - %s".
-QStringList TransferLogLines(const QList<TTransferLogRow> &rows);
-/// "転送失敗ログ(%s).TXT" with the date written so that it is one file name.
-QString TransferLogFileName(const QDate &date);
 
 /// The window listing the songs that could not be copied, with a save button.
 class TLogForm : public QDialog
@@ -43,7 +25,7 @@ public:
     void Fill(const TITBSongList &songs);
     QList<TTransferLogRow> Rows() const;
 
-    /// Asks for a file and writes the rows as Shift-JIS lines; raises ESorvoError when it cannot write.
+    /// Asks for a file and writes the rows; raises ESorvoError when it cannot write.
     void Button2Click();
 
 private:
