@@ -14,6 +14,7 @@
 #include "platform/mountwatcher.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -155,6 +156,7 @@ private slots:
     void termsCancelled();
     void helpMissing();
     void resetKeepsSites();
+    void debugExport();
 };
 
 void TstMainForm::startWithoutPlayer()
@@ -462,6 +464,27 @@ void TstMainForm::resetKeepsSites()
         QVERIFY(form->Settings().FSiteList.last().startsWith(u"追加したサイト;"_s));
     }
     QVERIFY(TKiruIPodINI(f.settingsFile).FSiteList.last().startsWith(u"追加したサイト;"_s));
+}
+
+void TstMainForm::debugExport()
+{
+    TFixture f;
+    f.Build(u"demo"_s);
+    auto form = f.Make(true);
+    ShowAndRecognize(*form);
+    for (const QString &name : {u"CheckBox_iTunesDB"_s, u"CheckBox_PhotoInfo"_s, u"CheckBox_FolderReport"_s,
+                                u"CheckBox_InfoReport"_s})
+        form->findChild<QCheckBox *>(name)->setChecked(true);
+    const QString out = f.dir.filePath(u"export"_s);
+    QVERIFY(QDir().mkpath(out));
+    f.dialogs.FFileAnswers = {{out}};
+    form->findChild<QPushButton *>(u"SButton_ExportDebugs"_s)->click();
+    QCOMPARE(QDir(out).entryList(QDir::Files, QDir::Name),
+             (QStringList{u"DeviceReport.txt"_s, u"FolderReport.txt"_s, u"PhotoInfo.txt"_s, u"iTunesDB"_s}));
+    QCOMPARE(ReadFixtureFile(out + u"/iTunesDB"_s), ReadFixtureFile(form->Device().FChecker.FSongDBFile));
+    QVERIFY(ReadFixtureFile(out + u"/FolderReport.txt"_s).contains("iPod_Control/iTunes/iTunesDB\t"));
+    QCOMPARE(form->StatusText(1), u"4 個のファイルを書き出しました"_s);
+    QVERIFY(f.dialogs.Texts(u"error"_s).isEmpty());
 }
 
 QTEST_MAIN(TstMainForm)

@@ -1,5 +1,7 @@
 #include "mainform/mainform.h"
 
+#include "mainform/debugexport.h"
+
 #include "app/messages.h"
 #include "app/settings.h"
 #include "app/userdialogs.h"
@@ -585,5 +587,18 @@ void TMainForm::ShowTransferLog()
 
 void TMainForm::SButton_ExportDebugsClick()
 {
-    FDialogs->Information(u"エクスポートする項目はありません"_s);
+    TDebugExportChoice choice;
+    choice.songDB = FUi->CheckBox_iTunesDB->isChecked();
+    choice.artworkDB = FUi->CheckBox_ArtworkDB->isChecked();
+    choice.photoDB = FUi->CheckBox_PhotoDB->isChecked();
+    choice.artworkInfo = FUi->CheckBox_ArtworkInfo->isChecked();
+    choice.photoInfo = FUi->CheckBox_PhotoInfo->isChecked();
+    choice.folderReport = FUi->CheckBox_FolderReport->isChecked();
+    choice.deviceReport = FUi->CheckBox_InfoReport->isChecked();
+    QString folder = QDir::homePath();
+    if (!FDialogs->BrowseForFolder(folder))
+        return;
+    TBusyScope busy;
+    const QStringList written = ExportDebugData(*FDevice, choice, folder);
+    SetStatusText(Format(u"%d 個のファイルを書き出しました"_s, {int(written.size())}));
 }
