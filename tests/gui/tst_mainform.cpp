@@ -157,6 +157,7 @@ private slots:
     void helpMissing();
     void resetKeepsSites();
     void debugExport();
+    void autoDownloadNews();
 };
 
 void TstMainForm::startWithoutPlayer()
@@ -485,6 +486,31 @@ void TstMainForm::debugExport()
     QVERIFY(ReadFixtureFile(out + u"/FolderReport.txt"_s).contains("iPod_Control/iTunes/iTunesDB\t"));
     QCOMPARE(form->StatusText(1), u"4 個のファイルを書き出しました"_s);
     QVERIFY(f.dialogs.Texts(u"error"_s).isEmpty());
+}
+
+void TstMainForm::autoDownloadNews()
+{
+    TFixture f;
+    f.Build(u"bare"_s);
+    const QString site = f.dir.filePath(u"news.txt"_s);
+    QVERIFY(WriteFixtureFile(site, "\x83\x6a\x83\x85\x81\x5b\x83\x58\r\n")); // "ニュース" in Shift-JIS
+    {
+        TKiruIPodINI ini(f.settingsFile);
+        ini.FAutoDownLoad = true;
+        ini.FSiteList = {u"テスト;"_s + site + u";Not Updated;1;"_s};
+        ini.Save();
+    }
+    auto form = f.Make();
+    ShowAndRecognize(*form);
+    QCOMPARE(form->StatusText(1),
+             Format(u"iPodが[ %s ]で見つかりました"_s, {QDir::toNativeSeparators(f.root + u'/')}));
+    QCOMPARE(f.progress.FRuns.size(), 1);
+    QCOMPARE(f.progress.FRuns[0].title, u"ダウンロード状況"_s);
+    QCOMPARE(form->NewsSites().FRows.size(), 1);
+    QVERIFY(form->NewsSites().FRows[0].lastUpdate != u"Not Updated"_s);
+    QStringList notes;
+    QVERIFY(form->Device().ListFiles(form->Device().FChecker.FNotesDir, notes));
+    QCOMPARE(notes.size(), 1);
 }
 
 QTEST_MAIN(TstMainForm)

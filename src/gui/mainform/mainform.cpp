@@ -211,7 +211,7 @@ bool TMainForm::CheckTerms()
 {
     if (FSettings->FCopyright)
         return true;
-    TCRForm form(*FSettings, this);
+    TCRForm form(*FSettings); // centred on the screen: the main window is not shown yet
     form.exec();
     return FSettings->FCopyright;
 }

@@ -44,7 +44,7 @@ class ITabPage
 {
 public:
     virtual ~ITabPage() = default;
-    /// The widget placed on the tab's page.
+    /// The widget placed on the tab's page; the page becomes its Qt parent and deletes it.
     virtual QWidget *PageWidget() = 0;
     /// True while the list holds nothing: the tab then loads when it is shown.
     virtual bool ListEmpty() const = 0;
