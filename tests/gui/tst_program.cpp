@@ -1,4 +1,5 @@
 #include "app/settings.h"
+#include "platform/mountwatcher.h"
 #include "platform/singleinstance.h"
 
 #include <QDir>
@@ -6,6 +7,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +28,7 @@ private slots:
     void lockIsExclusive();
     void staleLockIsTakenOver();
     void secondStartEnds();
+    void mountTableChanges();
 };
 
 void TstProgram::lockIsExclusive()
@@ -93,6 +96,22 @@ void TstProgram::secondStartEnds()
     QCOMPARE(first.state(), QProcess::Running);
     first.kill();
     first.waitForFinished();
+}
+
+void TstProgram::mountTableChanges()
+{
+    TMountWatcher watcher;
+    if (!watcher.Watching())
+        QSKIP("no mount table to watch");
+    QSignalSpy spy(&watcher, &TMountWatcher::MountsChanged);
+    QTemporaryDir dir;
+    // Mounting needs the right to; elsewhere the change is injected (NotifyChange) by the window tests.
+    if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"none"_s, dir.path()}) != 0)
+        QSKIP("cannot mount here");
+    QTRY_VERIFY(spy.count() >= 1);
+    const int afterMount = int(spy.count());
+    QCOMPARE(QProcess::execute(u"umount"_s, {dir.path()}), 0);
+    QTRY_VERIFY(spy.count() > afterMount);
 }
 
 QTEST_GUILESS_MAIN(TstProgram)

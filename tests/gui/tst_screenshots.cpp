@@ -7,6 +7,8 @@
 #include "device/configform.h"
 #include "device/kiruipod.h"
 #include "device/specform.h"
+#include "dialogs/crform.h"
+#include "dialogs/logform.h"
 #include "mainform/mainform.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
@@ -104,6 +106,19 @@ void TstScreenshots::windows()
     }
     pages->setCurrentIndex(2);
     Save(config, u"settings.png"_s);
+
+    TKiruIPodINI fresh(dir.filePath(u"fresh.INI"_s));
+    TCRForm terms(fresh);
+    terms.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&terms));
+    CheckNothingCut(terms);
+    Save(terms, u"terms.png"_s);
+
+    TLogForm log(dialogs, &form);
+    log.AddRow({u"1"_s, u"曲名"_s, u"アーティスト"_s, u"データファイルが存在しません"_s});
+    log.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&log));
+    CheckNothingCut(log);
 }
 
 QTEST_MAIN(TstScreenshots)
