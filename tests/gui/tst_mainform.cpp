@@ -157,6 +157,7 @@ private slots:
     void helpMissing();
     void resetKeepsSites();
     void debugExport();
+    void removeFolderPlayer();
     void autoDownloadNews();
 };
 
@@ -511,6 +512,19 @@ void TstMainForm::autoDownloadNews()
     QStringList notes;
     QVERIFY(form->Device().ListFiles(form->Device().FChecker.FNotesDir, notes));
     QCOMPARE(notes.size(), 1);
+}
+
+void TstMainForm::removeFolderPlayer()
+{
+    // A player that is a folder, not a device of its own, cannot be unmounted: the user is told.
+    TFixture f;
+    f.Build(u"bare"_s);
+    auto form = f.Make();
+    ShowAndRecognize(*form);
+    form->findChild<QPushButton *>(u"SButton_Remove"_s)->click();
+    QCOMPARE(f.dialogs.Texts(u"warning"_s),
+             QStringList{u"iPodを取り外せませんでした。\nこのドライブは取り外せません"_s});
+    QCOMPARE(form->StatusText(0), u"[接続中]"_s);
 }
 
 QTEST_MAIN(TstMainForm)

@@ -5,6 +5,7 @@
 #include "app/messages.h"
 #include "app/settings.h"
 #include "app/userdialogs.h"
+#include "app/version.h"
 #include "common/format.h"
 #include "common/paths.h"
 #include "device/configform.h"
@@ -195,12 +196,20 @@ void TMainForm::FormCreate(const TMainFormSetup &setup)
                                                                             : setup.settingsFile,
                                                screenSize, windowSize);
 
-    move(FSettings->FMain_X, FSettings->FMain_Y);
+    // A position saved on a screen that is no longer there would put the window out of reach.
+    const QRect saved(QPoint(FSettings->FMain_X, FSettings->FMain_Y), windowSize);
+    bool onScreen = false;
+    for (const QScreen *s : QGuiApplication::screens())
+        onScreen = onScreen || s->availableGeometry().intersects(saved);
+    if (onScreen || !screen)
+        move(saved.topLeft());
+    else
+        move(screen->availableGeometry().center() - QPoint(windowSize.width() / 2, windowSize.height() / 2));
     FNewsSites.LoadFromSettings(FSettings->FSiteList);
 
     FMessages = std::make_unique<TLagugae>();
     ResetDeviceView();
-    setWindowTitle(Format(u"%s %s"_s, {FMessages->GetText("TITLE"), u"1.72"_s}));
+    setWindowTitle(Format(u"%s %s"_s, {FMessages->GetText("TITLE"), QString::fromUtf16(kSorvoVersion)}));
     FSortKeys = {0, 3, 2, 2, 2, 2};
     FDebugMode = setup.debugMode;
     setAcceptDrops(true);
