@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/settings.h"
+#include "app/sorvoerror.h"
 #include "app/testprogress.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
@@ -48,6 +49,13 @@ public:
     QList<int> FCodes;
     int FRows = 0;
     bool FScratchEmpty = false;
+};
+
+/// A tab page whose loader fails.
+class TFailingPage : public TCountingPage
+{
+public:
+    void LoadTabData(int, QStringList &) override { throw ESorvoError(u"メモを読めません"_s); }
 };
 
 /// One window over a player in a temporary folder, with scripted dialogs.
@@ -157,6 +165,8 @@ private slots:
     void helpMissing();
     void resetKeepsSites();
     void debugExport();
+    void damagedDatabase();
+    void loaderError();
     void removeFolderPlayer();
     void autoDownloadNews();
 };
@@ -525,6 +535,37 @@ void TstMainForm::removeFolderPlayer()
     QCOMPARE(f.dialogs.Texts(u"warning"_s),
              QStringList{u"iPodを取り外せませんでした。\nこのドライブは取り外せません"_s});
     QCOMPARE(form->StatusText(0), u"[接続中]"_s);
+}
+
+void TstMainForm::damagedDatabase()
+{
+    TFixture f;
+    QVERIFY(
+        WriteFixtureFile(f.root + u"/iPod_Control/iTunes/iTunesDB"_s, QByteArray("mhbd\xff\xff\xff\x7fgarbage")));
+    auto form = f.Make();
+    ShowAndRecognize(*form);
+    QCOMPARE(f.dialogs.Texts(u"error"_s).size(), 1);
+    QCOMPARE(form->StatusText(0), u"[接続待ち]"_s);
+    QCOMPARE(form->StatusText(1), u"iPodが見つかりません"_s);
+    QCOMPARE(VisibleButtons(*form), QStringList{u"TabButton_iPod"_s});
+    QVERIFY(form->Device().FChecker.FRoot.isEmpty());
+    QVERIFY(form->findChild<QPushButton *>(u"SButton_Recognize"_s)->isEnabled());
+}
+
+void TstMainForm::loaderError()
+{
+    TFixture f;
+    f.Build(u"bare"_s);
+    auto form = f.Make();
+    TFailingPage notes;
+    form->RegisterTabPage(pgNotes, &notes);
+    ShowAndRecognize(*form);
+    form->findChild<QToolButton *>(u"TabButton_Memo"_s)->click();
+    QCOMPARE(f.dialogs.Texts(u"error"_s), QStringList{u"メモを読めません"_s});
+    QCOMPARE(form->CurrentPage(), int(pgNotes));
+    // The window goes on: another tab still switches.
+    form->findChild<QToolButton *>(u"TabButton_iPod"_s)->click();
+    QCOMPARE(form->CurrentPage(), int(pgPlayer));
 }
 
 QTEST_MAIN(TstMainForm)
