@@ -19,7 +19,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -55,6 +57,7 @@ private slots:
     void messageBoxButtons_data();
     void messageBoxButtons();
     void guardedErrors();
+    void qtTranslation();
     void configCancel();
     void configOk();
     void configRefusesSaveFolder();
@@ -198,6 +201,15 @@ void TstDialogs::guardedErrors()
     QVERIFY(!RunGuarded(dialogs, [] { throw ESorvoError(u"読めません"_s); }));
     QVERIFY(!RunGuarded(dialogs, [] { throw std::runtime_error("broken"); }));
     QCOMPARE(dialogs.Texts(u"error"_s), (QStringList{u"読めません"_s, u"broken"_s}));
+}
+
+void TstDialogs::qtTranslation()
+{
+    const QString file = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + u"/qtbase_ja.qm"_s;
+    if (!QFileInfo::exists(file))
+        QSKIP("Qt's Japanese translation is not installed (scripts/install-deps.sh installs it)");
+    QVERIFY(TWidgetDialogs::LoadQtTranslation(*qApp));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), u"開く(&O)"_s);
 }
 
 void TstDialogs::configCancel()

@@ -540,8 +540,8 @@ void TstMainForm::removeFolderPlayer()
 void TstMainForm::damagedDatabase()
 {
     TFixture f;
-    QVERIFY(
-        WriteFixtureFile(f.root + u"/iPod_Control/iTunes/iTunesDB"_s, QByteArray("mhbd\xff\xff\xff\x7fgarbage")));
+    QVERIFY(WriteFixtureFile(f.root + u"/iPod_Control/iTunes/iTunesDB"_s,
+                             QByteArray("mhbd\xff\xff\xff\x7fgarbage")));
     auto form = f.Make();
     ShowAndRecognize(*form);
     QCOMPARE(f.dialogs.Texts(u"error"_s).size(), 1);
