@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds Sorvo, makes the demo player and runs Sorvo on it.
+# Installs what is needed, builds Sorvo, makes the demo player and opens Sorvo's window on it.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/install-deps.sh"
@@ -9,4 +9,8 @@ cmake --build --preset dev -j "$(nproc)"
 demo="$here/build/demo-player"
 rm -rf "$demo"
 ./build/dev/tests/make_demo_player "$demo" >/dev/null
-./build/dev/src/cli/sorvo-cli info --drive "$demo"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display: showing the demo player with sorvo-cli instead of the window." >&2
+  exec ./build/dev/src/cli/sorvo-cli info --drive "$demo"
+fi
+exec ./build/dev/src/gui/sorvo --drive "$demo"

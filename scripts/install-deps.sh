@@ -9,6 +9,8 @@ packages=(
   python3
   clang libclang-rt-14-dev
   libgpod-dev
+  fonts-ipafont-gothic qt6-translations-l10n
+  xvfb xauth
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,12 @@
 // sorvo: the program's window.
 #include "app/commandline.h"
+#include "app/sorvoerror.h"
 #include "app/version.h"
+#include "dialogs/widgetdialogs.h"
+#include "mainform/mainform.h"
+#include "platform/singleinstance.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
 
 #include <cstdio>
 
@@ -15,7 +17,26 @@ void Print(FILE *out, const QString &text)
 {
     const QByteArray bytes = text.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out);
+    std::fflush(out);
 }
+
+/// The last guard: an error that escapes a handler is shown, and the event loop goes on.
+class TSorvoApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const ESorvoError &e) {
+            TWidgetDialogs(activeWindow()).Error({}, e.Message());
+        } catch (const std::exception &e) {
+            TWidgetDialogs(activeWindow()).Error({}, QString::fromLocal8Bit(e.what()));
+        }
+        return false;
+    }
+};
 } // namespace
 
 int main(int argc, char **argv)
@@ -31,15 +52,31 @@ int main(int argc, char **argv)
         return 0;
     }
     if (line.help) {
-        Print(stdout, u"使い方: sorvo [-debug] [--drive PATH]... [--settings FILE]\n"_s);
+        Print(stdout, u"使い方: sorvo [-debug] [--drive PATH]... [--settings FILE] [--yes]\n"_s);
         return 0;
     }
-    QApplication app(argc, argv);
+    TSorvoApplication app(argc, argv);
     QApplication::setApplicationName(u"Sorvo"_s);
-    QMainWindow window;
-    window.setWindowTitle(u"Sorvo "_s + QString::fromUtf16(kSorvoVersion));
-    window.setCentralWidget(new QLabel(u"[接続待ち]"_s));
-    window.resize(594, 385);
-    window.show();
-    return app.exec();
+    TWidgetDialogs::LoadQtTranslation(app);
+
+    TSingleInstance instance;
+    if (!instance.TryAcquire()) {
+        const QString message = u"既にSorvoが起動しています"_s;
+        Print(stderr, message + u'\n');
+        if (!line.assumeYes) // --yes: no box waits for the user
+            TWidgetDialogs().Warning(message);
+        return 0;
+    }
+
+    TMainFormSetup setup;
+    setup.settingsFile = line.settingsFile;
+    setup.drives = line.drives;
+    setup.debugMode = line.debug;
+    TMainForm form(setup);
+    if (!form.CheckTerms())
+        return 0;
+    form.show();
+    const int code = app.exec();
+    instance.Release();
+    return code;
 }

@@ -1,4 +1,4 @@
-#include "widgetdialogs.h"
+#include "dialogs/widgetdialogs.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -7,7 +7,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QMessageBox>
+#include <QLibraryInfo>
+#include <QPushButton>
+#include <QTranslator>
 #include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
@@ -19,29 +21,68 @@ QString Caption()
 }
 } // namespace
 
+std::unique_ptr<QMessageBox> TWidgetDialogs::MakeBox(QWidget *owner, QMessageBox::Icon icon,
+                                                     const QString &title, const QString &text,
+                                                     QMessageBox::StandardButtons buttons)
+{
+    auto box = std::make_unique<QMessageBox>(icon, title, text, buttons, owner);
+    const struct
+    {
+        QMessageBox::StandardButton button;
+        QString text;
+    } texts[] = {{QMessageBox::Yes, u"はい(&Y)"_s},
+                 {QMessageBox::No, u"いいえ(&N)"_s},
+                 {QMessageBox::Cancel, u"キャンセル"_s},
+                 {QMessageBox::Ok, u"OK"_s}};
+    for (const auto &t : texts)
+        if (QAbstractButton *b = box->button(t.button))
+            b->setText(t.text);
+    if (buttons & QMessageBox::Cancel)
+        box->setEscapeButton(QMessageBox::Cancel);
+    return box;
+}
+
+QMessageBox::StandardButton TWidgetDialogs::Show(QMessageBox::Icon icon, const QString &title,
+                                                 const QString &text, QMessageBox::StandardButtons buttons)
+{
+    const auto box = MakeBox(FOwner, icon, title.isEmpty() ? Caption() : title, text, buttons);
+    box->exec();
+    return box->standardButton(box->clickedButton());
+}
+
+bool TWidgetDialogs::LoadQtTranslation(QApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), u"qtbase"_s, u"_"_s,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return true;
+}
+
 void TWidgetDialogs::Warning(const QString &text)
 {
-    QMessageBox::warning(FOwner, Caption(), text);
+    Show(QMessageBox::Warning, {}, text, QMessageBox::Ok);
 }
 void TWidgetDialogs::Information(const QString &text)
 {
-    QMessageBox::information(FOwner, Caption(), text);
+    Show(QMessageBox::Information, {}, text, QMessageBox::Ok);
 }
 void TWidgetDialogs::Error(const QString &title, const QString &text)
 {
-    QMessageBox::critical(FOwner, title.isEmpty() ? Caption() : title, text);
+    Show(QMessageBox::Critical, title, text, QMessageBox::Ok);
 }
 TDialogAnswer TWidgetDialogs::AskYesNo(const QString &text)
 {
-    return QMessageBox::question(FOwner, Caption(), text, QMessageBox::Yes | QMessageBox::No) ==
-                   QMessageBox::Yes
+    return Show(QMessageBox::Warning, {}, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
                ? TDialogAnswer::Yes
                : TDialogAnswer::No;
 }
 TDialogAnswer TWidgetDialogs::AskYesNoCancel(const QString &text)
 {
-    switch (QMessageBox::question(FOwner, Caption(), text,
-                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    switch (Show(QMessageBox::Question, {}, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return TDialogAnswer::Yes;
     case QMessageBox::No:
@@ -52,8 +93,7 @@ TDialogAnswer TWidgetDialogs::AskYesNoCancel(const QString &text)
 }
 TDialogAnswer TWidgetDialogs::AskOkCancel(const QString &text)
 {
-    return QMessageBox::question(FOwner, Caption(), text, QMessageBox::Ok | QMessageBox::Cancel) ==
-                   QMessageBox::Ok
+    return Show(QMessageBox::Question, {}, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok
                ? TDialogAnswer::Ok
                : TDialogAnswer::Cancel;
 }
@@ -87,11 +127,16 @@ bool TWidgetDialogs::BrowseForFolder(QString &folder)
 }
 bool TWidgetDialogs::InputBox(const QString &caption, const QString &prompt, QString &value)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(FOwner, caption, prompt, QLineEdit::Normal, value, &ok);
-    if (ok)
-        value = text;
-    return ok;
+    QInputDialog dialog(FOwner);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(value);
+    dialog.setOkButtonText(u"OK"_s);
+    dialog.setCancelButtonText(u"キャンセル"_s);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    value = dialog.textValue();
+    return true;
 }
 void TWidgetDialogs::SetClipboardText(const QString &text)
 {

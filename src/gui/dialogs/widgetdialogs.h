@@ -2,6 +2,9 @@
 
 #include "app/userdialogs.h"
 
+#include <QMessageBox>
+
+class QApplication;
 class QWidget;
 
 /// The dialog seam with Qt message boxes, file dialogs and the clipboard.
@@ -27,6 +30,15 @@ public:
     void SetClipboardImage(const QImage &image) override;
     void ShellOpen(const QString &target) override;
 
+    /// A message box with the program's own button texts ("はい(&Y)", "いいえ(&N)", "キャンセル", "OK"),
+    /// whatever the system's language.
+    static std::unique_ptr<QMessageBox> MakeBox(QWidget *owner, QMessageBox::Icon icon, const QString &title,
+                                                const QString &text, QMessageBox::StandardButtons buttons);
+    /// Loads Qt's Japanese translation for the standard file and folder dialogs; false when not installed.
+    static bool LoadQtTranslation(QApplication &app);
+
 private:
+    QMessageBox::StandardButton Show(QMessageBox::Icon icon, const QString &title, const QString &text,
+                                     QMessageBox::StandardButtons buttons);
     QWidget *FOwner;
 };

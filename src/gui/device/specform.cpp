@@ -1,0 +1,82 @@
+#include "device/specform.h"
+
+#include "app/userdialogs.h"
+#include "device/modelpictures.h"
+#include "device/mplayerchecker.h"
+#include "device/specvalues.h"
+#include "dialogs/guarded.h"
+#include "platform/consolerun.h"
+#include "platform/diskcheck.h"
+#include "ui_specform.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+
+using namespace Qt::Literals::StringLiterals;
+
+TSpecForm::TSpecForm(const TMPlayerChecker &device, IUserDialogs &dialogs, QWidget *parent)
+    : QDialog(parent), FUi(std::make_unique<Ui::TSpecForm>()), FDevice(device), FDialogs(dialogs)
+{
+    FUi->setupUi(this);
+    const TSpecValues v = MakeSpecValues(device);
+    FUi->Label_PodMachine->setText(v.machine);
+    FUi->Label_Podgeneration->setText(v.generation);
+    FUi->Label_PodNumber->setText(v.number);
+    FUi->Label_PodName->setText(v.name);
+    FUi->Label_PodOwner->setText(v.owner);
+    FUi->Label_PodSoftware->setText(v.software);
+    FUi->Label_PodSerial->setText(v.serial);
+    FUi->Label_PodArea->setText(v.area);
+    FUi->Label_PodHDD->setText(v.hdd);
+    FUi->Label_PodSongs->setText(v.songs);
+    FUi->Label_PodSongSize->setText(v.songSize);
+    FPictureIndex = v.pictureIndex;
+    FUi->IPODImage->setPixmap(ModelFramePicture(FPictureIndex, FUi->IPODImage->minimumSize()));
+
+    if (!device.FSysInfoFile.isEmpty() && QFileInfo(device.FSysInfoFile).isFile()) {
+        QFile file(device.FSysInfoFile);
+        if (file.open(QIODevice::ReadOnly))
+            FUi->IniMemo->setPlainText(QString::fromUtf8(file.read(1 << 20)));
+    }
+
+    // The information file's own menu: copy and select all.
+    FUi->IniMemo->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *copy = new QAction(u"コピー(&C)"_s, FUi->IniMemo);
+    copy->setShortcut(QKeySequence(u"Ctrl+C"_s));
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, FUi->IniMemo, &QPlainTextEdit::copy);
+    auto *all = new QAction(u"全てを選択(&L)"_s, FUi->IniMemo);
+    all->setShortcut(QKeySequence(u"Ctrl+A"_s));
+    all->setShortcutContext(Qt::WidgetShortcut);
+    connect(all, &QAction::triggered, FUi->IniMemo, &QPlainTextEdit::selectAll);
+    FUi->IniMemo->addActions({copy, all});
+
+    connect(FUi->Button1, &QPushButton::clicked, this,
+            [this] { RunGuarded(FDialogs, [this] { Button1Click(); }); });
+    connect(FUi->Button_Close, &QPushButton::clicked, this, &QDialog::accept);
+    FUi->PageControl1->setCurrentIndex(0);
+    resize(sizeHint().expandedTo(size()));
+}
+
+TSpecForm::~TSpecForm() = default;
+
+void TSpecForm::Button1Click()
+{
+    if (FDialogs.AskYesNo(
+            u"iPodをスキャンディスクしてもよろしいですか？意味のわからない方は、「いいえ」を選択して作業を中止してください。"_s) !=
+        TDialogAnswer::Yes)
+        return;
+    const TDiskCheck check = PlanDiskCheck(FDevice.FRoot);
+    if (!check.possible) {
+        FDialogs.Warning(u"このドライブはスキャンディスクできません"_s);
+        return;
+    }
+    TBusyScope busy;
+    try {
+        FUi->ConsoleMemo->setPlainText(RunDiskCheck(check, QDateTime::currentDateTime()));
+    } catch (const ELaunchFailed &) {
+        FDialogs.Error(u"エラー情報"_s, u"スキャンディスクの起動に失敗しました。"_s);
+    }
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "app/progress.h"
+
+#include <QList>
+#include <QString>
+
+class IDriveTable;
+class IMainServices;
+class IUserDialogs;
+class TITBSongItem;
+class TITBSongList;
+class TITXMakeLibrary;
+class TKiruIPodINI;
+class TPlayerPaths;
+
+/// One row of a song or video list handed to the copy loop, in display order.
+struct TCopyRow
+{
+    int FIndex = 0; // into the song database's list
+    bool FChecked = false;
+};
+
+/// Whether the copy follows the song rules or the video rules.
+enum class TCopyKind
+{
+    Songs,
+    Videos
+};
+
+/// The choices the copy works from (the "SongCopy" or "VideoCopy" settings).
+struct TCopyOptions
+{
+    TCopyKind FKind = TCopyKind::Songs;
+    QString FFolder; // destination, with a trailing "/"
+    bool FArtistFolder = false;
+    bool FAlbumFolder = false;
+    int FNameType = 0; // 0 artist-title, 1 title, other: the player's file name
+    bool FAddTrackNo = false;
+    bool FMakeListing = false;
+
+    static TCopyOptions ForSongs(const TKiruIPodINI &settings);
+    static TCopyOptions ForVideos(const TKiruIPodINI &settings);
+};
+
+/// Counters and closing text of one copy run.
+struct TCopyResult
+{
+    int FHandled = 0;
+    int FCopied = 0;
+    int FFailed = 0;
+    bool FCancelled = false;
+    QString FStatusText;
+};
+
+/// Longest file-name component in bytes that the destination file systems accept.
+inline constexpr int kMaxComponentBytes = 255;
+
+/// The copy's path below the destination folder: sub-folders and file name built from the tags.
+QString CopyRelativePath(const TITBSongItem &entry, const TCopyOptions &options);
+/// Shortens a name to `maxBytes` of UTF-8, keeping its extension (when `keepExtension`) and whole characters.
+QString ShortenComponent(const QString &name, int maxBytes, bool keepExtension);
+/// Copies a file without ever replacing an existing one; the copy is an ordinary writable file.
+/// Returns 0 or the system's error code; a partial copy is removed.
+int CopyFileNoOverwrite(const QString &from, const QString &to);
+
+/// Copies the checked entries of a list to the PC and marks the failures on the entries.
+class TSongCopier
+{
+public:
+    /// `root` is the player root; `listing` receives a row per copy when the options ask for it (may be
+    /// null).
+    TSongCopier(TITBSongList &songs, const QString &root, TCopyOptions options,
+                TITXMakeLibrary *listing = nullptr);
+
+    /// The loop run inside the progress window over the rows in display order.
+    void Step(const QList<TCopyRow> &rows, TProgressContext &context);
+    /// The status-line text of the finished run.
+    QString StatusText() const;
+
+    TCopyResult FResult;
+
+private:
+    bool CopyOne(TITBSongItem &entry, int checkedCount, TProgressContext &context);
+
+    TITBSongList &FSongs;
+    QString FRoot;
+    TCopyOptions FOptions;
+    TITXMakeLibrary *FListing;
+    TPlayerPaths *FPaths = nullptr; // set while Step runs
+};
+
+/// The whole extraction once the settings are confirmed: the loop in the progress window "楽曲の転送状況",
+/// the status line, the transfer log when some copies failed, the folder opened, the listing saved.
+TCopyResult ExtractEntries(TITBSongList &songs, const QString &root, const QList<TCopyRow> &rows,
+                           const TCopyOptions &options, IProgressRunner &progress, IMainServices &services,
+                           IUserDialogs &dialogs, TITXMakeLibrary *listing);
+
+/// What the settings window shows of a destination folder text, and whether OK may be pressed.
+struct TFolderCheck
+{
+    bool FUsable = false;
+    QString FText;
+};
+
+/// Checks a destination folder text: its drive (the file system of its nearest existing folder), the free
+/// space there and whether the folder itself exists.
+TFolderCheck CheckDestinationFolder(const QString &folder, const IDriveTable &drives);
+/// OK in the settings window: true when the folder exists, or the user agreed to create it and it was made
+/// (or at least attempted); false when the user said No.
+bool ConfirmDestinationFolder(const QString &folder, IUserDialogs &dialogs);

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/progress.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class TITBSongList;
+
+/// One row of the song list: what it shows, the entry it stands for and its check mark.
+struct TSongRow
+{
+    QString FTitle;
+    QString FArtist;
+    QString FAlbum;
+    int FIndex = 0;   // into the song database's list
+    qint64 FSize = 0; // bytes, added up by the summary
+    bool FChecked = false;
+};
+
+/// One artist of the song tree with its albums, in the order they were added.
+struct TArtistNode
+{
+    QString FText; // the artist's first spelling
+    QStringList FAlbums;
+};
+
+/// The text shown for the empty artist in the tree and when choosing by artist.
+inline constexpr char16_t kUnknownArtist[] = u"不明なアーティスト";
+
+/// The song tab's contents without the widgets: rows, artist/album tree, check marks and summary.
+class TSongListData
+{
+public:
+    /// Rows for every entry that is not a video, in database order; clears the tree.
+    void FillRows(const TITBSongList &songs);
+    /// Builds the artist/album tree from the rows; progress goes to `context` when given. False when the
+    /// cancel flag stopped it (the tree then holds the artists built so far).
+    bool BuildTree(TProgressContext *context = nullptr);
+    /// Rows and tree inside the progress window "音楽ファイルの一覧取得"; returns the text for the status
+    /// line ("%d 曲を読み込みました").
+    QString Load(const TITBSongList &songs, IProgressRunner &progress);
+    /// Sorts artists and their albums in the locale's order, as the tree view shows them.
+    void SortTree();
+
+    int CheckedCount() const;
+    qint64 CheckedBytes() const;
+    /// "%d 曲を選択しています ( 合計 %.1n MB )".
+    QString SelectionSummary() const;
+    void SetAllChecked(bool checked);
+
+    /// Checks the rows of an artist node ("不明なアーティスト" stands for the empty artist); returns how
+    /// many rows were checked.
+    int CheckArtist(const QString &artist);
+    /// Checks the rows of an album node below its artist.
+    int CheckAlbum(const QString &artist, const QString &album);
+    /// The first row (in `order`, or row order when empty) by the node's artist; -1 when none.
+    int FindArtistRow(const QString &artist, const QList<int> &order = {}) const;
+
+    QList<TSongRow> FRows;
+    QList<TArtistNode> FTree;
+};
+
+/// Whether a row's artist is the node's artist: case ignored, "不明なアーティスト" for the empty one.
+bool SameArtist(const QString &rowArtist, const QString &nodeArtist);

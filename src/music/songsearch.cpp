@@ -1,0 +1,116 @@
+#include "music/songsearch.h"
+
+#include "app/mainservices.h"
+#include "app/userdialogs.h"
+#include "common/format.h"
+#include "music/songlist.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Blanks and control characters at both ends go; a full-width space is part of the keyword.
+QString TrimControls(const QString &text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text.at(start).unicode() <= 0x20)
+        ++start;
+    while (end > start && text.at(end - 1).unicode() <= 0x20)
+        --end;
+    return text.mid(start, end - start);
+}
+
+const QString kChecking = u"曲のチェック処理中"_s;
+
+} // namespace
+
+QStringList SplitKeywords(const QString &text)
+{
+    QStringList keywords;
+    const QStringList pieces = QString(text + u' ').split(u' ');
+    for (const QString &piece : pieces) {
+        const QString keyword = TrimControls(piece);
+        if (!keyword.isEmpty())
+            keywords << keyword.toLower();
+    }
+    return keywords;
+}
+
+int SearchSongs(TSongListData &list, const QString &text, int findType, IMainServices *services)
+{
+    const QStringList keywords = SplitKeywords(text);
+    int count = 0;
+    const int total = int(list.FRows.size());
+    for (int i = 0; i < total; ++i) {
+        TSongRow &row = list.FRows[i];
+        if (!keywords.isEmpty()) {
+            QString field;
+            switch (findType) {
+            case kFindArtist:
+                field = row.FArtist;
+                break;
+            case kFindTitle:
+                field = row.FTitle;
+                break;
+            case kFindAlbum:
+                field = row.FAlbum;
+                break;
+            default:
+                field = row.FTitle + u' ' + row.FArtist + u' ' + row.FAlbum;
+                break;
+            }
+            field = field.toLower();
+            for (const QString &keyword : keywords)
+                if (field.contains(keyword)) {
+                    row.FChecked = true;
+                    ++count;
+                    break;
+                }
+        }
+        if (services)
+            services->ShowProgressText(i + 1, total, kChecking);
+    }
+    return count;
+}
+
+int SearchArtists(TSongListData &list, const QList<TArtistTick> &artists, IMainServices *services)
+{
+    int count = 0;
+    const int total = int(artists.size());
+    for (int i = 0; i < total; ++i) {
+        if (services)
+            services->ShowProgressText(i + 1, total, kChecking);
+        if (!artists.at(i).FTicked)
+            continue;
+        for (TSongRow &row : list.FRows)
+            if (row.FArtist.compare(artists.at(i).FArtist, Qt::CaseInsensitive) == 0) {
+                row.FChecked = true;
+                ++count;
+            }
+    }
+    return count;
+}
+
+QList<TArtistTick> ArtistTicks(const TSongListData &list)
+{
+    QList<TArtistTick> ticks;
+    ticks.reserve(list.FTree.size());
+    for (const TArtistNode &node : list.FTree)
+        ticks.append(TArtistTick{node.FText, false});
+    return ticks;
+}
+
+QString SearchResultText(int count)
+{
+    if (count > 0)
+        return Format(u"%d 曲をチェック項目に追加しました"_s, {count});
+    return u"該当する曲はありませんでした"_s;
+}
+
+void ReportSearchResult(int count, IMainServices &services, IUserDialogs &dialogs)
+{
+    const QString text = SearchResultText(count);
+    services.SetStatusText(text);
+    dialogs.Information(text);
+}

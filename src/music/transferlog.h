@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class IUserDialogs;
+class TITBSongList;
+
+/// One row of the transfer failure log.
+struct TTransferLogRow
+{
+    QString FNumber; // running number from 1
+    QString FTitle;
+    QString FArtist;
+    QString FErrorText;
+};
+
+/// The "エラー状況" text of an entry's copy result code.
+QString TransferErrorText(int code);
+/// A row for every entry, song or video, whose copy failed, in list order.
+QList<TTransferLogRow> TransferLogRows(const TITBSongList &songs);
+/// The saved form of the rows: "%s :「%s」(%s) - %s" each.
+QStringList TransferLogLines(const QList<TTransferLogRow> &rows);
+/// "転送失敗ログ(%s).TXT" with the short date, its "/" turned into "-" so that it stays one file name.
+QString TransferLogFileName(const QDate &date);
+/// Writes the lines in Shift-JIS with CR LF; raises ESorvoError when the file cannot be written.
+void SaveTransferLog(const QList<TTransferLogRow> &rows, const QString &path);
+/// "ログを保存(&S)": asks for the file (proposing `folder` + the dated name) and saves; false when cancelled.
+bool SaveTransferLogAs(const QList<TTransferLogRow> &rows, IUserDialogs &dialogs, const QDate &today,
+                       const QString &folder = {});

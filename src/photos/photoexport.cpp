@@ -1,0 +1,132 @@
+#include "photos/photoexport.h"
+
+#include "app/mainservices.h"
+#include "app/sorvoerror.h"
+#include "app/userdialogs.h"
+#include "common/format.h"
+#include "common/paths.h"
+#include "device/playerpaths.h"
+#include "music/songcopy.h"
+#include "photos/artworkdbloader.h"
+#include "photos/jpegio.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <sys/stat.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int kJpegQuality = 90;
+
+bool PathTaken(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+QString LastComponent(const QString &path)
+{
+    return path.mid(path.lastIndexOf(u'/') + 1);
+}
+
+} // namespace
+
+int DefaultPhotoExportKind(const TArtworkDBLoader &photos)
+{
+    return photos.Count() > 0 && !photos.Items(0).FFullFileName.isEmpty() ? kExportFullSize
+                                                                          : kExportThumbnails;
+}
+
+TPhotoExporter::TPhotoExporter(const TArtworkDBLoader &photos, QString folder, int kind)
+    : FPhotos(photos), FFolder(AddPathDelim(folder)), FKind(kind)
+{}
+
+void TPhotoExporter::Step(const QList<TAlbumCheckRow> &rows, TProgressContext &context)
+{
+    const int total =
+        int(std::count_if(rows.begin(), rows.end(), [](const TAlbumCheckRow &r) { return r.FChecked; }));
+    TPlayerPaths sources(FPhotos.FBaseDir);
+    int n = 0;
+    for (const TAlbumCheckRow &row : rows) {
+        if (!row.FChecked)
+            continue;
+        ++n;
+        ++FResult.FAlbums;
+        context.SetPosition(n);
+        QStringList ids;
+        FPhotos.FAlbums.GetAlbumImageIds(row.FName, ids);
+        const QString folderName =
+            ShortenComponent(SanitizeFileNameNoDot(row.FName), kMaxComponentBytes, false);
+        for (int e = 0; e < ids.size(); ++e) {
+            context.SetLabel(
+                Format(u"写真アルバム(%d/%d)のコピー中 %d%%"_s, {n, total, qint64(e) * 100 / ids.size()}));
+            const TArtItem *item = FPhotos.FindByImageId(ids.at(e).toUInt());
+            if (!item)
+                continue;
+            const QString fileName =
+                FKind == kExportThumbnails
+                    ? Format(u"IMG%.05d.jpg"_s, {e})
+                    : ShortenComponent(LastComponent(item->FFullFileName), kMaxComponentBytes - 4, true);
+            QString target = folderName.isEmpty() ? QString(FFolder + fileName)
+                                                  : QString(FFolder + folderName + u'/' + fileName);
+            if (PathTaken(target)) {
+                const QString unique = MakeUniqueFileName(target);
+                if (unique.isEmpty()) {
+                    context.SetLabel(u"[ "_s + LastComponent(target) + u" ]のリネームに失敗しました"_s);
+                    ++FResult.FRenameFailures;
+                    continue;
+                }
+                target = unique;
+            }
+            const QString targetFolder = target.left(target.lastIndexOf(u'/') + 1);
+            if (!QFileInfo(targetFolder).isDir())
+                QDir().mkpath(targetFolder);
+
+            if (FKind == kExportThumbnails) {
+                if (TArtImageObject *thumb = item->SelectImage(0)) {
+                    thumb->LoadBitmap();
+                    if (!thumb->FBitmap.isNull()) {
+                        QString error;
+                        if (!SaveJpeg(thumb->FBitmap, target, kJpegQuality, &error))
+                            throw ESorvoError(Format(u"ファイル %s を作成できません。%s"_s,
+                                                     {QDir::toNativeSeparators(target), error}));
+                        ++FResult.FWritten;
+                    }
+                }
+            } else {
+                // Names leading outside the database folder are never read.
+                const QString source = sources.Resolve(item->FFullFileName);
+                if (!source.isEmpty() && CopyFileNoOverwrite(source, target) == 0)
+                    ++FResult.FWritten;
+                else
+                    ++FResult.FFailedCopies;
+            }
+            if (context.Cancelled()) {
+                FResult.FCancelled = true;
+                return;
+            }
+            context.KeepAlive();
+        }
+    }
+}
+
+TPhotoExportResult ExportPhotos(const TArtworkDBLoader &photos, const QList<TAlbumCheckRow> &rows,
+                                const QString &folder, int kind, IProgressRunner &progress,
+                                IMainServices &services, IUserDialogs &dialogs)
+{
+    TPhotoExporter exporter(photos, folder, kind);
+    const int total =
+        int(std::count_if(rows.begin(), rows.end(), [](const TAlbumCheckRow &r) { return r.FChecked; }));
+    progress.RunWithProgress(u"フォトの取り出し"_s, 0, total,
+                             [&](TProgressContext &context) { exporter.Step(rows, context); });
+    services.SetStatusText(
+        Format(u"フォルダ \"%s\" に写真ファイルを転送しました"_s, {QDir::toNativeSeparators(folder)}));
+    if (exporter.FResult.FFailedCopies > 0)
+        dialogs.Warning(Format(u"%d 枚の写真を転送できませんでした"_s, {exporter.FResult.FFailedCopies}));
+    dialogs.ShellOpen(folder);
+    return exporter.FResult;
+}

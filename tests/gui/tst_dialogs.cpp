@@ -1,0 +1,385 @@
+#include "app/settings.h"
+#include "app/sorvoerror.h"
+#include "app/userdialogs.h"
+#include "common/japanese.h"
+#include "device/configform.h"
+#include "device/modelpictures.h"
+#include "device/mplayerchecker.h"
+#include "device/specform.h"
+#include "dialogs/guarded.h"
+#include "dialogs/logform.h"
+#include "dialogs/progressform.h"
+#include "dialogs/widgetdialogs.h"
+#include "fixturefiles.h"
+#include "music/itunesdbloader.h"
+#include "platform/consolerun.h"
+#include "platform/diskcheck.h"
+#include "platform/drivetable.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+/// Clicks a button of the modal window once it is shown.
+void ClickInModal(const QString &button)
+{
+    QTimer::singleShot(0, [button] {
+        QWidget *modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        modal->findChild<QPushButton *>(button)->click();
+    });
+}
+} // namespace
+
+class TstDialogs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void progressCancel();
+    void progressBelowOne();
+    void progressError();
+    void logRows();
+    void logSave();
+    void messageBoxButtons_data();
+    void messageBoxButtons();
+    void guardedErrors();
+    void qtTranslation();
+    void configCancel();
+    void configOk();
+    void configRefusesSaveFolder();
+    void specValues_data();
+    void specValues();
+    void diskCheckDeclined();
+    void diskCheckFolder();
+    void diskCheckOutput();
+};
+
+void TstDialogs::progressCancel()
+{
+    TWidgetProgressRunner runner;
+    int done = 0;
+    bool labelShown = false;
+    const int result = runner.RunWithProgress(u"コピー中"_s, 0, 100, [&](TProgressContext &context) {
+        auto *form = qobject_cast<TProgressForm *>(QApplication::activeModalWidget());
+        QVERIFY(form && form->isVisible());
+        QCOMPARE(form->windowTitle(), u"コピー中"_s);
+        for (int item = 1; item <= 100; ++item) {
+            context.SetPosition(item);
+            context.SetLabel(QString::number(item));
+            labelShown = form->Label()->text() == QString::number(item);
+            done = item;
+            if (item == 37)
+                form->findChild<QPushButton *>(u"Button1"_s)->click();
+            context.KeepAlive();
+            if (context.Cancelled())
+                return;
+        }
+    });
+    QCOMPARE(result, 37);
+    QCOMPARE(done, 37);
+    QVERIFY(labelShown);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+void TstDialogs::progressBelowOne()
+{
+    TWidgetProgressRunner runner;
+    bool ran = false;
+    QCOMPARE(runner.RunWithProgress(u"t"_s, 0, 0, [&](TProgressContext &) { ran = true; }), -1);
+    QVERIFY(!ran);
+    for (QWidget *w : QApplication::topLevelWidgets())
+        QVERIFY(!qobject_cast<TProgressForm *>(w));
+}
+
+void TstDialogs::progressError()
+{
+    TWidgetProgressRunner runner;
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, runner.RunWithProgress(u"t"_s, 0, 5, [](TProgressContext &context) {
+        context.SetPosition(2);
+        throw ESorvoError(u"壊れています"_s);
+    }));
+    for (QWidget *w : QApplication::topLevelWidgets())
+        QVERIFY(!qobject_cast<TProgressForm *>(w) || !w->isVisible());
+}
+
+void TstDialogs::logRows()
+{
+    TITBSongList songs;
+    const QList<int> failed = {2, 5, 9};
+    for (int i = 0; i < 10; ++i) {
+        TITBSongItem &song = songs.AddNew();
+        song.FTitle = u"曲"_s + QString::number(i);
+        song.FArtist = u"歌手"_s + QString::number(i);
+        song.FCopyFailed = failed.contains(i);
+    }
+    songs.Items(2).FCopyError = -2;
+    songs.Items(5).FCopyError = 0;
+    songs.Items(9).FCopyError = -3;
+    TScriptedDialogs dialogs;
+    TLogForm form(dialogs);
+    form.Fill(songs);
+    const QList<TTransferLogRow> rows = form.Rows();
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows[0].FNumber, u"1"_s);
+    QCOMPARE(rows[1].FNumber, u"2"_s);
+    QCOMPARE(rows[2].FNumber, u"3"_s);
+    QCOMPARE(rows[0].FTitle, u"曲2"_s);
+    QCOMPARE(rows[0].FArtist, u"歌手2"_s);
+    QCOMPARE(rows[0].FErrorText, u"データファイルが存在しません"_s);
+    QCOMPARE(rows[1].FErrorText, u"エラーは起きていません"_s);
+    QCOMPARE(rows[2].FErrorText, u"出力先の容量が足りません"_s);
+}
+
+void TstDialogs::logSave()
+{
+    QTemporaryDir dir;
+    TScriptedDialogs dialogs;
+    TLogForm form(dialogs);
+    form.AddRow({u"1"_s, u"曲A"_s, u"歌手A"_s, u"データファイルが存在しません"_s});
+    form.AddRow({u"2"_s, u"曲B"_s, u"歌手B"_s, u"エラーは起きていません"_s});
+    form.AddRow({u"3"_s, u"曲C"_s, u"歌手C"_s, u"出力先の容量が足りません"_s});
+    const QString path = dir.filePath(u"log.TXT"_s);
+    dialogs.FFileAnswers = {{path}};
+    form.Button2Click();
+    const QStringList lines = ShiftJisToUnicode(ReadFixtureFile(path)).split(u"\r\n"_s, Qt::SkipEmptyParts);
+    QCOMPARE(lines, (QStringList{u"1 :「曲A」(歌手A) - データファイルが存在しません"_s,
+                                 u"2 :「曲B」(歌手B) - エラーは起きていません"_s,
+                                 u"3 :「曲C」(歌手C) - 出力先の容量が足りません"_s}));
+    QVERIFY(dialogs.FCalls.first().text.startsWith(u"ログファイルの保存|転送失敗ログ("_s));
+
+    // A folder that cannot be written raises the write error.
+    dialogs.FFileAnswers = {{dir.filePath(u"missing/log.TXT"_s)}};
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, form.Button2Click());
+    // Cancelled: nothing written.
+    dialogs.FFileAnswers.clear();
+    form.Button2Click();
+}
+
+void TstDialogs::messageBoxButtons_data()
+{
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addRow("yes no") << int(QMessageBox::Yes | QMessageBox::No)
+                            << QStringList{u"はい(&Y)"_s, u"いいえ(&N)"_s};
+    QTest::addRow("yes no cancel") << int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
+                                   << QStringList{u"はい(&Y)"_s, u"いいえ(&N)"_s, u"キャンセル"_s};
+    QTest::addRow("ok") << int(QMessageBox::Ok) << QStringList{u"OK"_s};
+}
+
+void TstDialogs::messageBoxButtons()
+{
+    QFETCH(int, buttons);
+    QFETCH(QStringList, texts);
+    const auto box = TWidgetDialogs::MakeBox(nullptr, QMessageBox::Warning, u"Sorvo"_s, u"本文"_s,
+                                             QMessageBox::StandardButtons(buttons));
+    QStringList shown;
+    for (QAbstractButton *button : box->buttons())
+        shown.append(button->text());
+    shown.sort();
+    texts.sort();
+    QCOMPARE(shown, texts);
+}
+
+void TstDialogs::guardedErrors()
+{
+    TScriptedDialogs dialogs;
+    QVERIFY(RunGuarded(dialogs, [] {}));
+    QVERIFY(!RunGuarded(dialogs, [] { throw ESorvoError(u"読めません"_s); }));
+    QVERIFY(!RunGuarded(dialogs, [] { throw std::runtime_error("broken"); }));
+    QCOMPARE(dialogs.Texts(u"error"_s), (QStringList{u"読めません"_s, u"broken"_s}));
+}
+
+void TstDialogs::qtTranslation()
+{
+    const QString file = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + u"/qtbase_ja.qm"_s;
+    if (!QFileInfo::exists(file))
+        QSKIP("Qt's Japanese translation is not installed (scripts/install-deps.sh installs it)");
+    QVERIFY(TWidgetDialogs::LoadQtTranslation(*qApp));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), u"開く(&O)"_s);
+}
+
+void TstDialogs::configCancel()
+{
+    QTemporaryDir dir;
+    TKiruIPodINI settings(dir.filePath(u"Velmor.INI"_s));
+    TFakeDriveTable drives;
+    TScriptedDialogs dialogs;
+    TConfigForm form(settings, drives, dialogs);
+    form.findChild<QCheckBox *>(u"ChkBox_DriveLock"_s)->setChecked(true);
+    form.findChild<QComboBox *>(u"ComboBox_Drive"_s)->setEditText(u"/media/IPOD"_s);
+    ClickInModal(u"Button_Cancel"_s);
+    QCOMPARE(form.exec(), int(QDialog::Rejected));
+    QVERIFY(!settings.FRecognize_MakeFolder);
+    QCOMPARE(settings.FDriveLockPath, QString());
+}
+
+void TstDialogs::configOk()
+{
+    QTemporaryDir dir;
+    TKiruIPodINI settings(dir.filePath(u"Velmor.INI"_s));
+    TFakeDriveTable drives;
+    drives.Add(u"/media/A"_s, true);
+    drives.Add(u"/media/B"_s, true);
+    TScriptedDialogs dialogs;
+    TConfigForm form(settings, drives, dialogs);
+    auto *combo = form.findChild<QComboBox *>(u"ComboBox_Drive"_s);
+    QCOMPARE(combo->count(), 2);
+    QCOMPARE(combo->itemText(0), u"/media/A"_s);
+    QCOMPARE(combo->itemText(1), u"/media/B"_s);
+
+    // Every control flipped from its default.
+    const QStringList boxes = {
+        u"ChkBox_DriveLock"_s,      u"CheckBox_RSS_AddDate"_s,  u"CheckBox_RSS_AddURL"_s,
+        u"ChkBox_NewsAutoUpload"_s, u"CheckBox_PageNo"_s,       u"CheckBox_CopyDir"_s,
+        u"CheckBox_NextLink"_s,     u"CheckBox_TitleAdd"_s,     u"CheckBox_DelRuby"_s,
+        u"CheckBox_Encode"_s,       u"CheckBox_MemDivEveryOn"_s};
+    for (const QString &name : boxes) {
+        auto *box = form.findChild<QCheckBox *>(name);
+        QVERIFY2(box, qPrintable(name));
+        box->setChecked(!box->isChecked());
+    }
+    // The save folder is not used without per-text folders: anything goes then.
+    combo->setEditText(u"/media/IPOD"_s);
+    form.findChild<QLineEdit *>(u"Edit_NewsFolder"_s)->setText(u"News"_s);
+    form.findChild<QSpinBox *>(u"SpinEdit_BaseSize"_s)->setValue(-5);
+    ClickInModal(u"Button_Ok"_s);
+    QCOMPARE(form.exec(), int(QDialog::Accepted));
+
+    QVERIFY(settings.FRecognize_MakeFolder);
+    QCOMPARE(settings.FDriveLockPath, u"/media/IPOD"_s);
+    QCOMPARE(settings.FSaveFolder, u"News"_s);
+    QVERIFY(settings.FAddRSSDate);
+    QVERIFY(settings.FAddRSSURL);
+    QVERIFY(settings.FAutoDownLoad);
+    QVERIFY(!settings.FMakePageNo);
+    QVERIFY(!settings.FTextDivide_MakeFolder);
+    QVERIFY(!settings.FMakeLink);
+    QVERIFY(!settings.FAddTitle);
+    QCOMPARE(settings.FMakeWordSize, -5);
+    QVERIFY(settings.FMakeDelRuby);
+    QVERIFY(!settings.FAddEncoded);
+    QVERIFY(!settings.FEveryDisplay);
+}
+
+void TstDialogs::configRefusesSaveFolder()
+{
+    QTemporaryDir dir;
+    TKiruIPodINI settings(dir.filePath(u"Velmor.INI"_s));
+    settings.FTextDivide_MakeFolder = true;
+    settings.FSaveFolder = u"News"_s;
+    TFakeDriveTable drives;
+    TScriptedDialogs dialogs;
+    TConfigForm form(settings, drives, dialogs);
+    form.findChild<QLineEdit *>(u"Edit_NewsFolder"_s)->setText(u"../Music"_s);
+    form.findChild<QCheckBox *>(u"ChkBox_DriveLock"_s)->setChecked(true);
+    form.Button_OkClick();
+    QCOMPARE(dialogs.Texts(u"warning"_s).size(), 1);
+    QCOMPARE(settings.FSaveFolder, u"News"_s);
+    QVERIFY(!settings.FRecognize_MakeFolder);
+}
+
+void TstDialogs::specValues_data()
+{
+    QTest::addColumn<QString>("modelCode");
+    QTest::addColumn<int>("picture");
+    QTest::addRow("nano2") << u"nano2"_s << 5;
+    QTest::addRow("empty") << QString() << 1;
+    QTest::addRow("5G") << u"5G"_s << 4;
+    QTest::addRow("mini") << u"mini"_s << 0;
+}
+
+void TstDialogs::specValues()
+{
+    QFETCH(QString, modelCode);
+    QFETCH(int, picture);
+    QTemporaryDir dir;
+    TFakeDriveTable drives;
+    TMPlayerChecker device(drives, QString());
+    device.FRoot = dir.path() + u'/';
+    device.FModelCode = modelCode;
+    device.FKindName = u"iPod"_s;
+    device.FCapacity = u"30GB"_s;
+    device.FName = u"テストのiPod"_s;
+    device.FTotalBytes = qint64(1536) << 20;
+    device.FSongCount = 1234;
+    device.FSysInfoFile = dir.filePath(u"SysInfo"_s);
+    QVERIFY(WriteFixtureFile(device.FSysInfoFile, "ModelNumStr: xA002\n"));
+    TScriptedDialogs dialogs;
+    TSpecForm form(device, dialogs);
+    QCOMPARE(form.PictureIndex(), picture);
+    QCOMPARE(form.findChild<QLabel *>(u"Label_PodMachine"_s)->text(), u"iPod ( 30GB )"_s);
+    QCOMPARE(form.findChild<QLabel *>(u"Label_PodName"_s)->text(), u"テストのiPod"_s);
+    QVERIFY(form.findChild<QLabel *>(u"Label_PodHDD"_s)->text().endsWith(u" MB"_s));
+    QVERIFY(form.findChild<QLabel *>(u"Label_PodSongs"_s)->text().endsWith(u" 曲"_s));
+    QCOMPARE(form.findChild<QPlainTextEdit *>(u"IniMemo"_s)->toPlainText(), u"ModelNumStr: xA002\n"_s);
+    const QImage image = form.findChild<QLabel *>(u"IPODImage"_s)->pixmap().toImage();
+    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::black));
+    QCOMPARE(image.pixelColor(1, image.height() - 2), QColor(Qt::white));
+}
+
+void TstDialogs::diskCheckDeclined()
+{
+    QTemporaryDir dir;
+    TFakeDriveTable drives;
+    TMPlayerChecker device(drives, QString());
+    device.FRoot = dir.path() + u'/';
+    TScriptedDialogs dialogs;
+    dialogs.FAnswers = {TDialogAnswer::No};
+    TSpecForm form(device, dialogs);
+    form.Button1Click();
+    QCOMPARE(dialogs.Texts(u"yesno"_s).size(), 1);
+    QCOMPARE(form.findChild<QPlainTextEdit *>(u"ConsoleMemo"_s)->toPlainText(), QString());
+    QVERIFY(dialogs.Texts(u"warning"_s).isEmpty());
+}
+
+void TstDialogs::diskCheckFolder()
+{
+    // A player that is a folder on another file system cannot be checked.
+    QTemporaryDir dir;
+    TFakeDriveTable drives;
+    TMPlayerChecker device(drives, QString());
+    device.FRoot = dir.path() + u'/';
+    TScriptedDialogs dialogs;
+    dialogs.FAnswers = {TDialogAnswer::Yes};
+    TSpecForm form(device, dialogs);
+    form.Button1Click();
+    QCOMPARE(dialogs.Texts(u"warning"_s), QStringList{u"このドライブはスキャンディスクできません"_s});
+    QCOMPARE(form.findChild<QPlainTextEdit *>(u"ConsoleMemo"_s)->toPlainText(), QString());
+    QVERIFY(!PlanDiskCheck(dir.path()).possible);
+}
+
+void TstDialogs::diskCheckOutput()
+{
+    const QDateTime now(QDate(2026, 12, 10), QTime(9, 30));
+    TDiskCheck check;
+    check.possible = true;
+    check.note = u"（読み取り専用のチェックです。修正は行いません）"_s;
+    check.command = u"/bin/sh -c \"echo clean; echo refused >&2; exit 8\""_s;
+    const QStringList lines = RunDiskCheck(check, now).split(u'\n');
+    QVERIFY(lines[0].startsWith(u"<< scandisk is ran at "_s));
+    QVERIFY(lines[0].endsWith(u" >>"_s));
+    QCOMPARE(lines.mid(1), (QStringList{check.note, u"clean"_s, u"refused"_s, u"終了コード: 8"_s}));
+
+    check.command = u"/bin/true"_s;
+    QCOMPARE(RunDiskCheck(check, now).split(u'\n').mid(1), (QStringList{check.note, u"終了コード: 0"_s}));
+
+    check.command = u"/nonexistent/fsck -n /dev/null"_s;
+    QVERIFY_THROWS_EXCEPTION(ELaunchFailed, RunDiskCheck(check, now));
+}
+
+QTEST_MAIN(TstDialogs)
+#include "tst_dialogs.moc"

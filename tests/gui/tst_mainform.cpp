@@ -1,0 +1,572 @@
+#include "app/commandline.h"
+#include "app/settings.h"
+#include "app/sorvoerror.h"
+#include "app/testprogress.h"
+#include "app/userdialogs.h"
+#include "common/format.h"
+#include "demoplayer.h"
+#include "device/kiruipod.h"
+#include "devicefixtures.h"
+#include "dialogs/guarded.h"
+#include "fixturefiles.h"
+#include "itunesdbwriter.h"
+#include "mainform/mainform.h"
+#include "platform/drivetable.h"
+#include "platform/mountwatcher.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const QStringList kAllButtons = {u"TabButton_iPod"_s, u"TabButton_Song"_s,    u"TabButton_Memo"_s,
+                                 u"TabButton_News"_s, u"TabButton_Address"_s, u"TabButton_Cal"_s,
+                                 u"TabButton_ToDo"_s, u"TabButton_Photo"_s,   u"TabButton_Video"_s,
+                                 u"TabButton_Debug"_s};
+
+/// A tab page that counts its loads.
+class TCountingPage : public ITabPage
+{
+public:
+    QWidget *PageWidget() override { return nullptr; }
+    bool ListEmpty() const override { return FRows == 0; }
+    void LoadTabData(int tabCode, QStringList &scratch) override
+    {
+        FCodes.append(tabCode);
+        FScratchEmpty = scratch.isEmpty();
+        FRows = 1;
+    }
+    void ClearList() override { FRows = 0; }
+    QList<int> FCodes;
+    int FRows = 0;
+    bool FScratchEmpty = false;
+};
+
+/// A tab page whose loader fails.
+class TFailingPage : public TCountingPage
+{
+public:
+    void LoadTabData(int, QStringList &) override { throw ESorvoError(u"メモを読めません"_s); }
+};
+
+/// One window over a player in a temporary folder, with scripted dialogs.
+struct TFixture
+{
+    QTemporaryDir dir;
+    TFakeDriveTable drives;
+    TScriptedDialogs dialogs;
+    TRecordingProgress progress;
+    TMountWatcher watcher{nullptr, u"/nonexistent/mountinfo"_s};
+    QString settingsFile;
+    QString root;
+
+    explicit TFixture(bool accepted = true)
+    {
+        settingsFile = dir.filePath(u"Velmor.INI"_s);
+        TKiruIPodINI ini(settingsFile);
+        ini.FCopyright = accepted;
+        ini.Save();
+        root = dir.filePath(u"player"_s);
+        QDir().mkpath(root);
+        // 30 GiB and a little less than one MiB more: the panel truncates to 30,720 MB.
+        drives.Add(root, true, u"IPOD"_s, (qint64(30) << 30) + (1 << 20) - 1, qint64(1536) << 20);
+    }
+
+    std::unique_ptr<TMainForm> Make(bool debug = false)
+    {
+        TMainFormSetup setup;
+        setup.settingsFile = settingsFile;
+        setup.driveTable = &drives;
+        setup.dialogs = &dialogs;
+        setup.progress = &progress;
+        setup.watcher = &watcher;
+        setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
+        setup.manualFile = dir.filePath(u"manual/index.html"_s);
+        setup.debugMode = debug;
+        return std::make_unique<TMainForm>(setup);
+    }
+
+    /// A player with only a song database: the standard iPod kind.
+    void WriteBareIPod(bool withVideo)
+    {
+        TITunesDBWriter db;
+        db.FTracks.append(TITunesDBWriter::SampleTrack(1));
+        if (withVideo) {
+            TITDBTrack video = TITunesDBWriter::SampleTrack(2);
+            video.mediaType = 2;
+            db.FTracks.append(video);
+        }
+        db.AddMasterPlaylist();
+        QDir().mkpath(root + u"/Notes"_s);
+        QVERIFY(db.WriteTo(root + u"/iPod_Control/iTunes/iTunesDB"_s));
+    }
+    void Build(const QString &kind)
+    {
+        if (kind == u"bare"_s)
+            WriteBareIPod(false);
+        else if (kind == u"bare with video"_s)
+            WriteBareIPod(true);
+        else if (kind == u"h10"_s)
+            QVERIFY(TouchFile(root + u"/System/H10.mi4"_s));
+        else if (kind == u"demo"_s)
+            QCOMPARE(BuildDemoPlayer(root), QString());
+    }
+};
+
+QStringList VisibleButtons(TMainForm &form)
+{
+    QStringList visible;
+    for (const QString &name : kAllButtons)
+        if (!form.findChild<QToolButton *>(name)->isHidden())
+            visible.append(name);
+    return visible;
+}
+
+QString Text(TMainForm &form, const QString &label)
+{
+    return form.findChild<QLabel *>(label)->text();
+}
+
+void ShowAndRecognize(TMainForm &form)
+{
+    form.show();
+    QTRY_VERIFY(!form.FAutoRecognize);
+}
+} // namespace
+
+class TstMainForm : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startWithoutPlayer();
+    void buttonsFollowFeatures_data();
+    void buttonsFollowFeatures();
+    void playerPanels();
+    void functionKeys();
+    void loadTabDataDispatch_data();
+    void loadTabDataDispatch();
+    void mountChange_data();
+    void mountChange();
+    void progressText_data();
+    void progressText();
+    void debugButton_data();
+    void debugButton();
+    void drops();
+    void termsCancelled();
+    void helpMissing();
+    void resetKeepsSites();
+    void debugExport();
+    void damagedDatabase();
+    void loaderError();
+    void removeFolderPlayer();
+    void autoDownloadNews();
+};
+
+void TstMainForm::startWithoutPlayer()
+{
+    TFixture f;
+    auto form = f.Make();
+    QCOMPARE(form->windowTitle(), u"Sorvo 1.72"_s);
+    ShowAndRecognize(*form);
+    QCOMPARE(form->StatusText(1), u"iPodが見つかりません"_s);
+    QCOMPARE(form->StatusText(0), u"[接続待ち]"_s);
+    QCOMPARE(Text(*form, u"Panel_Recognize"_s), u"認識できません"_s);
+    QCOMPARE(VisibleButtons(*form), QStringList{u"TabButton_iPod"_s});
+    QVERIFY(form->findChild<QPushButton *>(u"SButton_Recognize"_s)->isEnabled());
+    QVERIFY(form->findChild<QPushButton *>(u"SButton_SpecData"_s)->isHidden());
+    QCOMPARE(form->CurrentPage(), int(pgPlayer));
+}
+
+void TstMainForm::buttonsFollowFeatures_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("visible");
+    const QStringList ipod = {u"TabButton_iPod"_s, u"TabButton_Song"_s,    u"TabButton_Memo"_s,
+                              u"TabButton_News"_s, u"TabButton_Address"_s, u"TabButton_Cal"_s,
+                              u"TabButton_ToDo"_s};
+    QTest::addRow("standard iPod") << u"bare"_s << ipod;
+    QTest::addRow("standard iPod holding a video")
+        << u"bare with video"_s << (QStringList(ipod) << u"TabButton_Video"_s);
+    QTest::addRow("iRiver H10") << u"h10"_s
+                                << QStringList{u"TabButton_iPod"_s, u"TabButton_Song"_s, u"TabButton_Memo"_s,
+                                               u"TabButton_News"_s};
+    QTest::addRow("video model") << u"demo"_s
+                                 << (QStringList(ipod) << u"TabButton_Photo"_s << u"TabButton_Video"_s);
+}
+
+void TstMainForm::buttonsFollowFeatures()
+{
+    QFETCH(QString, kind);
+    QFETCH(QStringList, visible);
+    TFixture f;
+    f.Build(kind);
+    auto form = f.Make();
+    ShowAndRecognize(*form);
+    QStringList expected;
+    for (const QString &name : kAllButtons) // button order
+        if (visible.contains(name))
+            expected.append(name);
+    QCOMPARE(VisibleButtons(*form), expected);
+    QCOMPARE(form->StatusText(0), u"[接続中]"_s);
+    QVERIFY(!form->findChild<QPushButton *>(u"SButton_Recognize"_s)->isEnabled());
+    QVERIFY(form->findChild<QPushButton *>(u"SButton_Remove"_s)->isEnabled());
+    QVERIFY(!form->findChild<QPushButton *>(u"SButton_SpecData"_s)->isHidden());
+}
+
+void TstMainForm::playerPanels()
+{
+    TFixture f;
+    f.Build(u"demo"_s);
+    auto form = f.Make();
+    ShowAndRecognize(*form);
+    const TMPlayerChecker &device = form->Device().FChecker;
+    QVERIFY(device.FSongCount > 0);
+    QCOMPARE(Text(*form, u"Panel_Recognize"_s), u"認識されています"_s);
+    QCOMPARE(Text(*form, u"Panel_IPName"_s), device.FName);
+    QVERIFY(!device.FName.isEmpty());
+    QCOMPARE(Text(*form, u"Panel_IPDrive"_s), QDir::toNativeSeparators(f.root + u'/'));
+    QCOMPARE(Text(*form, u"Panel_IPSize"_s), FormatNumber(30720) + u" MB"_s);
+    QCOMPARE(Text(*form, u"Panel_IPFreeSize"_s), FormatNumber(1536) + u" MB"_s);
+    QCOMPARE(Text(*form, u"Panel_IPMusicSize"_s), FormatNumber(double(device.FSongBytes >> 20)) + u" MB"_s);
+    QCOMPARE(Text(*form, u"Panel_IPMusicCount"_s), FormatNumber(device.FSongCount) + u" 曲"_s);
+    QCOMPARE(form->StatusText(1),
+             Format(u"iPodが[ %s ]で見つかりました"_s, {QDir::toNativeSeparators(f.root + u'/')}));
+}
+
+void TstMainForm::functionKeys()
+{
+    TFixture f;
+    auto form = f.Make();
+    TCountingPage songs;
+    form->RegisterTabPage(pgSongs, &songs);
+    ShowAndRecognize(*form);
+
+    // No player: the song button is hidden and F2 does nothing.
+    QTest::keyClick(form.get(), Qt::Key_F2);
+    QCOMPARE(form->CurrentPage(), int(pgPlayer));
+    QVERIFY(songs.FCodes.isEmpty());
+
+    f.Build(u"bare"_s);
+    form->Button_RecognizeClick();
+    QTest::keyClick(form.get(), Qt::Key_F2);
+    QCOMPARE(form->CurrentPage(), int(pgSongs));
+    QVERIFY(form->findChild<QToolButton *>(u"TabButton_Song"_s)->isChecked());
+    QCOMPARE(songs.FCodes, QList<int>{tcSongs});
+    QVERIFY(songs.FScratchEmpty);
+
+    // Back and again: the list is filled, so it is not read a second time.
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    QCOMPARE(form->CurrentPage(), int(pgPlayer));
+    form->findChild<QToolButton *>(u"TabButton_Song"_s)->click();
+    QCOMPARE(form->CurrentPage(), int(pgSongs));
+    QCOMPARE(songs.FCodes, QList<int>{tcSongs});
+}
+
+void TstMainForm::loadTabDataDispatch_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("page");
+    QTest::addRow("notes") << 0 << int(pgNotes);
+    QTest::addRow("contacts") << 1 << int(pgContacts);
+    QTest::addRow("events") << 2 << int(pgCalendar);
+    QTest::addRow("photos") << 3 << int(pgPhotos);
+    QTest::addRow("news sites") << 4 << int(pgNews);
+    QTest::addRow("to-do") << 5 << int(pgToDo);
+    QTest::addRow("songs") << 6 << int(pgSongs);
+    QTest::addRow("videos") << 7 << int(pgVideos);
+    QTest::addRow("outside the table") << 8 << -1;
+    QTest::addRow("negative") << -1 << -1;
+}
+
+void TstMainForm::loadTabDataDispatch()
+{
+    QFETCH(int, code);
+    QFETCH(int, page);
+    TFixture f;
+    auto form = f.Make();
+    std::array<TCountingPage, pgCount> pages;
+    for (int p = pgSongs; p < pgDebug; ++p)
+        form->RegisterTabPage(p, &pages[size_t(p)]);
+    form->LoadTabData(code);
+    for (int p = pgSongs; p < pgDebug; ++p)
+        QCOMPARE(pages[size_t(p)].FCodes, p == page ? QList<int>{code} : QList<int>{});
+}
+
+void TstMainForm::mountChange_data()
+{
+    QTest::addColumn<bool>("remove");
+    QTest::addColumn<bool>("busy");
+    QTest::addRow("player still there") << false << false;
+    QTest::addRow("player gone") << true << false;
+    QTest::addRow("player gone during a long operation") << true << true;
+}
+
+void TstMainForm::mountChange()
+{
+    QFETCH(bool, remove);
+    QFETCH(bool, busy);
+    TFixture f;
+    f.Build(u"demo"_s);
+    auto form = f.Make();
+    ShowAndRecognize(*form);
+    const QString found = form->StatusText(1);
+    form->ShowPage(pgSongs);
+    if (remove)
+        QVERIFY(QDir(f.root + u"/iPod_Control"_s).removeRecursively());
+    {
+        std::optional<TBusyScope> running;
+        if (busy)
+            running.emplace();
+        f.watcher.NotifyChange();
+        if (busy) {
+            // Nothing happens in the middle of the operation.
+            QCOMPARE(form->StatusText(0), u"[接続中]"_s);
+            QCOMPARE(form->CurrentPage(), int(pgSongs));
+        }
+    }
+    if (busy)
+        QTRY_COMPARE(form->StatusText(0), u"[接続待ち]"_s);
+    if (!remove) {
+        QCOMPARE(form->StatusText(0), u"[接続中]"_s);
+        QCOMPARE(form->StatusText(1), found);
+        QCOMPARE(form->CurrentPage(), int(pgSongs));
+        return;
+    }
+    QCOMPARE(form->StatusText(0), u"[接続待ち]"_s);
+    QCOMPARE(form->StatusText(1), u"iPodは取り外されました"_s);
+    QCOMPARE(form->CurrentPage(), int(pgPlayer));
+    QCOMPARE(VisibleButtons(*form), QStringList{u"TabButton_iPod"_s});
+    QVERIFY(form->Device().FChecker.FRoot.isEmpty());
+    QCOMPARE(form->Device().FSongDB.FSongs.Count(), 0);
+    // A second change, with nothing recognised, leaves the window alone.
+    form->SetStatusText(u"x"_s);
+    f.watcher.NotifyChange();
+    QCOMPARE(form->StatusText(1), u"x"_s);
+}
+
+void TstMainForm::progressText_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("total");
+    QTest::addColumn<QString>("shown");
+    QTest::addRow("5 of 20") << 5 << 20 << u"25 % - 曲を読み込み中"_s;
+    QTest::addRow("truncated") << 2 << 3 << u"66 % - 曲を読み込み中"_s;
+    QTest::addRow("message alone") << 0 << 0 << u"曲を読み込み中"_s;
+    QTest::addRow("no total") << 7 << 0 << u"曲を読み込み中"_s;
+    QTest::addRow("large numbers") << 2000000000 << 2000000000 << u"100 % - 曲を読み込み中"_s;
+}
+
+void TstMainForm::progressText()
+{
+    QFETCH(int, position);
+    QFETCH(int, total);
+    QFETCH(QString, shown);
+    TFixture f;
+    auto form = f.Make();
+    form->ShowProgressText(position, total, u"曲を読み込み中"_s);
+    QCOMPARE(form->StatusText(1), shown);
+}
+
+void TstMainForm::debugButton_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("shown");
+    QTest::addRow("-DEBUG") << QStringList{u"-DEBUG"_s} << true;
+    QTest::addRow("-Debug after other options") << QStringList{u"--drive"_s, u"/x"_s, u"-Debug"_s} << true;
+    QTest::addRow("none") << QStringList{} << false;
+}
+
+void TstMainForm::debugButton()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, shown);
+    TFixture f;
+    f.Build(u"bare"_s);
+    auto form = f.Make(TCommandLine::Parse(QStringList{u"sorvo"_s} + arguments).debug);
+    ShowAndRecognize(*form);
+    QCOMPARE(!form->findChild<QToolButton *>(u"TabButton_Debug"_s)->isHidden(), shown);
+}
+
+void TstMainForm::drops()
+{
+    TFixture f;
+    f.Build(u"bare"_s);
+    auto form = f.Make();
+    ShowAndRecognize(*form);
+    QStringList files;
+    for (int i = 1; i <= 3; ++i) {
+        const QString path = f.dir.filePath(Format(u"メモ%d.txt"_s, {i}));
+        QVERIFY(WriteFixtureFile(path, "line\r\n"));
+        files.append(path);
+    }
+
+    form->ShowPage(pgSongs);
+    form->DropFiles(files);
+    QCOMPARE(f.dialogs.Texts(u"warning"_s),
+             QStringList{u"現在の画面ではドラッグされたファイルを登録できません"_s});
+
+    f.dialogs.FCalls.clear();
+    form->ShowPage(pgNotes);
+    form->DropFiles(files);
+    QCOMPARE(f.dialogs.Texts(u"warning"_s), QStringList());
+    QCOMPARE(f.dialogs.Texts(u"error"_s).join(u'\n'), QString());
+    const QStringList notes = QDir(form->Device().FChecker.FNotesDir).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(notes, (QStringList{u"メモ1.txt"_s, u"メモ2.txt"_s, u"メモ3.txt"_s}));
+
+    form->ShowPage(pgNews);
+    const int before = int(form->NewsSites().FRows.size());
+    form->DropFiles({files[0]});
+    QCOMPARE(form->NewsSites().FRows.size(), before + 1);
+    QCOMPARE(form->NewsSites().FRows.last().caption, u"不明なニュース"_s);
+    QCOMPARE(form->NewsSites().FRows.last().address, files[0]);
+}
+
+void TstMainForm::termsCancelled()
+{
+    for (const bool accept : {false, true}) {
+        TFixture f(false);
+        {
+            auto form = f.Make();
+            QTimer::singleShot(0, [accept] {
+                QWidget *terms = QApplication::activeModalWidget();
+                QVERIFY(terms);
+                terms->findChild<QPushButton *>(accept ? u"Button1"_s : u"Button2"_s)->click();
+            });
+            QCOMPARE(form->CheckTerms(), accept);
+            QCOMPARE(form->Settings().FCopyright, accept);
+        }
+        QCOMPARE(TKiruIPodINI(f.settingsFile).FCopyright, accept);
+    }
+}
+
+void TstMainForm::helpMissing()
+{
+    TFixture f;
+    auto form = f.Make();
+    form->SpeedButton4Click();
+    QCOMPARE(f.dialogs.Texts(u"warning"_s), QStringList{u"Sorvoのヘルプが見つかりません"_s});
+    QVERIFY(WriteFixtureFile(f.dir.filePath(u"manual/index.html"_s), "<html></html>"));
+    form->SpeedButton4Click();
+    QCOMPARE(f.dialogs.FOpened, QStringList{f.dir.filePath(u"manual/index.html"_s)});
+}
+
+void TstMainForm::resetKeepsSites()
+{
+    TFixture f;
+    f.Build(u"bare"_s);
+    {
+        auto form = f.Make();
+        ShowAndRecognize(*form);
+        form->LoadTabData(tcNewsSites);
+        QVERIFY(!form->NewsSites().FRows.isEmpty());
+        form->NewsSites().AddSite(u"追加したサイト"_s, u"http://127.0.0.1/feed.rdf"_s);
+        // The player goes: the view empties, the added site stays in the settings.
+        QVERIFY(QDir(f.root + u"/iPod_Control"_s).removeRecursively());
+        f.watcher.NotifyChange();
+        QVERIFY(form->NewsSites().FRows.isEmpty());
+        QVERIFY(form->Settings().FSiteList.last().startsWith(u"追加したサイト;"_s));
+    }
+    QVERIFY(TKiruIPodINI(f.settingsFile).FSiteList.last().startsWith(u"追加したサイト;"_s));
+}
+
+void TstMainForm::debugExport()
+{
+    TFixture f;
+    f.Build(u"demo"_s);
+    auto form = f.Make(true);
+    ShowAndRecognize(*form);
+    for (const QString &name : {u"CheckBox_iTunesDB"_s, u"CheckBox_PhotoInfo"_s, u"CheckBox_FolderReport"_s,
+                                u"CheckBox_InfoReport"_s})
+        form->findChild<QCheckBox *>(name)->setChecked(true);
+    const QString out = f.dir.filePath(u"export"_s);
+    QVERIFY(QDir().mkpath(out));
+    f.dialogs.FFileAnswers = {{out}};
+    form->findChild<QPushButton *>(u"SButton_ExportDebugs"_s)->click();
+    QCOMPARE(QDir(out).entryList(QDir::Files, QDir::Name),
+             (QStringList{u"DeviceReport.txt"_s, u"FolderReport.txt"_s, u"PhotoInfo.txt"_s, u"iTunesDB"_s}));
+    QCOMPARE(ReadFixtureFile(out + u"/iTunesDB"_s), ReadFixtureFile(form->Device().FChecker.FSongDBFile));
+    QVERIFY(ReadFixtureFile(out + u"/FolderReport.txt"_s).contains("iPod_Control/iTunes/iTunesDB\t"));
+    QCOMPARE(form->StatusText(1), u"4 個のファイルを書き出しました"_s);
+    QVERIFY(f.dialogs.Texts(u"error"_s).isEmpty());
+}
+
+void TstMainForm::autoDownloadNews()
+{
+    TFixture f;
+    f.Build(u"bare"_s);
+    const QString site = f.dir.filePath(u"news.txt"_s);
+    QVERIFY(WriteFixtureFile(site, "\x83\x6a\x83\x85\x81\x5b\x83\x58\r\n")); // "ニュース" in Shift-JIS
+    {
+        TKiruIPodINI ini(f.settingsFile);
+        ini.FAutoDownLoad = true;
+        ini.FSiteList = {u"テスト;"_s + site + u";Not Updated;1;"_s};
+        ini.Save();
+    }
+    auto form = f.Make();
+    ShowAndRecognize(*form);
+    QCOMPARE(form->StatusText(1),
+             Format(u"iPodが[ %s ]で見つかりました"_s, {QDir::toNativeSeparators(f.root + u'/')}));
+    QCOMPARE(f.progress.FRuns.size(), 1);
+    QCOMPARE(f.progress.FRuns[0].title, u"ダウンロード状況"_s);
+    QCOMPARE(form->NewsSites().FRows.size(), 1);
+    QVERIFY(form->NewsSites().FRows[0].lastUpdate != u"Not Updated"_s);
+    QStringList notes;
+    QVERIFY(form->Device().ListFiles(form->Device().FChecker.FNotesDir, notes));
+    QCOMPARE(notes.size(), 1);
+}
+
+void TstMainForm::removeFolderPlayer()
+{
+    // A player that is a folder, not a device of its own, cannot be unmounted: the user is told.
+    TFixture f;
+    f.Build(u"bare"_s);
+    auto form = f.Make();
+    ShowAndRecognize(*form);
+    form->findChild<QPushButton *>(u"SButton_Remove"_s)->click();
+    QCOMPARE(f.dialogs.Texts(u"warning"_s),
+             QStringList{u"iPodを取り外せませんでした。\nこのドライブは取り外せません"_s});
+    QCOMPARE(form->StatusText(0), u"[接続中]"_s);
+}
+
+void TstMainForm::damagedDatabase()
+{
+    TFixture f;
+    QVERIFY(WriteFixtureFile(f.root + u"/iPod_Control/iTunes/iTunesDB"_s,
+                             QByteArray("mhbd\xff\xff\xff\x7fgarbage")));
+    auto form = f.Make();
+    ShowAndRecognize(*form);
+    QCOMPARE(f.dialogs.Texts(u"error"_s).size(), 1);
+    QCOMPARE(form->StatusText(0), u"[接続待ち]"_s);
+    QCOMPARE(form->StatusText(1), u"iPodが見つかりません"_s);
+    QCOMPARE(VisibleButtons(*form), QStringList{u"TabButton_iPod"_s});
+    QVERIFY(form->Device().FChecker.FRoot.isEmpty());
+    QVERIFY(form->findChild<QPushButton *>(u"SButton_Recognize"_s)->isEnabled());
+}
+
+void TstMainForm::loaderError()
+{
+    TFixture f;
+    f.Build(u"bare"_s);
+    auto form = f.Make();
+    TFailingPage notes;
+    form->RegisterTabPage(pgNotes, &notes);
+    ShowAndRecognize(*form);
+    form->findChild<QToolButton *>(u"TabButton_Memo"_s)->click();
+    QCOMPARE(f.dialogs.Texts(u"error"_s), QStringList{u"メモを読めません"_s});
+    QCOMPARE(form->CurrentPage(), int(pgNotes));
+    // The window goes on: another tab still switches.
+    form->findChild<QToolButton *>(u"TabButton_iPod"_s)->click();
+    QCOMPARE(form->CurrentPage(), int(pgPlayer));
+}
+
+QTEST_MAIN(TstMainForm)
+#include "tst_mainform.moc"

@@ -1,0 +1,534 @@
+#include "music/songcopy.h"
+
+#include "app/testprogress.h"
+#include "app/userdialogs.h"
+#include "music/itunesdbloader.h"
+#include "music/itxmakelibrary.h"
+#include "music/videocopy.h"
+#include "platform/drivetable.h"
+
+#include "fixturefiles.h"
+#include "recordingservices.h"
+#include "songplayer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TstSongCopy : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void relativePath_data();
+    void relativePath();
+    void longNamesAreShortened_data();
+    void longNamesAreShortened();
+    void copiesCheckedRowsInDisplayOrder();
+    void failuresAreMarkedCountedAndLogged();
+    void takenNames_data();
+    void takenNames();
+    void copyIsOrdinaryAndNeverOverwrites();
+    void cancelStopsAfterCurrentSong();
+    void videoCopy();
+    void folderCheck_data();
+    void folderCheck();
+    void folderQuestion_data();
+    void folderQuestion();
+};
+
+namespace {
+
+struct TPlayer
+{
+    QTemporaryDir dir;
+    QString root;
+    QString dest;
+    TITunesDBLoader db;
+
+    explicit TPlayer(const QList<TFixtureSong> &songs)
+    {
+        root = dir.filePath(u"player/"_s);
+        dest = dir.filePath(u"out/"_s);
+        QDir().mkpath(root);
+        QDir().mkpath(dest);
+        WriteSongPlayer(root, songs);
+        db.LoadFromFile(root + u"iPod_Control/iTunes/iTunesDB"_s);
+    }
+
+    QList<TCopyRow> AllChecked() const
+    {
+        QList<TCopyRow> rows;
+        for (int i = 0; i < db.FSongs.Count(); ++i)
+            rows.append(TCopyRow{i, true});
+        return rows;
+    }
+
+    TCopyOptions Options(int nameType = 0, bool artistFolder = false) const
+    {
+        TCopyOptions o;
+        o.FFolder = dest;
+        o.FNameType = nameType;
+        o.FArtistFolder = artistFolder;
+        return o;
+    }
+};
+
+TFixtureSong Song(const QString &title, const QString &artist)
+{
+    TFixtureSong s;
+    s.title = title;
+    s.artist = artist;
+    return s;
+}
+
+QStringList FilesBelow(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+TITBSongItem Entry(const QString &title, const QString &artist, const QString &album, int track,
+                   const QString &location = u":iPod_Control:Music:F03:ABCD.mp3"_s)
+{
+    TITBSongItem e;
+    e.FTitle = title;
+    e.FArtist = artist;
+    e.FAlbum = album;
+    e.FTrackNumber = track;
+    e.FLocation = location;
+    return e;
+}
+
+} // namespace
+
+void TstSongCopy::relativePath_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("artist");
+    QTest::addColumn<QString>("album");
+    QTest::addColumn<int>("track");
+    QTest::addColumn<int>("nameType");
+    QTest::addColumn<bool>("addTrack");
+    QTest::addColumn<bool>("artistFolder");
+    QTest::addColumn<bool>("albumFolder");
+    QTest::addColumn<bool>("video");
+    QTest::addColumn<QString>("expected");
+
+    QTest::addRow("no title keeps the player's name")
+        << ""
+        << "Art"
+        << "" << 0 << 0 << false << false << false << false << "ABCD.mp3";
+    QTest::addRow("no title, track prefix")
+        << ""
+        << "Art"
+        << "" << 5 << 0 << true << false << false << false << "05 ABCD.mp3";
+    QTest::addRow("no title, title naming") << "  "
+                                            << "Art"
+                                            << "" << 0 << 1 << false << false << false << false << "ABCD.mp3";
+    QTest::addRow("slash and colon") << "A/B"
+                                     << "C:D"
+                                     << "" << 0 << 0 << false << false << false << false << "C D-A B.mp3";
+    QTest::addRow("no artist gives the title")
+        << "Song"
+        << " "
+        << "" << 0 << 0 << false << false << false << false << "Song.mp3";
+    QTest::addRow("title naming") << "Song"
+                                  << "Art"
+                                  << "" << 0 << 1 << false << false << false << false << "Song.mp3";
+    QTest::addRow("keep naming") << "Song"
+                                 << "Art"
+                                 << "" << 0 << 2 << false << false << false << false << "ABCD.mp3";
+    QTest::addRow("untrimmed texts stay")
+        << " Song "
+        << " Art"
+        << "" << 0 << 0 << false << false << false << false << " Art- Song .mp3";
+    QTest::addRow("dot in the artist folder")
+        << "T"
+        << "Mr. X"
+        << "" << 0 << 0 << false << true << false << false << "Mr  X/Mr. X-T.mp3";
+    QTest::addRow("empty artist folder")
+        << "T"
+        << ""
+        << "" << 0 << 0 << false << true << false << false << "不明なアーティスト/T.mp3";
+    QTest::addRow("empty album adds no level")
+        << "T"
+        << "A"
+        << " " << 0 << 0 << false << true << true << false << "A/A-T.mp3";
+    QTest::addRow("artist and album")
+        << "T"
+        << " A "
+        << "B.C" << 0 << 0 << false << true << true << false << "A/B C/ A -T.mp3";
+    QTest::addRow("album only") << "T"
+                                << "A"
+                                << "Alb" << 0 << 1 << false << false << true << false << "Alb/T.mp3";
+    QTest::addRow("track 0") << "T"
+                             << "A"
+                             << "" << 0 << 1 << true << false << false << false << "T.mp3";
+    QTest::addRow("track 7") << "T"
+                             << "A"
+                             << "" << 7 << 1 << true << false << false << false << "07 T.mp3";
+    QTest::addRow("track 100") << "T"
+                               << "A"
+                               << "" << 100 << 1 << true << false << false << false << "T.mp3";
+    QTest::addRow("track without the option") << "T"
+                                              << "A"
+                                              << "" << 7 << 1 << false << false << false << false << "T.mp3";
+    QTest::addRow("video: no track number") << "T"
+                                            << "A"
+                                            << "" << 7 << 1 << true << false << false << true << "T.mp3";
+    QTest::addRow("video: artist keeps its dot and blanks")
+        << "T"
+        << " Mr. X"
+        << "" << 0 << 1 << false << true << false << true << " Mr. X/T.mp3";
+    QTest::addRow("video: empty artist, no level")
+        << "T"
+        << ""
+        << "Alb" << 0 << 1 << false << true << true << true << "Alb/T.mp3";
+    QTest::addRow("video: blank artist, no level")
+        << "T"
+        << "   "
+        << "" << 0 << 1 << false << true << false << true << "T.mp3";
+    QTest::addRow("video: parent-folder artist, no level")
+        << "T"
+        << ".."
+        << "" << 0 << 1 << false << true << false << true << "T.mp3";
+    QTest::addRow("video: current-folder artist, no level")
+        << "T"
+        << "."
+        << "" << 0 << 1 << false << true << false << true << "T.mp3";
+}
+
+void TstSongCopy::relativePath()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, artist);
+    QFETCH(QString, album);
+    QFETCH(int, track);
+    QFETCH(int, nameType);
+    QFETCH(bool, addTrack);
+    QFETCH(bool, artistFolder);
+    QFETCH(bool, albumFolder);
+    QFETCH(bool, video);
+    QFETCH(QString, expected);
+
+    TCopyOptions o;
+    o.FKind = video ? TCopyKind::Videos : TCopyKind::Songs;
+    o.FNameType = nameType;
+    o.FAddTrackNo = addTrack;
+    o.FArtistFolder = artistFolder;
+    o.FAlbumFolder = albumFolder;
+    QCOMPARE(CopyRelativePath(Entry(title, artist, album, track), o), expected);
+}
+
+void TstSongCopy::longNamesAreShortened_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("artist");
+    QTest::addColumn<QString>("expectedPrefix");
+    QTest::addRow("ASCII") << QString(300, u'x') << "A"
+                           << "A-xxx";
+    QTest::addRow("Japanese") << QString(120, u'曲') << "歌手"
+                              << "歌手-曲曲";
+    QTest::addRow("surrogate pairs") << QString::fromUcs4(U"😀").repeated(70) + QString(100, u'x') << "A"
+                                     << u"A-😀"_s;
+}
+
+void TstSongCopy::longNamesAreShortened()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, artist);
+    QFETCH(QString, expectedPrefix);
+
+    TCopyOptions o;
+    o.FArtistFolder = true;
+    o.FAlbumFolder = true;
+    const QString path = CopyRelativePath(Entry(title, artist, title, 3), o);
+    const QStringList parts = path.split(u'/');
+    QCOMPARE(parts.size(), 3);
+    QVERIFY(parts.at(1).toUtf8().size() <= 255);
+    QVERIFY(parts.at(2).toUtf8().size() <= 251); // room for "(99)"
+    QVERIFY(parts.at(2).endsWith(u".mp3"_s));
+    QVERIFY(parts.at(2).startsWith(expectedPrefix));
+    QVERIFY(parts.at(2).isValidUtf16());
+
+    // And the copy really happens under that name.
+    TPlayer player({Song(title, artist)});
+    TRecordingProgress progress;
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), player.Options(),
+                                         progress, services, dialogs, nullptr);
+    QCOMPARE(r.FCopied, 1);
+    QCOMPARE(r.FFailed, 0);
+}
+
+void TstSongCopy::copiesCheckedRowsInDisplayOrder()
+{
+    TPlayer player({{u"One"_s, u"A"_s, {}, 1, {}, "1"},
+                    {u"Two"_s, u"B"_s, {}, 2, {}, "22"},
+                    {u"Three"_s, u"C"_s, {}, 3, {}, "333"}});
+    TRecordingProgress progress;
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    TITXMakeLibrary listing;
+    TCopyOptions o = player.Options(1);
+    o.FMakeListing = true;
+    const QList<TCopyRow> rows = {{2, true}, {1, false}, {0, true}};
+    const TCopyResult r =
+        ExtractEntries(player.db.FSongs, player.root, rows, o, progress, services, dialogs, &listing);
+
+    QCOMPARE(r.FCopied, 2);
+    QCOMPARE(r.FHandled, 2);
+    QCOMPARE(FilesBelow(player.dest), (QStringList{u"One.mp3"_s, u"Three.mp3"_s, u"iPodLibrary.TXT"_s}));
+    QCOMPARE(ReadFixtureFile(player.dest + u"Three.mp3"_s), QByteArray("333"));
+    QCOMPARE(progress.FRuns.size(), 1);
+    const auto &run = progress.FRuns.first();
+    QCOMPARE(run.title, u"楽曲の転送状況"_s);
+    QCOMPARE(run.maximum, 2);
+    QCOMPARE(run.positions, (QList<int>{0, 1, 1}));
+    QCOMPARE(run.labels, (QStringList{u"(1/2) [ Three.mp3 ]をコピー中"_s, u"(2/2) [ One.mp3 ]をコピー中"_s}));
+    QCOMPARE(services.FStatusTexts, QStringList{u"フォルダ \"%1\" に音楽ファイルを全曲転送しました"_s.arg(
+                                        QDir::toNativeSeparators(player.dest))});
+    QCOMPARE(services.FTransferLogs, 0);
+    QCOMPARE(dialogs.FOpened, QStringList{player.dest});
+    // The listing holds the header and one line per copied song, in copy order.
+    QCOMPARE(listing.FLines.size(), 3);
+    QVERIFY(listing.FLines.at(1).startsWith(u"Three\tC\t"_s));
+    QVERIFY(listing.FLines.at(1).endsWith(QDir::toNativeSeparators(player.dest + u"Three.mp3"_s)));
+}
+
+void TstSongCopy::failuresAreMarkedCountedAndLogged()
+{
+    QList<TFixtureSong> songs;
+    for (int i = 0; i < 5; ++i)
+        songs.append(Song(u"Song %1"_s.arg(i), u"A"_s));
+    songs[1].writeFile = false;
+    songs[3].location = u":iPod_Control:..:..:outside.mp3"_s;
+    songs[3].writeFile = false;
+    TPlayer player(songs);
+    WriteFixtureFile(player.dir.filePath(u"outside.mp3"_s), "secret");
+
+    TRecordingProgress progress;
+    TRecordingServices services;
+    bool logAskedAfterMarks = false;
+    services.FOnTransferLog = [&] { logAskedAfterMarks = player.db.FSongs.Items(1).FCopyFailed; };
+    TScriptedDialogs dialogs;
+    TITXMakeLibrary listing;
+    TCopyOptions o = player.Options(0);
+    o.FMakeListing = true;
+    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), o, progress,
+                                         services, dialogs, &listing);
+
+    QCOMPARE(r.FCopied, 3);
+    QCOMPARE(r.FFailed, 2);
+    QCOMPARE(r.FHandled, 5);
+    QCOMPARE(player.db.FSongs.Items(1).FCopyFailed, true);
+    QCOMPARE(player.db.FSongs.Items(1).FCopyError, ENOENT);
+    QCOMPARE(player.db.FSongs.Items(3).FCopyFailed, true);
+    QCOMPARE(player.db.FSongs.Items(3).FCopyError, -2); // leaves the root: never read
+    QCOMPARE(player.db.FSongs.Items(0).FCopyFailed, false);
+    QVERIFY(progress.FRuns.first().labels.contains(u"[ A-Song 1.mp3 ]のコピーに失敗しました"_s));
+    QCOMPARE(services.FStatusTexts,
+             QStringList{u"フォルダ \"%1\" に音楽ファイルを 3 曲転送しました(スキップは 2 曲)"_s.arg(
+                 QDir::toNativeSeparators(player.dest))});
+    QCOMPARE(services.FTransferLogs, 1);
+    QVERIFY(logAskedAfterMarks);
+    QCOMPARE(dialogs.FOpened, QStringList{player.dest});
+    // Every song is listed, failed ones included; no partial copies are left.
+    QCOMPARE(listing.FLines.size(), 6);
+    QCOMPARE(FilesBelow(player.dest),
+             (QStringList{u"A-Song 0.mp3"_s, u"A-Song 2.mp3"_s, u"A-Song 4.mp3"_s, u"iPodLibrary.TXT"_s}));
+}
+
+void TstSongCopy::takenNames_data()
+{
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<QString>("expectedFile");
+    QTest::addRow("free name") << QStringList{} << "Song.mp3";
+    QTest::addRow("one taken") << QStringList{u"Song.mp3"_s} << "Song(2).mp3";
+    QTest::addRow("two taken") << QStringList{u"Song.mp3"_s, u"Song(2).mp3"_s} << "Song(3).mp3";
+    QStringList all{u"Song.mp3"_s};
+    for (int n = 2; n <= 99; ++n)
+        all << u"Song(%1).mp3"_s.arg(n);
+    QTest::addRow("98 taken") << all << "";
+}
+
+void TstSongCopy::takenNames()
+{
+    QFETCH(QStringList, existing);
+    QFETCH(QString, expectedFile);
+
+    TPlayer player({{u"Song"_s, u"A"_s, {}, 0, {}, "new"}, {u"Other"_s, u"A"_s, {}, 0, {}, "other"}});
+    for (const QString &name : existing)
+        WriteFixtureFile(player.dest + name, "old");
+    TRecordingProgress progress;
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
+                                         player.Options(1), progress, services, dialogs, nullptr);
+    for (const QString &name : existing)
+        QCOMPARE(ReadFixtureFile(player.dest + name), QByteArray("old"));
+    QCOMPARE(ReadFixtureFile(player.dest + u"Other.mp3"_s), QByteArray("other"));
+    if (expectedFile.isEmpty()) {
+        QCOMPARE(r.FFailed, 1);
+        QCOMPARE(r.FCopied, 1);
+        QCOMPARE(r.FHandled, 1); // the song without a free name is not counted as handled
+        QCOMPARE(player.db.FSongs.Items(0).FCopyError, -2);
+        QVERIFY(progress.FRuns.first().labels.contains(u"[ Song.mp3 ]のリネームに失敗しました"_s));
+        QCOMPARE(progress.FRuns.first().keepAlives, 1);
+        QCOMPARE(progress.FRuns.first().labels.last(), u"(1/2) [ Other.mp3 ]をコピー中"_s);
+    } else {
+        QCOMPARE(r.FFailed, 0);
+        QCOMPARE(ReadFixtureFile(player.dest + expectedFile), QByteArray("new"));
+    }
+}
+
+void TstSongCopy::copyIsOrdinaryAndNeverOverwrites()
+{
+    TPlayer player({{u"Song"_s, u"A"_s, {}, 0, {}, "music"}});
+    const QString source = player.root + u"iPod_Control/Music/F00/S0.mp3"_s;
+    QVERIFY(::chmod(QFile::encodeName(source).constData(), 0444) == 0);
+    QTemporaryDir other;
+    QVERIFY(QFile::link(other.filePath(u"victim"_s), player.dest + u"Song.mp3"_s)); // dangling link
+
+    TRecordingProgress progress;
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
+                                         player.Options(1), progress, services, dialogs, nullptr);
+    QCOMPARE(r.FCopied, 1);
+    QVERIFY(!QFileInfo::exists(other.filePath(u"victim"_s)));
+    const QFileInfo copy(player.dest + u"Song(2).mp3"_s);
+    QVERIFY(copy.isFile());
+    QVERIFY(copy.isWritable());
+    QCOMPARE(ReadFixtureFile(copy.filePath()), QByteArray("music"));
+
+    // The low-level copy refuses an existing target and leaves it alone.
+    QCOMPARE(CopyFileNoOverwrite(source, copy.filePath()), EEXIST);
+    QCOMPARE(ReadFixtureFile(copy.filePath()), QByteArray("music"));
+    QCOMPARE(CopyFileNoOverwrite(player.root, player.dest + u"dir.mp3"_s), EISDIR);
+    QVERIFY(!QFileInfo::exists(player.dest + u"dir.mp3"_s));
+}
+
+void TstSongCopy::cancelStopsAfterCurrentSong()
+{
+    QList<TFixtureSong> songs;
+    for (int i = 0; i < 5; ++i)
+        songs.append(Song(u"S%1"_s.arg(i), u"A"_s));
+    TPlayer player(songs);
+    TRecordingProgress progress;
+    progress.FCancelAfterKeepAlives = 2;
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
+                                         player.Options(1), progress, services, dialogs, nullptr);
+    QVERIFY(r.FCancelled);
+    QCOMPARE(r.FCopied, 2);
+    QCOMPARE(FilesBelow(player.dest), (QStringList{u"S0.mp3"_s, u"S1.mp3"_s}));
+    QCOMPARE(services.FStatusTexts.size(), 1); // the closing text still follows
+    QCOMPARE(dialogs.FOpened.size(), 1);
+}
+
+void TstSongCopy::videoCopy()
+{
+    TPlayer player({Song(u"Song"_s, u"A"_s),
+                    {u"Clip"_s, u"Mr. X"_s, u"Alb."_s, 4, {}, "v1", true},
+                    {u"Clip"_s, u""_s, {}, 0, {}, "v2", true},
+                    {u"Gone"_s, u"Z"_s, {}, 0, {}, "v3", true, false}});
+    TVideoListData videos;
+    TRecordingProgress progress;
+    QCOMPARE(videos.Load(player.db.FSongs, progress), u"3 本のビデオを取得しました"_s);
+    QCOMPARE(progress.FRuns.first().title, u"ビデオの取得"_s);
+    QCOMPARE(progress.FRuns.first().maximum, 4);
+    QCOMPARE(videos.FRows.size(), 3);
+    QCOMPARE(videos.SelectionSummary(player.db.FSongs), u"0 本をチェックしています ( 全体で 0.0 MB )"_s);
+    videos.SetAllChecked(true);
+    QCOMPARE(videos.CheckedCount(), 3);
+
+    TCopyOptions o = player.Options(0, true);
+    o.FAlbumFolder = true;
+    o.FAddTrackNo = true; // has no effect on videos
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    const TCopyResult r =
+        ExtractVideos(player.db.FSongs, player.root, videos.FRows, o, progress, services, dialogs, nullptr);
+    QCOMPARE(r.FCopied, 2);
+    QCOMPARE(r.FFailed, 1);
+    QCOMPARE(FilesBelow(player.dest), (QStringList{u"Clip.m4v"_s, u"Mr. X/Alb/Mr. X-Clip.m4v"_s}));
+    QCOMPARE(services.FStatusTexts,
+             QStringList{u"フォルダ \"%1\" にビデオファイルを 2 本転送しました(スキップは 1 本)"_s.arg(
+                 QDir::toNativeSeparators(player.dest))});
+    QCOMPARE(services.FTransferLogs, 1);
+    QVERIFY(!player.db.FSongs.Items(0).FCopyFailed);
+}
+
+void TstSongCopy::folderCheck_data()
+{
+    QTest::addColumn<QString>("folder"); // "@" stands for an existing temporary folder
+    QTest::addColumn<qint64>("freeBytes");
+    QTest::addColumn<bool>("usable");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("empty") << "" << qint64(1) << false << "ドライブが存在しません";
+    QTest::addRow("relative") << "music/out" << qint64(1) << false << "ドライブが存在しません";
+    QTest::addRow("full drive") << "@" << qint64(0) << false << "このドライブにはコピーできません";
+    QTest::addRow("existing") << "@" << qint64(5LL << 20 | 12345) << true
+                              << "このフォルダは存在します (5 MB空き)";
+    QTest::addRow("missing") << "@/new/deeper" << qint64(3000LL << 20) << true
+                             << "このフォルダは存在しません (3000 MB空き)";
+}
+
+void TstSongCopy::folderCheck()
+{
+    QFETCH(QString, folder);
+    QFETCH(qint64, freeBytes);
+    QFETCH(bool, usable);
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    folder.replace(u"@"_s, dir.path());
+    TFakeDriveTable drives;
+    drives.Add(u"/"_s, false, {}, freeBytes * 2, freeBytes);
+    const TFolderCheck check = CheckDestinationFolder(folder, drives);
+    QCOMPARE(check.FUsable, usable);
+    QCOMPARE(check.FText, text);
+}
+
+void TstSongCopy::folderQuestion_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QList<TDialogAnswer>>("answers");
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<bool>("created");
+    QTest::addRow("exists: no question") << true << QList<TDialogAnswer>{} << true << true;
+    QTest::addRow("yes creates") << false << QList<TDialogAnswer>{TDialogAnswer::Yes} << true << true;
+    QTest::addRow("no stays") << false << QList<TDialogAnswer>{TDialogAnswer::No} << false << false;
+}
+
+void TstSongCopy::folderQuestion()
+{
+    QFETCH(bool, exists);
+    QFETCH(QList<TDialogAnswer>, answers);
+    QFETCH(bool, confirmed);
+    QFETCH(bool, created);
+    QTemporaryDir dir;
+    const QString folder = exists ? dir.path() + u'/' : dir.filePath(u"a/b/"_s);
+    TScriptedDialogs dialogs;
+    dialogs.FAnswers = answers;
+    QCOMPARE(ConfirmDestinationFolder(folder, dialogs), confirmed);
+    QCOMPARE(QFileInfo(folder).isDir(), created);
+    if (!exists)
+        QCOMPARE(dialogs.Texts(u"yesno"_s),
+                 QStringList{u"フォルダ[ %1 ]は存在しません。作成してもよろしいですか？"_s.arg(folder)});
+}
+
+QTEST_GUILESS_MAIN(TstSongCopy)
+#include "tst_songcopy.moc"

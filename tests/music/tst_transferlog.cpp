@@ -1,0 +1,131 @@
+#include "music/transferlog.h"
+
+#include "app/sorvoerror.h"
+#include "app/userdialogs.h"
+#include "common/japanese.h"
+#include "music/itunesdbloader.h"
+#include "platform/system.h"
+
+#include "fixturefiles.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TstTransferLog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void errorText_data();
+    void errorText();
+    void threeFailedAmongTen();
+    void proposedName_data();
+    void proposedName();
+    void saveAs();
+    void unwritableFile();
+};
+
+namespace {
+
+TITBSongList TenSongs()
+{
+    TITBSongList songs;
+    for (int i = 0; i < 10; ++i) {
+        TITBSongItem &s = songs.AddNew(0);
+        s.FTitle = u"曲%1"_s.arg(i);
+        s.FArtist = u"歌手%1"_s.arg(i);
+        s.FIsVideo = i == 8;
+    }
+    songs.Items(2).FCopyFailed = true;
+    songs.Items(2).FCopyError = -2;
+    songs.Items(5).FCopyFailed = true;
+    songs.Items(5).FCopyError = 0; // marked though the code says no error
+    songs.Items(8).FCopyFailed = true;
+    songs.Items(8).FCopyError = ENOSPC;
+    songs.Items(9).FCopyError = -1; // a code without the mark is not listed
+    return songs;
+}
+
+} // namespace
+
+void TstTransferLog::errorText_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("-3") << -3 << "出力先の容量が足りません";
+    QTest::addRow("-2") << -2 << "データファイルが存在しません";
+    QTest::addRow("-1") << -1 << "何らかの理由でデータ転送できません";
+    QTest::addRow("0") << 0 << "エラーは起きていません";
+    QTest::addRow("system") << int(ENOENT) << SystemErrorText(ENOENT);
+}
+
+void TstTransferLog::errorText()
+{
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    QVERIFY(!text.isEmpty());
+    QCOMPARE(TransferErrorText(code), text);
+}
+
+void TstTransferLog::threeFailedAmongTen()
+{
+    const QList<TTransferLogRow> rows = TransferLogRows(TenSongs());
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows.at(0).FNumber, u"1"_s);
+    QCOMPARE(rows.at(0).FTitle, u"曲2"_s);
+    QCOMPARE(rows.at(1).FErrorText, u"エラーは起きていません"_s);
+    QCOMPARE(rows.at(2).FNumber, u"3"_s);
+    QCOMPARE(rows.at(2).FArtist, u"歌手8"_s); // videos are listed too
+    QCOMPARE(TransferLogLines(rows), (QStringList{u"1 :「曲2」(歌手2) - データファイルが存在しません"_s,
+                                                  u"2 :「曲5」(歌手5) - エラーは起きていません"_s,
+                                                  u"3 :「曲8」(歌手8) - "_s + SystemErrorText(ENOSPC)}));
+}
+
+void TstTransferLog::proposedName_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("name");
+    QTest::addRow("Japanese") << "ja_JP"
+                              << "転送失敗ログ(2024-05-01).TXT";
+    QTest::addRow("US") << "en_US"
+                        << "転送失敗ログ(5-1-24).TXT";
+}
+
+void TstTransferLog::proposedName()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, name);
+    const QLocale saved;
+    QLocale::setDefault(QLocale(locale));
+    const QString actual = TransferLogFileName(QDate(2024, 5, 1));
+    QLocale::setDefault(saved);
+    QCOMPARE(actual, name);
+}
+
+void TstTransferLog::saveAs()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"log.TXT"_s);
+    TScriptedDialogs dialogs;
+    const QList<TTransferLogRow> rows = TransferLogRows(TenSongs());
+    QVERIFY(!SaveTransferLogAs(rows, dialogs, QDate(2024, 5, 1), dir.path())); // cancelled
+    QVERIFY(!QFileInfo::exists(path));
+    dialogs.FFileAnswers = {{path}};
+    QVERIFY(SaveTransferLogAs(rows, dialogs, QDate(2024, 5, 1), dir.path()));
+    const QByteArray bytes = ReadFixtureFile(path);
+    QCOMPARE(bytes.count("\r\n"), 3);
+    QVERIFY(bytes.startsWith(UnicodeToShiftJis(u"1 :「曲2」(歌手2) - データファイルが存在しません\r\n")));
+    QVERIFY(dialogs.Texts(u"save"_s).first().contains(u"転送失敗ログ("_s));
+}
+
+void TstTransferLog::unwritableFile()
+{
+    QTemporaryDir dir;
+    QVERIFY_THROWS_EXCEPTION(
+        ESorvoError, SaveTransferLog(TransferLogRows(TenSongs()), dir.filePath(u"missing/folder/log.TXT"_s)));
+}
+
+QTEST_GUILESS_MAIN(TstTransferLog)
+#include "tst_transferlog.moc"
