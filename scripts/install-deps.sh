@@ -7,6 +7,7 @@ packages=(
   libgl-dev libvulkan-dev libxkbcommon-dev
   libicu-dev libcurl4-openssl-dev libjpeg62-turbo-dev
   python3
+  imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do
