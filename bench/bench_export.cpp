@@ -52,10 +52,6 @@ public:
     void ShowTransferLog() override {}
 };
 
-class TQuietDialogs : public TScriptedDialogs
-{
-};
-
 double Median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -113,7 +109,7 @@ int main(int argc, char **argv)
 
     TQuietProgress progress;
     TQuietServices services;
-    TQuietDialogs dialogs;
+    TScriptedDialogs dialogs;
     auto engine = [&](const QString &dest) {
         for (int i = 0; i < db.Count(); ++i)
             for (const auto &image : db.Items(i).FImages)
