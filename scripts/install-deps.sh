@@ -11,6 +11,7 @@ packages=(
   libgpod-dev
   fonts-ipafont-gothic qt6-translations-l10n
   xvfb xauth
+  imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -45,7 +45,7 @@ TITBSongList Songs(const TPairs &pairs)
         s.FArtist = p.at(0);
         s.FAlbum = p.at(1);
         s.FIsVideo = p.size() > 2 && p.at(2) == u"video"_s;
-        s.FSize = 1048576 + 104858 * n;
+        s.FSize = 1048576 + 104858 * qint64(n);
         ++n;
     }
     return list;

@@ -1,0 +1,77 @@
+// sorvo-cli export-photos: exports photo albums of the player to a folder, as JPEG thumbnails or full size.
+#include "app/mainservices.h"
+#include "app/sorvoerror.h"
+#include "cli/clidevice.h"
+#include "common/format.h"
+#include "common/paths.h"
+#include "music/songcopy.h"
+#include "photos/photoexport.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class TExportServices : public IMainServices
+{
+public:
+    void SetStatusText(const QString &text) override { CliOut(text + u'\n'); }
+    void ShowProgressText(int, int, const QString &) override {}
+    void LoadTabData(int) override {}
+    void ShowTransferLog() override {}
+};
+
+int Run(TCliContext &context)
+{
+    const QString usage =
+        u"使い方: sorvo-cli export-photos [--drive DIR] --to FOLDER (--all | --album NAME ...) [--full]"_s;
+    TCliArgs &args = context.args;
+    const QString to = args.Value(u"--to"_s);
+    const bool all = args.Flag(u"--all"_s);
+    const bool full = args.Flag(u"--full"_s);
+    const QStringList albums = args.Values(u"--album"_s);
+    QString error;
+    const QStringList rest = args.Rest(&error);
+    if (!error.isEmpty() || !rest.isEmpty() || to.isEmpty() || all == !albums.isEmpty())
+        throw ESorvoError(error.isEmpty() ? usage : error + u'\n' + usage);
+    const QString folder = AddPathDelim(
+        QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(QDir::fromNativeSeparators(to))));
+
+    TCliDevice device(context);
+    device.Locate();
+    // The photo database is read when the photo tab is first shown; here, now.
+    TArtworkDBLoader &photos = device.FDevice->FPhotoDB;
+    const QString photoFile = device.FDevice->FChecker.FPhotoDBFile;
+    if (photos.Count() == 0 && !photoFile.isEmpty() && QFileInfo(photoFile).isFile())
+        photos.LoadFromFile(photoFile);
+    if (full && DefaultPhotoExportKind(photos) != kExportFullSize)
+        throw ESorvoError(
+            u"iTunesにおいて「フル解像度の写真を含める」の設定を行いませんと、フルサイズ画像の取り出しは行えません。"_s);
+
+    QList<TAlbumCheckRow> rows;
+    QStringList unknown = albums;
+    for (const TAlbumRow &album : photos.FAlbums.AlbumRows()) {
+        const bool wanted = all || albums.contains(album.name);
+        unknown.removeAll(album.name);
+        rows.append(TAlbumCheckRow{album.name, wanted});
+    }
+    if (!unknown.isEmpty())
+        throw ESorvoError(Format(u"アルバム[ %s ]はありません"_s, {unknown.join(u", "_s)}));
+    if (std::none_of(rows.begin(), rows.end(), [](const TAlbumCheckRow &r) { return r.FChecked; }))
+        throw ESorvoError(u"写真アルバムがありません"_s);
+
+    const TFolderCheck check = CheckDestinationFolder(folder, device.FDrives);
+    if (!check.FUsable)
+        throw ESorvoError(check.FText);
+    TExportServices services;
+    const TPhotoExportResult result =
+        ExportPhotos(photos, rows, folder, full ? kExportFullSize : kExportThumbnails, context.progress,
+                     services, context.dialogs);
+    return result.FFailedCopies > 0 ? 1 : 0;
+}
+
+TCliCommand reg(u"export-photos", u"写真アルバムをPCのフォルダに取り出します", Run);
+
+} // namespace

@@ -1,0 +1,10 @@
+// sorvo-cli extract: copies songs of the player to a folder under names built from their tags.
+#include "cli/cliextract.h"
+
+namespace {
+int Run(TCliContext &context)
+{
+    return RunExtractCommand(context, false);
+}
+TCliCommand reg(u"extract", u"曲をPCのフォルダに取り出します", Run);
+} // namespace

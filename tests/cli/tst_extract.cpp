@@ -1,0 +1,219 @@
+#include "app/testprogress.h"
+#include "app/userdialogs.h"
+#include "music/itunesdbloader.h"
+#include "music/itxmakelibrary.h"
+#include "music/songcopy.h"
+
+#include "demoplayer.h"
+#include "fixturefiles.h"
+#include "recordingservices.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TstExtract : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void sameFilesAsTheEngine_data();
+    void sameFilesAsTheEngine();
+    void secondRunAddsNumbers();
+    void videos();
+    void photos();
+    void usageErrors_data();
+    void usageErrors();
+
+private:
+    QTemporaryDir FDir;
+    QString FRoot;
+};
+
+namespace {
+
+struct TRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+TRun RunCli(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral(SORVO_CLI_PATH), args);
+    process.waitForFinished(120000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Relative path and content digest of every file below a folder.
+QMap<QString, QByteArray> Tree(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(QDir(folder).relativeFilePath(path),
+                     QCryptographicHash::hash(ReadFixtureFile(path), QCryptographicHash::Sha1));
+    }
+    return files;
+}
+
+} // namespace
+
+void TstExtract::initTestCase()
+{
+    FRoot = FDir.filePath(u"player/"_s);
+    QCOMPARE(BuildDemoPlayer(FRoot), QString());
+}
+
+void TstExtract::sameFilesAsTheEngine_data()
+{
+    QTest::addColumn<QStringList>("flags");
+    QTest::addColumn<int>("nameType");
+    QTest::addColumn<bool>("artistFolder");
+    QTest::addColumn<bool>("albumFolder");
+    QTest::addColumn<bool>("trackNo");
+    QTest::addRow("folders, track numbers, listing")
+        << QStringList{u"--artist-folders"_s, u"--album-folders"_s, u"--track-numbers"_s} << 0 << true << true
+        << true;
+    QTest::addRow("titles only") << QStringList{u"--naming"_s, u"title"_s} << 1 << false << false << false;
+    QTest::addRow("player names") << QStringList{u"--naming"_s, u"keep"_s, u"--album-folders"_s} << 2 << false
+                                  << true << false;
+}
+
+void TstExtract::sameFilesAsTheEngine()
+{
+    QFETCH(QStringList, flags);
+    QFETCH(int, nameType);
+    QFETCH(bool, artistFolder);
+    QFETCH(bool, albumFolder);
+    QFETCH(bool, trackNo);
+    QTemporaryDir out;
+    const QString cliFolder = out.filePath(u"cli/"_s);
+    const QString engineFolder = out.filePath(u"engine/"_s);
+    QDir().mkpath(cliFolder);
+    QDir().mkpath(engineFolder);
+
+    const TRun run = RunCli(
+        QStringList{u"--drive"_s, FRoot, u"extract"_s, u"--to"_s, cliFolder, u"--all"_s, u"--listing"_s} +
+        flags);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(run.out, u"フォルダ \"%1\" に音楽ファイルを全曲転送しました\n"_s.arg(cliFolder));
+
+    TITunesDBLoader db;
+    db.LoadFromFile(FRoot + u"iPod_Control/iTunes/iTunesDB"_s);
+    QList<TCopyRow> rows;
+    for (int i = 0; i < db.FSongs.Count(); ++i)
+        if (!db.FSongs.Items(i).FIsVideo)
+            rows.append({i, true});
+    TCopyOptions o;
+    o.FFolder = engineFolder;
+    o.FNameType = nameType;
+    o.FArtistFolder = artistFolder;
+    o.FAlbumFolder = albumFolder;
+    o.FAddTrackNo = trackNo;
+    o.FMakeListing = true;
+    TRecordingProgress progress;
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    TITXMakeLibrary listing;
+    const TCopyResult r = ExtractEntries(db.FSongs, FRoot, rows, o, progress, services, dialogs, &listing);
+    QCOMPARE(r.FFailed, 0);
+    QVERIFY(r.FCopied > 10);
+
+    const QMap<QString, QByteArray> cliFiles = Tree(cliFolder);
+    QMap<QString, QByteArray> engineFiles = Tree(engineFolder);
+    QCOMPARE(cliFiles.keys(), engineFiles.keys());
+    // Contents are equal apart from the listing, whose paths name different folders.
+    engineFiles.insert(u"iPodLibrary.TXT"_s, cliFiles.value(u"iPodLibrary.TXT"_s));
+    QCOMPARE(cliFiles, engineFiles);
+    QByteArray cliListing = ReadFixtureFile(cliFolder + u"iPodLibrary.TXT"_s);
+    QByteArray engineListing = ReadFixtureFile(engineFolder + u"iPodLibrary.TXT"_s);
+    cliListing.replace(cliFolder.toUtf8(), "DEST/");
+    engineListing.replace(engineFolder.toUtf8(), "DEST/");
+    QCOMPARE(cliListing, engineListing);
+}
+
+void TstExtract::secondRunAddsNumbers()
+{
+    QTemporaryDir out;
+    const QString folder = out.path() + u'/';
+    const QStringList args{u"--drive"_s, FRoot, u"extract"_s, u"--to"_s, folder, u"--search"_s, u"さくら"_s};
+    QCOMPARE(RunCli(args).exitCode, 0);
+    const QMap<QString, QByteArray> first = Tree(folder);
+    QVERIFY(!first.isEmpty());
+    QCOMPARE(RunCli(args).exitCode, 0);
+    const QMap<QString, QByteArray> second = Tree(folder);
+    QCOMPARE(second.size(), first.size() * 2);
+    for (auto it = first.begin(); it != first.end(); ++it) {
+        QCOMPARE(second.value(it.key()), it.value()); // nothing overwritten
+        const qsizetype dot = it.key().lastIndexOf(u'.');
+        QCOMPARE(second.value(it.key().left(dot) + u"(2)"_s + it.key().mid(dot)), it.value());
+    }
+}
+
+void TstExtract::videos()
+{
+    QTemporaryDir out;
+    const TRun run = RunCli(
+        {u"--drive"_s, FRoot, u"extract-videos"_s, u"--to"_s, out.path(), u"--all"_s, u"--artist-folders"_s});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QVERIFY(run.out.contains(u"にビデオファイルを全て転送しました"_s));
+    const QStringList files = Tree(out.path()).keys();
+    QVERIFY(!files.isEmpty());
+    for (const QString &f : files)
+        QVERIFY2(!f.endsWith(u".mp3"_s), qPrintable(f));
+}
+
+void TstExtract::photos()
+{
+    QTemporaryDir out;
+    const TRun run = RunCli({u"--drive"_s, FRoot, u"export-photos"_s, u"--to"_s, out.path(), u"--all"_s});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QVERIFY(run.out.contains(u"に写真ファイルを転送しました"_s));
+    const QStringList files = Tree(out.path()).keys();
+    QVERIFY(!files.isEmpty());
+    for (const QString &f : files)
+        QVERIFY2(f.contains(u"/IMG0"_s) && f.endsWith(u".jpg"_s), qPrintable(f));
+}
+
+void TstExtract::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("no folder") << QStringList{u"extract"_s, u"--all"_s} << "使い方: sorvo-cli extract";
+    QTest::addRow("no choice") << QStringList{u"extract"_s, u"--to"_s, u"/tmp"_s}
+                               << "使い方: sorvo-cli extract";
+    QTest::addRow("two choices") << QStringList{u"extract"_s, u"--to"_s,     u"/tmp"_s,
+                                                u"--all"_s,   u"--artist"_s, u"x"_s}
+                                 << "使い方: sorvo-cli extract";
+    QTest::addRow("bad naming") << QStringList{u"extract"_s, u"--to"_s,     u"/tmp"_s,
+                                               u"--all"_s,   u"--naming"_s, u"x"_s}
+                                << "--naming";
+    QTest::addRow("no match") << QStringList{u"extract"_s, u"--to"_s, u"/tmp"_s, u"--artist"_s, u"nobody"_s}
+                              << "該当する曲はありませんでした";
+    QTest::addRow("unknown album") << QStringList{u"export-photos"_s, u"--to"_s, u"/tmp"_s, u"--album"_s,
+                                                  u"zz"_s}
+                                   << "アルバム[ zz ]はありません";
+}
+
+void TstExtract::usageErrors()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    const TRun run = RunCli(QStringList{u"--drive"_s, FRoot} + args);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+}
+
+QTEST_GUILESS_MAIN(TstExtract)
+#include "tst_extract.moc"
