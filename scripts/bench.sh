@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Builds the benchmarks (release) and runs them; the figures go to docs/performance.md by hand.
+# Builds every benchmark (release) and runs them; the figures go to docs/performance.md by hand.
 # Usage: scripts/bench.sh [runs]   (5 runs of each reader by default)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-5}
 build="$here/build/bench"
-bash "$here/scripts/install-deps.sh"
+bash "$here/scripts/install-deps.sh" --bench
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DSORVO_BUILD_BENCH=ON -DSORVO_BUILD_TESTS=OFF -DSORVO_BUILD_GUI=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target bench_itunesdb $(
+cmake --build "$build" -j "$(nproc)" --target bench_itunesdb bench_tags bench_copy bench_export bench_memodivider $(
     grep -q bench_libgpod_parse "$build/build.ninja" && echo bench_libgpod_parse)
 
 data=$(mktemp -d)
@@ -52,3 +52,14 @@ echo "== thumbnails: 1,000 pictures, two thumbnails each"
 for ((i = 0; i < 3; i++)); do
     "$build/bench/bench_itunesdb" thumbs "$data"
 done
+
+echo "== music folder scan against TagLib: 2,000 audio files"
+bash "$here/bench/make-audio.sh" "$data/audio" >/dev/null
+"$build/bench/bench_tags" "$data/audio/music" 9
+
+echo "== song copy against cp, photo export against ImageMagick"
+"$build/bench/bench_copy"
+"$build/bench/bench_export"
+
+echo "== memo divider"
+"$build/bench/bench_memodivider"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Sorvo need. Safe to run again.
+# Usage: scripts/install-deps.sh [--bench]
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
@@ -8,11 +9,13 @@ packages=(
   libicu-dev libcurl4-openssl-dev libjpeg62-turbo-dev
   python3
   clang libclang-rt-14-dev
-  libgpod-dev
   fonts-ipafont-gothic qt6-translations-l10n
   xvfb xauth
-  imagemagick
 )
+# --bench: what the comparisons of scripts/bench.sh need besides (libgpod, TagLib, ffmpeg, ImageMagick).
+if [ "${1:-}" = "--bench" ]; then
+  packages+=(libgpod-dev libtag1-dev ffmpeg imagemagick)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
