@@ -8,6 +8,7 @@
 #include <QString>
 
 class TArtworkDBLoader;
+class TITBSongList;
 
 /// The player below --drive, recognised as the window does, for the commands that read its
 /// databases. The readers' message boxes are kept, so that a command can turn them into an error.
@@ -37,3 +38,5 @@ void CliPrintPictureDatabase(const TArtworkDBLoader &loader, bool json);
 QString CliJsonDateTime(TDateTime value);
 /// Rejects options and arguments the command does not know.
 void CliCheckNoRest(const TCliContext &context);
+/// Prints song entries in list order, as JSON objects or as a table.
+void CliPrintSongs(const TITBSongList &songs, bool json);

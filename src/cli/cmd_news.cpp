@@ -1,12 +1,12 @@
 // sorvo-cli news: the news site list of the settings file and the download onto the player.
 #include "app/mainservices.h"
+#include "app/messages.h"
 #include "app/settings.h"
 #include "app/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "cli/clicommand.h"
-#include "common/format.h"
-#include "app/messages.h"
 #include "cli/clidevice.h"
+#include "common/format.h"
 #include "news/newsdownloader.h"
 #include "news/newssitelist.h"
 
