@@ -314,7 +314,7 @@ int main(int argc, char **argv)
         {u"tab_video", Video},
         {u"tab_debug", Debug},
         {u"config", [](QPainter &p) { Gear(p, QColor(0xB8, 0xBE, 0xC8)); }},
-        {u"spec", [](QPainter &p) { Circle(p, QColor(0x4A, 0x7F, 0xC1), u"i"_s); }},
+        {u"details", [](QPainter &p) { Circle(p, QColor(0x4A, 0x7F, 0xC1), u"i"_s); }},
         {u"help", [](QPainter &p) { Circle(p, QColor(0x2E, 0x9E, 0x4A), u"?"_s); }},
         {u"remove", Eject},
         {u"recognize", Refresh},

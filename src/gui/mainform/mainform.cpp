@@ -117,7 +117,7 @@ TMainForm::TMainForm(const TMainFormSetup &setup, QWidget *parent)
     FUi->SButton_Config->setProperty("tag", 1);
     FUi->SButton_SpecData->setProperty("tag", 0);
     FUi->SButton_Config->setIcon(QIcon(u":/icons/config.png"_s));
-    FUi->SButton_SpecData->setIcon(QIcon(u":/icons/spec.png"_s));
+    FUi->SButton_SpecData->setIcon(QIcon(u":/icons/details.png"_s));
     FUi->SpeedButton4->setIcon(QIcon(u":/icons/help.png"_s));
     FUi->SButton_Remove->setIcon(QIcon(u":/icons/remove.png"_s));
     FUi->SButton_Recognize->setIcon(QIcon(u":/icons/recognize.png"_s));
