@@ -47,7 +47,7 @@ class TQuietServices : public IMainServices
 public:
     void SetStatusText(const QString &) override {}
     void ShowProgressText(int, int, const QString &) override {}
-    void LoadTabData(int) override {}
+    void LoadTabData(TTabCode) override {}
     void ShowTransferLog() override {}
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/tabcode.h"
+
 #include <QString>
 
 /// What core commands ask of the main window: the status line, tab reloads, the transfer log.
@@ -11,9 +13,8 @@ public:
     virtual void SetStatusText(const QString &text) = 0;
     /// "%d %% - %s" progress in the status line.
     virtual void ShowProgressText(int position, int total, const QString &message) = 0;
-    /// Reloads a tab's list: 0 notes, 1 contacts, 2 events, 3 photos, 4 news sites, 5 to-do, 6 songs, 7
-    /// videos.
-    virtual void LoadTabData(int tabCode) = 0;
+    /// Reloads a tab's list.
+    virtual void LoadTabData(TTabCode tabCode) = 0;
     /// Shows the failed transfers of the current song list.
     virtual void ShowTransferLog() = 0;
 };

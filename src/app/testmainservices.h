@@ -17,7 +17,7 @@ public:
         ++FProgressCalls;
         FLastProgress = message;
     }
-    void LoadTabData(int tabCode) override { FReloads.append(tabCode); }
+    void LoadTabData(TTabCode tabCode) override { FReloads.append(int(tabCode)); }
     void ShowTransferLog() override { ++FTransferLogs; }
 
     QStringList FStatusTexts;

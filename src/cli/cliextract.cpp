@@ -24,7 +24,7 @@ public:
     explicit TExtractServices(const TITBSongList &songs) : FSongs(songs) {}
     void SetStatusText(const QString &text) override { CliOut(text + u'\n'); }
     void ShowProgressText(int, int, const QString &) override {}
-    void LoadTabData(int) override {}
+    void LoadTabData(TTabCode) override {}
     void ShowTransferLog() override
     {
         CliErr(u"コピー結果のログ\n"_s);

@@ -2,7 +2,7 @@
 #include "app/messages.h"
 #include "cli/clicommand.h"
 #include "cli/pimcli.h"
-#include "pim/listsort.h"
+#include "common/listsort.h"
 #include "pim/pimcommands.h"
 
 #include <QDateTime>

@@ -19,7 +19,7 @@ class TExportServices : public IMainServices
 public:
     void SetStatusText(const QString &text) override { CliOut(text + u'\n'); }
     void ShowProgressText(int, int, const QString &) override {}
-    void LoadTabData(int) override {}
+    void LoadTabData(TTabCode) override {}
     void ShowTransferLog() override {}
 };
 

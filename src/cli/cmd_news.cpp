@@ -27,7 +27,7 @@ class TCliServices : public IMainServices
 public:
     void SetStatusText(const QString &text) override { CliErr(text + u'\n'); }
     void ShowProgressText(int, int, const QString &) override {}
-    void LoadTabData(int) override {}
+    void LoadTabData(TTabCode) override {}
     void ShowTransferLog() override {}
 };
 

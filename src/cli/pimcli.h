@@ -30,7 +30,7 @@ class TConsoleMainServices : public IMainServices
 public:
     void SetStatusText(const QString &text) override;
     void ShowProgressText(int position, int total, const QString &message) override;
-    void LoadTabData(int tabCode) override { Q_UNUSED(tabCode); }
+    void LoadTabData(TTabCode) override {}
     void ShowTransferLog() override {}
 };
 

@@ -4,6 +4,7 @@
 #include "app/version.h"
 #include "dialogs/widgetdialogs.h"
 #include "mainform/mainform.h"
+#include "mainform/tabs.h"
 #include "platform/singleinstance.h"
 
 #include <QApplication>
@@ -73,6 +74,7 @@ int main(int argc, char **argv)
     setup.drives = line.drives;
     setup.debugMode = line.debug;
     TMainForm form(setup);
+    CreateTabPages(form);
     if (!form.CheckTerms())
         return 0;
     form.show();

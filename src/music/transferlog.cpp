@@ -32,11 +32,51 @@ QString TransferErrorText(int code)
 
 QList<TTransferLogRow> TransferLogRows(const TITBSongList &songs)
 {
-    QList<TTransferLogRow> rows;
-    for (const auto &entry : songs)
+    TTransferLogModel model;
+    model.Fill(songs);
+    return model.Rows();
+}
+
+TTransferLogModel::TTransferLogModel(QObject *parent)
+    : TReportListModel({u"#"_s, u"曲名"_s, u"アーティスト"_s, u"エラー状況"_s}, parent)
+{
+}
+
+void TTransferLogModel::Fill(const TITBSongList &songs)
+{
+    BeginFill();
+    FSongs = &songs;
+    FEntries.clear();
+    int index = 0;
+    for (const auto &entry : songs) {
         if (entry->FCopyFailed)
-            rows.append(TTransferLogRow{QString::number(rows.size() + 1), entry->FTitle, entry->FArtist,
-                                        TransferErrorText(entry->FCopyError)});
+            FEntries.append(index);
+        ++index;
+    }
+    EndFill(int(FEntries.size()));
+}
+
+QString TTransferLogModel::ItemText(int item, int column) const
+{
+    const TITBSongItem &entry = FSongs->Items(FEntries.at(item));
+    switch (column) {
+    case 0:
+        return QString::number(item + 1);
+    case 1:
+        return entry.FTitle;
+    case 2:
+        return entry.FArtist;
+    default:
+        return TransferErrorText(entry.FCopyError);
+    }
+}
+
+QList<TTransferLogRow> TTransferLogModel::Rows() const
+{
+    QList<TTransferLogRow> rows;
+    rows.reserve(rowCount());
+    for (int item : Order())
+        rows.append({ItemText(item, 0), ItemText(item, 1), ItemText(item, 2), ItemText(item, 3)});
     return rows;
 }
 

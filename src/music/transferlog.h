@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/reportlistmodel.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -30,3 +32,22 @@ void SaveTransferLog(const QList<TTransferLogRow> &rows, const QString &path);
 /// "ログを保存(&S)": asks for the file (proposing `folder` + the dated name) and saves; false when cancelled.
 bool SaveTransferLogAs(const QList<TTransferLogRow> &rows, IUserDialogs &dialogs, const QDate &today,
                        const QString &folder = {});
+
+/// The transfer log window's list: a row for every entry whose copy failed, pointing at the entry.
+class TTransferLogModel : public TReportListModel
+{
+    Q_OBJECT
+public:
+    explicit TTransferLogModel(QObject *parent = nullptr);
+    /// Rows for the failed entries of `songs`, which must outlive the model's use.
+    void Fill(const TITBSongList &songs);
+    /// The rows as shown, numbered from 1.
+    QList<TTransferLogRow> Rows() const;
+
+protected:
+    QString ItemText(int item, int column) const override;
+
+private:
+    const TITBSongList *FSongs = nullptr;
+    QList<int> FEntries; // item -> index into the song list
+};

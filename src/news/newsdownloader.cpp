@@ -77,11 +77,11 @@ void TNewsDownloader::Download(QList<TSiteRow> &rows, const QString &notesFolder
     } catch (...) {
         // Notes written before the failure are on the player: show them all the same.
         if (services)
-            services->LoadTabData(0);
+            services->LoadTabData(TTabCode::Notes);
         throw;
     }
     if (services)
-        services->LoadTabData(0);
+        services->LoadTabData(TTabCode::Notes);
 }
 
 void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFolder,

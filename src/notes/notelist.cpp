@@ -124,7 +124,7 @@ bool TNoteCommands::DeleteSelectedNotes(const QList<TNoteRow> &selected)
             FDialogs.Warning(u"ファイルの削除に失敗しました"_s);
     RemoveEmptySubFolders(FNotesDir, FDialogs);
     if (FServices)
-        FServices->LoadTabData(0);
+        FServices->LoadTabData(TTabCode::Notes);
     return true;
 }
 

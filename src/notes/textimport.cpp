@@ -86,11 +86,11 @@ bool TTextImporter::ImportTextNote(const QString &path)
         result = true;
     }
     if (result && FServices)
-        FServices->LoadTabData(0);
+        FServices->LoadTabData(TTabCode::Notes);
     return result;
 }
 
-bool TTextImporter::CopyInto(const QString &path, const QString &folder, int tabCode)
+bool TTextImporter::CopyInto(const QString &path, const QString &folder, TTabCode tabCode)
 {
     const QString name = QFileInfo(path).fileName();
     // QFile::copy never replaces an existing file.
@@ -104,10 +104,10 @@ bool TTextImporter::CopyInto(const QString &path, const QString &folder, int tab
 
 bool TTextImporter::ImportContactFile(const QString &path)
 {
-    return CopyInto(path, FContactsDir, 1);
+    return CopyInto(path, FContactsDir, TTabCode::Contacts);
 }
 
 bool TTextImporter::ImportCalendarFile(const QString &path)
 {
-    return CopyInto(path, FCalendarsDir, 2);
+    return CopyInto(path, FCalendarsDir, TTabCode::Events);
 }

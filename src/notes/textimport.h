@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/progress.h"
+#include "app/tabcode.h"
 
 #include <QString>
 
@@ -45,7 +46,7 @@ public:
     TProgressEvent FOnProgress;
 
 private:
-    bool CopyInto(const QString &path, const QString &folder, int tabCode);
+    bool CopyInto(const QString &path, const QString &folder, TTabCode tabCode);
 
     TKiruIPodINI &FSettings;
     IUserDialogs &FDialogs;

@@ -84,7 +84,7 @@ void TPimCommands::Status(const QByteArray &key, const QString &fallback)
     FServices->SetStatusText(text.isEmpty() ? fallback : text);
 }
 
-void TPimCommands::Reload(int tabCode)
+void TPimCommands::Reload(TTabCode tabCode)
 {
     if (FServices)
         FServices->LoadTabData(tabCode);
@@ -166,7 +166,7 @@ QString TPimCommands::SaveContact(const QString &path, const TIpodVCF &record)
     TKiruVCF card(target);
     card.SetRecord(record);
     card.Save();
-    Reload(1);
+    Reload(TTabCode::Contacts);
     return target;
 }
 
@@ -176,7 +176,7 @@ QString TPimCommands::SaveEvent(const QString &path, const TIpodVCal &record)
     TKiruVCal file(target);
     file.SetRecord(record);
     file.Save();
-    Reload(2);
+    Reload(TTabCode::Events);
     return target;
 }
 
@@ -186,11 +186,11 @@ QString TPimCommands::SaveTask(const QString &path, const TVTodoObj &record)
     TKiruVTodo file(target);
     file.SetRecord(record);
     file.Save();
-    Reload(5);
+    Reload(TTabCode::ToDo);
     return target;
 }
 
-bool TPimCommands::DeleteSelected(const QString &folder, const QStringList &fileNames, int tabCode)
+bool TPimCommands::DeleteSelected(const QString &folder, const QStringList &fileNames, TTabCode tabCode)
 {
     if (fileNames.isEmpty()) {
         FDialogs.Warning(u"ファイルが選択されていませんので削除できません"_s);
@@ -208,17 +208,17 @@ bool TPimCommands::DeleteSelected(const QString &folder, const QStringList &file
 
 bool TPimCommands::DeleteSelectedContacts(const QStringList &fileNames)
 {
-    return DeleteSelected(FContactsDir, fileNames, 1);
+    return DeleteSelected(FContactsDir, fileNames, TTabCode::Contacts);
 }
 
 bool TPimCommands::DeleteSelectedEvents(const QStringList &fileNames)
 {
-    return DeleteSelected(FCalendarsDir, fileNames, 2);
+    return DeleteSelected(FCalendarsDir, fileNames, TTabCode::Events);
 }
 
 bool TPimCommands::DeleteSelectedTasks(const QStringList &fileNames)
 {
-    return DeleteSelected(FCalendarsDir, fileNames, 5);
+    return DeleteSelected(FCalendarsDir, fileNames, TTabCode::ToDo);
 }
 
 QStringList TPimCommands::ExpiredEntries(const QList<QStringList> &rows, TDateTime threshold)
@@ -251,7 +251,7 @@ int TPimCommands::DeleteExpired(int tag, const QList<QStringList> &rows, TDateTi
         else
             FDialogs.Warning(u"ファイルの削除に失敗しました"_s);
     }
-    Reload(tag == 0 ? 2 : 5);
+    Reload(tag == 0 ? TTabCode::Events : TTabCode::ToDo);
     return deleted;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/tabcode.h"
 #include "common/datetime.h"
 #include "pim/kiruvcal.h"
 #include "pim/kiruvcf.h"
@@ -73,10 +74,10 @@ public:
 
 private:
     QList<QStringList> LoadCalendarRows(bool tasks);
-    bool DeleteSelected(const QString &folder, const QStringList &fileNames, int tabCode);
+    bool DeleteSelected(const QString &folder, const QStringList &fileNames, TTabCode tabCode);
     QString FirstFree(const QString &prefix, const QString &value) const;
     void Status(const QByteArray &key, const QString &fallback);
-    void Reload(int tabCode);
+    void Reload(TTabCode tabCode);
 
     IUserDialogs &FDialogs;
     IMainServices *FServices;

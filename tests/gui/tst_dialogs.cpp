@@ -16,9 +16,12 @@
 #include "platform/diskcheck.h"
 #include "platform/drivetable.h"
 
+#include <QAbstractItemModelTester>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -29,6 +32,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
@@ -50,6 +54,7 @@ class TstDialogs : public QObject
     Q_OBJECT
 private slots:
     void progressCancel();
+    void progressCancelSeenInBusyLoop();
     void progressBelowOne();
     void progressError();
     void logRows();
@@ -80,10 +85,14 @@ void TstDialogs::progressCancel()
         for (int item = 1; item <= 100; ++item) {
             context.SetPosition(item);
             context.SetLabel(QString::number(item));
-            labelShown = form->Label()->text() == QString::number(item);
             done = item;
-            if (item == 37)
+            if (item == 37) {
+                // The window shows the latest text once its refresh interval has passed.
+                QThread::msleep(40);
+                context.KeepAlive();
+                labelShown = form->Label()->text() == QString::number(item);
                 form->findChild<QPushButton *>(u"Button1"_s)->click();
+            }
             context.KeepAlive();
             if (context.Cancelled())
                 return;
@@ -93,6 +102,23 @@ void TstDialogs::progressCancel()
     QCOMPARE(done, 37);
     QVERIFY(labelShown);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+void TstDialogs::progressCancelSeenInBusyLoop()
+{
+    // A click that arrives as an event while a loop works is seen within the refresh interval.
+    TWidgetProgressRunner runner;
+    bool cancelled = false;
+    runner.RunWithProgress(u"t"_s, 0, 10, [&](TProgressContext &context) {
+        auto *form = qobject_cast<TProgressForm *>(QApplication::activeModalWidget());
+        QTimer::singleShot(0, form->findChild<QPushButton *>(u"Button1"_s), &QPushButton::click);
+        QElapsedTimer timer;
+        timer.start();
+        while (!context.Cancelled() && timer.elapsed() < 5000)
+            context.KeepAlive();
+        cancelled = context.Cancelled();
+    });
+    QVERIFY(cancelled);
 }
 
 void TstDialogs::progressBelowOne()
@@ -116,6 +142,20 @@ void TstDialogs::progressError()
         QVERIFY(!qobject_cast<TProgressForm *>(w) || !w->isVisible());
 }
 
+namespace {
+/// Songs "曲A", "曲B", ... by "歌手A", ... whose copies failed with the given result codes.
+void AddFailedSongs(TITBSongList &songs, const QList<int> &codes)
+{
+    for (qsizetype i = 0; i < codes.size(); ++i) {
+        TITBSongItem &song = songs.AddNew();
+        song.FTitle = u"曲"_s + QChar(u'A' + i);
+        song.FArtist = u"歌手"_s + QChar(u'A' + i);
+        song.FCopyFailed = true;
+        song.FCopyError = codes.at(i);
+    }
+}
+} // namespace
+
 void TstDialogs::logRows()
 {
     TITBSongList songs;
@@ -132,6 +172,8 @@ void TstDialogs::logRows()
     TScriptedDialogs dialogs;
     TLogForm form(dialogs);
     form.Fill(songs);
+    QAbstractItemModelTester tester(form.findChild<QAbstractItemView *>(u"LogListView"_s)->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     const QList<TTransferLogRow> rows = form.Rows();
     QCOMPARE(rows.size(), 3);
     QCOMPARE(rows[0].FNumber, u"1"_s);
@@ -149,9 +191,9 @@ void TstDialogs::logSave()
     QTemporaryDir dir;
     TScriptedDialogs dialogs;
     TLogForm form(dialogs);
-    form.AddRow({u"1"_s, u"曲A"_s, u"歌手A"_s, u"データファイルが存在しません"_s});
-    form.AddRow({u"2"_s, u"曲B"_s, u"歌手B"_s, u"エラーは起きていません"_s});
-    form.AddRow({u"3"_s, u"曲C"_s, u"歌手C"_s, u"出力先の容量が足りません"_s});
+    TITBSongList songs;
+    AddFailedSongs(songs, {-2, 0, -3});
+    form.Fill(songs);
     const QString path = dir.filePath(u"log.TXT"_s);
     dialogs.FFileAnswers = {{path}};
     form.Button2Click();

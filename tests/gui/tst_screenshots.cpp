@@ -10,6 +10,7 @@
 #include "dialogs/crform.h"
 #include "dialogs/logform.h"
 #include "mainform/mainform.h"
+#include "music/itunesdbloader.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
 
@@ -115,7 +116,13 @@ void TstScreenshots::windows()
     Save(terms, u"terms.png"_s);
 
     TLogForm log(dialogs, &form);
-    log.AddRow({u"1"_s, u"曲名"_s, u"アーティスト"_s, u"データファイルが存在しません"_s});
+    TITBSongList failed;
+    TITBSongItem &song = failed.AddNew();
+    song.FTitle = u"曲名"_s;
+    song.FArtist = u"アーティスト"_s;
+    song.FCopyFailed = true;
+    song.FCopyError = -2;
+    log.Fill(failed);
     log.show();
     QVERIFY(QTest::qWaitForWindowExposed(&log));
     CheckNothingCut(log);

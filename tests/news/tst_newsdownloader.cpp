@@ -23,7 +23,7 @@ class TRecordingServices : public IMainServices
 public:
     void SetStatusText(const QString &) override {}
     void ShowProgressText(int, int, const QString &) override {}
-    void LoadTabData(int tabCode) override { FTabs << tabCode; }
+    void LoadTabData(TTabCode tabCode) override { FTabs << int(tabCode); }
     void ShowTransferLog() override {}
     QList<int> FTabs;
 };

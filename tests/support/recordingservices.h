@@ -23,7 +23,7 @@ public:
     {
         FProgressTexts << QString::number(position) + u'/' + QString::number(total) + u' ' + message;
     }
-    void LoadTabData(int tabCode) override { FLoadedTabs << tabCode; }
+    void LoadTabData(TTabCode tabCode) override { FLoadedTabs << int(tabCode); }
     void ShowTransferLog() override
     {
         ++FTransferLogs;

@@ -21,7 +21,7 @@ public:
     TLogForm(IUserDialogs &dialogs, QWidget *parent = nullptr);
     ~TLogForm() override;
 
-    void AddRow(const TTransferLogRow &row);
+    /// Lists the failed entries of `songs`, which must outlive the window.
     void Fill(const TITBSongList &songs);
     QList<TTransferLogRow> Rows() const;
 
@@ -31,4 +31,5 @@ public:
 private:
     std::unique_ptr<Ui::TLogForm> FUi;
     IUserDialogs &FDialogs;
+    TTransferLogModel FModel;
 };

@@ -17,6 +17,7 @@ TProgressForm::TProgressForm(const QString &title, int minimum, int maximum, con
     setModal(true);
     FUi->ProgressBar->setRange(minimum, maximum);
     FUi->ProgressBar->setValue(minimum);
+    FPosition = minimum;
     connect(FUi->Button1, &QPushButton::clicked, this, &TProgressForm::Button1Click);
     resize(minimumSizeHint().expandedTo(QSize(450, 61)));
 }
@@ -36,7 +37,7 @@ int TProgressForm::Execute()
 {
     TBusyScope busy;
     exec();
-    const int position = FUi->ProgressBar->value();
+    const int position = FPosition;
     if (FError)
         std::rethrow_exception(FError);
     return position;
@@ -57,6 +58,7 @@ void TProgressForm::StartWork()
     repaint();
     FCancelled = false;
     FRunning = true;
+    FSinceRefresh.start();
     if (FStep) {
         try {
             FStep(*this);
@@ -65,6 +67,7 @@ void TProgressForm::StartWork()
         }
     }
     FRunning = false;
+    Refresh(true);
     done(QDialog::Accepted);
 }
 
@@ -96,20 +99,36 @@ void TProgressForm::closeEvent(QCloseEvent *event)
 
 void TProgressForm::SetPosition(int position)
 {
-    FUi->ProgressBar->setValue(position);
+    FPosition = qBound(FUi->ProgressBar->minimum(), position, FUi->ProgressBar->maximum());
+    Refresh(false);
 }
 int TProgressForm::Position() const
 {
-    return FUi->ProgressBar->value();
+    return FPosition;
 }
 void TProgressForm::SetLabel(const QString &text)
 {
-    FUi->Label_Exp->setText(text);
-    FUi->Label_Exp->repaint();
+    FLabel = text;
+    FLabelChanged = true;
+    Refresh(false);
 }
 void TProgressForm::KeepAlive()
 {
-    QCoreApplication::processEvents();
+    Refresh(false);
+}
+
+void TProgressForm::Refresh(bool force)
+{
+    if (!force && FSinceRefresh.isValid() && FSinceRefresh.elapsed() < 30)
+        return;
+    FSinceRefresh.restart();
+    FUi->ProgressBar->setValue(FPosition);
+    if (FLabelChanged) {
+        FLabelChanged = false;
+        FUi->Label_Exp->setText(FLabel);
+    }
+    if (FRunning)
+        QCoreApplication::processEvents();
 }
 
 int TWidgetProgressRunner::Run(const QString &title, int minimum, int maximum, const TProgressStep &step)

@@ -3,6 +3,7 @@
 #include "app/progress.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include <exception>
 #include <memory>
@@ -44,6 +45,9 @@ private:
     void SetLabel(const QString &text) override;
     bool Cancelled() const override { return FCancelled; }
     void KeepAlive() override;
+    /// Shows the latest position and text and lets the window see its events, at most about every
+    /// 30 ms unless forced: a loop over many items spends its time on its work, not on painting.
+    void Refresh(bool force);
 
     std::unique_ptr<Ui::TProgressForm> FUi;
     TProgressStep FStep;
@@ -52,6 +56,10 @@ private:
     bool FCancelled = false;
     bool FCloseRequested = false;
     std::exception_ptr FError;
+    QElapsedTimer FSinceRefresh;
+    int FPosition = 0;
+    QString FLabel;
+    bool FLabelChanged = false;
 };
 
 /// The progress seam with the progress window, owned by the main window.

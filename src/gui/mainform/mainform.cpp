@@ -32,6 +32,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -101,8 +102,22 @@ TMainForm::TMainForm(const TMainFormSetup &setup, QWidget *parent)
         button->setIconSize(QSize(32, 32));
         if (page != pgDebug)
             FTabGroup->addButton(button, page);
-        connect(button, &QToolButton::clicked, this,
-                [this, button] { Guarded([&] { TabButtonClick(button); }); });
+        // A click toggles the button and then reports the click; assistive tools toggle it without a
+        // click. Either switches the page, once.
+        connect(button, &QToolButton::toggled, this, [this, button](bool checked) {
+            if (!checked || FInTabClick || CurrentPage() == button->property("tag").toInt())
+                return;
+            FToggledButton = button;
+            QTimer::singleShot(0, this, [this] { FToggledButton = nullptr; });
+            Guarded([&] { TabButtonClick(button); });
+        });
+        connect(button, &QToolButton::clicked, this, [this, button] {
+            if (FToggledButton == button) {
+                FToggledButton = nullptr;
+                return;
+            }
+            Guarded([&] { TabButtonClick(button); });
+        });
     }
 
     FStatus0 = new QLabel(this);
@@ -366,6 +381,10 @@ void TMainForm::ShowProgressText(int position, int total, const QString &message
         FStatus1->setText(message);
     else
         FStatus1->setText(Format(u"%d %% - %s"_s, {qint64(position) * 100 / total, message}));
+    // Painting for every item would cost more than the work: about every 30 ms, and at the end.
+    if (FStatusRefresh.isValid() && FStatusRefresh.elapsed() < 30 && position < total)
+        return;
+    FStatusRefresh.start();
     FUi->StatusBar->repaint();
     // Paints and keeps the window alive; clicks wait, so the running loop is not entered again.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -396,16 +415,15 @@ void TMainForm::RegisterTabPage(int page, ITabPage *tab)
         FUi->PageControl->widget(page)->layout()->addWidget(tab->PageWidget());
 }
 
-void TMainForm::LoadTabData(int tabCode)
+void TMainForm::LoadTabData(TTabCode tabCode)
 {
     const int page = PageOfTabCode(tabCode);
     if (page < 0)
         return;
     TBusyScope busy;
-    QStringList scratch; // folder listings of the contact, event and to-do loaders
     if (ITabPage *tab = FPages[size_t(page)])
-        tab->LoadTabData(tabCode, scratch);
-    else if (tabCode == tcNewsSites)
+        tab->LoadTabData(tabCode);
+    else if (tabCode == TTabCode::NewsSites)
         FNewsSites.LoadFromSettings(FSettings->FSiteList);
 }
 
@@ -418,11 +436,12 @@ void TMainForm::TabButtonClick(QAbstractButton *sender)
     }
     if (sender) {
         ShowPage(sender->property("tag").toInt());
+        const QScopedValueRollback<bool> inClick(FInTabClick, true);
         sender->setChecked(true);
     }
     const int page = CurrentPage();
-    const int code = TabCodeOfPage(page);
-    if (code < 0)
+    TTabCode code;
+    if (!TabCodeOfPage(page, code))
         return;
     ITabPage *tab = FPages[size_t(page)];
     if (tab)

@@ -4,6 +4,7 @@
 #include "mainform/tabpage.h"
 #include "news/newssitelist.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -74,7 +75,7 @@ public:
     // IMainServices
     void SetStatusText(const QString &text) override;
     void ShowProgressText(int position, int total, const QString &message) override;
-    void LoadTabData(int tabCode) override;
+    void LoadTabData(TTabCode tabCode) override;
     void ShowTransferLog() override;
 
     /// Plugs a feature tab into its page; the page takes the tab's widget.
@@ -134,6 +135,9 @@ private:
     QLabel *FStatus1 = nullptr;
     QString FManualFile;
     bool FShown = false;
+    bool FInTabClick = false;
+    QElapsedTimer FStatusRefresh;
+    QAbstractButton *FToggledButton = nullptr; // the tab button a toggle has just switched to
     bool FPendingDeviceChange = false;
 };
 

@@ -1,15 +1,34 @@
 #include "mainform/tabpage.h"
 
-int PageOfTabCode(int tabCode)
+int PageOfTabCode(TTabCode tabCode)
 {
-    static const int pages[] = {pgNotes, pgContacts, pgCalendar, pgPhotos, pgNews, pgToDo, pgSongs, pgVideos};
-    return tabCode >= 0 && tabCode < 8 ? pages[tabCode] : -1;
+    switch (tabCode) {
+    case TTabCode::Notes:
+        return pgNotes;
+    case TTabCode::Contacts:
+        return pgContacts;
+    case TTabCode::Events:
+        return pgCalendar;
+    case TTabCode::Photos:
+        return pgPhotos;
+    case TTabCode::NewsSites:
+        return pgNews;
+    case TTabCode::ToDo:
+        return pgToDo;
+    case TTabCode::Songs:
+        return pgSongs;
+    case TTabCode::Videos:
+        return pgVideos;
+    }
+    return -1;
 }
 
-int TabCodeOfPage(int page)
+bool TabCodeOfPage(int page, TTabCode &tabCode)
 {
-    for (int code = 0; code < 8; ++code)
-        if (PageOfTabCode(code) == page)
-            return code;
-    return -1;
+    for (int code = 0; code < kTabCodeCount; ++code)
+        if (PageOfTabCode(TTabCode(code)) == page) {
+            tabCode = TTabCode(code);
+            return true;
+        }
+    return false;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "app/tabcode.h"
+
 #include <QString>
-#include <QStringList>
 
 class QWidget;
 
@@ -21,23 +22,10 @@ enum TPageIndex : int
     pgCount = 10
 };
 
-/// Tab data codes of LoadTabData.
-enum TTabCode : int
-{
-    tcNotes = 0,
-    tcContacts = 1,
-    tcEvents = 2,
-    tcPhotos = 3,
-    tcNewsSites = 4,
-    tcToDo = 5,
-    tcSongs = 6,
-    tcVideos = 7
-};
-
-/// The page showing a tab code's list; -1 for a code outside 0..7.
-int PageOfTabCode(int tabCode);
-/// The tab code loaded when a page is first shown; -1 for the player and debug pages.
-int TabCodeOfPage(int page);
+/// The page showing a tab code's list.
+int PageOfTabCode(TTabCode tabCode);
+/// The tab code loaded when a page is first shown; false for the player and debug pages.
+bool TabCodeOfPage(int page, TTabCode &tabCode);
 
 /// A feature tab plugged into the main window: its page, its list loader and its dropped files.
 class ITabPage
@@ -48,8 +36,8 @@ public:
     virtual QWidget *PageWidget() = 0;
     /// True while the list holds nothing: the tab then loads when it is shown.
     virtual bool ListEmpty() const = 0;
-    /// Fills the list from the player. scratch is an empty list the loader may use for folder listings.
-    virtual void LoadTabData(int tabCode, QStringList &scratch) = 0;
+    /// Fills the list from the player.
+    virtual void LoadTabData(TTabCode tabCode) = 0;
     /// Empties the list and whatever it shows of the player.
     virtual void ClearList() = 0;
     /// The tab is being shown (before a first load): focus the list, reset sub-pages.

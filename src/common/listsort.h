@@ -4,6 +4,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 /// Sort slots of the main window's sortable lists and the order each starts in.
 enum TSortSlot : int
 {
@@ -26,6 +28,8 @@ public:
     /// A click on a column header: the same column reverses, another sorts ascending by it.
     void ColumnClick(int column);
     int State() const { return FState; }
+    /// The column the state sorts by; -1 for no order.
+    int SortColumn() const { return FState == 0 ? -1 : qAbs(FState) - 1; }
     /// The captions as shown, the sorted one with its arrow once a header was clicked.
     const QStringList &Captions() const { return FCaptions; }
 
@@ -34,6 +38,9 @@ public:
     int Compare(const QStringList &a, const QStringList &b) const;
     /// Sorts rows by the state; rows that compare equal keep their order.
     void Sort(QList<QStringList> &rows) const;
+    /// Puts `order` (indices of items) in the state's order, with the sorted column's text of an item
+    /// given by `textOf`. Each item's sort key is computed once; equal items keep their order.
+    void SortOrder(QList<int> &order, const std::function<QString(int item)> &textOf) const;
 
 private:
     void RemoveArrow(int column);

@@ -1,6 +1,9 @@
-#include "pim/listsort.h"
+#include "common/listsort.h"
 
 #include <algorithm>
+#include <numeric>
+#include <optional>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -63,6 +66,31 @@ int TListSortState::Compare(const QStringList &a, const QStringList &b) const
 
 void TListSortState::Sort(QList<QStringList> &rows) const
 {
-    std::stable_sort(rows.begin(), rows.end(),
-                     [this](const QStringList &a, const QStringList &b) { return Compare(a, b) < 0; });
+    QList<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    const int column = SortColumn();
+    SortOrder(order, [&rows, column](int item) { return rows.at(item).value(column); });
+    QList<QStringList> sorted;
+    sorted.reserve(rows.size());
+    for (int item : std::as_const(order))
+        sorted.append(std::move(rows[item]));
+    rows = std::move(sorted);
+}
+
+void TListSortState::SortOrder(QList<int> &order, const std::function<QString(int item)> &textOf) const
+{
+    if (FState == 0 || order.size() < 2)
+        return;
+    // One collation key per item; the comparisons then compare bytes, not texts.
+    int maxItem = 0;
+    for (int item : std::as_const(order))
+        maxItem = qMax(maxItem, item);
+    std::vector<std::optional<QCollatorSortKey>> keys(size_t(maxItem) + 1);
+    for (int item : std::as_const(order))
+        keys[size_t(item)].emplace(FCollator.sortKey(textOf(item)));
+    const bool descending = FState < 0;
+    std::stable_sort(order.begin(), order.end(), [&keys, descending](int a, int b) {
+        const int c = keys[size_t(a)]->compare(*keys[size_t(b)]);
+        return descending ? c > 0 : c < 0;
+    });
 }

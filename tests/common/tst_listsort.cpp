@@ -1,4 +1,4 @@
-#include "pim/listsort.h"
+#include "common/listsort.h"
 
 #include <QTest>
 

@@ -1,0 +1,9 @@
+#include "mainform/tabs.h"
+
+#include "mainform/mainform.h"
+
+void CreateTabPages(TMainForm &form)
+{
+    // One line per tab: form.RegisterTabPage(page, new TXxxTab(form)); the tab is the page's widget.
+    Q_UNUSED(form);
+}

@@ -1,0 +1,101 @@
+#include "widgets/reportlistview.h"
+
+#include "common/reportlistmodel.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+QColor TStripedRowDelegate::RowColor(int row)
+{
+    return row % 2 == 0 ? QColor(Qt::white) : QColor(237, 243, 254);
+}
+
+void TStripedRowDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->backgroundBrush = RowColor(index.row());
+}
+
+TReportListView::TReportListView(QWidget *parent) : QTableView(parent)
+{
+    setItemDelegate(new TStripedRowDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setSortingEnabled(false);
+    setTabKeyNavigation(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setSectionsClickable(true);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+        if (FModel && FModel->Sortable())
+            FModel->ColumnClick(column);
+    });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (FModel && index.isValid())
+            emit ItemActivated(FModel->ItemOfRow(index.row()));
+    });
+}
+
+void TReportListView::SetReportModel(TReportListModel *model)
+{
+    FModel = model;
+    setModel(model);
+}
+
+void TReportListView::SetColumnWidths(const QList<int> &widths)
+{
+    for (qsizetype i = 0; i < widths.size(); ++i)
+        setColumnWidth(int(i), widths.at(i));
+}
+
+int TReportListView::CurrentItem() const
+{
+    return FModel && currentIndex().isValid() ? FModel->ItemOfRow(currentIndex().row()) : -1;
+}
+
+QList<int> TReportListView::SelectedItems() const
+{
+    QList<int> items;
+    if (!FModel || !selectionModel())
+        return items;
+    QModelIndexList rows = selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
+    for (const QModelIndex &row : std::as_const(rows))
+        items.append(FModel->ItemOfRow(row.row()));
+    return items;
+}
+
+void TReportListView::SelectItem(int item)
+{
+    if (!FModel)
+        return;
+    const int row = FModel->RowOfItem(item);
+    if (row < 0)
+        return;
+    const QModelIndex index = FModel->index(row, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void TReportListView::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier &&
+        FModel && currentIndex().isValid()) {
+        emit ItemActivated(FModel->ItemOfRow(currentIndex().row()));
+        return;
+    }
+    // Space ticks the current row's box whichever cell of the row has the focus.
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && FModel && FModel->Checkable() &&
+        currentIndex().isValid()) {
+        const int item = FModel->ItemOfRow(currentIndex().row());
+        FModel->SetItemChecked(item, !FModel->ItemChecked(item));
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
