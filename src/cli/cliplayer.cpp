@@ -16,7 +16,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 TCliPlayer::TCliPlayer(TCliContext &context)
-    : FContext{context.line, context.args, FDialogs, context.progress}, FDevice(FContext)
+    : FDialogs(context.line.assumeYes), FContext{context.line, context.args, FDialogs, context.progress},
+      FDevice(FContext)
 {}
 
 TKiruIPOD &TCliPlayer::Locate()
@@ -39,14 +40,14 @@ TArtworkDBLoader &TCliPlayer::LoadPhotos()
 
 void TCliPlayer::RaiseMessages() const
 {
-    if (!FDialogs.FCalls.isEmpty())
-        throw ESorvoError(FDialogs.FCalls.first().text);
+    if (!FDialogs.FMessages.isEmpty())
+        throw ESorvoError(FDialogs.FMessages.first());
 }
 
 void TCliPlayer::PrintMessages() const
 {
-    for (const TScriptedDialogs::TCall &call : FDialogs.FCalls)
-        CliErr(call.text + u'\n');
+    for (const QString &message : FDialogs.FMessages)
+        CliErr(message + u'\n');
 }
 
 QString CliJsonDateTime(TDateTime value)

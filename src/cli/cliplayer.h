@@ -10,6 +10,22 @@
 class TArtworkDBLoader;
 class TITBSongList;
 
+/// The console's questions, with the message boxes kept back so that a command can turn them into an error.
+class TCollectedDialogs : public TConsoleDialogs
+{
+public:
+    using TConsoleDialogs::TConsoleDialogs;
+    void Warning(const QString &text) override { FMessages << text; }
+    void Information(const QString &text) override { FMessages << text; }
+    void Error(const QString &title, const QString &text) override
+    {
+        Q_UNUSED(title);
+        FMessages << text;
+    }
+
+    QStringList FMessages;
+};
+
 /// The player below --drive, recognised as the window does, for the commands that read its
 /// databases. The readers' message boxes are kept, so that a command can turn them into an error.
 class TCliPlayer
@@ -27,7 +43,7 @@ public:
     void PrintMessages() const;
 
 private:
-    TScriptedDialogs FDialogs;
+    TCollectedDialogs FDialogs;
     TCliContext FContext;
     TCliDevice FDevice;
 };

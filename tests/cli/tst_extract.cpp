@@ -1,5 +1,6 @@
-#include "app/testprogress.h"
+#include "recordingprogress.h"
 #include "app/userdialogs.h"
+#include "scripteddialogs.h"
 #include "music/itunesdbloader.h"
 #include "music/itxmakelibrary.h"
 #include "music/songcopy.h"

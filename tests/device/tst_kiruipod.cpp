@@ -1,6 +1,8 @@
 #include "app/userdialogs.h"
+#include "scripteddialogs.h"
 #include "device/kiruipod.h"
 #include "platform/drivetable.h"
+#include "fakedrivetable.h"
 
 #include "devicefixtures.h"
 #include "fixturefiles.h"

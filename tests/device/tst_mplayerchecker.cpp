@@ -1,5 +1,6 @@
 #include "device/mplayerchecker.h"
 #include "platform/drivetable.h"
+#include "fakedrivetable.h"
 
 #include "devicefixtures.h"
 #include "fixturefiles.h"

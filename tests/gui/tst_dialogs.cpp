@@ -1,6 +1,7 @@
 #include "app/settings.h"
 #include "app/sorvoerror.h"
 #include "app/userdialogs.h"
+#include "scripteddialogs.h"
 #include "common/japanese.h"
 #include "device/configform.h"
 #include "device/modelpictures.h"
@@ -15,6 +16,7 @@
 #include "platform/consolerun.h"
 #include "platform/diskcheck.h"
 #include "platform/drivetable.h"
+#include "fakedrivetable.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,9 @@
 #include "app/commandline.h"
 #include "app/settings.h"
 #include "app/sorvoerror.h"
-#include "app/testprogress.h"
+#include "recordingprogress.h"
 #include "app/userdialogs.h"
+#include "scripteddialogs.h"
 #include "common/format.h"
 #include "demoplayer.h"
 #include "device/kiruipod.h"
@@ -12,6 +13,7 @@
 #include "itunesdbwriter.h"
 #include "mainform/mainform.h"
 #include "platform/drivetable.h"
+#include "fakedrivetable.h"
 #include "platform/mountwatcher.h"
 
 #include <QApplication>

@@ -1,11 +1,13 @@
 #include "music/songcopy.h"
 
-#include "app/testprogress.h"
+#include "recordingprogress.h"
 #include "app/userdialogs.h"
+#include "scripteddialogs.h"
 #include "music/itunesdbloader.h"
 #include "music/itxmakelibrary.h"
 #include "music/videocopy.h"
 #include "platform/drivetable.h"
+#include "fakedrivetable.h"
 
 #include "fixturefiles.h"
 #include "recordingservices.h"

@@ -1,6 +1,6 @@
 #include "music/songlist.h"
 
-#include "app/testprogress.h"
+#include "recordingprogress.h"
 #include "music/itunesdbloader.h"
 #include "music/songsearch.h"
 

@@ -1,4 +1,5 @@
 #include "app/userdialogs.h"
+#include "scripteddialogs.h"
 #include "news/newssitelist.h"
 
 #include <QTest>

@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "app/sorvoerror.h"
 #include "app/userdialogs.h"
+#include "scripteddialogs.h"
 #include "fixturefiles.h"
 #include "notefiles.h"
 

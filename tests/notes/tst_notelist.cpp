@@ -2,8 +2,9 @@
 
 #include "app/messages.h"
 #include "app/settings.h"
-#include "app/testmainservices.h"
+#include "recordingmainservices.h"
 #include "app/userdialogs.h"
+#include "scripteddialogs.h"
 #include "common/format.h"
 #include "fixturefiles.h"
 #include "notefiles.h"

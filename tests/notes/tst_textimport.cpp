@@ -1,8 +1,9 @@
 #include "notes/textimport.h"
 
 #include "app/settings.h"
-#include "app/testmainservices.h"
+#include "recordingmainservices.h"
 #include "app/userdialogs.h"
+#include "scripteddialogs.h"
 #include "fixturefiles.h"
 #include "notefiles.h"
 #include "notes/memodivider.h"

@@ -1,6 +1,7 @@
 #include "photos/artworkdbloader.h"
 
 #include "app/userdialogs.h"
+#include "scripteddialogs.h"
 #include "artworkdbwriter.h"
 #include "fixturefiles.h"
 

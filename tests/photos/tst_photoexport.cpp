@@ -1,8 +1,9 @@
 #include "photos/photoexport.h"
 
 #include "app/sorvoerror.h"
-#include "app/testprogress.h"
+#include "recordingprogress.h"
 #include "app/userdialogs.h"
+#include "scripteddialogs.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
 

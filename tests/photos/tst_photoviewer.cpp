@@ -1,6 +1,7 @@
 #include "photos/photoviewer.h"
 
 #include "app/userdialogs.h"
+#include "scripteddialogs.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
 

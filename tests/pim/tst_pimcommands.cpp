@@ -2,8 +2,9 @@
 
 #include "app/messages.h"
 #include "app/sorvoerror.h"
-#include "app/testmainservices.h"
+#include "recordingmainservices.h"
 #include "app/userdialogs.h"
+#include "scripteddialogs.h"
 #include "fixturefiles.h"
 #include "notefiles.h"
 
