@@ -44,7 +44,6 @@ public:
 
 private:
     TCollectedDialogs FDialogs;
-    TCliContext FContext;
     TCliDevice FDevice;
 };
 
@@ -52,7 +51,5 @@ private:
 void CliPrintPictureDatabase(const TArtworkDBLoader &loader, bool json);
 /// A date-time value as "YYYY-MM-DDTHH:MM:SS", rounded to the second, as stored (no zone).
 QString CliJsonDateTime(TDateTime value);
-/// Rejects options and arguments the command does not know.
-void CliCheckNoRest(const TCliContext &context);
 /// Prints song entries in list order, as JSON objects or as a table.
 void CliPrintSongs(const TITBSongList &songs, bool json);
