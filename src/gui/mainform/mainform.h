@@ -136,6 +136,3 @@ private:
     bool FShown = false;
     bool FPendingDeviceChange = false;
 };
-
-/// True while the recognised player's marker file is still below its root.
-bool PlayerStillPresent(const TMPlayerChecker &device);
