@@ -34,7 +34,6 @@ QString ExistingAncestor(const QString &path)
     return p.isEmpty() ? u"/"_s : p;
 }
 
-
 #ifdef Q_OS_LINUX
 QByteArray ReadSysFile(const QString &path)
 {
@@ -183,4 +182,3 @@ TDriveFacts TSystemDriveTable::Query(const QString &path) const
         facts.typeName = DriveTypeForFileSystem(fsType);
     return facts;
 }
-
