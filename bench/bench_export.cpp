@@ -3,9 +3,9 @@
 // Usage: bench_export [WORK_FOLDER] [PHOTOS]   (default: a temporary folder, 500 photos)
 #include "app/mainservices.h"
 #include "app/userdialogs.h"
-#include "scripteddialogs.h"
 #include "photos/artworkdbloader.h"
 #include "photos/photoexport.h"
+#include "scripteddialogs.h"
 
 #include "artworkdbwriter.h"
 #include "photoplayer.h"

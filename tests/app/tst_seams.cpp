@@ -1,6 +1,6 @@
 #include "app/commandline.h"
-#include "recordingprogress.h"
 #include "app/userdialogs.h"
+#include "recordingprogress.h"
 #include "scripteddialogs.h"
 
 #include <QTest>

@@ -1,7 +1,6 @@
 #include "app/settings.h"
 #include "app/sorvoerror.h"
 #include "app/userdialogs.h"
-#include "scripteddialogs.h"
 #include "common/japanese.h"
 #include "device/configform.h"
 #include "device/modelpictures.h"
@@ -11,12 +10,13 @@
 #include "dialogs/logform.h"
 #include "dialogs/progressform.h"
 #include "dialogs/widgetdialogs.h"
+#include "fakedrivetable.h"
 #include "fixturefiles.h"
 #include "music/itunesdbloader.h"
 #include "platform/consolerun.h"
 #include "platform/diskcheck.h"
 #include "platform/drivetable.h"
-#include "fakedrivetable.h"
+#include "scripteddialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>

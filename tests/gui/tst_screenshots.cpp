@@ -1,9 +1,7 @@
 // Takes the README's pictures of the windows when SORVO_SCREENSHOT_DIR names a folder
 // (scripts/screenshots.sh runs it under Xvfb); otherwise it only checks that the windows fit their text.
 #include "app/settings.h"
-#include "recordingprogress.h"
 #include "app/userdialogs.h"
-#include "scripteddialogs.h"
 #include "demoplayer.h"
 #include "device/configform.h"
 #include "device/kiruipod.h"
@@ -13,6 +11,8 @@
 #include "mainform/mainform.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,10 +2,10 @@
 
 #include "app/sorvoerror.h"
 #include "app/userdialogs.h"
-#include "scripteddialogs.h"
 #include "common/japanese.h"
 #include "music/itunesdbloader.h"
 #include "platform/system.h"
+#include "scripteddialogs.h"
 
 #include "fixturefiles.h"
 

@@ -1,9 +1,9 @@
 #include "photos/photoviewer.h"
 
 #include "app/userdialogs.h"
-#include "scripteddialogs.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
+#include "scripteddialogs.h"
 
 #include "artworkdbwriter.h"
 #include "fixturefiles.h"
