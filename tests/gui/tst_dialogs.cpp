@@ -10,11 +10,13 @@
 #include "dialogs/logform.h"
 #include "dialogs/progressform.h"
 #include "dialogs/widgetdialogs.h"
+#include "fakedrivetable.h"
 #include "fixturefiles.h"
 #include "music/itunesdbloader.h"
 #include "platform/consolerun.h"
 #include "platform/diskcheck.h"
 #include "platform/drivetable.h"
+#include "scripteddialogs.h"
 
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>

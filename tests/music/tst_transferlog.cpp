@@ -5,6 +5,7 @@
 #include "common/japanese.h"
 #include "music/itunesdbloader.h"
 #include "platform/system.h"
+#include "scripteddialogs.h"
 
 #include "fixturefiles.h"
 

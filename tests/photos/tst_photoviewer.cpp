@@ -3,6 +3,7 @@
 #include "app/userdialogs.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
+#include "scripteddialogs.h"
 
 #include "artworkdbwriter.h"
 #include "fixturefiles.h"
