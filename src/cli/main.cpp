@@ -28,7 +28,8 @@ QString HelpText()
                    u"\n"
                    u"コマンド:\n"_s;
     QList<TCliCommandInfo> commands = CliCommands();
-    std::sort(commands.begin(), commands.end(), [](const auto &a, const auto &b) { return a.FName < b.FName; });
+    std::sort(commands.begin(), commands.end(),
+              [](const auto &a, const auto &b) { return a.FName < b.FName; });
     for (const TCliCommandInfo &c : commands)
         text += u"  "_s + c.FName.leftJustified(18) + u' ' + c.FSummary + u'\n';
     text += u"\n各コマンドの説明: sorvo-cli コマンド --help\n"_s;

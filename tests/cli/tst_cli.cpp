@@ -3,6 +3,7 @@
 
 #include "app/settings.h"
 
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -186,6 +187,7 @@ void TstCli::exitCodes()
     QFETCH(int, exitCode);
     static int rowNumber = 0;
     const QString outFolder = FDir.filePath(u"out%1"_s.arg(++rowNumber));
+    QVERIFY(QDir().mkpath(outFolder));
     const QStringList expanded = Expand(args, outFolder);
     const TRun run = Run(QStringList{u"--settings"_s, FSettings} + expanded);
     QVERIFY2(run.exitCode == exitCode, qPrintable(u"exit %1\n%2"_s.arg(run.exitCode).arg(run.err)));
@@ -246,7 +248,7 @@ void TstCli::samePlayerUnderDriveLock()
         QVERIFY2(locked.out.contains(u"\"B.txt\""_s), qPrintable(locked.out));
     } else {
         const QByteArray report = ReadFixtureFile(dir.filePath(u"report/DeviceReport.txt"_s));
-        QVERIFY2(report.contains("Root=" + second.toUtf8() + '/'), report.constData());
+        QVERIFY2(report.contains(QByteArray("Root=" + second.toUtf8() + "/")), report.constData());
     }
 }
 
