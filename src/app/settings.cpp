@@ -4,11 +4,11 @@
 #include "common/format.h"
 #include "common/paths.h"
 #include "common/textutils.h"
+#include "platform/safefilewriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <variant>
@@ -77,6 +77,21 @@ const TKey kKeys[] = {
 
 const QString kSiteSection = u"RSSURLData"_s;
 
+// Real settings files are a few KB; anything far larger is not one.
+constexpr qint64 kMaxSettingsBytes = 16 << 20;
+
+bool HasKnownSection(const TIniDocument &ini)
+{
+    for (const QString &name : ini.Sections()) {
+        if (name.compare(kSiteSection, Qt::CaseInsensitive) == 0)
+            return true;
+        for (const TKey &k : kKeys)
+            if (name.compare(QString::fromUtf16(k.section), Qt::CaseInsensitive) == 0)
+                return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void FillSiteRows(const QStringList &sites, QList<TSiteRow> &view)
@@ -115,9 +130,7 @@ QStringList TKiruIPodINI::DefaultSiteList()
 
 TKiruIPodINI::TKiruIPodINI(const QString &path, QSize screen, QSize mainWindow) : FFileName(path)
 {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        FIni.Parse(file.readAll());
+    Load(path);
     FMain_X = (screen.width() - mainWindow.width()) / 2;
     FMain_Y = (screen.height() - mainWindow.height()) / 2;
     FTView_X = (screen.width() - 400) / 2;
@@ -127,6 +140,36 @@ TKiruIPodINI::TKiruIPodINI(const QString &path, QSize screen, QSize mainWindow) 
     FSaveFolder = u"RSS News"_s;
     FSiteList = DefaultSiteList();
     ReadAll();
+}
+
+void TKiruIPodINI::Load(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return;
+    const QString shown = QDir::toNativeSeparators(path);
+    auto refuse = [&](const QString &why) {
+        FIni.Clear();
+        FLoadWarning = why;
+    };
+    if (!info.isFile())
+        return refuse(Format(u"設定ファイル %s はファイルではありません。既定の設定で動作し、設定は保存しません"_s, {shown}));
+    if (info.size() > kMaxSettingsBytes)
+        return refuse(Format(u"ファイル %s は設定ファイルではありません。既定の設定で動作し、このファイルには書き込みません"_s, {shown}));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(Format(u"設定ファイル %s を読めません (%s)。既定の設定で動作し、設定は保存しません"_s,
+                             {shown, file.errorString()}));
+    const QByteArray bytes = file.readAll();
+    if (bytes.isEmpty())
+        return;
+    FIni.Parse(bytes);
+    // A settings file is text with at least one of our sections; a picture or a program is not.
+    if (bytes.contains('\0') || !HasKnownSection(FIni))
+        return refuse(Format(u"ファイル %s は設定ファイルではありません。既定の設定で動作し、このファイルには書き込みません"_s, {shown}));
+    if (IsReadOnlyFile(path))
+        FLoadWarning =
+            Format(u"設定ファイル %s は書き込みできません。変更した設定は保存されません"_s, {shown});
 }
 
 void TKiruIPodINI::ReadAll()
@@ -151,7 +194,9 @@ void TKiruIPodINI::ReadAll()
     if (count < 0)
         return;
     FSiteList.clear();
-    for (int i = 0; i <= count; ++i) {
+    // A count far beyond the lines present would only spin through empty look-ups.
+    const qsizetype last = qMin<qsizetype>(count, FIni.KeyCount(kSiteSection));
+    for (qsizetype i = 0; i <= last; ++i) {
         const QString line = FIni.ReadString(kSiteSection, u"No."_s + QString::number(i), QString());
         if (!line.isEmpty())
             FSiteList << line;
@@ -184,13 +229,12 @@ void TKiruIPodINI::WriteAll()
 
 void TKiruIPodINI::Save()
 {
+    if (!CanSave())
+        throw ESorvoError(FLoadWarning);
     WriteAll();
     const QFileInfo info(FFileName);
     QDir().mkpath(info.absolutePath());
-    QSaveFile file(FFileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(FIni.Serialize()) < 0 || !file.commit())
-        throw ESorvoError(Format(u"ファイル %s を作成できません。%s"_s,
-                                 {QDir::toNativeSeparators(FFileName), file.errorString()}));
+    SaveFileOrThrow(FFileName, FIni.Serialize());
 }
 
 QString TKiruIPodINI::DefaultPath()

@@ -31,8 +31,13 @@ public:
     explicit TKiruIPodINI(const QString &path, QSize screen = QSize(1024, 768),
                           QSize mainWindow = QSize(594, 385));
 
-    /// Rewrites the file whole and atomically; raises ESorvoError with the file error's message.
+    /// Rewrites the file whole and atomically; raises ESorvoError with the file error's message, or with
+    /// LoadWarning when the file is one that must not be written.
     void Save();
+    /// Why the file was not read or must not be written (not a settings file, unreadable, read-only);
+    /// empty when all is well. The program then runs on what it could read and leaves the file alone.
+    const QString &LoadWarning() const { return FLoadWarning; }
+    bool CanSave() const { return FLoadWarning.isEmpty(); }
     const QString &FileName() const { return FFileName; }
 
     /// The default place: next to the program when that folder is writable, else the user's config folder.
@@ -93,8 +98,10 @@ public:
     static QStringList DefaultSiteList();
 
 private:
+    void Load(const QString &path);
     void ReadAll();
     void WriteAll();
     QString FFileName;
+    QString FLoadWarning;
     TIniDocument FIni;
 };

@@ -4,11 +4,11 @@
 #include "common/datetime.h"
 #include "common/format.h"
 #include "common/japanese.h"
+#include "platform/safefilewriter.h"
 #include "music/itunesdbloader.h"
 
 #include <QDir>
 #include <QLocale>
-#include <QSaveFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -76,9 +76,5 @@ void TITXMakeLibrary::SaveToFile(const QString &path) const
         bytes += UnicodeToShiftJis(line);
         bytes += "\r\n";
     }
-    // Written beside the old listing and renamed over it, so a failed save never leaves half a file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw ESorvoError(Format(u"ファイル %s を作成できません。%s"_s,
-                                 {QDir::toNativeSeparators(path), file.errorString()}));
+    SaveFileOrThrow(path, bytes);
 }

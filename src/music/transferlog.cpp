@@ -4,13 +4,13 @@
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "common/japanese.h"
+#include "platform/safefilewriter.h"
 #include "common/paths.h"
 #include "music/itunesdbloader.h"
 #include "platform/system.h"
 
 #include <QDir>
 #include <QLocale>
-#include <QSaveFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -64,10 +64,7 @@ void SaveTransferLog(const QList<TTransferLogRow> &rows, const QString &path)
         bytes += UnicodeToShiftJis(line);
         bytes += "\r\n";
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw ESorvoError(Format(u"ファイル %s を作成できません。%s"_s,
-                                 {QDir::toNativeSeparators(path), file.errorString()}));
+    SaveFileOrThrow(path, bytes);
 }
 
 bool SaveTransferLogAs(const QList<TTransferLogRow> &rows, IUserDialogs &dialogs, const QDate &today,
