@@ -2,6 +2,7 @@
 
 #include "app/sorvoerror.h"
 #include "common/format.h"
+#include "common/japanese.h"
 #include "common/paths.h"
 #include "common/textutils.h"
 #include "platform/safefilewriter.h"
@@ -94,6 +95,48 @@ bool HasKnownSection(const TIniDocument &ini)
 
 } // namespace
 
+namespace {
+
+// Addresses are kept in the ";"-separated line percent-encoded where needed: "%", ";", control and
+// non-ASCII characters. Plain addresses stay as they were.
+const QByteArray kAddressKeep = QByteArrayLiteral("!\"#$&'()*+,-./:<=>?@[\\]^_`{|}~");
+
+QString EncodeSiteAddress(const QString &address)
+{
+    return QString::fromLatin1(address.toUtf8().toPercentEncoding(kAddressKeep));
+}
+
+QString DecodeSiteAddress(const QString &stored)
+{
+    if (!stored.contains(u'%'))
+        return stored;
+    // Only what this program wrote is decoded; an address typed with its own escapes stays as it is.
+    const QByteArray bytes = QByteArray::fromPercentEncoding(stored.toLatin1());
+    const QString decoded = QString::fromUtf8(bytes);
+    return EncodeSiteAddress(decoded) == stored ? decoded : stored;
+}
+
+} // namespace
+
+bool IsStorableSiteCaption(const QString &caption)
+{
+    if (caption.contains(u';'))
+        return false;
+    for (QChar c : caption)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return false;
+    return ShiftJisToUnicode(UnicodeToShiftJis(caption)) == caption;
+}
+
+void CheckSiteCaption(const QString &caption)
+{
+    if (!IsStorableSiteCaption(caption))
+        throw ESorvoError(
+            Format(u"サイト名[ %s ]は保存できません。Shift-JIS にない文字 (ハングル、絵文字など)、"
+                   u"「;」と制御文字はサイト名に使えません"_s,
+                   {caption}));
+}
+
 void FillSiteRows(const QStringList &sites, QList<TSiteRow> &view)
 {
     if (sites.isEmpty())
@@ -103,8 +146,8 @@ void FillSiteRows(const QStringList &sites, QList<TSiteRow> &view)
         if (!line.contains(u';'))
             continue;
         const QString tick = GetField(3, line, u';');
-        view.append(TSiteRow{GetField(0, line, u';'), GetField(1, line, u';'), GetField(2, line, u';'),
-                             tick == u"1"_s || tick.isEmpty()});
+        view.append(TSiteRow{GetField(0, line, u';'), DecodeSiteAddress(GetField(1, line, u';')),
+                             GetField(2, line, u';'), tick == u"1"_s || tick.isEmpty()});
     }
 }
 
@@ -114,7 +157,8 @@ void StoreSiteRows(const QList<TSiteRow> &view, QStringList &sites)
         return;
     sites.clear();
     for (const TSiteRow &row : view)
-        sites << Format(u"%s;%s;%s;%d;"_s, {row.caption, row.address, row.lastUpdate, row.ticked ? 1 : 0});
+        sites << Format(u"%s;%s;%s;%d;"_s,
+                        {row.caption, EncodeSiteAddress(row.address), row.lastUpdate, row.ticked ? 1 : 0});
 }
 
 QStringList TKiruIPodINI::DefaultSiteList()
@@ -152,10 +196,14 @@ void TKiruIPodINI::Load(const QString &path)
         FIni.Clear();
         FLoadWarning = why;
     };
+    const QString notSettings = Format(
+        u"ファイル %s は設定ファイルではありません。既定の設定で動作し、このファイルには書き込みません"_s,
+        {shown});
     if (!info.isFile())
-        return refuse(Format(u"設定ファイル %s はファイルではありません。既定の設定で動作し、設定は保存しません"_s, {shown}));
+        return refuse(Format(
+            u"設定ファイル %s はファイルではありません。既定の設定で動作し、設定は保存しません"_s, {shown}));
     if (info.size() > kMaxSettingsBytes)
-        return refuse(Format(u"ファイル %s は設定ファイルではありません。既定の設定で動作し、このファイルには書き込みません"_s, {shown}));
+        return refuse(notSettings);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(Format(u"設定ファイル %s を読めません (%s)。既定の設定で動作し、設定は保存しません"_s,
@@ -166,7 +214,7 @@ void TKiruIPodINI::Load(const QString &path)
     FIni.Parse(bytes);
     // A settings file is text with at least one of our sections; a picture or a program is not.
     if (bytes.contains('\0') || !HasKnownSection(FIni))
-        return refuse(Format(u"ファイル %s は設定ファイルではありません。既定の設定で動作し、このファイルには書き込みません"_s, {shown}));
+        return refuse(notSettings);
     if (IsReadOnlyFile(path))
         FLoadWarning =
             Format(u"設定ファイル %s は書き込みできません。変更した設定は保存されません"_s, {shown});

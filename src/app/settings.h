@@ -17,9 +17,16 @@ struct TSiteRow
     bool operator==(const TSiteRow &) const = default;
 };
 
+/// True when the settings line can hold the caption as it is: Shift-JIS has every character, and there
+/// is neither ";" nor a control character.
+bool IsStorableSiteCaption(const QString &caption);
+/// Raises ESorvoError with a message naming the caption unless IsStorableSiteCaption.
+void CheckSiteCaption(const QString &caption);
+
 /// Fills the view rows from the site lines; an empty site list leaves the view alone.
 void FillSiteRows(const QStringList &sites, QList<TSiteRow> &view);
-/// Stores the view rows as "%s;%s;%s;%d;" site lines; an empty view leaves the list alone.
+/// Stores the view rows as "%s;%s;%s;%d;" site lines (the address percent-encoded where the line could not
+/// hold it); an empty view leaves the list alone.
 void StoreSiteRows(const QList<TSiteRow> &view, QStringList &sites);
 
 /// Every persistent setting of the program, read from "Velmor.INI" once and written back whole by Save().

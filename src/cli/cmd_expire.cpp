@@ -40,11 +40,13 @@ int Run(TCliContext &context)
     QList<QStringList> rows = tasks ? commands.LoadTaskList() : commands.LoadEventList();
     TListSortState({u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}, InitialSortState(tasks ? ssTodo : ssCalendar))
         .Sort(rows);
-    const QStringList names = TPimCommands::ExpiredEntries(rows, threshold);
+    QStringList unreadable;
+    const QStringList names = TPimCommands::ExpiredEntries(rows, threshold, &unreadable);
     for (const QString &name : names)
         CliOut(name + u'\n');
     const int deleted = commands.DeleteExpired(tasks ? 1 : 0, rows, threshold);
-    return deleted == names.size() ? 0 : 1;
+    // A file that could not be judged is a job not done, though the others were expired.
+    return deleted == names.size() && unreadable.isEmpty() ? 0 : 1;
 }
 
 TCliCommand reg(u"expire",

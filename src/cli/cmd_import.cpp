@@ -34,6 +34,8 @@ int Run(TCliContext &context)
     }
     const TCliPlayerFolders folders = LocatePlayerFolders(context);
     TKiruIPodINI settings(CliSettingsFile(context));
+    if (!settings.LoadWarning().isEmpty())
+        CliErr(settings.LoadWarning() + u'\n');
     TConsoleMainServices services;
     TTextImporter importer(settings, context.dialogs, &services);
     importer.FNotesDir = folders.notes;

@@ -4,8 +4,8 @@
 #include "common/datetime.h"
 #include "common/format.h"
 #include "common/japanese.h"
-#include "platform/safefilewriter.h"
 #include "music/itunesdbloader.h"
+#include "platform/safefilewriter.h"
 
 #include <QDir>
 #include <QLocale>
@@ -72,9 +72,27 @@ void TITXMakeLibrary::Add(const TITBSongItem &song, const QString &path)
 void TITXMakeLibrary::SaveToFile(const QString &path) const
 {
     QByteArray bytes;
+    bool unicode = false;
     for (const QString &line : FLines) {
-        bytes += UnicodeToShiftJis(line);
+        const QByteArray sjis = UnicodeToShiftJis(line);
+        // A name Shift-JIS cannot hold would turn into "?" and no longer name the copy.
+        if (ShiftJisToUnicode(sjis) != line) {
+            unicode = true;
+            break;
+        }
+        bytes += sjis;
         bytes += "\r\n";
+    }
+    if (unicode) {
+        QString text;
+        for (const QString &line : FLines)
+            text += line + u"\r\n"_s;
+        bytes = QByteArray("\xFF\xFE", 2);
+        for (QChar c : std::as_const(text)) {
+            const char16_t u = c.unicode();
+            bytes += char(u & 0xFF);
+            bytes += char(u >> 8);
+        }
     }
     SaveFileOrThrow(path, bytes);
 }

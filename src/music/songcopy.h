@@ -63,6 +63,9 @@ QString ShortenComponent(const QString &name, int maxBytes, bool keepExtension);
 /// Copies a file without ever replacing an existing one; the copy is an ordinary writable file.
 /// Returns 0 or the system's error code; a partial copy is removed.
 int CopyFileNoOverwrite(const QString &from, const QString &to);
+/// Refuses (ESorvoError) a destination inside the player, and creates a missing one; a folder that
+/// cannot be created raises its error once for the whole run.
+void CheckExtractionFolder(const QString &folder, const QString &playerRoot);
 
 /// Copies the checked entries of a list to the PC and marks the failures on the entries.
 class TSongCopier

@@ -4,9 +4,9 @@
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "common/japanese.h"
-#include "platform/safefilewriter.h"
 #include "common/paths.h"
 #include "music/itunesdbloader.h"
+#include "platform/safefilewriter.h"
 #include "platform/system.h"
 
 #include <QDir>
@@ -17,6 +17,8 @@ using namespace Qt::Literals::StringLiterals;
 QString TransferErrorText(int code)
 {
     switch (code) {
+    case -4:
+        return u"データベースに曲の場所が記録されていません"_s;
     case -3:
         return u"出力先の容量が足りません"_s;
     case -2:

@@ -10,8 +10,8 @@
 #include <QFileInfo>
 
 #include <atomic>
-#include <csignal>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <stdlib.h>
@@ -181,7 +181,8 @@ QString TSafeFileWriter::ErrorString() const
     return FError ? SystemErrorText(FError) : QString();
 }
 
-bool SaveFileSafely(const QString &path, QByteArrayView data, QString *error, TSafeFileWriter::TCommitMode mode)
+bool SaveFileSafely(const QString &path, QByteArrayView data, QString *error,
+                    TSafeFileWriter::TCommitMode mode)
 {
     TSafeFileWriter writer(path, mode);
     if (writer.Open() && writer.Write(data) && writer.Commit())
@@ -207,4 +208,9 @@ void RequestStop()
 bool StopRequested()
 {
     return gStop != 0;
+}
+
+void ResetStopRequest()
+{
+    gStop = 0;
 }

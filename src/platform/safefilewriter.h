@@ -9,7 +9,11 @@
 class TSafeFileWriter
 {
 public:
-    enum TCommitMode { cmReplace, cmNoReplace };
+    enum TCommitMode
+    {
+        cmReplace,
+        cmNoReplace
+    };
 
     explicit TSafeFileWriter(QString path, TCommitMode mode = cmReplace);
     ~TSafeFileWriter(); // discards what was not committed
@@ -57,3 +61,4 @@ void SaveFileOrThrow(const QString &path, QByteArrayView data);
 /// Asks long file work to stop at its next chunk (from a signal handler too); StopRequested reads it.
 void RequestStop();
 bool StopRequested();
+void ResetStopRequest();

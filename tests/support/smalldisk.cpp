@@ -15,7 +15,8 @@ TSmallDisk::TSmallDisk(qint64 bytes)
     if (::geteuid() != 0 || !FDir.isValid())
         return;
     const QByteArray options = "size=" + QByteArray::number(bytes) + ",mode=0755";
-    FMounted = ::mount("tmpfs", QFile::encodeName(FDir.path()).constData(), "tmpfs", 0, options.constData()) == 0;
+    FMounted =
+        ::mount("tmpfs", QFile::encodeName(FDir.path()).constData(), "tmpfs", 0, options.constData()) == 0;
 }
 
 TSmallDisk::~TSmallDisk()
