@@ -227,7 +227,7 @@ void TstTextImport::failedWriteKeepsNote()
     failure.reset();
     QCOMPARE(ReadFixtureFile(note), QByteArray("old note\r\n"));
     QCOMPARE(FolderEntries(p.importer.FNotesDir),
-             realDisk ? QStringList{u"filler"_s, u"memo.txt"_s} : QStringList{u"memo.txt"_s});
+             (realDisk ? QStringList{u"filler"_s, u"memo.txt"_s} : QStringList{u"memo.txt"_s}));
 }
 
 void TstTextImport::undividableTextFails()
