@@ -11,7 +11,7 @@ void TIniDocument::Parse(const QByteArray &shiftJis)
 
 void TIniDocument::ParseText(const QString &text)
 {
-    FSections.clear();
+    Clear();
     TSection *current = nullptr;
     for (QStringView line : QStringView(text).split(u'\n')) {
         if (line.endsWith(u'\r'))
@@ -20,30 +20,13 @@ void TIniDocument::ParseText(const QString &text)
         if (trimmed.isEmpty() || trimmed.startsWith(u';'))
             continue;
         if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
-            const QString name = trimmed.mid(1, trimmed.size() - 2).trimmed().toString();
-            current = nullptr;
-            for (TSection &s : FSections)
-                if (s.name.compare(name, Qt::CaseInsensitive) == 0)
-                    current = &s;
-            if (!current) {
-                FSections.append(TSection{name, {}});
-                current = &FSections.last();
-            }
+            current = &SectionFor(trimmed.mid(1, trimmed.size() - 2).trimmed().toString());
             continue;
         }
         const qsizetype eq = trimmed.indexOf(u'=');
         if (!current || eq <= 0)
             continue;
-        const QString key = trimmed.left(eq).trimmed().toString();
-        const QString value = trimmed.mid(eq + 1).trimmed().toString();
-        bool replaced = false;
-        for (TEntry &e : current->entries)
-            if (e.key.compare(key, Qt::CaseInsensitive) == 0) {
-                e.value = value;
-                replaced = true;
-            }
-        if (!replaced)
-            current->entries.append(TEntry{key, value});
+        Put(*current, trimmed.left(eq).trimmed().toString(), trimmed.mid(eq + 1).trimmed().toString());
     }
 }
 
@@ -59,12 +42,37 @@ QByteArray TIniDocument::Serialize() const
     return UnicodeToShiftJis(text);
 }
 
+TIniDocument::TSection *TIniDocument::FindSection(const QString &name)
+{
+    const auto it = FSectionIndex.constFind(name.toCaseFolded());
+    return it == FSectionIndex.cend() ? nullptr : &FSections[*it];
+}
+
 const TIniDocument::TSection *TIniDocument::FindSection(const QString &name) const
 {
-    for (const TSection &s : FSections)
-        if (s.name.compare(name, Qt::CaseInsensitive) == 0)
-            return &s;
-    return nullptr;
+    const auto it = FSectionIndex.constFind(name.toCaseFolded());
+    return it == FSectionIndex.cend() ? nullptr : &FSections[*it];
+}
+
+TIniDocument::TSection &TIniDocument::SectionFor(const QString &name)
+{
+    if (TSection *s = FindSection(name))
+        return *s;
+    FSectionIndex.insert(name.toCaseFolded(), FSections.size());
+    FSections.append(TSection{name, {}, {}});
+    return FSections.last();
+}
+
+void TIniDocument::Put(TSection &section, const QString &key, const QString &value)
+{
+    const QString folded = key.toCaseFolded();
+    const auto it = section.index.constFind(folded);
+    if (it != section.index.cend()) {
+        section.entries[*it].value = value;
+        return;
+    }
+    section.index.insert(folded, section.entries.size());
+    section.entries.append(TEntry{key, value});
 }
 
 const TIniDocument::TEntry *TIniDocument::Find(const QString &section, const QString &key) const
@@ -72,10 +80,8 @@ const TIniDocument::TEntry *TIniDocument::Find(const QString &section, const QSt
     const TSection *s = FindSection(section);
     if (!s)
         return nullptr;
-    for (const TEntry &e : s->entries)
-        if (e.key.compare(key, Qt::CaseInsensitive) == 0)
-            return &e;
-    return nullptr;
+    const auto it = s->index.constFind(key.toCaseFolded());
+    return it == s->index.cend() ? nullptr : &s->entries[*it];
 }
 
 bool TIniDocument::HasKey(const QString &section, const QString &key) const
@@ -107,17 +113,7 @@ bool TIniDocument::ReadBool(const QString &section, const QString &key, bool def
 
 void TIniDocument::WriteString(const QString &section, const QString &key, const QString &value)
 {
-    TSection *s = const_cast<TSection *>(FindSection(section));
-    if (!s) {
-        FSections.append(TSection{section, {}});
-        s = &FSections.last();
-    }
-    for (TEntry &e : s->entries)
-        if (e.key.compare(key, Qt::CaseInsensitive) == 0) {
-            e.value = value;
-            return;
-        }
-    s->entries.append(TEntry{key, value});
+    Put(SectionFor(section), key, value);
 }
 
 void TIniDocument::WriteInteger(const QString &section, const QString &key, int value)
@@ -136,4 +132,10 @@ QStringList TIniDocument::Sections() const
     for (const TSection &s : FSections)
         out << s.name;
     return out;
+}
+
+qsizetype TIniDocument::KeyCount(const QString &section) const
+{
+    const TSection *s = FindSection(section);
+    return s ? s->entries.size() : 0;
 }

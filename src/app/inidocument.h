@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -14,7 +15,11 @@ public:
     void ParseText(const QString &text);
     /// Shift-JIS with CR LF, a blank line after each section.
     QByteArray Serialize() const;
-    void Clear() { FSections.clear(); }
+    void Clear()
+    {
+        FSections.clear();
+        FSectionIndex.clear();
+    }
 
     bool HasKey(const QString &section, const QString &key) const;
     QString ReadString(const QString &section, const QString &key, const QString &defaultValue) const;
@@ -26,6 +31,7 @@ public:
     void WriteInteger(const QString &section, const QString &key, int value);
     void WriteBool(const QString &section, const QString &key, bool value);
     QStringList Sections() const;
+    qsizetype KeyCount(const QString &section) const;
 
 private:
     struct TEntry
@@ -33,12 +39,18 @@ private:
         QString key;
         QString value;
     };
+    // Lookups go through case-folded indexes, so that reading a file of any length stays linear.
     struct TSection
     {
         QString name;
         QList<TEntry> entries;
+        QHash<QString, qsizetype> index;
     };
+    TSection *FindSection(const QString &name);
     const TSection *FindSection(const QString &name) const;
+    TSection &SectionFor(const QString &name);
     const TEntry *Find(const QString &section, const QString &key) const;
+    static void Put(TSection &section, const QString &key, const QString &value);
     QList<TSection> FSections;
+    QHash<QString, qsizetype> FSectionIndex;
 };

@@ -2,13 +2,14 @@
 
 #include "app/sorvoerror.h"
 #include "common/format.h"
+#include "common/japanese.h"
 #include "common/paths.h"
 #include "common/textutils.h"
+#include "platform/safefilewriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <variant>
@@ -77,7 +78,64 @@ const TKey kKeys[] = {
 
 const QString kSiteSection = u"RSSURLData"_s;
 
+// Real settings files are a few KB; anything far larger is not one.
+constexpr qint64 kMaxSettingsBytes = 16 << 20;
+
+bool HasKnownSection(const TIniDocument &ini)
+{
+    for (const QString &name : ini.Sections()) {
+        if (name.compare(kSiteSection, Qt::CaseInsensitive) == 0)
+            return true;
+        for (const TKey &k : kKeys)
+            if (name.compare(QString::fromUtf16(k.section), Qt::CaseInsensitive) == 0)
+                return true;
+    }
+    return false;
+}
+
 } // namespace
+
+namespace {
+
+// Addresses are kept in the ";"-separated line percent-encoded where needed: "%", ";", control and
+// non-ASCII characters. Plain addresses stay as they were.
+const QByteArray kAddressKeep = QByteArrayLiteral("!\"#$&'()*+,-./:<=>?@[\\]^_`{|}~");
+
+QString EncodeSiteAddress(const QString &address)
+{
+    return QString::fromLatin1(address.toUtf8().toPercentEncoding(kAddressKeep));
+}
+
+QString DecodeSiteAddress(const QString &stored)
+{
+    if (!stored.contains(u'%'))
+        return stored;
+    // Only what this program wrote is decoded; an address typed with its own escapes stays as it is.
+    const QByteArray bytes = QByteArray::fromPercentEncoding(stored.toLatin1());
+    const QString decoded = QString::fromUtf8(bytes);
+    return EncodeSiteAddress(decoded) == stored ? decoded : stored;
+}
+
+} // namespace
+
+bool IsStorableSiteCaption(const QString &caption)
+{
+    if (caption.contains(u';'))
+        return false;
+    for (QChar c : caption)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return false;
+    return ShiftJisToUnicode(UnicodeToShiftJis(caption)) == caption;
+}
+
+void CheckSiteCaption(const QString &caption)
+{
+    if (!IsStorableSiteCaption(caption))
+        throw ESorvoError(
+            Format(u"サイト名[ %s ]は保存できません。Shift-JIS にない文字 (ハングル、絵文字など)、"
+                   u"「;」と制御文字はサイト名に使えません"_s,
+                   {caption}));
+}
 
 void FillSiteRows(const QStringList &sites, QList<TSiteRow> &view)
 {
@@ -88,8 +146,8 @@ void FillSiteRows(const QStringList &sites, QList<TSiteRow> &view)
         if (!line.contains(u';'))
             continue;
         const QString tick = GetField(3, line, u';');
-        view.append(TSiteRow{GetField(0, line, u';'), GetField(1, line, u';'), GetField(2, line, u';'),
-                             tick == u"1"_s || tick.isEmpty()});
+        view.append(TSiteRow{GetField(0, line, u';'), DecodeSiteAddress(GetField(1, line, u';')),
+                             GetField(2, line, u';'), tick == u"1"_s || tick.isEmpty()});
     }
 }
 
@@ -100,7 +158,7 @@ void StoreSiteRows(const QList<TSiteRow> &view, QStringList &sites)
     sites.clear();
     for (const TSiteRow &row : view)
         sites << Format(u"%s;%s;%s;%d;"_s,
-                        {row.FCaption, row.FAddress, row.FLastUpdate, row.FTicked ? 1 : 0});
+                        {row.FCaption, EncodeSiteAddress(row.FAddress), row.FLastUpdate, row.FTicked ? 1 : 0});
 }
 
 QStringList TKiruIPodINI::DefaultSiteList()
@@ -116,9 +174,7 @@ QStringList TKiruIPodINI::DefaultSiteList()
 
 TKiruIPodINI::TKiruIPodINI(const QString &path, QSize screen, QSize mainWindow) : FFileName(path)
 {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        FIni.Parse(file.readAll());
+    Load(path);
     FMain_X = (screen.width() - mainWindow.width()) / 2;
     FMain_Y = (screen.height() - mainWindow.height()) / 2;
     FTView_X = (screen.width() - 400) / 2;
@@ -128,6 +184,40 @@ TKiruIPodINI::TKiruIPodINI(const QString &path, QSize screen, QSize mainWindow) 
     FSaveFolder = u"RSS News"_s;
     FSiteList = DefaultSiteList();
     ReadAll();
+}
+
+void TKiruIPodINI::Load(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return;
+    const QString shown = QDir::toNativeSeparators(path);
+    auto refuse = [&](const QString &why) {
+        FIni.Clear();
+        FLoadWarning = why;
+    };
+    const QString notSettings = Format(
+        u"ファイル %s は設定ファイルではありません。既定の設定で動作し、このファイルには書き込みません"_s,
+        {shown});
+    if (!info.isFile())
+        return refuse(Format(
+            u"設定ファイル %s はファイルではありません。既定の設定で動作し、設定は保存しません"_s, {shown}));
+    if (info.size() > kMaxSettingsBytes)
+        return refuse(notSettings);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(Format(u"設定ファイル %s を読めません (%s)。既定の設定で動作し、設定は保存しません"_s,
+                             {shown, file.errorString()}));
+    const QByteArray bytes = file.readAll();
+    if (bytes.isEmpty())
+        return;
+    FIni.Parse(bytes);
+    // A settings file is text with at least one of our sections; a picture or a program is not.
+    if (bytes.contains('\0') || !HasKnownSection(FIni))
+        return refuse(notSettings);
+    if (IsReadOnlyFile(path))
+        FLoadWarning =
+            Format(u"設定ファイル %s は書き込みできません。変更した設定は保存されません"_s, {shown});
 }
 
 void TKiruIPodINI::ReadAll()
@@ -152,7 +242,9 @@ void TKiruIPodINI::ReadAll()
     if (count < 0)
         return;
     FSiteList.clear();
-    for (int i = 0; i <= count; ++i) {
+    // A count far beyond the lines present would only spin through empty look-ups.
+    const qsizetype last = qMin<qsizetype>(count, FIni.KeyCount(kSiteSection));
+    for (qsizetype i = 0; i <= last; ++i) {
         const QString line = FIni.ReadString(kSiteSection, u"No."_s + QString::number(i), QString());
         if (!line.isEmpty())
             FSiteList << line;
@@ -185,13 +277,12 @@ void TKiruIPodINI::WriteAll()
 
 void TKiruIPodINI::Save()
 {
+    if (!CanSave())
+        throw ESorvoError(FLoadWarning);
     WriteAll();
     const QFileInfo info(FFileName);
     QDir().mkpath(info.absolutePath());
-    QSaveFile file(FFileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(FIni.Serialize()) < 0 || !file.commit())
-        throw ESorvoError(Format(u"ファイル %s を作成できません。%s"_s,
-                                 {QDir::toNativeSeparators(FFileName), file.errorString()}));
+    SaveFileOrThrow(FFileName, FIni.Serialize());
 }
 
 QString TKiruIPodINI::DefaultPath()

@@ -17,9 +17,16 @@ struct TSiteRow
     bool operator==(const TSiteRow &) const = default;
 };
 
+/// True when the settings line can hold the caption as it is: Shift-JIS has every character, and there
+/// is neither ";" nor a control character.
+bool IsStorableSiteCaption(const QString &caption);
+/// Raises ESorvoError with a message naming the caption unless IsStorableSiteCaption.
+void CheckSiteCaption(const QString &caption);
+
 /// Fills the view rows from the site lines; an empty site list leaves the view alone.
 void FillSiteRows(const QStringList &sites, QList<TSiteRow> &view);
-/// Stores the view rows as "%s;%s;%s;%d;" site lines; an empty view leaves the list alone.
+/// Stores the view rows as "%s;%s;%s;%d;" site lines (the address percent-encoded where the line could not
+/// hold it); an empty view leaves the list alone.
 void StoreSiteRows(const QList<TSiteRow> &view, QStringList &sites);
 
 /// Every persistent setting of the program, read from "Velmor.INI" once and written back whole by Save().
@@ -31,8 +38,13 @@ public:
     explicit TKiruIPodINI(const QString &path, QSize screen = QSize(1024, 768),
                           QSize mainWindow = QSize(594, 385));
 
-    /// Rewrites the file whole and atomically; raises ESorvoError with the file error's message.
+    /// Rewrites the file whole and atomically; raises ESorvoError with the file error's message, or with
+    /// LoadWarning when the file is one that must not be written.
     void Save();
+    /// Why the file was not read or must not be written (not a settings file, unreadable, read-only);
+    /// empty when all is well. The program then runs on what it could read and leaves the file alone.
+    const QString &LoadWarning() const { return FLoadWarning; }
+    bool CanSave() const { return FLoadWarning.isEmpty(); }
     const QString &FileName() const { return FFileName; }
 
     /// The default place: next to the program when that folder is writable, else the user's config folder.
@@ -93,8 +105,10 @@ public:
     static QStringList DefaultSiteList();
 
 private:
+    void Load(const QString &path);
     void ReadAll();
     void WriteAll();
     QString FFileName;
+    QString FLoadWarning;
     TIniDocument FIni;
 };

@@ -1,6 +1,7 @@
 #include "cli/clicommand.h"
 
 #include "cli/cliregistry.h"
+#include "common/textutils.h"
 
 #include "app/settings.h"
 
@@ -130,8 +131,13 @@ static qsizetype DisplayWidth(const QString &text)
     return width;
 }
 
-void CliTable(const QList<QStringList> &rows)
+void CliTable(const QList<QStringList> &rawRows)
 {
+    // Text from tags and databases is shown escaped, so that it cannot drive the terminal.
+    QList<QStringList> rows = rawRows;
+    for (QStringList &row : rows)
+        for (QString &cell : row)
+            cell = EscapeControlChars(cell);
     QList<qsizetype> widths;
     for (const QStringList &row : rows)
         for (qsizetype c = 0; c < row.size(); ++c) {

@@ -2,9 +2,11 @@
 
 #include "app/sorvoerror.h"
 #include "cli/clidevice.h"
+#include "cli/consoleprogress.h"
 #include "cli/consoleservices.h"
 #include "common/format.h"
 #include "common/paths.h"
+#include "music/itunesdbloader.h"
 #include "music/songcopy.h"
 #include "music/songlist.h"
 #include "music/songsearch.h"
@@ -63,6 +65,8 @@ int RunExtractCommand(TCliContext &context, bool videos)
     TCliDevice device(context);
     device.Locate();
     TITBSongList &songs = device.FDevice->FSongDB.FSongs;
+    if (device.FDevice->FSongDB.FEndedEarly)
+        CliErr(EndedEarlyText(int(songs.Count())) + u'\n');
 
     // The CLI has no list view: its rows are the entries in database order.
     TSongListData list;
@@ -113,5 +117,10 @@ int RunExtractCommand(TCliContext &context, bool videos)
                                                       context.progress, services, context.dialogs, &listing)
                                       : ExtractEntries(songs, device.FDevice->FChecker.FRoot, rows, options,
                                                        context.progress, services, context.dialogs, &listing);
+    if (result.FCancelled) {
+        // The status line above says how many were copied before the stop.
+        const int signal = ConsoleStopSignal();
+        return signal ? 128 + signal : 1;
+    }
     return result.FFailed > 0 ? 1 : 0;
 }

@@ -2,6 +2,7 @@
 #include "app/sorvoerror.h"
 #include "cli/clidevice.h"
 #include "cli/consoleservices.h"
+#include "cli/consoleprogress.h"
 #include "common/format.h"
 #include "common/paths.h"
 #include "music/songcopy.h"
@@ -56,6 +57,8 @@ int Run(TCliContext &context)
     const TPhotoExportResult result =
         ExportPhotos(photos, rows, folder, full ? kExportFullSize : kExportThumbnails, context.progress,
                      services, context.dialogs);
+    if (ConsoleStopSignal())
+        return 128 + ConsoleStopSignal(); // the file in hand was removed; the status line has the count
     return result.FFailedCopies > 0 ? 1 : 0;
 }
 

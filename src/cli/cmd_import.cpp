@@ -34,6 +34,8 @@ int Run(TCliContext &context)
     TTextImporter importer(settings, context.dialogs, &services);
     importer.FNotesDir = folders.FNotes;
     importer.FContactsDir = folders.FContacts;
+    if (!settings.LoadWarning().isEmpty())
+        CliErr(settings.LoadWarning() + u'\n');
     importer.FCalendarsDir = folders.FCalendars;
     int failures = 0;
     for (const QString &file : files) {

@@ -6,6 +6,7 @@
 #include "cli/clicommand.h"
 #include "cli/clidevice.h"
 #include "cli/consoleservices.h"
+#include "cli/consoleprogress.h"
 #include "common/format.h"
 #include "news/newsdownloader.h"
 #include "news/newssitelist.h"
@@ -44,7 +45,7 @@ void List(const TNewsSiteList &list, bool json)
     CliTable(table);
 }
 
-void Download(TCliContext &context, TKiruIPodINI &settings, TNewsSiteList &list)
+int Download(TCliContext &context, TKiruIPodINI &settings, TNewsSiteList &list)
 {
     TCliDevice device(context);
     device.FindPlayer();
@@ -58,14 +59,19 @@ void Download(TCliContext &context, TKiruIPodINI &settings, TNewsSiteList &list)
     } catch (...) {
         // Rows stamped before the failure are kept, as when the window closes.
         list.StoreToSettings(settings.FSiteList);
-        settings.Save();
+        if (settings.CanSave())
+            settings.Save();
         throw;
     }
     list.StoreToSettings(settings.FSiteList);
-    settings.Save();
+    if (settings.CanSave()) // a file that is not ours was named at start and is left alone
+        settings.Save();
     for (const QString &file : downloader.FWrittenNotes)
         CliOut(QDir::toNativeSeparators(file) + u'\n');
     CliErr(Format(u"%d 件のメモを書き込みました\n"_s, {int(downloader.FWrittenNotes.size())}));
+    if (const int signal = ConsoleStopSignal())
+        return 128 + signal;
+    return downloader.FFailures.isEmpty() ? 0 : 1; // each failure was named on the status line
 }
 
 int Run(TCliContext &context)
@@ -82,16 +88,16 @@ int Run(TCliContext &context)
         throw ECliUsageError(u"--json は list でのみ使えます"_s);
 
     TKiruIPodINI settings(context.SettingsFile());
+    if (!settings.LoadWarning().isEmpty())
+        CliErr(settings.LoadWarning() + u'\n');
     TNewsSiteList list;
     list.LoadFromSettings(settings.FSiteList);
     if (action == u"list"_s) {
         List(list, context.line.json);
         return 0;
     }
-    if (action == u"download"_s) {
-        Download(context, settings, list);
-        return 0;
-    }
+    if (action == u"download"_s)
+        return Download(context, settings, list);
     if (action == u"add"_s) {
         list.AddSite(rest[1], rest[2]);
     } else if (action == u"remove"_s) {

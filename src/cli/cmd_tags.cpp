@@ -1,6 +1,7 @@
 // sorvo-cli tags: what the tag readers find in audio files.
 #include "app/sorvoerror.h"
 #include "cli/clicommand.h"
+#include "common/textutils.h"
 #include "common/format.h"
 #include "tags/audiotags.h"
 #include "tags/mpegextloader.h"
@@ -58,11 +59,11 @@ int Run(TCliContext &context)
                                      u"lyrics"_s};
     for (const QJsonValue &v : std::as_const(all)) {
         const QJsonObject o = v.toObject();
-        CliOut(QDir::toNativeSeparators(o[u"file"_s].toString()) + u'\n');
+        CliOut(EscapeControlChars(QDir::toNativeSeparators(o[u"file"_s].toString())) + u'\n');
         for (const QString &k : keys) {
             const QJsonValue value = o[k];
             const QString text = value.isString() ? value.toString() : QString::number(value.toInteger());
-            CliOut(u"  "_s + k.leftJustified(12) + u' ' + text + u'\n');
+            CliOut(u"  "_s + k.leftJustified(12) + u' ' + EscapeControlChars(text) + u'\n');
         }
     }
     return 0;

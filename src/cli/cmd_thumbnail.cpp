@@ -4,7 +4,9 @@
 #include "cli/clicommand.h"
 #include "cli/cliplayer.h"
 #include "photos/artworkdbloader.h"
+#include "platform/safefilewriter.h"
 
+#include <QBuffer>
 #include <QDir>
 
 using namespace Qt::Literals::StringLiterals;
@@ -55,8 +57,13 @@ int Run(TCliContext &context)
     image->LoadBitmap();
     if (image->FBitmap.isNull())
         throw ESorvoError(u"サムネイル画像を読み込めません: "_s + QDir::toNativeSeparators(image->FFileName));
-    if (!image->FBitmap.save(out, "PNG"))
-        throw ESorvoError(u"ファイル \"%1\" に保存できません"_s.arg(QDir::toNativeSeparators(out)));
+    // Encoded in memory and written whole: a failed write keeps an older file of that name.
+    QByteArray png;
+    QBuffer buffer(&png);
+    QString why;
+    if (!buffer.open(QIODevice::WriteOnly) || !image->FBitmap.save(&buffer, "PNG") ||
+        !SaveFileSafely(out, png, &why))
+        throw ESorvoError(u"ファイル \"%1\" に保存できません %2"_s.arg(QDir::toNativeSeparators(out), why));
     return 0;
 }
 

@@ -1,9 +1,12 @@
 #include "cli/consoleprogress.h"
 
+#include "platform/safefilewriter.h"
+
 #include <QCoreApplication>
 
 #include <csignal>
 #include <cstdio>
+#include <iterator>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -15,10 +18,14 @@
 
 namespace {
 volatile std::sig_atomic_t gInterrupted = 0;
-void OnInterrupt(int)
+// Ctrl-C, a closed terminal or a polite kill: the work in hand stops at its next chunk, the file being
+// written is removed, and the command reports what was done.
+void OnInterrupt(int signal)
 {
-    gInterrupted = 1;
+    gInterrupted = signal;
+    RequestStop();
 }
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 class TConsoleContext : public TProgressContext
 {
@@ -75,17 +82,29 @@ int TConsoleProgress::Run(const QString &title, int minimum, int maximum, const 
         std::fputs(t.constData(), stderr);
     }
     gInterrupted = 0;
-    auto previous = std::signal(SIGINT, OnInterrupt);
+    ResetStopRequest();
+    void (*previous[std::size(kStopSignals)])(int);
+    for (size_t i = 0; i < std::size(kStopSignals); ++i)
+        previous[i] = std::signal(kStopSignals[i], OnInterrupt);
+    const auto restore = [&] {
+        for (size_t i = 0; i < std::size(kStopSignals); ++i)
+            std::signal(kStopSignals[i], previous[i]);
+    };
     TConsoleContext context(minimum, maximum);
     try {
         if (step)
             step(context);
     } catch (...) {
-        std::signal(SIGINT, previous);
+        restore();
         context.Finish();
         throw;
     }
-    std::signal(SIGINT, previous);
+    restore();
     context.Finish();
     return context.Position();
+}
+
+int ConsoleStopSignal()
+{
+    return gInterrupted;
 }

@@ -8,3 +8,6 @@ class TConsoleProgress : public IProgressRunner
 protected:
     int Run(const QString &title, int minimum, int maximum, const TProgressStep &step) override;
 };
+
+/// The signal (SIGINT, SIGTERM, SIGHUP) that stopped the last progress run, 0 when none did.
+int ConsoleStopSignal();

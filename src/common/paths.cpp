@@ -17,10 +17,11 @@ bool IsBareRoot(const QString &path)
     return path.size() == 3 && path.at(1) == u':' && path.at(2) == u'/' && path.at(0).isLetter();
 }
 
+// Control characters (a line break, an escape, 0x01 from a tag) are refused by FAT and Windows too.
 QString ReplaceChars(QString text, QStringView set)
 {
     for (QChar &c : text)
-        if (set.contains(c))
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || set.contains(c))
             c = u' ';
     return text;
 }

@@ -20,7 +20,8 @@ bool MatchExtensionList(const QString &fileName, const QString &list);
 QString MakeUniqueFileName(const QString &path);
 /// The song database's "a:b:c.mp3" locations as "a/b/c.mp3".
 QString ColonToPathDelim(const QString &text);
-/// The eleven characters \ ? / " ; : , < > * | become blanks.
+/// The eleven characters \ ? / " ; : , < > * | and the control characters (U+0000-U+001F, U+007F)
+/// become blanks.
 QString SanitizeFileName(const QString &name);
 /// As SanitizeFileName, with the full stop too (folder names).
 QString SanitizeFileNameNoDot(const QString &name);

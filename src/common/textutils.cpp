@@ -2,6 +2,8 @@
 
 #include "common/format.h"
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 QString GetField(int n, const QString &text, QChar separator)
@@ -52,4 +54,29 @@ QString FormatDuration(qint32 ms)
     if (hours > 0)
         return Format(u"%d 時間 %d 分 %d 秒"_s, {hours, minutes % 60, seconds % 60});
     return Format(u"%d 分 %d 秒"_s, {minutes, seconds % 60});
+}
+
+QString EscapeControlChars(const QString &text)
+{
+    const auto isControl = [](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x20 || (u >= 0x7F && u <= 0x9F);
+    };
+    if (std::none_of(text.begin(), text.end(), isControl))
+        return text;
+    QString out;
+    out.reserve(text.size() + 8);
+    for (QChar c : text) {
+        if (c == u'\n')
+            out += u"\\n"_s;
+        else if (c == u'\r')
+            out += u"\\r"_s;
+        else if (c == u'\t')
+            out += u"\\t"_s;
+        else if (isControl(c))
+            out += u"\\x"_s + QString::number(c.unicode(), 16).rightJustified(2, u'0').toUpper();
+        else
+            out += c;
+    }
+    return out;
 }

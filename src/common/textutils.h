@@ -9,3 +9,6 @@ QString GetField(int n, const QString &text, QChar separator);
 QString DecodeWideOrUtf8(QByteArrayView buffer, int mode);
 /// "%d 秒", "%d 分 %d 秒" or "%d 時間 %d 分 %d 秒" for a length in milliseconds.
 QString FormatDuration(qint32 ms);
+/// Control characters (C0, DEL and C1) written as "\\n", "\\t", "\\r" or "\\xHH", so
+/// that text from outside shown on a terminal can neither move the cursor nor start an escape sequence.
+QString EscapeControlChars(const QString &text);

@@ -211,27 +211,67 @@ bool TMPlayerChecker::CheckOther(const QString &root, const TPlayerMarker &playe
     return true;
 }
 
+TSysInfoFields ParseSysInfo(QByteArrayView data)
+{
+    const QString text = ShiftJisToUnicode(data.first(qMin<qsizetype>(data.size(), kMaxPlayerInfoBytes)).toByteArray());
+    TSysInfoFields fields;
+    // A key given twice keeps its last value.
+    const QStringView keys[4] = {u"pszSerialNumber", u"ModelNumStr", u"RegionCode", u"buildID"};
+    QString *targets[4] = {&fields.serial, &fields.modelNumber, &fields.region, &fields.build};
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        const qsizetype colon = line.indexOf(u':');
+        if (colon <= 0)
+            continue;
+        const QStringView key = line.left(colon).trimmed();
+        for (int i = 0; i < 4; ++i)
+            if (key.compare(keys[i], Qt::CaseInsensitive) == 0)
+                *targets[i] = line.mid(colon + 1).trimmed().toString();
+    }
+    return fields;
+}
+
+QStringList ParseDeviceInfo(QByteArrayView data)
+{
+    const auto record = [&](int k) -> QString {
+        const qsizetype start = qsizetype(k) * 512;
+        if (start + 2 > data.size())
+            return {};
+        int count = qFromLittleEndian<quint16>(data.constData() + start);
+        count = qMin(count, 255);
+        const qsizetype available = (data.size() - start - 2) / 2;
+        count = int(qMin<qsizetype>(count, available));
+        QString out(count, Qt::Uninitialized);
+        for (int i = 0; i < count; ++i)
+            out[i] = QChar(qFromLittleEndian<quint16>(data.constData() + start + 2 + 2 * i));
+        return out;
+    };
+    return {record(0), record(1)};
+}
+
+namespace {
+// Reads the start of a small player file; a FIFO or device standing there is not opened.
+bool ReadPlayerInfoFile(const QString &path, qint64 limit, QByteArray &data)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    data = file.read(limit);
+    return true;
+}
+} // namespace
+
 void TMPlayerChecker::ReadSysInfo()
 {
-    QFile file(FSysInfoFile);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray data;
+    if (!ReadPlayerInfoFile(FSysInfoFile, kMaxPlayerInfoBytes, data))
         return;
-    const QString text = ShiftJisToUnicode(file.readAll());
-    QStringList lines{u"[iPod]"_s};
-    for (QString line : text.split(u'\n')) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        const qsizetype colon = line.indexOf(u':');
-        if (colon >= 0)
-            line = line.left(colon) + u'=' + line.mid(colon + 1).trimmed();
-        lines << line;
-    }
-    TIniDocument info;
-    info.ParseText(lines.join(u'\n'));
-    const QString serial = info.ReadString(u"iPod"_s, u"pszSerialNumber"_s, QString());
-    const QString modelNum = info.ReadString(u"iPod"_s, u"ModelNumStr"_s, QString());
-    const QString region = info.ReadString(u"iPod"_s, u"RegionCode"_s, QString());
-    const QString build = info.ReadString(u"iPod"_s, u"buildID"_s, QString());
+    const TSysInfoFields fields = ParseSysInfo(data);
+    const QString &serial = fields.serial;
+    const QString &modelNum = fields.modelNumber;
+    const QString &region = fields.region;
+    const QString &build = fields.build;
 
     FModelKey = modelNum.mid(1, 4).trimmed();
     const QString record = FModelKey.isEmpty()
@@ -268,25 +308,12 @@ void TMPlayerChecker::ReadSysInfo()
 
 void TMPlayerChecker::ReadDeviceInfo()
 {
-    QFile file(FDeviceInfoFile);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray data;
+    if (!ReadPlayerInfoFile(FDeviceInfoFile, 2 * 512, data))
         return;
-    const QByteArray data = file.read(2 * 512);
-    const auto record = [&](int k) -> QString {
-        const qsizetype start = qsizetype(k) * 512;
-        if (start + 2 > data.size())
-            return {};
-        int count = qFromLittleEndian<quint16>(data.constData() + start);
-        count = qMin(count, 255);
-        const qsizetype available = (data.size() - start - 2) / 2;
-        count = int(qMin<qsizetype>(count, available));
-        QString out(count, Qt::Uninitialized);
-        for (int i = 0; i < count; ++i)
-            out[i] = QChar(qFromLittleEndian<quint16>(data.constData() + start + 2 + 2 * i));
-        return out;
-    };
-    FName = record(0);
-    FOwner = record(1);
+    const QStringList records = ParseDeviceInfo(data);
+    FName = records.value(0);
+    FOwner = records.value(1);
 }
 
 void TMPlayerChecker::ScanSongs(const QString &folderPath)

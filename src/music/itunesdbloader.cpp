@@ -189,6 +189,11 @@ void TITunesDBLoader::LoadFromFile(const QString &path)
     LoadFromStream(data);
 }
 
+QString EndedEarlyText(int songs)
+{
+    return Format(u"曲データベースが途中で終わっています。読み込めた %d 件の曲だけを扱います"_s, {songs});
+}
+
 void TITunesDBLoader::Clear()
 {
     FSongs.Clear();
@@ -196,6 +201,7 @@ void TITunesDBLoader::Clear()
     FCurrentSong = nullptr;
     FCurrentPlayList = nullptr;
     FSection = 0;
+    FEndedEarly = false;
 }
 
 void TITunesDBLoader::LoadFromStream(QByteArrayView bytes)
@@ -260,6 +266,8 @@ void TITunesDBLoader::LoadFromStream(QByteArrayView bytes)
             break;
         pos = start + step;
     }
+    // A walk that stopped short of the end, or a length that ran past it, means the file ended early.
+    FEndedEarly = FEndedEarly || pos != bytes.size();
 }
 
 qint64 TITunesDBLoader::ReadString(QByteArrayView bytes, qint64 start)

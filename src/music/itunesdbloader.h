@@ -125,6 +125,9 @@ private:
 };
 
 /// Reads the player's song database (iTunesDB) into memory in one pass.
+/// What the user is told when the song database ended early: how many songs were read.
+QString EndedEarlyText(int songs);
+
 class TITunesDBLoader
 {
 public:
@@ -140,6 +143,7 @@ public:
     TITBSongItem *FCurrentSong = nullptr; // the song string chunks belong to
     TITBPlayListData *FCurrentPlayList = nullptr;
     TProgressEvent FOnProgress; // used by the folder scan; may be empty
+    bool FEndedEarly = false;   // a length ran past the end of the data: what came before was read
 
 private:
     /// mhod: type at +12, marker at +24, length at +28, UTF-16LE text at +40. Returns the step, 0 to stop.

@@ -5,10 +5,10 @@
 #include "common/format.h"
 #include "common/japanese.h"
 #include "music/itunesdbloader.h"
+#include "platform/safefilewriter.h"
 
 #include <QDir>
 #include <QLocale>
-#include <QSaveFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -72,13 +72,27 @@ void TITXMakeLibrary::Add(const TITBSongItem &song, const QString &path)
 void TITXMakeLibrary::SaveToFile(const QString &path) const
 {
     QByteArray bytes;
+    bool unicode = false;
     for (const QString &line : FLines) {
-        bytes += UnicodeToShiftJis(line);
+        const QByteArray sjis = UnicodeToShiftJis(line);
+        // A name Shift-JIS cannot hold would turn into "?" and no longer name the copy.
+        if (ShiftJisToUnicode(sjis) != line) {
+            unicode = true;
+            break;
+        }
+        bytes += sjis;
         bytes += "\r\n";
     }
-    // Written beside the old listing and renamed over it, so a failed save never leaves half a file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw ESorvoError(Format(u"ファイル %s を作成できません。%s"_s,
-                                 {QDir::toNativeSeparators(path), file.errorString()}));
+    if (unicode) {
+        QString text;
+        for (const QString &line : FLines)
+            text += line + u"\r\n"_s;
+        bytes = QByteArray("\xFF\xFE", 2);
+        for (QChar c : std::as_const(text)) {
+            const char16_t u = c.unicode();
+            bytes += char(u & 0xFF);
+            bytes += char(u >> 8);
+        }
+    }
+    SaveFileOrThrow(path, bytes);
 }

@@ -2,6 +2,7 @@
 
 #include "app/mainservices.h"
 #include "app/settings.h"
+#include "app/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "common/namelength.h"
@@ -10,6 +11,7 @@
 #include "music/itunesdbloader.h"
 #include "music/itxmakelibrary.h"
 #include "music/songlist.h"
+#include "platform/safefilewriter.h"
 #include "platform/drivetable.h"
 #include "platform/filecopy.h"
 
@@ -142,6 +144,8 @@ void TSongCopier::Step(const QList<TCopyRow> &rows, TProgressContext &context)
             continue;
         if (!CopyOne(FSongs.Items(row.FIndex), checkedCount, context))
             continue; // no free name: counted as failed, but neither handled nor a cancel point
+        if (FResult.FCancelled)
+            break; // stopped inside a file
         ++FResult.FHandled;
         context.KeepAlive();
         if (context.Cancelled()) {
@@ -156,36 +160,53 @@ bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContex
 {
     const QString relative = CopyRelativePath(entry, FOptions);
     QString target = FOptions.FFolder + relative;
-    if (FListing && FOptions.FMakeListing)
-        FListing->Add(entry, QDir::toNativeSeparators(target));
     const QString name = relative.mid(relative.lastIndexOf(u'/') + 1);
     context.SetLabel(Format(u"(%d/%d) [ %s ]をコピー中"_s, {FResult.FHandled + 1, checkedCount, name}));
 
-    const QString folder = target.left(target.lastIndexOf(u'/') + 1);
-    if (!folder.isEmpty() && !QFileInfo(folder).isDir())
-        QDir().mkpath(folder);
-    if (PathTaken(target)) {
-        const QString unique = MakeUniqueFileName(target);
-        if (unique.isEmpty()) {
-            context.SetLabel(u"[ "_s + name + u" ]のリネームに失敗しました"_s);
-            entry.FCopyFailed = true;
-            entry.FCopyError = -2;
-            ++FResult.FFailed;
-            return false;
-        }
-        target = unique;
-    }
-
-    // A location that would leave the player root is never read: it counts as a missing file.
-    const QString source = FPaths->Resolve(entry.FLocation);
-    const int error = source.isEmpty() ? -2 : CopyFileNoOverwrite(source, target);
-    if (error == 0) {
-        ++FResult.FCopied;
-    } else {
-        context.SetLabel(u"[ "_s + target.mid(target.lastIndexOf(u'/') + 1) + u" ]のコピーに失敗しました"_s);
+    const QString planned = target;
+    auto list = [&](const QString &path) {
+        if (FListing && FOptions.FMakeListing)
+            FListing->Add(entry, QDir::toNativeSeparators(path));
+    };
+    auto fail = [&](int error, const QString &label) {
+        context.SetLabel(label);
         entry.FCopyFailed = true;
         entry.FCopyError = error;
         ++FResult.FFailed;
+        list(planned);
+    };
+    // An entry without a location names no file on the player: nothing to copy.
+    if (entry.FLocation.trimmed().isEmpty()) {
+        fail(-4, u"[ "_s + name + u" ]のコピーに失敗しました"_s);
+        return true;
+    }
+    const QString folder = target.left(target.lastIndexOf(u'/') + 1);
+    if (!folder.isEmpty() && !QFileInfo(folder).isDir())
+        QDir().mkpath(folder);
+
+    // A location that would leave the player root is never read: it counts as a missing file.
+    const QString source = FPaths->Resolve(entry.FLocation);
+    int error = source.isEmpty() ? -2 : EEXIST;
+    // Another run into the same folder may take a free name between the check and the copy: then the
+    // next free name is tried.
+    for (int attempt = 0; error == EEXIST && attempt < 100; ++attempt) {
+        if (PathTaken(target)) {
+            const QString unique = MakeUniqueFileName(planned);
+            if (unique.isEmpty()) {
+                fail(-2, u"[ "_s + name + u" ]のリネームに失敗しました"_s);
+                return false;
+            }
+            target = unique;
+        }
+        error = CopyFileNoOverwrite(source, target);
+    }
+    if (error == 0) {
+        ++FResult.FCopied;
+        list(target);
+    } else if (error == ECANCELED) {
+        FResult.FCancelled = true; // stopped in the middle of the file: nothing stays, nothing is counted
+    } else {
+        fail(error, u"[ "_s + target.mid(target.lastIndexOf(u'/') + 1) + u" ]のコピーに失敗しました"_s);
     }
     return true;
 }
@@ -193,6 +214,13 @@ bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContex
 QString TSongCopier::StatusText() const
 {
     const QString folder = QDir::toNativeSeparators(FOptions.FFolder);
+    if (FResult.FCancelled) {
+        if (FOptions.FKind == TCopyKind::Videos)
+            return Format(u"転送を中止しました。フォルダ \"%s\" にビデオファイルを %d 本転送しました"_s,
+                          {folder, FResult.FCopied});
+        return Format(u"転送を中止しました。フォルダ \"%s\" に音楽ファイルを %d 曲転送しました"_s,
+                      {folder, FResult.FCopied});
+    }
     if (FOptions.FKind == TCopyKind::Videos) {
         if (FResult.FFailed == 0)
             return Format(u"フォルダ \"%s\" にビデオファイルを全て転送しました"_s, {folder});
@@ -209,6 +237,7 @@ TCopyResult ExtractEntries(TITBSongList &songs, const QString &root, const QList
                            const TCopyOptions &options, IProgressRunner &progress, IMainServices &services,
                            IUserDialogs &dialogs, TITXMakeLibrary *listing)
 {
+    CheckExtractionFolder(options.FFolder, root);
     TSongCopier copier(songs, root, options, listing);
     const int checkedCount =
         int(std::count_if(rows.begin(), rows.end(), [](const TCopyRow &r) { return r.FChecked; }));
@@ -223,6 +252,26 @@ TCopyResult ExtractEntries(TITBSongList &songs, const QString &root, const QList
     if (options.FMakeListing && listing)
         listing->SaveToFile(options.FFolder + u"iPodLibrary.TXT"_s);
     return result;
+}
+
+void CheckExtractionFolder(const QString &folder, const QString &playerRoot)
+{
+    const QString shown = QDir::toNativeSeparators(folder);
+    // Copies written among the player's own files could be taken for songs or overwrite its data.
+    const QString dest = QFileInfo(folder).absoluteFilePath();
+    const QString destCanonical = QFileInfo(dest).canonicalFilePath();
+    const QString rootCanonical = QFileInfo(playerRoot).canonicalFilePath();
+    const auto inside = [](const QString &path, const QString &root) {
+        return !path.isEmpty() && !root.isEmpty() && (path == root || path.startsWith(AddPathDelim(root)));
+    };
+    if (!playerRoot.isEmpty() &&
+        (inside(destCanonical.isEmpty() ? dest : destCanonical, rootCanonical) ||
+         inside(QDir::cleanPath(dest), QDir::cleanPath(QFileInfo(playerRoot).absoluteFilePath()))))
+        throw ESorvoError(
+            Format(u"フォルダ[ %s ]はプレーヤーの中にあるため、取り出し先にできません"_s, {shown}));
+    // A folder that cannot be made stops the run once, rather than failing every song on its own.
+    if (!QFileInfo(folder).isDir() && (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()))
+        throw ESorvoError(Format(u"フォルダ[ %s ]を作成できません"_s, {shown}));
 }
 
 TFolderCheck CheckDestinationFolder(const QString &folder, const IDriveTable &drives)

@@ -63,6 +63,9 @@ struct TCopyResult
     bool FCancelled = false;
     QString FStatusText;
 };
+/// Refuses (ESorvoError) a destination inside the player, and creates a missing one; a folder that
+/// cannot be created raises its error once for the whole run.
+void CheckExtractionFolder(const QString &folder, const QString &playerRoot);
 
 /// The copy's path below the destination folder: sub-folders and file name built from the tags.
 QString CopyRelativePath(const TITBSongItem &entry, const TCopyOptions &options);

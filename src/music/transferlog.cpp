@@ -6,17 +6,19 @@
 #include "common/japanese.h"
 #include "common/paths.h"
 #include "music/itunesdbloader.h"
+#include "platform/safefilewriter.h"
 #include "platform/system.h"
 
 #include <QDir>
 #include <QLocale>
-#include <QSaveFile>
 
 using namespace Qt::Literals::StringLiterals;
 
 QString TransferErrorText(int code)
 {
     switch (code) {
+    case -4:
+        return u"データベースに曲の場所が記録されていません"_s;
     case -3:
         return u"出力先の容量が足りません"_s;
     case -2:
@@ -104,10 +106,7 @@ void SaveTransferLog(const QList<TTransferLogRow> &rows, const QString &path)
         bytes += UnicodeToShiftJis(line);
         bytes += "\r\n";
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw ESorvoError(Format(u"ファイル %s を作成できません。%s"_s,
-                                 {QDir::toNativeSeparators(path), file.errorString()}));
+    SaveFileOrThrow(path, bytes);
 }
 
 bool SaveTransferLogAs(const QList<TTransferLogRow> &rows, IUserDialogs &dialogs, const QDate &today,

@@ -82,12 +82,15 @@ void TNewsDownloader::Download(QList<TSiteRow> &rows, const QString &notesFolder
     }
     if (services)
         services->LoadTabData(TTabCode::Notes);
+    if (services && !FFailures.isEmpty())
+        services->SetStatusText(FFailures.join(u' '));
 }
 
 void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFolder,
                                    TProgressContext &context)
 {
     FWrittenNotes.clear();
+    FFailures.clear();
     const QString dest = DestinationFolder(notesFolder);
     if (FSettings.FTextDivide_MakeFolder && QFileInfo::exists(dest))
         DeleteFolderTree(dest);
@@ -96,6 +99,7 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
 
     TWebFetch fetch;
     fetch.FIdleTimeoutSeconds = FIdleTimeoutSeconds;
+    fetch.FTotalTimeoutSeconds = FTotalTimeoutSeconds;
     fetch.FMaxBytes = FMaxBytes;
     fetch.FOnKeepAlive = [&context] {
         context.KeepAlive();
@@ -109,7 +113,10 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
         if (row.FTicked) {
             const QString title = SafeCaption(row.FCaption);
             const QString file = work + title + u".RDF"_s;
-            if (fetch.Fetch(row.FAddress, file)) {
+            QString error;
+            if (!fetch.Fetch(row.FAddress, file)) {
+                error = fetch.FError;
+            } else {
                 TKiruStringList lines;
                 if (MatchExtensionList(row.FAddress, kPlainTextExtensions)) {
                     lines.SetText(ReadWholeFile(file));
@@ -121,8 +128,13 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
                     reader.Convert();
                     lines = reader.FLines;
                 }
-                DivideIntoNotes(lines, title, dest);
-                row.FLastUpdate = QDateTime::currentDateTime().toString(u"yyyy/MM/dd hh:mm"_s);
+                if (DivideIntoNotes(lines, title, dest, error))
+                    row.FLastUpdate = QDateTime::currentDateTime().toString(u"yyyy/MM/dd hh:mm"_s);
+            }
+            // A stop asked for by the user is not the site's failure.
+            if (!error.isEmpty() && !context.Cancelled()) {
+                FFailures << Format(u"[ %s ]を取得できませんでした (%s)"_s, {row.FCaption, error});
+                context.SetLabel(FFailures.last());
             }
         }
         context.KeepAlive();
@@ -131,11 +143,11 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
     }
 }
 
-void TNewsDownloader::DivideIntoNotes(const TKiruStringList &lines, const QString &title,
-                                      const QString &folder)
+bool TNewsDownloader::DivideIntoNotes(const TKiruStringList &lines, const QString &title,
+                                      const QString &folder, QString &error)
 {
     if (lines.FLines.isEmpty())
-        return;
+        return true;
     MakeFolder(folder);
     TKiruMemoDivider divider;
     divider.Title = title;
@@ -149,6 +161,9 @@ void TNewsDownloader::DivideIntoNotes(const TKiruStringList &lines, const QStrin
     divider.MakeFolder = false;
     divider.FDialogs = &FDialogs;
     divider.SetLines(lines);
-    divider.Divide(folder);
+    const bool divided = divider.Divide(folder);
     FWrittenNotes << divider.FWrittenFiles;
+    if (!divided)
+        error = divider.FErrorMessage;
+    return divided;
 }

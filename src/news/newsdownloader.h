@@ -36,12 +36,19 @@ public:
     QString FWorkFolder; // empty: DefaultWorkFolder()
     std::function<bool()> FIsOnline;
     int FIdleTimeoutSeconds = 60;
+    /// No site may hold the run longer than this, however slowly it keeps sending.
+    int FTotalTimeoutSeconds = 120;
     qint64 FMaxBytes = qint64(32) * 1024 * 1024;
     /// Full paths of the notes written by the last run.
     QStringList FWrittenNotes;
+    /// "[ site ]を取得できませんでした (reason)" for every ticked site the last run could not turn into
+    /// notes.
+    QStringList FFailures;
 
 private:
-    void DivideIntoNotes(const TKiruStringList &lines, const QString &title, const QString &folder);
+    /// False with the divider's message in `error` when the text could not be divided.
+    bool DivideIntoNotes(const TKiruStringList &lines, const QString &title, const QString &folder,
+                         QString &error);
 
     const TKiruIPodINI &FSettings;
     IUserDialogs &FDialogs;

@@ -12,6 +12,7 @@ const QString kNotUpdated = u"Not Updated"_s;
 
 int TNewsSiteList::AddSite(const QString &caption, const QString &address)
 {
+    CheckSiteCaption(caption);
     FRows.append(TSiteRow{caption, address, kNotUpdated, false});
     return int(FRows.size()) - 1;
 }
@@ -28,6 +29,7 @@ int TNewsSiteList::EditSite(TEditMode mode, const QString &path, int selected, I
         address = FRows[selected].FAddress;
         if (!editor.Execute(name, address))
             return -1;
+        CheckSiteCaption(name);
         FRows[selected].FCaption = name;
         FRows[selected].FAddress = address;
         return selected;

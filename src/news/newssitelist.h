@@ -28,9 +28,11 @@ public:
     };
 
     /// Adds or edits a row through the editor; a dropped file proposes "不明なニュース" for a dropped file.
-    /// Returns the index of the added or changed row, -1 when the editor was cancelled.
+    /// Returns the index of the added or changed row, -1 when the editor was cancelled. A name the
+    /// settings cannot hold is refused with ESorvoError.
     int EditSite(TEditMode mode, const QString &path, int selected, IEditURLDialog &editor);
-    /// Adds an unticked row that has never been updated; returns its index.
+    /// Adds an unticked row that has never been updated; returns its index. Refuses (ESorvoError) a name
+    /// the settings cannot hold.
     int AddSite(const QString &caption, const QString &address);
     /// Asks before removing the selected row; true when it was removed.
     bool DeleteSite(int selected, IUserDialogs &dialogs);

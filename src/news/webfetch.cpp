@@ -111,6 +111,7 @@ bool TWebFetch::FetchWeb(const QString &address, const QString &file)
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, long(FIdleTimeoutSeconds));
     curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, long(FIdleTimeoutSeconds));
+    curl_easy_setopt(c, CURLOPT_TIMEOUT, long(FTotalTimeoutSeconds));
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, WriteBody);
     curl_easy_setopt(c, CURLOPT_WRITEDATA, &transfer);
     curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);

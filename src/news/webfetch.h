@@ -18,6 +18,7 @@ public:
     bool Fetch(const QString &address, const QString &file);
 
     int FIdleTimeoutSeconds = 60;
+    int FTotalTimeoutSeconds = 120; // the whole transfer, however slowly the server keeps sending
     qint64 FMaxBytes = qint64(32) * 1024 * 1024;
     /// Called repeatedly while a transfer runs; returning true aborts it.
     std::function<bool()> FOnKeepAlive;

@@ -3,10 +3,10 @@
 #include "app/sorvoerror.h"
 #include "common/format.h"
 #include "common/japanese.h"
+#include "platform/safefilewriter.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 using namespace Qt::Literals::StringLiterals;
@@ -133,22 +133,9 @@ QByteArray JoinTextLines(const QList<QByteArray> &lines)
 
 void WriteFileAtomic(const QString &fileName, const QByteArray &bytes)
 {
-    auto fail = [&](const QString &why) {
+    QString why;
+    if (!SaveFileSafely(fileName, bytes, &why))
         throw ESorvoError(Format(u"ファイル[ %s ]に書き込めません (%s)"_s, {fileName, why}));
-    };
-    if (!QFileInfo::exists(fileName)) {
-        // Nothing to lose: a plain write spares the flush to disk a safe replacement costs.
-        QFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-            const QString why = file.errorString();
-            file.remove();
-            fail(why);
-        }
-        return;
-    }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        fail(file.errorString());
 }
 
 QByteArray ReadWholeFile(const QString &fileName)

@@ -9,6 +9,7 @@
 #include "notes/usablename.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
@@ -143,34 +144,58 @@ bool TKiruMemoDivider::Divide(const QString &destFolder)
     FErrorMessage.clear();
     CheckUsableFileName(Title);
     const int budget = Budget();
-
-    FOutFolder = AddPathDelim(TrimPathDelim(destFolder));
-    if (MakeFolder) {
-        FOutFolder += Title + u'/';
-        if (!QFileInfo::exists(FOutFolder) && !QDir().mkdir(FOutFolder))
-            throw ESorvoError(Format(u"フォルダ[ %s ]を作成できません"_s, {FOutFolder}));
-    }
     if (MakeDelRuby)
         Lines.SetText(RemoveRuby(Lines.Text()));
-
     const QByteArray text = Lines.Text();
-    if (text.size() + (AddEncoded ? kEncodingReserve : 0) <= budget) {
-        QList<QByteArray> lines;
-        if (AddEncoded)
-            lines.append(kEncodingLine);
-        if (AddTitle)
-            lines.append(Sjis(Format(u"<Title>%s</Title>"_s, {Title})));
-        lines.append(Lines.FLines);
-        WritePage(lines, Title + u".txt"_s);
-        return true;
+    const bool onePage = text.size() + (AddEncoded ? kEncodingReserve : 0) <= budget;
+
+    // A line that cannot fit even an empty page is found before anything is written.
+    if (!onePage && MakeDivMode == dmLine)
+        for (const QByteArray &line : std::as_const(Lines.FLines))
+            if (line.size() + 2 >= budget) {
+                FErrorMessage = u"行に文字を詰め込みすぎです。行によるカット処理が行えません。"_s;
+                if (FDialogs)
+                    FDialogs->Warning(FErrorMessage);
+                return false;
+            }
+
+    FOutFolder = AddPathDelim(TrimPathDelim(destFolder));
+    QString createdFolder;
+    if (MakeFolder) {
+        FOutFolder += Title + u'/';
+        if (!QFileInfo::exists(FOutFolder)) {
+            if (!QDir().mkdir(FOutFolder))
+                throw ESorvoError(Format(u"フォルダ[ %s ]を作成できません"_s, {FOutFolder}));
+            createdFolder = FOutFolder;
+        }
     }
-    if (MakeDivMode == dmLine)
-        return DivideByLines(budget);
-    DivideByChars(text, budget);
+    try {
+        if (onePage) {
+            QList<QByteArray> lines;
+            if (AddEncoded)
+                lines.append(kEncodingLine);
+            if (AddTitle)
+                lines.append(Sjis(Format(u"<Title>%s</Title>"_s, {Title})));
+            lines.append(Lines.FLines);
+            WritePage(lines, Title + u".txt"_s);
+        } else if (MakeDivMode == dmLine) {
+            DivideByLines(budget);
+        } else {
+            DivideByChars(text, budget);
+        }
+    } catch (...) {
+        // Half a chain of pages is no use on the player: what this run wrote goes again.
+        for (const QString &file : std::as_const(FWrittenFiles))
+            QFile::remove(file);
+        FWrittenFiles.clear();
+        if (!createdFolder.isEmpty())
+            QDir().rmdir(createdFolder);
+        throw;
+    }
     return true;
 }
 
-bool TKiruMemoDivider::DivideByLines(int budget)
+void TKiruMemoDivider::DivideByLines(int budget)
 {
     const QString message = Format(u"メモ[ %s ]の分割処理中"_s, {Title});
     const qsizetype count = Lines.FLines.size();
@@ -181,13 +206,6 @@ bool TKiruMemoDivider::DivideByLines(int budget)
     while (i < count) {
         Report(i + 1, count, message);
         const QByteArray &line = Lines.FLines.at(i);
-        // A line that cannot fit even an empty page would otherwise start blank pages forever.
-        if (line.size() + 2 >= budget) {
-            FErrorMessage = u"行に文字を詰め込みすぎです。行によるカット処理が行えません。"_s;
-            if (FDialogs)
-                FDialogs->Warning(FErrorMessage);
-            return false;
-        }
         if (line.size() + used + 2 < budget) {
             out.append(line);
             used += line.size() + 2;
@@ -203,7 +221,6 @@ bool TKiruMemoDivider::DivideByLines(int budget)
             out = PageHeaders(page);
         }
     }
-    return true;
 }
 
 void TKiruMemoDivider::DivideByChars(const QByteArray &text, int budget)
@@ -314,6 +331,5 @@ bool DivideWithDialog(const QString &destFolder, const TKiruStringList &lines, c
     divider.FDialogs = dialogs;
     options.ApplyTo(divider);
     divider.SetLines(lines);
-    divider.Divide(destFolder);
-    return true;
+    return divider.Divide(destFolder);
 }

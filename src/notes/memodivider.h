@@ -61,7 +61,7 @@ private:
     QList<QByteArray> PageHeaders(int page) const;
     QByteArray NextLink(int page) const;
     void WritePage(const QList<QByteArray> &lines, const QString &fileName);
-    bool DivideByLines(int budget);
+    void DivideByLines(int budget);
     void DivideByChars(const QByteArray &text, int budget);
     void Report(qint64 position, qint64 total, const QString &message) const;
 

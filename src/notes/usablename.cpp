@@ -8,7 +8,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 bool IsRefused(QChar c)
 {
-    return c.unicode() < 0x20 || u"\\/:*?\"<>|"_s.contains(c);
+    return c.unicode() < 0x20 || c.unicode() == 0x7F || u"\\/:*?\"<>|"_s.contains(c);
 }
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "photos/jpegio.h"
 
+#include "platform/safefilewriter.h"
+
 #include <QFile>
 
 #include <csetjmp>
@@ -139,18 +141,8 @@ bool SaveJpeg(const QImage &image, const QString &path, int quality, QString *er
             *error = u"JPEG"_s;
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size() ||
-        !file.flush()) {
-        if (error)
-            *error = file.errorString();
-        const bool created = file.isOpen();
-        file.close();
-        if (created)
-            file.remove();
-        return false;
-    }
-    return true;
+    // Never replaces a file, and never leaves a part of a picture under the final name.
+    return SaveFileSafely(path, bytes, error, TSafeFileWriter::cmNoReplace);
 }
 
 QImage DecodeJpeg(QByteArrayView data)

@@ -180,7 +180,8 @@ bool TPimCommands::DeleteSelectedTasks(const QStringList &fileNames)
     return DeleteSelected(FCalendarsDir, fileNames, TTabCode::ToDo);
 }
 
-QStringList TPimCommands::ExpiredEntries(const QList<QStringList> &rows, TDateTime threshold)
+QStringList TPimCommands::ExpiredEntries(const QList<QStringList> &rows, TDateTime threshold,
+                                         QStringList *unreadable)
 {
     QStringList names;
     const qint64 limit = Milliseconds(threshold);
@@ -188,15 +189,26 @@ QStringList TPimCommands::ExpiredEntries(const QList<QStringList> &rows, TDateTi
         const QString start = row.value(pcHiddenStart);
         if (start.isEmpty())
             break;
-        if (Milliseconds(ReadCalendarDateTime(start)) < limit)
-            names.append(row.value(pcCalendarFile));
+        // One damaged file must not keep every other from expiring; it is itself never deleted.
+        try {
+            if (Milliseconds(ReadCalendarDateTime(start)) < limit)
+                names.append(row.value(pcCalendarFile));
+        } catch (const EConvertError &) {
+            if (!unreadable)
+                throw;
+            unreadable->append(row.value(pcCalendarFile));
+        }
     }
     return names;
 }
 
 int TPimCommands::DeleteExpired(TCalendarList list, const QList<QStringList> &rows, TDateTime threshold)
 {
-    const QStringList names = ExpiredEntries(rows, threshold);
+    QStringList unreadable;
+    const QStringList names = ExpiredEntries(rows, threshold, &unreadable);
+    if (!unreadable.isEmpty())
+        FDialogs.Warning(
+            Format(u"日時を読めないファイルは削除の対象から外しました: %s"_s, {unreadable.join(u", "_s)}));
     if (names.isEmpty())
         return 0;
     const QString question = list == TCalendarList::Events

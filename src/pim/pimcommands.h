@@ -58,9 +58,12 @@ public:
     bool DeleteSelectedTasks(const QStringList &fileNames);
 
     /// File names of the rows (in display order) whose hidden start is before the threshold; stops at
-    /// the first empty start. Raises EConvertError for a start that cannot be read.
-    static QStringList ExpiredEntries(const QList<QStringList> &rows, TDateTime threshold);
-    /// Collects, asks with the count (OK/Cancel), deletes and reloads. Returns the number deleted.
+    /// the first empty start. A start that cannot be read puts its file into `unreadable` (never among
+    /// the expired); without that list it raises EConvertError.
+    static QStringList ExpiredEntries(const QList<QStringList> &rows, TDateTime threshold,
+                                      QStringList *unreadable = nullptr);
+    /// Collects, names the unreadable files in a warning, asks with the count (OK/Cancel), deletes and
+    /// reloads. Returns the number deleted.
     int DeleteExpired(TCalendarList list, const QList<QStringList> &rows, TDateTime threshold);
 
     /// "DTSTART_n.ics" / "tDue_n.ics": the first name not taken, n from 0 in upper-case hexadecimal.

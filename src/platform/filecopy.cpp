@@ -1,5 +1,7 @@
 #include "platform/filecopy.h"
 
+#include "platform/safefilewriter.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -40,8 +42,11 @@ int CopyData(int in, int out)
     std::unique_ptr<char[]> buffer;
     constexpr size_t kBufferSize = 1 << 20;
     for (;;) {
+        if (StopRequested())
+            return ECANCELED;
         if (inKernel) {
-            const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, size_t(1) << 30, 0);
+            // Chunks small enough that a stop request is seen within a moment.
+            const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, size_t(16) << 20, 0);
             if (n > 0)
                 continue;
             if (n == 0)
@@ -102,20 +107,17 @@ int CopyFileNoOverwrite(const QString &from, const QString &to)
     ::fcntl(in.Get(), F_SETFL, ::fcntl(in.Get(), F_GETFL) & ~O_NONBLOCK);
     ::posix_fadvise(in.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
-    const QByteArray target = QFile::encodeName(to);
-    TFd out(::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (out.Get() < 0)
-        return errno;
-    int error = CopyData(in.Get(), out.Get());
-    if (error == 0) {
-        // The player's files may be read-only; the copy must be an ordinary file the user can change.
-        struct stat copied;
-        if (::fstat(out.Get(), &copied) == 0 && (copied.st_mode & 0600) != 0600)
-            ::fchmod(out.Get(), (copied.st_mode & 07777) | 0600);
-    }
-    if (::close(out.Release()) != 0 && error == 0)
-        error = errno;
+    // Filled under a temporary name and put in place only when whole, so that neither a full disk nor a
+    // stopped run ever leaves half a file under the final name.
+    TSafeFileWriter out(to, TSafeFileWriter::cmNoReplace);
+    if (!out.Open())
+        return out.Error();
+    const int error = CopyData(in.Get(), out.Handle());
     if (error != 0)
-        ::unlink(target.constData());
-    return error;
+        return error;
+    // The player's files may be read-only; the copy must be an ordinary file the user can change.
+    struct stat copied;
+    if (::fstat(out.Handle(), &copied) == 0 && (copied.st_mode & 0600) != 0600)
+        ::fchmod(out.Handle(), (copied.st_mode & 07777) | 0600);
+    return out.Commit() ? 0 : out.Error();
 }

@@ -3,7 +3,10 @@
 #include "common/japanese.h"
 
 #include "fixturefiles.h"
+#include "smalldisk.h"
 
+#include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +27,12 @@ private slots:
     void siteRows_data();
     void siteRows();
     void emptyViewKeepsList();
+    void foreignFileLeftAlone_data();
+    void foreignFileLeftAlone();
+    void readOnlyFileNotReplaced();
+    void emptyFileIsWritten();
+    void fullDiskKeepsOldFile();
+    void longFile();
 };
 
 void TstSettings::defaultsWithoutFile()
@@ -210,6 +219,102 @@ void TstSettings::emptyViewKeepsList()
     QList<TSiteRow> view{{u"keep"_s, {}, {}, true}};
     FillSiteRows({}, view);
     QCOMPARE(view.size(), 1);
+}
+
+void TstSettings::foreignFileLeftAlone_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QByteArray binary(1 << 20, '\0');
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(binary.data()), binary.size() / 4);
+    QTest::addRow("JPEG photo") << (QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00") + QByteArray(5000, '\x7F'));
+    QTest::addRow("binary") << binary;
+    QTest::addRow("text without our sections") << QByteArray("Dear diary,\r\ntoday=sunny\r\n[Mine]\r\nA=1\r\n");
+    QTest::addRow("our section, then NULs") << (QByteArray("[SongCopy]\r\nAddTrackNo=1\r\n") + QByteArray(3, '\0'));
+    QTest::addRow("larger than any settings file") << (QByteArray("[SongCopy]\r\n") + QByteArray(17 << 20, ' '));
+}
+
+void TstSettings::foreignFileLeftAlone()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"photo.jpg"_s);
+    QVERIFY(WriteFixtureFile(path, bytes));
+    TKiruIPodINI ini(path);
+    QVERIFY(ini.LoadWarning().contains(u"設定ファイルではありません"_s));
+    QVERIFY(!ini.CanSave());
+    QVERIFY(!ini.FAddTrackNo); // defaults
+    QCOMPARE(ini.FSiteList.size(), 5);
+    ini.FCopyright = true;
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, ini.Save());
+    QVERIFY(ReadFixtureFile(path) == bytes);
+    QCOMPARE(FolderEntries(dir.path()), QStringList{u"photo.jpg"_s});
+}
+
+void TstSettings::readOnlyFileNotReplaced()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Velmor.INI"_s);
+    const QByteArray bytes = "[SongCopy]\r\nAddTrackNo=1\r\n";
+    QVERIFY(WriteFixtureFile(path, bytes));
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser | QFile::ReadOther));
+    TKiruIPodINI ini(path);
+    QVERIFY(ini.FAddTrackNo); // read as usual
+    QVERIFY(ini.LoadWarning().contains(u"書き込みできません"_s));
+    ini.FAddTrackNo = false;
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, ini.Save());
+    QCOMPARE(ReadFixtureFile(path), bytes);
+}
+
+void TstSettings::emptyFileIsWritten()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Velmor.INI"_s);
+    QVERIFY(WriteFixtureFile(path, QByteArray()));
+    TKiruIPodINI ini(path);
+    QVERIFY(ini.LoadWarning().isEmpty());
+    ini.Save();
+    QVERIFY(ReadFixtureFile(path).contains("[SongCopy]"));
+}
+
+void TstSettings::fullDiskKeepsOldFile()
+{
+    TSmallDisk disk(256 * 1024);
+    if (!disk.Mounted())
+        QSKIP("a small file system can only be mounted by root");
+    const QString path = disk.FilePath(u"Velmor.INI"_s);
+    const QByteArray bytes = "[SongCopy]\r\nAddTrackNo=1\r\n";
+    QVERIFY(WriteFixtureFile(path, bytes));
+    TKiruIPodINI ini(path);
+    ini.FText = QString(200000, u'x'); // more than the disk holds
+    disk.Fill();
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, ini.Save());
+    QCOMPARE(ReadFixtureFile(path), bytes);
+    QCOMPARE(FolderEntries(disk.Path()), (QStringList{u"Velmor.INI"_s, u"filler"_s}));
+}
+
+void TstSettings::longFile()
+{
+    // One hundred thousand site lines and as many stray keys: every line is read, the last value wins.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Velmor.INI"_s);
+    const int count = 100000;
+    QByteArray bytes = "[RSSURLData]\r\nCount=" + QByteArray::number(count - 1) + "\r\n";
+    for (int i = 0; i < count; ++i)
+        bytes += "No." + QByteArray::number(i) + "=s" + QByteArray::number(i) + ";http://a/;x;1;\r\n";
+    bytes += "[Mine]\r\n";
+    for (int i = 0; i < count; ++i)
+        bytes += "K" + QByteArray::number(i) + "=1\r\n";
+    bytes += "[SongCopy]\r\nAddTrackNo=0\r\naddtrackno=1\r\n";
+    QVERIFY(WriteFixtureFile(path, bytes));
+    TKiruIPodINI ini(path);
+    QCOMPARE(ini.FSiteList.size(), count);
+    QCOMPARE(ini.FSiteList.last(), u"s99999;http://a/;x;1;"_s);
+    QVERIFY(ini.FAddTrackNo);
+
+    // A count far past the lines present reads what is there.
+    QVERIFY(WriteFixtureFile(path, "[RSSURLData]\r\nCount=2000000000\r\nNo.0=a;b;c;1;\r\n"));
+    TKiruIPodINI huge(path);
+    QCOMPARE(huge.FSiteList, QStringList{u"a;b;c;1;"_s});
 }
 
 QTEST_GUILESS_MAIN(TstSettings)

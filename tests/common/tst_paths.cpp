@@ -92,6 +92,11 @@ void TstPaths::sanitize()
 {
     QCOMPARE(SanitizeFileName(u"a\\b?c/d\"e;f:g,h<i>j*k|l.mp3"_s), u"a b c d e f g h i j k l.mp3"_s);
     QCOMPARE(SanitizeFileNameNoDot(u"Mr. Big: Live"_s), u"Mr  Big  Live"_s);
+    // Control characters from tags: refused by FAT and Windows, and a line break or escape in a name.
+    const QString controls = u"a"_s + QChar(0) + u"b\nc\rd\te"_s + QChar(0x1B) + u"[31mf"_s + QChar(1) +
+                             u"g"_s + QChar(0x7F) + u"h"_s;
+    QCOMPARE(SanitizeFileName(controls + u".mp3"_s), u"a b c d e [31mf g h.mp3"_s);
+    QCOMPARE(SanitizeFileNameNoDot(controls), u"a b c d e [31mf g h"_s);
 }
 
 void TstPaths::uniqueName()

@@ -18,6 +18,8 @@ private slots:
     void format_data();
     void format();
     void decodeWideOrUtf8();
+    void escapeControlChars_data();
+    void escapeControlChars();
 };
 
 void TstText::getField_data()
@@ -88,6 +90,23 @@ void TstText::decodeWideOrUtf8()
     QCOMPARE(FormatNumber(1234567.0, 0), u"1,234,567"_s);
     QCOMPARE(Format(u"%.0n MB"_s, {12345}), u"12,345 MB"_s);
     QCOMPARE(Format(u"%.1n MB"_s, {1536.25}), u"1,536.3 MB"_s);
+}
+
+void TstText::escapeControlChars_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::addRow("plain text stays") << u"曲名 a\\b"_s << u"曲名 a\\b"_s;
+    QTest::addRow("line breaks and tab") << u"a\nb\r\tc"_s << u"a\\nb\\r\\tc"_s;
+    QTest::addRow("escape sequence") << (QChar(0x1B) + u"[2J"_s) << u"\\x1B[2J"_s;
+    QTest::addRow("NUL, DEL and C1") << (QChar(0) + QChar(0x7F) + QChar(0x9B)) << u"\\x00\\x7F\\x9B"_s;
+}
+
+void TstText::escapeControlChars()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(EscapeControlChars(text), expected);
 }
 
 QTEST_GUILESS_MAIN(TstText)

@@ -17,6 +17,8 @@ class TstMPlayerChecker : public QObject
     Q_OBJECT
 private slots:
     void init();
+    void sysInfoText_data();
+    void sysInfoText();
     void kinds_data();
     void kinds();
     void fixedDiskIsNoPlayer();
@@ -249,6 +251,31 @@ void TstMPlayerChecker::clearResets()
     QCOMPARE(int(checker.FKind), 0);
     QVERIFY(checker.FRoot.isEmpty() && checker.FName.isEmpty() && !checker.FHasSongs);
     QCOMPARE(checker.FCapacity, u"不明な容量"_s);
+}
+
+void TstMPlayerChecker::sysInfoText_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("serial");
+    QTest::addRow("usual") << QByteArray("ModelNumStr: MA450\npszSerialNumber: 5U6\n") << u"MA450"_s
+                           << u"5U6"_s;
+    QTest::addRow("CR LF, any case, last value wins")
+        << QByteArray("modelnumstr: xA1\r\nModelNumStr:  MA002 \r\n") << u"MA002"_s << QString();
+    // Real files are a few KB: a key after the first 64 KB is not read at all.
+    QTest::addRow("key past the size limit")
+        << (QByteArray("pszSerialNumber: S\n") + QByteArray(70000, 'x') + "\nModelNumStr: MA450\n")
+        << QString() << u"S"_s;
+}
+
+void TstMPlayerChecker::sysInfoText()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, model);
+    QFETCH(QString, serial);
+    const TSysInfoFields fields = ParseSysInfo(text);
+    QCOMPARE(fields.modelNumber, model);
+    QCOMPARE(fields.serial, serial);
 }
 
 QTEST_GUILESS_MAIN(TstMPlayerChecker)

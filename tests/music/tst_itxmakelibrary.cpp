@@ -3,6 +3,7 @@
 #include "fixturefiles.h"
 #include "music/itunesdbloader.h"
 #include "music/itxmakelibrary.h"
+#include "smalldisk.h"
 
 #include <QDir>
 #include <QLocale>
@@ -36,6 +37,9 @@ private slots:
     void dateCell();
     void runsAccumulateAndSaveReplaces();
     void unwritableTargetThrows();
+    void encoding_data();
+    void encoding();
+    void fullDiskKeepsOldListing();
 };
 
 void TstITXMakeLibrary::row_data()
@@ -144,6 +148,62 @@ void TstITXMakeLibrary::unwritableTargetThrows()
     QTemporaryDir dir;
     TITXMakeLibrary library;
     QVERIFY_THROWS_EXCEPTION(ESorvoError, library.SaveToFile(dir.filePath(u"missing/iPodLibrary.TXT"_s)));
+}
+
+void TstITXMakeLibrary::encoding_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("unicode");
+    QTest::addRow("Japanese only: Shift-JIS") << u"夜明けの歌"_s << false;
+    QTest::addRow("Korean: UTF-16LE") << u"아침 이슬"_s << true;
+    QTest::addRow("emoji: UTF-16LE") << u"Song 🎵"_s << true;
+}
+
+void TstITXMakeLibrary::encoding()
+{
+    QFETCH(QString, title);
+    QFETCH(bool, unicode);
+    QTemporaryDir dir;
+    TITXMakeLibrary library;
+    TITBSongItem song(At(2020, 1, 1, 0, 0, 0));
+    song.FTitle = title;
+    const QString copy = dir.filePath(title + u".mp3"_s);
+    library.Add(song, copy);
+    const QString path = dir.filePath(u"iPodLibrary.TXT"_s);
+    library.SaveToFile(path);
+    const QByteArray bytes = ReadFixtureFile(path);
+    QString text;
+    if (unicode) {
+        QVERIFY(bytes.startsWith("\xFF\xFE"));
+        text = QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData() + 2),
+                                  (bytes.size() - 2) / 2);
+    } else {
+        QVERIFY(!bytes.startsWith("\xFF\xFE"));
+        text = ShiftJisToUnicode(bytes);
+    }
+    const QStringList lines = text.split(u"\r\n"_s);
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines[0], Header);
+    QVERIFY(lines[1].startsWith(title + u'\t'));
+    QVERIFY(lines[1].endsWith(copy)); // the location names the copy, character for character
+}
+
+void TstITXMakeLibrary::fullDiskKeepsOldListing()
+{
+    TSmallDisk disk(128 * 1024);
+    if (!disk.Mounted())
+        QSKIP("a small file system can only be mounted by root");
+    const QString path = disk.FilePath(u"iPodLibrary.TXT"_s);
+    QVERIFY(WriteFixtureFile(path, "old listing\r\n"));
+    TITXMakeLibrary library;
+    TITBSongItem song(At(2020, 1, 1, 0, 0, 0));
+    song.FTitle = QString(300, u'曲');
+    for (int i = 0; i < 400; ++i)
+        library.Add(song, u"/music/%1.mp3"_s.arg(i));
+    disk.Fill();
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, library.SaveToFile(path));
+    QCOMPARE(ReadFixtureFile(path), QByteArray("old listing\r\n"));
+    QCOMPARE(FolderEntries(disk.Path()), (QStringList{u"filler"_s, u"iPodLibrary.TXT"_s}));
 }
 
 QTEST_GUILESS_MAIN(TstITXMakeLibrary)

@@ -2,17 +2,22 @@
 #include "music/songcopy.h"
 #include "platform/filecopy.h"
 
+#include "app/sorvoerror.h"
 #include "app/userdialogs.h"
+#include "common/paths.h"
 #include "fakedrivetable.h"
 #include "music/itunesdbloader.h"
 #include "music/itxmakelibrary.h"
+#include "music/transferlog.h"
 #include "music/videocopy.h"
 #include "platform/drivetable.h"
+#include "platform/safefilewriter.h"
 #include "recordingprogress.h"
 #include "scripteddialogs.h"
 
 #include "fixturefiles.h"
 #include "recordingservices.h"
+#include "smalldisk.h"
 #include "songplayer.h"
 
 #include <QDir>
@@ -44,6 +49,13 @@ private slots:
     void folderCheck();
     void folderQuestion_data();
     void folderQuestion();
+    void listingNamesRealCopies();
+    void stopInsideSongLeavesNoFile();
+    void entryWithoutLocation();
+    void destinationInsidePlayer_data();
+    void destinationInsidePlayer();
+    void uncreatableFolderStopsOnce();
+    void fullDiskLeavesNoHalfCopy();
 };
 
 namespace {
@@ -210,6 +222,10 @@ void TstSongCopy::relativePath_data()
         << "T"
         << "."
         << "" << 0 << 1 << false << true << false << true << "T.mp3";
+    QTest::addRow("control characters in every tag")
+        << (u"Line\nBreak"_s + QChar(0x1B) + u"[2J"_s) << (u"A"_s + QChar(1) + u"B"_s)
+        << (u"Al"_s + QChar(0x7F) + u"b"_s) << 0 << 0 << false << true << true << false
+        << u"A B/Al b/A B-Line Break [2J.mp3"_s;
 }
 
 void TstSongCopy::relativePath()
@@ -532,6 +548,128 @@ void TstSongCopy::folderQuestion()
     if (!exists)
         QCOMPARE(dialogs.Texts(u"yesno"_s),
                  QStringList{u"フォルダ[ %1 ]は存在しません。作成してもよろしいですか？"_s.arg(folder)});
+}
+
+void TstSongCopy::listingNamesRealCopies()
+{
+    // A second run into the same folder: the listing names the renamed copies, not the first run's files.
+    TPlayer player({{u"Song"_s, u"A"_s, {}, 1, {}, "1"}, {u"Gone"_s, u"A"_s, {}, 2, {}, "2"}});
+    TRecordingProgress progress;
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    TCopyOptions o = player.Options(1);
+    o.FMakeListing = true;
+    ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), o, progress, services, dialogs,
+                   nullptr);
+    QFile::remove(player.root + u"iPod_Control/Music/F00/S1.mp3"_s); // the second song fails next time
+    TITXMakeLibrary listing;
+    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), o, progress,
+                                         services, dialogs, &listing);
+    QCOMPARE(r.FCopied, 1);
+    QCOMPARE(listing.FLines.size(), 3);
+    QVERIFY(listing.FLines.at(1).endsWith(u'\t' + QDir::toNativeSeparators(player.dest + u"Song(2).mp3"_s)));
+    // A failed copy is still listed, under the path it was meant to have.
+    QVERIFY(listing.FLines.at(2).endsWith(u'\t' + QDir::toNativeSeparators(player.dest + u"Gone.mp3"_s)));
+}
+
+void TstSongCopy::stopInsideSongLeavesNoFile()
+{
+    TPlayer player(
+        {{u"Big"_s, u"A"_s, {}, 1, {}, QByteArray(1 << 20, 'b')}, {u"Next"_s, u"A"_s, {}, 2, {}, "2"}});
+    TRecordingProgress progress;
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    RequestStop(); // as a signal arriving while the first song is being written
+    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
+                                         player.Options(1), progress, services, dialogs, nullptr);
+    ResetStopRequest();
+    QVERIFY(r.FCancelled);
+    QCOMPARE(r.FCopied, 0);
+    QCOMPARE(r.FFailed, 0);
+    QCOMPARE(FolderEntries(player.dest), QStringList{}); // neither a half song nor a temporary file
+    QCOMPARE(services.FStatusTexts,
+             QStringList{u"転送を中止しました。フォルダ \"%1\" に音楽ファイルを 0 曲転送しました"_s.arg(
+                 QDir::toNativeSeparators(player.dest))});
+}
+
+void TstSongCopy::entryWithoutLocation()
+{
+    TPlayer player({{u"Song"_s, u"A"_s, {}, 1, {}, "1"}, {u"Other"_s, u"A"_s, {}, 2, {}, "2"}});
+    player.db.FSongs.Items(0).FLocation.clear();
+    TRecordingProgress progress;
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
+                                         player.Options(1), progress, services, dialogs, nullptr);
+    QCOMPARE(r.FCopied, 1);
+    QCOMPARE(r.FFailed, 1);
+    QCOMPARE(FilesBelow(player.dest), QStringList{u"Other.mp3"_s});
+    const QList<TTransferLogRow> log = TransferLogRows(player.db.FSongs);
+    QCOMPARE(log.size(), 1);
+    QCOMPARE(log.first().FErrorText, u"データベースに曲の場所が記録されていません"_s);
+}
+
+void TstSongCopy::destinationInsidePlayer_data()
+{
+    QTest::addColumn<QString>("below");
+    QTest::addRow("the player root") << QString();
+    QTest::addRow("the player's music folder") << u"iPod_Control/Music/F00"_s;
+    QTest::addRow("a new folder on the player") << u"Copies/new"_s;
+}
+
+void TstSongCopy::destinationInsidePlayer()
+{
+    QFETCH(QString, below);
+    TPlayer player({{u"Song"_s, u"A"_s, {}, 1, {}, "1"}});
+    TRecordingProgress progress;
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    TCopyOptions o = player.Options(1);
+    o.FFolder = AddPathDelim(player.root + below);
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
+                                                         o, progress, services, dialogs, nullptr));
+    QVERIFY(progress.FRuns.isEmpty());
+    QCOMPARE(FilesBelow(player.root + u"iPod_Control/Music"_s), QStringList{u"F00/S0.mp3"_s});
+    QVERIFY(!QFileInfo::exists(player.root + u"Copies"_s));
+}
+
+void TstSongCopy::uncreatableFolderStopsOnce()
+{
+    TPlayer player({{u"One"_s, u"A"_s, {}, 1, {}, "1"}, {u"Two"_s, u"A"_s, {}, 2, {}, "2"}});
+    QVERIFY(WriteFixtureFile(player.dir.filePath(u"file"_s), "x"));
+    TRecordingProgress progress;
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    TCopyOptions o = player.Options(1);
+    o.FFolder = player.dir.filePath(u"file/music/"_s); // a file stands where a folder should be
+    try {
+        ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), o, progress, services, dialogs,
+                       nullptr);
+        QFAIL("no error");
+    } catch (const ESorvoError &e) {
+        QVERIFY(e.Message().contains(QDir::toNativeSeparators(o.FFolder)));
+    }
+    QVERIFY(progress.FRuns.isEmpty()); // one error for the run, none per song
+}
+
+void TstSongCopy::fullDiskLeavesNoHalfCopy()
+{
+    TSmallDisk disk(256 * 1024);
+    if (!disk.Mounted())
+        QSKIP("a small file system can only be mounted by root");
+    TPlayer player(
+        {{u"Small"_s, u"A"_s, {}, 1, {}, "1"}, {u"Large"_s, u"A"_s, {}, 2, {}, QByteArray(400 * 1024, 'l')}});
+    TRecordingProgress progress;
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    TCopyOptions o = player.Options(1);
+    o.FFolder = disk.Path() + u'/';
+    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), o, progress,
+                                         services, dialogs, nullptr);
+    QCOMPARE(r.FCopied, 1);
+    QCOMPARE(r.FFailed, 1);
+    QCOMPARE(player.db.FSongs.Items(1).FCopyError, ENOSPC);
+    QCOMPARE(FolderEntries(disk.Path()), QStringList{u"Small.mp3"_s});
 }
 
 QTEST_GUILESS_MAIN(TstSongCopy)

@@ -24,6 +24,11 @@ private slots:
     void download();
     void usage_data();
     void usage();
+    void siteNames_data();
+    void siteNames();
+    void addressesComeBackAsEntered();
+    void downloadFailuresTold();
+    void foreignSettingsFileLeftAlone();
 
 private:
     int Cli(const QStringList &args, QByteArray *out = nullptr, QByteArray *err = nullptr);
@@ -135,6 +140,80 @@ void TstCmdNews::usage()
     QByteArray err;
     QCOMPARE(Cli(args, nullptr, &err), exitCode);
     QVERIFY(!err.isEmpty());
+}
+
+void TstCmdNews::siteNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("stored");
+    QTest::addRow("Japanese") << u"日本のニュース"_s << true;
+    QTest::addRow("Korean") << u"한국 뉴스"_s << false;
+    QTest::addRow("emoji") << u"ニュース🎵"_s << false;
+    QTest::addRow("semicolon") << u"a;b"_s << false;
+}
+
+void TstCmdNews::siteNames()
+{
+    // A name the settings line cannot hold is refused at once, not stored as "?".
+    QFETCH(QString, name);
+    QFETCH(bool, stored);
+    QByteArray err;
+    QCOMPARE(Cli({u"add"_s, name, u"http://t/"_s}, nullptr, &err), stored ? 0 : 1);
+    QCOMPARE(Names().contains(name), stored);
+    if (!stored) {
+        QVERIFY2(QString::fromUtf8(err).contains(u"保存できません"_s), err.constData());
+        QCOMPARE(Names().size(), 5);
+    } else {
+        QCOMPARE(Cli({u"tick"_s, name}), 0);
+        QVERIFY(Names().contains(name + u'+'));
+    }
+}
+
+void TstCmdNews::addressesComeBackAsEntered()
+{
+    const QStringList addresses{u"http://a/feed?x=1;y=2"_s, u"http://例え.jp/ニュース.rdf"_s,
+                                u"http://b/%E3%81%82;100%"_s};
+    for (int i = 0; i < addresses.size(); ++i)
+        QCOMPARE(Cli({u"add"_s, u"S%1"_s.arg(i), addresses[i]}), 0);
+    QByteArray out;
+    QCOMPARE(Cli({u"list"_s, u"--json"_s}, &out), 0);
+    const QJsonArray rows = QJsonDocument::fromJson(out).array();
+    QCOMPARE(rows.size(), 5 + addresses.size());
+    for (int i = 0; i < addresses.size(); ++i)
+        QCOMPARE(rows[5 + i][u"address"_s].toString(), addresses[i]);
+}
+
+void TstCmdNews::downloadFailuresTold()
+{
+    const QString root = FDir->filePath(u"player/"_s);
+    QVERIFY(TouchFile(root + u"iPod_Control/iTunes/iTunesDB"_s));
+    QVERIFY(QDir().mkpath(root + u"Notes"_s));
+    const QString feed = FDir->filePath(u"feed.rdf"_s);
+    QVERIFY(WriteFixtureFile(feed,
+                             "<rss><channel><title>t</title></channel><item><title>x</title></item></rss>"));
+    {
+        TKiruIPodINI settings(FSettings);
+        settings.FSiteList = {u"Local;%1;Not Updated;1;"_s.arg(feed),
+                              u"Missing;%1;Not Updated;1;"_s.arg(FDir->filePath(u"none.rdf"_s))};
+        settings.Save();
+    }
+    QByteArray out, err;
+    QCOMPARE(Cli({u"download"_s, u"--drive"_s, root}, &out, &err), 1);
+    QVERIFY2(QString::fromUtf8(err).contains(u"[ Missing ]を取得できませんでした"_s), err.constData());
+    QVERIFY(QFileInfo::exists(root + u"Notes/RSS News/Local.txt"_s)); // the other site still arrives
+    TKiruIPodINI settings(FSettings);
+    QVERIFY(settings.FSiteList.value(1).contains(u";Not Updated;"_s));
+}
+
+void TstCmdNews::foreignSettingsFileLeftAlone()
+{
+    const QByteArray photo = QByteArray("\xFF\xD8\xFF\xE0", 4) + QByteArray(2000, '\0');
+    QVERIFY(WriteFixtureFile(FSettings, photo));
+    QByteArray err;
+    QCOMPARE(Cli({u"add"_s, u"T"_s, u"http://t/"_s}, nullptr, &err), 1);
+    QVERIFY2(QString::fromUtf8(err).contains(u"設定ファイルではありません"_s), err.constData());
+    QCOMPARE(Cli({u"list"_s}), 0); // runs on defaults
+    QVERIFY(ReadFixtureFile(FSettings) == photo);
 }
 
 QTEST_GUILESS_MAIN(TstCmdNews)

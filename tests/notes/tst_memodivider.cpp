@@ -5,6 +5,7 @@
 #include "app/userdialogs.h"
 #include "fixturefiles.h"
 #include "notefiles.h"
+#include "smalldisk.h"
 #include "scripteddialogs.h"
 
 #include <QDir>
@@ -75,7 +76,10 @@ private slots:
     void singleNote();
     void lineMode_data();
     void lineMode();
+    void lineModeTooLong_data();
     void lineModeTooLong();
+    void failedWriteLeavesNothing_data();
+    void failedWriteLeavesNothing();
     void charModes_data();
     void charModes();
     void defaultSizes_data();
@@ -182,29 +186,59 @@ void TstMemoDivider::lineMode()
     QCOMPARE(joined, text); // no line split, nothing lost
 }
 
+void TstMemoDivider::lineModeTooLong_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("makeFolder");
+    const QByteArray longLast = RepeatLines(300, 20) + QByteArray(5000, 'x') + "\r\n";
+    QTest::addRow("long line after pages, own folder") << longLast << 4050 << true;
+    QTest::addRow("long line after pages, no folder") << longLast << 4050 << false;
+    // A line just short of the budget cannot fit a page either: no endless blank pages.
+    QTest::addRow("line just short of the budget")
+        << (QByteArray(99, 'y') + "\r\n" + QByteArray(10, 'z') + "\r\n") << 100 << true;
+}
+
 void TstMemoDivider::lineModeTooLong()
 {
+    QFETCH(QByteArray, text);
+    QFETCH(int, size);
+    QFETCH(bool, makeFolder);
     QTemporaryDir dir;
     TScriptedDialogs dialogs;
-    TKiruMemoDivider d = MakeDivider(u"T"_s, dmLine, 4050, true);
+    TKiruMemoDivider d = MakeDivider(u"T"_s, dmLine, size, size > 1000);
+    d.MakeFolder = makeFolder;
     d.FDialogs = &dialogs;
-    d.SetLines(LinesOf(RepeatLines(300, 20) + QByteArray(5000, 'x') + "\r\n"));
+    d.SetLines(LinesOf(text));
     QVERIFY(!d.Divide(dir.path()));
     QCOMPARE(dialogs.Texts(u"warning"_s),
              QStringList{u"行に文字を詰め込みすぎです。行によるカット処理が行えません。"_s});
-    // Pages before stay; the page being filled when the long line came is not written.
-    const QStringList files = FilesIn(dir.path());
-    QCOMPARE(files.size(), d.FWrittenFiles.size());
-    QVERIFY(!files.isEmpty());
-    const QByteArray lastPage = ReadFixtureFile(dir.filePath(files.last()));
-    QVERIFY(lastPage.contains("<A HREF"));
+    // Neither a broken chain of pages nor an empty folder stays behind.
+    QVERIFY(d.FWrittenFiles.isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+}
 
-    // A line just short of the budget cannot fit a page either: the same stop, no endless blank pages.
-    QTemporaryDir dir2;
-    TKiruMemoDivider e = MakeDivider(u"T"_s, dmLine, 100, false);
-    e.SetLines(LinesOf(QByteArray(99, 'y') + "\r\n" + QByteArray(10, 'z') + "\r\n"));
-    QVERIFY(!e.Divide(dir2.path()));
-    QVERIFY(FilesIn(dir2.path()).isEmpty());
+void TstMemoDivider::failedWriteLeavesNothing_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<qint64>("failAfter");
+    QTest::addRow("lines, second page fails") << int(dmLine) << qint64(5000);
+    QTest::addRow("characters, first page fails") << int(dmJapanese) << qint64(10);
+}
+
+void TstMemoDivider::failedWriteLeavesNothing()
+{
+    QFETCH(int, mode);
+    QFETCH(qint64, failAfter);
+    QTemporaryDir dir;
+    TKiruMemoDivider d = MakeDivider(u"T"_s, mode, 4050, true);
+    d.MakeFolder = true;
+    d.SetLines(LinesOf(RepeatLines(300, 40)));
+    {
+        TWriteFailure failure(failAfter);
+        QVERIFY_THROWS_EXCEPTION(ESorvoError, d.Divide(dir.path()));
+    }
+    QCOMPARE(FolderEntries(dir.path()), QStringList{});
 }
 
 void TstMemoDivider::charModes_data()

@@ -1,16 +1,20 @@
 #include "notes/textimport.h"
 
 #include "app/settings.h"
+#include "app/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "fixturefiles.h"
 #include "notefiles.h"
 #include "notes/memodivider.h"
 #include "recordingservices.h"
 #include "scripteddialogs.h"
+#include "smalldisk.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -83,6 +87,9 @@ private slots:
     void divideWithoutDialog();
     void copies_data();
     void copies();
+    void failedWriteKeepsNote_data();
+    void failedWriteKeepsNote();
+    void undividableTextFails();
 };
 
 void TstTextImport::thresholds_data()
@@ -190,6 +197,48 @@ void TstTextImport::copies()
     TPlayer q;
     QVERIFY(!q.importer.ImportFile(q.Pc(name, "x"), ikNothing));
     QVERIFY(q.services.FLoadedTabs.isEmpty());
+}
+
+void TstTextImport::failedWriteKeepsNote_data()
+{
+    QTest::addColumn<bool>("realDisk");
+    QTest::addRow("write fails midway") << false;
+    QTest::addRow("full file system") << true;
+}
+
+void TstTextImport::failedWriteKeepsNote()
+{
+    QFETCH(bool, realDisk);
+    TPlayer p;
+    TSmallDisk disk(256 * 1024);
+    if (realDisk) {
+        if (!disk.Mounted())
+            QSKIP("a small file system can only be mounted by root");
+        p.importer.FNotesDir = disk.Path() + u'/';
+    }
+    const QString note = p.importer.FNotesDir + u"memo.txt"_s;
+    QVERIFY(WriteFixtureFile(note, "old note\r\n"));
+    const QString source = p.Pc(u"memo.txt"_s, TextOfSize(3000));
+    std::unique_ptr<TWriteFailure> failure;
+    if (realDisk)
+        disk.Fill();
+    else
+        failure = std::make_unique<TWriteFailure>(1000);
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, p.importer.ImportFile(source, ikNote));
+    failure.reset();
+    QCOMPARE(ReadFixtureFile(note), QByteArray("old note\r\n"));
+    QCOMPARE(FolderEntries(p.importer.FNotesDir),
+             (realDisk ? QStringList{u"filler"_s, u"memo.txt"_s} : QStringList{u"memo.txt"_s}));
+}
+
+void TstTextImport::undividableTextFails()
+{
+    TPlayer p;
+    p.settings.FEveryDisplay = false;
+    p.settings.FMakeDivMode = dmLine;
+    QVERIFY(!p.importer.ImportFile(p.Pc(u"長文.txt"_s, TextOfSize(5000) + QByteArray(5000, 'x') + "\r\n"),
+                                   ikNote));
+    QCOMPARE(FolderEntries(p.importer.FNotesDir), QStringList{});
 }
 
 QTEST_GUILESS_MAIN(TstTextImport)

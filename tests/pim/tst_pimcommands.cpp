@@ -73,6 +73,7 @@ private slots:
     void expired();
     void expiredQuestion_data();
     void expiredQuestion();
+    void expiredPastBadFile();
     void month_data();
     void month();
 };
@@ -345,14 +346,26 @@ void TstPimCommands::expiredQuestion()
                                   : u"2 個のタスクが既に経過済みです。削除してもよろしいですか？"_s});
     QCOMPARE(QDir(p.dir.filePath(u"Calendars"_s)).entryList(QDir::Files).size(), 3 - deleted);
     QCOMPARE(p.services.FLoadedTabs, deleted ? QList<int>{tag == 0 ? 2 : 5} : QList<int>{});
+}
 
-    // A start that cannot be read stops before anything is deleted.
-    TPlayer q;
-    QList<QStringList> bad = rows;
-    bad.append({u"s"_s, u"yesterday"_s, QString(), QString(), u"x.ics"_s});
-    QVERIFY_THROWS_EXCEPTION(EConvertError,
-                             q.commands.DeleteExpired(TCalendarList(tag), bad, At(2005, 1, 1, 0, 0)));
-    QVERIFY(q.dialogs.FCalls.isEmpty());
+void TstPimCommands::expiredPastBadFile()
+{
+    // A file whose start cannot be read is named and kept; the others expire all the same.
+    TPlayer p;
+    p.Calendar(u"a.ics"_s, EventLines(u"20000101T000000"_s));
+    p.Calendar(u"bad.ics"_s, EventLines(u"yesterday"_s));
+    p.Calendar(u"c.ics"_s, EventLines(u"20010101T000000"_s));
+    p.Calendar(u"d.ics"_s, EventLines(u"29990101T000000"_s));
+    p.dialogs.FAnswers = {TDialogAnswer::Ok};
+    const QList<QStringList> rows = p.commands.LoadEventList();
+    QStringList unreadable;
+    QCOMPARE(TPimCommands::ExpiredEntries(rows, At(2005, 1, 1, 0, 0), &unreadable).size(), 2);
+    QCOMPARE(unreadable, QStringList{u"bad.ics"_s});
+    QCOMPARE(p.commands.DeleteExpired(TCalendarList::Events, rows, At(2005, 1, 1, 0, 0)), 2);
+    QCOMPARE(p.dialogs.Texts(u"warning"_s),
+             QStringList{u"日時を読めないファイルは削除の対象から外しました: bad.ics"_s});
+    QCOMPARE(QDir(p.dir.filePath(u"Calendars"_s)).entryList(QDir::Files, QDir::Name),
+             (QStringList{u"bad.ics"_s, u"d.ics"_s}));
 }
 
 void TstPimCommands::month_data()

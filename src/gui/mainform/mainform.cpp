@@ -187,6 +187,8 @@ void TMainForm::FormCreate(const TMainFormSetup &setup)
     FSettings = std::make_unique<TKiruIPodINI>(setup.settingsFile.isEmpty() ? TKiruIPodINI::DefaultPath()
                                                                             : setup.settingsFile,
                                                screenSize, windowSize);
+    if (!FSettings->LoadWarning().isEmpty())
+        FDialogs->Warning(FSettings->LoadWarning());
 
     // A position saved on a screen that is no longer there would put the window out of reach.
     const QRect saved(QPoint(FSettings->FMain_X, FSettings->FMain_Y), windowSize);
@@ -227,9 +229,10 @@ void TMainForm::FormDestroy()
     FMessages.reset();
     FDevice.reset();
     try {
-        FSettings->Save();
+        if (FSettings->CanSave()) // the user was told at start why this file is left alone
+            FSettings->Save();
     } catch (const ESorvoError &e) {
-        qWarning("%s", e.what());
+        FDialogs->Warning(e.Message());
     }
     FSettings.reset();
 }
@@ -274,6 +277,8 @@ void TMainForm::Button_RecognizeClick()
         Guarded([this] { AutoDownloadNews(); });
     SetStatusText(
         Format(FMessages->GetText("MSG_RECG_SUC"), {QDir::toNativeSeparators(FDevice->FChecker.FRoot)}));
+    if (FDevice->FSongDB.FEndedEarly)
+        SetStatusText(EndedEarlyText(int(FDevice->FSongDB.FSongs.Count())));
 }
 
 void TMainForm::ResetDeviceView()
