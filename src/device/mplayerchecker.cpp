@@ -123,7 +123,9 @@ void TMPlayerChecker::ReadDriveFacts(const QString &root)
 
 bool TMPlayerChecker::CheckIPod(const QString &root)
 {
-    if (!FPaths.Exists(u"iPod_Control/iTunes/iTunesDB"_s))
+    // Later players keep a compressed database and leave iTunesDB empty or away.
+    const bool compressed = FPaths.Exists(u"iPod_Control/iTunes/iTunesCDB"_s);
+    if (!compressed && !FPaths.Exists(u"iPod_Control/iTunes/iTunesDB"_s))
         return false;
     Report(u"iPodの情報を取得中"_s);
     ReadDriveFacts(root);
@@ -132,7 +134,7 @@ bool TMPlayerChecker::CheckIPod(const QString &root)
     FNotesDir = Folder(u"Notes/"_s);
     FContactsDir = Folder(u"Contacts/"_s);
     FCalendarsDir = Folder(u"Calendars/"_s);
-    FSongDBFile = FPaths.Resolve(u"iPod_Control/iTunes/iTunesDB"_s);
+    FSongDBFile = FPaths.Resolve(compressed ? u"iPod_Control/iTunes/iTunesCDB"_s : u"iPod_Control/iTunes/iTunesDB"_s);
     FPhotoDBFile = FPaths.Resolve(u"Photos/Photo DataBase"_s);
     FArtworkDBFile = FPaths.Resolve(u"iPod_Control/Artwork/ArtworkDB"_s);
     FSysInfoFile = FPaths.Resolve(u"iPod_Control/Device/SysInfo"_s);
