@@ -64,11 +64,11 @@ int RunExtractCommand(TCliContext &context, bool videos)
 {
     const QString usage =
         videos ? u"使い方: sorvo-cli extract-videos [--drive DIR] --to FOLDER [--artist-folders] "
-                 u"[--album-folders] [--naming artist-title|title|keep] [--listing] "
+                 u"[--album-folders] [--naming artist-title|title|keep] [--listing] [--embed-tags] "
                  u"(--all | --search WORDS [--field artist|title|album|all] | --artist NAME ...)"_s
                : u"使い方: sorvo-cli extract [--drive DIR] --to FOLDER [--artist-folders] "
                  u"[--album-folders] [--naming artist-title|title|keep] [--track-numbers] "
-                 u"[--listing] (--all | --search WORDS [--field artist|title|album|all] | "
+                 u"[--listing] [--embed-tags] (--all | --search WORDS [--field artist|title|album|all] | "
                  u"--artist NAME ...)"_s;
     TCliArgs &args = context.args;
     const QString to = args.Value(u"--to"_s);
@@ -79,6 +79,7 @@ int RunExtractCommand(TCliContext &context, bool videos)
     options.FNameType = NameType(args.Value(u"--naming"_s, u"artist-title"_s));
     options.FAddTrackNo = !videos && args.Flag(u"--track-numbers"_s);
     options.FMakeListing = args.Flag(u"--listing"_s);
+    options.FEmbedTags = args.Flag(u"--embed-tags"_s);
     const bool all = args.Flag(u"--all"_s);
     const QString words = args.Value(u"--search"_s);
     const int findType = FindType(args.Value(u"--field"_s, u"all"_s));
@@ -94,6 +95,7 @@ int RunExtractCommand(TCliContext &context, bool videos)
     TCliDevice device(context);
     device.Locate();
     TITBSongList &songs = device.FDevice->FSongDB.FSongs;
+    options.FArtwork = &device.FDevice->FArtworkDB;
 
     // The CLI has no list view: its rows are the entries in database order.
     TSongListData list;

@@ -10,13 +10,16 @@
 #include "music/itxmakelibrary.h"
 #include "music/songlist.h"
 #include "platform/drivetable.h"
+#include "tags/tagembedder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -152,6 +155,27 @@ int CopyData(int in, int out)
     }
 }
 
+// Gives a finished file its final name unless something already stands there.
+int RenameNoReplace(const QString &from, const QString &to)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // File systems without the flag: a hard link fails on an existing name; FAT has none, so check first.
+    if (::link(source.constData(), target.constData()) == 0) {
+        ::unlink(source.constData());
+        return 0;
+    }
+    if (errno == EEXIST)
+        return EEXIST;
+    if (PathTaken(to))
+        return EEXIST;
+    return ::rename(source.constData(), target.constData()) == 0 ? 0 : errno;
+}
+
 } // namespace
 
 TCopyOptions TCopyOptions::ForSongs(const TKiruIPodINI &settings)
@@ -164,6 +188,7 @@ TCopyOptions TCopyOptions::ForSongs(const TKiruIPodINI &settings)
     o.FNameType = settings.FMakingNameType;
     o.FAddTrackNo = settings.FAddTrackNo;
     o.FMakeListing = settings.FMakeLibraryData;
+    o.FEmbedTags = settings.FSongCopy_EmbedTags;
     return o;
 }
 
@@ -177,6 +202,7 @@ TCopyOptions TCopyOptions::ForVideos(const TKiruIPodINI &settings)
     o.FNameType = settings.FMakeType;
     o.FAddTrackNo = false;
     o.FMakeListing = settings.FMakeImportFile;
+    o.FEmbedTags = settings.FVideoCopy_EmbedTags;
     return o;
 }
 
@@ -331,7 +357,11 @@ bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContex
 
     // A location that would leave the player root is never read: it counts as a missing file.
     const QString source = FPaths->Resolve(entry.FLocation);
-    const int error = source.isEmpty() ? -2 : CopyFileNoOverwrite(source, target);
+    entry.FCopyNote.clear();
+    int error = -2;
+    if (!source.isEmpty())
+        error = FOptions.FEmbedTags && TTagEmbedder::Handles(source) ? CopyWithTags(source, target, entry)
+                                                                      : CopyFileNoOverwrite(source, target);
     if (error == 0) {
         ++FResult.FCopied;
     } else {
@@ -341,6 +371,37 @@ bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContex
         ++FResult.FFailed;
     }
     return true;
+}
+
+int TSongCopier::CopyWithTags(const QString &source, const QString &target, TITBSongItem &entry)
+{
+    // The tags are written into a hidden copy beside the target, which takes the final name only when
+    // complete: a failure part-way never leaves a half-written file under that name.
+    const QString folder = target.left(target.lastIndexOf(u'/') + 1);
+    const QString suffix = QFileInfo(source).suffix();
+    QString temporary;
+    int error = EEXIST;
+    for (int n = 0; n < 100 && error == EEXIST; ++n) {
+        temporary = folder + u".sorvo-tags-%1-%2.%3"_s.arg(QCoreApplication::applicationPid()).arg(n).arg(suffix);
+        error = CopyFileNoOverwrite(source, temporary);
+    }
+    if (error != 0)
+        return error;
+    const QByteArray artwork =
+        FOptions.FArtwork ? TTagEmbedder::ArtworkJpeg(*FOptions.FArtwork, entry) : QByteArray();
+    const TEmbedResult embedded = TTagEmbedder::Embed(temporary, entry, artwork);
+    if (embedded.FOutcome == TEmbedOutcome::Failed) {
+        // The copy stays as the player has it; the transfer log says why it has no tags.
+        QFile::remove(temporary);
+        error = CopyFileNoOverwrite(source, target);
+        if (error == 0)
+            entry.FCopyNote = Format(u"コピーしましたがタグを書き込めませんでした (%s)"_s, {embedded.FReason});
+        return error;
+    }
+    error = RenameNoReplace(temporary, target);
+    if (error != 0)
+        QFile::remove(temporary);
+    return error;
 }
 
 QString TSongCopier::StatusText() const
@@ -370,7 +431,10 @@ TCopyResult ExtractEntries(TITBSongList &songs, const QString &root, const QList
     TCopyResult result = copier.FResult;
     result.FStatusText = copier.StatusText();
     services.SetStatusText(result.FStatusText);
-    if (result.FFailed > 0)
+    const bool untagged = std::any_of(rows.begin(), rows.end(), [&](const TCopyRow &r) {
+        return r.FChecked && r.FIndex >= 0 && r.FIndex < songs.Count() && !songs.Items(r.FIndex).FCopyNote.isEmpty();
+    });
+    if (result.FFailed > 0 || untagged)
         services.ShowTransferLog();
     dialogs.ShellOpen(options.FFolder);
     if (options.FMakeListing && listing)

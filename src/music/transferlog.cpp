@@ -34,9 +34,10 @@ QList<TTransferLogRow> TransferLogRows(const TITBSongList &songs)
 {
     QList<TTransferLogRow> rows;
     for (const auto &entry : songs)
-        if (entry->FCopyFailed)
+        if (entry->FCopyFailed || !entry->FCopyNote.isEmpty())
             rows.append(TTransferLogRow{QString::number(rows.size() + 1), entry->FTitle, entry->FArtist,
-                                        TransferErrorText(entry->FCopyError)});
+                                        entry->FCopyFailed ? TransferErrorText(entry->FCopyError)
+                                                           : entry->FCopyNote});
     return rows;
 }
 
