@@ -38,15 +38,16 @@ QByteArray InflateDatabase(QByteArrayView bytes, qint64 headerLength, qint64 bou
     stream.avail_in = uInt(qMin<qint64>(packed.size(), std::numeric_limits<uInt>::max()));
     // One byte of room beyond the bound tells a stream that ends there from one that goes on.
     const qint64 limit = bound + 1;
-    // Databases shrink to a fifth or so; start there and grow by half each time the room runs out.
-    qint64 capacity = qBound<qint64>(qint64(64) << 10, packed.size() * 5, limit);
+    // Databases shrink to a tenth or a fifteenth. The room is reserved generously at once: pages that
+    // are never written cost no memory, and every regrowth would copy what was inflated so far.
+    qint64 capacity = qBound<qint64>(qint64(64) << 10, packed.size() * 20, limit);
     int result = Z_OK;
     while (result == Z_OK) {
         const qint64 produced = qint64(stream.total_out);
         if (produced >= limit)
             break;
         if (produced >= capacity)
-            capacity = qMin(limit, capacity + capacity / 2);
+            capacity = qMin(limit, capacity * 2);
         out.resize(headerLength + capacity);
         stream.next_out = reinterpret_cast<Bytef *>(out.data() + headerLength + produced);
         stream.avail_out = uInt(capacity - produced);
