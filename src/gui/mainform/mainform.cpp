@@ -1,6 +1,7 @@
 #include "mainform/mainform.h"
 
 #include "mainform/debugexport.h"
+#include "mainform/elidedpath.h"
 
 #include "app/messages.h"
 #include "app/settings.h"
@@ -59,27 +60,29 @@ static void InitResources()
     Q_INIT_RESOURCE(sorvo);
 }
 
-bool PlayerStillPresent(const TMPlayerChecker &device)
+/// The file whose presence shows that the recognised player is still there.
+QString PlayerMarkerFile(const TMPlayerChecker &device)
 {
     if (device.FRoot.isEmpty())
-        return false;
-    QString marker;
+        return {};
+    TPlayerPaths paths(device.FRoot);
     switch (device.FKind) {
     case kPlayerH10:
-        marker = u"System/H10.mi4"_s;
-        break;
+        return paths.Resolve(u"System/H10.mi4"_s);
     case kPlayerRioUnite:
-        marker = u"SETTINGS.DAT"_s;
-        break;
+        return paths.Resolve(u"SETTINGS.DAT"_s);
     case kPlayerIAudio:
-        marker = u"System/LOGO.ILB"_s;
-        break;
+        return paths.Resolve(u"System/LOGO.ILB"_s);
     default:
-        marker = u"iPod_Control/iTunes/iTunesDB"_s;
-        break;
+        // An iPod's song database: iTunesDB, or iTunesCDB on later models.
+        return device.FSongDBFile.isEmpty() ? paths.Resolve(u"iPod_Control/iTunes/iTunesDB"_s) : device.FSongDBFile;
     }
-    TPlayerPaths paths(device.FRoot);
-    return paths.Exists(marker);
+}
+
+bool PlayerStillPresent(const TMPlayerChecker &device)
+{
+    const QString marker = PlayerMarkerFile(device);
+    return !marker.isEmpty() && QFileInfo::exists(marker);
 }
 
 TMainForm::TMainForm(const TMainFormSetup &setup, QWidget *parent)
@@ -111,6 +114,9 @@ TMainForm::TMainForm(const TMainFormSetup &setup, QWidget *parent)
     FStatus0->setMinimumWidth(100);
     FStatus1 = new QLabel(this);
     FStatus1->setObjectName(u"StatusPanel1"_s);
+    // A message naming a long folder is cut by the window's edge rather than widening the window.
+    FStatus1->setSizePolicy(QSizePolicy::Ignored, FStatus1->sizePolicy().verticalPolicy());
+    FStatus1->setMinimumWidth(100);
     FUi->StatusBar->addWidget(FStatus0);
     FUi->StatusBar->addWidget(FStatus1, 1);
 
@@ -312,6 +318,8 @@ void TMainForm::ResetDeviceView()
             tab->ClearList();
 
     FDevice->Clear();
+    FWatcher->StopWatchingPlayer();
+    ShowElidedPath(FUi->Panel_IPDrive, QString());
     FStatus0->setText(u"[接続待ち]"_s);
 }
 
@@ -321,7 +329,8 @@ void TMainForm::ShowDeviceInfo()
     const TMPlayerChecker &device = FDevice->FChecker;
     FUi->Panel_Recognize->setText(FMessages->GetText("MSG_RECG_HAD"));
     FUi->Panel_IPName->setText(device.FName);
-    FUi->Panel_IPDrive->setText(QDir::toNativeSeparators(device.FRoot));
+    ShowElidedPath(FUi->Panel_IPDrive, QDir::toNativeSeparators(device.FRoot));
+    FWatcher->WatchPlayer(TrimPathDelim(device.FRoot), PlayerMarkerFile(device));
     FUi->Panel_IPSize->setText(Format(u"%.0n MB"_s, {device.FTotalBytes >> 20}));
     FUi->Panel_IPFreeSize->setText(Format(u"%.0n MB"_s, {device.FFreeBytes >> 20}));
     FUi->Panel_IPMusicSize->setText(Format(u"%.0n MB"_s, {device.FSongBytes >> 20}));
