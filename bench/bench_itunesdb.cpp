@@ -1,15 +1,18 @@
 // Reading benchmark: a full-size song database and a thousand thumbnails.
 //   bench_itunesdb write DIR [TRACKS]   writes DIR/iPod_Control/iTunes/iTunesDB and an artwork database
+//   bench_itunesdb compress IN OUT      writes the compressed form (iTunesCDB) of the database IN
 //   bench_itunesdb songs FILE           reads the song database once; prints time and peak memory
 //   bench_itunesdb thumbs DIR           decodes every thumbnail of DIR's artwork database
 // scripts/bench.sh runs them (and the libgpod comparison) and prints the figures.
 #include "artworkdbwriter.h"
+#include "fixturefiles.h"
 #include "itunesdbwriter.h"
 #include "music/itunesdbloader.h"
 #include "photos/artworkdbloader.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <sys/resource.h>
 
@@ -73,6 +76,15 @@ int Songs(const QString &path)
     return 0;
 }
 
+int Compress(const QString &in, const QString &out)
+{
+    QFile file(in);
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+    const QByteArray packed = TITunesDBWriter::Compress(file.readAll());
+    return !packed.isEmpty() && WriteFixtureFile(out, packed) ? 0 : 1;
+}
+
 int Thumbs(const QString &dir)
 {
     QElapsedTimer timer;
@@ -100,8 +112,10 @@ int main(int argc, char **argv)
         return Write(args[2], args.size() > 3 ? args[3].toInt() : 65000);
     if (args.size() == 3 && args[1] == u"songs"_s)
         return Songs(args[2]);
+    if (args.size() == 4 && args[1] == u"compress"_s)
+        return Compress(args[2], args[3]);
     if (args.size() == 3 && args[1] == u"thumbs"_s)
         return Thumbs(args[2]);
-    std::fprintf(stderr, "usage: bench_itunesdb write DIR [TRACKS] | songs FILE | thumbs DIR\n");
+    std::fprintf(stderr, "usage: bench_itunesdb write DIR [TRACKS] | compress IN OUT | songs FILE | thumbs DIR\n");
     return 2;
 }

@@ -1,11 +1,6 @@
-# TagLib (Debian package libtag1-dev) for the tag reading comparison in bench_tags.
-find_package(PkgConfig QUIET)
-if(PkgConfig_FOUND)
-    pkg_check_modules(TAGLIB QUIET IMPORTED_TARGET taglib)
-endif()
-if(TARGET bench_tags AND TAGLIB_FOUND)
+# TagLib (a dependency of the core, found in the top CMakeLists.txt) for the tag reading comparison
+# in bench_tags.
+if(TARGET bench_tags)
     target_link_libraries(bench_tags PRIVATE PkgConfig::TAGLIB)
     target_compile_definitions(bench_tags PRIVATE SORVO_HAVE_TAGLIB)
-else()
-    message(STATUS "TagLib not found: bench_tags measures Sorvo alone")
 endif()

@@ -15,38 +15,47 @@ data=$(mktemp -d)
 trap 'rm -rf "$data"' EXIT
 
 # Song database: 65,000 tracks, each reader in its own process, alternating, median time and
-# largest peak resident size.
+# largest peak resident size; once as iTunesDB and once in the compressed form of later players.
 "$build/bench/bench_itunesdb" write "$data" 65000
-db="$data/iPod_Control/iTunes/iTunesDB"
-echo "== song database: 65,000 tracks, $(stat -c %s "$db") bytes, $runs runs each"
+# The compressed player holds nothing else, so libgpod, given its root, reads just iTunesCDB.
+cdb_root="$data/compressed"
+mkdir -p "$cdb_root/iPod_Control/iTunes"
+"$build/bench/bench_itunesdb" compress "$data/iPod_Control/iTunes/iTunesDB" "$cdb_root/iPod_Control/iTunes/iTunesCDB"
 readers=(bench_itunesdb)
 [ -x "$build/bench/bench_libgpod_parse" ] && readers+=(bench_libgpod_parse)
-declare -A times peaks
-for ((i = 0; i < runs; i++)); do
-    for reader in "${readers[@]}"; do
-        if [ "$reader" = bench_itunesdb ]; then
-            line=$("$build/bench/bench_itunesdb" songs "$db")
-        else
-            line=$("$build/bench/bench_libgpod_parse" "$db")
-        fi
-        ms=$(sed -n 's/.* ms=\([0-9.]*\).*/\1/p' <<<"$line")
-        kib=$(sed -n 's/.* peak_kib=\([0-9]*\).*/\1/p' <<<"$line")
-        times[$reader]+="$ms "
-        peaks[$reader]=$(( ${peaks[$reader]:-0} > kib ? ${peaks[$reader]:-0} : kib ))
-    done
-done
 median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-for reader in "${readers[@]}"; do
-    m=$(median <<<"${times[$reader]}")
-    printf '%-22s median %8.1f ms   peak %7d KiB   (runs: %s)\n' "$reader" "$m" "${peaks[$reader]}" "${times[$reader]}"
-done
-if [ ${#readers[@]} -eq 2 ]; then
-    a=$(median <<<"${times[bench_itunesdb]}")
-    b=$(median <<<"${times[bench_libgpod_parse]}")
-    awk -v a="$a" -v b="$b" 'BEGIN { printf "time ratio sorvo/libgpod: %.2f\n", a / b }'
-    awk -v a="${peaks[bench_itunesdb]}" -v b="${peaks[bench_libgpod_parse]}" \
-        'BEGIN { printf "peak memory ratio sorvo/libgpod: %.2f\n", a / b }'
-fi
+compare_song_readers() {
+    local label=$1 db=$2 gpod_arg=$3 i reader line ms kib
+    echo "== song database ($label): 65,000 tracks, $(stat -c %s "$db") bytes, $runs runs each"
+    declare -A times=() peaks=()
+    for ((i = 0; i < runs; i++)); do
+        for reader in "${readers[@]}"; do
+            if [ "$reader" = bench_itunesdb ]; then
+                line=$("$build/bench/bench_itunesdb" songs "$db")
+            else
+                line=$("$build/bench/bench_libgpod_parse" "$gpod_arg" 2>/dev/null)
+            fi
+            ms=$(sed -n 's/.* ms=\([0-9.]*\).*/\1/p' <<<"$line")
+            kib=$(sed -n 's/.* peak_kib=\([0-9]*\).*/\1/p' <<<"$line")
+            echo "   $line"
+            times[$reader]+="$ms "
+            peaks[$reader]=$(( ${peaks[$reader]:-0} > kib ? ${peaks[$reader]:-0} : kib ))
+        done
+    done
+    for reader in "${readers[@]}"; do
+        m=$(median <<<"${times[$reader]}")
+        printf '%-22s median %8.1f ms   peak %7d KiB   (runs: %s)\n' "$reader" "$m" "${peaks[$reader]}" "${times[$reader]}"
+    done
+    if [ ${#readers[@]} -eq 2 ]; then
+        a=$(median <<<"${times[bench_itunesdb]}")
+        b=$(median <<<"${times[bench_libgpod_parse]}")
+        awk -v a="$a" -v b="$b" 'BEGIN { printf "time ratio sorvo/libgpod: %.2f\n", a / b }'
+        awk -v a="${peaks[bench_itunesdb]}" -v b="${peaks[bench_libgpod_parse]}" \
+            'BEGIN { printf "peak memory ratio sorvo/libgpod: %.2f\n", a / b }'
+    fi
+}
+compare_song_readers iTunesDB "$data/iPod_Control/iTunes/iTunesDB" "$data/iPod_Control/iTunes/iTunesDB"
+compare_song_readers "compressed iTunesCDB" "$cdb_root/iPod_Control/iTunes/iTunesCDB" "$cdb_root"
 
 echo "== thumbnails: 1,000 pictures, two thumbnails each"
 for ((i = 0; i < 3; i++)); do

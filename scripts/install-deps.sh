@@ -6,15 +6,16 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools libqt6network6 libqt6test6
   libgl-dev libvulkan-dev libxkbcommon-dev
-  libicu-dev libcurl4-openssl-dev libjpeg62-turbo-dev
+  libicu-dev libcurl4-openssl-dev libjpeg62-turbo-dev zlib1g-dev libtag1-dev
+  python3-mutagen
   python3
   clang libclang-rt-14-dev
   fonts-ipafont-gothic qt6-translations-l10n
   xvfb xauth
 )
-# --bench: what the comparisons of scripts/bench.sh need besides (libgpod, TagLib, ffmpeg, ImageMagick).
+# --bench: what the comparisons of scripts/bench.sh need besides (libgpod, ffmpeg, ImageMagick).
 if [ "${1:-}" = "--bench" ]; then
-  packages+=(libgpod-dev libtag1-dev ffmpeg imagemagick)
+  packages+=(libgpod-dev ffmpeg imagemagick)
 fi
 missing=()
 for p in "${packages[@]}"; do

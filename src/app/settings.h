@@ -61,12 +61,14 @@ public:
     QString FSongCopy_Folder;
     bool FAddTrackNo = false;
     bool FMakeLibraryData = true;
+    bool FSongCopy_EmbedTags = false; // write the database's tags and artwork into the copies
     // VideoCopy
     QString FVideoFolder;
     bool FMakeArtistFolder = true;
     bool FMakeAlbumFolder = false;
     int FMakeType = 0;
     bool FMakeImportFile = false;
+    bool FVideoCopy_EmbedTags = false;
     // TextDivide
     bool FMakePageNo = true;
     bool FMakeLink = true;

@@ -54,6 +54,7 @@ int RunExtractCommand(TCliContext &context, bool videos)
     options.FNameType = NameType(args.Value(u"--naming"_s, u"artist-title"_s));
     options.FAddTrackNo = !videos && args.Flag(u"--track-numbers"_s);
     options.FMakeListing = args.Flag(u"--listing"_s);
+    options.FEmbedTags = args.Flag(u"--embed-tags"_s);
     const bool all = args.Flag(u"--all"_s);
     const QString words = args.Value(u"--search"_s);
     const TSongFindType findType = FindType(args.Value(u"--field"_s, u"all"_s));
@@ -67,6 +68,7 @@ int RunExtractCommand(TCliContext &context, bool videos)
     TITBSongList &songs = device.FDevice->FSongDB.FSongs;
     if (device.FDevice->FSongDB.FEndedEarly)
         CliErr(EndedEarlyText(int(songs.Count())) + u'\n');
+    options.FArtwork = &device.FDevice->FArtworkDB;
 
     // The CLI has no list view: its rows are the entries in database order.
     TSongListData list;

@@ -8,7 +8,7 @@ int Run(TCliContext &context)
 }
 TCliCommand reg({u"extract", u"曲をPCのフォルダに取り出します",
                  u"--to FOLDER [--artist-folders] [--album-folders] [--naming artist-title|title|keep] "
-                 u"[--track-numbers] [--listing] (--all | --search WORDS [--field artist|title|album|all] | "
+                 u"[--track-numbers] [--listing] [--embed-tags] (--all | --search WORDS [--field artist|title|album|all] | "
                  u"--artist NAME ...)",
                  false},
                 Run);

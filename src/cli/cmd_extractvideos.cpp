@@ -8,7 +8,7 @@ int Run(TCliContext &context)
 }
 TCliCommand reg({u"extract-videos", u"ビデオをPCのフォルダに取り出します",
                  u"--to FOLDER [--artist-folders] [--album-folders] [--naming artist-title|title|keep] "
-                 u"[--listing] (--all | --search WORDS [--field artist|title|album|all] | --artist NAME ...)",
+                 u"[--listing] [--embed-tags] (--all | --search WORDS [--field artist|title|album|all] | --artist NAME ...)",
                  false},
                 Run);
 } // namespace

@@ -107,11 +107,21 @@ QString MarkerFile(quint8 kind)
 }
 } // namespace
 
-bool PlayerStillPresent(const TMPlayerChecker &device)
+QString PlayerMarkerFile(const TMPlayerChecker &device)
 {
     if (device.FRoot.isEmpty())
-        return false;
-    return TPlayerPaths(device.FRoot).Exists(MarkerFile(device.FKind));
+        return {};
+    // An iPod's song database: iTunesDB, or iTunesCDB on later models.
+    const QString marker = MarkerFile(device.FKind);
+    if (marker == QString::fromUtf16(kIPodMarker) && !device.FSongDBFile.isEmpty())
+        return device.FSongDBFile;
+    return TPlayerPaths(device.FRoot).Resolve(marker);
+}
+
+bool PlayerStillPresent(const TMPlayerChecker &device)
+{
+    const QString marker = PlayerMarkerFile(device);
+    return !marker.isEmpty() && QFileInfo::exists(marker);
 }
 
 bool TMPlayerChecker::CheckPlayer(const QString &rootPath)
@@ -156,7 +166,9 @@ void TMPlayerChecker::ReadDriveFacts(const QString &root)
 
 bool TMPlayerChecker::CheckIPod(const QString &root)
 {
-    if (!FPaths.Exists(QString::fromUtf16(kIPodMarker)))
+    // Later players keep a compressed database and leave iTunesDB empty or away.
+    const bool compressed = FPaths.Exists(u"iPod_Control/iTunes/iTunesCDB"_s);
+    if (!compressed && !FPaths.Exists(QString::fromUtf16(kIPodMarker)))
         return false;
     Report(u"iPodの情報を取得中"_s);
     ReadDriveFacts(root);
@@ -165,7 +177,7 @@ bool TMPlayerChecker::CheckIPod(const QString &root)
     FNotesDir = Folder(u"Notes/"_s);
     FContactsDir = Folder(u"Contacts/"_s);
     FCalendarsDir = Folder(u"Calendars/"_s);
-    FSongDBFile = FPaths.Resolve(u"iPod_Control/iTunes/iTunesDB"_s);
+    FSongDBFile = FPaths.Resolve(compressed ? u"iPod_Control/iTunes/iTunesCDB"_s : u"iPod_Control/iTunes/iTunesDB"_s);
     FPhotoDBFile = FPaths.Resolve(u"Photos/Photo DataBase"_s);
     FArtworkDBFile = FPaths.Resolve(u"iPod_Control/Artwork/ArtworkDB"_s);
     FSysInfoFile = FPaths.Resolve(u"iPod_Control/Device/SysInfo"_s);

@@ -96,6 +96,8 @@ private:
 };
 
 /// True while the recognised player's marker file is still below its root.
+/// The file whose presence shows that the recognised player is still there; empty without a player.
+QString PlayerMarkerFile(const TMPlayerChecker &device);
 bool PlayerStillPresent(const TMPlayerChecker &device);
 /// The audio extensions the song count takes (lower case, with dot).
 bool IsCountedAudioFile(const QString &fileName);

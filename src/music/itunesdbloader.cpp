@@ -5,7 +5,10 @@
 
 #include <QFile>
 
+#include <zlib.h>
+
 #include <cstring>
+#include <limits>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -15,6 +18,52 @@ constexpr quint32 kInvalidHeaderLength = 0xFFFF;
 constexpr quint32 kM4VFileType = 0x4D345620; // "M4V " stored last letter first
 constexpr qint64 kTrackBlockEnd = 220;       // mhit fields are read as one block from +12 to +219
 constexpr quint32 kNoStringMarker = 100;
+constexpr quint32 kCompressedFlagOffset = 0xA8; // mhbd +0xA8: 16-bit, 1 when the sections are zlib data
+
+[[noreturn]] void ThrowBadHeader()
+{
+    throw TITBException(u"ヘッダーが不正です"_s);
+}
+
+/// The zlib stream after the database header, inflated behind a copy of that header. A stream that is
+/// damaged, cut short or would inflate beyond the bound is refused as a bad header.
+QByteArray InflateDatabase(QByteArrayView bytes, qint64 headerLength, qint64 bound)
+{
+    QByteArray out(bytes.first(headerLength).toByteArray());
+    const QByteArrayView packed = bytes.sliced(headerLength);
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK)
+        ThrowBadHeader();
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.data()));
+    stream.avail_in = uInt(qMin<qint64>(packed.size(), std::numeric_limits<uInt>::max()));
+    // One byte of room beyond the bound tells a stream that ends there from one that goes on.
+    const qint64 limit = bound + 1;
+    // Databases shrink to a tenth or a fifteenth. The room is reserved generously at once: pages that
+    // are never written cost no memory, and every regrowth would copy what was inflated so far.
+    qint64 capacity = qBound<qint64>(qint64(64) << 10, packed.size() * 20, limit);
+    int result = Z_OK;
+    while (result == Z_OK) {
+        const qint64 produced = qint64(stream.total_out);
+        if (produced >= limit)
+            break;
+        if (produced >= capacity)
+            capacity = qMin(limit, capacity * 2);
+        out.resize(headerLength + capacity);
+        stream.next_out = reinterpret_cast<Bytef *>(out.data() + headerLength + produced);
+        stream.avail_out = uInt(capacity - produced);
+        result = inflate(&stream, Z_NO_FLUSH);
+        if (result == Z_BUF_ERROR && stream.avail_out > 0)
+            break; // the input ended before the stream did
+        if (result == Z_BUF_ERROR)
+            result = Z_OK; // only the room was full
+    }
+    const qint64 produced = qint64(stream.total_out);
+    inflateEnd(&stream);
+    if (result != Z_STREAM_END || produced > bound)
+        ThrowBadHeader();
+    out.resize(headerLength + produced);
+    return out;
+}
 
 [[noreturn]] void ThrowNoItem(int index)
 {
@@ -206,6 +255,19 @@ void TITunesDBLoader::Clear()
 
 void TITunesDBLoader::LoadFromStream(QByteArrayView bytes)
 {
+    // Later players keep the sections after the mhbd header compressed (iTunesCDB).
+    QByteArray inflated;
+    if (bytes.size() >= kCompressedFlagOffset + 2 && bytes.first(4) == "mhbd") {
+        const TByteSpan head(bytes);
+        const quint32 headerLength = head.LEAt<quint32>(4);
+        if (headerLength > kCompressedFlagOffset && headerLength < kInvalidHeaderLength &&
+            head.LEAt<quint16>(kCompressedFlagOffset) == 1) {
+            if (headerLength > quint32(bytes.size()))
+                ThrowBadHeader();
+            inflated = InflateDatabase(bytes, headerLength, FMaxInflatedBytes);
+            bytes = inflated;
+        }
+    }
     const TByteSpan data(bytes);
     const TDateTime now = NowDateTime();
     FSection = 0;
@@ -219,7 +281,7 @@ void TITunesDBLoader::LoadFromStream(QByteArrayView bytes)
         const QByteArrayView tag = data.Tag(start);
         const quint32 headerLength = data.LEAt<quint32>(start + 4);
         if (headerLength >= kInvalidHeaderLength)
-            throw TITBException(u"ヘッダーが不正です"_s);
+            ThrowBadHeader();
         qint64 step = headerLength;
 
         if (tag == "mhsd") {

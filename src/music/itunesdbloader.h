@@ -55,6 +55,7 @@ public:
     bool FIsVideo = false;
     bool FCopyFailed = false; // set by extraction when this entry failed to copy
     qint32 FCopyError = 0;    // -2: data file missing; positive: system error code
+    QString FCopyNote;        // set by extraction when the copy was made but its tags could not be written
 };
 
 /// Owning list of songs and videos, in database order.
@@ -144,6 +145,8 @@ public:
     TITBPlayListData *FCurrentPlayList = nullptr;
     TProgressEvent FOnProgress; // used by the folder scan; may be empty
     bool FEndedEarly = false;   // a length ran past the end of the data: what came before was read
+    /// A compressed database that would inflate beyond this is refused.
+    qint64 FMaxInflatedBytes = qint64(512) << 20;
 
 private:
     /// mhod: type at +12, marker at +24, length at +28, UTF-16LE text at +40. Returns the step, 0 to stop.

@@ -14,12 +14,18 @@
 #include "platform/safefilewriter.h"
 #include "platform/drivetable.h"
 #include "platform/filecopy.h"
+#include "tags/tagembedder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -54,6 +60,27 @@ QString VideoArtistLevel(const QString &artist)
     return ShortenComponent(level, kMaxComponentBytes, false);
 }
 
+// Gives a finished file its final name unless something already stands there.
+int RenameNoReplace(const QString &from, const QString &to)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // File systems without the flag: a hard link fails on an existing name; FAT has none, so check first.
+    if (::link(source.constData(), target.constData()) == 0) {
+        ::unlink(source.constData());
+        return 0;
+    }
+    if (errno == EEXIST)
+        return EEXIST;
+    if (PathTaken(to))
+        return EEXIST;
+    return ::rename(source.constData(), target.constData()) == 0 ? 0 : errno;
+}
+
 } // namespace
 
 TNamingType NamingTypeFromSetting(int value)
@@ -71,6 +98,7 @@ TCopyOptions TCopyOptions::ForSongs(const TKiruIPodINI &settings)
     o.FNameType = NamingTypeFromSetting(settings.FMakingNameType);
     o.FAddTrackNo = settings.FAddTrackNo;
     o.FMakeListing = settings.FMakeLibraryData;
+    o.FEmbedTags = settings.FSongCopy_EmbedTags;
     return o;
 }
 
@@ -84,6 +112,7 @@ TCopyOptions TCopyOptions::ForVideos(const TKiruIPodINI &settings)
     o.FNameType = NamingTypeFromSetting(settings.FMakeType);
     o.FAddTrackNo = false;
     o.FMakeListing = settings.FMakeImportFile;
+    o.FEmbedTags = settings.FVideoCopy_EmbedTags;
     return o;
 }
 
@@ -186,6 +215,8 @@ bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContex
 
     // A location that would leave the player root is never read: it counts as a missing file.
     const QString source = FPaths->Resolve(entry.FLocation);
+    entry.FCopyNote.clear();
+    const bool withTags = FOptions.FEmbedTags && !source.isEmpty() && TTagEmbedder::Handles(source);
     int error = source.isEmpty() ? -2 : EEXIST;
     // Another run into the same folder may take a free name between the check and the copy: then the
     // next free name is tried.
@@ -198,7 +229,7 @@ bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContex
             }
             target = unique;
         }
-        error = CopyFileNoOverwrite(source, target);
+        error = withTags ? CopyWithTags(source, target, entry) : CopyFileNoOverwrite(source, target);
     }
     if (error == 0) {
         ++FResult.FCopied;
@@ -209,6 +240,37 @@ bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContex
         fail(error, u"[ "_s + target.mid(target.lastIndexOf(u'/') + 1) + u" ]のコピーに失敗しました"_s);
     }
     return true;
+}
+
+int TSongCopier::CopyWithTags(const QString &source, const QString &target, TITBSongItem &entry)
+{
+    // The tags are written into a hidden copy beside the target, which takes the final name only when
+    // complete: a failure part-way never leaves a half-written file under that name.
+    const QString folder = target.left(target.lastIndexOf(u'/') + 1);
+    const QString suffix = QFileInfo(source).suffix();
+    QString temporary;
+    int error = EEXIST;
+    for (int n = 0; n < 100 && error == EEXIST; ++n) {
+        temporary = folder + u".sorvo-tags-%1-%2.%3"_s.arg(QCoreApplication::applicationPid()).arg(n).arg(suffix);
+        error = CopyFileNoOverwrite(source, temporary);
+    }
+    if (error != 0)
+        return error;
+    const QByteArray artwork =
+        FOptions.FArtwork ? TTagEmbedder::ArtworkJpeg(*FOptions.FArtwork, entry) : QByteArray();
+    const TEmbedResult embedded = TTagEmbedder::Embed(temporary, entry, artwork);
+    if (embedded.FOutcome == TEmbedOutcome::Failed) {
+        // The copy stays as the player has it; the transfer log says why it has no tags.
+        QFile::remove(temporary);
+        error = CopyFileNoOverwrite(source, target);
+        if (error == 0)
+            entry.FCopyNote = Format(u"コピーしましたがタグを書き込めませんでした (%s)"_s, {embedded.FReason});
+        return error;
+    }
+    error = RenameNoReplace(temporary, target);
+    if (error != 0)
+        QFile::remove(temporary);
+    return error;
 }
 
 QString TSongCopier::StatusText() const
@@ -246,7 +308,10 @@ TCopyResult ExtractEntries(TITBSongList &songs, const QString &root, const QList
     TCopyResult result = copier.FResult;
     result.FStatusText = copier.StatusText();
     services.SetStatusText(result.FStatusText);
-    if (result.FFailed > 0)
+    const bool untagged = std::any_of(rows.begin(), rows.end(), [&](const TCopyRow &r) {
+        return r.FChecked && r.FIndex >= 0 && r.FIndex < songs.Count() && !songs.Items(r.FIndex).FCopyNote.isEmpty();
+    });
+    if (result.FFailed > 0 || untagged)
         services.ShowTransferLog();
     dialogs.ShellOpen(options.FFolder);
     if (options.FMakeListing && listing)

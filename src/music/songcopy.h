@@ -6,6 +6,7 @@
 #include <QString>
 
 class IDriveTable;
+class TArtworkDBLoader;
 class IMainServices;
 class IUserDialogs;
 class TITBSongItem;
@@ -49,6 +50,8 @@ struct TCopyOptions
     TNamingType FNameType = TNamingType::ArtistTitle;
     bool FAddTrackNo = false;
     bool FMakeListing = false;
+    bool FEmbedTags = false;                    // write the database's tags and artwork into the copies
+    const TArtworkDBLoader *FArtwork = nullptr; // where FEmbedTags finds the artwork; may be null
 
     static TCopyOptions ForSongs(const TKiruIPodINI &settings);
     static TCopyOptions ForVideos(const TKiruIPodINI &settings);
@@ -88,6 +91,7 @@ public:
 
 private:
     bool CopyOne(TITBSongItem &entry, int checkedCount, TProgressContext &context);
+    int CopyWithTags(const QString &source, const QString &target, TITBSongItem &entry);
 
     TITBSongList &FSongs;
     QString FRoot;

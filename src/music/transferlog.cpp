@@ -51,7 +51,7 @@ void TTransferLogModel::Fill(const TITBSongList &songs)
     FEntries.clear();
     int index = 0;
     for (const auto &entry : songs) {
-        if (entry->FCopyFailed)
+        if (entry->FCopyFailed || !entry->FCopyNote.isEmpty())
             FEntries.append(index);
         ++index;
     }
@@ -69,7 +69,7 @@ QString TTransferLogModel::ItemText(int item, int column) const
     case 2:
         return entry.FArtist;
     default:
-        return TransferErrorText(entry.FCopyError);
+        return entry.FCopyFailed ? TransferErrorText(entry.FCopyError) : entry.FCopyNote;
     }
 }
 

@@ -21,7 +21,7 @@ struct TTransferLogRow
 
 /// The "エラー状況" text of an entry's copy result code.
 QString TransferErrorText(int code);
-/// A row for every entry, song or video, whose copy failed, in list order.
+/// A row for every entry, song or video, whose copy failed or was made without its tags, in list order.
 QList<TTransferLogRow> TransferLogRows(const TITBSongList &songs);
 /// The saved form of the rows: "%s :「%s」(%s) - %s" each.
 QStringList TransferLogLines(const QList<TTransferLogRow> &rows);

@@ -14,13 +14,16 @@ TDiskCheck PlanDiskCheck(const QString &root)
     TDiskCheck check;
 #ifdef Q_OS_WIN
     check.possible = true;
+    check.repairs = true;
     check.command = u"chkdsk "_s + QDir::toNativeSeparators(AddPathDelim(root)) + u" /F"_s;
 #else
     const QStorageInfo storage(root);
     const QString device = QString::fromLocal8Bit(storage.device());
     if (!storage.isValid() || QDir::cleanPath(storage.rootPath()) != QDir::cleanPath(root) ||
-        !device.startsWith(u"/dev/"_s))
+        !device.startsWith(u"/dev/"_s)) {
+        check.reason = u"このプレーヤーはフォルダで、マウントされたデバイスではないため、スキャンディスクできません"_s;
         return check;
+    }
     check.possible = true;
     check.command = u"/usr/sbin/fsck -n "_s + device;
     check.note = u"（読み取り専用のチェックです。修正は行いません）"_s;

@@ -9,6 +9,8 @@ struct TDiskCheck
     bool possible = false; // false when the player is a folder rather than a device of its own
     QString command;       // the checker's command line
     QString note;          // a line shown under the header ("read only" on systems that do not repair)
+    bool repairs = false;  // whether the checker mends what it finds
+    QString reason;        // why the check is not possible, when it is not
 };
 
 /// The check for a player root: "chkdsk X:\ /F" on Windows, "/usr/sbin/fsck -n DEVICE" (read only)

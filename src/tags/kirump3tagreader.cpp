@@ -42,6 +42,15 @@ QByteArray LowerAsciiType(QByteArrayView bytes)
     return t;
 }
 
+/// The year of an ID3v2.4 timestamp (yyyy[-MM[-dd[THH[:mm[:ss]]]]]); other text is kept as written.
+QString YearOfTimestamp(const QString &text)
+{
+    if (text.size() > 4 && text[0].isDigit() && text[1].isDigit() && text[2].isDigit() && text[3].isDigit() &&
+        !text[4].isDigit())
+        return text.first(4);
+    return text;
+}
+
 } // namespace
 
 const QStringList &TKiruMP3TagReader::GenreNames()
@@ -332,6 +341,7 @@ void TKiruMP3TagReader::ReadId3v2(TTagSource &source, TMP3Tag &tag)
 
         QString *target = nullptr;
         bool comment = false;
+        bool recordingTime = false;
         if (id == u"TIT2"_s || id == u"TT2"_s)
             target = &tag.Title;
         else if (id == u"TPE1"_s || id == u"TP1"_s)
@@ -340,7 +350,11 @@ void TKiruMP3TagReader::ReadId3v2(TTagSource &source, TMP3Tag &tag)
             target = &tag.Album;
         else if (id == u"TYER"_s || id == u"TYE"_s)
             target = &tag.Year;
-        else if (id == u"TCON"_s || id == u"TCO"_s)
+        else if (id == u"TDRC"_s) {
+            // 2.4 has no TYER: the year leads its recording time ("2007", "2007-05-01T10:00").
+            target = &tag.Year;
+            recordingTime = true;
+        } else if (id == u"TCON"_s || id == u"TCO"_s)
             target = &tag.Genre;
         else if (id == u"COMM"_s || id == u"COM"_s) {
             target = &tag.Comment;
@@ -351,6 +365,10 @@ void TKiruMP3TagReader::ReadId3v2(TTagSource &source, TMP3Tag &tag)
             continue;
         const int encoding = source.Byte(dataPos);
         const QByteArray body = source.Read(dataPos + 1, n).toByteArray();
+        if (recordingTime) {
+            *target = YearOfTimestamp(DecodeId3Text(encoding, body));
+            continue;
+        }
         if (!comment) {
             *target = DecodeId3Text(encoding, body);
             continue;

@@ -50,6 +50,8 @@ void TstSettings::defaultsWithoutFile()
     QVERIFY(!ini.FRecognize_MakeFolder);
     QVERIFY(ini.FTextDivide_MakeFolder);
     QVERIFY(!ini.FCopyright);
+    QVERIFY(!ini.FSongCopy_EmbedTags); // copies stay byte-identical unless asked
+    QVERIFY(!ini.FVideoCopy_EmbedTags);
     QCOMPARE(ini.FSiteList.size(), 5);
     QVERIFY(ini.FSiteList[0].startsWith(u"日経デジタルARENA;http"_s));
     QVERIFY(ini.FSiteList[4].startsWith(u"AllAboutJapan;"_s));
@@ -89,6 +91,7 @@ void TstSettings::firstSaveWritesEveryKey()
     QVERIFY(text.contains(u"\r\nNo.0=日経デジタルARENA;"_s));
     QVERIFY(ReadFixtureFile(path).contains(UnicodeToShiftJis(u"日経デジタルARENA"_s)));
     QCOMPARE(text.count(u"MakeFolder="_s), 2);
+    QCOMPARE(text.count(u"\r\nEmbedTags=0\r\n"_s), 2);
     QCOMPARE(text.count(u"\r\nType="_s), 3);
 }
 
@@ -107,6 +110,7 @@ void TstSettings::roundTrip()
         ini.FSongFind_Type = 1;
         ini.FMakeWordSize = 1000;
         ini.FText = u"検索"_s;
+        ini.FVideoCopy_EmbedTags = true;
         ini.Save();
     }
     TKiruIPodINI again(path);
@@ -120,6 +124,8 @@ void TstSettings::roundTrip()
     QCOMPARE(again.FPhotos_Type, 0);
     QCOMPARE(again.FMakeWordSize, 1000);
     QCOMPARE(again.FText, u"検索"_s);
+    QVERIFY(!again.FSongCopy_EmbedTags);
+    QVERIFY(again.FVideoCopy_EmbedTags);
     QCOMPARE(again.FSiteList, TKiruIPodINI::DefaultSiteList());
 }
 

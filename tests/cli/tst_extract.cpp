@@ -3,6 +3,7 @@
 #include "music/itunesdbloader.h"
 #include "music/itxmakelibrary.h"
 #include "music/songcopy.h"
+#include "photos/artworkdbloader.h"
 #include "recordingprogress.h"
 #include "scripteddialogs.h"
 
@@ -84,12 +85,16 @@ void TstExtract::sameFilesAsTheEngine_data()
     QTest::addColumn<bool>("artistFolder");
     QTest::addColumn<bool>("albumFolder");
     QTest::addColumn<bool>("trackNo");
+    QTest::addColumn<bool>("embedTags");
     QTest::addRow("folders, track numbers, listing")
         << QStringList{u"--artist-folders"_s, u"--album-folders"_s, u"--track-numbers"_s} << 0 << true << true
-        << true;
-    QTest::addRow("titles only") << QStringList{u"--naming"_s, u"title"_s} << 1 << false << false << false;
+        << true << false;
+    QTest::addRow("titles only") << QStringList{u"--naming"_s, u"title"_s} << 1 << false << false << false
+                                 << false;
     QTest::addRow("player names") << QStringList{u"--naming"_s, u"keep"_s, u"--album-folders"_s} << 2 << false
-                                  << true << false;
+                                  << true << false << false;
+    QTest::addRow("tags and artwork written") << QStringList{u"--embed-tags"_s} << 0 << false << false << false
+                                              << true;
 }
 
 void TstExtract::sameFilesAsTheEngine()
@@ -99,6 +104,7 @@ void TstExtract::sameFilesAsTheEngine()
     QFETCH(bool, artistFolder);
     QFETCH(bool, albumFolder);
     QFETCH(bool, trackNo);
+    QFETCH(bool, embedTags);
     QTemporaryDir out;
     const QString cliFolder = out.filePath(u"cli/"_s);
     const QString engineFolder = out.filePath(u"engine/"_s);
@@ -127,6 +133,10 @@ void TstExtract::sameFilesAsTheEngine()
     o.FAlbumFolder = albumFolder;
     o.FAddTrackNo = trackNo;
     o.FMakeListing = true;
+    o.FEmbedTags = embedTags;
+    TArtworkDBLoader artwork;
+    artwork.LoadFromFile(FRoot + u"iPod_Control/Artwork/ArtworkDB"_s);
+    o.FArtwork = &artwork;
     TRecordingProgress progress;
     TRecordingServices services;
     TScriptedDialogs dialogs;
@@ -155,6 +165,15 @@ void TstExtract::sameFilesAsTheEngine()
     cliListing.replace(cliFolder, u"DEST/"_s);
     engineListing.replace(engineFolder, u"DEST/"_s);
     QCOMPARE(cliListing, engineListing);
+
+    // The copies are the player's files exactly unless tags were asked for.
+    QMap<QByteArray, int> playerFiles;
+    for (const QByteArray &digest : Tree(FRoot + u"iPod_Control/Music"_s))
+        ++playerFiles[digest];
+    int identical = 0;
+    for (auto it = cliFiles.cbegin(); it != cliFiles.cend(); ++it)
+        identical += playerFiles.contains(it.value()) ? 1 : 0;
+    QCOMPARE(identical, embedTags ? 0 : r.FCopied);
 }
 
 void TstExtract::secondRunAddsNumbers()

@@ -26,6 +26,7 @@ private slots:
     void driveLockFromSettings_data();
     void driveLockFromSettings();
     void locateLoadsSongDatabase();
+    void locateReadsCompressedSongDatabase();
     void locateScansMusicFolderWithoutDatabase();
     void listFiles();
     void countEntriesCountsHidden();
@@ -164,6 +165,37 @@ void TstKiruIPOD::locateLoadsSongDatabase()
     ipod.Clear();
     QCOMPARE(ipod.FSongDB.FSongs.Count(), 0);
     QCOMPARE(int(ipod.FChecker.FKind), 0);
+}
+
+void TstKiruIPOD::locateReadsCompressedSongDatabase()
+{
+    // A later player: the songs in iTunesCDB, iTunesDB left empty.
+    QTemporaryDir dir;
+    const QString e = dir.path() + u"/E"_s;
+    TITunesDBWriter writer;
+    for (int i = 0; i < 7; ++i)
+        writer.FTracks << TITunesDBWriter::SampleTrack(i);
+    writer.AddMasterPlaylist();
+    writer.FCompressed = true;
+    QVERIFY(writer.WriteTo(e + u"/iPod_Control/iTunes/iTunesCDB"_s));
+    QVERIFY(TouchFile(e + u"/iPod_Control/iTunes/iTunesDB"_s));
+    TFakeDriveTable drives;
+    drives.Add(e, true, u"NANO"_s, 100, 50);
+    TKiruIPOD ipod(drives, nullptr, Path(u"none.MCD"_s));
+    QVERIFY(ipod.Locate());
+    QCOMPARE(ipod.FSongDB.FSongs.Count(), 7);
+    QCOMPARE(ipod.FSongDB.FSongs.Items(6).FTitle, TITunesDBWriter::SampleTrack(6).strings.first().text);
+
+    // A damaged compressed database reaches the caller as the reader's message.
+    QByteArray damaged = writer.ToBytes();
+    damaged.truncate(damaged.size() / 2);
+    QVERIFY(WriteFixtureFile(e + u"/iPod_Control/iTunes/iTunesCDB"_s, damaged));
+    try {
+        ipod.Locate();
+        QFAIL("a damaged database was read");
+    } catch (const ESorvoError &error) {
+        QCOMPARE(error.Message(), u"ヘッダーが不正です"_s);
+    }
 }
 
 void TstKiruIPOD::locateScansMusicFolderWithoutDatabase()

@@ -29,6 +29,8 @@ private slots:
     void deviceInfo();
     void songScan();
     void otherLetterCases();
+    void compressedSongDatabase_data();
+    void compressedSongDatabase();
     void clearResets();
 
 private:
@@ -240,6 +242,36 @@ void TstMPlayerChecker::otherLetterCases()
     QCOMPARE(checker.FPhotoDBFile, Root() + u"/Photos/Photo Database"_s);
     QVERIFY(checker.FHasPhotos);
     QCOMPARE(checker.FSongCount, 1);
+}
+
+void TstMPlayerChecker::compressedSongDatabase_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("songDB"); // empty: no player
+    QTest::addRow("only iTunesCDB") << QStringList{u"iPod_Control/iTunes/iTunesCDB"_s}
+                                    << u"iPod_Control/iTunes/iTunesCDB"_s;
+    QTest::addRow("iTunesCDB beside an empty iTunesDB")
+        << QStringList{u"iPod_Control/iTunes/iTunesDB"_s, u"iPod_Control/iTunes/iTunesCDB"_s}
+        << u"iPod_Control/iTunes/iTunesCDB"_s;
+    QTest::addRow("only iTunesDB") << QStringList{u"iPod_Control/iTunes/iTunesDB"_s}
+                                   << u"iPod_Control/iTunes/iTunesDB"_s;
+    QTest::addRow("other spelling") << QStringList{u"IPOD_CONTROL/ITUNES/ITUNESCDB"_s}
+                                    << u"IPOD_CONTROL/ITUNES/ITUNESCDB"_s;
+    QTest::addRow("neither") << QStringList{u"iPod_Control/iTunes/iTunesPrefs"_s} << QString();
+}
+
+void TstMPlayerChecker::compressedSongDatabase()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, songDB);
+    for (const QString &f : files)
+        QVERIFY(TouchFile(Root() + u'/' + f));
+    TMPlayerChecker checker(FDrives, ModelFile());
+    QCOMPARE(checker.CheckPlayer(Root()), !songDB.isEmpty());
+    if (songDB.isEmpty())
+        return;
+    QCOMPARE(int(checker.FKind), int(kPlayerIPod));
+    QCOMPARE(checker.FSongDBFile, Root() + u'/' + songDB);
 }
 
 void TstMPlayerChecker::clearResets()

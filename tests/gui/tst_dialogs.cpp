@@ -72,6 +72,8 @@ private slots:
     void specValues();
     void diskCheckDeclined();
     void diskCheckFolder();
+    void diskCheckNote_data();
+    void diskCheckNote();
     void diskCheckOutput();
 };
 
@@ -384,6 +386,11 @@ void TstDialogs::diskCheckDeclined()
     TScriptedDialogs dialogs;
     dialogs.FAnswers = {TDialogAnswer::No};
     TSpecForm form(device, dialogs);
+    TDiskCheck check; // a player that is a device of its own
+    check.possible = true;
+    check.command = u"/bin/true"_s;
+    form.SetDiskCheck(check);
+    QVERIFY(form.findChild<QPushButton *>(u"Button1"_s)->isEnabled());
     form.Button1Click();
     QCOMPARE(dialogs.Texts(u"yesno"_s).size(), 1);
     QCOMPARE(form.findChild<QPlainTextEdit *>(u"ConsoleMemo"_s)->toPlainText(), QString());
@@ -400,10 +407,51 @@ void TstDialogs::diskCheckFolder()
     TScriptedDialogs dialogs;
     dialogs.FAnswers = {TDialogAnswer::Yes};
     TSpecForm form(device, dialogs);
-    form.Button1Click();
+    QVERIFY(!PlanDiskCheck(dir.path()).possible);
+    // The button is off and the note says why, before anything is asked.
+    const QString reason = u"このプレーヤーはフォルダで、マウントされたデバイスではないため、スキャンディスクできません"_s;
+    QVERIFY(!form.findChild<QPushButton *>(u"Button1"_s)->isEnabled());
+    QCOMPARE(form.findChild<QPushButton *>(u"Button1"_s)->toolTip(), reason);
+    QCOMPARE(form.findChild<QLabel *>(u"Label_ScanNote"_s)->text(), u"※"_s + reason);
+    form.Button1Click(); // reached anyway (a shortcut, a script): it still asks nothing
+    QVERIFY(dialogs.Texts(u"yesno"_s).isEmpty());
     QCOMPARE(dialogs.Texts(u"warning"_s), QStringList{u"このドライブはスキャンディスクできません"_s});
     QCOMPARE(form.findChild<QPlainTextEdit *>(u"ConsoleMemo"_s)->toPlainText(), QString());
-    QVERIFY(!PlanDiskCheck(dir.path()).possible);
+}
+
+void TstDialogs::diskCheckNote_data()
+{
+    QTest::addColumn<bool>("repairs");
+    QTest::addColumn<QString>("note");
+    QTest::addRow("read-only checker") << false
+                                       << u"※iPod内のデータの損傷をチェックします。読み取りのみで、修正は行いません。"
+                                          u"iPod nanoやShuffleには絶対に使用しないで下さい。"_s;
+    QTest::addRow("repairing checker") << true
+                                       << u"※iPod内のデータの損傷をチェックし修正を行います。"
+                                          u"iPod nanoやShuffleには絶対に使用しないで下さい。"_s;
+}
+
+void TstDialogs::diskCheckNote()
+{
+    // The note promises repairs only where the checker makes them.
+    QFETCH(bool, repairs);
+    QFETCH(QString, note);
+    QTemporaryDir dir;
+    TFakeDriveTable drives;
+    TMPlayerChecker device(drives, QString());
+    device.FRoot = dir.path() + u'/';
+    TScriptedDialogs dialogs;
+    TSpecForm form(device, dialogs);
+    TDiskCheck check;
+    check.possible = true;
+    check.repairs = repairs;
+    check.command = u"/bin/true"_s;
+    form.SetDiskCheck(check);
+    QCOMPARE(form.findChild<QLabel *>(u"Label_ScanNote"_s)->text(), note);
+    QVERIFY(form.findChild<QPushButton *>(u"Button1"_s)->toolTip().isEmpty());
+#ifndef Q_OS_WIN
+    QVERIFY(!PlanDiskCheck(u"/"_s).repairs); // fsck -n here never mends
+#endif
 }
 
 void TstDialogs::diskCheckOutput()

@@ -19,6 +19,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -69,13 +71,13 @@ struct TFixture
     QString settingsFile;
     QString root;
 
-    explicit TFixture(bool accepted = true)
+    explicit TFixture(bool accepted = true, const QString &playerFolder = u"player"_s)
     {
         settingsFile = dir.filePath(u"Velmor.INI"_s);
         TKiruIPodINI ini(settingsFile);
         ini.FCopyright = accepted;
         ini.Save();
-        root = dir.filePath(u"player"_s);
+        root = dir.filePath(playerFolder);
         QDir().mkpath(root);
         // 30 GiB and a little less than one MiB more: the panel truncates to 30,720 MB.
         drives.Add(root, true, u"IPOD"_s, (qint64(30) << 30) + (1 << 20) - 1, qint64(1536) << 20);
@@ -119,6 +121,18 @@ struct TFixture
             QVERIFY(TouchFile(root + u"/System/H10.mi4"_s));
         else if (kind == u"demo"_s)
             QCOMPARE(BuildDemoPlayer(root), QString());
+        else if (kind == u"compressed"_s)
+            WriteCompressedIPod();
+    }
+    /// A later iPod: the songs in iTunesCDB, iTunesDB left empty.
+    void WriteCompressedIPod()
+    {
+        TITunesDBWriter db;
+        db.FTracks.append(TITunesDBWriter::SampleTrack(1));
+        db.AddMasterPlaylist();
+        db.FCompressed = true;
+        QVERIFY(db.WriteTo(root + u"/iPod_Control/iTunes/iTunesCDB"_s));
+        QVERIFY(TouchFile(root + u"/iPod_Control/iTunes/iTunesDB"_s));
     }
 };
 
@@ -169,6 +183,10 @@ private slots:
     void loaderError();
     void removeFolderPlayer();
     void autoDownloadNews();
+    void folderPlayerVanishes_data();
+    void folderPlayerVanishes();
+    void rewrittenDatabaseKeepsPlayer();
+    void longFolderPathElided();
 };
 
 void TstMainForm::startWithoutPlayer()
@@ -542,6 +560,97 @@ void TstMainForm::removeFolderPlayer()
     QCOMPARE(f.dialogs.Texts(u"warning"_s),
              QStringList{u"iPodを取り外せませんでした。\nこのドライブは取り外せません"_s});
     QCOMPARE(form->StatusText(0), u"[接続中]"_s);
+}
+
+void TstMainForm::folderPlayerVanishes_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("how");
+    QTest::addRow("folder renamed") << u"bare"_s << u"rename"_s;
+    QTest::addRow("folder removed") << u"bare"_s << u"remove"_s;
+    QTest::addRow("song database removed") << u"bare"_s << u"database"_s;
+    QTest::addRow("h10 marker removed") << u"h10"_s << u"marker"_s;
+    QTest::addRow("compressed database removed") << u"compressed"_s << u"database"_s;
+}
+
+void TstMainForm::folderPlayerVanishes()
+{
+    // No mount-table change comes: the window notices by itself, within two seconds.
+    QFETCH(QString, kind);
+    QFETCH(QString, how);
+    TFixture f;
+    f.Build(kind);
+    auto form = f.Make();
+    ShowAndRecognize(*form);
+    QCOMPARE(form->StatusText(0), u"[接続中]"_s);
+    form->ShowPage(pgSongs);
+    const QString songDB = form->Device().FChecker.FSongDBFile;
+    QElapsedTimer clock;
+    clock.start();
+    if (how == u"rename"_s)
+        QVERIFY(QDir().rename(f.root, f.root + u"-moved"_s));
+    else if (how == u"remove"_s)
+        QVERIFY(QDir(f.root).removeRecursively());
+    else if (how == u"database"_s)
+        QVERIFY(QFile::remove(songDB));
+    else
+        QVERIFY(QFile::remove(f.root + u"/System/H10.mi4"_s));
+    QTRY_COMPARE_WITH_TIMEOUT(form->StatusText(0), u"[接続待ち]"_s, 2000);
+    QVERIFY(clock.elapsed() < 2000);
+    QCOMPARE(form->StatusText(1), u"iPodは取り外されました"_s);
+    QCOMPARE(form->CurrentPage(), int(pgPlayer));
+    QCOMPARE(VisibleButtons(*form), QStringList{u"TabButton_iPod"_s});
+    QVERIFY(form->Device().FChecker.FRoot.isEmpty());
+}
+
+void TstMainForm::rewrittenDatabaseKeepsPlayer()
+{
+    // The database replaced by a new file (as a sync does) is no removal; its later removal still is.
+    TFixture f;
+    f.Build(u"bare"_s);
+    auto form = f.Make();
+    ShowAndRecognize(*form);
+    const QString songDB = form->Device().FChecker.FSongDBFile;
+    const QByteArray bytes = ReadFixtureFile(songDB);
+    QVERIFY(WriteFixtureFile(songDB + u".new"_s, bytes));
+    QVERIFY(QFile::remove(songDB));
+    QVERIFY(QFile::rename(songDB + u".new"_s, songDB));
+    QTest::qWait(1500);
+    QCOMPARE(form->StatusText(0), u"[接続中]"_s);
+    QVERIFY(QFile::remove(songDB));
+    QTRY_COMPARE_WITH_TIMEOUT(form->StatusText(0), u"[接続待ち]"_s, 2000);
+}
+
+void TstMainForm::longFolderPathElided()
+{
+    // Five levels of 60 characters: the path is far wider than any screen.
+    QString folder = u"player"_s;
+    for (int level = 0; level < 5; ++level)
+        folder += u'/' + QString(60, QChar(u'a' + level));
+    TFixture f(true, folder);
+    f.Build(u"bare"_s);
+    auto form = f.Make();
+    form->show();
+    const int widthWithoutPlayer = form->frameGeometry().width();
+    QTRY_VERIFY(!form->FAutoRecognize);
+    QCOMPARE(form->StatusText(0), u"[接続中]"_s);
+    const QString path = QDir::toNativeSeparators(f.root + u'/');
+    auto *panel = form->findChild<QLabel *>(u"Panel_IPDrive"_s);
+    QCOMPARE(panel->toolTip(), path);
+    QVERIFY(panel->text().contains(u'…'));
+    QVERIFY(panel->text().startsWith(path.left(4)));
+    QVERIFY(panel->text().endsWith(u"eeee/"_s));
+    QVERIFY(panel->fontMetrics().horizontalAdvance(panel->text()) <= panel->contentsRect().width());
+    // The window grows by the field's bounded width at most, and stays inside a 1280-pixel screen.
+    QVERIFY2(form->frameGeometry().width() <= widthWithoutPlayer + 360,
+             qPrintable(u"%1 > %2 + 360"_s.arg(form->frameGeometry().width()).arg(widthWithoutPlayer)));
+    QVERIFY(form->frameGeometry().width() <= 1280);
+    QVERIFY(form->minimumSizeHint().width() <= 1280);
+    // Once the player is gone the field and its tool tip are empty.
+    QVERIFY(QDir(f.root).removeRecursively());
+    QTRY_COMPARE_WITH_TIMEOUT(form->StatusText(0), u"[接続待ち]"_s, 2000);
+    QVERIFY(panel->text().isEmpty());
+    QVERIFY(panel->toolTip().isEmpty());
 }
 
 void TstMainForm::damagedDatabase()

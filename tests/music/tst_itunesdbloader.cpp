@@ -31,6 +31,12 @@ private slots:
     void damaged_data();
     void damaged();
     void invalidHeaderKeepsEarlierSongs();
+    void compressedGivesTheSameSongs_data();
+    void compressedGivesTheSameSongs();
+    void damagedCompressed_data();
+    void damagedCompressed();
+    void compressedSizeBound_data();
+    void compressedSizeBound();
     void listAccess();
     void defaultsOfNewEntry();
     void appendsAndClears();
@@ -450,3 +456,122 @@ void TstITunesDBLoader::loadFromFile()
 
 QTEST_GUILESS_MAIN(TstITunesDBLoader)
 #include "tst_itunesdbloader.moc"
+
+void TstITunesDBLoader::compressedGivesTheSameSongs_data()
+{
+    QTest::addColumn<QByteArray>("plain");
+    QTest::addColumn<int>("level");
+    TITunesDBWriter w;
+    for (int i = 0; i < 300; ++i)
+        w.FTracks << TITunesDBWriter::SampleTrack(i);
+    w.AddMasterPlaylist();
+    w.FSections = {1, 2, 4};
+    w.FAlbums = {{1, {{200, u"Album strings"_s}}}};
+    QTest::addRow("300 songs, playlists, albums") << w.ToBytes() << 6;
+    QTest::addRow("stored blocks") << w.ToBytes() << 0;
+    QTest::addRow("best compression") << w.ToBytes() << 9;
+    w.FDatabaseHeaderLength = 0x68; // an older short header is widened to carry the flag
+    QTest::addRow("short header widened") << w.ToBytes() << 6;
+    QTest::addRow("no songs") << TITunesDBWriter().ToBytes() << 6;
+}
+
+void TstITunesDBLoader::compressedGivesTheSameSongs()
+{
+    QFETCH(QByteArray, plain);
+    QFETCH(int, level);
+    const QByteArray packed = TITunesDBWriter::Compress(plain, level);
+    QVERIFY(!packed.isEmpty());
+    QCOMPARE(qFromLittleEndian<quint16>(packed.constData() + 0xA8), 1);
+    const TITunesDBLoader a = Load(plain);
+    const TITunesDBLoader b = Load(packed);
+    QCOMPARE(b.FSongs.Count(), a.FSongs.Count());
+    QCOMPARE(b.FPlayLists.Count(), a.FPlayLists.Count());
+    for (int i = 0; i < a.FSongs.Count(); ++i) {
+        const TITBSongItem &x = a.FSongs.Items(i);
+        const TITBSongItem &y = b.FSongs.Items(i);
+        QCOMPARE(y.FTitle, x.FTitle);
+        QCOMPARE(y.FLocation, x.FLocation);
+        QCOMPARE(y.FArtist, x.FArtist);
+        QCOMPARE(y.FAlbum, x.FAlbum);
+        QCOMPARE(y.FGenre, x.FGenre);
+        QCOMPARE(y.FComposer, x.FComposer);
+        QCOMPARE(y.FSize, x.FSize);
+        QCOMPARE(y.FYear, x.FYear);
+        QCOMPARE(y.FTrackNumber, x.FTrackNumber);
+        QCOMPARE(y.FDBID, x.FDBID);
+        QCOMPARE(y.FDateAdded, x.FDateAdded);
+    }
+
+    // The writer's option gives the same file, and the loader reads it from disk.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"iTunesCDB"_s);
+    QVERIFY(WriteFixtureFile(path, packed));
+    TITunesDBLoader fromFile;
+    fromFile.LoadFromFile(path);
+    QCOMPARE(fromFile.FSongs.Count(), a.FSongs.Count());
+}
+
+void TstITunesDBLoader::damagedCompressed_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    TITunesDBWriter w;
+    for (int i = 0; i < 50; ++i)
+        w.FTracks << TITunesDBWriter::SampleTrack(i);
+    w.FCompressed = true;
+    const QByteArray good = w.ToBytes();
+    QTest::addRow("stream cut in half") << good.left(0xBC + (good.size() - 0xBC) / 2);
+    QTest::addRow("header only") << good.left(0xBC);
+    QTest::addRow("header cut before its end") << good.left(0xB0);
+    QByteArray flipped = good;
+    for (qsizetype i = 0xBC + 2; i < flipped.size(); i += 7)
+        flipped[i] = char(~flipped[i]);
+    QTest::addRow("bytes flipped") << flipped;
+    QTest::addRow("not zlib at all") << good.left(0xBC) + QByteArray(4000, 'x');
+    QByteArray checksum = good;
+    checksum[checksum.size() - 1] = char(checksum.back() ^ 0x55);
+    QTest::addRow("checksum wrong") << checksum;
+}
+
+void TstITunesDBLoader::damagedCompressed()
+{
+    QFETCH(QByteArray, bytes);
+    TITunesDBLoader loader;
+    try {
+        loader.LoadFromStream(bytes);
+        QFAIL("a damaged compressed database was read");
+    } catch (const TITBException &e) {
+        QCOMPARE(e.Message(), u"ヘッダーが不正です"_s);
+    }
+    QCOMPARE(loader.FSongs.Count(), 0);
+}
+
+void TstITunesDBLoader::compressedSizeBound_data()
+{
+    QTest::addColumn<int>("kib");
+    QTest::addColumn<bool>("refused");
+    QTest::addRow("just inside") << 1023 << false;
+    QTest::addRow("at the bound") << 1024 << false;
+    QTest::addRow("one block past") << 1025 << true;
+    QTest::addRow("far past") << 8192 << true;
+}
+
+void TstITunesDBLoader::compressedSizeBound()
+{
+    // Zeros after an empty track list: they inflate from almost nothing and walk as nothing.
+    QFETCH(int, kib);
+    QFETCH(bool, refused);
+    const QByteArray plain = TITunesDBWriter().ToBytes();
+    const QByteArray header = plain.first(qFromLittleEndian<quint32>(plain.constData() + 4));
+    const qint64 total = qint64(kib) << 10;
+    const QByteArray body = plain.sliced(header.size()) + QByteArray(total - (plain.size() - header.size()), '\0');
+    const QByteArray packed = TITunesDBWriter::Compress(header + body, 9);
+    QVERIFY(packed.size() < total / 100);
+    TITunesDBLoader loader;
+    loader.FMaxInflatedBytes = 1 << 20;
+    if (refused) {
+        QVERIFY_THROWS_EXCEPTION(TITBException, loader.LoadFromStream(packed));
+    } else {
+        loader.LoadFromStream(packed);
+        QCOMPARE(loader.FSongs.Count(), 0);
+    }
+}

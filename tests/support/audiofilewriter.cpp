@@ -244,7 +244,13 @@ QByteArray Mp4File(const TMp4Contents &contents)
     QByteArray mp4a = QByteArray(6, '\0') + QByteArray("\0\x01", 2) + QByteArray(8, '\0') +
                       QByteArray("\0\x02\0\x10", 4) + QByteArray(4, '\0') +
                       BigEndian32(contents.SampleRate << 16);
-    mp4a = Mp4Atom("mp4a", mp4a + Mp4Atom("esds", QByteArray(30, '\x01')));
+    // Elementary stream descriptor: AAC LC, 44.1 kHz, stereo (what other MPEG-4 readers expect to parse).
+    const QByteArray esds("\0\0\0\0"                              // version and flags
+                          "\x03\x18\0\x02\0"                      // ES descriptor, id 2
+                          "\x04\x13\x40\x15\0\0\0\0\0\xFA\0\0\0\xFA\0" // decoder config: AAC audio
+                          "\x05\x04\x12\x10\0\0",                // audio specific config
+                          30);
+    mp4a = Mp4Atom("mp4a", mp4a + Mp4Atom("esds", esds));
     const QByteArray stsd = Mp4Atom("stsd", QByteArray(4, '\0') + BigEndian32(1) + mp4a);
     const QByteArray stbl = Mp4Atom("stbl", stsd + Mp4Atom("stts", QByteArray(8, '\0')));
     const QByteArray minf = Mp4Atom("minf", Mp4Atom("smhd", QByteArray(8, '\0')) + stbl);

@@ -4,6 +4,8 @@
 
 #include <QtEndian>
 
+#include <zlib.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -192,7 +194,30 @@ QByteArray TITunesDBWriter::ToBytes() const
     }
     if (b.size() >= 0x48)
         b[0x46] = 'j', b[0x47] = 'a';
-    return b + sections;
+    return FCompressed ? Compress(b + sections) : b + sections;
+}
+
+QByteArray TITunesDBWriter::Compress(const QByteArray &database, int level)
+{
+    if (database.size() < 8)
+        return database;
+    const quint32 headerLength = qFromLittleEndian<quint32>(database.constData() + 4);
+    const qsizetype kept = qMin<qsizetype>(headerLength, database.size());
+    QByteArray header = database.first(kept);
+    if (header.size() < 0xBC) {
+        header.resize(0xBC, '\0');
+        Put32(header, 4, 0xBC);
+    }
+    Put16(header, 0xA8, 1);
+    const QByteArray rest = database.sliced(kept);
+    uLongf packedSize = compressBound(uLong(rest.size()));
+    QByteArray packed(qsizetype(packedSize), Qt::Uninitialized);
+    if (compress2(reinterpret_cast<Bytef *>(packed.data()), &packedSize,
+                  reinterpret_cast<const Bytef *>(rest.constData()), uLong(rest.size()), level) != Z_OK)
+        return {};
+    packed.truncate(qsizetype(packedSize));
+    Put32(header, 8, quint32(header.size() + packed.size()));
+    return header + packed;
 }
 
 bool TITunesDBWriter::WriteTo(const QString &path) const

@@ -88,6 +88,8 @@ public:
     QByteArray FRawSectionBody;
     quint32 FDatabaseHeaderLength = 0xBC;
     quint32 FVersion = 0x19;
+    /// Writes the compressed form of later players (iTunesCDB): the sections as one zlib stream.
+    bool FCompressed = false;
 
     QByteArray ToBytes() const;
     bool WriteTo(const QString &path) const;
@@ -103,6 +105,10 @@ public:
     static QByteArray SectionChunk(quint32 type, const QByteArray &body);
     /// A bare chunk: tag, header length and header bytes padded with zeros.
     static QByteArray RawChunk(const char *tag, quint32 headerLength, quint32 totalLength = 0);
+
+    /// The compressed form of an uncompressed database: its mhbd header (widened to 0xBC when shorter,
+    /// flag +0xA8 set, +8 the file's length) followed by the rest as a zlib stream.
+    static QByteArray Compress(const QByteArray &database, int level = 6);
 
     /// A realistic track for bulk data: eight strings, fields derived from `index`.
     static TITDBTrack SampleTrack(int index);

@@ -136,6 +136,33 @@ void TstKiruMP3TagReader::readsFile_data()
                                                    {u"Album"_s, u"Alb2"_s}, {u"Year"_s, u"1988"_s},
                                                    {u"Genre"_s, u"Rock"_s}, {u"Comment"_s, u"c2"_s}};
 
+    // Year frames as taggers write them: 2.4 keeps the year at the head of TDRC, 2.3 in TYER.
+    QTest::addRow("2.4 TDRC year only, UTF-8")
+        << TId3v2Writer(4).Text("TIT2", 3, u"t"_s).Text("TDRC", 3, u"2007"_s).Build() + audio
+        << QVariantMap{{u"Year"_s, u"2007"_s}, {u"Title"_s, u"t"_s}};
+    QTest::addRow("2.4 TDRC date, UTF-8")
+        << TId3v2Writer(4).Text("TDRC", 3, u"2007-05-01"_s).Build() + audio << QVariantMap{{u"Year"_s, u"2007"_s}};
+    QTest::addRow("2.4 TDRC date and time, UTF-16")
+        << TId3v2Writer(4).Text("TDRC", 1, u"2007-05-01T10:00"_s).Build() + audio
+        << QVariantMap{{u"Year"_s, u"2007"_s}};
+    QTest::addRow("2.4 TDRC year and month, ISO-8859-1")
+        << TId3v2Writer(4).Text("TDRC", 0, u"1999-12"_s).Padding(1024).Build() + audio
+        << QVariantMap{{u"Year"_s, u"1999"_s}};
+    QTest::addRow("2.4 TDRC two values")
+        << TId3v2Writer(4).Frame("TDRC", QByteArray("\x03" "2007\0" "2008", 10)).Build() + audio
+        << QVariantMap{{u"Year"_s, u"2007"_s}};
+    QTest::addRow("2.4 TDRC after the title, UTF-16BE")
+        << TId3v2Writer(4).Text("TIT2", 2, u"曲"_s).Text("TDRC", 2, u"2010-01-02T03:04:05"_s).Build() + audio
+        << QVariantMap{{u"Year"_s, u"2010"_s}, {u"Title"_s, u"曲"_s}};
+    QTest::addRow("2.4 TDRC not a date kept as written")
+        << TId3v2Writer(4).Text("TDRC", 3, u"circa 1970"_s).Build() + audio
+        << QVariantMap{{u"Year"_s, u"circa 1970"_s}};
+    QTest::addRow("2.3 TYER beside TDAT")
+        << TId3v2Writer(3).Text("TYER", 1, u"2004"_s).Text("TDAT", 1, u"0105"_s).Build() + audio
+        << QVariantMap{{u"Year"_s, u"2004"_s}};
+    QTest::addRow("2.4 tag without a year has none")
+        << TId3v2Writer(4).Text("TIT2", 3, u"t"_s).Build() + audio << QVariantMap{{u"Year"_s, QString()}};
+
     const QString longText(200, u'x');
     QTest::addRow("ID3v2.4 synchsafe frame sizes")
         << TId3v2Writer(4).Text("TIT2", 3, longText).Text("TPE1", 3, u"After"_s).Build() + audio

@@ -6,7 +6,6 @@
 #include "device/specvalues.h"
 #include "dialogs/guarded.h"
 #include "platform/consolerun.h"
-#include "platform/diskcheck.h"
 #include "ui_specform.h"
 
 #include <QAction>
@@ -56,26 +55,41 @@ TSpecForm::TSpecForm(const TMPlayerChecker &device, IUserDialogs &dialogs, QWidg
     connect(FUi->Button1, &QPushButton::clicked, this,
             [this] { RunGuarded(FDialogs, [this] { Button1Click(); }); });
     connect(FUi->Button_Close, &QPushButton::clicked, this, &QDialog::accept);
+    SetDiskCheck(PlanDiskCheck(device.FRoot));
     FUi->PageControl1->setCurrentIndex(0);
     resize(sizeHint().expandedTo(size()));
+}
+
+void TSpecForm::SetDiskCheck(const TDiskCheck &check)
+{
+    FDiskCheck = check;
+    // The note says what the checker here really does; a player kept in a folder cannot be checked at all.
+    QString note = check.repairs ? u"※iPod内のデータの損傷をチェックし修正を行います。"_s
+                                 : u"※iPod内のデータの損傷をチェックします。読み取りのみで、修正は行いません。"_s;
+    note += u"iPod nanoやShuffleには絶対に使用しないで下さい。"_s;
+    if (!check.possible)
+        note = u"※"_s + check.reason;
+    FUi->Label_ScanNote->setText(note);
+    FUi->Button1->setEnabled(check.possible);
+    FUi->Button1->setToolTip(check.possible ? QString() : check.reason);
 }
 
 TSpecForm::~TSpecForm() = default;
 
 void TSpecForm::Button1Click()
 {
+    // Nothing is asked about a check that cannot run.
+    if (!FDiskCheck.possible) {
+        FDialogs.Warning(u"このドライブはスキャンディスクできません"_s);
+        return;
+    }
     if (FDialogs.AskYesNo(
             u"iPodをスキャンディスクしてもよろしいですか？意味のわからない方は、「いいえ」を選択して作業を中止してください。"_s) !=
         TDialogAnswer::Yes)
         return;
-    const TDiskCheck check = PlanDiskCheck(FDevice.FRoot);
-    if (!check.possible) {
-        FDialogs.Warning(u"このドライブはスキャンディスクできません"_s);
-        return;
-    }
     TBusyScope busy;
     try {
-        FUi->ConsoleMemo->setPlainText(RunDiskCheck(check, QDateTime::currentDateTime()));
+        FUi->ConsoleMemo->setPlainText(RunDiskCheck(FDiskCheck, QDateTime::currentDateTime()));
     } catch (const ELaunchFailed &) {
         FDialogs.Error(u"エラー情報"_s, u"スキャンディスクの起動に失敗しました。"_s);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/diskcheck.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -20,6 +22,8 @@ public:
 
     /// The disk check: asks, runs the checker and shows its output.
     void Button1Click();
+    /// The check the window offers (planned for the player root on opening); tests give their own.
+    void SetDiskCheck(const TDiskCheck &check);
     int PictureIndex() const { return FPictureIndex; }
 
 private:
@@ -27,4 +31,5 @@ private:
     const TMPlayerChecker &FDevice;
     IUserDialogs &FDialogs;
     int FPictureIndex = 1;
+    TDiskCheck FDiskCheck;
 };

@@ -1,6 +1,7 @@
 #include "mainform/mainform.h"
 
 #include "device/debugexport.h"
+#include "mainform/elidedpath.h"
 
 #include "app/messages.h"
 #include "app/settings.h"
@@ -103,6 +104,9 @@ TMainForm::TMainForm(const TMainFormSetup &setup, QWidget *parent)
     FStatus0->setMinimumWidth(100);
     FStatus1 = new QLabel(this);
     FStatus1->setObjectName(u"StatusPanel1"_s);
+    // A message naming a long folder is cut by the window's edge rather than widening the window.
+    FStatus1->setSizePolicy(QSizePolicy::Ignored, FStatus1->sizePolicy().verticalPolicy());
+    FStatus1->setMinimumWidth(100);
     FUi->StatusBar->addWidget(FStatus0);
     FUi->StatusBar->addWidget(FStatus1, 1);
 
@@ -307,6 +311,8 @@ void TMainForm::ResetDeviceView()
             tab->ClearList();
 
     FDevice->Clear();
+    FWatcher->StopWatchingPlayer();
+    ShowElidedPath(FUi->Panel_IPDrive, QString());
     FStatus0->setText(u"[接続待ち]"_s);
 }
 
@@ -316,7 +322,8 @@ void TMainForm::ShowDeviceInfo()
     const TMPlayerChecker &device = FDevice->FChecker;
     FUi->Panel_Recognize->setText(FMessages->GetText("MSG_RECG_HAD"));
     FUi->Panel_IPName->setText(device.FName);
-    FUi->Panel_IPDrive->setText(QDir::toNativeSeparators(device.FRoot));
+    ShowElidedPath(FUi->Panel_IPDrive, QDir::toNativeSeparators(device.FRoot));
+    FWatcher->WatchPlayer(TrimPathDelim(device.FRoot), PlayerMarkerFile(device));
     FUi->Panel_IPSize->setText(Format(u"%.0n MB"_s, {device.FTotalBytes >> 20}));
     FUi->Panel_IPFreeSize->setText(Format(u"%.0n MB"_s, {device.FFreeBytes >> 20}));
     FUi->Panel_IPMusicSize->setText(Format(u"%.0n MB"_s, {device.FSongBytes >> 20}));

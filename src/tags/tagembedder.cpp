@@ -1,0 +1,160 @@
+#include "tags/tagembedder.h"
+
+#include "music/itunesdbloader.h"
+#include "photos/artworkdbloader.h"
+#include "photos/jpegio.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <taglib/attachedpictureframe.h>
+#include <taglib/commentsframe.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/mp4file.h>
+#include <taglib/mp4tag.h>
+#include <taglib/mpegfile.h>
+#include <taglib/textidentificationframe.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int kArtworkQuality = 90;
+
+TagLib::String Text(const QString &text)
+{
+    return TagLib::String(text.toStdString(), TagLib::String::UTF8);
+}
+
+/// "n" or "n/total"; empty when there is no number.
+QString NumberAndCount(qint32 number, qint32 count)
+{
+    if (number <= 0)
+        return {};
+    return count > 0 ? u"%1/%2"_s.arg(number).arg(count) : QString::number(number);
+}
+
+void SetId3Text(TagLib::ID3v2::Tag &tag, const char *id, const QString &value)
+{
+    if (value.isEmpty())
+        return;
+    tag.removeFrames(id);
+    auto *frame = new TagLib::ID3v2::TextIdentificationFrame(id, TagLib::String::UTF8);
+    frame->setText(Text(value));
+    tag.addFrame(frame);
+}
+
+TEmbedResult EmbedMp3(const QByteArray &path, const TITBSongItem &entry, const QByteArray &artworkJpeg)
+{
+    TagLib::MPEG::File file(path.constData(), false);
+    // TagLib would put a tag in front of anything; only a file with MPEG audio frames is an MP3.
+    if (!file.isValid() || file.firstFrameOffset() < 0)
+        return {TEmbedOutcome::Failed, u"MP3 ファイルとして読めません"_s};
+    if (file.readOnly())
+        return {TEmbedOutcome::Failed, u"ファイルに書き込めません"_s};
+    TagLib::ID3v2::Tag &tag = *file.ID3v2Tag(true);
+    SetId3Text(tag, "TIT2", entry.FTitle);
+    SetId3Text(tag, "TPE1", entry.FArtist);
+    SetId3Text(tag, "TALB", entry.FAlbum);
+    SetId3Text(tag, "TCON", entry.FGenre);
+    SetId3Text(tag, "TCOM", entry.FComposer);
+    SetId3Text(tag, "TDRC", entry.FYear > 0 ? QString::number(entry.FYear) : QString());
+    SetId3Text(tag, "TRCK", NumberAndCount(entry.FTrackNumber, entry.FTrackCount));
+    SetId3Text(tag, "TPOS", NumberAndCount(entry.FDiscNumber, entry.FDiscCount));
+    if (!entry.FComment.isEmpty()) {
+        tag.removeFrames("COMM");
+        auto *comment = new TagLib::ID3v2::CommentsFrame(TagLib::String::UTF8);
+        comment->setLanguage("jpn");
+        comment->setText(Text(entry.FComment));
+        tag.addFrame(comment);
+    }
+    if (!artworkJpeg.isEmpty() && tag.frameList("APIC").isEmpty()) {
+        auto *picture = new TagLib::ID3v2::AttachedPictureFrame;
+        picture->setTextEncoding(TagLib::String::UTF8);
+        picture->setMimeType("image/jpeg");
+        picture->setType(TagLib::ID3v2::AttachedPictureFrame::FrontCover);
+        picture->setPicture(TagLib::ByteVector(artworkJpeg.constData(), uint(artworkJpeg.size())));
+        tag.addFrame(picture);
+    }
+    // An ID3v1 tag is left as it was: copying Japanese text into it would only garble it.
+    if (!file.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone, TagLib::ID3v2::v4,
+                   TagLib::File::DoNotDuplicate))
+        return {TEmbedOutcome::Failed, u"タグを保存できません"_s};
+    return {TEmbedOutcome::Written, {}};
+}
+
+void SetMp4Text(TagLib::MP4::Tag &tag, const char *key, const QString &value)
+{
+    if (!value.isEmpty())
+        tag.setItem(key, TagLib::StringList(Text(value)));
+}
+
+TEmbedResult EmbedMp4(const QByteArray &path, const TITBSongItem &entry, const QByteArray &artworkJpeg)
+{
+    TagLib::MP4::File file(path.constData(), false);
+    if (!file.isValid())
+        return {TEmbedOutcome::Failed, u"MPEG-4 ファイルとして読めません"_s};
+    if (file.readOnly())
+        return {TEmbedOutcome::Failed, u"ファイルに書き込めません"_s};
+    TagLib::MP4::Tag &tag = *file.tag();
+    SetMp4Text(tag, "\251nam", entry.FTitle);
+    SetMp4Text(tag, "\251ART", entry.FArtist);
+    SetMp4Text(tag, "\251alb", entry.FAlbum);
+    SetMp4Text(tag, "\251gen", entry.FGenre);
+    SetMp4Text(tag, "\251wrt", entry.FComposer);
+    SetMp4Text(tag, "\251cmt", entry.FComment);
+    SetMp4Text(tag, "\251day", entry.FYear > 0 ? QString::number(entry.FYear) : QString());
+    if (entry.FTrackNumber > 0)
+        tag.setItem("trkn", TagLib::MP4::Item(entry.FTrackNumber, qMax(entry.FTrackCount, 0)));
+    if (entry.FDiscNumber > 0)
+        tag.setItem("disk", TagLib::MP4::Item(entry.FDiscNumber, qMax(entry.FDiscCount, 0)));
+    if (!artworkJpeg.isEmpty() && !tag.contains("covr")) {
+        TagLib::MP4::CoverArtList covers;
+        covers.append(TagLib::MP4::CoverArt(TagLib::MP4::CoverArt::JPEG,
+                                            TagLib::ByteVector(artworkJpeg.constData(), uint(artworkJpeg.size()))));
+        tag.setItem("covr", covers);
+    }
+    if (!file.save())
+        return {TEmbedOutcome::Failed, u"タグを保存できません"_s};
+    return {TEmbedOutcome::Written, {}};
+}
+
+bool IsMp4Name(const QString &suffix)
+{
+    return suffix == u"m4a"_s || suffix == u"m4b"_s || suffix == u"m4p"_s || suffix == u"m4v"_s ||
+           suffix == u"mp4"_s;
+}
+
+} // namespace
+
+bool TTagEmbedder::Handles(const QString &fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    return suffix == u"mp3"_s || IsMp4Name(suffix);
+}
+
+TEmbedResult TTagEmbedder::Embed(const QString &path, const TITBSongItem &entry, const QByteArray &artworkJpeg)
+{
+    if (!Handles(path))
+        return {TEmbedOutcome::NotHandled, {}};
+    const QByteArray name = QFile::encodeName(path);
+    try {
+        if (QFileInfo(path).suffix().toLower() == u"mp3"_s)
+            return EmbedMp3(name, entry, artworkJpeg);
+        return EmbedMp4(name, entry, artworkJpeg);
+    } catch (const std::exception &) {
+        return {TEmbedOutcome::Failed, u"タグを書き込めません"_s};
+    }
+}
+
+QByteArray TTagEmbedder::ArtworkJpeg(const TArtworkDBLoader &artwork, const TITBSongItem &entry)
+{
+    if (entry.FDBID == 0)
+        return {};
+    const TArtItem *item = artwork.FindBySongId(entry.FDBID);
+    TArtImageObject *image = item ? item->SelectImage(0) : nullptr;
+    if (!image)
+        return {};
+    image->LoadBitmap();
+    return EncodeJpeg(image->FBitmap, kArtworkQuality);
+}
