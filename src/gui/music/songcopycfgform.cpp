@@ -46,6 +46,7 @@ TSongCopyCfgForm::TSongCopyCfgForm(TKiruIPodINI &settings, const IDriveTable &dr
     if (QAbstractButton *button = FNameTypes->button(nameType))
         button->setChecked(true);
     Edit_FolderChange();
+    FUi->Edit_Folder->setFocus();
 
     connect(FUi->Edit_Folder, &QLineEdit::textChanged, this, &TSongCopyCfgForm::Edit_FolderChange);
     connect(FUi->SButton_OpenFolder, &QToolButton::clicked, this,
