@@ -166,6 +166,7 @@ private slots:
     void treeDoubleClick();
     void search_data();
     void search();
+    void searchByArtist();
     void informationWindowChecksRow();
     void extraction();
 };
@@ -356,6 +357,36 @@ void TstSongTab::search()
     // The summary follows in every case.
     QVERIFY(f.Status().startsWith(u"%1 曲を選択しています"_s.arg(checked.size())));
     QCOMPARE(f.CopyEnabled(), !checked.isEmpty());
+}
+
+void TstSongTab::searchByArtist()
+{
+    TFixture f(Library());
+    f.form->Settings().FPageIndex = 2;
+    OnModal([&](QWidget *window) {
+        auto *pages = window->findChild<QTabWidget *>(u"Findpages"_s);
+        QCOMPARE(pages->currentIndex(), 2);
+        auto *list = window->findChild<TReportListView *>(u"ArtistsListView"_s);
+        TReportListModel *model = list->ReportModel();
+        QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QStringList artists;
+        for (int row = 0; row < model->rowCount(); ++row)
+            artists << model->index(row, 0).data().toString();
+        QCOMPARE(artists, (QStringList{u"ABC"_s, u"Band"_s, u"Solo"_s}));
+        QCOMPARE(model->CheckedCount(), 0);
+        // Column clicks do not sort this list.
+        QCOMPARE(model->SortState(), 0);
+        list->SelectItem(0);
+        QTest::keyClick(list, Qt::Key_Space);
+        QTest::mouseClick(window->findChild<QPushButton *>(u"Button_Ok"_s), Qt::LeftButton);
+    });
+    QTest::mouseClick(f.Child<QToolButton>(u"SButton_FindSongs"_s), Qt::LeftButton);
+    QStringList titles = f.CheckedTitles();
+    titles.sort(Qt::CaseInsensitive);
+    QCOMPARE(titles, (QStringList{u"Song A"_s, u"Song b"_s}));
+    QCOMPARE(f.dialogs.Texts(u"information"_s), QStringList{u"2 曲をチェック項目に追加しました"_s});
+    QCOMPARE(f.form->Settings().FPageIndex, 2);
+    QCOMPARE(f.Status(), u"2 曲を選択しています ( 合計 1.5 MB )"_s);
 }
 
 void TstSongTab::informationWindowChecksRow()
