@@ -27,8 +27,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -60,8 +60,9 @@ double SinceProcessStart()
 int Write(const QString &dir, int songs)
 {
     // About five thousand artists with two albums each, titles in mixed scripts and cases.
-    static const QStringList words = {u"Blue"_s, u"night"_s, u"夜明け"_s, u"Rain"_s, u"さくら"_s, u"Glass"_s,
-                                      u"東京"_s, u"echo"_s,  u"Río"_s,    u"風"_s,   u"Motor"_s, u"ひかり"_s};
+    static const QStringList words = {u"Blue"_s,   u"night"_s, u"夜明け"_s, u"Rain"_s,
+                                      u"さくら"_s, u"Glass"_s, u"東京"_s,   u"echo"_s,
+                                      u"Río"_s,    u"風"_s,    u"Motor"_s,  u"ひかり"_s};
     TITunesDBWriter db;
     db.FTracks.reserve(songs);
     for (int i = 0; i < songs; ++i) {
@@ -151,9 +152,9 @@ int Run(const QString &dir)
     std::sort(sortCpus.begin(), sortCpus.end());
     std::printf("songs=%d start_ms=%.0f fill_ms=%.1f (cpu %.1f) sort_ms=%.1f (cpu %.1f) sort_max_ms=%.1f "
                 "(cpu %.1f) check_ms=%.2f (cpu %.2f) page_kib=%ld status=\"%s\" summary=\"%s\"\n",
-                model.rowCount(), start, fill, fillCpu, sorts.at(1), sortCpus.at(1), sorts.last(), sortCpus.last(),
-                check, checkCpu, after - before,
-                qPrintable(status), qPrintable(form.StatusText(1)));
+                model.rowCount(), start, fill, fillCpu, sorts.at(1), sortCpus.at(1), sorts.last(),
+                sortCpus.last(), check, checkCpu, after - before, qPrintable(status),
+                qPrintable(form.StatusText(1)));
     return 0;
 }
 

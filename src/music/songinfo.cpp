@@ -24,10 +24,10 @@ using namespace Qt::Literals::StringLiterals;
 QString MusicFormatName(const QString &path)
 {
     static const QList<QPair<QString, QString>> names = {
-        {u"mp3"_s, u"MP3 (MPEG1 Layer3)"_s},   {u"mp4"_s, u"MPEG4"_s},
-        {u"m4a"_s, u"AAC (MPEG4 AAC)"_s},      {u"m4b"_s, u"AAC (MPEG4 AAC/Audible)"_s},
-        {u"m4p"_s, u"AAC (MPEG4 AAC/DRM)"_s},  {u"m4v"_s, u"MPEG4 Video"_s},
-        {u"wav"_s, u"WAVE Audio"_s},           {u"aif"_s, u"AIFF"_s},
+        {u"mp3"_s, u"MP3 (MPEG1 Layer3)"_s},  {u"mp4"_s, u"MPEG4"_s},
+        {u"m4a"_s, u"AAC (MPEG4 AAC)"_s},     {u"m4b"_s, u"AAC (MPEG4 AAC/Audible)"_s},
+        {u"m4p"_s, u"AAC (MPEG4 AAC/DRM)"_s}, {u"m4v"_s, u"MPEG4 Video"_s},
+        {u"wav"_s, u"WAVE Audio"_s},          {u"aif"_s, u"AIFF"_s},
     };
     const QString name = QFileInfo(path).fileName();
     const qsizetype dot = name.lastIndexOf(u'.');

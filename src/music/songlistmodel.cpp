@@ -68,7 +68,8 @@ qint64 TSongListModel::CheckedBytes() const
 
 QString TSongListModel::SelectionSummary() const
 {
-    return Format(u"%d 曲を選択しています ( 合計 %.1n MB )"_s, {CheckedCount(), double(CheckedBytes()) / 1048576.0});
+    return Format(u"%d 曲を選択しています ( 合計 %.1n MB )"_s,
+                  {CheckedCount(), double(CheckedBytes()) / 1048576.0});
 }
 
 QList<TCopyRow> TSongListModel::CopyRows() const

@@ -29,8 +29,7 @@ using namespace Qt::Literals::StringLiterals;
 using namespace AudioFileWriter;
 
 namespace {
-template <typename T>
-T *Child(QWidget &form, const QString &name)
+template <typename T> T *Child(QWidget &form, const QString &name)
 {
     T *child = form.findChild<T *>(name);
     if (!child)
@@ -108,8 +107,10 @@ void TstSongForms::folderCheck_data()
     QTest::addColumn<QString>("folder"); // below the temporary folder; "" stands for nothing typed
     QTest::addColumn<bool>("okEnabled");
     QTest::addColumn<QString>("label");
-    QTest::addRow("existing folder") << u"disk/music"_s << true << u"このフォルダは存在します (5120 MB空き)"_s;
-    QTest::addRow("missing folder") << u"disk/new/sub"_s << true << u"このフォルダは存在しません (5120 MB空き)"_s;
+    QTest::addRow("existing folder") << u"disk/music"_s << true
+                                     << u"このフォルダは存在します (5120 MB空き)"_s;
+    QTest::addRow("missing folder") << u"disk/new/sub"_s << true
+                                    << u"このフォルダは存在しません (5120 MB空き)"_s;
     QTest::addRow("no drive") << u"elsewhere"_s << false << u"ドライブが存在しません"_s;
     QTest::addRow("nothing typed") << u""_s << false << u"ドライブが存在しません"_s;
     QTest::addRow("full drive") << u"full"_s << false << u"このドライブにはコピーできません"_s;
@@ -123,7 +124,8 @@ void TstSongForms::folderCheck()
     TCfgFixture f;
     TSongCopyCfgForm form(*f.settings, f.drives, f.dialogs);
     // Every edit re-evaluates: start from the other state, then type the folder.
-    Child<QLineEdit>(form, u"Edit_Folder"_s)->setText(folder == u"disk/music"_s ? u""_s : f.disk + u"/music"_s);
+    Child<QLineEdit>(form, u"Edit_Folder"_s)
+        ->setText(folder == u"disk/music"_s ? u""_s : f.disk + u"/music"_s);
     Child<QLineEdit>(form, u"Edit_Folder"_s)->setText(folder.isEmpty() ? QString() : f.dir.filePath(folder));
     QCOMPARE(Child<QPushButton>(form, u"Button_Ok"_s)->isEnabled(), okEnabled);
     QCOMPARE(Child<QLabel>(form, u"Label_DirCheck"_s)->text(), label);
@@ -214,7 +216,8 @@ void TstSongForms::missingFolderQuestion()
     Child<QLineEdit>(form, u"Edit_Folder"_s)->setText(folder);
     form.Button_OkClick();
     QCOMPARE(f.dialogs.Texts(u"yesno"_s),
-             QStringList{u"フォルダ[ %1 ]は存在しません。作成してもよろしいですか？"_s.arg(QDir::toNativeSeparators(folder))});
+             QStringList{u"フォルダ[ %1 ]は存在しません。作成してもよろしいですか？"_s.arg(
+                 QDir::toNativeSeparators(folder))});
     const bool yes = answer == TDialogAnswer::Yes;
     QCOMPARE(form.FConfirmed, yes);
     QCOMPARE(QFileInfo(folder).isDir(), yes);
@@ -249,7 +252,8 @@ void TstSongForms::overview_data()
     const QString dayText = SongDateText(day);
     QTest::addRow("never played") << 0 << 1462.0 << u"A.mp3"_s << u"・・・・・"_s << u"unknown"_s
                                   << u"MP3 (MPEG1 Layer3)"_s;
-    QTest::addRow("rating 50") << 50 << day << u"B.M4A"_s << u"・・・・・"_s << dayText << u"AAC (MPEG4 AAC)"_s;
+    QTest::addRow("rating 50") << 50 << day << u"B.M4A"_s << u"・・・・・"_s << dayText
+                               << u"AAC (MPEG4 AAC)"_s;
     QTest::addRow("rating 60") << 60 << day << u"C.ogg"_s << u"★★★・・"_s << dayText << u"不明な音楽形式"_s;
     QTest::addRow("rating 100") << 100 << 0.0 << u"D.m4v"_s << u"★★★★★"_s << u"unknown"_s << u"MPEG4 Video"_s;
 }
@@ -332,9 +336,11 @@ void TstSongForms::saveLyrics_data()
     QTest::addColumn<QString>("written");
     QTest::addColumn<bool>("existing");
     QTest::addColumn<TDialogAnswer>("answer");
-    QTest::addRow("text filter forces .txt") << u"lyrics.doc"_s << 0 << u"lyrics.txt"_s << false << TDialogAnswer::Yes;
+    QTest::addRow("text filter forces .txt")
+        << u"lyrics.doc"_s << 0 << u"lyrics.txt"_s << false << TDialogAnswer::Yes;
     QTest::addRow("no extension") << u"lyrics"_s << 0 << u"lyrics.txt"_s << false << TDialogAnswer::Yes;
-    QTest::addRow("all files keeps the name") << u"lyrics.doc"_s << 1 << u"lyrics.doc"_s << false << TDialogAnswer::Yes;
+    QTest::addRow("all files keeps the name")
+        << u"lyrics.doc"_s << 1 << u"lyrics.doc"_s << false << TDialogAnswer::Yes;
     QTest::addRow("overwrite yes") << u"lyrics.TXT"_s << 0 << u"lyrics.txt"_s << true << TDialogAnswer::Yes;
     QTest::addRow("overwrite no") << u"lyrics.txt"_s << 0 << u"lyrics.txt"_s << true << TDialogAnswer::No;
 }
@@ -368,8 +374,8 @@ void TstSongForms::saveLyrics()
     if (existing)
         QCOMPARE(dialogs.Texts(u"yesno"_s).first(),
                  u"[ %1 ]は既に存在します。上書き保存してもよろしいですか？"_s.arg(written));
-    const QByteArray expected = answer == TDialogAnswer::No ? QByteArray("old")
-                                                            : UnicodeToShiftJis(u"春の歌\r\nらららー\r\n"_s);
+    const QByteArray expected =
+        answer == TDialogAnswer::No ? QByteArray("old") : UnicodeToShiftJis(u"春の歌\r\nらららー\r\n"_s);
     QCOMPARE(ReadFixtureFile(target), expected);
     if (written != chosen && !existing)
         QVERIFY(!QFileInfo::exists(dir.filePath(chosen)));
@@ -392,7 +398,8 @@ void TstSongForms::artworkPage()
         const QImage thumb = Child<QLabel>(form, u"ArtworkImage"_s)->pixmap().toImage();
         QCOMPARE(thumb.pixel(44, 44) != qRgb(255, 255, 255), has);
         QCOMPARE(InfoValue(form, u"サイズ:"_s) == u"0 byte"_s, false);
-        Child<QTabWidget>(form, u"SongPages"_s)->setCurrentWidget(Child<QWidget>(form, u"TabSheet_Artwork"_s));
+        Child<QTabWidget>(form, u"SongPages"_s)
+            ->setCurrentWidget(Child<QWidget>(form, u"TabSheet_Artwork"_s));
         QCOMPARE(Child<QLabel>(form, u"Image_Art"_s)->size(), has ? QSize(100, 100) : QSize(0, 0));
         QCOMPARE(Child<QToolButton>(form, u"SButton_SavePic"_s)->isEnabled(), has);
         QCOMPARE(Child<QToolButton>(form, u"SButton_CopyToClip"_s)->isEnabled(), has);
@@ -432,7 +439,8 @@ void TstSongForms::saveArtwork()
     TSongInfoForm form(song, SongFilePath(dir.filePath(u"player"_s), song), artwork, dialogs);
     Child<QTabWidget>(form, u"SongPages"_s)->setCurrentWidget(Child<QWidget>(form, u"TabSheet_Artwork"_s));
     QTest::mouseClick(Child<QToolButton>(form, u"SButton_SavePic"_s), Qt::LeftButton);
-    QCOMPARE(dialogs.Texts(u"savechoice"_s), QStringList{u"アートワークの保存|"_s + song.FTitle + u"のアートワーク"_s});
+    QCOMPARE(dialogs.Texts(u"savechoice"_s),
+             QStringList{u"アートワークの保存|"_s + song.FTitle + u"のアートワーク"_s});
     const QByteArray bytes = ReadFixtureFile(dir.filePath(written));
     QVERIFY(bytes.startsWith(magic));
     QImage read;

@@ -26,9 +26,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
 #include <QToolButton>
 #include <QTreeView>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -74,8 +74,7 @@ struct TFixture
         QTest::mouseClick(form->findChild<QToolButton *>(u"TabButton_Song"_s), Qt::LeftButton);
     }
 
-    template <typename T>
-    T *Child(const QString &name)
+    template <typename T> T *Child(const QString &name)
     {
         T *child = form->findChild<T *>(name);
         if (!child)
@@ -135,9 +134,11 @@ QList<TFixtureSong> Library()
 {
     TFixtureSong video = Song(u"Film"_s, u"Director"_s, u"Movies"_s);
     video.video = true;
-    return {Song(u"Song A"_s, u"ABC"_s, u"First"_s, 1 << 20), Song(u"Song b"_s, u"abc"_s, u" first "_s, 1 << 19),
-            Song(u"Nameless"_s, QString(), u"Lost"_s), video, Song(u"Alone"_s, u"Solo"_s, QString()),
-            Song(u"Rock on"_s, u"Band"_s, u"Zeta"_s), Song(u"Pop star"_s, u"Band"_s, u"Alpha"_s)};
+    return {
+        Song(u"Song A"_s, u"ABC"_s, u"First"_s, 1 << 20), Song(u"Song b"_s, u"abc"_s, u" first "_s, 1 << 19),
+        Song(u"Nameless"_s, QString(), u"Lost"_s),        video,
+        Song(u"Alone"_s, u"Solo"_s, QString()),           Song(u"Rock on"_s, u"Band"_s, u"Zeta"_s),
+        Song(u"Pop star"_s, u"Band"_s, u"Alpha"_s)};
 }
 
 /// Runs `act` on the modal window that the next command opens.
@@ -175,7 +176,8 @@ void TstSongTab::listAndTree()
 {
     TFixture f(Library());
     QAbstractItemModelTester listTester(&f.List(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QAbstractItemModelTester treeTester(&f.tab->TreeModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester treeTester(&f.tab->TreeModel(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(f.Status(), u"6 曲を読み込みました"_s);
     // Sorted by artist without an arrow; no video; the song without artist is listed.
     QStringList artists = f.Column(1);
@@ -220,7 +222,8 @@ void TstSongTab::sortByHeaders()
                       QPoint(header->sectionViewportPosition(0) + 10, header->height() / 2));
     QCOMPARE(f.List().headerData(0, Qt::Horizontal).toString(), u"曲名▲"_s);
     QCOMPARE(f.List().headerData(1, Qt::Horizontal).toString(), u"アーティスト"_s);
-    const QStringList byTitle = {u"Alone"_s, u"Nameless"_s, u"Pop star"_s, u"Rock on"_s, u"Song A"_s, u"Song b"_s};
+    const QStringList byTitle = {u"Alone"_s,   u"Nameless"_s, u"Pop star"_s,
+                                 u"Rock on"_s, u"Song A"_s,   u"Song b"_s};
     QCOMPARE(f.Column(0), byTitle);
     // A reload keeps the order and the arrow.
     f.form->LoadTabData(TTabCode::Songs);
@@ -271,7 +274,8 @@ void TstSongTab::treeCheck_data()
     QTest::addColumn<int>("artist");
     QTest::addColumn<int>("album"); // -1: the artist node itself
     QTest::addColumn<QStringList>("checked");
-    QTest::addRow("artist of two spellings") << 0 << -1 << QStringList{u"Song A"_s, u"Song b"_s, u"Rock on"_s};
+    QTest::addRow("artist of two spellings")
+        << 0 << -1 << QStringList{u"Song A"_s, u"Song b"_s, u"Rock on"_s};
     QTest::addRow("album") << 1 << 0 << QStringList{u"Pop star"_s, u"Rock on"_s};
     QTest::addRow("artist without album") << 2 << -1 << QStringList{u"Alone"_s, u"Rock on"_s};
 }
@@ -292,7 +296,8 @@ void TstSongTab::treeCheck()
     titles.sort(Qt::CaseInsensitive);
     checked.sort(Qt::CaseInsensitive);
     QCOMPARE(titles, checked);
-    QCOMPARE(f.Status(), u"%1 曲を選択しています"_s.arg(checked.size()) + f.Status().mid(f.Status().indexOf(u" ( "_s)));
+    QCOMPARE(f.Status(),
+             u"%1 曲を選択しています"_s.arg(checked.size()) + f.Status().mid(f.Status().indexOf(u" ( "_s)));
     QVERIFY(f.CopyEnabled());
 }
 
@@ -320,12 +325,12 @@ void TstSongTab::search_data()
                                << u"2 曲をチェック項目に追加しました"_s;
     QTest::addRow("upper case") << u"SONG"_s << 1 << QStringList{u"Song A"_s, u"Song b"_s}
                                 << u"2 曲をチェック項目に追加しました"_s;
-    QTest::addRow("title only misses the artist") << u"solo"_s << 1 << QStringList{}
-                                                  << u"該当する曲はありませんでした"_s;
-    QTest::addRow("all fields find the artist") << u"solo"_s << 3 << QStringList{u"Alone"_s}
-                                                << u"1 曲をチェック項目に追加しました"_s;
-    QTest::addRow("two keywords, one song counted once") << u"rock roc"_s << 1 << QStringList{u"Rock on"_s}
-                                                         << u"1 曲をチェック項目に追加しました"_s;
+    QTest::addRow("title only misses the artist")
+        << u"solo"_s << 1 << QStringList{} << u"該当する曲はありませんでした"_s;
+    QTest::addRow("all fields find the artist")
+        << u"solo"_s << 3 << QStringList{u"Alone"_s} << u"1 曲をチェック項目に追加しました"_s;
+    QTest::addRow("two keywords, one song counted once")
+        << u"rock roc"_s << 1 << QStringList{u"Rock on"_s} << u"1 曲をチェック項目に追加しました"_s;
     QTest::addRow("empty text") << u" "_s << 3 << QStringList{} << u"該当する曲はありませんでした"_s;
 }
 
@@ -429,7 +434,8 @@ void TstSongTab::extraction()
         QCOMPARE(ReadFixtureFile(out + u'/' + name + u".mp3"_s), s.data);
     }
     QCOMPARE(QDir(out).entryList(QDir::Files).size(), 6);
-    QCOMPARE(f.Status(), u"フォルダ \"%1/\" に音楽ファイルを全曲転送しました"_s.arg(QDir::toNativeSeparators(out)));
+    QCOMPARE(f.Status(),
+             u"フォルダ \"%1/\" に音楽ファイルを全曲転送しました"_s.arg(QDir::toNativeSeparators(out)));
     QCOMPARE(f.dialogs.FOpened, QStringList{out + u'/'});
 }
 

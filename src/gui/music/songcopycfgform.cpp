@@ -69,7 +69,8 @@ void TSongCopyCfgForm::SButton_OpenFolderClick()
 {
     QString folder = FUi->Edit_Folder->text();
     if (FDialogs.BrowseForFolder(folder))
-        FUi->Edit_Folder->setText(QDir::toNativeSeparators(NormalizeFolder(QDir::fromNativeSeparators(folder))));
+        FUi->Edit_Folder->setText(
+            QDir::toNativeSeparators(NormalizeFolder(QDir::fromNativeSeparators(folder))));
 }
 
 void TSongCopyCfgForm::Button_OkClick()

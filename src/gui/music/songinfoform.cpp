@@ -2,9 +2,9 @@
 
 #include "app/userdialogs.h"
 #include "common/format.h"
+#include "common/paths.h"
 #include "dialogs/guarded.h"
 #include "music/itunesdbloader.h"
-#include "common/paths.h"
 #include "music/songinfo.h"
 #include "ui_songinfoform.h"
 
@@ -38,8 +38,12 @@ TSongInfoForm::TSongInfoForm(TITBSongItem &song, const QString &filePath, const 
     QAction *clip = FArtworkPopupMenu->addAction(u"クリップボードにコピー(&C)"_s);
     clip->setObjectName(u"AWMenu_Clip"_s);
 
-    const auto lyric = [this](int tag) { return [this, tag] { RunGuarded(FDialogs, [&] { LyricCommand(tag); }); }; };
-    const auto art = [this](int tag) { return [this, tag] { RunGuarded(FDialogs, [&] { ArtworkCommand(tag); }); }; };
+    const auto lyric = [this](int tag) {
+        return [this, tag] { RunGuarded(FDialogs, [&] { LyricCommand(tag); }); };
+    };
+    const auto art = [this](int tag) {
+        return [this, tag] { RunGuarded(FDialogs, [&] { ArtworkCommand(tag); }); };
+    };
     connect(copy, &QAction::triggered, this, lyric(1));
     connect(select, &QAction::triggered, this, lyric(2));
     connect(FUi->SButton_CopyLyric, &QToolButton::clicked, this, lyric(3));
@@ -54,7 +58,8 @@ TSongInfoForm::TSongInfoForm(TITBSongItem &song, const QString &filePath, const 
         if (!FArtImage.isNull())
             FArtworkPopupMenu->popup(FUi->Image_Art->mapToGlobal(at));
     });
-    connect(FUi->Button1, &QPushButton::clicked, this, [this] { RunGuarded(FDialogs, [this] { Button1Click(); }); });
+    connect(FUi->Button1, &QPushButton::clicked, this,
+            [this] { RunGuarded(FDialogs, [this] { Button1Click(); }); });
     connect(FUi->Button_Close, &QPushButton::clicked, this, &QDialog::accept);
     connect(FUi->SongPages, &QTabWidget::currentChanged, this,
             [this] { RunGuarded(FDialogs, [this] { SongPagesChange(); }); });
@@ -143,7 +148,8 @@ void TSongInfoForm::LyricCommand(int tag)
         return;
     switch (tag) {
     case 1:
-        FDialogs.SetClipboardText(memo->textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'));
+        FDialogs.SetClipboardText(
+            memo->textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'));
         break;
     case 2:
         memo->selectAll();
@@ -201,12 +207,14 @@ void TSongInfoForm::SaveLyrics()
 void TSongInfoForm::SaveArtwork()
 {
     TSaveChoice choice = FDialogs.SaveFileChoice(
-        u"アートワークの保存"_s, u"JPEG イメージファイル (*.jpg)|*.jpg;*.jpeg;*.jpe|ビットマップ (*.bmp)|*.bmp"_s,
+        u"アートワークの保存"_s,
+        u"JPEG イメージファイル (*.jpg)|*.jpg;*.jpeg;*.jpe|ビットマップ (*.bmp)|*.bmp"_s,
         SanitizeFileName(FSong.FTitle) + u"のアートワーク"_s);
     if (choice.FPath.isEmpty())
         return;
     const bool jpeg = choice.FFilter != 1;
-    const QString path = ForceExtension(QDir::fromNativeSeparators(choice.FPath), jpeg ? u".jpg"_s : u".bmp"_s);
+    const QString path =
+        ForceExtension(QDir::fromNativeSeparators(choice.FPath), jpeg ? u".jpg"_s : u".bmp"_s);
     if (!MayOverwrite(path))
         return;
     SaveArtworkFile(FArtImage, path, jpeg);

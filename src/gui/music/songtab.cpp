@@ -63,7 +63,8 @@ TSongTab::TSongTab(TMainForm &form, QWidget *parent)
     QAction *collapse = AddAction(FTreeMenu, u"N17"_s, u"ツリーを閉じる(&L)"_s);
 
     connect(selectAll, &QAction::triggered, this, [this] { Guarded([this] { PopMenu_SelectAllClick(1); }); });
-    connect(selectNone, &QAction::triggered, this, [this] { Guarded([this] { PopMenu_SelectAllClick(0); }); });
+    connect(selectNone, &QAction::triggered, this,
+            [this] { Guarded([this] { PopMenu_SelectAllClick(0); }); });
     const auto outSongs = [this] { Guarded([this] { SButton_OutSongsClick(); }); };
     const auto findSongs = [this] { Guarded([this] { SButton_FindSongsClick(); }); };
     const auto songInfo = [this] { Guarded([this] { SButton_SongInfoClick(); }); };
@@ -217,7 +218,8 @@ void TSongTab::SongTreeViewDblClick(const QModelIndex &index)
 {
     if (!index.isValid())
         return;
-    const QString artist = index.parent().isValid() ? index.parent().data().toString() : index.data().toString();
+    const QString artist =
+        index.parent().isValid() ? index.parent().data().toString() : index.data().toString();
     const int item = FData.FindArtistRow(artist, FModel->Order());
     if (item >= 0)
         FUi->SongListView->SelectItem(item);
@@ -264,8 +266,10 @@ void TSongTab::SButton_SongInfoClick()
         return;
     TKiruIPOD &device = FForm.Device();
     TITBSongItem &song = device.FSongDB.FSongs.Items(FData.FRows.at(item).FIndex);
-    TSongInfoForm form(song, SongFilePath(device.FChecker.FRoot, song), device.FArtworkDB, FForm.Dialogs(), &FForm);
-    form.SetChecked(FModel->ItemChecked(item), [this, item](bool checked) { FModel->SetItemChecked(item, checked); });
+    TSongInfoForm form(song, SongFilePath(device.FChecker.FRoot, song), device.FArtworkDB, FForm.Dialogs(),
+                       &FForm);
+    form.SetChecked(FModel->ItemChecked(item),
+                    [this, item](bool checked) { FModel->SetItemChecked(item, checked); });
     form.exec();
     if (form.FChanged)
         UpdateSongSelection();
