@@ -104,7 +104,12 @@ void TSongInfoForm::FillOverview()
         auto *value = new QLabel(lines[i].second, FUi->TabSheet_Overview);
         value->setObjectName(u"InfoValue_%1"_s.arg(i));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        value->setMaximumWidth(360);
+        // A long value (the file's path) is shortened in the middle; its tool tip holds it whole.
+        const int widest = 480;
+        if (value->fontMetrics().horizontalAdvance(lines[i].second) > widest) {
+            value->setText(value->fontMetrics().elidedText(lines[i].second, Qt::ElideMiddle, widest));
+            value->setToolTip(lines[i].second);
+        }
         caption->setBuddy(value);
         value->setAccessibleName(lines[i].first);
         FUi->InfoLayout->addRow(caption, value);
