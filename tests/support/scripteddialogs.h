@@ -14,7 +14,8 @@ public:
 
     QList<TCall> FCalls;
     QList<TDialogAnswer> FAnswers;   // consumed by questions in order; Cancel/No when exhausted
-    QList<QStringList> FFileAnswers; // consumed by open/save/folder/input in order; empty = cancel
+    QList<QStringList> FFileAnswers; // consumed by open/save/folder/input in order; empty = cancel;
+                                     // a save choice takes {path, filter number}
     QString FClipboardText;
     QImage FClipboardImage;
     QStringList FOpened;
@@ -27,6 +28,7 @@ public:
     TDialogAnswer AskOkCancel(const QString &text) override;
     QStringList OpenFileNames(const QString &title, const QString &filter, const QString &folder,
                               bool multiple) override;
+    TSaveChoice SaveFileChoice(const QString &title, const QString &filter, const QString &proposedPath) override;
     QString SaveFileName(const QString &title, const QString &filter, const QString &defaultExt,
                          const QString &proposedPath) override;
     bool BrowseForFolder(QString &folder) override;
