@@ -63,3 +63,12 @@ echo "== song copy against cp, photo export against ImageMagick"
 
 echo "== memo divider"
 "$build/bench/bench_memodivider"
+
+echo "== song tab: 65,000 songs, the real window and tab on the offscreen platform, 3 runs"
+gui_build="$here/build/release"
+(cd "$here" && cmake --preset release >/dev/null)
+cmake --build "$gui_build" -j "$(nproc)" --target bench_songtab
+"$gui_build/bench/bench_songtab" write "$data/songtab" 65000
+for ((i = 0; i < 3; i++)); do
+    "$gui_build/bench/bench_songtab" run "$data/songtab"
+done

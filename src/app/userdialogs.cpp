@@ -77,6 +77,13 @@ QString TScriptedDialogs::SaveFileName(const QString &title, const QString &, co
     const QStringList answer = NextFiles(u"save"_s, title + u'|' + proposedPath);
     return answer.isEmpty() ? QString() : answer.first();
 }
+TSaveChoice TScriptedDialogs::SaveFileChoice(const QString &title, const QString &, const QString &proposedPath)
+{
+    const QStringList answer = NextFiles(u"savechoice"_s, title + u'|' + proposedPath);
+    if (answer.isEmpty())
+        return {};
+    return {answer.first(), answer.size() > 1 ? answer.at(1).toInt() : 0};
+}
 bool TScriptedDialogs::BrowseForFolder(QString &folder)
 {
     const QStringList answer = NextFiles(u"folder"_s, folder);

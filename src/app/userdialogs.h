@@ -5,6 +5,13 @@
 #include <QString>
 #include <QStringList>
 
+/// A file chosen in a save dialog and the filter (counted from 0) it was chosen under.
+struct TSaveChoice
+{
+    QString FPath; // empty: cancelled
+    int FFilter = 0;
+};
+
 enum class TDialogAnswer
 {
     Yes,
@@ -35,6 +42,11 @@ public:
     /// Asks before overwriting. Empty result: cancelled.
     virtual QString SaveFileName(const QString &title, const QString &filter, const QString &defaultExt,
                                  const QString &proposedPath) = 0;
+    /// A save dialog that reports the chosen filter and leaves the overwrite question to the caller.
+    virtual TSaveChoice SaveFileChoice(const QString &title, const QString &filter, const QString &proposedPath)
+    {
+        return {SaveFileName(title, filter, {}, proposedPath), 0};
+    }
     /// Folder browser titled "フォルダを選択してください。"; false when cancelled, folder unchanged.
     virtual bool BrowseForFolder(QString &folder) = 0;
     /// One-line input; false when cancelled, value unchanged.
@@ -67,7 +79,8 @@ public:
 
     QList<TCall> FCalls;
     QList<TDialogAnswer> FAnswers;   // consumed by questions in order; Cancel/No when exhausted
-    QList<QStringList> FFileAnswers; // consumed by open/save/folder/input in order; empty = cancel
+    QList<QStringList> FFileAnswers; // consumed by open/save/folder/input in order; empty = cancel;
+                                     // a save choice takes {path, filter number}
     QString FClipboardText;
     QImage FClipboardImage;
     QStringList FOpened;
@@ -82,6 +95,7 @@ public:
                               bool multiple) override;
     QString SaveFileName(const QString &title, const QString &filter, const QString &defaultExt,
                          const QString &proposedPath) override;
+    TSaveChoice SaveFileChoice(const QString &title, const QString &filter, const QString &proposedPath) override;
     bool BrowseForFolder(QString &folder) override;
     bool InputBox(const QString &caption, const QString &prompt, QString &value) override;
     void SetClipboardText(const QString &text) override;

@@ -52,8 +52,6 @@ public:
     /// Offers every empty direct sub-folder for removal; raises EIPODError when one cannot be removed.
     bool RemoveEmptyFolders(const QString &folder);
     TDriveDataInfo GetDriveDataInfo(const QString &path) const;
-    /// The drive table the player is looked for in (also used to check destination folders).
-    const IDriveTable &Drives() const { return FDrives; }
 
     /// Hands the reporter on to the device record and the picture readers.
     void SetOnProgress(TProgressEvent event);

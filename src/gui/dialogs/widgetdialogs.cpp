@@ -116,6 +116,16 @@ QString TWidgetDialogs::SaveFileName(const QString &title, const QString &filter
         return {};
     return dialog.selectedFiles().first();
 }
+TSaveChoice TWidgetDialogs::SaveFileChoice(const QString &title, const QString &filter, const QString &proposedPath)
+{
+    QFileDialog dialog(FOwner, title, proposedPath, FilterToQt(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite); // the caller asks, once
+    dialog.selectFile(proposedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().first(), qMax(0, int(dialog.nameFilters().indexOf(dialog.selectedNameFilter())))};
+}
 bool TWidgetDialogs::BrowseForFolder(QString &folder)
 {
     const QString chosen =

@@ -24,6 +24,7 @@ public:
                               bool multiple) override;
     QString SaveFileName(const QString &title, const QString &filter, const QString &defaultExt,
                          const QString &proposedPath) override;
+    TSaveChoice SaveFileChoice(const QString &title, const QString &filter, const QString &proposedPath) override;
     bool BrowseForFolder(QString &folder) override;
     bool InputBox(const QString &caption, const QString &prompt, QString &value) override;
     void SetClipboardText(const QString &text) override;

@@ -108,8 +108,10 @@ TMainForm::TMainForm(const TMainFormSetup &setup, QWidget *parent)
             if (!checked || FInTabClick || CurrentPage() == button->property("tag").toInt())
                 return;
             FToggledButton = button;
-            QTimer::singleShot(0, this, [this] { FToggledButton = nullptr; });
             Guarded([&] { TabButtonClick(button); });
+            // Cleared only after the switch: a tab's load processes events, and the click that follows
+            // the toggle must still find the mark.
+            QTimer::singleShot(0, this, [this] { FToggledButton = nullptr; });
         });
         connect(button, &QToolButton::clicked, this, [this, button] {
             if (FToggledButton == button) {

@@ -92,6 +92,7 @@ public:
     TKiruIPodINI &Settings() { return *FSettings; }
     const TLagugae &Messages() const { return *FMessages; }
     IUserDialogs &Dialogs() { return *FDialogs; }
+    IDriveTable &Drives() { return *FDrives; }
     IProgressRunner &Progress() { return *FProgress; }
     TNewsSiteList &NewsSites() { return FNewsSites; }
     /// Sort column and direction of the sortable lists, by list tag 1..5.

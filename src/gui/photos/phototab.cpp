@@ -204,7 +204,7 @@ void TPhotoTab::SButton_ExtractPhotosClick()
         return;
     TKiruIPodINI &settings = FForm.Settings();
     const TArtworkDBLoader &photos = FForm.Device().FPhotoDB;
-    TPhotoCopyForm form(settings, FForm.Device().Drives(), FForm.Dialogs(), &FForm);
+    TPhotoCopyForm form(settings, FForm.Drives(), FForm.Dialogs(), &FForm);
     const int kind = DefaultPhotoExportKind(photos);
     settings.FPhotoCopy_Type = kind;
     form.SetKind(kind, kind == kExportFullSize);

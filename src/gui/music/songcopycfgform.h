@@ -1,0 +1,43 @@
+#pragma once
+
+#include "music/songcopy.h"
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class TSongCopyCfgForm;
+}
+class IDriveTable;
+class IUserDialogs;
+class QButtonGroup;
+class TKiruIPodINI;
+
+/// The extraction settings window: destination folder with its check, folder and naming options. Shows
+/// and stores the "SongCopy" settings, or the "VideoCopy" ones for videos (no track numbers there).
+class TSongCopyCfgForm : public QDialog
+{
+    Q_OBJECT
+public:
+    TSongCopyCfgForm(TKiruIPodINI &settings, const IDriveTable &drives, IUserDialogs &dialogs,
+                     TCopyKind kind = TCopyKind::Songs, QWidget *parent = nullptr);
+    ~TSongCopyCfgForm() override;
+
+    /// Re-evaluates the folder text: the status label and whether OK may be pressed.
+    void Edit_FolderChange();
+    /// Lets the user pick the folder.
+    void SButton_OpenFolderClick();
+    /// Asks to create a missing folder, stores the settings and closes confirmed; No keeps the window open.
+    void Button_OkClick();
+
+    bool FConfirmed = false;
+
+private:
+    std::unique_ptr<Ui::TSongCopyCfgForm> FUi;
+    TKiruIPodINI &FSettings;
+    const IDriveTable &FDrives;
+    IUserDialogs &FDialogs;
+    TCopyKind FKind;
+    QButtonGroup *FNameTypes = nullptr;
+};

@@ -1,0 +1,213 @@
+#include "music/songinfoform.h"
+
+#include "app/userdialogs.h"
+#include "common/format.h"
+#include "dialogs/guarded.h"
+#include "music/itunesdbloader.h"
+#include "common/paths.h"
+#include "music/songinfo.h"
+#include "ui_songinfoform.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+
+using namespace Qt::Literals::StringLiterals;
+
+TSongInfoForm::TSongInfoForm(TITBSongItem &song, const QString &filePath, const TArtworkDBLoader &artwork,
+                             IUserDialogs &dialogs, QWidget *parent)
+    : QDialog(parent), FSong(song), FFilePath(filePath), FUi(std::make_unique<Ui::TSongInfoForm>()),
+      FArtwork(artwork), FDialogs(dialogs)
+{
+    FUi->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    FUi->ScrollBox_Art->setMinimumSize(420, 300);
+
+    FMemoPopupMenu = new QMenu(this);
+    FMemoPopupMenu->setObjectName(u"MemoPopupMenu"_s);
+    QAction *copy = FMemoPopupMenu->addAction(u"コピー(&C)"_s);
+    copy->setObjectName(u"Menu_LyricCopy"_s);
+    copy->setShortcut(QKeySequence(u"Ctrl+C"_s));
+    QAction *select = FMemoPopupMenu->addAction(u"全てを選択(&L)"_s);
+    select->setObjectName(u"Menu_LyricSelect"_s);
+    select->setShortcut(QKeySequence(u"Ctrl+A"_s));
+    FArtworkPopupMenu = new QMenu(this);
+    FArtworkPopupMenu->setObjectName(u"ArtworkPopupMenu"_s);
+    QAction *save = FArtworkPopupMenu->addAction(u"ファイルに保存(&S)..."_s);
+    save->setObjectName(u"AWMenu_Save"_s);
+    QAction *clip = FArtworkPopupMenu->addAction(u"クリップボードにコピー(&C)"_s);
+    clip->setObjectName(u"AWMenu_Clip"_s);
+
+    const auto lyric = [this](int tag) { return [this, tag] { RunGuarded(FDialogs, [&] { LyricCommand(tag); }); }; };
+    const auto art = [this](int tag) { return [this, tag] { RunGuarded(FDialogs, [&] { ArtworkCommand(tag); }); }; };
+    connect(copy, &QAction::triggered, this, lyric(1));
+    connect(select, &QAction::triggered, this, lyric(2));
+    connect(FUi->SButton_CopyLyric, &QToolButton::clicked, this, lyric(3));
+    connect(FUi->SButton_SaveLyric, &QToolButton::clicked, this, lyric(4));
+    connect(save, &QAction::triggered, this, art(1));
+    connect(FUi->SButton_SavePic, &QToolButton::clicked, this, art(1));
+    connect(clip, &QAction::triggered, this, art(2));
+    connect(FUi->SButton_CopyToClip, &QToolButton::clicked, this, art(2));
+    connect(FUi->LyricMemo, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { FMemoPopupMenu->popup(FUi->LyricMemo->mapToGlobal(at)); });
+    connect(FUi->Image_Art, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        if (!FArtImage.isNull())
+            FArtworkPopupMenu->popup(FUi->Image_Art->mapToGlobal(at));
+    });
+    connect(FUi->Button1, &QPushButton::clicked, this, [this] { RunGuarded(FDialogs, [this] { Button1Click(); }); });
+    connect(FUi->Button_Close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(FUi->SongPages, &QTabWidget::currentChanged, this,
+            [this] { RunGuarded(FDialogs, [this] { SongPagesChange(); }); });
+    // toggled, not clicked: assistive tools and the keyboard toggle without a click.
+    connect(FUi->CheckBox_AddSong, &QCheckBox::toggled, this, [this](bool checked) {
+        if (FSetRowChecked)
+            FSetRowChecked(checked);
+        FChanged = true;
+    });
+    // The shortcuts of the lyrics menu act while the memo has the focus.
+    FUi->LyricMemo->addAction(copy);
+    FUi->LyricMemo->addAction(select);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    select->setShortcutContext(Qt::WidgetShortcut);
+
+    FillOverview();
+    FUi->SongPages->setCurrentIndex(0);
+}
+
+TSongInfoForm::~TSongInfoForm() = default;
+
+void TSongInfoForm::SetVideoMode(bool video)
+{
+    FVideoMode = video;
+    setWindowTitle(video ? u"ビデオファイルの詳細情報"_s : u"音楽ファイルの詳細情報"_s);
+    FUi->SongPages->setTabVisible(FUi->SongPages->indexOf(FUi->TabSheet_Lyric), !video);
+}
+
+void TSongInfoForm::SetChecked(bool checked, std::function<void(bool)> setRowChecked)
+{
+    FSetRowChecked = nullptr;
+    FUi->CheckBox_AddSong->setChecked(checked);
+    FSetRowChecked = std::move(setRowChecked);
+    FChanged = false;
+}
+
+void TSongInfoForm::FillOverview()
+{
+    const auto lines = SongInfoLines(FSong, FFilePath);
+    for (int i = 0; i < lines.size(); ++i) {
+        auto *caption = new QLabel(lines[i].first, FUi->TabSheet_Overview);
+        auto *value = new QLabel(lines[i].second, FUi->TabSheet_Overview);
+        value->setObjectName(u"InfoValue_%1"_s.arg(i));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        value->setMaximumWidth(360);
+        caption->setBuddy(value);
+        value->setAccessibleName(lines[i].first);
+        FUi->InfoLayout->addRow(caption, value);
+    }
+    FUi->ArtworkImage->setPixmap(QPixmap::fromImage(SongThumbnail(FArtwork, FSong)));
+}
+
+void TSongInfoForm::SongPagesChange()
+{
+    QWidget *page = FUi->SongPages->currentWidget();
+    if (page == FUi->TabSheet_Lyric)
+        ShowLyrics();
+    else if (page == FUi->TabSheet_Artwork)
+        ShowArtwork();
+}
+
+void TSongInfoForm::ShowLyrics()
+{
+    const QString lyrics = ReadSongLyrics(FFilePath);
+    const bool found = !lyrics.isEmpty();
+    FUi->LyricMemo->setPlainText(found ? lyrics : u"歌詞情報はありませんでした"_s);
+    FUi->LyricMemo->setEnabled(found);
+    FUi->SButton_CopyLyric->setEnabled(found);
+    FUi->SButton_SaveLyric->setEnabled(found);
+}
+
+void TSongInfoForm::ShowArtwork()
+{
+    FArtImage = SongArtwork(FArtwork, FSong, 0);
+    const bool found = !FArtImage.isNull();
+    FUi->Image_Art->setPixmap(found ? QPixmap::fromImage(FArtImage) : QPixmap());
+    FUi->Image_Art->resize(found ? FArtImage.size() : QSize(0, 0));
+    FUi->SButton_SavePic->setEnabled(found);
+    FUi->SButton_CopyToClip->setEnabled(found);
+}
+
+void TSongInfoForm::LyricCommand(int tag)
+{
+    QPlainTextEdit *memo = FUi->LyricMemo;
+    if (!memo->isEnabled())
+        return;
+    switch (tag) {
+    case 1:
+        FDialogs.SetClipboardText(memo->textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'));
+        break;
+    case 2:
+        memo->selectAll();
+        break;
+    case 3:
+        memo->selectAll();
+        FDialogs.SetClipboardText(memo->toPlainText());
+        break;
+    case 4:
+        SaveLyrics();
+        break;
+    default:
+        break;
+    }
+}
+
+void TSongInfoForm::ArtworkCommand(int tag)
+{
+    if (FArtImage.isNull())
+        return;
+    if (tag == 1)
+        SaveArtwork();
+    else if (tag == 2)
+        FDialogs.SetClipboardImage(FArtImage);
+}
+
+void TSongInfoForm::Button1Click()
+{
+    FDialogs.ShellOpen(FFilePath);
+}
+
+bool TSongInfoForm::MayOverwrite(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    return FDialogs.AskYesNo(Format(u"[ %s ]は既に存在します。上書き保存してもよろしいですか？"_s,
+                                    {QFileInfo(path).fileName()})) != TDialogAnswer::No;
+}
+
+void TSongInfoForm::SaveLyrics()
+{
+    TSaveChoice choice = FDialogs.SaveFileChoice(u"歌詞情報の保存"_s,
+                                                 u"テキストファイル(*.TXT)|*.TXT|全てのファイル(*.*)|*.*"_s,
+                                                 SanitizeFileName(FSong.FTitle) + u"の歌詞.TXT"_s);
+    if (choice.FPath.isEmpty())
+        return;
+    QString path = QDir::fromNativeSeparators(choice.FPath);
+    if (choice.FFilter == 0)
+        path = ForceExtension(path, u".txt"_s);
+    if (!MayOverwrite(path))
+        return;
+    SaveLyricsFile(FUi->LyricMemo->toPlainText(), path);
+}
+
+void TSongInfoForm::SaveArtwork()
+{
+    TSaveChoice choice = FDialogs.SaveFileChoice(
+        u"アートワークの保存"_s, u"JPEG イメージファイル (*.jpg)|*.jpg;*.jpeg;*.jpe|ビットマップ (*.bmp)|*.bmp"_s,
+        SanitizeFileName(FSong.FTitle) + u"のアートワーク"_s);
+    if (choice.FPath.isEmpty())
+        return;
+    const bool jpeg = choice.FFilter != 1;
+    const QString path = ForceExtension(QDir::fromNativeSeparators(choice.FPath), jpeg ? u".jpg"_s : u".bmp"_s);
+    if (!MayOverwrite(path))
+        return;
+    SaveArtworkFile(FArtImage, path, jpeg);
+}

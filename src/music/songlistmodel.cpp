@@ -1,0 +1,129 @@
+#include "music/songlistmodel.h"
+
+#include "common/format.h"
+#include "common/listsort.h"
+#include "music/songsearch.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+TSongListModel::TSongListModel(TSongListData &data, QObject *parent)
+    : TReportListModel({u"曲名"_s, u"アーティスト"_s, u"アルバム"_s}, parent), FData(data)
+{
+    SetCheckable(true);
+    SetSortState(InitialSortState(ssSongs));
+    // The data's marks follow the list's, so that the core searches and commands see them.
+    connect(this, &TReportListModel::CheckMarksChanged, this, &TSongListModel::MarksToData);
+}
+
+QString TSongListModel::Load(const TITBSongList &songs, IProgressRunner &progress)
+{
+    // The progress window repaints the list while the rows are read: it shows an empty list until the
+    // new rows are complete, never rows that are being replaced.
+    Clear();
+    TSongListData loaded;
+    const QString text = loaded.Load(songs, progress);
+    BeginFill();
+    FData.FRows = std::move(loaded.FRows);
+    FData.FTree = std::move(loaded.FTree);
+    EndFill(int(FData.FRows.size()));
+    return text;
+}
+
+void TSongListModel::Clear()
+{
+    BeginFill();
+    FData.FRows.clear();
+    FData.FTree.clear();
+    EndFill(0);
+}
+
+void TSongListModel::MarksToData()
+{
+    for (int item = 0; item < FData.FRows.size(); ++item)
+        FData.FRows[item].FChecked = ItemChecked(item);
+}
+
+void TSongListModel::TakeMarksFromData()
+{
+    QList<int> on, off;
+    for (int item = 0; item < FData.FRows.size(); ++item) {
+        const bool checked = FData.FRows.at(item).FChecked;
+        if (checked != ItemChecked(item))
+            (checked ? on : off).append(item);
+    }
+    if (!on.isEmpty())
+        SetItemsChecked(on, true);
+    if (!off.isEmpty())
+        SetItemsChecked(off, false);
+}
+
+qint64 TSongListModel::CheckedBytes() const
+{
+    qint64 total = 0;
+    for (int item = 0; item < FData.FRows.size(); ++item)
+        if (ItemChecked(item))
+            total += FData.FRows.at(item).FSize;
+    return total;
+}
+
+QString TSongListModel::SelectionSummary() const
+{
+    return Format(u"%d 曲を選択しています ( 合計 %.1n MB )"_s, {CheckedCount(), double(CheckedBytes()) / 1048576.0});
+}
+
+QList<TCopyRow> TSongListModel::CopyRows() const
+{
+    QList<TCopyRow> rows;
+    rows.reserve(Order().size());
+    for (int item : Order())
+        rows.append(TCopyRow{FData.FRows.at(item).FIndex, ItemChecked(item)});
+    return rows;
+}
+
+QString TSongListModel::ItemText(int item, int column) const
+{
+    const TSongRow &row = FData.FRows.at(item);
+    switch (column) {
+    case 0:
+        return row.FTitle;
+    case 1:
+        return row.FArtist;
+    case 2:
+        return row.FAlbum;
+    default:
+        return {};
+    }
+}
+
+TArtistTickModel::TArtistTickModel(QObject *parent) : TReportListModel({u"アーティストの名前"_s}, parent)
+{
+    SetCheckable(true);
+}
+
+void TArtistTickModel::Fill(const QList<TArtistTick> &artists)
+{
+    BeginFill();
+    FArtists.clear();
+    for (const TArtistTick &artist : artists)
+        FArtists.append(artist.FArtist);
+    EndFill(int(FArtists.size()));
+    QList<int> ticked;
+    for (int i = 0; i < artists.size(); ++i)
+        if (artists.at(i).FTicked)
+            ticked.append(i);
+    SetItemsChecked(ticked, true);
+}
+
+QList<TArtistTick> TArtistTickModel::Ticks() const
+{
+    QList<TArtistTick> ticks;
+    ticks.reserve(FArtists.size());
+    for (int i = 0; i < FArtists.size(); ++i)
+        ticks.append(TArtistTick{FArtists.at(i), ItemChecked(i)});
+    return ticks;
+}
+
+QString TArtistTickModel::ItemText(int item, int column) const
+{
+    return column == 0 ? FArtists.at(item) : QString();
+}

@@ -1,0 +1,154 @@
+// Takes the README's pictures of the song tab and its windows when SORVO_SCREENSHOT_DIR names a folder
+// (scripts/screenshots.sh runs it under Xvfb); otherwise it only checks that the windows fit their text.
+#include "app/settings.h"
+#include "app/testprogress.h"
+#include "app/userdialogs.h"
+#include "audiofilewriter.h"
+#include "demoplayer.h"
+#include "device/kiruipod.h"
+#include "fixturefiles.h"
+#include "mainform/mainform.h"
+#include "mainform/tabs.h"
+#include "music/songcopycfgform.h"
+#include "music/songfindform.h"
+#include "music/songinfo.h"
+#include "music/songinfoform.h"
+#include "music/songlistmodel.h"
+#include "music/songtab.h"
+#include "platform/drivetable.h"
+#include "platform/mountwatcher.h"
+#include "widgets/reportlistview.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopeGuard>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeView>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+void Save(QWidget &window, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("SORVO_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    QVERIFY(window.grab().save(QDir(folder).filePath(name)));
+}
+
+/// No label of the window is narrower than its text, and the window fits a 1280 x 800 screen.
+void CheckLayout(QWidget &window)
+{
+    QVERIFY(window.width() <= 1280 && window.height() <= 800);
+    for (QLabel *label : window.findChildren<QLabel *>()) {
+        if (!label->isVisible() || label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull())
+            continue;
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        QVERIFY2(label->contentsRect().width() >= needed,
+                 qPrintable(label->objectName() + u": "_s + label->text()));
+    }
+}
+} // namespace
+
+class TstScreenshotsSongs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void windows();
+};
+
+void TstScreenshotsSongs::windows()
+{
+    QTemporaryDir dir;
+    // The pictures show a short player path, as a mount point would be.
+    const bool pictures = !qEnvironmentVariableIsEmpty("SORVO_SCREENSHOT_DIR");
+    const QString root = pictures ? QDir::temp().filePath(u"IPOD"_s) : dir.filePath(u"IPOD"_s);
+    if (pictures)
+        QDir(root).removeRecursively();
+    const auto cleanup = qScopeGuard([&] {
+        if (pictures)
+            QDir(root).removeRecursively();
+    });
+    QCOMPARE(BuildDemoPlayer(root), QString());
+    const QString settingsFile = dir.filePath(u"Velmor.INI"_s);
+    {
+        TKiruIPodINI ini(settingsFile);
+        ini.FCopyright = true;
+        ini.FSongCopy_Folder = QDir::homePath() + u"/Music/iPod/"_s;
+        ini.FText = u"さくら 風"_s;
+        ini.FSongFind_Type = 3;
+        ini.Save();
+    }
+    TSystemDriveTable drives({root});
+    TScriptedDialogs dialogs;
+    TRecordingProgress progress;
+    TMountWatcher watcher(nullptr, u"/nonexistent/mountinfo"_s);
+    TMainFormSetup setup;
+    setup.settingsFile = settingsFile;
+    setup.driveTable = &drives;
+    setup.dialogs = &dialogs;
+    setup.progress = &progress;
+    setup.watcher = &watcher;
+    setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
+    TMainForm form(setup);
+    CreateTabPages(form);
+    form.show();
+    QTRY_COMPARE(form.StatusText(0), u"[接続中]"_s);
+    QTest::mouseClick(form.findChild<QToolButton *>(u"TabButton_Song"_s), Qt::LeftButton);
+    auto *tab = form.findChild<TSongTab *>();
+    QVERIFY(tab->ListModel().rowCount() > 0);
+    // A few songs checked, the second artist opened in the tree.
+    auto *tree = form.findChild<QTreeView *>(u"SongTreeView"_s);
+    tree->setCurrentIndex(tab->TreeModel().index(1, 0));
+    tree->expand(tab->TreeModel().index(1, 0));
+    tab->N12Click();
+    form.findChild<TReportListView *>(u"SongListView"_s)->selectRow(0);
+    QTest::qWait(200); // let the window system paint before grabbing
+    CheckLayout(form);
+    Save(form, u"song-tab.png"_s);
+
+    TSongCopyCfgForm copy(form.Settings(), drives, dialogs, TCopyKind::Songs, &form);
+    copy.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&copy));
+    CheckLayout(copy);
+    Save(copy, u"song-extract-settings.png"_s);
+
+    TSongFindForm find(form.Settings(), ArtistTicks(tab->ListModel().Data()), &form);
+    find.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&find));
+    CheckLayout(find);
+    Save(find, u"song-search.png"_s);
+
+    // The first song gets lyrics in its tag for the lyrics page.
+    TKiruIPOD &device = form.Device();
+    TITBSongItem &song = device.FSongDB.FSongs.Items(0);
+    const QString path = SongFilePath(device.FChecker.FRoot, song);
+    AudioFileWriter::TId3v2Writer tag(3);
+    tag.Text("TIT2", 1, song.FTitle);
+    tag.Described("USLT", 1, "jpn", QString(),
+                  u"朝の光が窓をたたく\n眠い目をこすりながら\n今日もまた歩き出す\n\n"
+                  u"遠くの空に 雲が流れて\n君の声が 聞こえた気がした"_s);
+    QVERIFY(WriteFixtureFile(path, tag.Build() + AudioFileWriter::MpegAudio(32000)));
+    TSongInfoForm info(song, path, device.FArtworkDB, dialogs, &form);
+    info.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&info));
+    CheckLayout(info);
+    Save(info, u"song-info.png"_s);
+    auto *pages = info.findChild<QTabWidget *>(u"SongPages"_s);
+    pages->setCurrentIndex(1);
+    QTest::qWait(50);
+    Save(info, u"song-info-lyrics.png"_s);
+    pages->setCurrentIndex(2);
+    QTest::qWait(50);
+    Save(info, u"song-info-artwork.png"_s);
+}
+
+QTEST_MAIN(TstScreenshotsSongs)
+#include "tst_screenshots_songs.moc"
