@@ -11,6 +11,7 @@
 #include "photos/phototab.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "tabfixture.h"
 
 #include "artworkdbwriter.h"
 #include "fixturefiles.h"
@@ -37,57 +38,15 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-/// A main window over a standard iPod whose photo database the test writes.
-struct TPhotoFixture
+/// The photo tab's window over a standard iPod whose photo database the test writes first.
+struct TPhotoFixture : TTabFixture
 {
-    QTemporaryDir dir;
-    TFakeDriveTable drives;
-    TScriptedDialogs dialogs;
-    TRecordingProgress progress;
-    TMountWatcher watcher{nullptr, u"/nonexistent/mountinfo"_s};
-    QString settingsFile;
-    QString root;
-    std::unique_ptr<TMainForm> form;
-
-    TPhotoFixture()
-    {
-        settingsFile = dir.filePath(u"Velmor.INI"_s);
-        TKiruIPodINI ini(settingsFile);
-        ini.FCopyright = true;
-        ini.Save();
-        root = dir.filePath(u"player"_s);
-        QDir().mkpath(root + u"/Notes"_s);
-        drives.Add(root, true, u"IPOD"_s, qint64(30) << 30, qint64(1536) << 20);
-        drives.Add(dir.path(), false, u"PC"_s, qint64(100) << 30, qint64(50) << 30);
-        TITunesDBWriter db;
-        db.FTracks.append(TITunesDBWriter::SampleTrack(1));
-        db.AddMasterPlaylist();
-        db.WriteTo(root + u"/iPod_Control/iTunes/iTunesDB"_s);
-    }
-
-    /// Builds and recognises the window, then loads the photo tab.
+    TPhotoFixture() { WriteSongs(); }
     TPhotoTab &Open()
     {
-        TMainFormSetup setup;
-        setup.settingsFile = settingsFile;
-        setup.driveTable = &drives;
-        setup.dialogs = &dialogs;
-        setup.progress = &progress;
-        setup.watcher = &watcher;
-        setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
-        setup.manualFile = dir.filePath(u"manual/index.html"_s);
-        form = std::make_unique<TMainForm>(setup);
-        CreateTabPages(*form);
-        form->resize(640, 480);
-        form->show();
-        if (!QTest::qWaitFor([&] { return !form->FAutoRecognize; }))
-            qWarning("recognition did not end");
-        form->ShowPage(pgPhotos);
-        form->LoadTabData(TTabCode::Photos);
+        TTabFixture::Open(pgPhotos, TTabCode::Photos);
         return *form->findChild<TPhotoTab *>();
     }
-
-    template <class T> T *Find(const QString &name) const { return form->findChild<T *>(name); }
 };
 
 } // namespace

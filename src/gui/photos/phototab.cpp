@@ -10,6 +10,7 @@
 #include "photos/photoform.h"
 #include "photos/photoviewer.h"
 #include "ui_phototab.h"
+#include "widgets/keyswallower.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
@@ -17,26 +18,6 @@
 #include <QMenu>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-/// Keeps F9 of the album list for the export command, also while it is disabled, so that it never
-/// falls through to the main window's page keys.
-class TExtractKeyFilter : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F9)
-            return true;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-} // namespace
 
 TPhotoTab::TPhotoTab(TMainForm &form)
     : FForm(form), FUi(std::make_unique<Ui::TPhotoTab>()), FGrid(form.Device().FPhotoDB)
@@ -62,7 +43,7 @@ TPhotoTab::TPhotoTab(TMainForm &form)
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         FUi->PhotoAlbumListView->addAction(action);
     }
-    FUi->PhotoAlbumListView->installEventFilter(new TExtractKeyFilter(this));
+    SwallowKey(FUi->PhotoAlbumListView, Qt::Key_F9);
 
     connect(FUi->PhotoAlbumListView, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         FPopup->popup(FUi->PhotoAlbumListView->viewport()->mapToGlobal(pos));
