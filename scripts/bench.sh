@@ -81,3 +81,10 @@ cmake --build "$gui_build" -j "$(nproc)" --target bench_songtab
 for ((i = 0; i < 3; i++)); do
     "$gui_build/bench/bench_songtab" run "$data/songtab"
 done
+
+echo "== photo tab: 5,000 photos, grid filled, first screen of cells drawn, every cell drawn once, 3 runs"
+cmake --build "$gui_build" -j "$(nproc)" --target bench_photogrid
+"$gui_build/bench/bench_photogrid" write "$data/photos" 5000
+for ((i = 0; i < 3; i++)); do
+    "$gui_build/bench/bench_photogrid" grid "$data/photos"
+done

@@ -65,16 +65,6 @@ QList<TFixturePhoto> FivePhotos(bool full = false)
     return photos;
 }
 
-QStringList FilesBelow(const QString &folder)
-{
-    QStringList files;
-    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(folder).relativeFilePath(it.next());
-    files.sort();
-    return files;
-}
-
 } // namespace
 
 void TstPhotoExport::thumbnails_data()

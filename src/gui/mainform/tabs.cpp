@@ -2,9 +2,13 @@
 
 #include "mainform/mainform.h"
 #include "music/songtab.h"
+#include "photos/phototab.h"
+#include "video/videotab.h"
 
 void CreateTabPages(TMainForm &form)
 {
     // One line per tab: form.RegisterTabPage(page, new TXxxTab(form)); the tab is the page's widget.
     form.RegisterTabPage(pgSongs, new TSongTab(form));
+    form.RegisterTabPage(pgPhotos, new TPhotoTab(form));
+    form.RegisterTabPage(pgVideos, new TVideoTab(form));
 }

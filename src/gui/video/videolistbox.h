@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QListView>
+#include <QStyledItemDelegate>
+
+class TArtworkDBLoader;
+class TITBSongItem;
+class TITBSongList;
+
+/// One text line of a video row: what, in which font and colour, and where its top lies.
+struct TVideoTextLine
+{
+    QString text;
+    QFont font;
+    QColor colour;
+    int top = 0;
+};
+
+/// Draws a 64-pixel video row: its check box, the artwork thumbnail fitted into 90 × 60 and up to five
+/// lines (title, artist, album, genre, length), empty ones taking no room.
+class TVideoRowDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    static constexpr int kRowHeight = 64;
+    static QColor SelectedColor() { return QColor(207, 213, 254); }
+
+    TVideoRowDelegate(const TITBSongList &songs, const TArtworkDBLoader &artwork, QObject *parent = nullptr);
+
+    /// The lines of an entry, the first one's top at `top`.
+    static QList<TVideoTextLine> Lines(const TITBSongItem &entry, const QFont &base, int top);
+    /// Where a row's own drawing starts (right of its check box).
+    QRect ContentRect(const QStyleOptionViewItem &option, const QModelIndex &index) const;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    const TITBSongList &FSongs;
+    const TArtworkDBLoader &FArtwork;
+};
+
+/// The video tab's list: fixed 64-pixel rows with check boxes.
+class TVideoListBox : public QListView
+{
+    Q_OBJECT
+public:
+    explicit TVideoListBox(QWidget *parent = nullptr);
+    /// The selected row's item; -1 for none.
+    int CurrentRow() const;
+
+signals:
+    void RowActivated(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};

@@ -1,0 +1,64 @@
+#include "music/videolistmodel.h"
+
+#include "music/itunesdbloader.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+TVideoListModel::TVideoListModel(const TITBSongList &songs, QObject *parent)
+    : TReportListModel({u"ビデオ"_s}, parent), FSongs(songs)
+{
+    SetCheckable(true);
+}
+
+QString TVideoListModel::Load(IProgressRunner &progress)
+{
+    // Read beside the shown rows: the progress window repaints the list while it runs.
+    TVideoListData loaded;
+    const QString status = loaded.Load(FSongs, progress);
+    BeginFill();
+    FData = loaded;
+    EndFill(int(FData.FRows.size()));
+    return status;
+}
+
+void TVideoListModel::Clear()
+{
+    BeginFill();
+    FData.FRows.clear();
+    EndFill(0);
+}
+
+QString TVideoListModel::SelectionSummary() const
+{
+    TVideoListData marked = FData;
+    for (int item = 0; item < marked.FRows.size(); ++item)
+        marked.FRows[item].FChecked = ItemChecked(item);
+    return marked.SelectionSummary(FSongs);
+}
+
+QList<TCopyRow> TVideoListModel::CopyRows() const
+{
+    QList<TCopyRow> rows;
+    for (int item : Order())
+        rows.append({FData.FRows.at(item).FIndex, ItemChecked(item)});
+    return rows;
+}
+
+int TVideoListModel::SongIndex(int item) const
+{
+    return item >= 0 && item < FData.FRows.size() ? FData.FRows.at(item).FIndex : -1;
+}
+
+QString TVideoListModel::ItemText(int item, int column) const
+{
+    Q_UNUSED(column);
+    const int index = SongIndex(item);
+    return index >= 0 && index < FSongs.Count() ? FSongs.Items(index).FTitle : QString();
+}
+
+QVariant TVideoListModel::ItemData(int item, int column, int role) const
+{
+    if (role == SongIndexRole && column == 0)
+        return SongIndex(item);
+    return {};
+}

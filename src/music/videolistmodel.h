@@ -1,0 +1,35 @@
+#pragma once
+
+#include "common/reportlistmodel.h"
+#include "music/videocopy.h"
+
+class TITBSongList;
+
+/// The video tab's list: a row points at a video entry of the song database; its one column is the
+/// video's title (the rows are drawn from the entry, the text serves assistive tools).
+class TVideoListModel : public TReportListModel
+{
+    Q_OBJECT
+public:
+    /// The entry's index in the song database.
+    static constexpr int SongIndexRole = ItemRole + 1;
+
+    explicit TVideoListModel(const TITBSongList &songs, QObject *parent = nullptr);
+
+    /// Rows inside the progress window "ビデオの取得"; returns "%d 本のビデオを取得しました".
+    QString Load(IProgressRunner &progress);
+    void Clear();
+    /// "%d 本をチェックしています ( 全体で %.1n MB )" of the checked rows.
+    QString SelectionSummary() const;
+    /// Every row in list order with its entry and mark, as the copy loop takes them.
+    QList<TCopyRow> CopyRows() const;
+    int SongIndex(int item) const;
+
+protected:
+    QString ItemText(int item, int column) const override;
+    QVariant ItemData(int item, int column, int role) const override;
+
+private:
+    const TITBSongList &FSongs;
+    TVideoListData FData;
+};

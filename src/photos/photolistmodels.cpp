@@ -1,0 +1,153 @@
+#include "photos/photolistmodels.h"
+
+#include "app/progress.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+TPhotoAlbumListModel::TPhotoAlbumListModel(QObject *parent) : TReportListModel({u"アルバム"_s}, parent)
+{
+    SetCheckable(true);
+    connect(this, &TReportListModel::CheckMarksChanged, this, &TPhotoAlbumListModel::DropLibraryMark);
+}
+
+void TPhotoAlbumListModel::SetAlbums(const QList<TAlbumRow> &albums)
+{
+    BeginFill();
+    FAlbums = albums;
+    EndFill(int(FAlbums.size()));
+}
+
+QString TPhotoAlbumListModel::AlbumName(int item) const
+{
+    return item >= 0 && item < FAlbums.size() ? FAlbums.at(item).name : QString();
+}
+
+int TPhotoAlbumListModel::AlbumKind(int item) const
+{
+    return item >= 0 && item < FAlbums.size() ? FAlbums.at(item).kind : 0;
+}
+
+void TPhotoAlbumListModel::SetOrdinaryChecked(bool checked)
+{
+    QList<int> items;
+    for (int item = 0; item < FAlbums.size(); ++item)
+        if (FAlbums.at(item).kind != kLibraryAlbum)
+            items.append(item);
+    SetItemsChecked(items, checked);
+}
+
+QList<TAlbumCheckRow> TPhotoAlbumListModel::CheckRows() const
+{
+    QList<TAlbumCheckRow> rows;
+    for (int item : Order())
+        rows.append({FAlbums.at(item).name, ItemChecked(item)});
+    return rows;
+}
+
+QString TPhotoAlbumListModel::ItemText(int item, int column) const
+{
+    Q_UNUSED(column);
+    return FAlbums.at(item).name;
+}
+
+QVariant TPhotoAlbumListModel::ItemData(int item, int column, int role) const
+{
+    if (role == KindRole && column == 0)
+        return FAlbums.at(item).kind;
+    return {};
+}
+
+void TPhotoAlbumListModel::DropLibraryMark()
+{
+    if (FAlbums.size() < 2)
+        return;
+    for (int item = 0; item < FAlbums.size(); ++item)
+        if (FAlbums.at(item).kind == kLibraryAlbum && ItemChecked(item))
+            SetItemChecked(item, false);
+}
+
+TPhotoGridModel::TPhotoGridModel(const TArtworkDBLoader &photos, QObject *parent)
+    : QAbstractListModel(parent), FPhotos(photos)
+{}
+
+int TPhotoGridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(FIds.size());
+}
+
+QVariant TPhotoGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return FIds.at(index.row());
+    case Qt::SizeHintRole:
+        return QSize(FCellSize.width(), FCellSize.height() + 2);
+    case ThumbnailRole:
+        return Thumbnail(index.row());
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags TPhotoGridModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+QString TPhotoGridModel::Build(TProgressContext *context)
+{
+    if (context)
+        context->SetLabel(u"情報の整理中..."_s);
+    QStringList ids;
+    QSize cell = kDefaultCellSize;
+    QString fullFile;
+    for (int k = 0; k < FPhotos.Count(); ++k) {
+        const TArtItem &item = FPhotos.Items(k);
+        if (const TArtImageObject *thumb = item.SelectImage(-1)) {
+            ids.append(QString::number(item.FImageId));
+            cell = QSize(thumb->FDataWidth, thumb->FDataHeight);
+            fullFile = item.FFullFileName;
+        }
+        if (context)
+            context->SetPosition(k);
+    }
+    // A cell of no area would make the grid's column count meaningless.
+    if (cell.width() <= 0 || cell.height() <= 0)
+        cell = kDefaultCellSize;
+    beginResetModel();
+    FIds = ids;
+    FCellSize = cell;
+    FDecoded = 0;
+    endResetModel();
+    return fullFile;
+}
+
+void TPhotoGridModel::ShowIds(const QStringList &ids)
+{
+    beginResetModel();
+    FIds = ids;
+    endResetModel();
+}
+
+QImage TPhotoGridModel::Thumbnail(int row) const
+{
+    if (row < 0 || row >= FIds.size())
+        return {};
+    const TArtItem *item = FPhotos.FindByImageId(FIds.at(row).toUInt());
+    if (!item)
+        return {};
+    TArtImageObject *thumb = item->SelectImage(-1);
+    if (!thumb)
+        return {};
+    if (thumb->FBitmap.isNull()) {
+        thumb->LoadBitmap();
+        if (!thumb->FBitmap.isNull())
+            ++FDecoded;
+    }
+    return thumb->FBitmap;
+}

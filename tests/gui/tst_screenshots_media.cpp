@@ -1,0 +1,134 @@
+// Takes the README's pictures of the photo and video tabs and the photo windows when SORVO_SCREENSHOT_DIR
+// names a folder (scripts/screenshots.sh runs it under Xvfb); otherwise it only checks that they fit.
+#include "app/settings.h"
+#include "app/testprogress.h"
+#include "app/userdialogs.h"
+#include "demoplayer.h"
+#include "device/kiruipod.h"
+#include "mainform/mainform.h"
+#include "mainform/tabs.h"
+#include "photos/photocopyform.h"
+#include "photos/photoform.h"
+#include "photos/photolistbox.h"
+#include "photos/photoviewer.h"
+#include "photos/phototab.h"
+#include "platform/drivetable.h"
+#include "platform/mountwatcher.h"
+#include "video/videotab.h"
+#include "widgets/reportlistview.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+void Save(QWidget &window, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("SORVO_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    QVERIFY(window.grab().save(QDir(folder).filePath(name)));
+}
+
+/// No label of the window is narrower than its text, and the window fits a 1280 x 800 screen.
+void CheckLayout(QWidget &window)
+{
+    QVERIFY(window.width() <= 1280 && window.height() <= 800);
+    for (QLabel *label : window.findChildren<QLabel *>()) {
+        if (!label->isVisible() || label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull())
+            continue;
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        QVERIFY2(label->contentsRect().width() >= needed,
+                 qPrintable(label->objectName() + u": "_s + label->text()));
+    }
+}
+} // namespace
+
+class TstScreenshotsMedia : public QObject
+{
+    Q_OBJECT
+private slots:
+    void windows();
+};
+
+void TstScreenshotsMedia::windows()
+{
+    QTemporaryDir dir;
+    // The pictures show a short player path, as a mount point would be.
+    const bool pictures = !qEnvironmentVariableIsEmpty("SORVO_SCREENSHOT_DIR");
+    const QString root = pictures ? QDir::temp().filePath(u"IPOD"_s) : dir.filePath(u"IPOD"_s);
+    if (pictures)
+        QDir(root).removeRecursively();
+    const auto cleanup = qScopeGuard([&] {
+        if (pictures)
+            QDir(root).removeRecursively();
+    });
+    QCOMPARE(BuildDemoPlayer(root), QString());
+    const QString settingsFile = dir.filePath(u"Velmor.INI"_s);
+    {
+        TKiruIPodINI ini(settingsFile);
+        ini.FCopyright = true;
+        ini.FPhotoCopy_Folder = QDir::homePath() + u"/Pictures/iPod/"_s;
+        ini.FPView_X = 40;
+        ini.FPView_Y = 40;
+        ini.Save();
+    }
+    TSystemDriveTable drives({root});
+    TScriptedDialogs dialogs;
+    TRecordingProgress progress;
+    TMountWatcher watcher(nullptr, u"/nonexistent/mountinfo"_s);
+    TMainFormSetup setup;
+    setup.settingsFile = settingsFile;
+    setup.driveTable = &drives;
+    setup.dialogs = &dialogs;
+    setup.progress = &progress;
+    setup.watcher = &watcher;
+    setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
+    TMainForm form(setup);
+    CreateTabPages(form);
+    form.show();
+    QTRY_COMPARE(form.StatusText(0), u"[接続中]"_s);
+
+    QTest::mouseClick(form.findChild<QToolButton *>(u"TabButton_Video"_s), Qt::LeftButton);
+    auto *videos = form.findChild<TVideoTab *>();
+    QVERIFY(videos->Model().rowCount() > 0);
+    videos->Model().SetItemChecked(0, true);
+    QTest::qWait(200); // let the window system paint before grabbing
+    CheckLayout(form);
+    Save(form, u"video-tab.png"_s);
+
+    QTest::mouseClick(form.findChild<QToolButton *>(u"TabButton_Photo"_s), Qt::LeftButton);
+    auto *photos = form.findChild<TPhotoTab *>();
+    QVERIFY(photos->Grid().rowCount() > 0);
+    photos->Albums().SetItemChecked(1, true);
+    form.findChild<TReportListView *>(u"PhotoAlbumListView"_s)->selectRow(0);
+    form.findChild<TPhotoListBox *>(u"PhotoListBox"_s)->SetCurrentRow(1);
+    QTest::qWait(200);
+    CheckLayout(form);
+    Save(form, u"photo-tab.png"_s);
+
+    TPhotoForm viewer(form.Settings(), dialogs, &form);
+    const QString path = PhotoPathForRow(form.Device().FPhotoDB, photos->Grid().Ids(), 1);
+    QVERIFY(viewer.OpenPhoto(path, 1, photos->Grid().rowCount()));
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    QTest::qWait(100);
+    CheckLayout(viewer);
+    Save(viewer, u"photo-viewer.png"_s);
+
+    TPhotoCopyForm copy(form.Settings(), drives, dialogs, &form);
+    copy.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&copy));
+    CheckLayout(copy);
+    Save(copy, u"photo-export.png"_s);
+}
+
+QTEST_MAIN(TstScreenshotsMedia)
+#include "tst_screenshots_media.moc"
