@@ -35,6 +35,12 @@ public:
     /// Asks before overwriting. Empty result: cancelled.
     virtual QString SaveFileName(const QString &title, const QString &filter, const QString &defaultExt,
                                  const QString &proposedPath) = 0;
+    /// As SaveFileName, but without a question about overwriting: for callers that ask their own.
+    virtual QString SaveFileNameNoOverwriteQuestion(const QString &title, const QString &filter,
+                                                    const QString &defaultExt, const QString &proposedPath)
+    {
+        return SaveFileName(title, filter, defaultExt, proposedPath);
+    }
     /// Folder browser titled "フォルダを選択してください。"; false when cancelled, folder unchanged.
     virtual bool BrowseForFolder(QString &folder) = 0;
     /// One-line input; false when cancelled, value unchanged.
@@ -71,6 +77,9 @@ public:
     QString FClipboardText;
     QImage FClipboardImage;
     QStringList FOpened;
+    /// Filter and multi-selection of every open dialog asked for.
+    QStringList FOpenFilters;
+    QList<bool> FOpenMultiple;
 
     void Warning(const QString &text) override;
     void Information(const QString &text) override;
