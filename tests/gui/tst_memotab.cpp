@@ -118,6 +118,24 @@ QByteArray LongText(int lines)
     return RepeatLines(lines, 60);
 }
 
+/// A note editor over a temporary notes folder, with scripted dialogs.
+struct TEditorFixture
+{
+    QTemporaryDir dir;
+    TKiruIPodINI settings{dir.filePath(u"s.ini"_s)};
+    TScriptedDialogs dialogs;
+    std::unique_ptr<TMemoForm> form;
+
+    /// Opens the path (empty: a new note) and shows the window.
+    TMemoForm &Show(const QString &path = {})
+    {
+        form = std::make_unique<TMemoForm>(settings, dialogs, dir.path());
+        form->Open(path);
+        form->show();
+        return *form;
+    }
+};
+
 QPlainTextEdit &Edit(TMemoForm &form)
 {
     return *form.findChild<QPlainTextEdit *>(u"MemoEdit"_s);
@@ -192,12 +210,8 @@ void TstMemoTab::noteList()
 
 void TstMemoTab::typingCounts()
 {
-    QTemporaryDir dir;
-    TKiruIPodINI settings(dir.filePath(u"s.ini"_s));
-    TScriptedDialogs dialogs;
-    TMemoForm form(settings, dialogs, dir.path());
-    form.Open(QString());
-    form.show();
+    TEditorFixture f;
+    TMemoForm &form = f.Show();
     QCOMPARE(form.StatusText(0), u"0 words "_s);
     QTest::keyClicks(&Edit(form), u"a"_s);
     QCOMPARE(form.StatusText(0), u"3 words "_s);
@@ -206,18 +220,14 @@ void TstMemoTab::typingCounts()
 
 void TstMemoTab::loadLeavesUnmodified()
 {
-    QTemporaryDir dir;
-    TKiruIPodINI settings(dir.filePath(u"s.ini"_s));
-    TScriptedDialogs dialogs;
-    const QString path = WriteLinesFile(dir.path(), u"m.txt"_s, {u"メモ"_s, u"二行目"_s});
-    TMemoForm form(settings, dialogs, dir.path());
-    form.Open(path);
-    form.show();
+    TEditorFixture f;
+    const QString path = WriteLinesFile(f.dir.path(), u"m.txt"_s, {u"メモ"_s, u"二行目"_s});
+    TMemoForm &form = f.Show(path);
     QCOMPARE(form.windowTitle(), u"メモの編集 - [ %1 ]"_s.arg(path));
     QCOMPARE(form.StatusText(0), u"14 words "_s);
     QVERIFY(!form.Editor().FModified);
     QVERIFY(form.close());
-    QVERIFY(dialogs.FCalls.isEmpty());
+    QVERIFY(f.dialogs.FCalls.isEmpty());
     QVERIFY(!form.isVisible());
 }
 
@@ -231,16 +241,12 @@ void TstMemoTab::newAsks_data()
 void TstMemoTab::newAsks()
 {
     QFETCH(TDialogAnswer, answer);
-    QTemporaryDir dir;
-    TKiruIPodINI settings(dir.filePath(u"s.ini"_s));
-    TScriptedDialogs dialogs;
-    dialogs.FAnswers = {answer};
-    const QString path = WriteLinesFile(dir.path(), u"m.txt"_s, {u"keep"_s});
-    TMemoForm form(settings, dialogs, dir.path());
-    form.Open(path);
-    form.show();
+    TEditorFixture f;
+    f.dialogs.FAnswers = {answer};
+    const QString path = WriteLinesFile(f.dir.path(), u"m.txt"_s, {u"keep"_s});
+    TMemoForm &form = f.Show(path);
     Trigger(form, u"Menu_New"_s); // unchanged text: asks all the same
-    QCOMPARE(dialogs.Texts(u"yesno"_s), QStringList{u"今までの編集結果が消去されますがよろしいですか？"_s});
+    QCOMPARE(f.dialogs.Texts(u"yesno"_s), QStringList{u"今までの編集結果が消去されますがよろしいですか？"_s});
     const bool cleared = answer == TDialogAnswer::Yes;
     QCOMPARE(Edit(form).toPlainText(), cleared ? QString() : u"keep"_s);
     QCOMPARE(form.Editor().FMemoFileName, cleared ? QString() : path);
@@ -250,18 +256,14 @@ void TstMemoTab::newAsks()
 
 void TstMemoTab::saveUnnamedAsksForName()
 {
-    QTemporaryDir dir;
-    TKiruIPodINI settings(dir.filePath(u"s.ini"_s));
-    TScriptedDialogs dialogs;
-    const QString target = dir.filePath(u"new.txt"_s);
-    dialogs.FFileAnswers = {{target}};
-    TMemoForm form(settings, dialogs, dir.path());
-    form.Open(QString());
-    form.show();
+    TEditorFixture f;
+    const QString target = f.dir.filePath(u"new.txt"_s);
+    f.dialogs.FFileAnswers = {{target}};
+    TMemoForm &form = f.Show();
     QTest::keyClicks(&Edit(form), u"hello"_s);
     Trigger(form, u"Menu_Save"_s);
-    QCOMPARE(dialogs.Texts(u"save"_s).size(), 1);
-    QVERIFY(dialogs.Texts(u"save"_s).first().endsWith(dir.path() + u'/'));
+    QCOMPARE(f.dialogs.Texts(u"save"_s).size(), 1);
+    QVERIFY(f.dialogs.Texts(u"save"_s).first().endsWith(f.dir.path() + u'/'));
     QCOMPARE(ReadLinesFile(target), QStringList{u"hello"_s});
     QCOMPARE(form.windowTitle(), u"メモの編集 - [ %1 ]"_s.arg(target));
     QVERIFY(form.Editor().FSaved && !form.Editor().FModified);
@@ -277,19 +279,15 @@ void TstMemoTab::saveAsExistingAsksOnce_data()
 void TstMemoTab::saveAsExistingAsksOnce()
 {
     QFETCH(TDialogAnswer, answer);
-    QTemporaryDir dir;
-    TKiruIPodINI settings(dir.filePath(u"s.ini"_s));
-    TScriptedDialogs dialogs;
-    const QString other = WriteLinesFile(dir.path(), u"other.txt"_s, {u"other"_s});
-    dialogs.FFileAnswers = {{other}};
-    dialogs.FAnswers = {answer};
-    TMemoForm form(settings, dialogs, dir.path());
-    form.Open(QString());
-    form.show();
+    TEditorFixture f;
+    const QString other = WriteLinesFile(f.dir.path(), u"other.txt"_s, {u"other"_s});
+    f.dialogs.FFileAnswers = {{other}};
+    f.dialogs.FAnswers = {answer};
+    TMemoForm &form = f.Show();
     QTest::keyClicks(&Edit(form), u"mine"_s);
     Trigger(form, u"Menu_SaveAs"_s);
     // The editor's question is the only one about overwriting.
-    QCOMPARE(dialogs.Texts(u"yesno"_s),
+    QCOMPARE(f.dialogs.Texts(u"yesno"_s),
              QStringList{u"同名のファイルが存在します。上書きしてもよろしいですか？"_s});
     QCOMPARE(ReadLinesFile(other), QStringList{answer == TDialogAnswer::Yes ? u"mine"_s : u"other"_s});
     QCOMPARE(form.Editor().FModified, answer != TDialogAnswer::Yes);
@@ -297,33 +295,25 @@ void TstMemoTab::saveAsExistingAsksOnce()
 
 void TstMemoTab::closeModifiedYesThenCancel()
 {
-    QTemporaryDir dir;
-    TKiruIPodINI settings(dir.filePath(u"s.ini"_s));
-    TScriptedDialogs dialogs;
-    dialogs.FAnswers = {TDialogAnswer::Yes};
-    dialogs.FFileAnswers = {{}}; // the save dialog is cancelled
-    TMemoForm form(settings, dialogs, dir.path());
-    form.Open(QString());
-    form.show();
+    TEditorFixture f;
+    f.dialogs.FAnswers = {TDialogAnswer::Yes};
+    f.dialogs.FFileAnswers = {{}}; // the save dialog is cancelled
+    TMemoForm &form = f.Show();
     QTest::keyClicks(&Edit(form), u"unsaved"_s);
     QVERIFY(form.close());
-    QCOMPARE(dialogs.Texts(u"yesnocancel"_s),
+    QCOMPARE(f.dialogs.Texts(u"yesnocancel"_s),
              QStringList{u"編集結果が保存されていません。保存して閉じますか？"_s});
-    QCOMPARE(dialogs.Texts(u"save"_s).size(), 1);
+    QCOMPARE(f.dialogs.Texts(u"save"_s).size(), 1);
     QVERIFY(!form.isVisible());
     QVERIFY(!form.Editor().FSaved);
-    QCOMPARE(QDir(dir.path()).entryList({u"*.txt"_s}, QDir::Files), QStringList());
-    QCOMPARE(settings.FTView_W, form.width());
+    QCOMPARE(QDir(f.dir.path()).entryList({u"*.txt"_s}, QDir::Files), QStringList());
+    QCOMPARE(f.settings.FTView_W, form.width());
 }
 
 void TstMemoTab::redoRedoesOneStep()
 {
-    QTemporaryDir dir;
-    TKiruIPodINI settings(dir.filePath(u"s.ini"_s));
-    TScriptedDialogs dialogs;
-    TMemoForm form(settings, dialogs, dir.path());
-    form.Open(QString());
-    form.show();
+    TEditorFixture f;
+    TMemoForm &form = f.Show();
     QTest::keyClicks(&Edit(form), u"one"_s);
     QTest::keyClick(&Edit(form), Qt::Key_Return);
     QTest::keyClicks(&Edit(form), u"two"_s);
@@ -341,15 +331,11 @@ void TstMemoTab::redoRedoesOneStep()
 
 void TstMemoTab::longNoteKeptWhole()
 {
-    QTemporaryDir dir;
-    TKiruIPodINI settings(dir.filePath(u"s.ini"_s));
-    TScriptedDialogs dialogs;
+    TEditorFixture f;
     const QByteArray bytes = LongText(100); // 6,200 bytes, beyond the typing limit
-    const QString path = dir.filePath(u"long.txt"_s);
+    const QString path = f.dir.filePath(u"long.txt"_s);
     QVERIFY(WriteFixtureFile(path, bytes));
-    TMemoForm form(settings, dialogs, dir.path());
-    form.Open(path);
-    form.show();
+    TMemoForm &form = f.Show(path);
     QCOMPARE(Edit(form).toPlainText().size(), 100 * 61 - 1);
     // Typing stops at the limit; the text already there stays whole.
     Edit(form).moveCursor(QTextCursor::End);
@@ -380,15 +366,11 @@ void TstMemoTab::encodingKept()
                                bom ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
         return QByteArray(encoder(text));
     };
-    QTemporaryDir dir;
-    TKiruIPodINI settings(dir.filePath(u"s.ini"_s));
-    TScriptedDialogs dialogs;
-    const QString path = dir.filePath(u"u.txt"_s);
+    TEditorFixture f;
+    const QString path = f.dir.filePath(u"u.txt"_s);
     // Characters Shift-JIS lacks (é, 한) must survive as well.
     QVERIFY(WriteFixtureFile(path, encode(u"日本語 é 한\r\n二行目\r\n"_s)));
-    TMemoForm form(settings, dialogs, dir.path());
-    form.Open(path);
-    form.show();
+    TMemoForm &form = f.Show(path);
     QCOMPARE(Edit(form).toPlainText(), u"日本語 é 한\n二行目"_s);
     Edit(form).moveCursor(QTextCursor::End);
     QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, u"追記"_s); // as an input method commits it
@@ -401,14 +383,10 @@ void TstMemoTab::encodingKept()
 
 void TstMemoTab::offScreenPlaceRecentred()
 {
-    QTemporaryDir dir;
-    TKiruIPodINI settings(dir.filePath(u"s.ini"_s));
-    settings.FTView_X = -30000;
-    settings.FTView_Y = -30000;
-    TScriptedDialogs dialogs;
-    TMemoForm form(settings, dialogs, dir.path());
-    form.Open(QString());
-    form.show();
+    TEditorFixture f;
+    f.settings.FTView_X = -30000;
+    f.settings.FTView_Y = -30000;
+    TMemoForm &form = f.Show();
     QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().intersects(form.geometry()));
     QCOMPARE(form.size(), QSize(400, 330));
 }
