@@ -13,7 +13,7 @@
 #include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -148,8 +148,8 @@ void AddFailedSongs(TITBSongList &songs, const QList<int> &codes)
 {
     for (qsizetype i = 0; i < codes.size(); ++i) {
         TITBSongItem &song = songs.AddNew();
-        song.FTitle = u"曲"_s + QChar(u'A' + i);
-        song.FArtist = u"歌手"_s + QChar(u'A' + i);
+        song.FTitle = u"曲"_s + QChar(char16_t(u'A' + i));
+        song.FArtist = u"歌手"_s + QChar(char16_t(u'A' + i));
         song.FCopyFailed = true;
         song.FCopyError = codes.at(i);
     }

@@ -6,7 +6,7 @@
 
 #include "recordingservices.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 

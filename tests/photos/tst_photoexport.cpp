@@ -14,7 +14,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
