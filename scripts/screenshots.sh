@@ -12,4 +12,5 @@ xvfb-run -a -s "-screen 0 1280x1024x24" \
   ./build/dev/tests/tst_gui_screenshots
 cmake --build --preset dev -j2 --target tst_gui_screenshots_songs && xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb LANG=C.UTF-8 SORVO_DRIVES= SORVO_SCREENSHOT_DIR="$here/docs/screenshots" ./build/dev/tests/tst_gui_screenshots_songs
 cmake --build --preset dev -j2 --target tst_gui_screenshots_media && xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb LANG=C.UTF-8 SORVO_DRIVES= SORVO_SCREENSHOT_DIR="$here/docs/screenshots" ./build/dev/tests/tst_gui_screenshots_media
+cmake --build --preset dev -j2 --target tst_gui_screenshots_notes && xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb LANG=C.UTF-8 SORVO_DRIVES= SORVO_SCREENSHOT_DIR="$here/docs/screenshots" ./build/dev/tests/tst_gui_screenshots_notes
 ls "$here/docs/screenshots"

@@ -47,6 +47,12 @@ public:
     {
         return {SaveFileName(title, filter, {}, proposedPath), 0};
     }
+    /// As SaveFileName, but without a question about overwriting: for callers that ask their own.
+    virtual QString SaveFileNameNoOverwriteQuestion(const QString &title, const QString &filter,
+                                                    const QString &defaultExt, const QString &proposedPath)
+    {
+        return SaveFileName(title, filter, defaultExt, proposedPath);
+    }
     /// Folder browser titled "フォルダを選択してください。"; false when cancelled, folder unchanged.
     virtual bool BrowseForFolder(QString &folder) = 0;
     /// One-line input; false when cancelled, value unchanged.

@@ -1,5 +1,6 @@
 #include "notes/memodivider.h"
 
+#include "app/progress.h"
 #include "app/settings.h"
 #include "app/sorvoerror.h"
 #include "app/userdialogs.h"
@@ -318,7 +319,7 @@ void TMemoDivideOptions::ApplyTo(TKiruMemoDivider &divider) const
 
 bool DivideWithDialog(const QString &destFolder, const TKiruStringList &lines, const QString &sourcePath,
                       TKiruIPodINI &settings, IMemoDivideDialog *dialog, const TProgressEvent &progress,
-                      IUserDialogs *dialogs)
+                      IUserDialogs *dialogs, IProgressRunner *runner)
 {
     TMemoDivideOptions options =
         TMemoDivideOptions::FromSettings(settings, QFileInfo(sourcePath).completeBaseName());
@@ -327,9 +328,27 @@ bool DivideWithDialog(const QString &destFolder, const TKiruStringList &lines, c
         return false;
     options.StoreInto(settings);
     TKiruMemoDivider divider;
-    divider.OnProgress = progress;
     divider.FDialogs = dialogs;
     options.ApplyTo(divider);
     divider.SetLines(lines);
-    return divider.Divide(destFolder);
+    if (!runner) {
+        divider.OnProgress = progress;
+        return divider.Divide(destFolder);
+    }
+    // The window shows per mille, so long texts move the bar smoothly whatever their size.
+    constexpr int kScale = 1000;
+    bool divided = false;
+    runner->RunWithProgress(Format(u"メモ[ %s ]の分割処理中"_s, {options.Title}), 0, kScale,
+                            [&](TProgressContext &context) {
+                                divider.OnProgress = [&](qint64 position, qint64 total, const QString &message) {
+                                    if (total > 0)
+                                        context.SetPosition(int(qMin(position, total) * kScale / total));
+                                    context.SetLabel(message);
+                                    context.KeepAlive();
+                                    if (progress)
+                                        progress(position, total, message);
+                                };
+                                divided = divider.Divide(destFolder);
+                            });
+    return divided;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class IProgressRunner;
 class IUserDialogs;
 class TKiruIPodINI;
 
@@ -96,7 +97,8 @@ public:
 };
 
 /// Divides a text imported from a file: asks the dialog (when the settings say to show it, and one is
-/// given), stores the confirmed choices in the settings and writes the notes. Returns whether confirmed.
+/// given), stores the confirmed choices in the settings and writes the notes, inside the progress window
+/// when a runner is given (progress then also goes there). Returns whether confirmed.
 bool DivideWithDialog(const QString &destFolder, const TKiruStringList &lines, const QString &sourcePath,
                       TKiruIPodINI &settings, IMemoDivideDialog *dialog, const TProgressEvent &progress,
-                      IUserDialogs *dialogs = nullptr);
+                      IUserDialogs *dialogs = nullptr, IProgressRunner *runner = nullptr);

@@ -14,6 +14,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <algorithm>
 
@@ -30,6 +32,28 @@ QStringList ListPlayerFiles(const QString &folder)
         files.append(base.relativeFilePath(it.next()));
     std::sort(files.begin(), files.end());
     return files;
+}
+
+void MakePlayerFolder(const QString &folder, const QString &root)
+{
+    if (QFileInfo(folder).isDir())
+        return;
+    const QString shown = QDir::toNativeSeparators(folder);
+    const QString cleanRoot = QDir::cleanPath(root);
+    const QString cleanFolder = QDir::cleanPath(folder);
+    // Nothing is created outside the player, whatever the folder's name says.
+    bool inside = !cleanRoot.isEmpty() && QFileInfo(cleanRoot).isDir() &&
+                  cleanFolder.startsWith(AddPathDelim(cleanRoot));
+    if (inside) {
+        QString existing = cleanFolder;
+        while (!QFileInfo::exists(existing))
+            existing = QFileInfo(existing).path();
+        const QString canonicalRoot = QFileInfo(cleanRoot).canonicalFilePath();
+        const QString canonicalExisting = QFileInfo(existing).canonicalFilePath();
+        inside = canonicalExisting == canonicalRoot || canonicalExisting.startsWith(AddPathDelim(canonicalRoot));
+    }
+    if (!inside || !QDir().mkpath(cleanFolder))
+        throw ESorvoError(Format(u"フォルダ[ %s ]を作成できません"_s, {shown}));
 }
 
 void RemoveEmptySubFolders(const QString &folder, IUserDialogs &dialogs)
@@ -134,11 +158,31 @@ TMemoEditor::TMemoEditor(const QString &notesDir, IUserDialogs &dialogs)
 
 void TMemoEditor::Open(const QString &path)
 {
+    FEncoding = tcShiftJIS;
+    FByteOrderMark = false;
     if (!path.isEmpty() && QFileInfo(path).isFile()) {
-        TKiruStringList list;
-        list.LoadFromFileEx(path, tcShiftJIS);
+        const QByteArray bytes = ReadWholeFile(path);
+        // Notes other programs wrote in Unicode would show as garbage and be saved back as garbage.
+        const int detected = TKiruStringList::DetectEncoding(bytes);
+        QString text;
+        if (detected == tcUTF16LE || detected == tcUTF16BE) {
+            FEncoding = detected;
+            QStringDecoder decoder(detected == tcUTF16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+            text = decoder(QByteArrayView(bytes).sliced(2));
+        } else if (detected == tcUTF8) {
+            FEncoding = tcUTF8;
+            FByteOrderMark = bytes.startsWith("\xEF\xBB\xBF");
+            text = QString::fromUtf8(FByteOrderMark ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes));
+        } else {
+            text = ShiftJisToUnicode(bytes);
+        }
+        // Lines as the editor shows them: CR LF, LF and CR all end a line; the last line break is implied.
+        text.replace(u"\r\n"_s, u"\n"_s);
+        text.replace(u'\r', u'\n');
+        if (text.endsWith(u'\n'))
+            text.chop(1);
         FMemoFileName = path;
-        FText = list.UnicodeText();
+        FText = text;
     } else {
         FMemoFileName.clear();
         FText.clear();
@@ -154,11 +198,25 @@ void TMemoEditor::TextChanged(const QString &text, bool windowActive)
         FModified = true;
 }
 
+namespace {
+/// The editor's text as the lines a note holds: every line break ends a line, and the last line is
+/// written with a break of its own, so a load and save keep the text as it was.
+QStringList EditorLines(QString text)
+{
+    text.replace(u"\r\n"_s, u"\n"_s);
+    text.replace(u'\r', u'\n');
+    if (text.isEmpty())
+        return {};
+    return text.split(u'\n');
+}
+} // namespace
+
 QString TMemoEditor::Counter(const QString &text)
 {
-    TKiruStringList list;
-    list.SetText(UnicodeToShiftJis(text));
-    return Format(u"%d words "_s, {list.TextLength()});
+    qint64 bytes = 0;
+    for (const QString &line : EditorLines(text))
+        bytes += UnicodeToShiftJis(line).size() + 2;
+    return Format(u"%d words "_s, {bytes});
 }
 
 QString TMemoEditor::Caption() const
@@ -177,11 +235,28 @@ bool TMemoEditor::New()
     return true;
 }
 
+QByteArray TMemoEditor::EncodedText() const
+{
+    QString joined;
+    for (const QString &line : EditorLines(FText))
+        joined += line + u"\r\n"_s;
+    switch (FEncoding) {
+    case tcUTF8:
+        return (FByteOrderMark ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + joined.toUtf8();
+    case tcUTF16LE:
+    case tcUTF16BE: {
+        QStringEncoder encoder(FEncoding == tcUTF16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                               QStringConverter::Flag::WriteBom);
+        return encoder(joined);
+    }
+    default:
+        return UnicodeToShiftJis(joined);
+    }
+}
+
 void TMemoEditor::WriteTo(const QString &path)
 {
-    TKiruStringList list;
-    list.SetText(UnicodeToShiftJis(FText));
-    list.SaveToFile(path);
+    WriteFileAtomic(path, EncodedText());
 }
 
 bool TMemoEditor::Save(bool saveAs)
@@ -191,7 +266,11 @@ bool TMemoEditor::Save(bool saveAs)
         target = FSaveFileName;
     } else {
         const QString proposed = FSaveFileName.isEmpty() ? FNotesDir : FSaveFileName;
-        target = FDialogs.SaveFileName(QString(), u"全てのファイル(*.*)|*.*"_s, QString(), proposed);
+        if (FSaveFileName.isEmpty() && !FRoot.isEmpty())
+            MakePlayerFolder(FNotesDir, FRoot); // the dialog starts there
+        // The question below is the only one about overwriting.
+        target = FDialogs.SaveFileNameNoOverwriteQuestion(QString(), u"全てのファイル(*.*)|*.*"_s, QString(),
+                                                          proposed);
         if (target.isEmpty())
             return false;
         if (QFileInfo::exists(target) &&

@@ -11,6 +11,9 @@ class TLagugae;
 
 /// Every file below a folder as paths relative to it ("/"-separated), in name order.
 QStringList ListPlayerFiles(const QString &folder);
+/// Creates a missing player folder with its parents, but only below the player's root; raises ESorvoError
+/// "フォルダ[ %s ]を作成できません" when it cannot, or when the folder would lie outside the root.
+void MakePlayerFolder(const QString &folder, const QString &root);
 /// Offers every empty direct sub-folder for removal; raises ESorvoError when a removal fails.
 void RemoveEmptySubFolders(const QString &folder, IUserDialogs &dialogs);
 
@@ -54,7 +57,8 @@ class TMemoEditor
 public:
     TMemoEditor(const QString &notesDir, IUserDialogs &dialogs);
 
-    /// Loads an existing file as Shift-JIS (no detection); any other path starts a new note.
+    /// Loads an existing file; any other path starts a new note. A note in UTF-8, UTF-16 or JIS is shown
+    /// decoded and later saved in that encoding; anything else is read and written as Shift-JIS.
     void Open(const QString &path);
     /// The text field changed; only changes while the window is active mark the note modified.
     void TextChanged(const QString &text, bool windowActive);
@@ -78,6 +82,15 @@ public:
     QString FSaveFileName; // the save dialog's current file name
     bool FModified = false;
     bool FSaved = false;
+    /// The encoding the note is written in (tcShiftJIS, tcUTF8, tcUTF16LE, tcUTF16BE or tcJIS).
+    int FEncoding = 1;
+    /// The note began with a byte order mark (UTF-8), which a save keeps.
+    bool FByteOrderMark = false;
+    /// The player root: a missing notes folder is created below it before a new note is saved.
+    QString FRoot;
+
+    /// The text as the note's file holds it, in FEncoding with CR LF line ends.
+    QByteArray EncodedText() const;
 
 private:
     void WriteTo(const QString &path);

@@ -4,9 +4,12 @@
 #include "app/settings.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
+#include "app/sorvoerror.h"
 #include "common/paths.h"
+#include "device/mplayerchecker.h"
 #include "notes/kirustringlist.h"
 #include "notes/memodivider.h"
+#include "notes/notelist.h"
 #include "notes/usablename.h"
 
 #include <QFile>
@@ -47,6 +50,33 @@ TImportKind TTextImporter::KindForFile(const QString &path)
     return ikNote;
 }
 
+void TTextImporter::SetDevice(const TMPlayerChecker &device)
+{
+    FRoot = device.FRoot;
+    FNotesDir = device.FNotesDir;
+    FContactsDir = device.FContactsDir;
+    FCalendarsDir = device.FCalendarsDir;
+}
+
+int TTextImporter::ImportFromDialog(TImportKind kind)
+{
+    const QString filter = OpenDialogFilter(kind);
+    if (filter.isEmpty())
+        return 0;
+    int imported = 0;
+    for (const QString &path : FDialogs.OpenFileNames(QString(), filter, QString(), true)) {
+        if (path.isEmpty())
+            continue;
+        try {
+            if (ImportFile(path, kind))
+                ++imported;
+        } catch (const ESorvoError &e) {
+            FDialogs.Error(QString(), e.Message());
+        }
+    }
+    return imported;
+}
+
 bool TTextImporter::ImportFile(const QString &path, TImportKind kind)
 {
     switch (kind) {
@@ -65,17 +95,21 @@ bool TTextImporter::ImportTextNote(const QString &path)
 {
     TKiruStringList list;
     list.LoadFromFileEx(path, tcAuto);
+    // A player set up by other tools may have no notes folder yet.
+    if (!FRoot.isEmpty())
+        MakePlayerFolder(FNotesDir, FRoot);
     const qint64 length = list.TextLength();
     bool result;
     if (length >= kAlwaysDivide || (length >= kDivideWithDeclaration && FSettings.FAddEncoded)) {
         TProgressEvent progress = FOnProgress;
-        if (!progress && FServices) {
+        if (!progress && FServices && !FProgressRunner) {
             IMainServices *services = FServices;
             progress = [services](qint64 pos, qint64 total, const QString &msg) {
                 services->ShowProgressText(int(pos), int(total), msg);
             };
         }
-        result = DivideWithDialog(FNotesDir, list, path, FSettings, FDivideDialog, progress, &FDialogs);
+        result = DivideWithDialog(FNotesDir, list, path, FSettings, FDivideDialog, progress, &FDialogs,
+                                  FProgressRunner);
     } else {
         // The player's FAT refuses some characters other systems allow in names.
         const QString name = BlankUnusableChars(QFileInfo(path).fileName());

@@ -7,6 +7,8 @@
 
 class IMainServices;
 class IMemoDivideDialog;
+class IProgressRunner;
+class TMPlayerChecker;
 class IUserDialogs;
 class TKiruIPodINI;
 
@@ -25,6 +27,12 @@ class TTextImporter
 public:
     TTextImporter(TKiruIPodINI &settings, IUserDialogs &dialogs, IMainServices *services);
 
+    /// Takes the player's root and its notes, contacts and calendars folders.
+    void SetDevice(const TMPlayerChecker &device);
+    /// The import command: the open dialog with the kind's filters (several files may be chosen), then each
+    /// file in turn; an error with one file is shown and the next is still imported. Returns the number
+    /// of files imported.
+    int ImportFromDialog(TImportKind kind);
     /// Dispatches by kind; true when something was written.
     bool ImportFile(const QString &path, TImportKind kind);
     /// True when the note was written or the division confirmed; file errors raise ESorvoError.
@@ -40,6 +48,10 @@ public:
     QString FNotesDir;
     QString FContactsDir;
     QString FCalendarsDir;
+    /// The player root; a missing notes folder is created below it, never outside.
+    QString FRoot;
+    /// Runs a division in the progress window; without one it reports through FOnProgress.
+    IProgressRunner *FProgressRunner = nullptr;
     /// The division settings window; without one the stored settings divide at once.
     IMemoDivideDialog *FDivideDialog = nullptr;
     /// Progress of a division; when empty the main window's status line shows it.

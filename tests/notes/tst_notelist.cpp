@@ -2,6 +2,7 @@
 
 #include "app/messages.h"
 #include "app/settings.h"
+#include "app/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "fixturefiles.h"
@@ -36,6 +37,8 @@ private slots:
     void editorClose_data();
     void editorClose();
     void geometry();
+    void makePlayerFolder_data();
+    void makePlayerFolder();
 };
 
 void TstNoteList::rows()
@@ -278,6 +281,38 @@ void TstNoteList::geometry()
     QCOMPARE(TMemoEditor::Geometry(settings).size(), QSize(400, 330));
     TMemoEditor::StoreGeometry(settings, QRect(10, 20, 500, 600));
     QCOMPARE(TMemoEditor::Geometry(settings), QRect(10, 20, 500, 600));
+}
+
+void TstNoteList::makePlayerFolder_data()
+{
+    QTest::addColumn<QString>("folder"); // below the temporary folder
+    QTest::addColumn<bool>("created");
+    QTest::addRow("missing notes folder") << u"player/Notes/"_s << true;
+    QTest::addRow("missing parents too") << u"player/Media/Text/"_s << true;
+    QTest::addRow("leaving the root") << u"player/../outside/"_s << false;
+    QTest::addRow("through a link to outside") << u"player/link/Notes/"_s << false;
+}
+
+void TstNoteList::makePlayerFolder()
+{
+    QFETCH(QString, folder);
+    QFETCH(bool, created);
+    QTemporaryDir dir;
+    QVERIFY(QDir().mkpath(dir.filePath(u"player"_s)));
+    QVERIFY(QDir().mkpath(dir.filePath(u"elsewhere"_s)));
+    QVERIFY(QFile::link(dir.filePath(u"elsewhere"_s), dir.filePath(u"player/link"_s)));
+    const QString path = dir.filePath(folder);
+    bool raised = false;
+    try {
+        MakePlayerFolder(path, dir.filePath(u"player"_s) + u'/');
+    } catch (const ESorvoError &e) {
+        raised = true;
+        QVERIFY(e.Message().startsWith(u"フォルダ["_s));
+    }
+    QCOMPARE(raised, !created);
+    QCOMPARE(QFileInfo(path).isDir(), created);
+    QVERIFY(!QFileInfo::exists(dir.filePath(u"outside"_s)));
+    QVERIFY(QDir(dir.filePath(u"elsewhere"_s)).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TstNoteList)

@@ -38,8 +38,11 @@ TDialogAnswer TScriptedDialogs::AskOkCancel(const QString &text)
 {
     return NextAnswer(u"okcancel"_s, text, TDialogAnswer::Cancel);
 }
-QStringList TScriptedDialogs::OpenFileNames(const QString &title, const QString &, const QString &, bool)
+QStringList TScriptedDialogs::OpenFileNames(const QString &title, const QString &filter, const QString &,
+                                            bool multiple)
 {
+    FOpenFilters.append(filter);
+    FOpenMultiple.append(multiple);
     return NextFiles(u"open"_s, title);
 }
 QString TScriptedDialogs::SaveFileName(const QString &title, const QString &, const QString &,

@@ -19,6 +19,9 @@ public:
     QString FClipboardText;
     QImage FClipboardImage;
     QStringList FOpened;
+    /// Filter and multi-selection of every open dialog asked for.
+    QStringList FOpenFilters;
+    QList<bool> FOpenMultiple;
 
     void Warning(const QString &text) override;
     void Information(const QString &text) override;

@@ -108,8 +108,19 @@ QStringList TWidgetDialogs::OpenFileNames(const QString &title, const QString &f
 QString TWidgetDialogs::SaveFileName(const QString &title, const QString &filter, const QString &defaultExt,
                                      const QString &proposedPath)
 {
+    return RunSaveDialog(title, filter, defaultExt, proposedPath, true);
+}
+QString TWidgetDialogs::SaveFileNameNoOverwriteQuestion(const QString &title, const QString &filter,
+                                                        const QString &defaultExt, const QString &proposedPath)
+{
+    return RunSaveDialog(title, filter, defaultExt, proposedPath, false);
+}
+QString TWidgetDialogs::RunSaveDialog(const QString &title, const QString &filter, const QString &defaultExt,
+                                      const QString &proposedPath, bool askOverwrite)
+{
     QFileDialog dialog(FOwner, title, proposedPath, FilterToQt(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !askOverwrite);
     dialog.setDefaultSuffix(defaultExt);
     dialog.selectFile(proposedPath);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

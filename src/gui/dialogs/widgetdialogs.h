@@ -25,6 +25,8 @@ public:
     QString SaveFileName(const QString &title, const QString &filter, const QString &defaultExt,
                          const QString &proposedPath) override;
     TSaveChoice SaveFileChoice(const QString &title, const QString &filter, const QString &proposedPath) override;
+    QString SaveFileNameNoOverwriteQuestion(const QString &title, const QString &filter, const QString &defaultExt,
+                                            const QString &proposedPath) override;
     bool BrowseForFolder(QString &folder) override;
     bool InputBox(const QString &caption, const QString &prompt, QString &value) override;
     void SetClipboardText(const QString &text) override;
@@ -39,6 +41,8 @@ public:
     static bool LoadQtTranslation(QApplication &app);
 
 private:
+    QString RunSaveDialog(const QString &title, const QString &filter, const QString &defaultExt,
+                          const QString &proposedPath, bool askOverwrite);
     QMessageBox::StandardButton Show(QMessageBox::Icon icon, const QString &title, const QString &text,
                                      QMessageBox::StandardButtons buttons);
     QWidget *FOwner;

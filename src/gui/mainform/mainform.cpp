@@ -526,9 +526,8 @@ void TMainForm::DropFileOnPage(int page, const QString &path)
     }
     const TMPlayerChecker &device = FDevice->FChecker;
     TTextImporter importer(*FSettings, *FDialogs, this);
-    importer.FNotesDir = device.FNotesDir;
-    importer.FContactsDir = device.FContactsDir;
-    importer.FCalendarsDir = device.FCalendarsDir;
+    importer.SetDevice(device);
+    importer.FProgressRunner = FProgress;
     const TImportKind kind = page == pgNotes ? ikNote : page == pgContacts ? ikContact : ikCalendar;
     importer.ImportFile(path, kind);
 }

@@ -4,6 +4,7 @@
 #include "music/songtab.h"
 #include "photos/phototab.h"
 #include "video/videotab.h"
+#include "notes/memotab.h"
 
 void CreateTabPages(TMainForm &form)
 {
@@ -11,4 +12,5 @@ void CreateTabPages(TMainForm &form)
     form.RegisterTabPage(pgSongs, new TSongTab(form));
     form.RegisterTabPage(pgPhotos, new TPhotoTab(form));
     form.RegisterTabPage(pgVideos, new TVideoTab(form));
+    form.RegisterTabPage(pgNotes, new TMemoTab(form));
 }

@@ -1,0 +1,210 @@
+#include "notes/memoform.h"
+
+#include "app/settings.h"
+#include "app/userdialogs.h"
+#include "dialogs/guarded.h"
+#include "ui_memoform.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QStyle>
+
+using namespace Qt::Literals::StringLiterals;
+
+TMemoForm::TMemoForm(TKiruIPodINI &settings, IUserDialogs &dialogs, const QString &notesDir, QWidget *parent)
+    : QDialog(parent), FUi(std::make_unique<Ui::TMemoForm>()), FSettings(settings), FDialogs(dialogs),
+      FEditor(notesDir, dialogs)
+{
+    FUi->setupUi(this);
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+    FUi->MemoEdit->SetMaxLength(4096);
+
+    FStatus0 = new QLabel(this);
+    FStatus0->setObjectName(u"StatusPanel0"_s);
+    FStatus0->setFixedWidth(150);
+    FStatus1 = new QLabel(this);
+    FStatus1->setObjectName(u"StatusPanel1"_s);
+    FStatus1->setFixedWidth(50);
+    FStatus1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    FUi->StatusBar->addWidget(FStatus0);
+    FUi->StatusBar->addWidget(FStatus1);
+
+    const struct
+    {
+        QAction *action;
+        int tag;
+        void (TMemoForm::*handler)(int);
+    } commands[] = {
+        {FUi->Menu_New, fcNew, &TMemoForm::Menu_FileClick},  {FUi->Menu_Save, fcSave, &TMemoForm::Menu_FileClick},
+        {FUi->Menu_SaveAs, fcSaveAs, &TMemoForm::Menu_FileClick},
+        {FUi->Menu_Close, fcClose, &TMemoForm::Menu_FileClick}, {FUi->Menu_Undo, 0, &TMemoForm::Undo1Click},
+        {FUi->Menu_Redo, 1, &TMemoForm::Undo1Click},         {FUi->Menu_Cut, 0, &TMemoForm::Menu_Edit},
+        {FUi->Menu_Copy, 1, &TMemoForm::Menu_Edit},          {FUi->Menu_Paste, 2, &TMemoForm::Menu_Edit},
+    };
+    for (const auto &c : commands) {
+        c.action->setProperty("tag", c.tag);
+        const auto handler = c.handler;
+        const int tag = c.tag;
+        connect(c.action, &QAction::triggered, this,
+                [this, handler, tag] { RunGuarded(FDialogs, [&] { (this->*handler)(tag); }); });
+    }
+    const struct
+    {
+        QToolButton *button;
+        QAction *action;
+        QStyle::StandardPixmap icon;
+    } tools[] = {
+        {FUi->ToolButton_New, FUi->Menu_New, QStyle::SP_FileIcon},
+        {FUi->ToolButton_Save, FUi->Menu_Save, QStyle::SP_DialogSaveButton},
+        {FUi->ToolButton_Close, FUi->Menu_Close, QStyle::SP_DialogCloseButton},
+        {FUi->ToolButton_Undo, FUi->Menu_Undo, QStyle::SP_ArrowBack},
+        {FUi->ToolButton_Redo, FUi->Menu_Redo, QStyle::SP_ArrowForward},
+    };
+    for (const auto &t : tools) {
+        t.button->setIcon(style()->standardIcon(t.icon));
+        QAction *action = t.action;
+        connect(t.button, &QToolButton::clicked, action, &QAction::trigger);
+    }
+
+    FEditPopup = new QMenu(this);
+    FEditPopup->setObjectName(u"PopupMenu_MemoEdit"_s);
+    FEditPopup->addActions({FUi->Menu_Cut, FUi->Menu_Copy, FUi->Menu_Paste});
+    FEditPopup->addSeparator();
+    FEditPopup->addActions({FUi->Menu_Undo, FUi->Menu_Redo});
+    connect(FUi->MemoEdit, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { FEditPopup->popup(FUi->MemoEdit->viewport()->mapToGlobal(pos)); });
+
+    connect(FUi->MemoEdit, &QPlainTextEdit::textChanged, this, &TMemoForm::MemoEditChange);
+    FEditor.FModified = false;
+    FEditor.FSaved = false;
+    MemoEditChange();
+    RefreshCaption();
+}
+
+TMemoForm::~TMemoForm() = default;
+
+QString TMemoForm::StatusText(int panel) const
+{
+    return panel == 0 ? FStatus0->text() : FStatus1->text();
+}
+
+void TMemoForm::Open(const QString &path)
+{
+    FEditor.Open(path);
+    SetEditText(FEditor.FText);
+    RefreshCaption();
+}
+
+void TMemoForm::SetEditText(const QString &text)
+{
+    const QScopedValueRollback<bool> loading(FLoading, true);
+    FUi->MemoEdit->setPlainText(text);
+    // A load starts a new history: undo never goes back to the previous note.
+    FUi->MemoEdit->document()->clearUndoRedoStacks();
+}
+
+void TMemoForm::RefreshCaption()
+{
+    setWindowTitle(FEditor.Caption());
+}
+
+void TMemoForm::MemoEditChange()
+{
+    const QString text = FUi->MemoEdit->toPlainText();
+    FStatus0->setText(TMemoEditor::Counter(text));
+    // Only the user's own changes make the note modified, not the program's loads.
+    FEditor.TextChanged(text, !FLoading);
+}
+
+void TMemoForm::Menu_FileClick(int tag)
+{
+    switch (tag) {
+    case fcNew:
+        if (FEditor.New())
+            SetEditText(QString());
+        break;
+    case fcSave:
+    case fcSaveAs:
+        FEditor.Save(tag == fcSaveAs);
+        break;
+    case fcClose:
+        close();
+        return;
+    default:
+        return;
+    }
+    RefreshCaption();
+}
+
+void TMemoForm::Menu_Edit(int tag)
+{
+    switch (tag) {
+    case 0:
+        FUi->MemoEdit->cut();
+        break;
+    case 1:
+        FUi->MemoEdit->copy();
+        break;
+    case 2:
+        FUi->MemoEdit->paste();
+        break;
+    default:
+        break;
+    }
+}
+
+void TMemoForm::Undo1Click(int tag)
+{
+    if (tag == 0)
+        FUi->MemoEdit->undo();
+    else
+        FUi->MemoEdit->redo();
+}
+
+void TMemoForm::reject()
+{
+    // Esc and the window's close button go through the same questions as the Close command.
+    close();
+}
+
+void TMemoForm::closeEvent(QCloseEvent *event)
+{
+    bool canClose = false;
+    const bool ok = RunGuarded(FDialogs, [&] { canClose = FEditor.Close(); });
+    TMemoEditor::StoreGeometry(FSettings, QRect(pos(), size()));
+    // A save that failed keeps the window open, so the text is not lost.
+    if (!ok || !canClose) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    QDialog::done(QDialog::Rejected);
+}
+
+void TMemoForm::showEvent(QShowEvent *event)
+{
+    if (!FPlaced) {
+        FPlaced = true;
+        PlaceWindow();
+    }
+    QDialog::showEvent(event);
+}
+
+void TMemoForm::PlaceWindow()
+{
+    const QRect saved = TMemoEditor::Geometry(FSettings);
+    const QSize size(qMax(saved.width(), 200), qMax(saved.height(), 150));
+    resize(size);
+    bool onScreen = false;
+    for (const QScreen *screen : QGuiApplication::screens())
+        onScreen = onScreen || screen->availableGeometry().intersects(QRect(saved.topLeft(), size));
+    if (onScreen) {
+        move(saved.topLeft());
+    } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+}

@@ -1,0 +1,42 @@
+#include "notes/notelistmodel.h"
+
+#include <QDir>
+
+using namespace Qt::Literals::StringLiterals;
+
+TNoteListModel::TNoteListModel(QObject *parent)
+    : TReportListModel({u"ファイル名"_s, u"文字数"_s, u"フォルダ"_s, u"内容"_s}, parent)
+{}
+
+void TNoteListModel::Fill(const QList<TNoteRow> &rows)
+{
+    BeginFill();
+    FRows = rows;
+    EndFill(int(FRows.size()));
+}
+
+QList<TNoteRow> TNoteListModel::RowsOfItems(const QList<int> &items) const
+{
+    QList<TNoteRow> rows;
+    rows.reserve(items.size());
+    for (int item : items)
+        if (item >= 0 && item < FRows.size())
+            rows.append(FRows.at(item));
+    return rows;
+}
+
+QString TNoteListModel::ItemText(int item, int column) const
+{
+    const TNoteRow &row = FRows.at(item);
+    switch (column) {
+    case colFileName:
+        return row.FileName;
+    case colSize:
+        return row.Size;
+    case colFolder:
+        // The player's own separator, as the user knows the folders.
+        return row.Folder.isEmpty() ? QString() : QDir::toNativeSeparators(row.Folder);
+    default:
+        return row.Headline;
+    }
+}

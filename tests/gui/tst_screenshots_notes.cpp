@@ -1,0 +1,111 @@
+// Takes the README's pictures of the notes tab, the note editor and the division window when
+// SORVO_SCREENSHOT_DIR names a folder (scripts/screenshots.sh runs it under Xvfb); otherwise it only
+// checks that the windows fit their text.
+#include "app/settings.h"
+#include "app/testprogress.h"
+#include "app/userdialogs.h"
+#include "demoplayer.h"
+#include "device/kiruipod.h"
+#include "mainform/mainform.h"
+#include "mainform/tabs.h"
+#include "notes/memodivideform.h"
+#include "notes/memoform.h"
+#include "platform/drivetable.h"
+#include "platform/mountwatcher.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+void Save(QWidget &window, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("SORVO_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    QVERIFY(window.grab().save(QDir(folder).filePath(name)));
+}
+
+/// No label of the window is narrower than its text.
+void CheckNothingCut(QWidget &window)
+{
+    for (QLabel *label : window.findChildren<QLabel *>()) {
+        if (!label->isVisible() || label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull())
+            continue;
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        QVERIFY2(label->contentsRect().width() >= needed,
+                 qPrintable(label->objectName() + u": "_s + label->text()));
+    }
+}
+} // namespace
+
+class TstScreenshotsNotes : public QObject
+{
+    Q_OBJECT
+private slots:
+    void windows();
+};
+
+void TstScreenshotsNotes::windows()
+{
+    QTemporaryDir dir;
+    const bool pictures = !qEnvironmentVariableIsEmpty("SORVO_SCREENSHOT_DIR");
+    const QString root = pictures ? QDir::temp().filePath(u"IPOD"_s) : dir.filePath(u"IPOD"_s);
+    if (pictures)
+        QDir(root).removeRecursively();
+    const auto cleanup = qScopeGuard([&] {
+        if (pictures)
+            QDir(root).removeRecursively();
+    });
+    QCOMPARE(BuildDemoPlayer(root), QString());
+    const QString settingsFile = dir.filePath(u"Velmor.INI"_s);
+    {
+        TKiruIPodINI ini(settingsFile);
+        ini.FCopyright = true;
+        ini.Save();
+    }
+    TSystemDriveTable drives({root});
+    TScriptedDialogs dialogs;
+    TRecordingProgress progress;
+    TMountWatcher watcher(nullptr, u"/nonexistent/mountinfo"_s);
+    TMainFormSetup setup;
+    setup.settingsFile = settingsFile;
+    setup.driveTable = &drives;
+    setup.dialogs = &dialogs;
+    setup.progress = &progress;
+    setup.watcher = &watcher;
+    setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
+    TMainForm form(setup);
+    CreateTabPages(form);
+    form.show();
+    QTRY_COMPARE(form.StatusText(0), u"[接続中]"_s);
+    form.FormKeyDown(Qt::Key_F3); // the notes tab, as its button shows it
+    QTest::qWait(200); // let the window system paint before grabbing
+    CheckNothingCut(form);
+    Save(form, u"notes-tab.png"_s);
+
+    TMemoForm editor(form.Settings(), dialogs, form.Device().FChecker.FNotesDir, &form);
+    editor.Open(form.Device().FChecker.FNotesDir + u"はじめに.txt"_s);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    CheckNothingCut(editor);
+    Save(editor, u"note-editor.png"_s);
+    editor.hide();
+
+    TMemoDivideForm divide(&form);
+    divide.SetOptions(TMemoDivideOptions::FromSettings(form.Settings(), u"長い話"_s));
+    divide.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&divide));
+    CheckNothingCut(divide);
+    QVERIFY(divide.width() <= 1280 && divide.height() <= 800);
+    Save(divide, u"note-division.png"_s);
+}
+
+QTEST_MAIN(TstScreenshotsNotes)
+#include "tst_screenshots_notes.moc"
