@@ -1,0 +1,53 @@
+#include "pim/pimtab.h"
+
+#include "app/settings.h"
+#include "app/userdialogs.h"
+#include "device/kiruipod.h"
+#include "mainform/mainform.h"
+#include "notes/textimport.h"
+#include "widgets/reportlistview.h"
+
+#include <QAction>
+#include <QMenu>
+
+using namespace Qt::Literals::StringLiterals;
+
+TPimCommands PimCommands(TMainForm &form)
+{
+    const TMPlayerChecker &device = form.Device().FChecker;
+    return TPimCommands(device.FContactsDir, device.FCalendarsDir, form.Dialogs(), &form, &form.Messages());
+}
+
+void ImportPimFile(TMainForm &form, int kind)
+{
+    const QString path = form.Dialogs().OpenFileName(QString(), TTextImporter::OpenDialogFilter(kind));
+    if (path.isEmpty())
+        return;
+    const TMPlayerChecker &device = form.Device().FChecker;
+    TTextImporter importer(form.Settings(), form.Dialogs(), &form);
+    importer.FNotesDir = device.FNotesDir;
+    importer.FContactsDir = device.FContactsDir;
+    importer.FCalendarsDir = device.FCalendarsDir;
+    importer.ImportFile(path, kind);
+}
+
+void AddListAction(QMenu &menu, TReportListView *view, QAction *action, const QList<QKeySequence> &shortcuts)
+{
+    if (!shortcuts.isEmpty())
+        action->setShortcuts(shortcuts);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    menu.addAction(action);
+    view->addAction(action);
+}
+
+void UsePopupMenu(TReportListView *view, QMenu &menu)
+{
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(view, &QWidget::customContextMenuRequested, &menu,
+                     [view, &menu](const QPoint &pos) { menu.popup(view->viewport()->mapToGlobal(pos)); });
+}
+
+QList<QKeySequence> EnterKeys()
+{
+    return {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)};
+}
