@@ -2,9 +2,13 @@
 
 #include "mainform/mainform.h"
 #include "pim/addresstab.h"
+#include "pim/calendartab.h"
+#include "pim/todotab.h"
 
 void CreateTabPages(TMainForm &form)
 {
     // One line per tab: form.RegisterTabPage(page, new TXxxTab(form)); the tab is the page's widget.
     form.RegisterTabPage(pgContacts, new TAddressTab(form));
+    form.RegisterTabPage(pgCalendar, new TCalendarTab(form));
+    form.RegisterTabPage(pgToDo, new TToDoTab(form));
 }

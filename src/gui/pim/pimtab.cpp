@@ -5,10 +5,14 @@
 #include "device/kiruipod.h"
 #include "mainform/mainform.h"
 #include "notes/textimport.h"
+#include "pim/delcalform.h"
+#include "pim/pimlistmodels.h"
 #include "widgets/reportlistview.h"
 
 #include <QAction>
+#include <QDateEdit>
 #include <QMenu>
+#include <QTimeEdit>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -50,4 +54,36 @@ void UsePopupMenu(TReportListView *view, QMenu &menu)
 QList<QKeySequence> EnterKeys()
 {
     return {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)};
+}
+
+void SetupDatePicker(QDateEdit *picker, const QString &format)
+{
+    picker->setCalendarPopup(false);
+    picker->setDisplayFormat(format);
+}
+
+void SetupTimePicker(QTimeEdit *picker)
+{
+    picker->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+    picker->setDisplayFormat(u"AP hh時mm分"_s);
+}
+
+void SetPickers(QDateEdit *date, QTimeEdit *time, TDateTime value)
+{
+    const QDateTime dt = DateTimeToQDateTime(value);
+    date->setDate(dt.date());
+    time->setTime(dt.time());
+}
+
+TDateTime PickedDateTime(const QDateEdit *date, const QTimeEdit *time)
+{
+    return QDateTimeToDateTime(QDateTime(date->date(), time->time()));
+}
+
+void DeleteExpiredEntries(TMainForm &form, int tag, const TPimListModel &model)
+{
+    TDelCalForm dialog(&form);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PimCommands(form).DeleteExpired(tag, model.RowsInOrder(), dialog.Threshold());
 }

@@ -6,6 +6,9 @@
 #include <QKeySequence>
 
 class QAction;
+class QDateEdit;
+class QTimeEdit;
+class TPimListModel;
 class QMenu;
 class QWidget;
 class TMainForm;
@@ -22,3 +25,14 @@ void AddListAction(QMenu &menu, TReportListView *view, QAction *action,
 void UsePopupMenu(TReportListView *view, QMenu &menu);
 /// The keys of "Enter" in the menus: the main Return key and the keypad's Enter.
 QList<QKeySequence> EnterKeys();
+
+/// An up-down date field: no pop-up calendar, the whole date held whatever part it shows.
+void SetupDatePicker(QDateEdit *picker, const QString &format = QStringLiteral("yyyy/MM/dd"));
+/// A time field shown as "午前 09時16分".
+void SetupTimePicker(QTimeEdit *picker);
+void SetPickers(QDateEdit *date, QTimeEdit *time, TDateTime value);
+/// The date of one field with the time of the other.
+TDateTime PickedDateTime(const QDateEdit *date, const QTimeEdit *time);
+/// Asks for the threshold and deletes the events (tag 0) or tasks (tag 1) of the list that began
+/// before it.
+void DeleteExpiredEntries(TMainForm &form, int tag, const TPimListModel &model);
