@@ -16,7 +16,7 @@ TAddressTab::TAddressTab(TMainForm &form)
     FUi->setupUi(this);
     FPopupMenu.setObjectName(QStringLiteral("PopupMenu_Address"));
     FUi->AddressListView->SetReportModel(&FModel);
-    FUi->AddressListView->SetColumnWidths({200, 200, 300});
+    FUi->AddressListView->SetColumnWidths({170, 150, 230});
     AddListAction(FPopupMenu, FUi->AddressListView, FUi->Action_AddrNew);
     AddListAction(FPopupMenu, FUi->AddressListView, FUi->Action_AddrEdit, EnterKeys());
     AddListAction(FPopupMenu, FUi->AddressListView, FUi->Action_AddrDelete);

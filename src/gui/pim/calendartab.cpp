@@ -19,7 +19,7 @@ TCalendarTab::TCalendarTab(TMainForm &form)
     FUi->setupUi(this);
     FPopupMenu.setObjectName(u"PopupMenu_Calendar"_s);
     FUi->CalendarListView->SetReportModel(&FModel);
-    FUi->CalendarListView->SetColumnWidths({200, 0, 130, 250, 200});
+    FUi->CalendarListView->SetColumnWidths({160, 0, 120, 150, 120});
     FUi->CalendarListView->setColumnHidden(pcHiddenStart, true);
     AddListAction(FPopupMenu, FUi->CalendarListView, FUi->Action_CalNew);
     AddListAction(FPopupMenu, FUi->CalendarListView, FUi->Action_CalEdit, EnterKeys());

@@ -16,7 +16,7 @@ TToDoTab::TToDoTab(TMainForm &form) : FUi(std::make_unique<Ui::TToDoTab>()), FFo
     FUi->setupUi(this);
     FPopupMenu.setObjectName(u"PopupMenu_ToDo"_s);
     FUi->TodoListView->SetReportModel(&FModel);
-    FUi->TodoListView->SetColumnWidths({200, 0, 130, 250, 200});
+    FUi->TodoListView->SetColumnWidths({160, 0, 120, 150, 120});
     FUi->TodoListView->setColumnHidden(pcHiddenStart, true);
     FUi->TodoListView->setSelectionMode(QAbstractItemView::SingleSelection);
     AddListAction(FPopupMenu, FUi->TodoListView, FUi->Action_TodoNew);
