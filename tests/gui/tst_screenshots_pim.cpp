@@ -1,9 +1,11 @@
 // Takes the README's pictures of the contacts, calendar and to-do tabs and their windows when
 // SORVO_SCREENSHOT_DIR names a folder; otherwise it only checks that the windows fit their text.
 #include "app/settings.h"
-#include "app/testprogress.h"
 #include "app/userdialogs.h"
 #include "demoplayer.h"
+#include "fakedrivetable.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
 #include "device/kiruipod.h"
 #include "mainform/mainform.h"
 #include "mainform/tabs.h"

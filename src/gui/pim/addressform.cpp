@@ -18,14 +18,14 @@ void TContactRowsModel::SetRowValue(int item, const QString &value)
 {
     if (item < 0 || item >= FRows.size())
         return;
-    FRows[item].Value = value;
+    FRows[item].FValue = value;
     ItemChanged(item);
 }
 
 QString TContactRowsModel::ItemText(int item, int column) const
 {
     const TContactEditorRow &row = FRows.at(item);
-    return column == 0 ? row.Caption : row.Value;
+    return column == 0 ? row.FCaption : row.FValue;
 }
 
 TAddressForm::TAddressForm(IUserDialogs &dialogs, QWidget *parent)
@@ -70,5 +70,5 @@ void TAddressForm::Button_EditClick()
         return;
     TContactEditorRow row = FModel.Rows().at(selected.first());
     if (EditContactRow(FDialogs, row))
-        FModel.SetRowValue(selected.first(), row.Value);
+        FModel.SetRowValue(selected.first(), row.FValue);
 }

@@ -2,6 +2,7 @@
 
 #include "common/reportlistmodel.h"
 #include "pim/pimcommands.h"
+#include "pim/pimeditors.h"
 
 #include <QDialog>
 #include <QMenu>

@@ -45,7 +45,7 @@ TCalendarTab::TCalendarTab(TMainForm &form)
     connect(FUi->SButton_CalImport, &QPushButton::clicked, this, import);
     connect(FUi->Action_CalImport, &QAction::triggered, this, import);
     connect(FUi->SButton_CalDel, &QPushButton::clicked, this,
-            [this] { Guarded([this] { DeleteExpiredEntries(FForm, 0, FModel); }); });
+            [this] { Guarded([this] { DeleteExpiredEntries(FForm, TCalendarList::Events, FModel); }); });
 
     connect(FUi->SButton_Cal_SetToday, &QPushButton::clicked, this, [this] { SButton_Cal_SetGraphClick(0); });
     connect(FUi->Picker_Year, &QDateEdit::dateChanged, this, [this] { SButton_Cal_SetGraphClick(1); });

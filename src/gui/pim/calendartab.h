@@ -2,6 +2,7 @@
 
 #include "mainform/tabpage.h"
 #include "pim/pimcommands.h"
+#include "pim/pimeditors.h"
 #include "pim/pimlistmodels.h"
 
 #include <QMenu>

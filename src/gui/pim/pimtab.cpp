@@ -22,7 +22,7 @@ TPimCommands PimCommands(TMainForm &form)
     return TPimCommands(device.FContactsDir, device.FCalendarsDir, form.Dialogs(), &form, &form.Messages());
 }
 
-void ImportPimFile(TMainForm &form, int kind)
+void ImportPimFile(TMainForm &form, TImportKind kind)
 {
     const QString path = form.Dialogs().OpenFileName(QString(), TTextImporter::OpenDialogFilter(kind));
     if (path.isEmpty())
@@ -80,10 +80,10 @@ TDateTime PickedDateTime(const QDateEdit *date, const QTimeEdit *time)
     return QDateTimeToDateTime(QDateTime(date->date(), time->time()));
 }
 
-void DeleteExpiredEntries(TMainForm &form, int tag, const TPimListModel &model)
+void DeleteExpiredEntries(TMainForm &form, TCalendarList list, const TPimListModel &model)
 {
     TDelCalForm dialog(&form);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    PimCommands(form).DeleteExpired(tag, model.RowsInOrder(), dialog.Threshold());
+    PimCommands(form).DeleteExpired(list, model.RowsInOrder(), dialog.Threshold());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pim/pimcommands.h"
+#include "pim/pimeditors.h"
 
 #include <QList>
 #include <QKeySequence>
@@ -12,12 +13,13 @@ class TPimListModel;
 class QMenu;
 class QWidget;
 class TMainForm;
+enum TImportKind : int;
 class TReportListView;
 
 /// The contacts, events and tasks commands over the recognised player's folders.
 TPimCommands PimCommands(TMainForm &form);
 /// Asks for one file of the kind (contact or calendar) and brings it onto the player.
-void ImportPimFile(TMainForm &form, int kind);
+void ImportPimFile(TMainForm &form, TImportKind kind);
 /// Puts the action into the list's pop-up menu; its shortcut works while the list has the focus.
 void AddListAction(QMenu &menu, TReportListView *view, QAction *action,
                    const QList<QKeySequence> &shortcuts = {});
@@ -33,6 +35,5 @@ void SetupTimePicker(QTimeEdit *picker);
 void SetPickers(QDateEdit *date, QTimeEdit *time, TDateTime value);
 /// The date of one field with the time of the other.
 TDateTime PickedDateTime(const QDateEdit *date, const QTimeEdit *time);
-/// Asks for the threshold and deletes the events (tag 0) or tasks (tag 1) of the list that began
-/// before it.
-void DeleteExpiredEntries(TMainForm &form, int tag, const TPimListModel &model);
+/// Asks for the threshold and deletes the events or tasks of the list that began before it.
+void DeleteExpiredEntries(TMainForm &form, TCalendarList list, const TPimListModel &model);

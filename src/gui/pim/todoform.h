@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pim/pimcommands.h"
+#include "pim/pimeditors.h"
 
 #include <QDialog>
 

@@ -33,7 +33,7 @@ TToDoTab::TToDoTab(TMainForm &form) : FUi(std::make_unique<Ui::TToDoTab>()), FFo
     connect(FUi->Action_TodoDelete, &QAction::triggered, this, [this] { SButton_NewVTodoClick(2); });
     // A double click on a task opens it, as Enter does.
     connect(FUi->TodoListView, &TReportListView::ItemActivated, this, [this] { SButton_NewVTodoClick(1); });
-    const auto expired = [this] { Guarded([this] { DeleteExpiredEntries(FForm, 1, FModel); }); };
+    const auto expired = [this] { Guarded([this] { DeleteExpiredEntries(FForm, TCalendarList::Tasks, FModel); }); };
     connect(FUi->SButton_DeleteVTodo, &QPushButton::clicked, this, expired);
     connect(FUi->Action_TodoExpired, &QAction::triggered, this, expired);
 }
