@@ -23,6 +23,7 @@ protected:
     bool IsValid() const override;
     QString InvalidMarker() const override;
     bool IsUtf8() const override { return true; }
+    bool EmptyValueDeletes() const override { return true; }
 };
 
 /// A vCalendar event file on the player.

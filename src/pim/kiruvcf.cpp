@@ -1,10 +1,40 @@
 #include "pim/kiruvcf.h"
 
+#include "notes/kirustringlist.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 TKiruVCF::TKiruVCF(const QString &fileName)
 {
     Open(fileName);
+}
+
+void TKiruVCF::LinesLoaded()
+{
+    // Phones and address books write UTF-8 cards (vCard 3.0 and 4.0); read as Shift-JIS they would list
+    // as garbage and an edit would write garbage back. A card is UTF-8 when it says so, or when all of
+    // it is well-formed UTF-8 with at least one multi-byte character.
+    bool multiByte = false;
+    bool wellFormed = true;
+    if (!FLines.isEmpty() && FLines.first().startsWith("\xEF\xBB\xBF")) {
+        // A byte order mark only ever starts UTF-8 text; the player's files go without it.
+        FLines.first().remove(0, 3);
+        FUtf8 = true;
+        return;
+    }
+    for (const QByteArray &line : std::as_const(FLines)) {
+        if (line.toUpper().contains("CHARSET=UTF-8")) {
+            FUtf8 = true;
+            return;
+        }
+        for (char c : line)
+            if (static_cast<unsigned char>(c) >= 0x80) {
+                multiByte = true;
+                break;
+            }
+        wellFormed = wellFormed && IsWellFormedUtf8(line);
+    }
+    FUtf8 = multiByte && wellFormed;
 }
 
 QStringList TKiruVCF::Skeleton() const

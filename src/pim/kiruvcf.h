@@ -20,7 +20,7 @@ struct TIpodVCF
     bool operator==(const TIpodVCF &) const = default;
 };
 
-/// A vCard file on the player (Shift-JIS lines).
+/// A vCard file on the player: Shift-JIS lines, or UTF-8 when the card is written in UTF-8.
 class TKiruVCF : public TKiruPropertyStore
 {
 public:
@@ -29,11 +29,18 @@ public:
     TIpodVCF GetRecord() const;
     /// Empty fields leave the file's old values.
     void SetRecord(const TIpodVCF &record);
+    /// True when the card's lines are read and written as UTF-8.
+    bool Utf8() const { return FUtf8; }
 
 protected:
     QStringList Skeleton() const override;
     bool IsValid() const override;
     QString InvalidMarker() const override;
     int AnchorLine() const override;
-    bool IsUtf8() const override { return false; }
+    bool IsUtf8() const override { return FUtf8; }
+    bool EmptyValueDeletes() const override { return false; }
+    void LinesLoaded() override;
+
+private:
+    bool FUtf8 = false;
 };

@@ -52,6 +52,7 @@ void TKiruPropertyStore::Open(const QString &fileName)
         return;
     }
     FLines = SplitTextLines(ReadWholeFile(fileName));
+    LinesLoaded();
     if (!IsValid())
         FLines.append(Encode(InvalidMarker()));
 }
@@ -102,7 +103,7 @@ int TKiruPropertyStore::SetValue(const QString &key, const QString &value)
     const int existing = FindKey(key);
     if (value.trimmed().isEmpty()) {
         // vCards keep an old value; calendar files lose the property.
-        if (IsUtf8() && existing >= 0)
+        if (EmptyValueDeletes() && existing >= 0)
             FLines.removeAt(existing);
         return -1;
     }

@@ -60,8 +60,12 @@ protected:
     virtual QString InvalidMarker() const = 0;
     /// Index after which a new property goes, or -1 for the top.
     virtual int AnchorLine() const = 0;
-    /// Calendar files hold UTF-8; vCards hold Shift-JIS.
+    /// Calendar files hold UTF-8; vCards hold Shift-JIS unless the file says otherwise.
     virtual bool IsUtf8() const = 0;
+    /// Calendar files lose a property set to an empty value; vCards keep the old value.
+    virtual bool EmptyValueDeletes() const = 0;
+    /// Runs once the lines are loaded, before the validity check: a class may choose its encoding here.
+    virtual void LinesLoaded() {}
 
 private:
     QByteArray Encode(const QString &text) const;

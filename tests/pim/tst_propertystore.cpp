@@ -26,6 +26,8 @@ private slots:
     void calendarValues();
     void invalidMarker_data();
     void invalidMarker();
+    void contactEncoding_data();
+    void contactEncoding();
 };
 
 void TstPropertyStore::newContact_data()
@@ -246,6 +248,48 @@ void TstPropertyStore::invalidMarker()
     QCOMPARE(file->FLines.size(), lines.size() + (valid ? 0 : 1));
     file->Save();
     QCOMPARE(ReadLinesFile(path, kind != u"vcf"_s).last() == marker, !valid);
+}
+
+
+void TstPropertyStore::contactEncoding_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("utf8");
+    const QByteArray head = "BEGIN:VCARD\r\nVERSION:3.0\r\n";
+    const QByteArray tail = "END:VCARD\r\n";
+    QTest::addRow("UTF-8 from a phone") << head + "FN:" + u"山田太郎"_s.toUtf8() + "\r\n" + tail << true;
+    QTest::addRow("UTF-8 with byte order mark")
+        << "\xEF\xBB\xBF" + head + "FN:" + u"山田太郎"_s.toUtf8() + "\r\n" + tail << true;
+    QTest::addRow("declared UTF-8, ASCII values") << head + "FN;CHARSET=UTF-8:Taro\r\n" + tail << true;
+    QTest::addRow("Shift-JIS") << head + "FN:" + SjisBytes(u"山田太郎"_s) + "\r\n" + tail << false;
+    QTest::addRow("ASCII only") << head + "FN:Taro\r\n" + tail << false;
+    // One UTF-8 line is not enough when another line is Shift-JIS.
+    QTest::addRow("mixed lines") << head + "FN:" + u"山田"_s.toUtf8() + "\r\nNOTE:" + SjisBytes(u"メモ"_s) +
+                                        "\r\n" + tail
+                                 << false;
+}
+
+void TstPropertyStore::contactEncoding()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, utf8);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"c.vcf"_s);
+    QVERIFY(WriteFixtureFile(path, file));
+    TKiruVCF card(path);
+    QCOMPARE(card.Utf8(), utf8);
+    if (file.contains(u"山田太郎"_s.toUtf8()) || file.contains(SjisBytes(u"山田太郎"_s)))
+        QCOMPARE(card.GetValue(u"fn"_s), u"山田太郎"_s);
+    TIpodVCF r;
+    r.Note = u"新しいメモ"_s;
+    card.SetRecord(r);
+    card.Save();
+    const QByteArray written = ReadFixtureFile(path);
+    const QByteArray note = utf8 ? u"新しいメモ"_s.toUtf8() : SjisBytes(u"新しいメモ"_s);
+    QVERIFY(written.contains(QByteArray("NOTE:" + note)));
+    QVERIFY(written.startsWith("BEGIN:VCARD")); // the byte order mark is not written back
+    QVERIFY(!written.contains(u"不正"_s.toUtf8()) && !written.contains(SjisBytes(u"不正"_s)));
+    QCOMPARE(TKiruVCF(path).GetRecord().Note, u"新しいメモ"_s);
 }
 
 QTEST_GUILESS_MAIN(TstPropertyStore)

@@ -5,6 +5,9 @@
 #include "photos/phototab.h"
 #include "video/videotab.h"
 #include "notes/memotab.h"
+#include "pim/addresstab.h"
+#include "pim/calendartab.h"
+#include "pim/todotab.h"
 
 void CreateTabPages(TMainForm &form)
 {
@@ -13,4 +16,7 @@ void CreateTabPages(TMainForm &form)
     form.RegisterTabPage(pgPhotos, new TPhotoTab(form));
     form.RegisterTabPage(pgVideos, new TVideoTab(form));
     form.RegisterTabPage(pgNotes, new TMemoTab(form));
+    form.RegisterTabPage(pgContacts, new TAddressTab(form));
+    form.RegisterTabPage(pgCalendar, new TCalendarTab(form));
+    form.RegisterTabPage(pgToDo, new TToDoTab(form));
 }

@@ -1,0 +1,74 @@
+#include "pim/addressform.h"
+
+#include "dialogs/guarded.h"
+#include "ui_addressform.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+TContactRowsModel::TContactRowsModel(QObject *parent) : TReportListModel({u"項目"_s, u"内容"_s}, parent) {}
+
+void TContactRowsModel::SetRows(const QList<TContactEditorRow> &rows)
+{
+    BeginFill();
+    FRows = rows;
+    EndFill(int(FRows.size()));
+}
+
+void TContactRowsModel::SetRowValue(int item, const QString &value)
+{
+    if (item < 0 || item >= FRows.size())
+        return;
+    FRows[item].FValue = value;
+    ItemChanged(item);
+}
+
+QString TContactRowsModel::ItemText(int item, int column) const
+{
+    const TContactEditorRow &row = FRows.at(item);
+    return column == 0 ? row.FCaption : row.FValue;
+}
+
+TAddressForm::TAddressForm(IUserDialogs &dialogs, QWidget *parent)
+    : QDialog(parent), FUi(std::make_unique<Ui::TAddressForm>()), FDialogs(dialogs), FPopupMenu(this)
+{
+    FUi->setupUi(this);
+    setFixedSize(sizeHint());
+    FUi->DataListView->SetReportModel(&FModel);
+    FUi->DataListView->SetColumnWidths({110, 300});
+    FUi->DataListView->setSelectionMode(QAbstractItemView::SingleSelection);
+    SetRecord({});
+    FPopupMenu.setObjectName(u"PopupMenu_Data"_s);
+    FPopupMenu.addAction(FUi->Action_Edit);
+    FUi->DataListView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(FUi->DataListView, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { FPopupMenu.popup(FUi->DataListView->viewport()->mapToGlobal(pos)); });
+    const auto edit = [this] { RunGuarded(FDialogs, [this] { Button_EditClick(); }); };
+    connect(FUi->Button_Edit, &QPushButton::clicked, this, edit);
+    connect(FUi->Action_Edit, &QAction::triggered, this, edit);
+    connect(FUi->DataListView, &TReportListView::ItemActivated, this, edit);
+    connect(FUi->Button_OK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(FUi->Button_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TAddressForm::~TAddressForm() = default;
+
+void TAddressForm::SetRecord(const TIpodVCF &record)
+{
+    FModel.SetRows(ContactEditorRows(record));
+    FUi->DataListView->SelectItem(0);
+}
+
+TIpodVCF TAddressForm::Record() const
+{
+    return ContactFromEditorRows(FModel.Rows());
+}
+
+void TAddressForm::Button_EditClick()
+{
+    const QList<int> selected = FUi->DataListView->SelectedItems();
+    if (selected.isEmpty())
+        return;
+    TContactEditorRow row = FModel.Rows().at(selected.first());
+    if (EditContactRow(FDialogs, row))
+        FModel.SetRowValue(selected.first(), row.FValue);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "common/reportlistmodel.h"
+#include "pim/pimcommands.h"
+#include "pim/pimeditors.h"
+
+#include <QDialog>
+#include <QMenu>
+
+#include <memory>
+
+namespace Ui {
+class TAddressForm;
+}
+class IUserDialogs;
+
+/// The contact editor's rows: "項目" and "内容", one per field of the card.
+class TContactRowsModel : public TReportListModel
+{
+    Q_OBJECT
+public:
+    explicit TContactRowsModel(QObject *parent = nullptr);
+    void SetRows(const QList<TContactEditorRow> &rows);
+    const QList<TContactEditorRow> &Rows() const { return FRows; }
+    /// Replaces one row's content and repaints it.
+    void SetRowValue(int item, const QString &value);
+
+protected:
+    QString ItemText(int item, int column) const override;
+
+private:
+    QList<TContactEditorRow> FRows;
+};
+
+/// The contact editor: one row per field, each edited in an input box.
+class TAddressForm : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TAddressForm(IUserDialogs &dialogs, QWidget *parent = nullptr);
+    ~TAddressForm() override;
+
+    /// Record to rows.
+    void SetRecord(const TIpodVCF &record);
+    /// Rows to record.
+    TIpodVCF Record() const;
+    /// Edits the selected row's content in an input box.
+    void Button_EditClick();
+    TContactRowsModel &Model() { return FModel; }
+
+private:
+    std::unique_ptr<Ui::TAddressForm> FUi;
+    IUserDialogs &FDialogs;
+    TContactRowsModel FModel;
+    QMenu FPopupMenu;
+};
