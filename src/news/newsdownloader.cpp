@@ -80,14 +80,19 @@ void TNewsDownloader::Download(QList<TSiteRow> &rows, const QString &notesFolder
             services->LoadTabData(TTabCode::Notes);
         throw;
     }
-    if (services)
+    if (services) {
         services->LoadTabData(TTabCode::Notes);
+        if (!FFailures.isEmpty())
+            services->SetStatusText(
+                Format(u"ダウンロードできなかったサイト: %s"_s, {FFailures.join(u" / "_s)}));
+    }
 }
 
 void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFolder,
                                    TProgressContext &context)
 {
     FWrittenNotes.clear();
+    FFailures.clear();
     const QString dest = DestinationFolder(notesFolder);
     if (FSettings.FTextDivide_MakeFolder && QFileInfo::exists(dest))
         DeleteFolderTree(dest);
@@ -123,6 +128,10 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
                 }
                 DivideIntoNotes(lines, title, dest);
                 row.lastUpdate = QDateTime::currentDateTime().toString(u"yyyy/MM/dd hh:mm"_s);
+            } else {
+                // The other sites still download; the failure is told, not swallowed.
+                FFailures << Format(u"%s: %s"_s, {row.caption, fetch.FError});
+                context.SetLabel(Format(u"ダウンロードできませんでした: %s"_s, {FFailures.last()}));
             }
         }
         context.KeepAlive();

@@ -39,6 +39,8 @@ public:
     qint64 FMaxBytes = qint64(32) * 1024 * 1024;
     /// Full paths of the notes written by the last run.
     QStringList FWrittenNotes;
+    /// "site: reason" for every ticked site the last run could not fetch.
+    QStringList FFailures;
 
 private:
     void DivideIntoNotes(const TKiruStringList &lines, const QString &title, const QString &folder);

@@ -587,22 +587,32 @@ void TMainForm::SpeedButton4Click()
 
 void TMainForm::AutoDownloadNews()
 {
-    const QString notes = FDevice->FChecker.FNotesDir;
-    if (notes.isEmpty())
-        return; // a player without notes has nowhere to put the news
     FNewsSites.StoreToSettings(FSettings->FSiteList);
     FNewsSites.FRows.clear();
     FNewsSites.LoadFromSettings(FSettings->FSiteList);
+    DownloadNews();
+}
+
+void TMainForm::DownloadNews()
+{
+    ITabPage *tab = FPages[pgNews];
+    const QString notes = FDevice->FChecker.FNotesDir;
+    if (notes.isEmpty()) {
+        if (tab)
+            tab->DataChanged();
+        return; // a player without notes has nowhere to put the news
+    }
+    TBusyScope busy;
     TNewsDownloader downloader(*FSettings, *FDialogs);
     downloader.FIsOnline = IsOnline;
     try {
         downloader.Download(FNewsSites.FRows, notes, *FProgress, this);
     } catch (...) {
-        if (ITabPage *tab = FPages[pgNews])
+        if (tab)
             tab->DataChanged();
         throw;
     }
-    if (ITabPage *tab = FPages[pgNews])
+    if (tab)
         tab->DataChanged();
 }
 

@@ -70,6 +70,8 @@ public:
     void SButton_RemoveClick();
     void SpeedButton4Click();
     void AutoDownloadNews();
+    /// Downloads the ticked news sites onto the player as notes (the news tab's download command).
+    void DownloadNews();
     void SButton_ExportDebugsClick();
 
     // IMainServices
