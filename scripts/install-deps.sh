@@ -10,7 +10,7 @@ packages=(
   python3
   clang libclang-rt-14-dev
   fonts-ipafont-gothic qt6-translations-l10n
-  xvfb xauth
+  xvfb xauth desktop-file-utils
 )
 # --bench: what the comparisons of scripts/bench.sh need besides (libgpod, TagLib, ffmpeg, ImageMagick).
 if [ "${1:-}" = "--bench" ]; then

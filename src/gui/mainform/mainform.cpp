@@ -34,7 +34,6 @@
 #include <QMimeData>
 #include <QScopedValueRollback>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -566,14 +565,7 @@ QString TMainForm::ManualFile() const
 {
     if (!FManualFile.isEmpty())
         return FManualFile;
-    const QString beside = ProgramFolder() + u"manual/index.html"_s;
-    if (QFileInfo::exists(beside))
-        return beside;
-    const QString installed =
-        QStandardPaths::locate(QStandardPaths::GenericDataLocation, u"sorvo/manual/index.html"_s);
-    if (!installed.isEmpty())
-        return installed;
-    return QDir(ProgramFolder()).absoluteFilePath(u"../share/sorvo/manual/index.html"_s);
+    return ProgramDataFile(u"manual/index.html"_s);
 }
 
 void TMainForm::SpeedButton4Click()
