@@ -6,8 +6,11 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/install-deps.sh"
 cd "$here"
 cmake --preset dev >/dev/null
-cmake --build --preset dev -j2 --target tst_gui_screenshots
+cmake --build --preset dev -j2 --target tst_gui_screenshots tst_gui_screenshots_news
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   env QT_QPA_PLATFORM=xcb LANG=C.UTF-8 SORVO_DRIVES= SORVO_SCREENSHOT_DIR="$here/docs/screenshots" \
   ./build/dev/tests/tst_gui_screenshots
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  env QT_QPA_PLATFORM=xcb LANG=C.UTF-8 SORVO_DRIVES= SORVO_SCREENSHOT_DIR="$here/docs/screenshots" \
+  ./build/dev/tests/tst_gui_screenshots_news
 ls "$here/docs/screenshots"
