@@ -105,7 +105,7 @@ int main(int argc, char **argv)
         o.FFolder = dest;
         o.FArtistFolder = true;
         o.FAlbumFolder = true;
-        o.FNameType = 0;
+        o.FNameType = TNamingType::ArtistTitle;
         QDir().mkpath(dest);
         QElapsedTimer timer;
         timer.start();

@@ -5,6 +5,7 @@
 #include "app/userdialogs.h"
 #include "photos/artworkdbloader.h"
 #include "photos/photoexport.h"
+#include "scripteddialogs.h"
 
 #include "artworkdbwriter.h"
 #include "photoplayer.h"

@@ -23,14 +23,14 @@ int main()
     timer.start();
     TKiruStringList list;
     list.LoadFromStreamEx(utf8, tcAuto);
-    std::printf("load %lld bytes UTF-8 -> %lld bytes Shift-JIS: %lld ms\n", qint64(utf8.size()), list.TextLength(),
-                timer.elapsed());
+    std::printf("load %lld bytes UTF-8 -> %lld bytes Shift-JIS: %lld ms\n", qint64(utf8.size()),
+                list.TextLength(), timer.elapsed());
 
     for (int mode = 0; mode <= 3; ++mode) {
         QTemporaryDir dir;
         TKiruMemoDivider divider;
         divider.Title = u"bench"_s;
-        divider.MakeDivMode = mode;
+        divider.MakeDivMode = MemoDivModeFromSetting(mode);
         divider.MakeWordSize = 4050;
         divider.MakeLink = divider.MakePageNo = divider.AddEncoded = divider.AddTitle = true;
         divider.OnProgress = [](qint64, qint64, const QString &) {};

@@ -31,6 +31,8 @@ TCommandLine TCommandLine::Parse(const QStringList &arguments)
             line.debug = true;
         else if (a == u"--yes"_s || a == u"-y"_s)
             line.assumeYes = true;
+        else if (a == u"--json"_s)
+            line.json = true;
         else if (a == u"--drive"_s || a.startsWith(u"--drive="_s)) {
             const QString v = value(u"--drive"_s);
             if (!v.isEmpty())

@@ -10,6 +10,7 @@ struct TCommandLine
     bool version = false;
     bool debug = false;     // "-debug" in any case, anywhere
     bool assumeYes = false; // --yes: questions answered Yes
+    bool json = false;      // --json: sorvo-cli prints JSON in place of tables
     QStringList drives;     // --drive PATH, repeatable
     QString settingsFile;   // --settings FILE
     QStringList positional; // command, its arguments and its own options, in order

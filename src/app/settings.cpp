@@ -99,7 +99,8 @@ void StoreSiteRows(const QList<TSiteRow> &view, QStringList &sites)
         return;
     sites.clear();
     for (const TSiteRow &row : view)
-        sites << Format(u"%s;%s;%s;%d;"_s, {row.caption, row.address, row.lastUpdate, row.ticked ? 1 : 0});
+        sites << Format(u"%s;%s;%s;%d;"_s,
+                        {row.FCaption, row.FAddress, row.FLastUpdate, row.FTicked ? 1 : 0});
 }
 
 QStringList TKiruIPodINI::DefaultSiteList()

@@ -10,10 +10,10 @@
 /// One row of the news site list view: caption, address, last update, tick mark.
 struct TSiteRow
 {
-    QString caption;
-    QString address;
-    QString lastUpdate;
-    bool ticked = true;
+    QString FCaption;
+    QString FAddress;
+    QString FLastUpdate;
+    bool FTicked = true;
     bool operator==(const TSiteRow &) const = default;
 };
 

@@ -2,6 +2,8 @@
 
 #include "cli/cliregistry.h"
 
+#include "app/settings.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -47,15 +49,42 @@ QStringList TCliArgs::Rest(QString *error) const
     return FArgs;
 }
 
+QStringList TCliContext::Operands(qsizetype minimum, qsizetype maximum) const
+{
+    QString error;
+    const QStringList rest = args.Rest(&error);
+    if (!error.isEmpty())
+        throw ECliUsageError(error);
+    if (rest.size() > maximum)
+        throw ECliUsageError(u"不明な引数です: "_s + rest.at(maximum));
+    if (rest.size() < minimum)
+        throw ECliUsageError(u"引数が足りません"_s);
+    return rest;
+}
+
+QString TCliContext::SettingsFile() const
+{
+    return line.settingsFile.isEmpty() ? TKiruIPodINI::DefaultPath() : line.settingsFile;
+}
+
+QString TCliCommandInfo::HelpText() const
+{
+    return FName + u": "_s + FSummary + u'\n' + FUsage + u'\n';
+}
+
 QList<TCliCommandInfo> &CliCommands()
 {
     static QList<TCliCommandInfo> commands;
     return commands;
 }
 
-TCliCommand::TCliCommand(const char16_t *name, const char16_t *summary, TCliHandler handler)
+TCliCommand::TCliCommand(const TCliCommandSpec &spec, TCliHandler handler)
 {
-    CliCommands().append({QString::fromUtf16(name), QString::fromUtf16(summary), std::move(handler)});
+    const QString name = QString::fromUtf16(spec.name);
+    QString usage = u"使い方: sorvo-cli "_s + name;
+    if (spec.usage[0])
+        usage += u' ' + QString::fromUtf16(spec.usage);
+    CliCommands().append({name, QString::fromUtf16(spec.summary), usage, spec.json, std::move(handler)});
 }
 
 static void Write(FILE *f, const QString &text)

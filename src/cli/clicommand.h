@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/commandline.h"
+#include "app/sorvoerror.h"
 
 #include <QJsonValue>
 #include <QString>
@@ -29,21 +30,43 @@ private:
     QStringList FArgs;
 };
 
+/// The command line cannot be run as written: exit code 2, the message and the usage on standard error.
+class ECliUsageError : public ESorvoError
+{
+public:
+    using ESorvoError::ESorvoError;
+};
+
 /// What a command receives.
 struct TCliContext
 {
-    TCommandLine line; // global options (--drive, --settings, --yes)
+    TCommandLine line; // common options (--drive, --settings, --yes, --json)
     TCliArgs args;     // the command's own arguments
     IUserDialogs &dialogs;
     IProgressRunner &progress;
+
+    /// The arguments left once the command took its options; a usage error for an unknown option or
+    /// for fewer than `minimum` or more than `maximum` arguments.
+    QStringList Operands(qsizetype minimum = 0, qsizetype maximum = 0) const;
+    /// The settings file of --settings, else the default one.
+    QString SettingsFile() const;
 };
 
 using TCliHandler = std::function<int(TCliContext &context)>;
 
-/// Registers a command at program start: static TCliCommand c(u"songs", u"...", Run);
+/// What a command tells of itself: `sorvo-cli COMMAND --help` prints it, a usage error repeats the usage.
+struct TCliCommandSpec
+{
+    const char16_t *name;
+    const char16_t *summary; // one line
+    const char16_t *usage;   // the arguments after "sorvo-cli NAME"
+    bool json = false;       // takes --json
+};
+
+/// Registers a command at program start: TCliCommand c({u"songs", u"...", u"[--json]", true}, Run);
 struct TCliCommand
 {
-    TCliCommand(const char16_t *name, const char16_t *summary, TCliHandler handler);
+    TCliCommand(const TCliCommandSpec &spec, TCliHandler handler);
 };
 
 /// Standard output and error in the local encoding.

@@ -3,21 +3,34 @@
 #include "app/messages.h"
 #include "app/settings.h"
 
+#include "common/paths.h"
+
+#include <QDir>
 #include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
 
-TCliDevice::TCliDevice(TCliContext &context) : FDrives(context.line.drives)
+TCliDevice::TCliDevice(const TCliContext &context, IUserDialogs *dialogs) : FDrives(context.line.drives)
 {
-    FDevice = std::make_unique<TKiruIPOD>(FDrives, &context.dialogs);
+    FDevice = std::make_unique<TKiruIPOD>(FDrives, dialogs ? dialogs : &context.dialogs);
     // The stored drive lock applies as in the window; the settings are only read, never written.
-    const QString settingsPath =
-        context.line.settingsFile.isEmpty() ? TKiruIPodINI::DefaultPath() : context.line.settingsFile;
-    if (QFileInfo::exists(settingsPath)) {
-        const TKiruIPodINI settings(settingsPath);
-        if (settings.FRecognize_MakeFolder)
-            FDevice->FLockPath = settings.FDriveLockPath;
-    }
+    const QString settingsPath = context.SettingsFile();
+    if (QFileInfo::exists(settingsPath))
+        FDevice->UseDriveLock(TKiruIPodINI(settingsPath));
+}
+
+void TCliDevice::FindPlayer()
+{
+    if (!FDevice->FindPlayer())
+        throw ESorvoError(TLagugae().GetText("MSG_RECG_FAL"));
+}
+
+QString CliDestinationFolder(const QString &to)
+{
+    if (to.isEmpty())
+        throw ECliUsageError(u"--to で保存先のフォルダを指定してください"_s);
+    return AddPathDelim(
+        QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(QDir::fromNativeSeparators(to))));
 }
 
 void TCliDevice::Locate()

@@ -1,8 +1,8 @@
 #include "cli/cliextract.h"
 
-#include "app/mainservices.h"
 #include "app/sorvoerror.h"
 #include "cli/clidevice.h"
+#include "cli/consoleservices.h"
 #include "common/format.h"
 #include "common/paths.h"
 #include "music/songcopy.h"
@@ -17,59 +17,32 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-/// The status line goes to standard output, the transfer log to standard error.
-class TExtractServices : public IMainServices
-{
-public:
-    explicit TExtractServices(const TITBSongList &songs) : FSongs(songs) {}
-    void SetStatusText(const QString &text) override { CliOut(text + u'\n'); }
-    void ShowProgressText(int, int, const QString &) override {}
-    void LoadTabData(TTabCode) override {}
-    void ShowTransferLog() override
-    {
-        CliErr(u"コピー結果のログ\n"_s);
-        for (const QString &line : TransferLogLines(TransferLogRows(FSongs)))
-            CliErr(line + u'\n');
-    }
-
-private:
-    const TITBSongList &FSongs;
-};
-
-int NameType(const QString &naming)
+TNamingType NameType(const QString &naming)
 {
     if (naming == u"artist-title"_s)
-        return 0;
+        return TNamingType::ArtistTitle;
     if (naming == u"title"_s)
-        return 1;
+        return TNamingType::Title;
     if (naming == u"keep"_s)
-        return 2;
-    throw ESorvoError(
+        return TNamingType::Keep;
+    throw ECliUsageError(
         Format(u"--naming には artist-title、title、keep のどれかを指定してください (%s)"_s, {naming}));
 }
 
-int FindType(const QString &field)
+TSongFindType FindType(const QString &field)
 {
     static const QStringList fields = {u"artist"_s, u"title"_s, u"album"_s, u"all"_s};
     const qsizetype type = fields.indexOf(field);
     if (type < 0)
-        throw ESorvoError(
+        throw ECliUsageError(
             Format(u"--field には artist、title、album、all のどれかを指定してください (%s)"_s, {field}));
-    return int(type);
+    return TSongFindType(type);
 }
 
 } // namespace
 
 int RunExtractCommand(TCliContext &context, bool videos)
 {
-    const QString usage =
-        videos ? u"使い方: sorvo-cli extract-videos [--drive DIR] --to FOLDER [--artist-folders] "
-                 u"[--album-folders] [--naming artist-title|title|keep] [--listing] "
-                 u"(--all | --search WORDS [--field artist|title|album|all] | --artist NAME ...)"_s
-               : u"使い方: sorvo-cli extract [--drive DIR] --to FOLDER [--artist-folders] "
-                 u"[--album-folders] [--naming artist-title|title|keep] [--track-numbers] "
-                 u"[--listing] (--all | --search WORDS [--field artist|title|album|all] | "
-                 u"--artist NAME ...)"_s;
     TCliArgs &args = context.args;
     const QString to = args.Value(u"--to"_s);
     TCopyOptions options;
@@ -81,16 +54,12 @@ int RunExtractCommand(TCliContext &context, bool videos)
     options.FMakeListing = args.Flag(u"--listing"_s);
     const bool all = args.Flag(u"--all"_s);
     const QString words = args.Value(u"--search"_s);
-    const int findType = FindType(args.Value(u"--field"_s, u"all"_s));
+    const TSongFindType findType = FindType(args.Value(u"--field"_s, u"all"_s));
     const QStringList artists = args.Values(u"--artist"_s);
-    QString error;
-    const QStringList rest = args.Rest(&error);
-    if (!error.isEmpty() || !rest.isEmpty() || to.isEmpty() ||
-        int(all) + int(!words.isEmpty()) + int(!artists.isEmpty()) != 1)
-        throw ESorvoError(error.isEmpty() ? usage : error + u'\n' + usage);
-
-    options.FFolder = AddPathDelim(
-        QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(QDir::fromNativeSeparators(to))));
+    context.Operands();
+    options.FFolder = CliDestinationFolder(to);
+    if (int(all) + int(!words.isEmpty()) + int(!artists.isEmpty()) != 1)
+        throw ECliUsageError(u"--all、--search、--artist のどれか一つを指定してください"_s);
     TCliDevice device(context);
     device.Locate();
     TITBSongList &songs = device.FDevice->FSongDB.FSongs;
@@ -133,7 +102,12 @@ int RunExtractCommand(TCliContext &context, bool videos)
     rows.reserve(list.FRows.size());
     for (const TSongRow &row : std::as_const(list.FRows))
         rows.append(TCopyRow{row.FIndex, row.FChecked});
-    TExtractServices services(songs);
+    TConsoleMainServices services;
+    services.FOnTransferLog = [&songs] {
+        CliErr(u"コピー結果のログ\n"_s);
+        for (const QString &line : TransferLogLines(TransferLogRows(songs)))
+            CliErr(line + u'\n');
+    };
     TITXMakeLibrary &listing = device.FDevice->FLibrary;
     const TCopyResult result = videos ? ExtractVideos(songs, device.FDevice->FChecker.FRoot, rows, options,
                                                       context.progress, services, context.dialogs, &listing)

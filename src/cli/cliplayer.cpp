@@ -15,8 +15,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TCliPlayer::TCliPlayer(TCliContext &context)
-    : FContext{context.line, context.args, FDialogs, context.progress}, FDevice(FContext)
+TCliPlayer::TCliPlayer(TCliContext &context) : FDialogs(context.line.assumeYes), FDevice(context, &FDialogs)
 {}
 
 TKiruIPOD &TCliPlayer::Locate()
@@ -39,14 +38,14 @@ TArtworkDBLoader &TCliPlayer::LoadPhotos()
 
 void TCliPlayer::RaiseMessages() const
 {
-    if (!FDialogs.FCalls.isEmpty())
-        throw ESorvoError(FDialogs.FCalls.first().text);
+    if (!FDialogs.FMessages.isEmpty())
+        throw ESorvoError(FDialogs.FMessages.first());
 }
 
 void TCliPlayer::PrintMessages() const
 {
-    for (const TScriptedDialogs::TCall &call : FDialogs.FCalls)
-        CliErr(call.text + u'\n');
+    for (const QString &message : FDialogs.FMessages)
+        CliErr(message + u'\n');
 }
 
 QString CliJsonDateTime(TDateTime value)
@@ -55,16 +54,6 @@ QString CliJsonDateTime(TDateTime value)
     const qint64 days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
     const QDateTime at(QDate(1899, 12, 30).addDays(days), QTime(0, 0), Qt::UTC);
     return at.addSecs(seconds - days * 86400).toString(u"yyyy-MM-ddTHH:mm:ss"_s);
-}
-
-void CliCheckNoRest(const TCliContext &context)
-{
-    QString error;
-    const QStringList rest = context.args.Rest(&error);
-    if (!error.isEmpty())
-        throw ESorvoError(error);
-    if (!rest.isEmpty())
-        throw ESorvoError(u"不明な引数です: "_s + rest.first());
 }
 
 void CliPrintPictureDatabase(const TArtworkDBLoader &loader, bool json)

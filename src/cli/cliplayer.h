@@ -10,6 +10,22 @@
 class TArtworkDBLoader;
 class TITBSongList;
 
+/// The console's questions, with the message boxes kept back so that a command can turn them into an error.
+class TCollectedDialogs : public TConsoleDialogs
+{
+public:
+    using TConsoleDialogs::TConsoleDialogs;
+    void Warning(const QString &text) override { FMessages << text; }
+    void Information(const QString &text) override { FMessages << text; }
+    void Error(const QString &title, const QString &text) override
+    {
+        Q_UNUSED(title);
+        FMessages << text;
+    }
+
+    QStringList FMessages;
+};
+
 /// The player below --drive, recognised as the window does, for the commands that read its
 /// databases. The readers' message boxes are kept, so that a command can turn them into an error.
 class TCliPlayer
@@ -27,8 +43,7 @@ public:
     void PrintMessages() const;
 
 private:
-    TScriptedDialogs FDialogs;
-    TCliContext FContext;
+    TCollectedDialogs FDialogs;
     TCliDevice FDevice;
 };
 
@@ -36,7 +51,5 @@ private:
 void CliPrintPictureDatabase(const TArtworkDBLoader &loader, bool json);
 /// A date-time value as "YYYY-MM-DDTHH:MM:SS", rounded to the second, as stored (no zone).
 QString CliJsonDateTime(TDateTime value);
-/// Rejects options and arguments the command does not know.
-void CliCheckNoRest(const TCliContext &context);
 /// Prints song entries in list order, as JSON objects or as a table.
 void CliPrintSongs(const TITBSongList &songs, bool json);

@@ -6,9 +6,14 @@
 
 struct TCliCommandInfo
 {
-    QString name;
-    QString summary;
-    TCliHandler handler;
+    QString FName;
+    QString FSummary;
+    QString FUsage; // "sorvo-cli NAME ARGUMENTS"
+    bool FJson = false;
+    TCliHandler FHandler;
+
+    /// The name, the summary and the usage, as --help prints them.
+    QString HelpText() const;
 };
 
 /// Every command registered by the cmd_*.cpp files.

@@ -8,15 +8,14 @@ namespace {
 
 int Run(TCliContext &context)
 {
-    const bool json = context.args.Flag(u"--json"_s);
-    CliCheckNoRest(context);
+    context.Operands();
     TCliPlayer player(context);
     const TKiruIPOD &device = player.Locate();
     player.RaiseMessages();
-    CliPrintPictureDatabase(device.FArtworkDB, json);
+    CliPrintPictureDatabase(device.FArtworkDB, context.line.json);
     return 0;
 }
 
-TCliCommand reg(u"artwork", u"アートワークの一覧 (--json)", Run);
+TCliCommand reg({u"artwork", u"アートワークの一覧", u"[--json]", true}, Run);
 
 } // namespace

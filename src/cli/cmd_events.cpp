@@ -1,5 +1,4 @@
 // sorvo-cli events / todos: the calendar entries on the player, in the lists' initial order.
-#include "app/messages.h"
 #include "cli/clicommand.h"
 #include "cli/pimcli.h"
 #include "common/listsort.h"
@@ -11,23 +10,14 @@ namespace {
 
 int List(TCliContext &context, bool tasks)
 {
-    const bool json = context.args.Flag(u"--json"_s);
-    QString error;
-    if (!context.args.Rest(&error).isEmpty() || !error.isEmpty()) {
-        CliErr((error.isEmpty() ? u"引数が多すぎます"_s : error) + u'\n');
-        return 2;
-    }
-    const TCliPlayerFolders folders = LocatePlayerFolders(context);
-    TConsoleMainServices services;
-    TLagugae messages;
-    TPimCommands commands(folders.contacts, RequireFolder(folders.calendars), context.dialogs, &services,
-                          &messages);
-    QList<QStringList> rows = tasks ? commands.LoadTaskList() : commands.LoadEventList();
+    context.Operands();
+    TCliPimLists pim(context, true);
+    QList<QStringList> rows = tasks ? pim.FCommands.LoadTaskList() : pim.FCommands.LoadEventList();
     const QStringList header =
         tasks ? QStringList{u"タスクの名前"_s, u"Date"_s, u"期限"_s, u"説明"_s, u"ファイル名"_s}
               : QStringList{u"タイトル"_s, u"日付"_s, u"日時"_s, u"コメント"_s, u"ファイル名"_s};
     TListSortState(header, InitialSortState(tasks ? ssTodo : ssCalendar)).Sort(rows);
-    if (json) {
+    if (context.line.json) {
         PrintRows(header, {u"summary"_s, u"dtstart"_s, u"shown"_s, u"description"_s, u"file"_s}, rows, true);
         return 0;
     }
@@ -53,7 +43,7 @@ int Todos(TCliContext &context)
     return List(context, true);
 }
 
-TCliCommand events(u"events", u"プレーヤーのスケジュールを一覧表示します [--json]", Events);
-TCliCommand todos(u"todos", u"プレーヤーのToDoを一覧表示します [--json]", Todos);
+TCliCommand events({u"events", u"プレーヤーのスケジュールを一覧表示します", u"[--json]", true}, Events);
+TCliCommand todos({u"todos", u"プレーヤーのToDoを一覧表示します", u"[--json]", true}, Todos);
 
 } // namespace

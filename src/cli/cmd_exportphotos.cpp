@@ -1,7 +1,7 @@
 // sorvo-cli export-photos: exports photo albums of the player to a folder, as JPEG thumbnails or full size.
-#include "app/mainservices.h"
 #include "app/sorvoerror.h"
 #include "cli/clidevice.h"
+#include "cli/consoleservices.h"
 #include "common/format.h"
 #include "common/paths.h"
 #include "music/songcopy.h"
@@ -14,30 +14,17 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-class TExportServices : public IMainServices
-{
-public:
-    void SetStatusText(const QString &text) override { CliOut(text + u'\n'); }
-    void ShowProgressText(int, int, const QString &) override {}
-    void LoadTabData(TTabCode) override {}
-    void ShowTransferLog() override {}
-};
-
 int Run(TCliContext &context)
 {
-    const QString usage =
-        u"使い方: sorvo-cli export-photos [--drive DIR] --to FOLDER (--all | --album NAME ...) [--full]"_s;
     TCliArgs &args = context.args;
     const QString to = args.Value(u"--to"_s);
     const bool all = args.Flag(u"--all"_s);
     const bool full = args.Flag(u"--full"_s);
     const QStringList albums = args.Values(u"--album"_s);
-    QString error;
-    const QStringList rest = args.Rest(&error);
-    if (!error.isEmpty() || !rest.isEmpty() || to.isEmpty() || all == !albums.isEmpty())
-        throw ESorvoError(error.isEmpty() ? usage : error + u'\n' + usage);
-    const QString folder = AddPathDelim(
-        QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(QDir::fromNativeSeparators(to))));
+    context.Operands();
+    const QString folder = CliDestinationFolder(to);
+    if (all == !albums.isEmpty())
+        throw ECliUsageError(u"--all か --album のどちらかを指定してください"_s);
 
     TCliDevice device(context);
     device.Locate();
@@ -53,9 +40,9 @@ int Run(TCliContext &context)
     QList<TAlbumCheckRow> rows;
     QStringList unknown = albums;
     for (const TAlbumRow &album : photos.FAlbums.AlbumRows()) {
-        const bool wanted = all || albums.contains(album.name);
-        unknown.removeAll(album.name);
-        rows.append(TAlbumCheckRow{album.name, wanted});
+        const bool wanted = all || albums.contains(album.FName);
+        unknown.removeAll(album.FName);
+        rows.append(TAlbumCheckRow{album.FName, wanted});
     }
     if (!unknown.isEmpty())
         throw ESorvoError(Format(u"アルバム[ %s ]はありません"_s, {unknown.join(u", "_s)}));
@@ -65,13 +52,15 @@ int Run(TCliContext &context)
     const TFolderCheck check = CheckDestinationFolder(folder, device.FDrives);
     if (!check.FUsable)
         throw ESorvoError(check.FText);
-    TExportServices services;
+    TConsoleMainServices services;
     const TPhotoExportResult result =
         ExportPhotos(photos, rows, folder, full ? kExportFullSize : kExportThumbnails, context.progress,
                      services, context.dialogs);
     return result.FFailedCopies > 0 ? 1 : 0;
 }
 
-TCliCommand reg(u"export-photos", u"写真アルバムをPCのフォルダに取り出します", Run);
+TCliCommand reg({u"export-photos", u"写真アルバムをPCのフォルダに取り出します",
+                 u"--to FOLDER (--all | --album NAME ...) [--full]", false},
+                Run);
 
 } // namespace

@@ -6,5 +6,10 @@ int Run(TCliContext &context)
 {
     return RunExtractCommand(context, false);
 }
-TCliCommand reg(u"extract", u"曲をPCのフォルダに取り出します", Run);
+TCliCommand reg({u"extract", u"曲をPCのフォルダに取り出します",
+                 u"--to FOLDER [--artist-folders] [--album-folders] [--naming artist-title|title|keep] "
+                 u"[--track-numbers] [--listing] (--all | --search WORDS [--field artist|title|album|all] | "
+                 u"--artist NAME ...)",
+                 false},
+                Run);
 } // namespace

@@ -6,5 +6,9 @@ int Run(TCliContext &context)
 {
     return RunExtractCommand(context, true);
 }
-TCliCommand reg(u"extract-videos", u"ビデオをPCのフォルダに取り出します", Run);
+TCliCommand reg({u"extract-videos", u"ビデオをPCのフォルダに取り出します",
+                 u"--to FOLDER [--artist-folders] [--album-folders] [--naming artist-title|title|keep] "
+                 u"[--listing] (--all | --search WORDS [--field artist|title|album|all] | --artist NAME ...)",
+                 false},
+                Run);
 } // namespace

@@ -8,6 +8,9 @@
 
 #include <QFileInfo>
 
+#include <limits>
+#include <optional>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -15,35 +18,28 @@ namespace {
 int Run(TCliContext &context)
 {
     const QString kindName = context.args.Value(u"--kind"_s);
-    QString error;
-    const QStringList files = context.args.Rest(&error);
-    if (!error.isEmpty() || files.isEmpty()) {
-        CliErr((error.isEmpty() ? u"取り込むファイルを指定してください"_s : error) + u'\n');
-        return 2;
-    }
-    int forced = -1;
+    const QStringList files = context.Operands(1, std::numeric_limits<qsizetype>::max());
+    std::optional<TImportKind> forced;
     if (kindName == u"note"_s)
         forced = ikNote;
     else if (kindName == u"contact"_s)
         forced = ikContact;
     else if (kindName == u"calendar"_s)
         forced = ikCalendar;
-    else if (!kindName.isEmpty()) {
-        CliErr(u"--kind は note, contact, calendar のいずれかです\n"_s);
-        return 2;
-    }
+    else if (!kindName.isEmpty())
+        throw ECliUsageError(u"--kind は note, contact, calendar のいずれかです"_s);
     const TCliPlayerFolders folders = LocatePlayerFolders(context);
-    TKiruIPodINI settings(CliSettingsFile(context));
+    TKiruIPodINI settings(context.SettingsFile());
     TConsoleMainServices services;
     TTextImporter importer(settings, context.dialogs, &services);
-    importer.FNotesDir = folders.notes;
-    importer.FContactsDir = folders.contacts;
-    importer.FCalendarsDir = folders.calendars;
+    importer.FNotesDir = folders.FNotes;
+    importer.FContactsDir = folders.FContacts;
+    importer.FCalendarsDir = folders.FCalendars;
     int failures = 0;
     for (const QString &file : files) {
-        const int kind = forced >= 0 ? forced : TTextImporter::KindForFile(file);
+        const TImportKind kind = forced.value_or(TTextImporter::KindForFile(file));
         const QString folder =
-            kind == ikNote ? folders.notes : (kind == ikContact ? folders.contacts : folders.calendars);
+            kind == ikNote ? folders.FNotes : (kind == ikContact ? folders.FContacts : folders.FCalendars);
         try {
             if (!QFileInfo(file).isFile())
                 throw ESorvoError(Format(u"ファイル[ %s ]を開けません"_s, {file}));
@@ -60,6 +56,8 @@ int Run(TCliContext &context)
     return failures ? 1 : 0;
 }
 
-TCliCommand reg(u"import", u"ファイルをプレーヤーに取り込みます FILE... [--kind note|contact|calendar]", Run);
+TCliCommand reg({u"import", u"ファイルをプレーヤーに取り込みます", u"FILE... [--kind note|contact|calendar]",
+                 false},
+                Run);
 
 } // namespace

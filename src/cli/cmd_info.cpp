@@ -11,19 +11,13 @@ namespace {
 
 int Run(TCliContext &context)
 {
-    const bool json = context.args.Flag(u"--json"_s);
-    QString error;
-    context.args.Rest(&error);
-    if (!error.isEmpty()) {
-        CliErr(error + u'\n');
-        return 2;
-    }
+    context.Operands();
     TCliDevice device(context);
     device.Locate();
     const TMPlayerChecker &c = device.FDevice->FChecker;
     const TDriveDataInfo drive = device.FDevice->GetDriveDataInfo(c.FRoot);
     const int entries = device.FDevice->FSongDB.FSongs.Count();
-    if (json) {
+    if (context.line.json) {
         CliJson(QJsonObject{
             {u"kind"_s, int(c.FKind)},
             {u"name"_s, c.FName},
@@ -87,6 +81,6 @@ int Run(TCliContext &context)
     return 0;
 }
 
-TCliCommand reg(u"info", u"プレーヤーを認識して情報を表示します", Run);
+TCliCommand reg({u"info", u"プレーヤーを認識して情報を表示します", u"[--json]", true}, Run);
 
 } // namespace

@@ -1,11 +1,11 @@
 // sorvo-cli news: the news site list of the settings file and the download onto the player.
-#include "app/mainservices.h"
 #include "app/messages.h"
 #include "app/settings.h"
 #include "app/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "cli/clicommand.h"
 #include "cli/clidevice.h"
+#include "cli/consoleservices.h"
 #include "common/format.h"
 #include "news/newsdownloader.h"
 #include "news/newssitelist.h"
@@ -17,24 +17,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const QString kUsage = u"使い方: sorvo-cli news list [--json] | add NAME ADDRESS | remove NAME | tick NAME | "
-                       u"untick NAME | download [--drive DIR]"_s;
-
-/// The CLI has no tabs to reload: the status line goes to standard error.
-class TCliServices : public IMainServices
-{
-public:
-    void SetStatusText(const QString &text) override { CliErr(text + u'\n'); }
-    void ShowProgressText(int, int, const QString &) override {}
-    void LoadTabData(TTabCode) override {}
-    void ShowTransferLog() override {}
-};
-
-QString SettingsPath(const TCliContext &context)
-{
-    return context.line.settingsFile.isEmpty() ? TKiruIPodINI::DefaultPath() : context.line.settingsFile;
-}
 
 int SiteIndex(const TNewsSiteList &list, const QString &name)
 {
@@ -49,28 +31,28 @@ void List(const TNewsSiteList &list, bool json)
     if (json) {
         QJsonArray rows;
         for (const TSiteRow &row : list.FRows)
-            rows.append(QJsonObject{{u"name"_s, row.caption},
-                                    {u"address"_s, row.address},
-                                    {u"last_update"_s, row.lastUpdate},
-                                    {u"ticked"_s, row.ticked}});
+            rows.append(QJsonObject{{u"name"_s, row.FCaption},
+                                    {u"address"_s, row.FAddress},
+                                    {u"last_update"_s, row.FLastUpdate},
+                                    {u"ticked"_s, row.FTicked}});
         CliJson(rows);
         return;
     }
     QList<QStringList> table{{u""_s, u"サイト名"_s, u"URL"_s, u"最終更新"_s}};
     for (const TSiteRow &row : list.FRows)
-        table.append({row.ticked ? u"[x]"_s : u"[ ]"_s, row.caption, row.address, row.lastUpdate});
+        table.append({row.FTicked ? u"[x]"_s : u"[ ]"_s, row.FCaption, row.FAddress, row.FLastUpdate});
     CliTable(table);
 }
 
 void Download(TCliContext &context, TKiruIPodINI &settings, TNewsSiteList &list)
 {
     TCliDevice device(context);
-    device.Locate();
+    device.FindPlayer();
     const QString notes = device.FDevice->FChecker.FNotesDir;
     if (!device.FDevice->FChecker.FHasNotes || notes.isEmpty())
         throw ESorvoError(TLagugae().GetText("MSG_RECG_FAL"));
     TNewsDownloader downloader(settings, context.dialogs);
-    TCliServices services;
+    TConsoleMainServices services;
     try {
         downloader.Download(list.FRows, notes, context.progress, &services);
     } catch (...) {
@@ -88,27 +70,22 @@ void Download(TCliContext &context, TKiruIPodINI &settings, TNewsSiteList &list)
 
 int Run(TCliContext &context)
 {
-    const bool json = context.args.Flag(u"--json"_s);
-    QString error;
-    const QStringList rest = context.args.Rest(&error);
-    if (!error.isEmpty())
-        throw ESorvoError(error);
-    const QString action = rest.value(0);
+    const QString action = context.Operands(1, 3).first();
     const qsizetype wanted = action == u"add"_s                                                        ? 3
                              : (action == u"remove"_s || action == u"tick"_s || action == u"untick"_s) ? 2
                                                                                                        : 1;
-    if (rest.size() != wanted ||
-        !QStringList{u"list"_s, u"add"_s, u"remove"_s, u"tick"_s, u"untick"_s, u"download"_s}.contains(
-            action)) {
-        CliErr(kUsage + u'\n');
-        return 2;
-    }
+    if (!QStringList{u"list"_s, u"add"_s, u"remove"_s, u"tick"_s, u"untick"_s, u"download"_s}.contains(
+            action))
+        throw ECliUsageError(u"不明な操作です: "_s + action);
+    const QStringList rest = context.Operands(wanted, wanted);
+    if (context.line.json && action != u"list"_s)
+        throw ECliUsageError(u"--json は list でのみ使えます"_s);
 
-    TKiruIPodINI settings(SettingsPath(context));
+    TKiruIPodINI settings(context.SettingsFile());
     TNewsSiteList list;
     list.LoadFromSettings(settings.FSiteList);
     if (action == u"list"_s) {
-        List(list, json);
+        List(list, context.line.json);
         return 0;
     }
     if (action == u"download"_s) {
@@ -121,13 +98,16 @@ int Run(TCliContext &context)
         if (!list.DeleteSite(SiteIndex(list, rest[1]), context.dialogs))
             return 1;
     } else {
-        list.FRows[SiteIndex(list, rest[1])].ticked = action == u"tick"_s;
+        list.FRows[SiteIndex(list, rest[1])].FTicked = action == u"tick"_s;
     }
     list.StoreToSettings(settings.FSiteList);
     settings.Save();
     return 0;
 }
 
-const TCliCommand reg(u"news", u"ニュースサイトの一覧・登録・削除とダウンロード", Run);
+const TCliCommand reg({u"news", u"ニュースサイトの一覧・登録・削除とダウンロード",
+                       u"list [--json] | add NAME ADDRESS | remove NAME | tick NAME | untick NAME | download",
+                       true},
+                      Run);
 
 } // namespace

@@ -10,24 +10,19 @@ namespace {
 
 int Run(TCliContext &context)
 {
-    const bool json = context.args.Flag(u"--json"_s);
-    QString error;
-    if (!context.args.Rest(&error).isEmpty() || !error.isEmpty()) {
-        CliErr((error.isEmpty() ? u"引数が多すぎます"_s : error) + u'\n');
-        return 2;
-    }
+    context.Operands();
     const TCliPlayerFolders folders = LocatePlayerFolders(context);
     TConsoleMainServices services;
     TLagugae messages;
-    TNoteCommands commands(RequireFolder(folders.notes), context.dialogs, &services, &messages);
+    TNoteCommands commands(RequireFolder(folders.FNotes), context.dialogs, &services, &messages);
     QList<QStringList> rows;
     for (const TNoteRow &r : commands.LoadNoteList())
-        rows.append({r.FileName, r.Size, r.Folder, r.Headline});
+        rows.append({r.FFileName, r.FSize, r.FFolder, r.FHeadline});
     PrintRows({u"ファイル名"_s, u"文字数"_s, u"フォルダ"_s, u"内容"_s},
-              {u"file"_s, u"size"_s, u"folder"_s, u"headline"_s}, rows, json);
+              {u"file"_s, u"size"_s, u"folder"_s, u"headline"_s}, rows, context.line.json);
     return 0;
 }
 
-TCliCommand reg(u"notes", u"プレーヤーのメモを一覧表示します [--json]", Run);
+TCliCommand reg({u"notes", u"プレーヤーのメモを一覧表示します", u"[--json]", true}, Run);
 
 } // namespace

@@ -8,13 +8,12 @@ namespace {
 
 int Run(TCliContext &context)
 {
-    const bool json = context.args.Flag(u"--json"_s);
-    CliCheckNoRest(context);
+    context.Operands();
     TCliPlayer player(context);
-    CliPrintPictureDatabase(player.LoadPhotos(), json);
+    CliPrintPictureDatabase(player.LoadPhotos(), context.line.json);
     return 0;
 }
 
-TCliCommand reg(u"photos", u"フォトのアルバムと画像の一覧 (--json)", Run);
+TCliCommand reg({u"photos", u"フォトのアルバムと画像の一覧", u"[--json]", true}, Run);
 
 } // namespace

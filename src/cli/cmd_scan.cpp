@@ -14,14 +14,10 @@ namespace {
 
 int Run(TCliContext &context)
 {
-    const bool json = context.args.Flag(u"--json"_s);
     const QString musicFolder = QDir::fromNativeSeparators(context.args.Value(u"--music-folder"_s));
-    QString error;
-    const QStringList rest = context.args.Rest(&error);
-    if (!error.isEmpty())
-        throw ESorvoError(error);
-    if (context.line.drives.isEmpty() || musicFolder.isEmpty() || !rest.isEmpty())
-        throw ESorvoError(u"使い方: sorvo-cli scan --drive フォルダ --music-folder 相対パス [--json]"_s);
+    context.Operands();
+    if (context.line.drives.isEmpty() || musicFolder.isEmpty())
+        throw ECliUsageError(u"--drive と --music-folder を指定してください"_s);
 
     const QString root = AddPathDelim(QDir::fromNativeSeparators(context.line.drives.first()));
     const QString folder = root + musicFolder;
@@ -31,10 +27,12 @@ int Run(TCliContext &context)
     TITunesDBLoader loader;
     ScanMusicFolder(loader, folder, root);
 
-    CliPrintSongs(loader.FSongs, json);
+    CliPrintSongs(loader.FSongs, context.line.json);
     return 0;
 }
 
-TCliCommand reg(u"scan", u"音楽フォルダを調べて曲を一覧表示します", Run);
+TCliCommand reg({u"scan", u"音楽フォルダを調べて曲を一覧表示します",
+                 u"--drive フォルダ --music-folder 相対パス [--json]", true},
+                Run);
 
 } // namespace

@@ -10,9 +10,8 @@ namespace {
 
 int Run(TCliContext &context)
 {
-    const bool json = context.args.Flag(u"--json"_s);
     const bool countOnly = context.args.Flag(u"--count"_s);
-    CliCheckNoRest(context);
+    context.Operands();
     TCliPlayer player(context);
     const TITBSongList &songs = player.Locate().FSongDB.FSongs;
     player.PrintMessages(); // the artwork database's, which do not concern the songs
@@ -20,10 +19,10 @@ int Run(TCliContext &context)
         CliOut(QString::number(songs.Count()) + u'\n');
         return 0;
     }
-    CliPrintSongs(songs, json);
+    CliPrintSongs(songs, context.line.json);
     return 0;
 }
 
-TCliCommand reg(u"songs", u"曲とビデオの一覧 (--json, --count)", Run);
+TCliCommand reg({u"songs", u"曲とビデオの一覧", u"[--json] [--count]", true}, Run);
 
 } // namespace

@@ -1,38 +1,28 @@
 // sorvo-cli tags: what the tag readers find in audio files.
 #include "app/sorvoerror.h"
 #include "cli/clicommand.h"
-#include "tags/kirump3tagreader.h"
+#include "common/format.h"
+#include "tags/audiotags.h"
 #include "tags/mpegextloader.h"
-#include "tags/wmatagreader.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include <limits>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Tags of one file as the folder scan reads them; ".wma" files through the WMA reader.
+// Tags of one file as the folder scan reads them.
 QJsonObject ReadTags(const QString &path)
 {
+    if (!QFileInfo(path).isFile())
+        throw ESorvoError(Format(u"ファイル[ %s ]を開けません"_s, {QDir::toNativeSeparators(path)}));
     TMP3Tag tag;
-    if (QFileInfo(path).suffix().toLower() == u"wma"_s) {
-        TWMATagReader wma;
-        wma.ReadFromFile(path);
-        tag.Title = wma.FTitle;
-        tag.Artist = wma.FAuthor;
-        tag.Comment = wma.FDescription;
-        // WMA files are not measured; the scan gives them these fixed figures.
-        tag.Kind = u"WindowsMediaAudio"_s;
-        tag.BitRate = 64;
-        tag.SampleRate = 44100;
-        tag.Duration = 1;
-        tag.FileSize = QFileInfo(path).size();
-    } else {
-        TKiruMP3TagReader().ReadFromFile(path, tag);
-    }
+    TAudioTagReader().ReadFromFile(path, tag);
     TMPEGExtLoader lyrics;
     lyrics.LoadFromFile(path);
     return QJsonObject{{u"file"_s, path},
@@ -53,18 +43,12 @@ QJsonObject ReadTags(const QString &path)
 
 int Run(TCliContext &context)
 {
-    const bool json = context.args.Flag(u"--json"_s);
-    QString error;
-    const QStringList files = context.args.Rest(&error);
-    if (!error.isEmpty())
-        throw ESorvoError(error);
-    if (files.isEmpty())
-        throw ESorvoError(u"使い方: sorvo-cli tags ファイル... [--json]"_s);
+    const QStringList files = context.Operands(1, std::numeric_limits<qsizetype>::max());
 
     QJsonArray all;
     for (const QString &file : files)
         all.append(ReadTags(QDir::fromNativeSeparators(file)));
-    if (json) {
+    if (context.line.json) {
         CliJson(all);
         return 0;
     }
@@ -84,6 +68,6 @@ int Run(TCliContext &context)
     return 0;
 }
 
-TCliCommand reg(u"tags", u"音声ファイルのタグと歌詞を表示します", Run);
+TCliCommand reg({u"tags", u"音声ファイルのタグと歌詞を表示します", u"ファイル... [--json]", true}, Run);
 
 } // namespace

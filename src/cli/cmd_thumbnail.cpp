@@ -16,7 +16,7 @@ quint64 ParseId(const QString &text, const QString &option)
     bool ok = false;
     const quint64 id = text.toULongLong(&ok);
     if (!ok)
-        throw ESorvoError(option + u" には数値を指定してください: "_s + text);
+        throw ECliUsageError(option + u" には数値を指定してください: "_s + text);
     return id;
 }
 
@@ -27,15 +27,16 @@ int Run(TCliContext &context)
     const bool photo = context.args.Flag(u"--photo"_s);
     const QString widthText = context.args.Value(u"--width"_s, u"0"_s);
     const QString out = context.args.Value(u"--out"_s);
-    CliCheckNoRest(context);
+    context.Operands();
     if (songId.isEmpty() == imageId.isEmpty())
-        throw ESorvoError(u"--song-id か --image-id のどちらか一つを指定してください"_s);
+        throw ECliUsageError(u"--song-id か --image-id のどちらか一つを指定してください"_s);
     if (out.isEmpty())
-        throw ESorvoError(u"--out で保存先の PNG ファイルを指定してください"_s);
+        throw ECliUsageError(u"--out で保存先の PNG ファイルを指定してください"_s);
     bool ok = false;
     const int width = widthText.toInt(&ok);
     if (!ok)
-        throw ESorvoError(u"--width には数値を指定してください: "_s + widthText);
+        throw ECliUsageError(u"--width には数値を指定してください: "_s + widthText);
+    const quint64 id = songId.isEmpty() ? ParseId(imageId, u"--image-id"_s) : ParseId(songId, u"--song-id"_s);
 
     TCliPlayer player(context);
     TArtworkDBLoader *loader = nullptr;
@@ -45,9 +46,7 @@ int Run(TCliContext &context)
         loader = &player.Locate().FArtworkDB;
         player.RaiseMessages();
     }
-    const TArtItem *item = songId.isEmpty()
-                               ? loader->FindByImageId(quint32(ParseId(imageId, u"--image-id"_s)))
-                               : loader->FindBySongId(ParseId(songId, u"--song-id"_s));
+    const TArtItem *item = songId.isEmpty() ? loader->FindByImageId(quint32(id)) : loader->FindBySongId(id);
     if (!item)
         throw ESorvoError(u"指定された画像が見つかりません"_s);
     TArtImageObject *image = item->SelectImage(width);
@@ -61,7 +60,8 @@ int Run(TCliContext &context)
     return 0;
 }
 
-TCliCommand reg(u"thumbnail", u"サムネイルを PNG で保存 (--song-id|--image-id, --photo, --width, --out)",
+TCliCommand reg({u"thumbnail", u"サムネイルを PNG で保存します",
+                 u"(--song-id ID | --image-id ID) [--photo] [--width PIXELS] --out FILE.png", false},
                 Run);
 
 } // namespace

@@ -28,10 +28,28 @@ QString HelpText()
                    u"\n"
                    u"コマンド:\n"_s;
     QList<TCliCommandInfo> commands = CliCommands();
-    std::sort(commands.begin(), commands.end(), [](const auto &a, const auto &b) { return a.name < b.name; });
+    std::sort(commands.begin(), commands.end(),
+              [](const auto &a, const auto &b) { return a.FName < b.FName; });
     for (const TCliCommandInfo &c : commands)
-        text += u"  "_s + c.name.leftJustified(18) + u' ' + c.summary + u'\n';
+        text += u"  "_s + c.FName.leftJustified(18) + u' ' + c.FSummary + u'\n';
+    text += u"\n各コマンドの説明: sorvo-cli コマンド --help\n"_s;
     return text;
+}
+
+// Usage errors exit with 2 and repeat the usage; errors of the work itself exit with 1.
+int RunCommand(const TCliCommandInfo &command, TCliContext &context)
+{
+    try {
+        if (context.line.json && !command.FJson)
+            throw ECliUsageError(u"不明なオプションです: --json"_s);
+        return command.FHandler(context);
+    } catch (const ECliUsageError &e) {
+        CliErr(e.Message() + u'\n' + command.FUsage + u'\n');
+        return 2;
+    } catch (const ESorvoError &e) {
+        CliErr(e.Message() + u'\n');
+        return 1;
+    }
 }
 
 } // namespace
@@ -43,35 +61,34 @@ int main(int argc, char **argv)
         CliOut(u"Sorvo "_s + QString::fromUtf16(kSorvoVersion) + u'\n');
         return 0;
     }
-    if (line.help) {
+    if (line.help && line.positional.isEmpty()) {
         CliOut(HelpText());
         return 0;
     }
-    if (!line.error.isEmpty()) {
-        CliErr(line.error + u'\n');
-        return 2;
-    }
     if (line.positional.isEmpty()) {
-        CliErr(HelpText());
+        CliErr((line.error.isEmpty() ? QString() : line.error + u'\n') + HelpText());
         return 2;
     }
     const QString name = line.positional.first();
     const auto &commands = CliCommands();
     const auto it =
-        std::find_if(commands.begin(), commands.end(), [&](const auto &c) { return c.name == name; });
+        std::find_if(commands.begin(), commands.end(), [&](const auto &c) { return c.FName == name; });
     if (it == commands.end()) {
         CliErr(u"不明なコマンドです: "_s + name + u'\n');
         return 2;
+    }
+    if (!line.error.isEmpty()) {
+        CliErr(line.error + u'\n' + it->FUsage + u'\n');
+        return 2;
+    }
+    if (line.help) {
+        CliOut(it->HelpText());
+        return 0;
     }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"Sorvo"_s);
     TConsoleDialogs dialogs(line.assumeYes);
     TConsoleProgress progress;
     TCliContext context{line, TCliArgs(line.positional.mid(1)), dialogs, progress};
-    try {
-        return it->handler(context);
-    } catch (const ESorvoError &e) {
-        CliErr(e.Message() + u'\n');
-        return 1;
-    }
+    return RunCommand(*it, context);
 }

@@ -1,24 +1,19 @@
 #include "cli/pimcli.h"
 
-#include "app/messages.h"
-#include "app/settings.h"
 #include "app/sorvoerror.h"
-#include "device/mplayerchecker.h"
-#include "platform/drivetable.h"
+#include "cli/clidevice.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 
 using namespace Qt::Literals::StringLiterals;
 
 TCliPlayerFolders LocatePlayerFolders(const TCliContext &context)
 {
-    TSystemDriveTable drives(context.line.drives);
-    TMPlayerChecker checker(drives);
-    for (const QString &root : drives.Candidates()) {
-        if (checker.CheckPlayer(root))
-            return {checker.FRoot, checker.FNotesDir, checker.FContactsDir, checker.FCalendarsDir};
-    }
-    throw ESorvoError(TLagugae().GetText("MSG_RECG_FAL"));
+    TCliDevice device(context);
+    device.FindPlayer();
+    const TMPlayerChecker &c = device.FDevice->FChecker;
+    return {c.FRoot, c.FNotesDir, c.FContactsDir, c.FCalendarsDir};
 }
 
 QString RequireFolder(const QString &folder)
@@ -28,22 +23,12 @@ QString RequireFolder(const QString &folder)
     return folder;
 }
 
-QString CliSettingsFile(const TCliContext &context)
-{
-    return context.line.settingsFile.isEmpty() ? TKiruIPodINI::DefaultPath() : context.line.settingsFile;
-}
-
-void TConsoleMainServices::SetStatusText(const QString &text)
-{
-    CliErr(text + u'\n');
-}
-
-void TConsoleMainServices::ShowProgressText(int position, int total, const QString &message)
-{
-    Q_UNUSED(position);
-    Q_UNUSED(total);
-    Q_UNUSED(message);
-}
+TCliPimLists::TCliPimLists(const TCliContext &context, bool calendars)
+    : FFolders(LocatePlayerFolders(context)),
+      FCommands(calendars ? FFolders.FContacts : RequireFolder(FFolders.FContacts),
+                calendars ? RequireFolder(FFolders.FCalendars) : FFolders.FCalendars, context.dialogs,
+                &FServices, &FMessages)
+{}
 
 void PrintRows(const QStringList &header, const QStringList &jsonKeys, const QList<QStringList> &rows,
                bool json)

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/mainservices.h"
+#include "app/messages.h"
 #include "cli/clicommand.h"
+#include "cli/consoleservices.h"
+#include "pim/pimcommands.h"
 
-#include <QJsonArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -11,27 +12,27 @@
 /// The player folders the notes, contacts and calendar commands work in.
 struct TCliPlayerFolders
 {
-    QString root;
-    QString notes;
-    QString contacts;
-    QString calendars;
+    QString FRoot;
+    QString FNotes;
+    QString FContacts;
+    QString FCalendars;
 };
 
-/// Finds the player on the --drive roots (else the removable volumes); raises ESorvoError when none.
+/// Finds the player as every command does; raises ESorvoError when there is none.
 TCliPlayerFolders LocatePlayerFolders(const TCliContext &context);
 /// The folder, or ESorvoError when the player has none of that kind.
 QString RequireFolder(const QString &folder);
-/// The settings file of --settings, else the default one.
-QString CliSettingsFile(const TCliContext &context);
 
-/// The main window's services for the command line: status texts go to standard error.
-class TConsoleMainServices : public IMainServices
+/// The contact and calendar lists of the located player, reporting to the console.
+struct TCliPimLists
 {
-public:
-    void SetStatusText(const QString &text) override;
-    void ShowProgressText(int position, int total, const QString &message) override;
-    void LoadTabData(TTabCode) override {}
-    void ShowTransferLog() override {}
+    /// Finds the player; raises when it has no folder for the lists wanted (`calendars` or contacts).
+    TCliPimLists(const TCliContext &context, bool calendars);
+
+    TCliPlayerFolders FFolders;
+    TConsoleMainServices FServices;
+    TLagugae FMessages;
+    TPimCommands FCommands;
 };
 
 /// Prints rows as a table (header first) or, with --json, as objects keyed by the JSON names.

@@ -1,5 +1,6 @@
 #include "device/kiruipod.h"
 
+#include "app/settings.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "common/paths.h"
@@ -36,11 +37,21 @@ void TKiruIPOD::Clear()
     FChecker.Clear();
 }
 
-bool TKiruIPOD::Locate()
+void TKiruIPOD::UseDriveLock(const TKiruIPodINI &settings)
+{
+    FLockPath = settings.FRecognize_MakeFolder ? settings.FDriveLockPath : QString();
+}
+
+bool TKiruIPOD::FindPlayer()
 {
     // Drives the user named on the command line take precedence over the stored drive lock.
     const QString root = FLockPath.isEmpty() || FDrives.NamedByUser() ? ScanDrives() : CheckLockedPath();
-    if (root.isEmpty())
+    return !root.isEmpty();
+}
+
+bool TKiruIPOD::Locate()
+{
+    if (!FindPlayer())
         return false;
     FSongDB.Clear();
     FArtworkDB.Clear();

@@ -12,6 +12,7 @@
 
 class IDriveTable;
 class IUserDialogs;
+class TKiruIPodINI;
 
 /// Removing an empty folder on the player failed.
 class EIPODError : public ESorvoError
@@ -39,7 +40,13 @@ public:
     TKiruIPOD(IDriveTable &drives, IUserDialogs *dialogs,
               const QString &modelFile = TMPlayerChecker::DefaultModelFile());
 
-    /// Finds and loads the player; false when there is none. Reader errors propagate.
+    /// Takes the stored drive lock: when the settings switch it on, only that folder is tested.
+    void UseDriveLock(const TKiruIPodINI &settings);
+    /// The recognition alone: finds the player (honouring the drive lock) and fills the device
+    /// record; false when there is none. The window and every command find the player here.
+    bool FindPlayer();
+    /// Finds the player and loads its song and artwork databases; false when there is none.
+    /// Reader errors propagate.
     bool Locate();
     /// Root of the first candidate drive that holds a player (no trailing "/"); empty when none.
     QString ScanDrives();

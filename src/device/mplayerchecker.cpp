@@ -69,6 +69,43 @@ void TMPlayerChecker::Report(const QString &message)
         FOnProgress(0, 0, message);
 }
 
+/// The players other than the iPod, each recognised by one file below its root.
+struct TPlayerMarker
+{
+    quint8 FKind;
+    const char16_t *FMarker;
+    const char16_t *FMusic; // empty: the root itself
+    const char16_t *FNotes;
+    const char16_t *FNumber;
+    const char16_t *FKindName;
+    const char16_t *FName;
+};
+
+namespace {
+constexpr char16_t kIPodMarker[] = u"iPod_Control/iTunes/iTunesDB";
+constexpr TPlayerMarker kOtherPlayers[] = {
+    {kPlayerH10, u"System/H10.mi4", u"Media/Music/", u"Media/Text/", u"H10", u"H10", u"H10 Unknown"},
+    {kPlayerRioUnite, u"SETTINGS.DAT", u"", u"I-TEXT/", u"Unknown", u"RioUnite", u"RioUnite Unknown"},
+    {kPlayerIAudio, u"System/LOGO.ILB", u"MUSIC/", u"TEXTFILE/", u"iAudio M3/X5", u"iAudio M3/X5",
+     u"iAudio Unknown"},
+};
+
+QString MarkerFile(quint8 kind)
+{
+    for (const TPlayerMarker &player : kOtherPlayers)
+        if (player.FKind == kind)
+            return QString::fromUtf16(player.FMarker);
+    return QString::fromUtf16(kIPodMarker);
+}
+} // namespace
+
+bool PlayerStillPresent(const TMPlayerChecker &device)
+{
+    if (device.FRoot.isEmpty())
+        return false;
+    return TPlayerPaths(device.FRoot).Exists(MarkerFile(device.FKind));
+}
+
 bool TMPlayerChecker::CheckPlayer(const QString &rootPath)
 {
     const QString root = AddPathDelim(rootPath);
@@ -78,13 +115,9 @@ bool TMPlayerChecker::CheckPlayer(const QString &rootPath)
     FPaths.SetRoot(root);
     bool found = false;
     try {
-        found = CheckIPod(root) ||
-                CheckOther(root, u"System/H10.mi4"_s, kPlayerH10, u"Media/Music/"_s, u"Media/Text/"_s,
-                           u"H10"_s, u"H10"_s, u"H10 Unknown"_s) ||
-                CheckOther(root, u"SETTINGS.DAT"_s, kPlayerRioUnite, QString(), u"I-TEXT/"_s, u"Unknown"_s,
-                           u"RioUnite"_s, u"RioUnite Unknown"_s) ||
-                CheckOther(root, u"System/LOGO.ILB"_s, kPlayerIAudio, u"MUSIC/"_s, u"TEXTFILE/"_s,
-                           u"iAudio M3/X5"_s, u"iAudio M3/X5"_s, u"iAudio Unknown"_s);
+        found = CheckIPod(root);
+        for (const TPlayerMarker &player : kOtherPlayers)
+            found = found || CheckOther(root, player);
     } catch (...) {
         FRoot = root;
         FPaths.Clear();
@@ -115,7 +148,7 @@ void TMPlayerChecker::ReadDriveFacts(const QString &root)
 
 bool TMPlayerChecker::CheckIPod(const QString &root)
 {
-    if (!FPaths.Exists(u"iPod_Control/iTunes/iTunesDB"_s))
+    if (!FPaths.Exists(QString::fromUtf16(kIPodMarker)))
         return false;
     Report(u"iPodの情報を取得中"_s);
     ReadDriveFacts(root);
@@ -144,16 +177,15 @@ bool TMPlayerChecker::CheckIPod(const QString &root)
     return true;
 }
 
-bool TMPlayerChecker::CheckOther(const QString &root, const QString &marker, quint8 kind,
-                                 const QString &music, const QString &notes, const QString &number,
-                                 const QString &kindName, const QString &name)
+bool TMPlayerChecker::CheckOther(const QString &root, const TPlayerMarker &player)
 {
-    if (!FPaths.Exists(marker))
+    if (!FPaths.Exists(QString::fromUtf16(player.FMarker)))
         return false;
     ReadDriveFacts(root);
-    FKind = kind;
+    FKind = player.FKind;
+    const QString music = QString::fromUtf16(player.FMusic);
     FMusicDir = music.isEmpty() ? root : Folder(music);
-    FNotesDir = Folder(notes);
+    FNotesDir = Folder(QString::fromUtf16(player.FNotes));
     FContactsDir.clear();
     FCalendarsDir.clear();
     FSongDBFile.clear();
@@ -163,9 +195,9 @@ bool TMPlayerChecker::CheckOther(const QString &root, const QString &marker, qui
     FDeviceInfoFile.clear();
     FHasSongs = FHasNotes = true;
     FHasContacts = FHasCalendar = FHasPhotos = FHasTodo = FHasVideo = false;
-    FModelNumber = number;
-    FKindName = kindName;
-    FName = name;
+    FModelNumber = QString::fromUtf16(player.FNumber);
+    FKindName = QString::fromUtf16(player.FKindName);
+    FName = QString::fromUtf16(player.FName);
     FOwner = FSerial = FModelCode = FGeneration = FRegion = FSoftware = u"?"_s;
     ScanSongs(FMusicDir);
     return true;

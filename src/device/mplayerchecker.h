@@ -8,6 +8,7 @@
 #include <QString>
 
 class IDriveTable;
+struct TPlayerMarker;
 
 /// The song scan of the device record could not list a folder.
 class EPlayerCheckError : public ESorvoError
@@ -67,9 +68,7 @@ public:
 
 private:
     bool CheckIPod(const QString &root);
-    bool CheckOther(const QString &root, const QString &marker, quint8 kind, const QString &music,
-                    const QString &notes, const QString &number, const QString &kindName,
-                    const QString &name);
+    bool CheckOther(const QString &root, const TPlayerMarker &player);
     void ReadDriveFacts(const QString &root);
     void ReadSysInfo();
     void ReadDeviceInfo();
@@ -80,5 +79,7 @@ private:
     IDriveTable &FDrives;
 };
 
+/// True while the recognised player's marker file is still below its root.
+bool PlayerStillPresent(const TMPlayerChecker &device);
 /// The audio extensions the song count takes (lower case, with dot).
 bool IsCountedAudioFile(const QString &fileName);

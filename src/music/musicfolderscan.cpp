@@ -4,8 +4,7 @@
 #include "common/format.h"
 #include "common/paths.h"
 #include "music/itunesdbloader.h"
-#include "tags/kirump3tagreader.h"
-#include "tags/wmatagreader.h"
+#include "tags/audiotags.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,14 +26,13 @@ public:
     void ScanFolder(const QString &folder);
 
 private:
-    void AddFile(const QString &path, const QString &name);
+    void AddFile(const QString &path);
 
     TITunesDBLoader &FLoader;
     QDir FRoot;
     TDateTime FNow; // scanned songs carry the time of the scan as their dates
     qint32 FCounter = 0;
-    TKiruMP3TagReader FMp3Reader;
-    TWMATagReader FWmaReader;
+    TAudioTagReader FTagReader;
 };
 
 void TMusicFolderScanner::ScanFolder(const QString &folderPath)
@@ -59,7 +57,7 @@ void TMusicFolderScanner::ScanFolder(const QString &folderPath)
                 if (!info.isSymLink())
                     ScanFolder(path);
             } else {
-                AddFile(path, name);
+                AddFile(path);
             }
         } catch (const ESorvoError &) {
             throw TITBException(Format(u"フォルダ[ %s ]でファイル[ %s ]の取得に失敗しました"_s,
@@ -68,7 +66,7 @@ void TMusicFolderScanner::ScanFolder(const QString &folderPath)
     }
 }
 
-void TMusicFolderScanner::AddFile(const QString &path, const QString &name)
+void TMusicFolderScanner::AddFile(const QString &path)
 {
     ++FCounter;
     TITBSongItem song(FNow);
@@ -76,30 +74,17 @@ void TMusicFolderScanner::AddFile(const QString &path, const QString &name)
     song.FSize = GetFileSize64(path);
     song.FTrackID = FCounter;
     song.FPlayCount = 0;
-    if (QFileInfo(name).suffix().toLower() == u"wma"_s) {
-        FWmaReader.ReadFromFile(path);
-        song.FTitle = FWmaReader.FTitle;
-        song.FArtist = FWmaReader.FAuthor;
-        song.FComment = FWmaReader.FDescription;
-        // WMA files are not measured: fixed figures that pass the validity test.
-        song.FKind = u"WindowsMediaAudio"_s;
-        song.FLength = 1000;
-        song.FBitRate = 64;
-        song.FSampleRate = 44100;
-    } else {
-        TMP3Tag tag;
-        FMp3Reader.ReadFromFile(path, tag);
-        song.FTitle = tag.Title;
-        song.FArtist = tag.Artist;
-        song.FAlbum = tag.Album;
-        song.FGenre = tag.Genre;
-        song.FComment = tag.Comment;
-        song.FKind = tag.Kind;
-        song.FBitRate = tag.BitRate;
-        song.FSampleRate = tag.SampleRate;
-        song.FLength =
-            qint32(std::min<qint64>(qint64(tag.Duration) * 1000, std::numeric_limits<qint32>::max()));
-    }
+    TMP3Tag tag;
+    FTagReader.ReadFromFile(path, tag);
+    song.FTitle = tag.Title;
+    song.FArtist = tag.Artist;
+    song.FAlbum = tag.Album;
+    song.FGenre = tag.Genre;
+    song.FComment = tag.Comment;
+    song.FKind = tag.Kind;
+    song.FBitRate = tag.BitRate;
+    song.FSampleRate = tag.SampleRate;
+    song.FLength = qint32(std::min<qint64>(qint64(tag.Duration) * 1000, std::numeric_limits<qint32>::max()));
     FLoader.FSongs.Add(std::move(song));
 }
 

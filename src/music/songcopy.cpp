@@ -4,44 +4,24 @@
 #include "app/settings.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
+#include "common/namelength.h"
 #include "common/paths.h"
 #include "device/playerpaths.h"
 #include "music/itunesdbloader.h"
 #include "music/itxmakelibrary.h"
 #include "music/songlist.h"
 #include "platform/drivetable.h"
+#include "platform/filecopy.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-// Room left in a file name for the "(99)" a taken name may receive.
-constexpr int kUniqueSuffixBytes = 4;
-
-// Bytes a code point takes in UTF-8.
-int Utf8Length(char32_t c)
-{
-    return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-}
-
-int Utf8Length(QStringView text)
-{
-    int total = 0;
-    for (char32_t c : text.toUcs4())
-        total += Utf8Length(c);
-    return total;
-}
 
 // The last component of a location written with ":" (database) or "/" (folder scan).
 QString LocationFileName(const QString &location)
@@ -55,18 +35,6 @@ QString LocationFileName(const QString &location)
         }
     }
     return location.mid(cut + 1);
-}
-
-QString ExtensionOf(const QString &fileName)
-{
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    return dot < 0 ? QString() : fileName.mid(dot);
-}
-
-bool PathTaken(const QString &path)
-{
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
 }
 
 // An artist or album folder level; empty means no level.
@@ -84,75 +52,12 @@ QString VideoArtistLevel(const QString &artist)
     return ShortenComponent(level, kMaxComponentBytes, false);
 }
 
-class TFd
-{
-public:
-    explicit TFd(int fd) : FFd(fd) {}
-    ~TFd()
-    {
-        if (FFd >= 0)
-            ::close(FFd);
-    }
-    TFd(const TFd &) = delete;
-    TFd &operator=(const TFd &) = delete;
-    int Get() const { return FFd; }
-    int Release()
-    {
-        const int fd = FFd;
-        FFd = -1;
-        return fd;
-    }
-
-private:
-    int FFd;
-};
-
-// Copies the rest of `in` to `out`: in-kernel when the file systems allow it, else through a buffer.
-int CopyData(int in, int out)
-{
-    bool inKernel = true;
-    std::unique_ptr<char[]> buffer;
-    constexpr size_t kBufferSize = 1 << 20;
-    for (;;) {
-        if (inKernel) {
-            const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, size_t(1) << 30, 0);
-            if (n > 0)
-                continue;
-            if (n == 0)
-                return 0;
-            if (errno == EINTR)
-                continue;
-            if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP ||
-                errno == EPERM) {
-                inKernel = false;
-                continue;
-            }
-            return errno;
-        }
-        if (!buffer)
-            buffer.reset(new char[kBufferSize]);
-        const ssize_t n = ::read(in, buffer.get(), kBufferSize);
-        if (n == 0)
-            return 0;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        ssize_t written = 0;
-        while (written < n) {
-            const ssize_t w = ::write(out, buffer.get() + written, size_t(n - written));
-            if (w < 0) {
-                if (errno == EINTR)
-                    continue;
-                return errno;
-            }
-            written += w;
-        }
-    }
-}
-
 } // namespace
+
+TNamingType NamingTypeFromSetting(int value)
+{
+    return value == 0 ? TNamingType::ArtistTitle : value == 1 ? TNamingType::Title : TNamingType::Keep;
+}
 
 TCopyOptions TCopyOptions::ForSongs(const TKiruIPodINI &settings)
 {
@@ -161,7 +66,7 @@ TCopyOptions TCopyOptions::ForSongs(const TKiruIPodINI &settings)
     o.FFolder = AddPathDelim(settings.FSongCopy_Folder);
     o.FArtistFolder = settings.FMakeFolder_Artist;
     o.FAlbumFolder = settings.FMakeFolder_Album;
-    o.FNameType = settings.FMakingNameType;
+    o.FNameType = NamingTypeFromSetting(settings.FMakingNameType);
     o.FAddTrackNo = settings.FAddTrackNo;
     o.FMakeListing = settings.FMakeLibraryData;
     return o;
@@ -174,34 +79,10 @@ TCopyOptions TCopyOptions::ForVideos(const TKiruIPodINI &settings)
     o.FFolder = AddPathDelim(settings.FVideoFolder);
     o.FArtistFolder = settings.FMakeArtistFolder;
     o.FAlbumFolder = settings.FMakeAlbumFolder;
-    o.FNameType = settings.FMakeType;
+    o.FNameType = NamingTypeFromSetting(settings.FMakeType);
     o.FAddTrackNo = false;
     o.FMakeListing = settings.FMakeImportFile;
     return o;
-}
-
-QString ShortenComponent(const QString &name, int maxBytes, bool keepExtension)
-{
-    if (Utf8Length(name) <= maxBytes)
-        return name;
-    QString extension = keepExtension ? ExtensionOf(name) : QString();
-    int budget = maxBytes - Utf8Length(extension);
-    if (extension.size() == name.size() || budget <= 0) {
-        extension.clear();
-        budget = maxBytes;
-    }
-    const QList<uint> codePoints = QStringView(name).left(name.size() - extension.size()).toUcs4();
-    QString kept;
-    int used = 0;
-    for (uint c : codePoints) {
-        const int length = Utf8Length(char32_t(c));
-        if (used + length > budget)
-            break;
-        used += length;
-        const char32_t point = c;
-        kept += QString::fromUcs4(&point, 1);
-    }
-    return kept + extension;
 }
 
 QString CopyRelativePath(const TITBSongItem &entry, const TCopyOptions &options)
@@ -213,12 +94,12 @@ QString CopyRelativePath(const TITBSongItem &entry, const TCopyOptions &options)
     const bool hasTitle = !title.trimmed().isEmpty();
 
     QString name = sourceName;
-    if (options.FNameType == 0) {
+    if (options.FNameType == TNamingType::ArtistTitle) {
         if (!artist.trimmed().isEmpty() && hasTitle)
             name = artist + u'-' + title + extension;
         else if (hasTitle)
             name = title + extension;
-    } else if (options.FNameType == 1 && hasTitle) {
+    } else if (options.FNameType == TNamingType::Title && hasTitle) {
         name = title + extension;
     }
     if (options.FKind == TCopyKind::Songs && options.FAddTrackNo && entry.FTrackNumber > 0 &&
@@ -242,40 +123,6 @@ QString CopyRelativePath(const TITBSongItem &entry, const TCopyOptions &options)
             folder = folder.isEmpty() ? album : folder + u'/' + album;
     }
     return folder.isEmpty() ? name : folder + u'/' + name;
-}
-
-int CopyFileNoOverwrite(const QString &from, const QString &to)
-{
-    // Non-blocking open so that a FIFO or device standing where a song should be never stalls the copy.
-    TFd in(::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (in.Get() < 0)
-        return errno;
-    struct stat st;
-    if (::fstat(in.Get(), &st) != 0)
-        return errno;
-    if (S_ISDIR(st.st_mode))
-        return EISDIR;
-    if (!S_ISREG(st.st_mode))
-        return EINVAL;
-    ::fcntl(in.Get(), F_SETFL, ::fcntl(in.Get(), F_GETFL) & ~O_NONBLOCK);
-    ::posix_fadvise(in.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
-
-    const QByteArray target = QFile::encodeName(to);
-    TFd out(::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (out.Get() < 0)
-        return errno;
-    int error = CopyData(in.Get(), out.Get());
-    if (error == 0) {
-        // The player's files may be read-only; the copy must be an ordinary file the user can change.
-        struct stat copied;
-        if (::fstat(out.Get(), &copied) == 0 && (copied.st_mode & 0600) != 0600)
-            ::fchmod(out.Get(), (copied.st_mode & 07777) | 0600);
-    }
-    if (::close(out.Release()) != 0 && error == 0)
-        error = errno;
-    if (error != 0)
-        ::unlink(target.constData());
-    return error;
 }
 
 TSongCopier::TSongCopier(TITBSongList &songs, const QString &root, TCopyOptions options,

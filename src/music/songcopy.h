@@ -28,6 +28,17 @@ enum class TCopyKind
     Videos
 };
 
+/// How a copy's file name is made ("MakingNameType" / "MakeType" in the settings: 0, 1, 2).
+enum class TNamingType
+{
+    ArtistTitle, // "artist-title.ext", or "title.ext" without an artist
+    Title,       // "title.ext"
+    Keep,        // the player's own file name
+};
+
+/// The stored naming choice; anything but 0 and 1 keeps the player's name.
+TNamingType NamingTypeFromSetting(int value);
+
 /// The choices the copy works from (the "SongCopy" or "VideoCopy" settings).
 struct TCopyOptions
 {
@@ -35,7 +46,7 @@ struct TCopyOptions
     QString FFolder; // destination, with a trailing "/"
     bool FArtistFolder = false;
     bool FAlbumFolder = false;
-    int FNameType = 0; // 0 artist-title, 1 title, other: the player's file name
+    TNamingType FNameType = TNamingType::ArtistTitle;
     bool FAddTrackNo = false;
     bool FMakeListing = false;
 
@@ -53,16 +64,8 @@ struct TCopyResult
     QString FStatusText;
 };
 
-/// Longest file-name component in bytes that the destination file systems accept.
-inline constexpr int kMaxComponentBytes = 255;
-
 /// The copy's path below the destination folder: sub-folders and file name built from the tags.
 QString CopyRelativePath(const TITBSongItem &entry, const TCopyOptions &options);
-/// Shortens a name to `maxBytes` of UTF-8, keeping its extension (when `keepExtension`) and whole characters.
-QString ShortenComponent(const QString &name, int maxBytes, bool keepExtension);
-/// Copies a file without ever replacing an existing one; the copy is an ordinary writable file.
-/// Returns 0 or the system's error code; a partial copy is removed.
-int CopyFileNoOverwrite(const QString &from, const QString &to);
 
 /// Copies the checked entries of a list to the PC and marks the failures on the entries.
 class TSongCopier

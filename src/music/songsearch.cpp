@@ -37,7 +37,7 @@ QStringList SplitKeywords(const QString &text)
     return keywords;
 }
 
-int SearchSongs(TSongListData &list, const QString &text, int findType, IMainServices *services)
+int SearchSongs(TSongListData &list, const QString &text, TSongFindType findType, IMainServices *services)
 {
     const QStringList keywords = SplitKeywords(text);
     int count = 0;

@@ -28,7 +28,7 @@ struct TArtistTick
 QStringList SplitKeywords(const QString &text);
 /// Checks every row whose field holds a keyword; returns the number of matching rows (rows already
 /// checked count again). `services` (may be null) receives the status-line progress.
-int SearchSongs(TSongListData &list, const QString &text, int findType, IMainServices *services);
+int SearchSongs(TSongListData &list, const QString &text, TSongFindType findType, IMainServices *services);
 /// Checks the rows of every ticked artist (case ignored); returns how many rows were checked.
 int SearchArtists(TSongListData &list, const QList<TArtistTick> &artists, IMainServices *services);
 /// The artist page's rows: the tree's artists in its order, unticked.

@@ -110,13 +110,13 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
     for (qsizetype i = 0; i < rows.size(); ++i) {
         TSiteRow &row = rows[i];
         context.SetPosition(int(i));
-        context.SetLabel(Format(u"Downloading... %s"_s, {row.caption}));
-        if (row.ticked) {
-            const QString title = SafeCaption(row.caption);
+        context.SetLabel(Format(u"Downloading... %s"_s, {row.FCaption}));
+        if (row.FTicked) {
+            const QString title = SafeCaption(row.FCaption);
             const QString file = work + title + u".RDF"_s;
-            if (fetch.Fetch(row.address, file)) {
+            if (fetch.Fetch(row.FAddress, file)) {
                 TKiruStringList lines;
-                if (MatchExtensionList(row.address, kPlainTextExtensions)) {
+                if (MatchExtensionList(row.FAddress, kPlainTextExtensions)) {
                     lines.SetText(ReadWholeFile(file));
                 } else {
                     THTMLReader reader;
@@ -127,10 +127,10 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
                     lines = reader.FLines;
                 }
                 DivideIntoNotes(lines, title, dest);
-                row.lastUpdate = QDateTime::currentDateTime().toString(u"yyyy/MM/dd hh:mm"_s);
+                row.FLastUpdate = QDateTime::currentDateTime().toString(u"yyyy/MM/dd hh:mm"_s);
             } else {
                 // The other sites still download; the failure is told, not swallowed.
-                FFailures << Format(u"%s: %s"_s, {row.caption, fetch.FError});
+                FFailures << Format(u"%s: %s"_s, {row.FCaption, fetch.FError});
                 context.SetLabel(Format(u"ダウンロードできませんでした: %s"_s, {FFailures.last()}));
             }
         }

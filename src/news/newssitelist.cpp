@@ -16,7 +16,7 @@ int TNewsSiteList::AddSite(const QString &caption, const QString &address)
     return int(FRows.size()) - 1;
 }
 
-int TNewsSiteList::EditSite(int mode, const QString &path, int selected, IEditURLDialog &editor)
+int TNewsSiteList::EditSite(TEditMode mode, const QString &path, int selected, IEditURLDialog &editor)
 {
     QString name;
     QString address;
@@ -24,12 +24,12 @@ int TNewsSiteList::EditSite(int mode, const QString &path, int selected, IEditUR
         name = u"不明なニュース"_s;
         address = path;
     } else if (selected >= 0 && selected < FRows.size() && mode != ModeAdd) {
-        name = FRows[selected].caption;
-        address = FRows[selected].address;
+        name = FRows[selected].FCaption;
+        address = FRows[selected].FAddress;
         if (!editor.Execute(name, address))
             return -1;
-        FRows[selected].caption = name;
-        FRows[selected].address = address;
+        FRows[selected].FCaption = name;
+        FRows[selected].FAddress = address;
         return selected;
     } else {
         address = u"http://"_s;
@@ -45,7 +45,7 @@ bool TNewsSiteList::DeleteSite(int selected, IUserDialogs &dialogs)
         dialogs.Warning(u"アイテムが選択されていません"_s);
         return false;
     }
-    if (dialogs.AskYesNo(Format(u"[ %s ]を削除してもよろしいですか？"_s, {FRows[selected].caption})) !=
+    if (dialogs.AskYesNo(Format(u"[ %s ]を削除してもよろしいですか？"_s, {FRows[selected].FCaption})) !=
         TDialogAnswer::Yes)
         return false;
     FRows.removeAt(selected);
@@ -63,7 +63,7 @@ bool TNewsSiteList::ResetToDefaults(IUserDialogs &dialogs)
 int TNewsSiteList::IndexOfCaption(const QString &caption) const
 {
     for (qsizetype i = 0; i < FRows.size(); ++i)
-        if (FRows[i].caption == caption)
+        if (FRows[i].FCaption == caption)
             return int(i);
     return -1;
 }

@@ -27,9 +27,9 @@ public:
         ModeDroppedFile = 3
     };
 
-    /// Adds or edits a row through the editor; mode 3 proposes "不明なニュース" for a dropped file.
+    /// Adds or edits a row through the editor; a dropped file proposes "不明なニュース" for a dropped file.
     /// Returns the index of the added or changed row, -1 when the editor was cancelled.
-    int EditSite(int mode, const QString &path, int selected, IEditURLDialog &editor);
+    int EditSite(TEditMode mode, const QString &path, int selected, IEditURLDialog &editor);
     /// Adds an unticked row that has never been updated; returns its index.
     int AddSite(const QString &caption, const QString &address);
     /// Asks before removing the selected row; true when it was removed.

@@ -19,7 +19,7 @@ void TNewsSiteModel::Fill(QList<TSiteRow> &rows)
     EndFill(int(rows.size()));
     QList<int> ticked;
     for (qsizetype i = 0; i < rows.size(); ++i)
-        if (rows[i].ticked)
+        if (rows[i].FTicked)
             ticked.append(int(i));
     SetItemsChecked(ticked, true);
     FFilling = false;
@@ -41,7 +41,7 @@ void TNewsSiteModel::StoreMarks()
     if (FFilling || !FRows)
         return;
     for (qsizetype i = 0; i < FRows->size() && i < rowCount(); ++i)
-        (*FRows)[i].ticked = ItemChecked(int(i));
+        (*FRows)[i].FTicked = ItemChecked(int(i));
 }
 
 QString TNewsSiteModel::ItemText(int item, int column) const
@@ -52,11 +52,11 @@ QString TNewsSiteModel::ItemText(int item, int column) const
     const TSiteRow &row = FRows->at(item);
     switch (column) {
     case 0:
-        return row.caption;
+        return row.FCaption;
     case 1:
-        return row.address;
+        return row.FAddress;
     default:
-        return row.lastUpdate;
+        return row.FLastUpdate;
     }
 }
 

@@ -29,7 +29,7 @@ int CharLength(const QByteArray &t, qsizetype i)
     return (IsShiftJisLeadByte(static_cast<unsigned char>(t[i])) && i + 1 < t.size()) ? 2 : 1;
 }
 
-bool IsCutChar(int mode, const char *c, int len)
+bool IsCutChar(TMemoDivMode mode, const char *c, int len)
 {
     if (len == 1) {
         if (c[0] == '\n')
@@ -252,11 +252,16 @@ void TKiruMemoDivider::DivideByChars(const QByteArray &text, int budget)
         writePage(s, n, false);
 }
 
+TMemoDivMode MemoDivModeFromSetting(int value)
+{
+    return value >= dmLine && value <= dmAnyChar ? TMemoDivMode(value) : dmLine;
+}
+
 TMemoDivideOptions TMemoDivideOptions::FromSettings(const TKiruIPodINI &settings, const QString &title)
 {
     TMemoDivideOptions o;
     o.Title = title;
-    o.MakeDivMode = settings.FMakeDivMode;
+    o.MakeDivMode = MemoDivModeFromSetting(settings.FMakeDivMode);
     o.MakeWordSize = settings.FMakeWordSize;
     o.MakeLink = settings.FMakeLink;
     o.MakeDelRuby = settings.FMakeDelRuby;

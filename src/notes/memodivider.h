@@ -18,6 +18,9 @@ enum TMemoDivMode : int
     dmAnyChar = 3,  // after any character
 };
 
+/// The stored division mode ("MakeDivMode"); a value out of range divides between lines.
+TMemoDivMode MemoDivModeFromSetting(int value);
+
 /// Splits a long text into numbered, linked note files that each fit the player's note reader.
 class TKiruMemoDivider
 {
@@ -37,7 +40,7 @@ public:
 
     TKiruStringList Lines;
     QString Title;
-    int MakeDivMode = dmLine;
+    TMemoDivMode MakeDivMode = dmLine;
     bool MakeDelRuby = false;
     int MakeWordSize = 0;
     bool MakeLink = false;
@@ -69,7 +72,7 @@ private:
 struct TMemoDivideOptions
 {
     QString Title;
-    int MakeDivMode = 0;
+    TMemoDivMode MakeDivMode = dmLine;
     int MakeWordSize = 4050;
     bool MakeLink = true;
     bool MakeDelRuby = false;

@@ -88,7 +88,7 @@ TNoteCommands::TNoteCommands(const QString &notesDir, IUserDialogs &dialogs, IMa
 
 QString TNoteCommands::FullPath(const TNoteRow &row) const
 {
-    return FNotesDir + row.Folder + row.FileName;
+    return FNotesDir + row.FFolder + row.FFileName;
 }
 
 QList<TNoteRow> TNoteCommands::LoadNoteList()
@@ -97,10 +97,10 @@ QList<TNoteRow> TNoteCommands::LoadNoteList()
     for (const QString &rel : ListPlayerFiles(FNotesDir)) {
         TNoteRow row;
         const qsizetype slash = rel.lastIndexOf(u'/');
-        row.FileName = rel.mid(slash + 1);
-        row.Folder = slash < 0 ? QString() : rel.left(slash + 1);
-        row.Size = FormatNumber(double(GetFileSize64(FNotesDir + rel)), 0);
-        row.Headline = NoteHeadline(FNotesDir + rel);
+        row.FFileName = rel.mid(slash + 1);
+        row.FFolder = slash < 0 ? QString() : rel.left(slash + 1);
+        row.FSize = FormatNumber(double(GetFileSize64(FNotesDir + rel)), 0);
+        row.FHeadline = NoteHeadline(FNotesDir + rel);
         rows.append(row);
     }
     if (FServices)
@@ -114,7 +114,7 @@ bool TNoteCommands::DeleteSelectedNotes(const QList<TNoteRow> &selected)
         FDialogs.Warning(u"ファイルが選択されていませんので削除できません"_s);
         return false;
     }
-    QString name = selected.first().FileName;
+    QString name = selected.first().FFileName;
     if (selected.size() > 1)
         name = u'"' + name + u"\"を含む複数の選択されたファイル"_s;
     if (FDialogs.AskYesNo(Format(u"[ %s ]を削除してもよろしいですか？"_s, {name})) != TDialogAnswer::Yes)

@@ -17,10 +17,10 @@ void RemoveEmptySubFolders(const QString &folder, IUserDialogs &dialogs);
 /// One row of the notes list.
 struct TNoteRow
 {
-    QString FileName; // "ファイル名"
-    QString Size;     // "文字数": bytes with thousands separators
-    QString Folder;   // "フォルダ": relative, ending in "/"; empty in the notes folder itself
-    QString Headline; // "内容"
+    QString FFileName; // "ファイル名"
+    QString FSize;     // "文字数": bytes with thousands separators
+    QString FFolder;   // "フォルダ": relative, ending in "/"; empty in the notes folder itself
+    QString FHeadline; // "内容"
     bool operator==(const TNoteRow &) const = default;
 };
 

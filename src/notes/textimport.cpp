@@ -23,7 +23,7 @@ TTextImporter::TTextImporter(TKiruIPodINI &settings, IUserDialogs &dialogs, IMai
     : FSettings(settings), FDialogs(dialogs), FServices(services)
 {}
 
-QString TTextImporter::OpenDialogFilter(int kind)
+QString TTextImporter::OpenDialogFilter(TImportKind kind)
 {
     switch (kind) {
     case ikNote:
@@ -37,7 +37,7 @@ QString TTextImporter::OpenDialogFilter(int kind)
     }
 }
 
-int TTextImporter::KindForFile(const QString &path)
+TImportKind TTextImporter::KindForFile(const QString &path)
 {
     const QString ext = QFileInfo(path).suffix().toLower();
     if (ext == u"vcf"_s)
@@ -47,7 +47,7 @@ int TTextImporter::KindForFile(const QString &path)
     return ikNote;
 }
 
-bool TTextImporter::ImportFile(const QString &path, int kind)
+bool TTextImporter::ImportFile(const QString &path, TImportKind kind)
 {
     switch (kind) {
     case ikNote:

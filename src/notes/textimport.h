@@ -26,16 +26,16 @@ public:
     TTextImporter(TKiruIPodINI &settings, IUserDialogs &dialogs, IMainServices *services);
 
     /// Dispatches by kind; true when something was written.
-    bool ImportFile(const QString &path, int kind);
+    bool ImportFile(const QString &path, TImportKind kind);
     /// True when the note was written or the division confirmed; file errors raise ESorvoError.
     bool ImportTextNote(const QString &path);
     bool ImportContactFile(const QString &path);
     bool ImportCalendarFile(const QString &path);
 
     /// The open dialog filter for a kind; empty for other kinds.
-    static QString OpenDialogFilter(int kind);
+    static QString OpenDialogFilter(TImportKind kind);
     /// The kind a file's extension suggests: .vcf contact, .ics/.vcs calendar, anything else a note.
-    static int KindForFile(const QString &path);
+    static TImportKind KindForFile(const QString &path);
 
     QString FNotesDir;
     QString FContactsDir;

@@ -107,8 +107,8 @@ public:
 /// One row of the album list: name and kind.
 struct TAlbumRow
 {
-    QString name;
-    qint32 kind = 0;
+    QString FName;
+    qint32 FKind = 0;
 };
 
 /// The albums of a picture database, in file order.

@@ -4,29 +4,23 @@
 #include "app/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
+#include "common/namelength.h"
 #include "common/paths.h"
 #include "device/playerpaths.h"
-#include "music/songcopy.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
+#include "platform/filecopy.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
 constexpr int kJpegQuality = 90;
-
-bool PathTaken(const QString &path)
-{
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
-}
 
 QString LastComponent(const QString &path)
 {
@@ -35,13 +29,13 @@ QString LastComponent(const QString &path)
 
 } // namespace
 
-int DefaultPhotoExportKind(const TArtworkDBLoader &photos)
+TPhotoExportKind DefaultPhotoExportKind(const TArtworkDBLoader &photos)
 {
     return photos.Count() > 0 && !photos.Items(0).FFullFileName.isEmpty() ? kExportFullSize
                                                                           : kExportThumbnails;
 }
 
-TPhotoExporter::TPhotoExporter(const TArtworkDBLoader &photos, QString folder, int kind)
+TPhotoExporter::TPhotoExporter(const TArtworkDBLoader &photos, QString folder, TPhotoExportKind kind)
     : FPhotos(photos), FFolder(AddPathDelim(folder)), FKind(kind)
 {}
 
@@ -67,10 +61,10 @@ void TPhotoExporter::Step(const QList<TAlbumCheckRow> &rows, TProgressContext &c
             const TArtItem *item = FPhotos.FindByImageId(ids.at(e).toUInt());
             if (!item)
                 continue;
-            const QString fileName =
-                FKind == kExportThumbnails
-                    ? Format(u"IMG%.05d.jpg"_s, {e})
-                    : ShortenComponent(LastComponent(item->FFullFileName), kMaxComponentBytes - 4, true);
+            const QString fileName = FKind == kExportThumbnails
+                                         ? Format(u"IMG%.05d.jpg"_s, {e})
+                                         : ShortenComponent(LastComponent(item->FFullFileName),
+                                                            kMaxComponentBytes - kUniqueSuffixBytes, true);
             QString target = folderName.isEmpty() ? QString(FFolder + fileName)
                                                   : QString(FFolder + folderName + u'/' + fileName);
             if (PathTaken(target)) {
@@ -115,7 +109,7 @@ void TPhotoExporter::Step(const QList<TAlbumCheckRow> &rows, TProgressContext &c
 }
 
 TPhotoExportResult ExportPhotos(const TArtworkDBLoader &photos, const QList<TAlbumCheckRow> &rows,
-                                const QString &folder, int kind, IProgressRunner &progress,
+                                const QString &folder, TPhotoExportKind kind, IProgressRunner &progress,
                                 IMainServices &services, IUserDialogs &dialogs)
 {
     TPhotoExporter exporter(photos, folder, kind);

@@ -34,13 +34,13 @@ struct TPhotoExportResult
 };
 
 /// Full size when the first picture of the database names its full-resolution file, else thumbnails.
-int DefaultPhotoExportKind(const TArtworkDBLoader &photos);
+TPhotoExportKind DefaultPhotoExportKind(const TArtworkDBLoader &photos);
 
 /// Exports the checked albums of the photo database, album by album, into one folder each.
 class TPhotoExporter
 {
 public:
-    TPhotoExporter(const TArtworkDBLoader &photos, QString folder, int kind);
+    TPhotoExporter(const TArtworkDBLoader &photos, QString folder, TPhotoExportKind kind);
     /// The loop run inside the progress window. A thumbnail JPEG that cannot be written raises ESorvoError.
     void Step(const QList<TAlbumCheckRow> &rows, TProgressContext &context);
 
@@ -49,11 +49,11 @@ public:
 private:
     const TArtworkDBLoader &FPhotos;
     QString FFolder;
-    int FKind;
+    TPhotoExportKind FKind;
 };
 
 /// The whole export once the settings are confirmed: the loop in the progress window "フォトの取り出し", the
 /// status text, a warning when full-size copies failed, the folder opened.
 TPhotoExportResult ExportPhotos(const TArtworkDBLoader &photos, const QList<TAlbumCheckRow> &rows,
-                                const QString &folder, int kind, IProgressRunner &progress,
+                                const QString &folder, TPhotoExportKind kind, IProgressRunner &progress,
                                 IMainServices &services, IUserDialogs &dialogs);

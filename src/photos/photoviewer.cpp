@@ -3,9 +3,9 @@
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "common/paths.h"
-#include "music/songcopy.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
+#include "platform/filecopy.h"
 #include "platform/system.h"
 
 #include <QDir>

@@ -28,28 +28,23 @@ int TKiruVCal::AnchorLine() const
     return FindProperty(u"begin"_s, u"vevent"_s);
 }
 
+namespace {
+
+constexpr TPropertyField<TIpodVCal> kEventFields[] = {
+    {u"SUMMARY", &TIpodVCal::Summary},       {u"DTSTART", &TIpodVCal::DtStart},
+    {u"DTEND", &TIpodVCal::DtEnd},           {u"DALARM", &TIpodVCal::DAlarm},
+    {u"CATEGORIES", &TIpodVCal::Categories}, {u"PRIORITY", &TIpodVCal::Priority},
+    {u"CLASS", &TIpodVCal::EventClass},      {u"DESCRIPTION", &TIpodVCal::Description},
+};
+
+} // namespace
+
 TIpodVCal TKiruVCal::GetRecord() const
 {
-    TIpodVCal r;
-    r.Summary = GetValue(u"SUMMARY"_s);
-    r.DtStart = GetValue(u"DTSTART"_s);
-    r.DtEnd = GetValue(u"DTEND"_s);
-    r.DAlarm = GetValue(u"DALARM"_s);
-    r.Categories = GetValue(u"CATEGORIES"_s);
-    r.Priority = GetValue(u"PRIORITY"_s);
-    r.EventClass = GetValue(u"CLASS"_s);
-    r.Description = GetValue(u"DESCRIPTION"_s);
-    return r;
+    return ReadRecord<TIpodVCal>(kEventFields);
 }
 
-void TKiruVCal::SetRecord(const TIpodVCal &r)
+void TKiruVCal::SetRecord(const TIpodVCal &record)
 {
-    SetValue(u"SUMMARY"_s, r.Summary);
-    SetValue(u"DTSTART"_s, r.DtStart);
-    SetValue(u"DTEND"_s, r.DtEnd);
-    SetValue(u"DALARM"_s, r.DAlarm);
-    SetValue(u"CATEGORIES"_s, r.Categories);
-    SetValue(u"PRIORITY"_s, r.Priority);
-    SetValue(u"CLASS"_s, r.EventClass);
-    SetValue(u"DESCRIPTION"_s, r.Description);
+    WriteRecord<TIpodVCal>(kEventFields, record);
 }

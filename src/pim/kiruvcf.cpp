@@ -28,36 +28,32 @@ int TKiruVCF::AnchorLine() const
     return FindKey(u"version"_s);
 }
 
+namespace {
+
+// Properties in the order a new card receives them.
+constexpr TPropertyField<TIpodVCF> kCardFields[] = {
+    {u"FN", &TIpodVCF::FullName},
+    {u"N", &TIpodVCF::Name},
+    {u"TITLE", &TIpodVCF::JobTitle},
+    {u"ORG", &TIpodVCF::Org},
+    {u"NOTE", &TIpodVCF::Note},
+    {u"url;type=work", &TIpodVCF::Url},
+    {u"adr;type=home", &TIpodVCF::HomeAddress},
+    {u"adr;type=work;type=pref", &TIpodVCF::WorkAddress},
+    {u"tel;type=home", &TIpodVCF::HomePhone},
+    {u"tel;type=work", &TIpodVCF::WorkPhone},
+    {u"tel;type=cell", &TIpodVCF::CellPhone},
+    {u"EMAIL;PREF;INTERNET", &TIpodVCF::Email},
+};
+
+} // namespace
+
 TIpodVCF TKiruVCF::GetRecord() const
 {
-    TIpodVCF r;
-    r.Name = GetValue(u"N"_s);
-    r.FullName = GetValue(u"FN"_s);
-    r.JobTitle = GetValue(u"TITLE"_s);
-    r.Org = GetValue(u"ORG"_s);
-    r.HomeAddress = GetValue(u"adr;type=home"_s);
-    r.WorkAddress = GetValue(u"adr;type=work;type=pref"_s);
-    r.HomePhone = GetValue(u"tel;type=home"_s);
-    r.WorkPhone = GetValue(u"tel;type=work"_s);
-    r.CellPhone = GetValue(u"tel;type=cell"_s);
-    r.Url = GetValue(u"url;type=work"_s);
-    r.Email = GetValue(u"EMAIL;PREF;INTERNET"_s);
-    r.Note = GetValue(u"NOTE"_s);
-    return r;
+    return ReadRecord<TIpodVCF>(kCardFields);
 }
 
-void TKiruVCF::SetRecord(const TIpodVCF &r)
+void TKiruVCF::SetRecord(const TIpodVCF &record)
 {
-    SetValue(u"FN"_s, r.FullName);
-    SetValue(u"N"_s, r.Name);
-    SetValue(u"TITLE"_s, r.JobTitle);
-    SetValue(u"ORG"_s, r.Org);
-    SetValue(u"NOTE"_s, r.Note);
-    SetValue(u"url;type=work"_s, r.Url);
-    SetValue(u"adr;type=home"_s, r.HomeAddress);
-    SetValue(u"adr;type=work;type=pref"_s, r.WorkAddress);
-    SetValue(u"tel;type=home"_s, r.HomePhone);
-    SetValue(u"tel;type=work"_s, r.WorkPhone);
-    SetValue(u"tel;type=cell"_s, r.CellPhone);
-    SetValue(u"EMAIL;PREF;INTERNET"_s, r.Email);
+    WriteRecord<TIpodVCF>(kCardFields, record);
 }

@@ -17,15 +17,24 @@ int TKiruVTodo::AnchorLine() const
     return FindProperty(u"begin"_s, u"vtodo"_s);
 }
 
+namespace {
+
+// The deadline goes into both DTSTART and DTEND and is read back from DTEND, the later row.
+constexpr TPropertyField<TVTodoObj> kTaskFields[] = {
+    {u"SUMMARY", &TVTodoObj::Summary},
+    {u"DTSTART", &TVTodoObj::Due},
+    {u"DTEND", &TVTodoObj::Due},
+    {u"DESCRIPTION", &TVTodoObj::Description},
+};
+
+} // namespace
+
 TVTodoObj TKiruVTodo::GetRecord() const
 {
-    return {GetValue(u"SUMMARY"_s), GetValue(u"DTEND"_s), GetValue(u"DESCRIPTION"_s)};
+    return ReadRecord<TVTodoObj>(kTaskFields);
 }
 
-void TKiruVTodo::SetRecord(const TVTodoObj &r)
+void TKiruVTodo::SetRecord(const TVTodoObj &record)
 {
-    SetValue(u"SUMMARY"_s, r.Summary);
-    SetValue(u"DTSTART"_s, r.Due);
-    SetValue(u"DTEND"_s, r.Due);
-    SetValue(u"DESCRIPTION"_s, r.Description);
+    WriteRecord<TVTodoObj>(kTaskFields, record);
 }

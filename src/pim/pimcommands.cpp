@@ -8,6 +8,7 @@
 #include "common/paths.h"
 #include "notes/notelist.h"
 #include "notes/usablename.h"
+#include "pim/calendardates.h"
 
 #include <QFileInfo>
 
@@ -17,58 +18,22 @@ namespace {
 
 constexpr int kLastNameNumber = 65536;
 
-bool IsDateOnly(const QString &value)
-{
-    if (value.size() != 8)
-        return false;
-    for (QChar c : value)
-        if (!c.isDigit())
-            return false;
-    return true;
-}
-
 qint64 Milliseconds(TDateTime value)
 {
     return qRound64(value * 86400000.0);
 }
 
-TDateTime ReadOrNow(const QString &value);
+// Writes the record into its file (made from the skeleton when new); returns the path.
+template <typename TFile, typename TRecord>
+QString WriteRecordFile(const QString &target, const TRecord &record)
+{
+    TFile file(target);
+    file.SetRecord(record);
+    file.Save();
+    return target;
+}
 
 } // namespace
-
-TDateTime ReadCalendarDateTime(const QString &value)
-{
-    // Files from other programs often hold an all-day start without a time.
-    if (IsDateOnly(value))
-        return ParseVCalDateTime(value + u"T0000"_s);
-    return ParseVCalDateTime(value);
-}
-
-namespace {
-/// Editors show now for an empty or unreadable date.
-TDateTime ReadOrNow(const QString &value)
-{
-    try {
-        return ReadCalendarDateTime(value);
-    } catch (const EConvertError &) {
-        return NowDateTime();
-    }
-}
-} // namespace
-
-QString ShownCalendarDateTime(const QString &value)
-{
-    try {
-        return DateTimeToQDateTime(ReadCalendarDateTime(value)).toString(u"yyyy/MM/dd HH:mm"_s);
-    } catch (const EConvertError &) {
-        return {};
-    }
-}
-
-QString FormatCalendarDateTime(TDateTime value)
-{
-    return DateTimeToQDateTime(value).toString(u"yyyyMMdd'T'HHmm'00'"_s);
-}
 
 TPimCommands::TPimCommands(const QString &contactsDir, const QString &calendarsDir, IUserDialogs &dialogs,
                            IMainServices *services, const TLagugae *messages)
@@ -163,29 +128,23 @@ QString TPimCommands::SaveContact(const QString &path, const TIpodVCF &record)
             throw ESorvoError(Format(u"ファイル名[ %s ]は使えません"_s, {name}));
         target = FContactsDir + name;
     }
-    TKiruVCF card(target);
-    card.SetRecord(record);
-    card.Save();
+    WriteRecordFile<TKiruVCF>(target, record);
     Reload(TTabCode::Contacts);
     return target;
 }
 
 QString TPimCommands::SaveEvent(const QString &path, const TIpodVCal &record)
 {
-    const QString target = path.isEmpty() ? FirstFreeEventFile(record.DtStart) : path;
-    TKiruVCal file(target);
-    file.SetRecord(record);
-    file.Save();
+    const QString target =
+        WriteRecordFile<TKiruVCal>(path.isEmpty() ? FirstFreeEventFile(record.DtStart) : path, record);
     Reload(TTabCode::Events);
     return target;
 }
 
 QString TPimCommands::SaveTask(const QString &path, const TVTodoObj &record)
 {
-    const QString target = path.isEmpty() ? FirstFreeTaskFile(record.Due) : path;
-    TKiruVTodo file(target);
-    file.SetRecord(record);
-    file.Save();
+    const QString target =
+        WriteRecordFile<TKiruVTodo>(path.isEmpty() ? FirstFreeTaskFile(record.Due) : path, record);
     Reload(TTabCode::ToDo);
     return target;
 }
@@ -235,13 +194,14 @@ QStringList TPimCommands::ExpiredEntries(const QList<QStringList> &rows, TDateTi
     return names;
 }
 
-int TPimCommands::DeleteExpired(int tag, const QList<QStringList> &rows, TDateTime threshold)
+int TPimCommands::DeleteExpired(TCalendarList list, const QList<QStringList> &rows, TDateTime threshold)
 {
     const QStringList names = ExpiredEntries(rows, threshold);
     if (names.isEmpty())
         return 0;
-    const QString question = tag == 0 ? u"%d 個のスケジュールが既に経過済みです。削除してもよろしいですか？"_s
-                                      : u"%d 個のタスクが既に経過済みです。削除してもよろしいですか？"_s;
+    const QString question = list == TCalendarList::Events
+                                 ? u"%d 個のスケジュールが既に経過済みです。削除してもよろしいですか？"_s
+                                 : u"%d 個のタスクが既に経過済みです。削除してもよろしいですか？"_s;
     if (FDialogs.AskOkCancel(Format(question, {int(names.size())})) != TDialogAnswer::Ok)
         return 0;
     int deleted = 0;
@@ -251,112 +211,6 @@ int TPimCommands::DeleteExpired(int tag, const QList<QStringList> &rows, TDateTi
         else
             FDialogs.Warning(u"ファイルの削除に失敗しました"_s);
     }
-    Reload(tag == 0 ? TTabCode::Events : TTabCode::ToDo);
+    Reload(list == TCalendarList::Events ? TTabCode::Events : TTabCode::ToDo);
     return deleted;
-}
-
-TEventEditorValues TEventEditorValues::FromRecord(const TIpodVCal &r)
-{
-    const auto read = ReadOrNow;
-    TEventEditorValues v;
-    v.Summary = r.Summary;
-    v.Description = r.Description;
-    v.Categories = r.Categories;
-    v.EventClass = r.EventClass;
-    bool ok = false;
-    v.Priority = r.Priority.trimmed().toInt(&ok);
-    if (!ok)
-        v.Priority = 0;
-    v.Start = read(r.DtStart);
-    v.End = read(r.DtEnd);
-    v.UseEnd = !r.DtEnd.isEmpty();
-    v.UseAlarm = !r.DAlarm.isEmpty();
-    v.Alarm = v.UseAlarm ? read(r.DAlarm) : NowDateTime();
-    return v;
-}
-
-void TEventEditorValues::Preset(TDateTime value)
-{
-    Start = End = Alarm = value;
-}
-
-TIpodVCal TEventEditorValues::ToRecord() const
-{
-    TIpodVCal r;
-    r.Summary = Summary;
-    r.Description = Description;
-    r.Categories = Categories;
-    r.EventClass = EventClass;
-    r.Priority = QString::number(Priority);
-    r.DtStart = FormatCalendarDateTime(Start);
-    r.DtEnd = UseEnd ? FormatCalendarDateTime(End) : QString();
-    r.DAlarm = UseAlarm ? FormatCalendarDateTime(Alarm) : QString();
-    return r;
-}
-
-namespace {
-
-// Caption and field of each editor row, in the order the editor shows them.
-struct TContactField
-{
-    const char16_t *caption;
-    QString TIpodVCF::*field;
-};
-const TContactField kContactFields[] = {
-    {u"名前", &TIpodVCF::Name},
-    {u"フルネーム", &TIpodVCF::FullName},
-    {u"役職", &TIpodVCF::JobTitle},
-    {u"所属", &TIpodVCF::Org},
-    {u"携帯電話番号", &TIpodVCF::CellPhone},
-    {u"会社電話番号", &TIpodVCF::WorkPhone},
-    {u"自宅電話番号", &TIpodVCF::HomePhone},
-    {u"メールアドレス", &TIpodVCF::Email},
-    {u"URL", &TIpodVCF::Url},
-    {u"会社住所", &TIpodVCF::WorkAddress},
-    {u"自宅住所", &TIpodVCF::HomeAddress},
-    {u"コメント", &TIpodVCF::Note},
-};
-
-} // namespace
-
-TTaskEditorValues TTaskEditorValues::FromRecord(const TVTodoObj &record)
-{
-    return {record.Summary, record.Description, ReadOrNow(record.Due)};
-}
-
-TVTodoObj TTaskEditorValues::ToRecord() const
-{
-    return {Summary, FormatCalendarDateTime(Due), Description};
-}
-
-QList<TContactEditorRow> ContactEditorRows(const TIpodVCF &record)
-{
-    QList<TContactEditorRow> rows;
-    for (const TContactField &f : kContactFields)
-        rows.append({QString::fromUtf16(f.caption), record.*f.field});
-    return rows;
-}
-
-TIpodVCF ContactFromEditorRows(const QList<TContactEditorRow> &rows)
-{
-    TIpodVCF record;
-    for (const TContactEditorRow &row : rows)
-        for (const TContactField &f : kContactFields)
-            if (row.Caption == QString::fromUtf16(f.caption))
-                record.*f.field = row.Value;
-    return record;
-}
-
-bool EditContactRow(IUserDialogs &dialogs, TContactEditorRow &row)
-{
-    QString value = row.Value;
-    if (!dialogs.InputBox(row.Caption + u" の編集"_s, u"テキストを入力してください"_s, value))
-        return false;
-    row.Value = value;
-    return true;
-}
-
-QString TCalendarMonth::YearMonthLabel() const
-{
-    return FDate.toString(u"yyyy'年'MM'月'"_s);
 }

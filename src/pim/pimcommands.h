@@ -2,25 +2,17 @@
 
 #include "app/tabcode.h"
 #include "common/datetime.h"
+#include "pim/calendardates.h"
 #include "pim/kiruvcal.h"
 #include "pim/kiruvcf.h"
 #include "pim/kiruvtodo.h"
 
-#include <QDate>
 #include <QList>
 #include <QStringList>
 
 class IMainServices;
 class IUserDialogs;
 class TLagugae;
-
-/// A calendar value as a date-time: "20050320T091600", or a date alone ("20050320") as midnight.
-/// Empty text gives now; anything else raises EConvertError.
-TDateTime ReadCalendarDateTime(const QString &value);
-/// A calendar value as the lists show it, "yyyy/MM/dd hh:mm"; empty when it cannot be read.
-QString ShownCalendarDateTime(const QString &value);
-/// The 15-character form written to files: yyyymmdd "T" hhnn "00".
-QString FormatCalendarDateTime(TDateTime value);
 
 /// Columns of the lists (caption first): contacts "ファイル名", "名前", "コメント";
 /// events "タイトル", "日付" (hidden), "日時", "コメント", "ファイル名";
@@ -30,6 +22,13 @@ enum TPimColumn : int
     pcHiddenStart = 1, // DTSTART as stored
     pcShownStart = 2,
     pcCalendarFile = 4,
+};
+
+/// The two calendar lists; the expired-entry dialog's tag is 0 for events and 1 for tasks.
+enum class TCalendarList
+{
+    Events,
+    Tasks,
 };
 
 /// The contacts, events and to-do tabs without their widgets: rows, saving, deletion, expired entries.
@@ -61,9 +60,8 @@ public:
     /// File names of the rows (in display order) whose hidden start is before the threshold; stops at
     /// the first empty start. Raises EConvertError for a start that cannot be read.
     static QStringList ExpiredEntries(const QList<QStringList> &rows, TDateTime threshold);
-    /// Collects, asks with the count (OK/Cancel), deletes and reloads. tag 0 events, 1 tasks.
-    /// Returns the number deleted.
-    int DeleteExpired(int tag, const QList<QStringList> &rows, TDateTime threshold);
+    /// Collects, asks with the count (OK/Cancel), deletes and reloads. Returns the number deleted.
+    int DeleteExpired(TCalendarList list, const QList<QStringList> &rows, TDateTime threshold);
 
     /// "DTSTART_n.ics" / "tDue_n.ics": the first name not taken, n from 0 in upper-case hexadecimal.
     QString FirstFreeEventFile(const QString &dtStart) const;
@@ -82,58 +80,4 @@ private:
     IUserDialogs &FDialogs;
     IMainServices *FServices;
     const TLagugae *FMessages;
-};
-
-/// The record shown in the event editor's fields.
-struct TEventEditorValues
-{
-    QString Summary, Description, Categories, EventClass;
-    int Priority = 0;
-    TDateTime Start = 0, End = 0, Alarm = 0;
-    bool UseEnd = false, UseAlarm = false;
-
-    /// Record to fields: empty or unreadable dates become now; a non-numeric priority 0.
-    static TEventEditorValues FromRecord(const TIpodVCal &record);
-    /// Preset of a new event: all three date-times.
-    void Preset(TDateTime value);
-    /// Fields to record: PRIORITY always written; end and alarm empty when switched off.
-    TIpodVCal ToRecord() const;
-};
-
-/// The task editor's fields: the deadline as one date-time.
-struct TTaskEditorValues
-{
-    QString Summary, Description;
-    TDateTime Due = 0;
-
-    /// Record to fields: an empty or unreadable deadline becomes now.
-    static TTaskEditorValues FromRecord(const TVTodoObj &record);
-    TVTodoObj ToRecord() const;
-};
-
-/// One row of the contact editor: caption ("名前", ...) and content.
-struct TContactEditorRow
-{
-    QString Caption;
-    QString Value;
-    bool operator==(const TContactEditorRow &) const = default;
-};
-
-/// The contact editor's rows in their shown order (名前, フルネーム, 役職, 所属, 携帯電話番号, ...).
-QList<TContactEditorRow> ContactEditorRows(const TIpodVCF &record);
-/// The record back from the rows (matched by caption).
-TIpodVCF ContactFromEditorRows(const QList<TContactEditorRow> &rows);
-/// Edits one row's content in an input box titled caption + " の編集"; false when cancelled.
-bool EditContactRow(IUserDialogs &dialogs, TContactEditorRow &row);
-
-/// The month view's date: the grid, the three pickers and the "yyyy年MM月" label follow it.
-class TCalendarMonth
-{
-public:
-    void SetCalendarDate(QDate date) { FDate = date; }
-    /// One month forward or back, keeping the day or taking the month's last day.
-    void NextMonth() { FDate = FDate.addMonths(1); }
-    void PrevMonth() { FDate = FDate.addMonths(-1); }
-    QString YearMonthLabel() const;
-    QDate FDate = QDate::currentDate();
 };

@@ -5,6 +5,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <span>
+
+/// A record field and the property it is stored in.
+template <typename TRecord> struct TPropertyField
+{
+    const char16_t *FKey;
+    QString TRecord::*FField;
+};
+
 /// A vCard or vCalendar file seen as "key:value" lines: the first line with a key wins, nothing else is
 /// parsed.
 class TKiruPropertyStore
@@ -23,6 +32,22 @@ public:
     int FindProperty(const QString &key, const QString &value) const;
     /// Writes the lines with CR LF ends, replacing the file; raises ESorvoError.
     void Save() const;
+
+    /// A record from the properties of its fields; a field listed twice takes the later property.
+    template <typename TRecord> TRecord ReadRecord(std::span<const TPropertyField<TRecord>> fields) const
+    {
+        TRecord record;
+        for (const TPropertyField<TRecord> &f : fields)
+            record.*f.FField = GetValue(QString::fromUtf16(f.FKey));
+        return record;
+    }
+    /// Writes the record's fields in the table's order (new properties appear in that order).
+    template <typename TRecord>
+    void WriteRecord(std::span<const TPropertyField<TRecord>> fields, const TRecord &record)
+    {
+        for (const TPropertyField<TRecord> &f : fields)
+            SetValue(QString::fromUtf16(f.FKey), record.*f.FField);
+    }
 
     QString FileName;
     QList<QByteArray> FLines;

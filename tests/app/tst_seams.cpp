@@ -1,6 +1,7 @@
 #include "app/commandline.h"
-#include "app/testprogress.h"
 #include "app/userdialogs.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
 
 #include <QTest>
 

@@ -198,8 +198,8 @@ void TstSettings::siteRows()
     StoreSiteRows(view, stored);
     QCOMPARE(stored.size(), rows.size());
     for (qsizetype i = 0; i < rows.size(); ++i)
-        QCOMPARE(stored[i], rows[i].caption + u';' + rows[i].address + u';' + rows[i].lastUpdate + u';' +
-                                (rows[i].ticked ? u"1;"_s : u"0;"_s));
+        QCOMPARE(stored[i], rows[i].FCaption + u';' + rows[i].FAddress + u';' + rows[i].FLastUpdate + u';' +
+                                (rows[i].FTicked ? u"1;"_s : u"0;"_s));
 }
 
 void TstSettings::emptyViewKeepsList()

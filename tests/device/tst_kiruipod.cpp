@@ -1,6 +1,9 @@
+#include "app/settings.h"
 #include "app/userdialogs.h"
 #include "device/kiruipod.h"
+#include "fakedrivetable.h"
 #include "platform/drivetable.h"
+#include "scripteddialogs.h"
 
 #include "devicefixtures.h"
 #include "fixturefiles.h"
@@ -20,6 +23,8 @@ private slots:
     void fixedDiskSkipped();
     void driveLock();
     void namedDrivesBeatDriveLock();
+    void driveLockFromSettings_data();
+    void driveLockFromSettings();
     void locateLoadsSongDatabase();
     void locateScansMusicFolderWithoutDatabase();
     void listFiles();
@@ -111,6 +116,33 @@ void TstKiruIPOD::namedDrivesBeatDriveLock()
     ipod.FLockPath = dir.path() + u"/elsewhere"_s;
     QVERIFY(ipod.Locate());
     QCOMPARE(ipod.FChecker.FRoot, e + u'/');
+}
+
+void TstKiruIPOD::driveLockFromSettings_data()
+{
+    QTest::addColumn<bool>("lockOn");
+    QTest::addColumn<QString>("found");
+    QTest::addRow("lock off: the first drive") << false << u"E"_s;
+    QTest::addRow("lock on: only the locked folder") << true << u"F"_s;
+}
+
+void TstKiruIPOD::driveLockFromSettings()
+{
+    QFETCH(bool, lockOn);
+    QFETCH(QString, found);
+    QTemporaryDir dir;
+    QVERIFY(MakeIPod(dir.path() + u"/E"_s) && MakeIPod(dir.path() + u"/F"_s, 2));
+    TFakeDriveTable drives;
+    drives.Add(dir.path() + u"/E"_s, true);
+    TKiruIPodINI settings(dir.path() + u"/Velmor.INI"_s);
+    settings.FRecognize_MakeFolder = lockOn;
+    settings.FDriveLockPath = dir.path() + u"/F"_s;
+    TKiruIPOD ipod(drives, nullptr, Path(u"none.MCD"_s));
+    ipod.UseDriveLock(settings);
+    // The recognition alone: the device record, not the databases.
+    QVERIFY(ipod.FindPlayer());
+    QCOMPARE(ipod.FChecker.FRoot, dir.path() + u'/' + found + u'/');
+    QCOMPARE(ipod.FSongDB.FSongs.Count(), 0);
 }
 
 void TstKiruIPOD::locateLoadsSongDatabase()

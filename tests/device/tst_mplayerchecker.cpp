@@ -1,9 +1,11 @@
 #include "device/mplayerchecker.h"
+#include "fakedrivetable.h"
 #include "platform/drivetable.h"
 
 #include "devicefixtures.h"
 #include "fixturefiles.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -97,6 +99,10 @@ void TstMPlayerChecker::kinds()
         QCOMPARE(checker.FSerial, u"?"_s);
         QVERIFY(checker.FSongDBFile.isEmpty());
     }
+    // The window watches the marker that identified the player's kind, and only that one.
+    QVERIFY(PlayerStillPresent(checker));
+    QVERIFY(QFile::remove(Root() + u'/' + markers.last()));
+    QVERIFY(!PlayerStillPresent(checker));
 }
 
 void TstMPlayerChecker::fixedDiskIsNoPlayer()

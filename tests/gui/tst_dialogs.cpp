@@ -10,11 +10,13 @@
 #include "dialogs/logform.h"
 #include "dialogs/progressform.h"
 #include "dialogs/widgetdialogs.h"
+#include "fakedrivetable.h"
 #include "fixturefiles.h"
 #include "music/itunesdbloader.h"
 #include "platform/consolerun.h"
 #include "platform/diskcheck.h"
 #include "platform/drivetable.h"
+#include "scripteddialogs.h"
 
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>
@@ -148,8 +150,8 @@ void AddFailedSongs(TITBSongList &songs, const QList<int> &codes)
 {
     for (qsizetype i = 0; i < codes.size(); ++i) {
         TITBSongItem &song = songs.AddNew();
-        song.FTitle = u"曲"_s + QChar(u'A' + i);
-        song.FArtist = u"歌手"_s + QChar(u'A' + i);
+        song.FTitle = u"曲"_s + QChar(char16_t(u'A' + i));
+        song.FArtist = u"歌手"_s + QChar(char16_t(u'A' + i));
         song.FCopyFailed = true;
         song.FCopyError = codes.at(i);
     }

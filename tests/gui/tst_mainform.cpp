@@ -1,18 +1,20 @@
 #include "app/commandline.h"
 #include "app/settings.h"
 #include "app/sorvoerror.h"
-#include "app/testprogress.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "demoplayer.h"
 #include "device/kiruipod.h"
 #include "devicefixtures.h"
 #include "dialogs/guarded.h"
+#include "fakedrivetable.h"
 #include "fixturefiles.h"
 #include "itunesdbwriter.h"
 #include "mainform/mainform.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -431,8 +433,8 @@ void TstMainForm::drops()
     const int before = int(form->NewsSites().FRows.size());
     form->DropFiles({files[0]});
     QCOMPARE(form->NewsSites().FRows.size(), before + 1);
-    QCOMPARE(form->NewsSites().FRows.last().caption, u"不明なニュース"_s);
-    QCOMPARE(form->NewsSites().FRows.last().address, files[0]);
+    QCOMPARE(form->NewsSites().FRows.last().FCaption, u"不明なニュース"_s);
+    QCOMPARE(form->NewsSites().FRows.last().FAddress, files[0]);
 }
 
 void TstMainForm::termsCancelled()
@@ -523,7 +525,7 @@ void TstMainForm::autoDownloadNews()
     QCOMPARE(f.progress.FRuns.size(), 1);
     QCOMPARE(f.progress.FRuns[0].title, u"ダウンロード状況"_s);
     QCOMPARE(form->NewsSites().FRows.size(), 1);
-    QVERIFY(form->NewsSites().FRows[0].lastUpdate != u"Not Updated"_s);
+    QVERIFY(form->NewsSites().FRows[0].FLastUpdate != u"Not Updated"_s);
     QStringList notes;
     QVERIFY(form->Device().ListFiles(form->Device().FChecker.FNotesDir, notes));
     QCOMPARE(notes.size(), 1);

@@ -1,5 +1,7 @@
 #include "app/settings.h"
-#include "app/testprogress.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
+#include "fakedrivetable.h"
 #include "app/userdialogs.h"
 #include "common/japanese.h"
 #include "devicefixtures.h"
@@ -139,8 +141,8 @@ void AnswerEditor(TMainForm &form, TEditorScript &script)
         script.shownAddress = address->text();
         if (!script.name.isNull())
             name->setText(script.name);
-        if (!script.address.isNull())
-            address->setText(script.address);
+        if (!script.FAddress.isNull())
+            address->setText(script.FAddress);
         auto *ok = editor->findChild<QPushButton *>(u"Button_Ok"_s);
         script.okEnabled = ok->isEnabled();
         if (script.accept && ok->isEnabled())
@@ -155,7 +157,7 @@ QStringList Captions(TMainForm &form)
 {
     QStringList captions;
     for (const TSiteRow &row : form.NewsSites().FRows)
-        captions << row.caption;
+        captions << row.FCaption;
     return captions;
 }
 } // namespace
@@ -200,12 +202,12 @@ void TstNewsTab::listShape()
     QCOMPARE(list->model()->index(0, 0).data().toString(), u"日経デジタルARENA"_s);
     QCOMPARE(list->model()->index(0, 2).data().toString(), u"Not Updated"_s);
     QCOMPARE(list->model()->index(0, 0).data(Qt::CheckStateRole).toInt(),
-             int(form->NewsSites().FRows[0].ticked ? Qt::Checked : Qt::Unchecked));
+             int(form->NewsSites().FRows[0].FTicked ? Qt::Checked : Qt::Unchecked));
     // A tick in the list is the site's tick.
     QVERIFY(list->model()->setData(list->model()->index(2, 0), Qt::Unchecked, Qt::CheckStateRole));
-    QVERIFY(!form->NewsSites().FRows[2].ticked);
+    QVERIFY(!form->NewsSites().FRows[2].FTicked);
     QVERIFY(list->model()->setData(list->model()->index(2, 0), Qt::Checked, Qt::CheckStateRole));
-    QVERIFY(form->NewsSites().FRows[2].ticked);
+    QVERIFY(form->NewsSites().FRows[2].FTicked);
     QCOMPARE(form->findChild<QPushButton *>(u"SButton_Download"_s)->text(), u"ダウンロード "_s);
     QCOMPARE(form->findChild<QAction *>(u"D1"_s)->shortcut(), QKeySequence(Qt::Key_F9));
 }
@@ -322,10 +324,10 @@ void TstNewsTab::edit()
     QCOMPARE(List(*form)->model()->rowCount(), int(captions.size()));
     // An added row is unticked and never updated; an edited one keeps its tick.
     if (captions.size() > 2) {
-        QVERIFY(!form->NewsSites().FRows.last().ticked);
-        QCOMPARE(form->NewsSites().FRows.last().lastUpdate, u"Not Updated"_s);
+        QVERIFY(!form->NewsSites().FRows.last().FTicked);
+        QCOMPARE(form->NewsSites().FRows.last().FLastUpdate, u"Not Updated"_s);
     }
-    QVERIFY(form->NewsSites().FRows[0].ticked);
+    QVERIFY(form->NewsSites().FRows[0].FTicked);
 }
 
 void TstNewsTab::siteBrowse()
@@ -365,7 +367,7 @@ void TstNewsTab::reset()
     QCOMPARE(Captions(*form).first(), reset ? u"日経デジタルARENA"_s : u"一"_s);
     if (reset)
         for (const TSiteRow &row : form->NewsSites().FRows)
-            QVERIFY(!row.ticked && row.lastUpdate == u"Not Updated"_s);
+            QVERIFY(!row.FTicked && row.FLastUpdate == u"Not Updated"_s);
 }
 
 void TstNewsTab::remove_data()
@@ -457,7 +459,7 @@ void TstNewsTab::survivesRestart()
         QVERIFY(OpenNewsTab(*form));
         TEditorScript script;
         script.name = u"追加"_s;
-        script.address = u"http://127.0.0.1/a.rdf"_s;
+        script.FAddress = u"http://127.0.0.1/a.rdf"_s;
         AnswerEditor(*form, script);
         Click(*form, u"SButton_AddNewSite"_s);
         QAbstractItemModel *model = List(*form)->model();
@@ -466,9 +468,9 @@ void TstNewsTab::survivesRestart()
     auto form = f.Make();
     QVERIFY(OpenNewsTab(*form));
     QCOMPARE(Captions(*form), (QStringList{u"一"_s, u"追加"_s}));
-    QCOMPARE(form->NewsSites().FRows[1].address, u"http://127.0.0.1/a.rdf"_s);
-    QVERIFY(form->NewsSites().FRows[1].ticked);
-    QVERIFY(!form->NewsSites().FRows[0].ticked);
+    QCOMPARE(form->NewsSites().FRows[1].FAddress, u"http://127.0.0.1/a.rdf"_s);
+    QVERIFY(form->NewsSites().FRows[1].FTicked);
+    QVERIFY(!form->NewsSites().FRows[0].FTicked);
     QCOMPARE(List(*form)->model()->index(1, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
 }
 

@@ -1,7 +1,6 @@
 // Takes the README's pictures of the windows when SORVO_SCREENSHOT_DIR names a folder
 // (scripts/screenshots.sh runs it under Xvfb); otherwise it only checks that the windows fit their text.
 #include "app/settings.h"
-#include "app/testprogress.h"
 #include "app/userdialogs.h"
 #include "demoplayer.h"
 #include "device/configform.h"
@@ -13,6 +12,8 @@
 #include "music/itunesdbloader.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,9 @@
 // Takes the pictures of the news tab and the site editor when SORVO_SCREENSHOT_DIR names a folder
 // (scripts/screenshots.sh runs it under Xvfb); otherwise it only checks that the windows fit their text.
 #include "app/settings.h"
-#include "app/testprogress.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
+#include "fakedrivetable.h"
 #include "app/userdialogs.h"
 #include "demoplayer.h"
 #include "mainform/mainform.h"

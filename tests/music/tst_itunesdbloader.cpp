@@ -4,7 +4,7 @@
 #include "itunesdbwriter.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 

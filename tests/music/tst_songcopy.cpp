@@ -1,11 +1,15 @@
+#include "common/namelength.h"
 #include "music/songcopy.h"
+#include "platform/filecopy.h"
 
-#include "app/testprogress.h"
 #include "app/userdialogs.h"
+#include "fakedrivetable.h"
 #include "music/itunesdbloader.h"
 #include "music/itxmakelibrary.h"
 #include "music/videocopy.h"
 #include "platform/drivetable.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
 
 #include "fixturefiles.h"
 #include "recordingservices.h"
@@ -14,7 +18,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <sys/stat.h>
 
@@ -73,7 +77,7 @@ struct TPlayer
     {
         TCopyOptions o;
         o.FFolder = dest;
-        o.FNameType = nameType;
+        o.FNameType = NamingTypeFromSetting(nameType);
         o.FArtistFolder = artistFolder;
         return o;
     }
@@ -223,7 +227,7 @@ void TstSongCopy::relativePath()
 
     TCopyOptions o;
     o.FKind = video ? TCopyKind::Videos : TCopyKind::Songs;
-    o.FNameType = nameType;
+    o.FNameType = NamingTypeFromSetting(nameType);
     o.FAddTrackNo = addTrack;
     o.FArtistFolder = artistFolder;
     o.FAlbumFolder = albumFolder;

@@ -1,12 +1,12 @@
 #include "music/songlist.h"
 
-#include "app/testprogress.h"
 #include "music/itunesdbloader.h"
 #include "music/songsearch.h"
+#include "recordingprogress.h"
 
 #include "recordingservices.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -219,7 +219,7 @@ void TstSongList::search()
     TSongListData data;
     data.FillRows(songs);
     TRecordingServices services;
-    QCOMPARE(SearchSongs(data, text, field, &services), count);
+    QCOMPARE(SearchSongs(data, text, TSongFindType(field), &services), count);
     QList<int> actual;
     for (int i = 0; i < data.FRows.size(); ++i)
         if (data.FRows.at(i).FChecked)
@@ -227,7 +227,7 @@ void TstSongList::search()
     QCOMPARE(actual, checked);
     QCOMPARE(services.FProgressTexts.last(), u"3/3 曲のチェック処理中"_s);
     // Searching again counts the same songs again.
-    QCOMPARE(SearchSongs(data, text, field, nullptr), count);
+    QCOMPARE(SearchSongs(data, text, TSongFindType(field), nullptr), count);
     QCOMPARE(SearchResultText(count),
              count ? u"%1 曲をチェック項目に追加しました"_s.arg(count) : u"該当する曲はありませんでした"_s);
 }

@@ -5,11 +5,12 @@
 #include "common/japanese.h"
 #include "music/itunesdbloader.h"
 #include "platform/system.h"
+#include "scripteddialogs.h"
 
 #include "fixturefiles.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -124,7 +124,7 @@ void TstCmdNews::usage_data()
     QTest::addRow("unknown action") << QStringList{u"frob"_s} << 2;
     QTest::addRow("add without address") << QStringList{u"add"_s, u"x"_s} << 2;
     QTest::addRow("unknown site") << QStringList{u"tick"_s, u"nobody"_s} << 1;
-    QTest::addRow("unknown option") << QStringList{u"list"_s, u"--frob"_s} << 1;
+    QTest::addRow("unknown option") << QStringList{u"list"_s, u"--frob"_s} << 2;
     QTest::addRow("no player") << QStringList{u"download"_s, u"--drive"_s, u"/nonexistent-sorvo"_s} << 1;
 }
 

@@ -1,12 +1,13 @@
 #include "app/mainservices.h"
 #include "app/settings.h"
 #include "app/sorvoerror.h"
-#include "app/testprogress.h"
 #include "app/userdialogs.h"
 #include "common/japanese.h"
 #include "fixturefiles.h"
 #include "news/newsdownloader.h"
 #include "newsfixtures.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -170,10 +171,10 @@ void TstNewsDownloader::download()
 
     if (stamped)
         QVERIFY(QRegularExpression(u"^\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d$"_s)
-                    .match(rows[0].lastUpdate)
+                    .match(rows[0].FLastUpdate)
                     .hasMatch());
     else
-        QCOMPARE(rows[0].lastUpdate, u"Not Updated"_s);
+        QCOMPARE(rows[0].FLastUpdate, u"Not Updated"_s);
     const QStringList notes = FilesBelow(FNotes);
     if (contains.isEmpty()) {
         QCOMPARE(notes, QStringList{});
@@ -225,7 +226,7 @@ void TstNewsDownloader::captionStaysInside()
     QFETCH(QString, note);
     QList<TSiteRow> rows{TSiteRow{caption, Address(u"{web}/utf8.rdf"_s), u"Not Updated"_s, true}};
     Run(rows);
-    QCOMPARE(rows[0].caption, caption);
+    QCOMPARE(rows[0].FCaption, caption);
     QCOMPARE(FilesBelow(FNotes), QStringList{note});
     QCOMPARE(FilesBelow(FWork).size(), 1);
     QCOMPARE(FilesBelow(FDir->path()).size(), 2); // the note and the work file, nothing elsewhere
@@ -256,7 +257,7 @@ void TstNewsDownloader::badSaveFolder()
     }
     QCOMPARE(progress.FRuns.size(), 0);
     QCOMPARE(FilesBelow(FNotes), QStringList{u"keep.txt"_s});
-    QCOMPARE(rows[0].lastUpdate, u"Not Updated"_s);
+    QCOMPARE(rows[0].FLastUpdate, u"Not Updated"_s);
 }
 
 void TstNewsDownloader::commandProgressAndReload()
@@ -272,8 +273,8 @@ void TstNewsDownloader::commandProgressAndReload()
     QCOMPARE(run.maximum, 2);
     QCOMPARE(run.positions, (QList<int>{0, 1}));
     QCOMPARE(run.labels, (QStringList{u"Downloading... 一"_s, u"Downloading... 二"_s}));
-    QCOMPARE(rows[0].lastUpdate, u"Not Updated"_s); // not ticked
-    QVERIFY(rows[1].lastUpdate != u"Not Updated"_s);
+    QCOMPARE(rows[0].FLastUpdate, u"Not Updated"_s); // not ticked
+    QVERIFY(rows[1].FLastUpdate != u"Not Updated"_s);
     QCOMPARE(FilesBelow(FNotes), QStringList{u"RSS News/二.txt"_s});
     QCOMPARE(FServices.FTabs, QList<int>{0});
     QCOMPARE(FDialogs.FCalls.size(), 0);
@@ -298,7 +299,7 @@ void TstNewsDownloader::cancelStops()
     TRecordingProgress progress;
     progress.FCancelAfterKeepAlives = 1;
     Run(rows, &progress);
-    QCOMPARE(rows[1].lastUpdate, u"Not Updated"_s);
+    QCOMPARE(rows[1].FLastUpdate, u"Not Updated"_s);
     QVERIFY(!FilesBelow(FNotes).contains(u"RSS News/B.txt"_s));
     QCOMPARE(FServices.FTabs, QList<int>{0});
 }

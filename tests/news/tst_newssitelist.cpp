@@ -1,5 +1,6 @@
 #include "app/userdialogs.h"
 #include "news/newssitelist.h"
+#include "scripteddialogs.h"
 
 #include <QTest>
 
@@ -58,8 +59,8 @@ void TstNewsSiteList::editSite_data()
     QTest::addColumn<QList<TSiteRow>>("rows");
     const TSiteRow added{u"New"_s, u"http://new/"_s, u"Not Updated"_s, false};
     QList<TSiteRow> editedB = TwoRows();
-    editedB[1].caption = u"New"_s;
-    editedB[1].address = u"http://new/"_s;
+    editedB[1].FCaption = u"New"_s;
+    editedB[1].FAddress = u"http://new/"_s;
     QTest::addRow("add") << 1 << 0 << true << QString() << u"http://"_s << 2 << (TwoRows() << added);
     QTest::addRow("edit selected keeps the update column")
         << 0 << 1 << true << u"B"_s << u"http://b/"_s << 1 << editedB;
@@ -84,7 +85,7 @@ void TstNewsSiteList::editSite()
     list.FRows = TwoRows();
     TScriptedEditor editor;
     editor.FAccept = accept;
-    QCOMPARE(list.EditSite(mode, u"/tmp/feed.rdf"_s, selected, editor), result);
+    QCOMPARE(list.EditSite(TNewsSiteList::TEditMode(mode), u"/tmp/feed.rdf"_s, selected, editor), result);
     QCOMPARE(editor.FShownName, shownName);
     QCOMPARE(editor.FShownAddress, shownAddress);
     QCOMPARE(list.FRows, rows);
@@ -120,7 +121,7 @@ void TstNewsSiteList::deleteSite()
     QCOMPARE(dialogs.Texts(kind), QStringList{text});
     QCOMPARE(list.FRows.size(), remaining);
     if (remaining == 1)
-        QCOMPARE(list.FRows[0].caption, u"A"_s);
+        QCOMPARE(list.FRows[0].FCaption, u"A"_s);
 }
 
 void TstNewsSiteList::reset_data()
@@ -151,10 +152,10 @@ void TstNewsSiteList::reset()
     const QStringList names{u"日経デジタルARENA"_s, u"朝日新聞"_s, u"MYCOM PCWEB"_s, u"日経BP"_s,
                             u"AllAboutJapan"_s};
     for (int i = 0; i < 5; ++i) {
-        QCOMPARE(list.FRows[i].caption, names[i]);
-        QVERIFY(list.FRows[i].address.startsWith(u"http://"_s));
-        QCOMPARE(list.FRows[i].lastUpdate, u"Not Updated"_s);
-        QVERIFY(!list.FRows[i].ticked);
+        QCOMPARE(list.FRows[i].FCaption, names[i]);
+        QVERIFY(list.FRows[i].FAddress.startsWith(u"http://"_s));
+        QCOMPARE(list.FRows[i].FLastUpdate, u"Not Updated"_s);
+        QVERIFY(!list.FRows[i].FTicked);
     }
 }
 

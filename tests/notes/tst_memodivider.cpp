@@ -5,6 +5,7 @@
 #include "app/userdialogs.h"
 #include "fixturefiles.h"
 #include "notefiles.h"
+#include "scripteddialogs.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,7 +19,7 @@ TKiruMemoDivider MakeDivider(const QString &title, int mode, int size, bool allO
 {
     TKiruMemoDivider d;
     d.Title = title;
-    d.MakeDivMode = mode;
+    d.MakeDivMode = MemoDivModeFromSetting(mode);
     d.MakeWordSize = size;
     d.MakeLink = d.MakePageNo = d.AddEncoded = d.AddTitle = allOn;
     return d;

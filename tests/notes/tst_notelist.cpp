@@ -2,11 +2,12 @@
 
 #include "app/messages.h"
 #include "app/settings.h"
-#include "app/testmainservices.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "fixturefiles.h"
 #include "notefiles.h"
+#include "recordingservices.h"
+#include "scripteddialogs.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -43,7 +44,7 @@ void TstNoteList::rows()
     const QString notes = dir.filePath(u"Notes/"_s);
     QDir().mkpath(notes);
     TScriptedDialogs dialogs;
-    TRecordingMainServices services;
+    TRecordingServices services;
     TLagugae messages;
     TNoteCommands commands(notes, dialogs, &services, &messages);
     QVERIFY(commands.LoadNoteList().isEmpty());
@@ -118,7 +119,7 @@ void TstNoteList::deletion()
         WriteFixtureFile(notes + f, "x\r\n");
     TScriptedDialogs dialogs;
     dialogs.FAnswers = answers;
-    TRecordingMainServices services;
+    TRecordingServices services;
     TNoteCommands commands(notes, dialogs, &services, nullptr);
     QList<TNoteRow> rows;
     for (const QString &s : selected) {
@@ -137,7 +138,7 @@ void TstNoteList::deletion()
     const bool folderAsked = questions.size() > 1;
     QCOMPARE(QDir(notes + u"T"_s).exists(),
              !(folderAsked && answers.value(1, TDialogAnswer::No) == TDialogAnswer::Yes));
-    QCOMPARE(services.FReloads,
+    QCOMPARE(services.FLoadedTabs,
              answers.value(0, TDialogAnswer::No) == TDialogAnswer::Yes ? QList<int>{0} : QList<int>{});
 }
 

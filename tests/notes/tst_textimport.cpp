@@ -1,11 +1,12 @@
 #include "notes/textimport.h"
 
 #include "app/settings.h"
-#include "app/testmainservices.h"
 #include "app/userdialogs.h"
 #include "fixturefiles.h"
 #include "notefiles.h"
 #include "notes/memodivider.h"
+#include "recordingservices.h"
+#include "scripteddialogs.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -64,7 +65,7 @@ struct TPlayer
     QTemporaryDir dir;
     TKiruIPodINI settings{dir.filePath(u"Velmor.INI"_s)};
     TScriptedDialogs dialogs;
-    TRecordingMainServices services;
+    TRecordingServices services;
     TCountingDialog divideDialog;
     TTextImporter importer{settings, dialogs, &services};
 };
@@ -113,7 +114,7 @@ void TstTextImport::thresholds()
     const bool result = p.importer.ImportFile(source, ikNote);
     QCOMPARE(p.divideDialog.FShown, divided ? 1 : 0);
     QCOMPARE(result, !divided); // the division dialog answers Cancel here
-    QCOMPARE(p.services.FReloads, divided ? QList<int>{} : QList<int>{0});
+    QCOMPARE(p.services.FLoadedTabs, divided ? QList<int>{} : QList<int>{0});
     const QString note = p.importer.FNotesDir + u"memo.txt"_s;
     QCOMPARE(QFileInfo::exists(note), !divided);
     if (!divided) {
@@ -154,8 +155,8 @@ void TstTextImport::divideWithoutDialog()
     const QStringList pages = QDir(p.importer.FNotesDir + u"長文"_s).entryList(QDir::Files, QDir::Name);
     QCOMPARE(pages.first(), u"長文 001.txt"_s);
     QCOMPARE(pages.size(), 3);
-    QCOMPARE(p.services.FReloads, QList<int>{0});
-    QVERIFY(p.services.FProgressCalls > 0);
+    QCOMPARE(p.services.FLoadedTabs, QList<int>{0});
+    QVERIFY(!p.services.FProgressTexts.isEmpty());
 }
 
 void TstTextImport::copies_data()
@@ -180,15 +181,15 @@ void TstTextImport::copies()
     const QString folder = kind == 1 ? p.importer.FContactsDir : p.importer.FCalendarsDir;
     if (exists)
         WriteFixtureFile(folder + name, "old");
-    QCOMPARE(p.importer.ImportFile(p.Pc(name, "new"), kind), !exists);
+    QCOMPARE(p.importer.ImportFile(p.Pc(name, "new"), TImportKind(kind)), !exists);
     QCOMPARE(ReadFixtureFile(folder + name), exists ? QByteArray("old") : QByteArray("new"));
     QCOMPARE(p.dialogs.Texts(u"warning"_s),
              exists ? QStringList{u"[ %1 ]のコピーに失敗しました"_s.arg(name)} : QStringList{});
-    QCOMPARE(p.services.FReloads, QList<int>{reload});
+    QCOMPARE(p.services.FLoadedTabs, QList<int>{reload});
 
     TPlayer q;
     QVERIFY(!q.importer.ImportFile(q.Pc(name, "x"), ikNothing));
-    QVERIFY(q.services.FReloads.isEmpty());
+    QVERIFY(q.services.FLoadedTabs.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TstTextImport)

@@ -3,9 +3,10 @@
 #include "app/userdialogs.h"
 #include "artworkdbwriter.h"
 #include "fixturefiles.h"
+#include "scripteddialogs.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -184,10 +185,10 @@ void TstArtworkDBLoader::albums()
     loader.LoadFromStream(w.ToBytes(), u"/x"_s);
     const QList<TAlbumRow> rows = loader.FAlbums.AlbumRows();
     QCOMPARE(rows.size(), 4);
-    QCOMPARE(rows[0].name, u"ライブラリ"_s);
-    QCOMPARE(rows[0].kind, 1);
-    QCOMPARE(rows[2].kind, 2);
-    QCOMPARE(rows[3].name, u"Name last"_s);
+    QCOMPARE(rows[0].FName, u"ライブラリ"_s);
+    QCOMPARE(rows[0].FKind, 1);
+    QCOMPARE(rows[2].FKind, 2);
+    QCOMPARE(rows[3].FName, u"Name last"_s);
     QStringList ids{u"keep"_s};
     loader.FAlbums.GetAlbumImageIds(u"旅行"_s, ids);
     QCOMPARE(ids, QStringList({u"2"_s, u"3"_s}));

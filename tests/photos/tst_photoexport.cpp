@@ -1,10 +1,11 @@
 #include "photos/photoexport.h"
 
 #include "app/sorvoerror.h"
-#include "app/testprogress.h"
 #include "app/userdialogs.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
 
 #include "artworkdbwriter.h"
 #include "fixturefiles.h"
@@ -14,7 +15,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -201,7 +202,7 @@ void TstPhotoExport::defaultKind()
     if (!firstHasFull)
         photos[0].fullFile.clear();
     TPhotoPlayer player(photos, {});
-    QCOMPARE(DefaultPhotoExportKind(player.db), kind);
+    QCOMPARE(int(DefaultPhotoExportKind(player.db)), kind);
 }
 
 QTEST_GUILESS_MAIN(TstPhotoExport)

@@ -3,13 +3,14 @@
 #include "app/userdialogs.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
+#include "scripteddialogs.h"
 
 #include "artworkdbwriter.h"
 #include "fixturefiles.h"
 #include "photoplayer.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -7,7 +7,7 @@
 
 #include <QBuffer>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 

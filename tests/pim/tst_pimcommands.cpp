@@ -1,11 +1,13 @@
 #include "pim/pimcommands.h"
+#include "pim/pimeditors.h"
 
 #include "app/messages.h"
 #include "app/sorvoerror.h"
-#include "app/testmainservices.h"
 #include "app/userdialogs.h"
 #include "fixturefiles.h"
 #include "notefiles.h"
+#include "recordingservices.h"
+#include "scripteddialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +31,7 @@ struct TPlayer
     }
     QTemporaryDir dir;
     TScriptedDialogs dialogs;
-    TRecordingMainServices services;
+    TRecordingServices services;
     TLagugae messages;
     TPimCommands commands{dir.filePath(u"Contacts"_s), dir.filePath(u"Calendars"_s), dialogs, &services,
                           &messages};
@@ -83,7 +85,7 @@ void TstPimCommands::contacts()
     r.Note = u"友人"_s;
     const QString path = p.commands.SaveContact(QString(), r);
     QCOMPARE(path, p.dir.filePath(u"Contacts/山田.vcf"_s));
-    QCOMPARE(p.services.FReloads, QList<int>{1});
+    QCOMPARE(p.services.FLoadedTabs, QList<int>{1});
     // Saving a new contact under an existing full name updates that card.
     TIpodVCF again;
     again.FullName = u"山田"_s;
@@ -155,7 +157,7 @@ void TstPimCommands::deletion()
     else
         QCOMPARE(p.dialogs.Texts(u"yesno"_s),
                  QStringList{u"[ %1 ]を削除してもよろしいですか？"_s.arg(selected.first())});
-    QCOMPARE(p.services.FReloads, left.isEmpty() ? QList<int>{1} : QList<int>{});
+    QCOMPARE(p.services.FLoadedTabs, left.isEmpty() ? QList<int>{1} : QList<int>{});
 }
 
 void TstPimCommands::calendarRows_data()
@@ -225,7 +227,7 @@ void TstPimCommands::newFileNames()
     }
     QCOMPARE(p.commands.SaveEvent(QString(), event), p.dir.filePath(u"Calendars/20050320T091600"_s + suffix));
     QCOMPARE(p.commands.SaveTask(QString(), task), p.dir.filePath(u"Calendars/t20050320T091600"_s + suffix));
-    QCOMPARE(p.services.FReloads.last(), 5);
+    QCOMPARE(p.services.FLoadedTabs.last(), 5);
 }
 
 void TstPimCommands::eventEditor()
@@ -277,11 +279,11 @@ void TstPimCommands::contactEditor()
     QList<TContactEditorRow> rows = ContactEditorRows(r);
     QStringList captions;
     for (const TContactEditorRow &row : rows)
-        captions.append(row.Caption);
+        captions.append(row.FCaption);
     QCOMPARE(captions, (QStringList{u"名前"_s, u"フルネーム"_s, u"役職"_s, u"所属"_s, u"携帯電話番号"_s,
                                     u"会社電話番号"_s, u"自宅電話番号"_s, u"メールアドレス"_s, u"URL"_s,
                                     u"会社住所"_s, u"自宅住所"_s, u"コメント"_s}));
-    QCOMPARE(rows.at(4).Value, u"090"_s);
+    QCOMPARE(rows.at(4).FValue, u"090"_s);
     TScriptedDialogs dialogs;
     dialogs.FFileAnswers = {{u"080"_s}, {}};
     QVERIFY(EditContactRow(dialogs, rows[4]));
@@ -336,19 +338,20 @@ void TstPimCommands::expiredQuestion()
     p.Calendar(u"c.ics"_s, EventLines(u"29990101T000000"_s));
     p.dialogs.FAnswers = {answer};
     const QList<QStringList> rows = p.commands.LoadEventList();
-    p.services.FReloads.clear();
-    QCOMPARE(p.commands.DeleteExpired(tag, rows, At(2005, 1, 1, 0, 0)), deleted);
+    p.services.FLoadedTabs.clear();
+    QCOMPARE(p.commands.DeleteExpired(TCalendarList(tag), rows, At(2005, 1, 1, 0, 0)), deleted);
     QCOMPARE(p.dialogs.Texts(u"okcancel"_s),
              QStringList{tag == 0 ? u"2 個のスケジュールが既に経過済みです。削除してもよろしいですか？"_s
                                   : u"2 個のタスクが既に経過済みです。削除してもよろしいですか？"_s});
     QCOMPARE(QDir(p.dir.filePath(u"Calendars"_s)).entryList(QDir::Files).size(), 3 - deleted);
-    QCOMPARE(p.services.FReloads, deleted ? QList<int>{tag == 0 ? 2 : 5} : QList<int>{});
+    QCOMPARE(p.services.FLoadedTabs, deleted ? QList<int>{tag == 0 ? 2 : 5} : QList<int>{});
 
     // A start that cannot be read stops before anything is deleted.
     TPlayer q;
     QList<QStringList> bad = rows;
     bad.append({u"s"_s, u"yesterday"_s, QString(), QString(), u"x.ics"_s});
-    QVERIFY_THROWS_EXCEPTION(EConvertError, q.commands.DeleteExpired(tag, bad, At(2005, 1, 1, 0, 0)));
+    QVERIFY_THROWS_EXCEPTION(EConvertError,
+                             q.commands.DeleteExpired(TCalendarList(tag), bad, At(2005, 1, 1, 0, 0)));
     QVERIFY(q.dialogs.FCalls.isEmpty());
 }
 

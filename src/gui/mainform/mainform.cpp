@@ -1,6 +1,6 @@
 #include "mainform/mainform.h"
 
-#include "mainform/debugexport.h"
+#include "device/debugexport.h"
 
 #include "app/messages.h"
 #include "app/settings.h"
@@ -57,29 +57,6 @@ const char *const kTabIcons[pgCount] = {
 static void InitResources()
 {
     Q_INIT_RESOURCE(sorvo);
-}
-
-bool PlayerStillPresent(const TMPlayerChecker &device)
-{
-    if (device.FRoot.isEmpty())
-        return false;
-    QString marker;
-    switch (device.FKind) {
-    case kPlayerH10:
-        marker = u"System/H10.mi4"_s;
-        break;
-    case kPlayerRioUnite:
-        marker = u"SETTINGS.DAT"_s;
-        break;
-    case kPlayerIAudio:
-        marker = u"System/LOGO.ILB"_s;
-        break;
-    default:
-        marker = u"iPod_Control/iTunes/iTunesDB"_s;
-        break;
-    }
-    TPlayerPaths paths(device.FRoot);
-    return paths.Exists(marker);
 }
 
 TMainForm::TMainForm(const TMainFormSetup &setup, QWidget *parent)
@@ -277,9 +254,7 @@ void TMainForm::iPodSheetEnter()
 void TMainForm::Button_RecognizeClick()
 {
     TBusyScope busy;
-    FDevice->FLockPath.clear();
-    if (FSettings->FRecognize_MakeFolder)
-        FDevice->FLockPath = FSettings->FDriveLockPath;
+    FDevice->UseDriveLock(*FSettings);
     bool found = false;
     try {
         found = FDevice->Locate();
@@ -539,7 +514,7 @@ void TMainForm::DropFileOnPage(int page, const QString &path)
     importer.FNotesDir = device.FNotesDir;
     importer.FContactsDir = device.FContactsDir;
     importer.FCalendarsDir = device.FCalendarsDir;
-    const int kind = page == pgNotes ? ikNote : page == pgContacts ? ikContact : ikCalendar;
+    const TImportKind kind = page == pgNotes ? ikNote : page == pgContacts ? ikContact : ikCalendar;
     importer.ImportFile(path, kind);
 }
 

@@ -143,6 +143,3 @@ private:
     QAbstractButton *FToggledButton = nullptr; // the tab button a toggle has just switched to
     bool FPendingDeviceChange = false;
 };
-
-/// True while the recognised player's marker file is still below its root.
-bool PlayerStillPresent(const TMPlayerChecker &device);

@@ -1,4 +1,4 @@
-#include "app/testprogress.h"
+#include "recordingprogress.h"
 
 namespace {
 class TRecordingContext : public TProgressContext

@@ -15,6 +15,9 @@ struct TDebugExportChoice
     bool photoInfo = false;
     bool folderReport = false;
     bool deviceReport = false;
+
+    /// Every database and every report.
+    static TDebugExportChoice All() { return {true, true, true, true, true, true, true}; }
 };
 
 /// Writes copies of the player's databases and text reports on them into a folder, for a bug report.

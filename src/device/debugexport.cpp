@@ -1,4 +1,4 @@
-#include "mainform/debugexport.h"
+#include "device/debugexport.h"
 
 #include "app/sorvoerror.h"
 #include "common/format.h"

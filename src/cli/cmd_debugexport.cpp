@@ -1,0 +1,48 @@
+// sorvo-cli debug-export: copies of the player's databases and reports on them, for a bug report.
+#include "cli/clicommand.h"
+#include "cli/clidevice.h"
+#include "common/format.h"
+#include "device/debugexport.h"
+
+#include <QDir>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+int Run(TCliContext &context)
+{
+    TCliArgs &args = context.args;
+    const QString to = args.Value(u"--to"_s);
+    TDebugExportChoice choice;
+    choice.songDB = args.Flag(u"--song-db"_s);
+    choice.artworkDB = args.Flag(u"--artwork-db"_s);
+    choice.photoDB = args.Flag(u"--photo-db"_s);
+    choice.artworkInfo = args.Flag(u"--artwork-info"_s);
+    choice.photoInfo = args.Flag(u"--photo-info"_s);
+    choice.folderReport = args.Flag(u"--folder-report"_s);
+    choice.deviceReport = args.Flag(u"--device-report"_s);
+    context.Operands();
+    const QString folder = CliDestinationFolder(to);
+    if (!(choice.songDB || choice.artworkDB || choice.photoDB || choice.artworkInfo || choice.photoInfo ||
+          choice.folderReport || choice.deviceReport))
+        choice = TDebugExportChoice::All();
+    if (!QDir().mkpath(folder))
+        throw ESorvoError(Format(u"フォルダ %s を作成できません"_s, {QDir::toNativeSeparators(folder)}));
+
+    TCliDevice device(context);
+    device.Locate();
+    const QStringList written = ExportDebugData(*device.FDevice, choice, folder);
+    for (const QString &file : written)
+        CliOut(QDir::toNativeSeparators(file) + u'\n');
+    CliErr(Format(u"%d 個のファイルを書き出しました\n"_s, {int(written.size())}));
+    return 0;
+}
+
+TCliCommand reg({u"debug-export", u"不具合の報告用にデータベースと情報をフォルダに書き出します",
+                 u"--to FOLDER [--song-db] [--artwork-db] [--photo-db] [--artwork-info] [--photo-info] "
+                 u"[--folder-report] [--device-report] (指定がなければすべて)",
+                 false},
+                Run);
+
+} // namespace

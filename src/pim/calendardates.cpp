@@ -1,0 +1,50 @@
+#include "pim/calendardates.h"
+
+#include "app/sorvoerror.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+bool IsDateOnly(const QString &value)
+{
+    if (value.size() != 8)
+        return false;
+    for (QChar c : value)
+        if (!c.isDigit())
+            return false;
+    return true;
+}
+
+} // namespace
+
+TDateTime ReadCalendarDateTime(const QString &value)
+{
+    // Files from other programs often hold an all-day start without a time.
+    if (IsDateOnly(value))
+        return ParseVCalDateTime(value + u"T0000"_s);
+    return ParseVCalDateTime(value);
+}
+
+TDateTime ReadCalendarDateTimeOrNow(const QString &value)
+{
+    try {
+        return ReadCalendarDateTime(value);
+    } catch (const EConvertError &) {
+        return NowDateTime();
+    }
+}
+
+QString ShownCalendarDateTime(const QString &value)
+{
+    try {
+        return DateTimeToQDateTime(ReadCalendarDateTime(value)).toString(u"yyyy/MM/dd HH:mm"_s);
+    } catch (const EConvertError &) {
+        return {};
+    }
+}
+
+QString FormatCalendarDateTime(TDateTime value)
+{
+    return DateTimeToQDateTime(value).toString(u"yyyyMMdd'T'HHmm'00'"_s);
+}
