@@ -11,7 +11,7 @@ packages=(
   python3
   clang libclang-rt-14-dev
   fonts-ipafont-gothic qt6-translations-l10n
-  xvfb xauth xdotool
+  xvfb xauth xdotool desktop-file-utils
 )
 # --bench: what the comparisons of scripts/bench.sh need besides (libgpod, ffmpeg, ImageMagick).
 if [ "${1:-}" = "--bench" ]; then

@@ -330,5 +330,14 @@ int main(int argc, char **argv)
     };
     for (const auto &icon : icons)
         Save(folder, QString::fromUtf16(icon.name), 64, icon.draw);
+    // The program icon at the desktop's standard sizes, laid out as an icon theme: <size>x<size>/apps/.
+    if (argc > 2) {
+        const QString theme = QString::fromLocal8Bit(argv[2]);
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QString apps = QDir(theme).filePath(u"%1x%1/apps"_s.arg(size));
+            QDir().mkpath(apps);
+            Save(apps, u"sorvo"_s, size, std::prev(std::end(icons))->draw);
+        }
+    }
     return 0;
 }

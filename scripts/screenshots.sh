@@ -14,4 +14,11 @@ cmake --build --preset dev -j2 --target tst_gui_screenshots_songs && xvfb-run -a
 cmake --build --preset dev -j2 --target tst_gui_screenshots_media && xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb LANG=C.UTF-8 SORVO_DRIVES= SORVO_SCREENSHOT_DIR="$here/docs/screenshots" ./build/dev/tests/tst_gui_screenshots_media
 cmake --build --preset dev -j2 --target tst_gui_screenshots_notes && xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb LANG=C.UTF-8 SORVO_DRIVES= SORVO_SCREENSHOT_DIR="$here/docs/screenshots" ./build/dev/tests/tst_gui_screenshots_notes
 xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb LANG=C.UTF-8 SORVO_DRIVES= SORVO_SCREENSHOT_DIR="$here/docs/screenshots" ./build/dev/tests/tst_gui_screenshots_pim
+cmake --build --preset dev -j2 --target tst_gui_screenshots tst_gui_screenshots_news
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  env QT_QPA_PLATFORM=xcb LANG=C.UTF-8 SORVO_DRIVES= SORVO_SCREENSHOT_DIR="$here/docs/screenshots" \
+  ./build/dev/tests/tst_gui_screenshots
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  env QT_QPA_PLATFORM=xcb LANG=C.UTF-8 SORVO_DRIVES= SORVO_SCREENSHOT_DIR="$here/docs/screenshots" \
+  ./build/dev/tests/tst_gui_screenshots_news
 ls "$here/docs/screenshots"

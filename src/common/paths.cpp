@@ -150,3 +150,23 @@ QString ProgramFolder()
         return AddPathDelim(QCoreApplication::applicationDirPath());
     return AddPathDelim(QDir::currentPath());
 }
+
+QString ProgramDataFile(const QString &relativePath)
+{
+    const QString beside = ProgramFolder() + relativePath;
+    if (QFileInfo::exists(beside))
+        return beside;
+#ifdef SORVO_DATA_FROM_BIN
+    // An installed tree moved to another prefix (cmake --install --prefix, a package) keeps its shape.
+    const QString relocated =
+        QDir::cleanPath(ProgramFolder() + QStringLiteral(SORVO_DATA_FROM_BIN) + u'/' + relativePath);
+    if (QFileInfo::exists(relocated))
+        return relocated;
+#endif
+#ifdef SORVO_DATA_DIR
+    const QString installed = QStringLiteral(SORVO_DATA_DIR) + u'/' + relativePath;
+    if (QFileInfo::exists(installed))
+        return installed;
+#endif
+    return beside;
+}

@@ -27,3 +27,7 @@ QString SanitizeFileName(const QString &name);
 QString SanitizeFileNameNoDot(const QString &name);
 /// Path of a file or folder next to the program.
 QString ProgramFolder();
+/// A data file the program ships (the model data, the manual): next to the program (the build tree, a
+/// Windows-style folder), else in the data folder of the prefix the program is installed in, else in
+/// the data folder it was built for. A path next to the program when none exists.
+QString ProgramDataFile(const QString &relativePath);

@@ -29,15 +29,7 @@ bool IsCountedAudioFile(const QString &fileName)
 
 QString TMPlayerChecker::DefaultModelFile()
 {
-    const QString beside = ProgramFolder() + u"Velmor.MCD"_s;
-    if (QFileInfo::exists(beside))
-        return beside;
-#ifdef SORVO_DATA_DIR
-    const QString installed = QStringLiteral(SORVO_DATA_DIR) + u"/Velmor.MCD"_s;
-    if (QFileInfo::exists(installed))
-        return installed;
-#endif
-    return beside;
+    return ProgramDataFile(u"Velmor.MCD"_s);
 }
 
 TMPlayerChecker::TMPlayerChecker(IDriveTable &drives, const QString &modelFile) : FDrives(drives)

@@ -2,12 +2,19 @@
 #include "app/commandline.h"
 #include "app/sorvoerror.h"
 #include "app/version.h"
+#include "dialogs/guarded.h"
 #include "dialogs/widgetdialogs.h"
 #include "mainform/mainform.h"
 #include "mainform/tabs.h"
 #include "platform/singleinstance.h"
 
+#include "common/paths.h"
+#include "device/kiruipod.h"
+
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -38,6 +45,30 @@ public:
         return false;
     }
 };
+/// --self-check: once the first recognition has run, prints what the window found (the player on its
+/// page, the model data, the manual) and ends; exit status 1 when any is missing.
+void SelfCheck(TMainForm &form)
+{
+    if (form.FAutoRecognize || TBusyState::Instance().Busy()) {
+        QTimer::singleShot(20, &form, [&form] { SelfCheck(form); });
+        return;
+    }
+    const TMPlayerChecker &device = form.Device().FChecker;
+    const QString model = TMPlayerChecker::DefaultModelFile();
+    const QString manual = form.ManualFile();
+    const bool found = form.Connected();
+    const auto shown = [](const QString &path) {
+        return QFileInfo::exists(path) ? QDir::toNativeSeparators(path) : u"見つかりません"_s;
+    };
+    Print(stdout, u"プレーヤー: "_s +
+                      (found ? device.FName + u" ("_s + device.FKindName + u')' : u"見つかりません"_s) +
+                      u"\nページ: "_s +
+                      (form.CurrentPage() == pgPlayer ? u"iPod"_s : QString::number(form.CurrentPage())) +
+                      u"\nモデルデータ: "_s + shown(model) + u"\nマニュアル: "_s + shown(manual) +
+                      u"\n状態: "_s + form.StatusText(1) + u'\n');
+    const bool ok = found && QFileInfo::exists(model) && QFileInfo::exists(manual);
+    QCoreApplication::exit(ok ? 0 : 1);
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -53,7 +84,10 @@ int main(int argc, char **argv)
         return 0;
     }
     if (line.help) {
-        Print(stdout, u"使い方: sorvo [-debug] [--drive PATH]... [--settings FILE] [--yes]\n"_s);
+        Print(
+            stdout,
+            u"使い方: sorvo [-debug] [--drive PATH]... [--settings FILE] [--yes] [--self-check]\n"
+            u"  --self-check  プレーヤーを認識し、見つけたプレーヤー・モデルデータ・マニュアルを表示して終了します\n"_s);
         return 0;
     }
     TSorvoApplication app(argc, argv);
@@ -78,6 +112,8 @@ int main(int argc, char **argv)
     if (!form.CheckTerms())
         return 0;
     form.show();
+    if (line.positional.contains(u"--self-check"_s))
+        QTimer::singleShot(0, &form, [&form] { SelfCheck(form); });
     const int code = app.exec();
     instance.Release();
     return code;

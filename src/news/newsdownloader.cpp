@@ -80,10 +80,12 @@ void TNewsDownloader::Download(QList<TSiteRow> &rows, const QString &notesFolder
             services->LoadTabData(TTabCode::Notes);
         throw;
     }
-    if (services)
+    if (services) {
         services->LoadTabData(TTabCode::Notes);
-    if (services && !FFailures.isEmpty())
-        services->SetStatusText(FFailures.join(u' '));
+        if (!FFailures.isEmpty())
+            services->SetStatusText(
+                Format(u"ダウンロードできなかったサイト: %s"_s, {FFailures.join(u" / "_s)}));
+    }
 }
 
 void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFolder,

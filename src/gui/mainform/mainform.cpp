@@ -35,7 +35,6 @@
 #include <QMimeData>
 #include <QScopedValueRollback>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -554,14 +553,7 @@ QString TMainForm::ManualFile() const
 {
     if (!FManualFile.isEmpty())
         return FManualFile;
-    const QString beside = ProgramFolder() + u"manual/index.html"_s;
-    if (QFileInfo::exists(beside))
-        return beside;
-    const QString installed =
-        QStandardPaths::locate(QStandardPaths::GenericDataLocation, u"sorvo/manual/index.html"_s);
-    if (!installed.isEmpty())
-        return installed;
-    return QDir(ProgramFolder()).absoluteFilePath(u"../share/sorvo/manual/index.html"_s);
+    return ProgramDataFile(u"manual/index.html"_s);
 }
 
 void TMainForm::SpeedButton4Click()
@@ -575,22 +567,32 @@ void TMainForm::SpeedButton4Click()
 
 void TMainForm::AutoDownloadNews()
 {
-    const QString notes = FDevice->FChecker.FNotesDir;
-    if (notes.isEmpty())
-        return; // a player without notes has nowhere to put the news
     FNewsSites.StoreToSettings(FSettings->FSiteList);
     FNewsSites.FRows.clear();
     FNewsSites.LoadFromSettings(FSettings->FSiteList);
+    DownloadNews();
+}
+
+void TMainForm::DownloadNews()
+{
+    ITabPage *tab = FPages[pgNews];
+    const QString notes = FDevice->FChecker.FNotesDir;
+    if (notes.isEmpty()) {
+        if (tab)
+            tab->DataChanged();
+        return; // a player without notes has nowhere to put the news
+    }
+    TBusyScope busy;
     TNewsDownloader downloader(*FSettings, *FDialogs);
     downloader.FIsOnline = IsOnline;
     try {
         downloader.Download(FNewsSites.FRows, notes, *FProgress, this);
     } catch (...) {
-        if (ITabPage *tab = FPages[pgNews])
+        if (tab)
             tab->DataChanged();
         throw;
     }
-    if (ITabPage *tab = FPages[pgNews])
+    if (tab)
         tab->DataChanged();
 }
 

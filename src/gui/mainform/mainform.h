@@ -70,6 +70,8 @@ public:
     void SButton_RemoveClick();
     void SpeedButton4Click();
     void AutoDownloadNews();
+    /// Downloads the ticked news sites onto the player as notes (the news tab's download command).
+    void DownloadNews();
     void SButton_ExportDebugsClick();
 
     // IMainServices
@@ -87,6 +89,8 @@ public:
     void ShowPage(int page);
     QString StatusText(int panel) const;
     bool Connected() const;
+    /// The manual the help button opens.
+    QString ManualFile() const;
 
     TKiruIPOD &Device() { return *FDevice; }
     TKiruIPodINI &Settings() { return *FSettings; }
@@ -111,7 +115,6 @@ private:
     void FormDestroy();
     void Guarded(const std::function<void()> &command);
     void DropFileOnPage(int page, const QString &path);
-    QString ManualFile() const;
     QToolButton *TabButton(int page) const { return FTabButtons[size_t(page)]; }
 
     std::unique_ptr<Ui::TMainForm> FUi;

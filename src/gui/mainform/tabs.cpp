@@ -8,6 +8,7 @@
 #include "pim/addresstab.h"
 #include "pim/calendartab.h"
 #include "pim/todotab.h"
+#include "news/newstab.h"
 
 void CreateTabPages(TMainForm &form)
 {
@@ -19,4 +20,5 @@ void CreateTabPages(TMainForm &form)
     form.RegisterTabPage(pgContacts, new TAddressTab(form));
     form.RegisterTabPage(pgCalendar, new TCalendarTab(form));
     form.RegisterTabPage(pgToDo, new TToDoTab(form));
+    form.RegisterTabPage(pgNews, new TNewsTab(form));
 }

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and runs both installed programs from there on the demo
+# player: they must find the model data and the manual of that prefix. The window part needs Xvfb
+# (exit 77, skipped, without it).
+# Usage: install_test.sh BUILD_DIR MAKE_DEMO_PLAYER
+set -euo pipefail
+build=$1
+make_demo=$2
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+prefix=$tmp/prefix
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for f in bin/sorvo bin/sorvo-cli share/sorvo/Velmor.MCD share/sorvo/manual/index.html \
+         share/applications/sorvo.desktop share/man/man1/sorvo-cli.1 \
+         share/icons/hicolor/16x16/apps/sorvo.png share/icons/hicolor/48x48/apps/sorvo.png \
+         share/icons/hicolor/256x256/apps/sorvo.png; do
+  [ -e "$prefix/$f" ] || fail "not installed: $f"
+done
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$prefix/share/applications/sorvo.desktop" | grep -v ': hint: ' && fail "desktop file" || true
+fi
+
+"$make_demo" "$tmp/player" >/dev/null
+settings=$tmp/Velmor.INI
+printf '[Copyright]\r\nCopyright=1\r\n' >"$settings"
+cd "$tmp" # nothing of the build tree around
+
+# The installed sorvo-cli names the demo iPod's model from the installed model data.
+info=$("$prefix/bin/sorvo-cli" info --drive "$tmp/player" --settings "$settings")
+echo "$info"
+echo "$info" | grep -q '不明な種類' && fail "sorvo-cli did not find the model data"
+echo "$info" | grep -q 'iPod' || fail "sorvo-cli did not recognise the demo player"
+
+if ! command -v xvfb-run >/dev/null; then
+  echo "SKIP: no Xvfb for the window"
+  exit 77
+fi
+mkdir -m 700 "$tmp/run"
+check=$(timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" \
+  env QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$tmp/run" SORVO_DRIVES= \
+  "$prefix/bin/sorvo" --drive "$tmp/player" --settings "$settings" --self-check) || fail "sorvo --self-check: $check"
+echo "$check"
+echo "$check" | grep -qx 'ページ: iPod' || fail "the window does not show the player page"
+echo "$check" | grep -q '^プレーヤー: 見つかりません' && fail "the window did not recognise the player"
+echo "$check" | grep -qx "モデルデータ: $prefix/share/sorvo/Velmor.MCD" || fail "the window's model data"
+echo "$check" | grep -qx "マニュアル: $prefix/share/sorvo/manual/index.html" || fail "the window's manual"
+
+# The window in the build tree finds the manual beside it.
+check=$(timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" \
+  env QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$tmp/run" SORVO_DRIVES= \
+  "$build/src/gui/sorvo" --drive "$tmp/player" --settings "$settings" --self-check) || fail "build tree: $check"
+echo "$check" | grep -qx "マニュアル: $build/src/gui/manual/index.html" || fail "the build tree's manual: $check"
+echo "PASS"
