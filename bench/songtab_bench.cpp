@@ -7,6 +7,8 @@
 //     check_ms  check all and the summary
 //     page_kib  resident memory the filled page adds
 // scripts/bench.sh runs it and prints the figures.
+#include "fakedrivetable.h"
+#include "scripteddialogs.h"
 #include "app/settings.h"
 #include "app/userdialogs.h"
 #include "devicefixtures.h"

@@ -30,13 +30,13 @@ QString TNoteListModel::ItemText(int item, int column) const
     const TNoteRow &row = FRows.at(item);
     switch (column) {
     case colFileName:
-        return row.FileName;
+        return row.FFileName;
     case colSize:
-        return row.Size;
+        return row.FSize;
     case colFolder:
         // The player's own separator, as the user knows the folders.
-        return row.Folder.isEmpty() ? QString() : QDir::toNativeSeparators(row.Folder);
+        return row.FFolder.isEmpty() ? QString() : QDir::toNativeSeparators(row.FFolder);
     default:
-        return row.Headline;
+        return row.FHeadline;
     }
 }

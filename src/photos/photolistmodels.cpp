@@ -19,19 +19,19 @@ void TPhotoAlbumListModel::SetAlbums(const QList<TAlbumRow> &albums)
 
 QString TPhotoAlbumListModel::AlbumName(int item) const
 {
-    return item >= 0 && item < FAlbums.size() ? FAlbums.at(item).name : QString();
+    return item >= 0 && item < FAlbums.size() ? FAlbums.at(item).FName : QString();
 }
 
 int TPhotoAlbumListModel::AlbumKind(int item) const
 {
-    return item >= 0 && item < FAlbums.size() ? FAlbums.at(item).kind : 0;
+    return item >= 0 && item < FAlbums.size() ? FAlbums.at(item).FKind : 0;
 }
 
 void TPhotoAlbumListModel::SetOrdinaryChecked(bool checked)
 {
     QList<int> items;
     for (int item = 0; item < FAlbums.size(); ++item)
-        if (FAlbums.at(item).kind != kLibraryAlbum)
+        if (FAlbums.at(item).FKind != kLibraryAlbum)
             items.append(item);
     SetItemsChecked(items, checked);
 }
@@ -40,20 +40,20 @@ QList<TAlbumCheckRow> TPhotoAlbumListModel::CheckRows() const
 {
     QList<TAlbumCheckRow> rows;
     for (int item : Order())
-        rows.append({FAlbums.at(item).name, ItemChecked(item)});
+        rows.append({FAlbums.at(item).FName, ItemChecked(item)});
     return rows;
 }
 
 QString TPhotoAlbumListModel::ItemText(int item, int column) const
 {
     Q_UNUSED(column);
-    return FAlbums.at(item).name;
+    return FAlbums.at(item).FName;
 }
 
 QVariant TPhotoAlbumListModel::ItemData(int item, int column, int role) const
 {
     if (role == KindRole && column == 0)
-        return FAlbums.at(item).kind;
+        return FAlbums.at(item).FKind;
     return {};
 }
 
@@ -62,7 +62,7 @@ void TPhotoAlbumListModel::DropLibraryMark()
     if (FAlbums.size() < 2)
         return;
     for (int item = 0; item < FAlbums.size(); ++item)
-        if (FAlbums.at(item).kind == kLibraryAlbum && ItemChecked(item))
+        if (FAlbums.at(item).FKind == kLibraryAlbum && ItemChecked(item))
             SetItemChecked(item, false);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 // A main window with the real tabs over a player in a temporary folder, for the tab tests.
+#include "fakedrivetable.h"
+#include "scripteddialogs.h"
 #include "app/settings.h"
-#include "app/testprogress.h"
+#include "recordingprogress.h"
 #include "app/userdialogs.h"
 #include "mainform/mainform.h"
 #include "mainform/tabs.h"

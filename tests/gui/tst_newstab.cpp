@@ -141,8 +141,8 @@ void AnswerEditor(TMainForm &form, TEditorScript &script)
         script.shownAddress = address->text();
         if (!script.name.isNull())
             name->setText(script.name);
-        if (!script.FAddress.isNull())
-            address->setText(script.FAddress);
+        if (!script.address.isNull())
+            address->setText(script.address);
         auto *ok = editor->findChild<QPushButton *>(u"Button_Ok"_s);
         script.okEnabled = ok->isEnabled();
         if (script.accept && ok->isEnabled())
@@ -459,7 +459,7 @@ void TstNewsTab::survivesRestart()
         QVERIFY(OpenNewsTab(*form));
         TEditorScript script;
         script.name = u"追加"_s;
-        script.FAddress = u"http://127.0.0.1/a.rdf"_s;
+        script.address = u"http://127.0.0.1/a.rdf"_s;
         AnswerEditor(*form, script);
         Click(*form, u"SButton_AddNewSite"_s);
         QAbstractItemModel *model = List(*form)->model();

@@ -1,7 +1,8 @@
 // Takes the README's pictures of the photo and video tabs and the photo windows when SORVO_SCREENSHOT_DIR
 // names a folder (scripts/screenshots.sh runs it under Xvfb); otherwise it only checks that they fit.
+#include "scripteddialogs.h"
 #include "app/settings.h"
-#include "app/testprogress.h"
+#include "recordingprogress.h"
 #include "app/userdialogs.h"
 #include "demoplayer.h"
 #include "device/kiruipod.h"

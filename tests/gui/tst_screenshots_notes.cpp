@@ -1,8 +1,9 @@
 // Takes the README's pictures of the notes tab, the note editor and the division window when
 // SORVO_SCREENSHOT_DIR names a folder (scripts/screenshots.sh runs it under Xvfb); otherwise it only
 // checks that the windows fit their text.
+#include "scripteddialogs.h"
 #include "app/settings.h"
-#include "app/testprogress.h"
+#include "recordingprogress.h"
 #include "app/userdialogs.h"
 #include "demoplayer.h"
 #include "device/kiruipod.h"

@@ -1,7 +1,8 @@
 // Takes the README's pictures of the song tab and its windows when SORVO_SCREENSHOT_DIR names a folder
 // (scripts/screenshots.sh runs it under Xvfb); otherwise it only checks that the windows fit their text.
+#include "scripteddialogs.h"
 #include "app/settings.h"
-#include "app/testprogress.h"
+#include "recordingprogress.h"
 #include "app/userdialogs.h"
 #include "audiofilewriter.h"
 #include "demoplayer.h"

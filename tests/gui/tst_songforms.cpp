@@ -1,3 +1,5 @@
+#include "fakedrivetable.h"
+#include "scripteddialogs.h"
 #include "app/settings.h"
 #include "app/userdialogs.h"
 #include "audiofilewriter.h"

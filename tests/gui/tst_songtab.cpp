@@ -1,5 +1,7 @@
+#include "fakedrivetable.h"
+#include "scripteddialogs.h"
 #include "app/settings.h"
-#include "app/testprogress.h"
+#include "recordingprogress.h"
 #include "app/userdialogs.h"
 #include "fixturefiles.h"
 #include "mainform/mainform.h"

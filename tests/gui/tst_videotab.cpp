@@ -1,5 +1,5 @@
 #include "app/settings.h"
-#include "app/testprogress.h"
+#include "recordingprogress.h"
 #include "app/userdialogs.h"
 #include "device/kiruipod.h"
 #include "mainform/mainform.h"

@@ -103,16 +103,6 @@ TFixtureSong Song(const QString &title, const QString &artist)
     return s;
 }
 
-QStringList FilesBelow(const QString &folder)
-{
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(folder).relativeFilePath(it.next());
-    files.sort();
-    return files;
-}
-
 TITBSongItem Entry(const QString &title, const QString &artist, const QString &album, int track,
                    const QString &location = u":iPod_Control:Music:F03:ABCD.mp3"_s)
 {

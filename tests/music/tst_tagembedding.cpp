@@ -1,4 +1,4 @@
-#include "app/testprogress.h"
+#include "recordingprogress.h"
 #include "app/userdialogs.h"
 #include "music/itunesdbloader.h"
 #include "music/songcopy.h"
@@ -13,6 +13,7 @@
 #include "fixturefiles.h"
 #include "itunesdbwriter.h"
 #include "recordingservices.h"
+#include "scripteddialogs.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -102,7 +103,7 @@ struct TTaggedPlayer
         TScriptedDialogs dialogs;
         TCopyOptions o;
         o.FFolder = dest;
-        o.FNameType = 1;
+        o.FNameType = TNamingType::Title;
         o.FEmbedTags = embed;
         o.FArtwork = &artwork;
         return ExtractEntries(db.FSongs, root, {TCopyRow{0, true}}, o, progress, services, dialogs, nullptr);

@@ -36,15 +36,6 @@ const QString kPage = uR"(<html><head><meta http-equiv="Content-Type" content="t
 <body><h1>見出しです</h1><p>段落の本文</p></body></html>)"_s;
 
 // Every file below a folder, relative to it, sorted.
-QStringList FilesBelow(const QString &folder)
-{
-    QStringList out;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        out << QDir(folder).relativeFilePath(it.next());
-    out.sort();
-    return out;
-}
 } // namespace
 
 class TstNewsDownloader : public QObject

@@ -10,6 +10,7 @@
 #include "photoplayer.h"
 
 #include <QTemporaryDir>
+#include <QBuffer>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;

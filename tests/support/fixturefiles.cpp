@@ -23,7 +23,7 @@ QByteArray ReadFixtureFile(const QString &path)
 QStringList FilesBelow(const QString &folder)
 {
     QStringList files;
-    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); // left-over temporaries too
     while (it.hasNext())
         files << QDir(folder).relativeFilePath(it.next());
     files.sort();

@@ -250,7 +250,7 @@ void TSongTab::SButton_FindSongsClick()
         if (form.ActivePage() == 2)
             count = SearchArtists(FData, form.Ticks(), &FForm);
         else
-            count = SearchSongs(FData, settings.FText, settings.FSongFind_Type, &FForm);
+            count = SearchSongs(FData, settings.FText, TSongFindType(settings.FSongFind_Type), &FForm);
         FLoading = true; // one summary below, after the result
         FModel->TakeMarksFromData();
         FLoading = false;

@@ -134,7 +134,8 @@ void TNewsTab::SButton_AddNewSiteClick(int tag)
 
 void TNewsTab::EditSite(int mode, const QString &path)
 {
-    const int row = FForm.NewsSites().EditSite(mode, path, SelectedRow(), *FEditor);
+    const int row =
+        FForm.NewsSites().EditSite(TNewsSiteList::TEditMode(mode), path, SelectedRow(), *FEditor);
     if (row >= 0)
         Refill(row);
 }

@@ -19,7 +19,7 @@ TMemoDivideForm::~TMemoDivideForm() = default;
 void TMemoDivideForm::SetOptions(const TMemoDivideOptions &o)
 {
     FUi->Edit_Title->setText(o.Title);
-    FUi->ComboBox_BaseType->setCurrentIndex(qBound(0, o.MakeDivMode, FUi->ComboBox_BaseType->count() - 1));
+    FUi->ComboBox_BaseType->setCurrentIndex(qBound(0, int(o.MakeDivMode), FUi->ComboBox_BaseType->count() - 1));
     FUi->SpinEdit_BaseSize->setValue(o.MakeWordSize);
     FUi->CheckBox_NextLink->setChecked(o.MakeLink);
     FUi->CheckBox_DelRuby->setChecked(o.MakeDelRuby);
@@ -34,7 +34,7 @@ TMemoDivideOptions TMemoDivideForm::Options() const
 {
     TMemoDivideOptions o;
     o.Title = FUi->Edit_Title->text();
-    o.MakeDivMode = FUi->ComboBox_BaseType->currentIndex();
+    o.MakeDivMode = TMemoDivMode(FUi->ComboBox_BaseType->currentIndex());
     o.MakeWordSize = FUi->SpinEdit_BaseSize->value();
     o.MakeLink = FUi->CheckBox_NextLink->isChecked();
     o.MakeDelRuby = FUi->CheckBox_DelRuby->isChecked();

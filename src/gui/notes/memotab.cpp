@@ -152,7 +152,7 @@ void TMemoTab::RunImport(const std::function<void(TTextImporter &)> &command)
 
 void TMemoTab::Button_MemoInputClick(int tag)
 {
-    RunImport([tag](TTextImporter &importer) { importer.ImportFromDialog(tag); });
+    RunImport([tag](TTextImporter &importer) { importer.ImportFromDialog(TImportKind(tag)); });
 }
 
 bool TMemoTab::DropFile(const QString &path)

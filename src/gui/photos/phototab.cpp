@@ -193,6 +193,6 @@ void TPhotoTab::SButton_ExtractPhotosClick()
         return;
     settings.FPhotoCopy_Folder = form.Folder();
     settings.FPhotoCopy_Type = form.Kind();
-    ExportPhotos(photos, FAlbums.CheckRows(), settings.FPhotoCopy_Folder, settings.FPhotoCopy_Type,
+    ExportPhotos(photos, FAlbums.CheckRows(), settings.FPhotoCopy_Folder, TPhotoExportKind(settings.FPhotoCopy_Type),
                  FForm.Progress(), FForm, FForm.Dialogs());
 }
