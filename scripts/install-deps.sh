@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-ipafont-gothic qt6-translations-l10n
   xvfb xauth xdotool desktop-file-utils
+  at-spi2-core dbus python3-pyatspi
 )
 # --bench: what the comparisons of scripts/bench.sh need besides (libgpod, ffmpeg, ImageMagick).
 if [ "${1:-}" = "--bench" ]; then

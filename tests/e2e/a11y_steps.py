@@ -1,0 +1,121 @@
+"""The checks of a11y_check.py, run once the window is up."""
+import time
+
+import pyatspi
+
+TAB_BUTTONS = ["iPod", "ソング", "メモ", "ニュース", "アドレス", "カレンダ", "ToDo", "フォト", "ビデオ"]
+
+
+def wait_for(what, fn, timeout=20.0):
+    end = time.time() + timeout
+    while time.time() < end:
+        value = fn()
+        if value:
+            return value
+        time.sleep(0.2)
+    raise AssertionError(f"timed out waiting for {what}")
+
+
+def find_app():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in desktop:
+        if app is not None and app.name in ("sorvo", "Sorvo"):
+            return app
+    return None
+
+
+def walk(node, depth=0):
+    yield node
+    if depth > 40:
+        return
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child, depth + 1)
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def named(app, role, name):
+    for node in walk(app):
+        if node.getRole() == role and node.name == name:
+            return node
+    return None
+
+
+def do_action(node, wanted):
+    action = node.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    for i, n in enumerate(names):
+        if n.lower() == wanted:
+            action.doAction(i)
+            return
+    raise AssertionError(f"{node.name!r} has no {wanted} action, only {names}")
+
+
+def run(process):
+    failures = []
+    app = wait_for("the window on the accessibility bus", find_app)
+    wait_for("the recognised player", lambda: any(
+        n.getRole() == pyatspi.ROLE_LABEL and "iPod" in (n.name or "") and showing(n) for n in walk(app)), 30)
+    frame = app.getChildAtIndex(0)
+    print("window:", frame.name)
+
+    def check_named(where):
+        # Every button, check box, field and list shown is named by its caption.
+        for node in walk(app):
+            if node.getRole() in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX,
+                                  pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT,
+                                  pyatspi.ROLE_SPIN_BUTTON) and showing(node) and not node.name:
+                failures.append(f"{where}: unnamed {node.getRoleName()} at "
+                                f"{node.queryComponent().getExtents(0)}")
+
+    check_named("player page")
+
+    # Each visible tab button switches the page through its accessible action, without a click.
+    for caption in TAB_BUTTONS[1:] + TAB_BUTTONS[:1]:
+        button = (named(app, pyatspi.ROLE_CHECK_BOX, caption) or named(app, pyatspi.ROLE_TOGGLE_BUTTON, caption)
+                  or named(app, pyatspi.ROLE_PUSH_BUTTON, caption))
+        if button is None or not showing(button):
+            continue
+        wanted = "toggle" if any(button.queryAction().getName(i).lower() == "toggle"
+                                 for i in range(button.queryAction().nActions)) else "press"
+        do_action(button, wanted)
+        try:
+            wait_for(f"{caption} checked", lambda: button.getState().contains(pyatspi.STATE_CHECKED), 5)
+        except AssertionError as e:
+            failures.append(str(e))
+            continue
+        time.sleep(0.5)
+        tables = [n for n in walk(app) if n.getRole() in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE,
+                                                         pyatspi.ROLE_LIST, pyatspi.ROLE_TREE) and showing(n)]
+        rows = []
+        for t in tables:
+            try:
+                rows.append(t.queryTable().nRows)
+            except NotImplementedError:
+                rows.append(t.childCount)
+        print(f"tab {caption}: {len(tables)} list(s) with rows {rows}")
+        check_named(f"tab {caption}")
+        if caption == "iPod":
+            if not named(app, pyatspi.ROLE_PUSH_BUTTON, "再認識") or not showing(
+                    named(app, pyatspi.ROLE_PUSH_BUTTON, "再認識")):
+                failures.append("the player page is not shown after its button's action")
+        else:
+            details = named(app, pyatspi.ROLE_PUSH_BUTTON, "詳細な情報")
+            if details is not None and showing(details):
+                failures.append(f"tab {caption}: the player page is still shown")
+        if caption in ("ソング", "メモ", "アドレス", "カレンダ", "ToDo", "ニュース", "フォト", "ビデオ"):
+            if not tables:
+                failures.append(f"tab {caption}: no list seen by assistive tools")
+            elif max(rows) == 0:
+                failures.append(f"tab {caption}: its lists expose no rows")
+
+    if process.poll() is not None:
+        failures.append(f"sorvo ended with {process.returncode}")
+    for f in failures:
+        print("FAIL:", f)
+    print(f"{0 if failures else 1} passed, {1 if failures else 0} failed")
+    return 1 if failures else 0
