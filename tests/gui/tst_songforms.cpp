@@ -156,6 +156,8 @@ void TstSongForms::loadsAndStoresItsSettings()
     s.FMakeAlbumFolder = false;
     s.FMakeImportFile = true;
     s.FMakeType = 2;
+    s.FSongCopy_EmbedTags = false;
+    s.FVideoCopy_EmbedTags = true;
     TSongCopyCfgForm form(s, f.drives, f.dialogs, video ? TCopyKind::Videos : TCopyKind::Songs);
 
     QCOMPARE(form.windowTitle(), video ? u"ビデオデータの取り出し"_s : u"曲データの取り出し"_s);
@@ -170,6 +172,9 @@ void TstSongForms::loadsAndStoresItsSettings()
     QCOMPARE(album->isChecked(), !video);
     QCOMPARE(track->isEnabled(), !video);
     QCOMPARE(listing->isChecked(), video);
+    auto *embed = Child<QCheckBox>(form, u"CheckBox_EmbedTags"_s);
+    QCOMPARE(embed->text(), u"タグとアートワークを書き込む"_s);
+    QCOMPARE(embed->isChecked(), video);
     QVERIFY(Child<QRadioButton>(form, video ? u"RadioButton_Keep"_s : u"RadioButton_Title"_s)->isChecked());
 
     // Change everything, confirm, and find the changes in the right section only.
@@ -177,6 +182,7 @@ void TstSongForms::loadsAndStoresItsSettings()
     artist->setChecked(!artist->isChecked());
     album->setChecked(!album->isChecked());
     listing->setChecked(!listing->isChecked());
+    embed->setChecked(!embed->isChecked());
     Child<QRadioButton>(form, u"RadioButton_ArtistTitle"_s)->setChecked(true);
     QTest::mouseClick(Child<QPushButton>(form, u"Button_Ok"_s), Qt::LeftButton);
     QVERIFY(form.FConfirmed);
@@ -189,6 +195,8 @@ void TstSongForms::loadsAndStoresItsSettings()
         QCOMPARE(s.FMakeType, 0);
         QCOMPARE(s.FMakingNameType, 1); // the song settings stay
         QCOMPARE(s.FAddTrackNo, true);
+        QCOMPARE(s.FVideoCopy_EmbedTags, false);
+        QCOMPARE(s.FSongCopy_EmbedTags, false); // the song settings stay
     } else {
         QCOMPARE(s.FSongCopy_Folder, f.disk + u"/music/"_s);
         QCOMPARE(s.FMakeFolder_Artist, true);
@@ -197,6 +205,8 @@ void TstSongForms::loadsAndStoresItsSettings()
         QCOMPARE(s.FMakingNameType, 0);
         QCOMPARE(s.FMakeType, 2); // the video settings stay
         QCOMPARE(s.FVideoFolder, f.disk + u"/"_s);
+        QCOMPARE(s.FSongCopy_EmbedTags, true);
+        QCOMPARE(s.FVideoCopy_EmbedTags, true); // the video settings stay
     }
 }
 

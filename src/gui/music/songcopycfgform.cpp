@@ -33,6 +33,7 @@ TSongCopyCfgForm::TSongCopyCfgForm(TKiruIPodINI &settings, const IDriveTable &dr
         FUi->CheckBox_MkDirAlbum->setChecked(settings.FMakeAlbumFolder);
         FUi->CheckBox_AddTrackNo->setEnabled(false);
         FUi->CheckBox_MkImportData->setChecked(settings.FMakeImportFile);
+        FUi->CheckBox_EmbedTags->setChecked(settings.FVideoCopy_EmbedTags);
         nameType = settings.FMakeType;
     } else {
         FUi->Edit_Folder->setText(settings.FSongCopy_Folder);
@@ -40,6 +41,7 @@ TSongCopyCfgForm::TSongCopyCfgForm(TKiruIPodINI &settings, const IDriveTable &dr
         FUi->CheckBox_MkDirAlbum->setChecked(settings.FMakeFolder_Album);
         FUi->CheckBox_AddTrackNo->setChecked(settings.FAddTrackNo);
         FUi->CheckBox_MkImportData->setChecked(settings.FMakeLibraryData);
+        FUi->CheckBox_EmbedTags->setChecked(settings.FSongCopy_EmbedTags);
         nameType = settings.FMakingNameType;
     }
     // A value outside the three choices (a hand-edited file) ticks none, and is stored back unchanged.
@@ -85,6 +87,7 @@ void TSongCopyCfgForm::Button_OkClick()
         FSettings.FMakeArtistFolder = FUi->CheckBox_MkDirArtist->isChecked();
         FSettings.FMakeAlbumFolder = FUi->CheckBox_MkDirAlbum->isChecked();
         FSettings.FMakeImportFile = FUi->CheckBox_MkImportData->isChecked();
+        FSettings.FVideoCopy_EmbedTags = FUi->CheckBox_EmbedTags->isChecked();
         if (checkedType >= 0)
             FSettings.FMakeType = checkedType;
     } else {
@@ -93,6 +96,7 @@ void TSongCopyCfgForm::Button_OkClick()
         FSettings.FMakeFolder_Album = FUi->CheckBox_MkDirAlbum->isChecked();
         FSettings.FAddTrackNo = FUi->CheckBox_AddTrackNo->isChecked();
         FSettings.FMakeLibraryData = FUi->CheckBox_MkImportData->isChecked();
+        FSettings.FSongCopy_EmbedTags = FUi->CheckBox_EmbedTags->isChecked();
         if (checkedType >= 0)
             FSettings.FMakingNameType = checkedType;
     }

@@ -235,9 +235,10 @@ void TSongTab::SButton_OutSongsClick()
         return;
     TBusyScope busy;
     TKiruIPOD &device = FForm.Device();
-    ExtractEntries(device.FSongDB.FSongs, device.FChecker.FRoot, FModel->CopyRows(),
-                   TCopyOptions::ForSongs(FForm.Settings()), FForm.Progress(), FForm, FForm.Dialogs(),
-                   &device.FLibrary);
+    TCopyOptions options = TCopyOptions::ForSongs(FForm.Settings());
+    options.FArtwork = &device.FArtworkDB; // artwork for the copies when tags are written into them
+    ExtractEntries(device.FSongDB.FSongs, device.FChecker.FRoot, FModel->CopyRows(), options, FForm.Progress(),
+                   FForm, FForm.Dialogs(), &device.FLibrary);
 }
 
 void TSongTab::SButton_FindSongsClick()

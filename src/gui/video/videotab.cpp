@@ -134,9 +134,10 @@ void TVideoTab::SButton_ExtractVideosClick()
         return;
     TBusyScope busy;
     TKiruIPOD &device = FForm.Device();
-    ExtractVideos(device.FSongDB.FSongs, device.FChecker.FRoot, FModel.CopyRows(),
-                  TCopyOptions::ForVideos(FForm.Settings()), FForm.Progress(), FForm, FForm.Dialogs(),
-                  &device.FLibrary);
+    TCopyOptions options = TCopyOptions::ForVideos(FForm.Settings());
+    options.FArtwork = &device.FArtworkDB; // artwork for the copies when tags are written into them
+    ExtractVideos(device.FSongDB.FSongs, device.FChecker.FRoot, FModel.CopyRows(), options, FForm.Progress(),
+                  FForm, FForm.Dialogs(), &device.FLibrary);
 }
 
 void TVideoTab::SButton_VideoInfoClick()
