@@ -15,6 +15,8 @@
 #include "recordingprogress.h"
 #include "scripteddialogs.h"
 
+#include "screenshotsupport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -24,29 +26,6 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-void Save(QWidget &window, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("SORVO_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    QVERIFY(window.grab().save(QDir(folder).filePath(name)));
-}
-
-/// No label of the window is narrower than its text.
-void CheckNothingCut(QWidget &window)
-{
-    for (QLabel *label : window.findChildren<QLabel *>()) {
-        if (!label->isVisible() || label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull())
-            continue;
-        const int needed = label->fontMetrics().horizontalAdvance(label->text());
-        QVERIFY2(label->contentsRect().width() >= needed,
-                 qPrintable(label->objectName() + u": "_s + label->text()));
-    }
-}
-} // namespace
 
 class TstScreenshots : public QObject
 {
@@ -90,13 +69,13 @@ void TstScreenshots::windows()
     QTRY_COMPARE(form.StatusText(0), u"[接続中]"_s);
     QTest::qWait(200); // let the window system paint before grabbing
     CheckNothingCut(form);
-    Save(form, u"main-window.png"_s);
+    SaveScreenshot(form, u"main-window.png"_s);
 
     TSpecForm spec(form.Device().FChecker, dialogs, &form);
     spec.show();
     QVERIFY(QTest::qWaitForWindowExposed(&spec));
     CheckNothingCut(spec);
-    Save(spec, u"device-details.png"_s);
+    SaveScreenshot(spec, u"device-details.png"_s);
 
     TConfigForm config(form.Settings(), drives, dialogs, &form);
     config.show();
@@ -107,14 +86,14 @@ void TstScreenshots::windows()
         CheckNothingCut(config);
     }
     pages->setCurrentIndex(2);
-    Save(config, u"settings.png"_s);
+    SaveScreenshot(config, u"settings.png"_s);
 
     TKiruIPodINI fresh(dir.filePath(u"fresh.INI"_s));
     TCRForm terms(fresh);
     terms.show();
     QVERIFY(QTest::qWaitForWindowExposed(&terms));
     CheckNothingCut(terms);
-    Save(terms, u"terms.png"_s);
+    SaveScreenshot(terms, u"terms.png"_s);
 
     TLogForm log(dialogs, &form);
     TITBSongList failed;

@@ -18,6 +18,8 @@
 #include "video/videotab.h"
 #include "widgets/reportlistview.h"
 
+#include "screenshotsupport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -27,30 +29,6 @@
 #include <QToolButton>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-void Save(QWidget &window, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("SORVO_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    QVERIFY(window.grab().save(QDir(folder).filePath(name)));
-}
-
-/// No label of the window is narrower than its text, and the window fits a 1280 x 800 screen.
-void CheckLayout(QWidget &window)
-{
-    QVERIFY(window.width() <= 1280 && window.height() <= 800);
-    for (QLabel *label : window.findChildren<QLabel *>()) {
-        if (!label->isVisible() || label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull())
-            continue;
-        const int needed = label->fontMetrics().horizontalAdvance(label->text());
-        QVERIFY2(label->contentsRect().width() >= needed,
-                 qPrintable(label->objectName() + u": "_s + label->text()));
-    }
-}
-} // namespace
 
 class TstScreenshotsMedia : public QObject
 {
@@ -102,8 +80,8 @@ void TstScreenshotsMedia::windows()
     QVERIFY(videos->Model().rowCount() > 0);
     videos->Model().SetItemChecked(0, true);
     QTest::qWait(200); // let the window system paint before grabbing
-    CheckLayout(form);
-    Save(form, u"video-tab.png"_s);
+    CheckNothingCut(form);
+    SaveScreenshot(form, u"video-tab.png"_s);
 
     QTest::mouseClick(form.findChild<QToolButton *>(u"TabButton_Photo"_s), Qt::LeftButton);
     auto *photos = form.findChild<TPhotoTab *>();
@@ -112,8 +90,8 @@ void TstScreenshotsMedia::windows()
     form.findChild<TReportListView *>(u"PhotoAlbumListView"_s)->selectRow(0);
     form.findChild<TPhotoListBox *>(u"PhotoListBox"_s)->SetCurrentRow(1);
     QTest::qWait(200);
-    CheckLayout(form);
-    Save(form, u"photo-tab.png"_s);
+    CheckNothingCut(form);
+    SaveScreenshot(form, u"photo-tab.png"_s);
 
     TPhotoForm viewer(form.Settings(), dialogs, &form);
     const QString path = PhotoPathForRow(form.Device().FPhotoDB, photos->Grid().Ids(), 1);
@@ -121,14 +99,14 @@ void TstScreenshotsMedia::windows()
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     QTest::qWait(100);
-    CheckLayout(viewer);
-    Save(viewer, u"photo-viewer.png"_s);
+    CheckNothingCut(viewer);
+    SaveScreenshot(viewer, u"photo-viewer.png"_s);
 
     TPhotoCopyForm copy(form.Settings(), drives, dialogs, &form);
     copy.show();
     QVERIFY(QTest::qWaitForWindowExposed(&copy));
-    CheckLayout(copy);
-    Save(copy, u"photo-export.png"_s);
+    CheckNothingCut(copy);
+    SaveScreenshot(copy, u"photo-export.png"_s);
 }
 
 QTEST_MAIN(TstScreenshotsMedia)

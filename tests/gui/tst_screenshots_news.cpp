@@ -11,6 +11,8 @@
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
 
+#include "screenshotsupport.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -22,30 +24,6 @@
 #include <QToolButton>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-void Save(QWidget &window, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("SORVO_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    QVERIFY(window.grab().save(QDir(folder).filePath(name)));
-}
-
-/// No label or button of the window is narrower than its text.
-void CheckNothingCut(QWidget &window)
-{
-    for (QLabel *label : window.findChildren<QLabel *>()) {
-        if (!label->isVisible() || label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull())
-            continue;
-        const int needed = label->fontMetrics().horizontalAdvance(label->text());
-        QVERIFY2(label->contentsRect().width() >= needed,
-                 qPrintable(label->objectName() + u": "_s + label->text()));
-    }
-    QVERIFY(window.width() <= 1280 && window.height() <= 800);
-}
-} // namespace
 
 class TstScreenshotsNews : public QObject
 {
@@ -100,7 +78,7 @@ void TstScreenshotsNews::newsTab()
     QCOMPARE(form.CurrentPage(), int(pgNews));
     QTest::qWait(200); // let the window system paint before grabbing
     CheckNothingCut(form);
-    Save(form, u"news.png"_s);
+    SaveScreenshot(form, u"news.png"_s);
 
     auto *editor = form.findChild<QDialog *>(u"TEditURLForm"_s);
     QVERIFY(editor);
@@ -111,7 +89,7 @@ void TstScreenshotsNews::newsTab()
     QVERIFY(QTest::qWaitForWindowExposed(editor));
     QTest::qWait(100);
     CheckNothingCut(*editor);
-    Save(*editor, u"site-editor.png"_s);
+    SaveScreenshot(*editor, u"site-editor.png"_s);
     editor->hide();
 }
 

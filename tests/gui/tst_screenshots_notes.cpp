@@ -14,6 +14,8 @@
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
 
+#include "screenshotsupport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -22,29 +24,6 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-void Save(QWidget &window, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("SORVO_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    QVERIFY(window.grab().save(QDir(folder).filePath(name)));
-}
-
-/// No label of the window is narrower than its text.
-void CheckNothingCut(QWidget &window)
-{
-    for (QLabel *label : window.findChildren<QLabel *>()) {
-        if (!label->isVisible() || label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull())
-            continue;
-        const int needed = label->fontMetrics().horizontalAdvance(label->text());
-        QVERIFY2(label->contentsRect().width() >= needed,
-                 qPrintable(label->objectName() + u": "_s + label->text()));
-    }
-}
-} // namespace
 
 class TstScreenshotsNotes : public QObject
 {
@@ -89,14 +68,14 @@ void TstScreenshotsNotes::windows()
     form.FormKeyDown(Qt::Key_F3); // the notes tab, as its button shows it
     QTest::qWait(200); // let the window system paint before grabbing
     CheckNothingCut(form);
-    Save(form, u"notes-tab.png"_s);
+    SaveScreenshot(form, u"notes-tab.png"_s);
 
     TMemoForm editor(form.Settings(), dialogs, form.Device().FChecker.FNotesDir, &form);
     editor.Open(form.Device().FChecker.FNotesDir + u"はじめに.txt"_s);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
     CheckNothingCut(editor);
-    Save(editor, u"note-editor.png"_s);
+    SaveScreenshot(editor, u"note-editor.png"_s);
     editor.hide();
 
     TMemoDivideForm divide(&form);
@@ -105,7 +84,7 @@ void TstScreenshotsNotes::windows()
     QVERIFY(QTest::qWaitForWindowExposed(&divide));
     CheckNothingCut(divide);
     QVERIFY(divide.width() <= 1280 && divide.height() <= 800);
-    Save(divide, u"note-division.png"_s);
+    SaveScreenshot(divide, u"note-division.png"_s);
 }
 
 QTEST_MAIN(TstScreenshotsNotes)

@@ -17,6 +17,8 @@
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
 
+#include "screenshotsupport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -29,27 +31,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-void Save(QWidget &window, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("SORVO_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    QVERIFY(window.grab().save(QDir(folder).filePath(name)));
-}
-
-/// No label of the window is narrower than its text; the window fits a 1280 x 800 screen.
-void CheckNothingCut(QWidget &window)
-{
-    QVERIFY(window.width() <= 1280 && window.height() <= 800);
-    for (QLabel *label : window.findChildren<QLabel *>()) {
-        if (!label->isVisible() || label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull())
-            continue;
-        const int needed = label->fontMetrics().horizontalAdvance(label->text());
-        QVERIFY2(label->contentsRect().width() >= needed,
-                 qPrintable(label->objectName() + u": "_s + label->text()));
-    }
-}
 
 void Shoot(QWidget &window, const QString &name)
 {
@@ -57,7 +38,7 @@ void Shoot(QWidget &window, const QString &name)
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::qWait(100);
     CheckNothingCut(window);
-    Save(window, name);
+    SaveScreenshot(window, name);
 }
 } // namespace
 
@@ -106,14 +87,14 @@ void TstScreenshotsPim::pimWindows()
         form.findChild<QToolButton *>(button)->click();
         QTest::qWait(200); // let the window system paint before grabbing
         CheckNothingCut(form);
-        Save(form, picture);
+        SaveScreenshot(form, picture);
     };
     showTab(u"TabButton_Address"_s, u"contacts-tab.png"_s);
     showTab(u"TabButton_Cal"_s, u"calendar-list.png"_s);
     form.findChild<QTabWidget *>(u"CalendarPages"_s)->setCurrentIndex(1);
     QTest::qWait(200);
     CheckNothingCut(form);
-    Save(form, u"calendar-month.png"_s);
+    SaveScreenshot(form, u"calendar-month.png"_s);
     showTab(u"TabButton_ToDo"_s, u"todo-tab.png"_s);
 
     const QString contacts = form.Device().FChecker.FContactsDir;

@@ -20,6 +20,8 @@
 #include "platform/mountwatcher.h"
 #include "widgets/reportlistview.h"
 
+#include "screenshotsupport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -33,30 +35,6 @@
 #include <QTreeView>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-void Save(QWidget &window, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("SORVO_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    QVERIFY(window.grab().save(QDir(folder).filePath(name)));
-}
-
-/// No label of the window is narrower than its text, and the window fits a 1280 x 800 screen.
-void CheckLayout(QWidget &window)
-{
-    QVERIFY(window.width() <= 1280 && window.height() <= 800);
-    for (QLabel *label : window.findChildren<QLabel *>()) {
-        if (!label->isVisible() || label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull())
-            continue;
-        const int needed = label->fontMetrics().horizontalAdvance(label->text());
-        QVERIFY2(label->contentsRect().width() >= needed,
-                 qPrintable(label->objectName() + u": "_s + label->text()));
-    }
-}
-} // namespace
 
 class TstScreenshotsSongs : public QObject
 {
@@ -112,20 +90,20 @@ void TstScreenshotsSongs::windows()
     tab->N12Click();
     form.findChild<TReportListView *>(u"SongListView"_s)->selectRow(0);
     QTest::qWait(200); // let the window system paint before grabbing
-    CheckLayout(form);
-    Save(form, u"song-tab.png"_s);
+    CheckNothingCut(form);
+    SaveScreenshot(form, u"song-tab.png"_s);
 
     TSongCopyCfgForm copy(form.Settings(), drives, dialogs, TCopyKind::Songs, &form);
     copy.show();
     QVERIFY(QTest::qWaitForWindowExposed(&copy));
-    CheckLayout(copy);
-    Save(copy, u"song-extract-settings.png"_s);
+    CheckNothingCut(copy);
+    SaveScreenshot(copy, u"song-extract-settings.png"_s);
 
     TSongFindForm find(form.Settings(), ArtistTicks(tab->ListModel().Data()), &form);
     find.show();
     QVERIFY(QTest::qWaitForWindowExposed(&find));
-    CheckLayout(find);
-    Save(find, u"song-search.png"_s);
+    CheckNothingCut(find);
+    SaveScreenshot(find, u"song-search.png"_s);
 
     // The first song gets lyrics in its tag for the lyrics page.
     TKiruIPOD &device = form.Device();
@@ -140,15 +118,15 @@ void TstScreenshotsSongs::windows()
     TSongInfoForm info(song, path, device.FArtworkDB, dialogs, &form);
     info.show();
     QVERIFY(QTest::qWaitForWindowExposed(&info));
-    CheckLayout(info);
-    Save(info, u"song-info.png"_s);
+    CheckNothingCut(info);
+    SaveScreenshot(info, u"song-info.png"_s);
     auto *pages = info.findChild<QTabWidget *>(u"SongPages"_s);
     pages->setCurrentIndex(1);
     QTest::qWait(50);
-    Save(info, u"song-info-lyrics.png"_s);
+    SaveScreenshot(info, u"song-info-lyrics.png"_s);
     pages->setCurrentIndex(2);
     QTest::qWait(50);
-    Save(info, u"song-info-artwork.png"_s);
+    SaveScreenshot(info, u"song-info-artwork.png"_s);
 }
 
 QTEST_MAIN(TstScreenshotsSongs)
