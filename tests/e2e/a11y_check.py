@@ -64,8 +64,10 @@ def main():
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         time.sleep(0.5)
         os.environ.update({k: env[k] for k in ("DISPLAY",)})
+        # A home and runtime folder of its own: the single-instance lock must not meet other tests' windows.
         lock_home = os.path.join(work, "home")
-        os.makedirs(lock_home)
+        os.makedirs(lock_home, mode=0o700)
+        os.chmod(lock_home, 0o700)
         env["HOME"] = lock_home
         env["XDG_RUNTIME_DIR"] = lock_home
         procs.append(subprocess.Popen([sorvo, "--drive", player, "--settings", settings, "--yes"], env=env))

@@ -27,19 +27,19 @@ mkdir -p "$work/out" "$work/bin"
 printf '#!/bin/sh\nprintf "%%s" "$1" > "%s/opened"\n' "$work" > "$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 
-# A free display number.
-display=""
-for n in $(seq 91 140); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || fail "no free display"
-Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts connections.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+display=$(head -n1 "$work/display" 2>/dev/null)
+[ -n "$display" ] || fail "Xvfb did not start"
 export DISPLAY=":$display"
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
 
-export QT_QPA_PLATFORM=xcb PATH="$work/bin:$PATH"
+# A runtime folder of its own: the single-instance lock must not meet other tests' windows.
+mkdir -m 700 "$work/run"
+export QT_QPA_PLATFORM=xcb PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work/run"
 "$sorvo" --drive "$work/player" --settings "$work/Velmor.INI" >"$work/sorvo.log" 2>&1 &
 sorvo_pid=$!
 
