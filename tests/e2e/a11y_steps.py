@@ -57,9 +57,9 @@ def do_action(node, wanted):
 
 def run(process):
     failures = []
-    app = wait_for("the window on the accessibility bus", find_app)
+    app = wait_for("the window on the accessibility bus", find_app, 90)
     wait_for("the recognised player", lambda: any(
-        n.getRole() == pyatspi.ROLE_LABEL and "iPod" in (n.name or "") and showing(n) for n in walk(app)), 30)
+        n.getRole() == pyatspi.ROLE_LABEL and "iPod" in (n.name or "") and showing(n) for n in walk(app)), 90)
     frame = app.getChildAtIndex(0)
     print("window:", frame.name)
 
@@ -84,19 +84,27 @@ def run(process):
                                  for i in range(button.queryAction().nActions)) else "press"
         do_action(button, wanted)
         try:
-            wait_for(f"{caption} checked", lambda: button.getState().contains(pyatspi.STATE_CHECKED), 5)
+            wait_for(f"{caption} checked", lambda: button.getState().contains(pyatspi.STATE_CHECKED), 30)
         except AssertionError as e:
             failures.append(str(e))
             continue
-        time.sleep(0.5)
-        tables = [n for n in walk(app) if n.getRole() in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE,
-                                                         pyatspi.ROLE_LIST, pyatspi.ROLE_TREE) and showing(n)]
-        rows = []
-        for t in tables:
-            try:
-                rows.append(t.queryTable().nRows)
-            except NotImplementedError:
-                rows.append(t.childCount)
+        def lists():
+            found = [n for n in walk(app) if n.getRole() in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE,
+                                                             pyatspi.ROLE_LIST, pyatspi.ROLE_TREE) and showing(n)]
+            counts = []
+            for t in found:
+                try:
+                    counts.append(t.queryTable().nRows)
+                except NotImplementedError:
+                    counts.append(t.childCount)
+            return found, counts
+
+        # The page loads its lists when first shown: give a slow machine time to fill them.
+        end = time.time() + (30 if caption != "iPod" else 1)
+        tables, rows = lists()
+        while time.time() < end and (not tables or max(rows) == 0):
+            time.sleep(0.3)
+            tables, rows = lists()
         print(f"tab {caption}: {len(tables)} list(s) with rows {rows}")
         check_named(f"tab {caption}")
         if caption == "iPod":
