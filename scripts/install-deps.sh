@@ -3,7 +3,7 @@
 # Usage: scripts/install-deps.sh [--bench]
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config git
+  build-essential cmake ninja-build pkg-config git ccache
   qt6-base-dev qt6-base-dev-tools libqt6network6 libqt6test6
   libgl-dev libvulkan-dev libxkbcommon-dev
   libicu-dev libcurl4-openssl-dev libjpeg62-turbo-dev zlib1g-dev libtag1-dev
