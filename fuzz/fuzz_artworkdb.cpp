@@ -20,6 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QStringList ids;
     loader.ListImageIds(ids);
     for (const TAlbumRow &row : loader.FAlbums.AlbumRows())
-        loader.FAlbums.GetAlbumImageIds(row.name, ids);
+        loader.FAlbums.GetAlbumImageIds(row.FName, ids);
     return 0;
 }
