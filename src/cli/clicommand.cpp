@@ -112,6 +112,11 @@ void CliJson(const QJsonValue &value)
         bytes = QJsonDocument(value.toObject()).toJson(QJsonDocument::Indented);
     else
         bytes = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    CliWriteBytes(bytes);
+}
+
+void CliWriteBytes(const QByteArray &bytes)
+{
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
 }
 

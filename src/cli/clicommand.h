@@ -72,7 +72,9 @@ struct TCliCommand
 /// Standard output and error in the local encoding.
 void CliOut(const QString &text);
 void CliErr(const QString &text);
-/// Prints compact JSON followed by a newline.
+/// Prints JSON (objects and arrays indented) followed by a newline.
 void CliJson(const QJsonValue &value);
+/// Bytes as they are to standard output (JSON that is already UTF-8).
+void CliWriteBytes(const QByteArray &bytes);
 /// Prints rows as columns separated by two blanks (the first row is the header).
 void CliTable(const QList<QStringList> &rows);

@@ -49,7 +49,3 @@ private:
 
 /// Prints a picture database: albums and items, as JSON ({"albums": [...], "items": [...]}) or tables.
 void CliPrintPictureDatabase(const TArtworkDBLoader &loader, bool json);
-/// A date-time value as "YYYY-MM-DDTHH:MM:SS", rounded to the second, as stored (no zone).
-QString CliJsonDateTime(TDateTime value);
-/// Prints song entries in list order, as JSON objects or as a table.
-void CliPrintSongs(const TITBSongList &songs, bool json);

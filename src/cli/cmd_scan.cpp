@@ -1,7 +1,7 @@
 // sorvo-cli scan: the songs a music folder scan finds on a player without a song database.
 #include "app/sorvoerror.h"
 #include "cli/clicommand.h"
-#include "cli/cliplayer.h"
+#include "cli/clisongs.h"
 #include "common/paths.h"
 #include "music/itunesdbloader.h"
 #include "music/musicfolderscan.h"

@@ -2,6 +2,7 @@
 #include "app/sorvoerror.h"
 #include "cli/clicommand.h"
 #include "cli/cliplayer.h"
+#include "cli/clisongs.h"
 #include "music/itunesdbloader.h"
 
 using namespace Qt::Literals::StringLiterals;

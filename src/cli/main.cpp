@@ -1,94 +1,67 @@
 // sorvo-cli: Sorvo's jobs from the command line, over the same core as the window.
-#include "app/commandline.h"
-#include "app/sorvoerror.h"
-#include "app/userdialogs.h"
-#include "app/version.h"
-#include "cli/cliregistry.h"
-#include "cli/consoleprogress.h"
+//
+// The program itself holds only the commands that read plain files (the music folder scan, the
+// tags of a file), so that they start without loading the picture, window-system and network
+// libraries, which take longer to load than a scan of thousands of files. Every other command,
+// and the list of all of them, live in the module sorvo-cli-commands, loaded when asked for.
+#include "cli/clirunner.h"
 
-#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QStringList>
 
-#include <algorithm>
+#include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QString HelpText()
+// The folder of this program (no QCoreApplication exists yet).
+QString ProgramDirectory(const char *argv0)
 {
-    QString text = u"使い方: sorvo-cli コマンド [オプション] [引数...]\n"
-                   u"\n"
-                   u"共通のオプション:\n"
-                   u"  --help             この説明を表示します\n"
-                   u"  --version          バージョンを表示します\n"
-                   u"  --drive PATH       プレーヤーを探すフォルダ (繰り返し指定できます)\n"
-                   u"  --settings FILE    設定ファイル (既定: Velmor.INI)\n"
-                   u"  --yes              確認にすべて「はい」と答えます\n"
-                   u"  --json             表の代わりに JSON で出力します (対応するコマンドのみ)\n"
-                   u"\n"
-                   u"コマンド:\n"_s;
-    QList<TCliCommandInfo> commands = CliCommands();
-    std::sort(commands.begin(), commands.end(),
-              [](const auto &a, const auto &b) { return a.FName < b.FName; });
-    for (const TCliCommandInfo &c : commands)
-        text += u"  "_s + c.FName.leftJustified(18) + u' ' + c.FSummary + u'\n';
-    text += u"\n各コマンドの説明: sorvo-cli コマンド --help\n"_s;
-    return text;
+#ifdef Q_OS_LINUX
+    const QString self = QFileInfo(u"/proc/self/exe"_s).canonicalFilePath();
+    if (!self.isEmpty())
+        return QFileInfo(self).path();
+#endif
+    return QFileInfo(QFile::decodeName(argv0)).absolutePath();
 }
 
-// Usage errors exit with 2 and repeat the usage; errors of the work itself exit with 1.
-int RunCommand(const TCliCommandInfo &command, TCliContext &context)
+// Beside the program in the build tree, in its library folder when installed (wherever the
+// installed tree was moved), else where it was installed.
+QStringList ModuleCandidates(const char *argv0)
 {
-    try {
-        if (context.line.json && !command.FJson)
-            throw ECliUsageError(u"不明なオプションです: --json"_s);
-        return command.FHandler(context);
-    } catch (const ECliUsageError &e) {
-        CliErr(e.Message() + u'\n' + command.FUsage + u'\n');
-        return 2;
-    } catch (const ESorvoError &e) {
-        CliErr(e.Message() + u'\n');
-        return 1;
+    const QString dir = ProgramDirectory(argv0);
+    return {dir + u"/"_s + QStringLiteral(SORVO_CLI_MODULE),
+            QDir::cleanPath(dir + u"/"_s + QStringLiteral(SORVO_CLI_MODULE_FROM_BIN)) + u"/"_s +
+                QStringLiteral(SORVO_CLI_MODULE),
+            QStringLiteral(SORVO_CLI_MODULE_DIR) + u"/"_s + QStringLiteral(SORVO_CLI_MODULE)};
+}
+
+int RunFromModule(int argc, char **argv)
+{
+    QString errors;
+    for (const QString &path : ModuleCandidates(argv[0])) {
+        if (!QFileInfo::exists(path))
+            continue;
+        QLibrary module(path);
+        using TEntry = int (*)(int, char **);
+        if (const auto entry = reinterpret_cast<TEntry>(module.resolve("SorvoCliMain")))
+            return entry(argc, argv);
+        errors += module.errorString() + u'\n';
     }
+    const QByteArray text =
+        (u"sorvo-cli のコマンドを読み込めません ("_s + QStringLiteral(SORVO_CLI_MODULE) + u")\n"_s + errors)
+            .toLocal8Bit();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+    return 1;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const TCommandLine line = TCommandLine::Parse(TCommandLine::FromArgv(argc, argv));
-    if (line.version) {
-        CliOut(u"Sorvo "_s + QString::fromUtf16(kSorvoVersion) + u'\n');
-        return 0;
-    }
-    if (line.help && line.positional.isEmpty()) {
-        CliOut(HelpText());
-        return 0;
-    }
-    if (line.positional.isEmpty()) {
-        CliErr((line.error.isEmpty() ? QString() : line.error + u'\n') + HelpText());
-        return 2;
-    }
-    const QString name = line.positional.first();
-    const auto &commands = CliCommands();
-    const auto it =
-        std::find_if(commands.begin(), commands.end(), [&](const auto &c) { return c.FName == name; });
-    if (it == commands.end()) {
-        CliErr(u"不明なコマンドです: "_s + name + u'\n');
-        return 2;
-    }
-    if (!line.error.isEmpty()) {
-        CliErr(line.error + u'\n' + it->FUsage + u'\n');
-        return 2;
-    }
-    if (line.help) {
-        CliOut(it->HelpText());
-        return 0;
-    }
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(u"Sorvo"_s);
-    TConsoleDialogs dialogs(line.assumeYes);
-    TConsoleProgress progress;
-    TCliContext context{line, TCliArgs(line.positional.mid(1)), dialogs, progress};
-    return RunCommand(*it, context);
+    return CliMain(argc, argv, RunFromModule);
 }

@@ -7,10 +7,12 @@
 #include "tags/audiotags.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -26,7 +28,7 @@ public:
     void ScanFolder(const QString &folder);
 
 private:
-    void AddFile(const QString &path);
+    void AddFile(const QString &path, const QString &location);
 
     TITunesDBLoader &FLoader;
     QDir FRoot;
@@ -42,40 +44,56 @@ void TMusicFolderScanner::ScanFolder(const QString &folderPath)
         FLoader.FOnProgress(FCounter, 0,
                             Format(u"曲情報を取得中 - [ %s ]"_s, {QDir::toNativeSeparators(folder)}));
 
+    // The listing tells folders from files without asking the file system about each entry.
+    struct TEntry
+    {
+        QString name;
+        bool folder;
+        bool special; // a pipe, socket or device
+    };
+    std::vector<TEntry> entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        // A link to a folder could lead back up the tree; player file systems have none.
+        const bool folder = info.isDir();
+        entries.push_back(
+            {info.fileName(), folder && !info.isSymLink(), !folder && !info.isFile() && info.exists()});
+    }
     // Name order makes track ids and song order the same on every file system.
-    QStringList names = QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-    std::sort(names.begin(), names.end(),
-              [](const QString &a, const QString &b) { return a.compare(b) < 0; });
+    std::sort(entries.begin(), entries.end(),
+              [](const TEntry &a, const TEntry &b) { return a.name.compare(b.name) < 0; });
 
-    for (const QString &name : std::as_const(names)) {
-        const QString path = folder + name;
+    // Locations are relative to the player's root, with ':' between folders.
+    QString location = FRoot.relativeFilePath(folder);
+    location = location == u"."_s ? QString() : location.replace(u'/', u':') + u':';
+    for (const TEntry &entry : std::as_const(entries)) {
+        const QString path = folder + entry.name;
         try {
-            const QFileInfo info(path);
-            if (info.isDir()) {
-                // A link to a folder could lead back up the tree; player file systems have none.
-                if (!info.isSymLink())
-                    ScanFolder(path);
-            } else {
-                AddFile(path);
-            }
+            if (entry.folder)
+                ScanFolder(path);
+            else if (entry.special)
+                ++FCounter; // never opened (a pipe would block) but keeps its number, as a song would
+            else
+                AddFile(path, location + entry.name);
         } catch (const ESorvoError &) {
             throw TITBException(Format(u"フォルダ[ %s ]でファイル[ %s ]の取得に失敗しました"_s,
-                                       {QDir::toNativeSeparators(folder), name}));
+                                       {QDir::toNativeSeparators(folder), entry.name}));
         }
     }
 }
 
-void TMusicFolderScanner::AddFile(const QString &path)
+void TMusicFolderScanner::AddFile(const QString &path, const QString &location)
 {
     ++FCounter;
     TITBSongItem song(FNow);
-    song.FLocation = FRoot.relativeFilePath(path).replace(u'/', u':');
-    song.FSize = GetFileSize64(path);
+    song.FLocation = location;
     song.FTrackID = FCounter;
     song.FPlayCount = 0;
     TMP3Tag tag;
     FTagReader.ReadFromFile(path, tag);
+    song.FSize = tag.FileSize; // of the file as opened, so size and tags are of the same file
     song.FTitle = tag.Title;
     song.FArtist = tag.Artist;
     song.FAlbum = tag.Album;

@@ -11,6 +11,7 @@
 #include "notes/kirustringlist.h"
 #include "notes/memodivider.h"
 #include "notes/usablename.h"
+#include "platform/network.h"
 #include "platform/system.h"
 
 #include <QDateTime>

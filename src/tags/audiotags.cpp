@@ -1,17 +1,18 @@
 #include "tags/audiotags.h"
 
-#include <QFileInfo>
+#include "tags/tagsource.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 void TAudioTagReader::ReadFromFile(const QString &path, TMP3Tag &tag)
 {
-    const QFileInfo file(path);
-    if (file.suffix().toLower() != u"wma"_s) {
-        FMp3Reader.ReadFromFile(path, tag);
+    TTagSource source(path);
+    if (!path.endsWith(u".wma"_s, Qt::CaseInsensitive)) {
+        FMp3Reader.ReadFromSource(source, tag);
+        tag.FileSize = source.Size();
         return;
     }
-    FWmaReader.ReadFromFile(path);
+    FWmaReader.ReadFromSource(source);
     tag = TMP3Tag();
     tag.Title = FWmaReader.FTitle;
     tag.Artist = FWmaReader.FAuthor;
@@ -21,5 +22,5 @@ void TAudioTagReader::ReadFromFile(const QString &path, TMP3Tag &tag)
     tag.BitRate = 64;
     tag.SampleRate = 44100;
     tag.Duration = 1;
-    tag.FileSize = file.size();
+    tag.FileSize = source.Size();
 }

@@ -387,7 +387,7 @@ qint64 TKiruMP3TagReader::FindAudioAfterId3v2(TTagSource &source)
 {
     const qint64 start = qint64(SynchsafeSize(source.Read(6, 4))) + 10;
     for (qint64 pos = start; pos < source.Size();) {
-        const QByteArrayView chunk = source.Read(pos, 4096);
+        const QByteArrayView chunk = source.ReadAvailable(pos, 4096);
         if (chunk.isEmpty())
             break;
         for (qsizetype i = 0; i < chunk.size(); ++i)

@@ -1,6 +1,7 @@
 #include "tags/tagsource.h"
 
 #include "common/format.h"
+#include "platform/readonlyfile.h"
 
 #include <QtEndian>
 
@@ -15,11 +16,11 @@ constexpr qint64 WindowSize = 4096;
 
 TTagSource::TTagSource(QByteArrayView data) : FData(data), FSize(data.size()) {}
 
-TTagSource::TTagSource(const QString &path) : FFile(std::make_unique<QFile>(path))
+TTagSource::TTagSource(const QString &path) : FFile(std::make_unique<TReadOnlyFile>())
 {
-    if (!FFile->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw ETagFileOpenError(Format(u"ファイル %s を開けません。%s"_s, {path, FFile->errorString()}));
-    FSize = FFile->size();
+    if (!FFile->Open(path))
+        throw ETagFileOpenError(Format(u"ファイル %s を開けません。%s"_s, {path, FFile->ErrorString()}));
+    FSize = FFile->Size();
 }
 
 TTagSource::~TTagSource() = default;
@@ -36,19 +37,18 @@ QByteArrayView TTagSource::Read(qint64 pos, qint64 len)
     // Load a new window starting at pos, large enough for the request.
     const qint64 want = std::min(std::max(len, WindowSize), FSize - pos);
     FBuffer.resize(want);
-    qint64 got = 0;
-    if (FFile->seek(pos)) {
-        while (got < want) {
-            const qint64 n = FFile->read(FBuffer.data() + got, want - got);
-            if (n <= 0)
-                break;
-            got += n;
-        }
-    }
+    const qint64 got = std::max<qint64>(FFile->ReadAt(pos, FBuffer.data(), want), 0);
     FBuffer.truncate(got);
     FWindowPos = pos;
     FData = FBuffer;
     return FData.first(std::min(len, got));
+}
+
+QByteArrayView TTagSource::ReadAvailable(qint64 pos, qint64 len)
+{
+    if (FFile && len > 0 && pos >= FWindowPos && pos < FWindowPos + FData.size())
+        return FData.sliced(pos - FWindowPos, std::min(len, FWindowPos + FData.size() - pos));
+    return Read(pos, len);
 }
 
 quint8 TTagSource::Byte(qint64 pos)

@@ -4,10 +4,11 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QFile>
 #include <QString>
 
 #include <memory>
+
+class TReadOnlyFile;
 
 /// A file that cannot be opened for reading; carries the system's reason.
 class ETagFileOpenError : public ESorvoError
@@ -32,6 +33,9 @@ public:
     /// Up to len bytes from pos; fewer at the end of the data, none before 0 or past the end.
     /// The view stays valid until the next call.
     QByteArrayView Read(qint64 pos, qint64 len);
+    /// Like Read, but when the bytes at pos are already at hand gives those (perhaps fewer than len)
+    /// instead of reading again: for scans that go on with the next part anyway.
+    QByteArrayView ReadAvailable(qint64 pos, qint64 len);
     /// The byte at pos, 0 outside the data.
     quint8 Byte(qint64 pos);
     quint32 BigEndian32(qint64 pos);
@@ -43,6 +47,6 @@ private:
     QByteArrayView FData;  // memory source, or the current window of the file
     qint64 FWindowPos = 0; // file offset of FData's first byte
     qint64 FSize = 0;
-    std::unique_ptr<QFile> FFile; // empty for a memory source
+    std::unique_ptr<TReadOnlyFile> FFile; // empty for a memory source
     QByteArray FBuffer;           // holds the window of a file source
 };

@@ -27,11 +27,16 @@ settings=$tmp/Velmor.INI
 printf '[Copyright]\r\nCopyright=1\r\n' >"$settings"
 cd "$tmp" # nothing of the build tree around
 
-# The installed sorvo-cli names the demo iPod's model from the installed model data.
+find "$prefix" -name 'sorvo-cli-commands*' | grep -q . || fail "not installed: the sorvo-cli command module"
+
+# The installed sorvo-cli names the demo iPod's model from the installed model data (a command of
+# its module) and scans a music folder (one of its own).
 info=$("$prefix/bin/sorvo-cli" info --drive "$tmp/player" --settings "$settings")
 echo "$info"
 echo "$info" | grep -q '不明な種類' && fail "sorvo-cli did not find the model data"
 echo "$info" | grep -q 'iPod' || fail "sorvo-cli did not recognise the demo player"
+scan=$("$prefix/bin/sorvo-cli" scan --drive "$tmp/player" --music-folder iPod_Control/Music --json)
+echo "$scan" | grep -q '"location": "iPod_Control:Music:' || fail "sorvo-cli scan: $scan"
 
 if ! command -v xvfb-run >/dev/null; then
   echo "SKIP: no Xvfb for the window"

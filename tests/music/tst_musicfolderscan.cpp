@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace Qt::Literals::StringLiterals;
 using namespace AudioFileWriter;
 
@@ -41,6 +45,7 @@ private slots:
     void scan();
     void keepsEarlierSongsAndReportsFolders();
     void failureNamesTopEntry();
+    void pipeIsNeverOpened();
 };
 
 void TstMusicFolderScan::scan_data()
@@ -142,6 +147,25 @@ void TstMusicFolderScan::failureNamesTopEntry()
     }
     // Songs read before the failure stay, unfiltered.
     QCOMPARE(loader.FSongs.Count(), 2);
+}
+
+// A pipe left in the music folder would block the scan forever if it were opened like a song.
+void TstMusicFolderScan::pipeIsNeverOpened()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir root;
+    QVERIFY(WriteFixtureFile(root.filePath(u"M/a.mp3"_s), TaggedMp3(u"a"_s)));
+    QVERIFY(WriteFixtureFile(root.filePath(u"M/c.mp3"_s), TaggedMp3(u"c"_s)));
+    QCOMPARE(::mkfifo(QFile::encodeName(root.filePath(u"M/b.mp3"_s)).constData(), 0600), 0);
+
+    TITunesDBLoader loader;
+    ScanMusicFolder(loader, root.filePath(u"M"_s), root.path());
+    QCOMPARE(loader.FSongs.Count(), 2);
+    QCOMPARE(loader.FSongs.Items(1).FLocation, u"M:c.mp3"_s);
+    QCOMPARE(loader.FSongs.Items(1).FTrackID, 3); // the pipe keeps its place in the numbering
+#else
+    QSKIP("no pipes in the file system here");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TstMusicFolderScan)

@@ -23,6 +23,7 @@
 #include "platform/drivetable.h"
 #include "platform/eject.h"
 #include "platform/mountwatcher.h"
+#include "platform/network.h"
 #include "platform/system.h"
 #include "ui_mainform.h"
 

@@ -1,0 +1,105 @@
+// The command line of sorvo-cli: common options, help, the command's run and its exit code.
+#include "cli/clirunner.h"
+
+#include "app/commandline.h"
+#include "app/sorvoerror.h"
+#include "app/userdialogs.h"
+#include "app/version.h"
+#include "cli/cliregistry.h"
+#include "cli/consoleprogress.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString HelpText()
+{
+    QString text = u"使い方: sorvo-cli コマンド [オプション] [引数...]\n"
+                   u"\n"
+                   u"共通のオプション:\n"
+                   u"  --help             この説明を表示します\n"
+                   u"  --version          バージョンを表示します\n"
+                   u"  --drive PATH       プレーヤーを探すフォルダ (繰り返し指定できます)\n"
+                   u"  --settings FILE    設定ファイル (既定: Velmor.INI)\n"
+                   u"  --yes              確認にすべて「はい」と答えます\n"
+                   u"  --json             表の代わりに JSON で出力します (対応するコマンドのみ)\n"
+                   u"\n"
+                   u"コマンド:\n"_s;
+    QList<TCliCommandInfo> commands = CliCommands();
+    std::sort(commands.begin(), commands.end(),
+              [](const auto &a, const auto &b) { return a.FName < b.FName; });
+    for (const TCliCommandInfo &c : commands)
+        text += u"  "_s + c.FName.leftJustified(18) + u' ' + c.FSummary + u'\n';
+    text += u"\n各コマンドの説明: sorvo-cli コマンド --help\n"_s;
+    return text;
+}
+
+// Usage errors exit with 2 and repeat the usage; errors of the work itself exit with 1.
+int RunCommand(const TCliCommandInfo &command, TCliContext &context)
+{
+    try {
+        if (context.line.json && !command.FJson)
+            throw ECliUsageError(u"不明なオプションです: --json"_s);
+        return command.FHandler(context);
+    } catch (const ECliUsageError &e) {
+        CliErr(e.Message() + u'\n' + command.FUsage + u'\n');
+        return 2;
+    } catch (const ESorvoError &e) {
+        CliErr(e.Message() + u'\n');
+        return 1;
+    }
+}
+
+const TCliCommandInfo *FindCommand(const QString &name)
+{
+    for (const TCliCommandInfo &c : CliCommands())
+        if (c.FName == name)
+            return &c;
+    return nullptr;
+}
+
+} // namespace
+
+int CliMain(int argc, char **argv, TCliElsewhere elsewhere)
+{
+    const TCommandLine line = TCommandLine::Parse(TCommandLine::FromArgv(argc, argv));
+    if (line.version) {
+        CliOut(u"Sorvo "_s + QString::fromUtf16(kSorvoVersion) + u'\n');
+        return 0;
+    }
+    // The list of every command, and any command not built in here, are the other part's.
+    if (elsewhere && (line.positional.isEmpty() || !FindCommand(line.positional.first())))
+        return elsewhere(argc, argv);
+    if (line.help && line.positional.isEmpty()) {
+        CliOut(HelpText());
+        return 0;
+    }
+    if (line.positional.isEmpty()) {
+        CliErr((line.error.isEmpty() ? QString() : line.error + u'\n') + HelpText());
+        return 2;
+    }
+    const QString name = line.positional.first();
+    const TCliCommandInfo *const it = FindCommand(name);
+    if (!it) {
+        CliErr(u"不明なコマンドです: "_s + name + u'\n');
+        return 2;
+    }
+    if (!line.error.isEmpty()) {
+        CliErr(line.error + u'\n' + it->FUsage + u'\n');
+        return 2;
+    }
+    if (line.help) {
+        CliOut(it->HelpText());
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(u"Sorvo"_s);
+    TConsoleDialogs dialogs(line.assumeYes);
+    TConsoleProgress progress;
+    TCliContext context{line, TCliArgs(line.positional.mid(1)), dialogs, progress};
+    return RunCommand(*it, context);
+}

@@ -1,0 +1,103 @@
+#include "cli/clisongs.h"
+
+#include "cli/clicommand.h"
+#include "common/jsonwriter.h"
+#include "common/textutils.h"
+#include "music/itunesdbloader.h"
+
+#include <QDateTime>
+
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+QString CliJsonDateTime(TDateTime value)
+{
+    const qint64 seconds = std::llround(value * 86400.0);
+    const qint64 days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+    const QDate date = QDate(1899, 12, 30).addDays(days);
+    const qint64 inDay = seconds - days * 86400;
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    if (year < 1 || year > 9999) // outside four digits: Qt's own spelling
+        return QDateTime(date, QTime(0, 0), Qt::UTC).addSecs(inDay).toString(u"yyyy-MM-ddTHH:mm:ss"_s);
+    // Listings print three dates per song: formatted by hand, not through a format string.
+    char16_t text[19];
+    const auto put = [&text](int at, int digits, qint64 v) {
+        for (int i = at + digits - 1; i >= at; --i, v /= 10)
+            text[i] = char16_t(u'0' + v % 10);
+    };
+    put(0, 4, year);
+    text[4] = u'-';
+    put(5, 2, month);
+    text[7] = u'-';
+    put(8, 2, day);
+    text[10] = u'T';
+    put(11, 2, inDay / 3600);
+    text[13] = u':';
+    put(14, 2, inDay / 60 % 60);
+    text[16] = u':';
+    put(17, 2, inDay % 60);
+    return QString(reinterpret_cast<const QChar *>(text), 19);
+}
+
+namespace {
+// One song as a JSON object, members in key order (the order the listing always had).
+void WriteSongJson(TJsonWriter &w, int index, const TITBSongItem &s)
+{
+    w.BeginObject();
+    w.Key(u"album"), w.Value(s.FAlbum);
+    w.Key(u"artist"), w.Value(s.FArtist);
+    w.Key(u"bit_rate"), w.Value(s.FBitRate);
+    w.Key(u"comment"), w.Value(s.FComment);
+    w.Key(u"composer"), w.Value(s.FComposer);
+    w.Key(u"date_added"), w.Value(CliJsonDateTime(s.FDateAdded));
+    w.Key(u"date_modified"), w.Value(CliJsonDateTime(s.FDateModified));
+    w.Key(u"dbid"), w.Value(QString::number(s.FDBID));
+    w.Key(u"disc_count"), w.Value(s.FDiscCount);
+    w.Key(u"disc_number"), w.Value(s.FDiscNumber);
+    w.Key(u"equalizer"), w.Value(s.FEqualizer);
+    w.Key(u"genre"), w.Value(s.FGenre);
+    w.Key(u"grouping"), w.Value(s.FGrouping);
+    w.Key(u"index"), w.Value(index);
+    w.Key(u"is_video"), w.Value(s.FIsVideo);
+    w.Key(u"kind"), w.Value(s.FKind);
+    w.Key(u"last_played"), w.Value(CliJsonDateTime(s.FLastPlayed));
+    w.Key(u"length_ms"), w.Value(s.FLength);
+    w.Key(u"location"), w.Value(s.FLocation);
+    w.Key(u"play_count"), w.Value(s.FPlayCount);
+    w.Key(u"rating"), w.Value(int(s.FRating));
+    w.Key(u"sample_rate"), w.Value(s.FSampleRate);
+    w.Key(u"size"), w.Value(s.FSize);
+    w.Key(u"title"), w.Value(s.FTitle);
+    w.Key(u"track_count"), w.Value(s.FTrackCount);
+    w.Key(u"track_id"), w.Value(s.FTrackID);
+    w.Key(u"track_number"), w.Value(s.FTrackNumber);
+    w.Key(u"volume"), w.Value(s.FVolume);
+    w.Key(u"year"), w.Value(s.FYear);
+    w.EndObject();
+}
+
+} // namespace
+
+void CliPrintSongs(const TITBSongList &songs, bool json)
+{
+    if (json) {
+        // Written as it goes: a document of 65,000 songs built first would take longer than reading them.
+        TJsonWriter w;
+        w.BeginArray();
+        for (int i = 0; i < songs.Count(); ++i)
+            WriteSongJson(w, i, songs.Items(i));
+        w.EndArray();
+        CliWriteBytes(w.Bytes());
+        return;
+    }
+    QList<QStringList> rows{
+        {u"#"_s, u"タイトル"_s, u"アーティスト"_s, u"アルバム"_s, u"時間"_s, u"種類"_s, u"場所"_s}};
+    for (int i = 0; i < songs.Count(); ++i) {
+        const TITBSongItem &s = songs.Items(i);
+        rows.append({QString::number(i), s.FTitle, s.FArtist, s.FAlbum, FormatDuration(s.FLength),
+                     s.FIsVideo ? u"ビデオ"_s : u"曲"_s, s.FLocation});
+    }
+    CliTable(rows);
+}
