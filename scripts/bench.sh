@@ -8,7 +8,8 @@ build="$here/build/bench"
 bash "$here/scripts/install-deps.sh" --bench
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DSORVO_BUILD_BENCH=ON -DSORVO_BUILD_TESTS=OFF -DSORVO_BUILD_GUI=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target bench_itunesdb bench_tags bench_copy bench_export bench_memodivider $(
+cmake --build "$build" -j "$(nproc)" --target bench_itunesdb bench_tags bench_taglib_scan sorvo-cli \
+    bench_copy bench_export bench_memodivider $(
     grep -q bench_libgpod_parse "$build/build.ninja" && echo bench_libgpod_parse)
 
 data=$(mktemp -d)
@@ -62,9 +63,11 @@ for ((i = 0; i < 3; i++)); do
     "$build/bench/bench_itunesdb" thumbs "$data"
 done
 
-echo "== music folder scan against TagLib: 2,000 audio files"
+echo "== music folder scan against TagLib: 2,000 audio files, the readers in one process"
 bash "$here/bench/make-audio.sh" "$data/audio" >/dev/null
 "$build/bench/bench_tags" "$data/audio/music" 9
+echo "== music folder scan against TagLib: 2,000 audio files, whole processes"
+bash "$here/bench/scan-processes.sh" "$build" "$data/audio" 15
 
 echo "== song copy against cp, photo export against ImageMagick"
 "$build/bench/bench_copy"

@@ -9,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
-
 using namespace Qt::Literals::StringLiterals;
 
 TCliPlayer::TCliPlayer(TCliContext &context) : FDialogs(context.line.assumeYes), FDevice(context, &FDialogs)

@@ -32,11 +32,12 @@ int Run(TCliContext &context)
     TKiruIPodINI settings(context.SettingsFile());
     TConsoleMainServices services;
     TTextImporter importer(settings, context.dialogs, &services);
+    importer.FRoot = folders.FRoot; // a missing notes folder is made below it, as in the window
     importer.FNotesDir = folders.FNotes;
     importer.FContactsDir = folders.FContacts;
+    importer.FCalendarsDir = folders.FCalendars;
     if (!settings.LoadWarning().isEmpty())
         CliErr(settings.LoadWarning() + u'\n');
-    importer.FCalendarsDir = folders.FCalendars;
     int failures = 0;
     for (const QString &file : files) {
         const TImportKind kind = forced.value_or(TTextImporter::KindForFile(file));

@@ -117,6 +117,11 @@ void TstCmdPim::import()
     QVERIFY(ReadFixtureFile(p.root + u"/Contacts/b.vcf"_s).contains(SjisBytes(u"Bさん"_s)));
     QCOMPARE(p.Run({u"import"_s, u"--kind"_s, u"calendar"_s, card}), 0);
     QVERIFY(QFileInfo::exists(p.root + u"/Calendars/b.vcf"_s));
+
+    // A player without a notes folder yet gets one, as a drop in the window does.
+    QVERIFY(QDir(p.root + u"/Notes"_s).removeRecursively());
+    QCOMPARE(p.Run({u"import"_s, note}), 0);
+    QVERIFY(QFileInfo::exists(p.root + u"/Notes/日記.txt"_s));
 }
 
 void TstCmdPim::expire_data()
