@@ -182,11 +182,18 @@ void TstVideoTab::rowDrawing()
     video.FGenre = u"Drama"_s;
     video.FLength = 180000;
     TArtworkDBLoader artwork;
+    TITBSongItem &full = songs.AddNew(); // all five lines
+    full.FIsVideo = true;
+    full.FTitle = u"Title"_s;
+    full.FArtist = u"Artist"_s;
+    full.FAlbum = u"Album"_s;
+    full.FGenre = u"Genre"_s;
+    full.FLength = 200000;
     TRecordingProgress progress;
     TVideoListModel model(songs);
     QAbstractItemModelTester tester(&model);
     model.Load(progress);
-    QCOMPARE(model.rowCount(), 1);
+    QCOMPARE(model.rowCount(), 2);
     TVideoListBox view;
     view.setModel(&model);
     TVideoRowDelegate delegate(songs, artwork);
@@ -209,6 +216,13 @@ void TstVideoTab::rowDrawing()
     QVERIFY2(ink.first() >= 4 && ink.first() <= 4 + 6, qPrintable(QString::number(ink.first())));
     const QList<TVideoTextLine> lines = TVideoRowDelegate::Lines(video, option.font, 4);
     QVERIFY(ink.last() < lines.last().top + QFontMetrics(lines.last().font).height());
+
+    // A row with all five lines is at least 64 pixels high and shows its last (grey) line whole.
+    const int height = delegate.sizeHint(option, model.index(1, 0)).height();
+    QVERIFY(height >= 64);
+    const QList<TVideoTextLine> five = TVideoRowDelegate::Lines(full, option.font, 4);
+    QCOMPARE(five.size(), 5);
+    QVERIFY(five.last().top + QFontMetrics(five.last().font).height() <= height);
 }
 
 void TstVideoTab::extractionKeepsItsOwnFolderOptions()

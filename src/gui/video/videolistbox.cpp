@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 TVideoRowDelegate::TVideoRowDelegate(const TITBSongList &songs, const TArtworkDBLoader &artwork,
                                      QObject *parent)
     : QStyledItemDelegate(parent), FSongs(songs), FArtwork(artwork)
@@ -43,6 +45,16 @@ QList<TVideoTextLine> TVideoRowDelegate::Lines(const TITBSongItem &entry, const 
         top += QFontMetrics(font).boundingRect(QStringLiteral("あ")).height() + 1;
     }
     return lines;
+}
+
+int TVideoRowDelegate::RowHeight(const QFont &base)
+{
+    TITBSongItem full;
+    full.FTitle = full.FArtist = full.FAlbum = full.FGenre = QStringLiteral("あ");
+    full.FLength = 1000;
+    const QList<TVideoTextLine> lines = Lines(full, base, 4);
+    const int bottom = lines.last().top + QFontMetrics(lines.last().font).height();
+    return std::max(kRowHeight, bottom + 2);
 }
 
 QRect TVideoRowDelegate::ContentRect(const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -113,7 +125,7 @@ void TVideoRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
 
 QSize TVideoRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const
 {
-    return QSize(option.rect.width() > 0 ? option.rect.width() : 300, kRowHeight);
+    return QSize(option.rect.width() > 0 ? option.rect.width() : 300, RowHeight(option.font));
 }
 
 TVideoListBox::TVideoListBox(QWidget *parent) : QListView(parent)

@@ -18,13 +18,16 @@ struct TVideoTextLine
     int top = 0;
 };
 
-/// Draws a 64-pixel video row: its check box, the artwork thumbnail fitted into 90 × 60 and up to five
-/// lines (title, artist, album, genre, length), empty ones taking no room.
+/// Draws a video row, 64 pixels high or as high as five lines need in the fonts at hand: its check
+/// box, the artwork thumbnail fitted into 90 × 60 and up to five lines (title, artist, album, genre,
+/// length), empty ones taking no room.
 class TVideoRowDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 public:
-    static constexpr int kRowHeight = 64;
+    static constexpr int kRowHeight = 64; // the least height
+    /// The height of every row: room for all five lines below the top margin, never cut.
+    static int RowHeight(const QFont &base);
     static QColor SelectedColor() { return QColor(207, 213, 254); }
 
     TVideoRowDelegate(const TITBSongList &songs, const TArtworkDBLoader &artwork, QObject *parent = nullptr);
