@@ -9,7 +9,7 @@ set -euo pipefail
 build=${1:?usage: scan-processes.sh BUILD_DIR AUDIO_DIR [RUNS]}
 audio=${2:?usage: scan-processes.sh BUILD_DIR AUDIO_DIR [RUNS]}
 runs=${3:-15}
-sorvo=(env SORVO_DRIVES= "$build/src/cli/sorvo-cli" scan --drive "$audio" --music-folder music --json)
+sorvo=("$build/src/cli/sorvo-cli" scan --drive "$audio" --music-folder music --json)
 taglib=("$build/bench/bench_taglib_scan" "$audio/music")
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
