@@ -2,11 +2,12 @@
 
 #include "common/bytespan.h"
 #include "common/format.h"
+#include "platform/readonlyfile.h"
 
-#include <QFile>
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -23,46 +24,6 @@ constexpr quint32 kCompressedFlagOffset = 0xA8; // mhbd +0xA8: 16-bit, 1 when th
 [[noreturn]] void ThrowBadHeader()
 {
     throw TITBException(u"ヘッダーが不正です"_s);
-}
-
-/// The zlib stream after the database header, inflated behind a copy of that header. A stream that is
-/// damaged, cut short or would inflate beyond the bound is refused as a bad header.
-QByteArray InflateDatabase(QByteArrayView bytes, qint64 headerLength, qint64 bound)
-{
-    QByteArray out(bytes.first(headerLength).toByteArray());
-    const QByteArrayView packed = bytes.sliced(headerLength);
-    z_stream stream{};
-    if (inflateInit(&stream) != Z_OK)
-        ThrowBadHeader();
-    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.data()));
-    stream.avail_in = uInt(qMin<qint64>(packed.size(), std::numeric_limits<uInt>::max()));
-    // One byte of room beyond the bound tells a stream that ends there from one that goes on.
-    const qint64 limit = bound + 1;
-    // Databases shrink to a tenth or a fifteenth. The room is reserved generously at once: pages that
-    // are never written cost no memory, and every regrowth would copy what was inflated so far.
-    qint64 capacity = qBound<qint64>(qint64(64) << 10, packed.size() * 20, limit);
-    int result = Z_OK;
-    while (result == Z_OK) {
-        const qint64 produced = qint64(stream.total_out);
-        if (produced >= limit)
-            break;
-        if (produced >= capacity)
-            capacity = qMin(limit, capacity * 2);
-        out.resize(headerLength + capacity);
-        stream.next_out = reinterpret_cast<Bytef *>(out.data() + headerLength + produced);
-        stream.avail_out = uInt(capacity - produced);
-        result = inflate(&stream, Z_NO_FLUSH);
-        if (result == Z_BUF_ERROR && stream.avail_out > 0)
-            break; // the input ended before the stream did
-        if (result == Z_BUF_ERROR)
-            result = Z_OK; // only the room was full
-    }
-    const qint64 produced = qint64(stream.total_out);
-    inflateEnd(&stream);
-    if (result != Z_STREAM_END || produced > bound)
-        ThrowBadHeader();
-    out.resize(headerLength + produced);
-    return out;
 }
 
 [[noreturn]] void ThrowNoItem(int index)
@@ -159,6 +120,162 @@ void FillTrack(TITBSongItem &song, const TByteSpan &data, qint64 start)
     song.FIsVideo = IsVideo(u32(208), fileType);
 }
 
+/// A damaged or oversized compressed stream, found while the walk goes on.
+class EDamagedStream : public TITBException
+{
+public:
+    EDamagedStream() : TITBException(u"ヘッダーが不正です"_s) {}
+};
+
+/// The header length of a compressed database (iTunesCDB), 0 for a plain one. `head` is the start of
+/// the data, `total` its whole size.
+qint64 CompressedHeaderLength(QByteArrayView head, qint64 total)
+{
+    if (head.size() < kCompressedFlagOffset + 2 || head.first(4) != "mhbd")
+        return 0;
+    const TByteSpan span(head);
+    const quint32 headerLength = span.LEAt<quint32>(4);
+    if (headerLength <= kCompressedFlagOffset || headerLength >= kInvalidHeaderLength ||
+        span.LEAt<quint16>(kCompressedFlagOffset) != 1)
+        return 0;
+    if (headerLength > total)
+        ThrowBadHeader();
+    return headerLength;
+}
+
+// Sources read in parts of this size: the walk never holds the whole database, whose pages, each a
+// fault of its own when first written, cost more than parsing them.
+constexpr qint64 kPartSize = qint64(1) << 20;
+
+} // namespace
+
+/// The bytes of a database as the walk reads them: forward, one record at a time.
+class TDatabaseBytes
+{
+public:
+    virtual ~TDatabaseBytes() = default;
+    /// Up to len bytes from start, fewer only at the end of the data. A call may not start before
+    /// an earlier call's start. The view stays valid until the next call.
+    virtual QByteArrayView At(qint64 start, qint64 len) = 0;
+    /// The size of the whole data.
+    virtual qint64 Size() = 0;
+};
+
+namespace {
+
+class TMemoryBytes : public TDatabaseBytes
+{
+public:
+    explicit TMemoryBytes(QByteArrayView data) : FData(data) {}
+    QByteArrayView At(qint64 start, qint64 len) override { return FData.Mid(start, len); }
+    qint64 Size() override { return FData.Size(); }
+
+private:
+    TByteSpan FData;
+};
+
+/// A file read a part at a time into one buffer.
+class TFileBytes : public TDatabaseBytes
+{
+public:
+    explicit TFileBytes(TReadOnlyFile &file) : FFile(file) {}
+    QByteArrayView At(qint64 start, qint64 len) override
+    {
+        if (start < 0 || start >= FFile.Size() || len <= 0)
+            return {};
+        len = std::min(len, FFile.Size() - start);
+        if (start < FBufferPos || start + len > FBufferPos + FBuffer.size()) {
+            const qint64 want = std::min(std::max(len, kPartSize), FFile.Size() - start);
+            FBuffer.resize(want);
+            // A read error ends the data there: the walk reports a database that ended early.
+            FBuffer.truncate(std::max<qint64>(FFile.ReadAt(start, FBuffer.data(), want), 0));
+            FBufferPos = start;
+        }
+        return QByteArrayView(FBuffer).sliced(start - FBufferPos).first(
+            std::min(len, FBufferPos + FBuffer.size() - start));
+    }
+    qint64 Size() override { return FFile.Size(); }
+
+private:
+    TReadOnlyFile &FFile;
+    QByteArray FBuffer;
+    qint64 FBufferPos = 0;
+};
+
+/// The header of a compressed database followed by its zlib stream, inflated as far as the walk has
+/// come. A damaged or cut stream, or one inflating beyond the bound, raises EDamagedStream.
+class TInflatedBytes : public TDatabaseBytes
+{
+public:
+    TInflatedBytes(QByteArrayView data, qint64 headerLength, qint64 bound)
+        : FBuffer(data.first(headerLength).toByteArray()), FBound(bound)
+    {
+        const QByteArrayView packed = data.sliced(headerLength);
+        if (inflateInit(&FStream) != Z_OK)
+            throw EDamagedStream();
+        FStream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.data()));
+        FStream.avail_in = uInt(qMin<qint64>(packed.size(), std::numeric_limits<uInt>::max()));
+    }
+    ~TInflatedBytes() override { inflateEnd(&FStream); }
+
+    QByteArrayView At(qint64 start, qint64 len) override
+    {
+        if (start < FBufferPos || len <= 0)
+            return {};
+        if (start + len > FBufferPos + FBuffer.size() && !FEnded) {
+            // What lies before start is not asked for again.
+            const qint64 drop = std::min<qint64>(start - FBufferPos, FBuffer.size());
+            FBuffer.remove(0, drop);
+            FBufferPos += drop;
+            while (!FEnded && FBufferPos + FBuffer.size() < start + len) {
+                if (FBufferPos + FBuffer.size() < start) { // stepped over: inflated and let go
+                    FBufferPos += FBuffer.size();
+                    FBuffer.clear();
+                }
+                const qint64 have = FBuffer.size();
+                FBuffer.resize(have + kPartSize);
+                FBuffer.truncate(have + Inflate(FBuffer.data() + have, kPartSize));
+            }
+        }
+        const qint64 end = std::min(start + len, FBufferPos + FBuffer.size());
+        if (start >= end)
+            return {};
+        return QByteArrayView(FBuffer).sliced(start - FBufferPos, end - start);
+    }
+
+    qint64 Size() override
+    {
+        // The rest of the stream is inflated to learn its length, and to find it whole and bounded.
+        QByteArray scratch(kPartSize, Qt::Uninitialized);
+        qint64 beyond = 0;
+        while (!FEnded)
+            beyond += Inflate(scratch.data(), kPartSize);
+        return FBufferPos + FBuffer.size() + beyond;
+    }
+
+private:
+    qint64 Inflate(char *out, qint64 room)
+    {
+        FStream.next_out = reinterpret_cast<Bytef *>(out);
+        FStream.avail_out = uInt(room);
+        const int result = inflate(&FStream, Z_NO_FLUSH);
+        const qint64 produced = room - qint64(FStream.avail_out);
+        // Z_BUF_ERROR with room left: the input ended before the stream did.
+        if (result != Z_OK && result != Z_STREAM_END)
+            throw EDamagedStream();
+        if (qint64(FStream.total_out) > FBound)
+            throw EDamagedStream();
+        FEnded = result == Z_STREAM_END;
+        return produced;
+    }
+
+    z_stream FStream{};
+    QByteArray FBuffer; // the bytes from FBufferPos on
+    qint64 FBufferPos = 0;
+    qint64 FBound;
+    bool FEnded = false;
+};
+
 } // namespace
 
 TITBSongItem::TITBSongItem() : TITBSongItem(NowDateTime()) {}
@@ -217,6 +334,12 @@ TITBPlayListData &TITBPlayLists::Items(int index) const
     return *FItems[size_t(index)];
 }
 
+void TITBPlayLists::Truncate(int count)
+{
+    if (count >= 0 && count < Count())
+        FItems.resize(size_t(count));
+}
+
 TITBPlayListData &TITBPlayLists::AddNew()
 {
     FItems.push_back(std::make_unique<TITBPlayListData>());
@@ -231,11 +354,19 @@ void TITBPlayLists::Clear()
 
 void TITunesDBLoader::LoadFromFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ESorvoError(Format(u"ファイル \"%s\" を開けません。%s"_s, {path, file.errorString()}));
-    const QByteArray data = file.readAll();
-    LoadFromStream(data);
+    TReadOnlyFile file;
+    if (!file.Open(path))
+        throw ESorvoError(Format(u"ファイル \"%s\" を開けません。%s"_s, {path, file.ErrorString()}));
+    TFileBytes bytes(file);
+    const qint64 headerLength = CompressedHeaderLength(bytes.At(0, kCompressedFlagOffset + 2), file.Size());
+    if (headerLength == 0) {
+        Walk(bytes);
+        return;
+    }
+    // A compressed database is a tenth of the plain one or less: it is read whole and inflated in parts.
+    QByteArray packed(file.Size(), Qt::Uninitialized);
+    packed.truncate(std::max<qint64>(file.ReadAt(0, packed.data(), packed.size()), 0));
+    LoadCompressed(packed, headerLength);
 }
 
 QString EndedEarlyText(int songs)
@@ -256,19 +387,38 @@ void TITunesDBLoader::Clear()
 void TITunesDBLoader::LoadFromStream(QByteArrayView bytes)
 {
     // Later players keep the sections after the mhbd header compressed (iTunesCDB).
-    QByteArray inflated;
-    if (bytes.size() >= kCompressedFlagOffset + 2 && bytes.first(4) == "mhbd") {
-        const TByteSpan head(bytes);
-        const quint32 headerLength = head.LEAt<quint32>(4);
-        if (headerLength > kCompressedFlagOffset && headerLength < kInvalidHeaderLength &&
-            head.LEAt<quint16>(kCompressedFlagOffset) == 1) {
-            if (headerLength > quint32(bytes.size()))
-                ThrowBadHeader();
-            inflated = InflateDatabase(bytes, headerLength, FMaxInflatedBytes);
-            bytes = inflated;
-        }
+    if (const qint64 headerLength = CompressedHeaderLength(bytes, bytes.size())) {
+        LoadCompressed(bytes, headerLength);
+        return;
     }
-    const TByteSpan data(bytes);
+    TMemoryBytes memory(bytes);
+    Walk(memory);
+}
+
+void TITunesDBLoader::LoadCompressed(QByteArrayView data, qint64 headerLength)
+{
+    const int songs = FSongs.Count();
+    const int playLists = FPlayLists.Count();
+    const qint32 declared = FPlayLists.FDeclaredCount;
+    const bool endedEarly = FEndedEarly;
+    try {
+        TInflatedBytes bytes(data, headerLength, FMaxInflatedBytes);
+        Walk(bytes);
+    } catch (const EDamagedStream &) {
+        // Nothing of a damaged stream is kept, however far it read well.
+        while (FSongs.Count() > songs)
+            FSongs.Delete(FSongs.Count() - 1);
+        FPlayLists.Truncate(playLists);
+        FPlayLists.FDeclaredCount = declared;
+        FEndedEarly = endedEarly;
+        FCurrentSong = nullptr;
+        FCurrentPlayList = nullptr;
+        ThrowBadHeader();
+    }
+}
+
+void TITunesDBLoader::Walk(TDatabaseBytes &bytes)
+{
     const TDateTime now = NowDateTime();
     FSection = 0;
     FCurrentSong = nullptr;
@@ -276,49 +426,56 @@ void TITunesDBLoader::LoadFromStream(QByteArrayView bytes)
     qint64 pos = 0;
     // Every length the walk follows is checked against the data; one that runs past the end, or a
     // step that would not advance, ends the walk with what was read so far.
-    while (data.Has(pos, 8)) {
+    while (true) {
         const qint64 start = pos;
-        const QByteArrayView tag = data.Tag(start);
-        const quint32 headerLength = data.LEAt<quint32>(start + 4);
+        const QByteArrayView head = bytes.At(start, 16);
+        if (head.size() < 8)
+            break;
+        const TByteSpan data(head);
+        const QByteArrayView tag = head.first(4);
+        const quint32 headerLength = data.LEAt<quint32>(4);
         if (headerLength >= kInvalidHeaderLength)
             ThrowBadHeader();
         qint64 step = headerLength;
 
         if (tag == "mhsd") {
-            if (!data.Has(start, 16))
+            if (head.size() < 16)
                 break;
-            const quint32 totalLength = data.LEAt<quint32>(start + 8);
-            const quint32 type = data.LEAt<quint32>(start + 12);
+            const quint32 totalLength = data.LEAt<quint32>(8);
+            const quint32 type = data.LEAt<quint32>(12);
             FSection = qint32(type);
             if (type != 1 && type != 2 && type != 4)
                 step = totalLength;
         } else if (FSection == 1) {
             if (tag == "mhit") {
-                if (!data.Has(start, kTrackBlockEnd))
+                const QByteArrayView record = bytes.At(start, kTrackBlockEnd);
+                if (record.size() < kTrackBlockEnd)
                     break;
                 TITBSongItem &song = FSongs.AddNew(now);
                 FCurrentSong = &song;
-                FillTrack(song, data, start);
+                FillTrack(song, TByteSpan(record), 0);
             } else if (tag == "mhod") {
                 step = ReadString(bytes, start);
             }
         } else if (FSection == 2) {
             if (tag == "mhlp") {
-                if (!data.Has(start, 12))
+                if (head.size() < 12)
                     break;
-                FPlayLists.FDeclaredCount = data.LEAt<qint32>(start + 8);
+                FPlayLists.FDeclaredCount = data.LEAt<qint32>(8);
             } else if (tag == "mhyp") {
-                if (!data.Has(start, 32))
+                const QByteArrayView record = bytes.At(start, 32);
+                if (record.size() < 32)
                     break;
-                TITBPlayListData &list = FPlayLists.AddNew();
-                list.FItemCount = data.LEAt<qint32>(start + 16);
-                list.FPlayListID = data.LEAt<qint32>(start + 28);
-                FCurrentPlayList = &list;
-                step = data.LEAt<quint32>(start + 8);
+                const TByteSpan list(record);
+                TITBPlayListData &item = FPlayLists.AddNew();
+                item.FItemCount = list.LEAt<qint32>(16);
+                item.FPlayListID = list.LEAt<qint32>(28);
+                FCurrentPlayList = &item;
+                step = list.LEAt<quint32>(8);
             } else if (tag == "mhod") {
-                if (!data.Has(start, 12))
+                if (head.size() < 12)
                     break;
-                step = data.LEAt<quint32>(start + 8);
+                step = data.LEAt<quint32>(8);
             }
         } else if (FSection == 4) {
             if (tag == "mhod")
@@ -329,19 +486,21 @@ void TITunesDBLoader::LoadFromStream(QByteArrayView bytes)
         pos = start + step;
     }
     // A walk that stopped short of the end, or a length that ran past it, means the file ended early.
-    FEndedEarly = FEndedEarly || pos != bytes.size();
+    FEndedEarly = FEndedEarly || pos != bytes.Size();
 }
 
-qint64 TITunesDBLoader::ReadString(QByteArrayView bytes, qint64 start)
+qint64 TITunesDBLoader::ReadString(TDatabaseBytes &bytes, qint64 start)
 {
-    const TByteSpan data(bytes);
-    if (!data.Has(start, 40))
+    const QByteArrayView head = bytes.At(start, 40);
+    if (head.size() < 40)
         return 0;
-    const quint32 totalLength = data.LEAt<quint32>(start + 8);
-    const quint32 type = data.LEAt<quint32>(start + 12);
-    const quint32 marker = data.LEAt<quint32>(start + 24);
-    const qint32 length = data.LEAt<qint32>(start + 28);
-    if (!data.Has(start, totalLength))
+    const TByteSpan fields(head);
+    const quint32 totalLength = fields.LEAt<quint32>(8);
+    const quint32 type = fields.LEAt<quint32>(12);
+    const quint32 marker = fields.LEAt<quint32>(24);
+    const qint32 length = fields.LEAt<qint32>(28);
+    const QByteArrayView record = bytes.At(start, totalLength);
+    if (record.size() < qint64(totalLength))
         return 0; // an incomplete chunk ends the walk
     if (marker == kNoStringMarker || type > 13 || length < 0 || length > 65535 || !FCurrentSong)
         return totalLength;
@@ -350,6 +509,6 @@ qint64 TITunesDBLoader::ReadString(QByteArrayView bytes, qint64 start)
         return totalLength;
     // The text may not reach beyond its own chunk, nor beyond the data.
     const qint64 room = qMax<qint64>(0, qint64(totalLength) - 40);
-    *field = DecodeUtf16LE(data.Mid(start + 40, qMin<qint64>(length, room)));
+    *field = DecodeUtf16LE(TByteSpan(record).Mid(40, qMin<qint64>(length, room)));
     return totalLength;
 }

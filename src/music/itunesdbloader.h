@@ -118,6 +118,8 @@ public:
     TITBPlayListData &Items(int index) const;
     TITBPlayListData &AddNew();
     void Clear();
+    /// Drops the headers from `count` on.
+    void Truncate(int count);
 
     qint32 FDeclaredCount = 0; // count stated by the playlist list header
 
@@ -125,14 +127,16 @@ private:
     std::vector<std::unique_ptr<TITBPlayListData>> FItems;
 };
 
-/// Reads the player's song database (iTunesDB) into memory in one pass.
+class TDatabaseBytes;
+
+/// Reads the player's song database (iTunesDB) in one pass.
 /// What the user is told when the song database ended early: how many songs were read.
 QString EndedEarlyText(int songs);
 
 class TITunesDBLoader
 {
 public:
-    /// Reads the whole file, then walks it; a file that cannot be read raises ESorvoError.
+    /// Walks the file, reading it a part at a time; a file that cannot be opened raises ESorvoError.
     void LoadFromFile(const QString &path);
     /// Walks the bytes from offset 0 and appends songs and playlist headers; does not clear.
     void LoadFromStream(QByteArrayView data);
@@ -149,6 +153,10 @@ public:
     qint64 FMaxInflatedBytes = qint64(512) << 20;
 
 private:
+    /// A compressed database is inflated as the walk goes; a damaged stream takes back what this
+    /// load added and raises the header error.
+    void LoadCompressed(QByteArrayView data, qint64 headerLength);
+    void Walk(TDatabaseBytes &bytes);
     /// mhod: type at +12, marker at +24, length at +28, UTF-16LE text at +40. Returns the step, 0 to stop.
-    qint64 ReadString(QByteArrayView data, qint64 start);
+    qint64 ReadString(TDatabaseBytes &bytes, qint64 start);
 };

@@ -41,6 +41,8 @@ private slots:
     void defaultsOfNewEntry();
     void appendsAndClears();
     void loadFromFile();
+    void fileInPartsSameAsMemory_data();
+    void fileInPartsSameAsMemory();
 };
 
 namespace {
@@ -452,6 +454,63 @@ void TstITunesDBLoader::loadFromFile()
     QCOMPARE(loader.FSongs.Items(3).FArtist, u"宇多田ヒカル"_s);
     QVERIFY_THROWS_EXCEPTION(ESorvoError, loader.LoadFromFile(dir.filePath(u"missing"_s)));
     QCOMPARE(loader.FSongs.Count(), 30);
+}
+
+// The file is read a part (1 MiB) at a time and a compressed one inflated as the walk goes: records
+// that cross a part's end, a skipped section and a file cut anywhere read as the bytes in memory do.
+void TstITunesDBLoader::fileInPartsSameAsMemory_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("reference"); // read from memory, whole
+    TITunesDBWriter w;
+    for (int i = 0; i < 4000; ++i)
+        w.FTracks << TITunesDBWriter::SampleTrack(i);
+    w.AddMasterPlaylist();
+    w.FSections = {1, 2, 4};
+    w.FAlbums = {{1, {{200, u"Album strings"_s}}}};
+    const QByteArray plain = w.ToBytes();
+    QVERIFY(plain.size() > (qint64(3) << 20));
+    const QByteArray packed = TITunesDBWriter::Compress(plain, 6);
+    QTest::addRow("whole") << plain << plain;
+    QTest::addRow("compressed") << packed << plain;
+    for (const qint64 cut : {qint64(1) << 20, (qint64(1) << 20) + 101, qint64(plain.size()) - 7})
+        QTest::addRow("cut at %lld", cut) << plain.first(cut) << plain.first(cut);
+    QTest::addRow("compressed, stream cut") << packed.first(packed.size() / 2) << packed.first(packed.size() / 2);
+}
+
+void TstITunesDBLoader::fileInPartsSameAsMemory()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, reference);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"iTunesDB"_s);
+    QVERIFY(WriteFixtureFile(path, bytes));
+    TITunesDBLoader memory, file;
+    bool memoryThrew = false, fileThrew = false;
+    try {
+        memory.LoadFromStream(reference);
+    } catch (const TITBException &) {
+        memoryThrew = true;
+    }
+    try {
+        file.LoadFromFile(path);
+    } catch (const TITBException &) {
+        fileThrew = true;
+    }
+    QCOMPARE(fileThrew, memoryThrew);
+    QCOMPARE(file.FEndedEarly, memory.FEndedEarly);
+    QCOMPARE(file.FSongs.Count(), memory.FSongs.Count());
+    QCOMPARE(file.FPlayLists.Count(), memory.FPlayLists.Count());
+    QCOMPARE(file.FPlayLists.FDeclaredCount, memory.FPlayLists.FDeclaredCount);
+    for (int i = 0; i < memory.FSongs.Count(); ++i) {
+        const TITBSongItem &x = memory.FSongs.Items(i);
+        const TITBSongItem &y = file.FSongs.Items(i);
+        QCOMPARE(y.FTitle, x.FTitle);
+        QCOMPARE(y.FLocation, x.FLocation);
+        QCOMPARE(y.FComposer, x.FComposer);
+        QCOMPARE(y.FTrackID, x.FTrackID);
+        QCOMPARE(y.FDBID, x.FDBID);
+    }
 }
 
 QTEST_GUILESS_MAIN(TstITunesDBLoader)
