@@ -211,6 +211,8 @@ public:
         : FBuffer(data.first(headerLength).toByteArray()), FBound(bound)
     {
         const QByteArrayView packed = data.sliced(headerLength);
+        // Small streams inflate in small parts (a database shrinks to a tenth or a fifteenth).
+        FPart = std::clamp<qint64>(packed.size() * 16, qint64(64) << 10, kPartSize);
         if (inflateInit(&FStream) != Z_OK)
             throw EDamagedStream();
         FStream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.data()));
@@ -233,8 +235,8 @@ public:
                     FBuffer.clear();
                 }
                 const qint64 have = FBuffer.size();
-                FBuffer.resize(have + kPartSize);
-                FBuffer.truncate(have + Inflate(FBuffer.data() + have, kPartSize));
+                FBuffer.resize(have + FPart);
+                FBuffer.truncate(have + Inflate(FBuffer.data() + have, FPart));
             }
         }
         const qint64 end = std::min(start + len, FBufferPos + FBuffer.size());
@@ -246,10 +248,10 @@ public:
     qint64 Size() override
     {
         // The rest of the stream is inflated to learn its length, and to find it whole and bounded.
-        QByteArray scratch(kPartSize, Qt::Uninitialized);
+        QByteArray scratch(FPart, Qt::Uninitialized);
         qint64 beyond = 0;
         while (!FEnded)
-            beyond += Inflate(scratch.data(), kPartSize);
+            beyond += Inflate(scratch.data(), FPart);
         return FBufferPos + FBuffer.size() + beyond;
     }
 
@@ -273,6 +275,7 @@ private:
     QByteArray FBuffer; // the bytes from FBufferPos on
     qint64 FBufferPos = 0;
     qint64 FBound;
+    qint64 FPart = kPartSize;
     bool FEnded = false;
 };
 
