@@ -253,8 +253,10 @@ QString MatchNoCase(const QString &folder, const QString &name)
 
 void TArtImageObject::LoadBitmap()
 {
-    if (FBitmap.width() > 0 || FBitmap.height() > 0 || !FOnGetStream)
+    if (FBitmap.width() > 0 || FBitmap.height() > 0 || FLoadFailed || !FOnGetStream)
         return;
+    // A missing file is searched for name by name without regard to case: once is enough.
+    FLoadFailed = true;
     const std::unique_ptr<QIODevice> stream = FOnGetStream(FFileName);
     if (!stream)
         return;
@@ -265,6 +267,7 @@ void TArtImageObject::LoadBitmap()
         return;
     const QByteArray pixels = stream->read(FSize);
     FBitmap = DecodeThumbnail(*this, pixels);
+    FLoadFailed = FBitmap.isNull();
 }
 
 TArtImageObject &TArtImageObjectList::Items(int index) const

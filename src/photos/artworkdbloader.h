@@ -39,6 +39,7 @@ public:
     bool FCropNeeded = false; // rows are wider or narrower than FWidth
     TImageStreamOpener FOnGetStream;
     QImage FBitmap; // decoded on first use (Format_RGB32)
+    bool FLoadFailed = false; // the first decode gave nothing: not looked for again on every repaint
 
     /// Decodes the pixel data into FBitmap once; a missing file or absurd layout leaves it empty.
     void LoadBitmap();
