@@ -22,8 +22,13 @@ void TJsonWriter::BeforeValue()
         FAfterKey = false;
         return;
     }
-    if (FCounts.isEmpty())
-        return;
+    if (!FCounts.isEmpty())
+        NewMember();
+}
+
+// The next member of the open container starts a line of its own, after a comma but for the first.
+void TJsonWriter::NewMember()
+{
     FOut += FCounts.last() == 0 ? "\n" : ",\n";
     ++FCounts.last();
     Indent(FCounts.size());
@@ -68,9 +73,7 @@ void TJsonWriter::EndObject()
 
 void TJsonWriter::Key(QStringView key)
 {
-    FOut += FCounts.last() == 0 ? "\n" : ",\n";
-    ++FCounts.last();
-    Indent(FCounts.size());
+    NewMember();
     String(key);
     FOut += ": ";
     FAfterKey = true;

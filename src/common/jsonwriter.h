@@ -27,6 +27,7 @@ public:
 
 private:
     void BeforeValue();
+    void NewMember();
     void Open(char bracket);
     void Close(char bracket);
     void Indent(qsizetype level);
