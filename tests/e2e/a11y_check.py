@@ -21,6 +21,15 @@ def skip(why):
     sys.exit(SKIP)
 
 
+def wait_exit(proc, seconds):
+    """True when the process ends within the time."""
+    try:
+        proc.wait(seconds)
+        return True
+    except subprocess.TimeoutExpired:
+        return False
+
+
 def main():
     if len(sys.argv) != 3:
         print(__doc__)
@@ -47,30 +56,40 @@ def main():
         settings = os.path.join(work, "Velmor.INI")
         with open(settings, "wb") as f:
             f.write(b"[Copyright]\r\nCopyright=1\r\n")
-        # Xvfb picks a free display itself and writes its number once it accepts connections.
-        read_end, write_end = os.pipe()
-        procs.append(subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-                                       "-nolisten", "tcp"], pass_fds=(write_end,),
-                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        os.close(write_end)
-        with os.fdopen(read_end) as f:
-            line = f.readline().strip()
-        if not line.isdigit():
-            skip("Xvfb did not start")
-        display = int(line)
-        env = dict(os.environ, DISPLAY=f":{display}", QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   QT_ACCESSIBILITY="1", NO_AT_BRIDGE="0", LANG="C.UTF-8", SORVO_DRIVES="")
-        procs.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env,
-                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        time.sleep(0.5)
-        os.environ.update({k: env[k] for k in ("DISPLAY",)})
-        # A home and runtime folder of its own: the single-instance lock must not meet other tests' windows.
-        lock_home = os.path.join(work, "home")
-        os.makedirs(lock_home, mode=0o700)
-        os.chmod(lock_home, 0o700)
-        env["HOME"] = lock_home
-        env["XDG_RUNTIME_DIR"] = lock_home
-        procs.append(subprocess.Popen([sorvo, "--drive", player, "--settings", settings, "--yes"], env=env))
+        # Now and then the window finds no display although Xvfb reported it ready: it stops at once,
+        # and the whole start is tried again (at most three times).
+        for attempt in range(3):
+            started = len(procs)
+            # Xvfb picks a free display itself and writes its number once it accepts connections.
+            read_end, write_end = os.pipe()
+            procs.append(subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+                                           "-nolisten", "tcp"], pass_fds=(write_end,),
+                                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+            os.close(write_end)
+            with os.fdopen(read_end) as f:
+                line = f.readline().strip()
+            if not line.isdigit():
+                skip("Xvfb did not start")
+            display = int(line)
+            env = dict(os.environ, DISPLAY=f":{display}", QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                       QT_ACCESSIBILITY="1", NO_AT_BRIDGE="0", LANG="C.UTF-8", SORVO_DRIVES="")
+            procs.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env,
+                                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+            time.sleep(0.5)
+            os.environ.update({k: env[k] for k in ("DISPLAY",)})
+            # A home and runtime folder of its own: the single-instance lock must not meet other tests' windows.
+            lock_home = os.path.join(work, "home")
+            os.makedirs(lock_home, mode=0o700, exist_ok=True)
+            os.chmod(lock_home, 0o700)
+            env["HOME"] = lock_home
+            env["XDG_RUNTIME_DIR"] = lock_home
+            procs.append(subprocess.Popen([sorvo, "--drive", player, "--settings", settings, "--yes"], env=env))
+            if attempt == 2 or not wait_exit(procs[-1], 3):
+                break
+            for p in reversed(procs[started:]):
+                p.terminate()
+                p.wait(5)
+            del procs[started:]
         import a11y_steps
         return a11y_steps.run(procs[-1])
     finally:
