@@ -40,7 +40,7 @@ private:
     int Position() const override { return FPosition; }
     void SetLabel(const QString &) override {}
     bool Cancelled() const override { return false; }
-    void KeepAlive() override {}
+    void SetMaximum(int) override {}
     int FPosition = 0;
 };
 

@@ -7,18 +7,17 @@
 //     check_ms  check all and the summary
 //     page_kib  resident memory the filled page adds
 // scripts/bench.sh runs it and prints the figures.
-#include "fakedrivetable.h"
-#include "scripteddialogs.h"
 #include "app/settings.h"
 #include "app/userdialogs.h"
 #include "devicefixtures.h"
+#include "fakedrivetable.h"
 #include "itunesdbwriter.h"
 #include "mainform/mainform.h"
-#include "mainform/tabs.h"
 #include "music/songlistmodel.h"
 #include "music/songtab.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "scripteddialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -115,7 +114,6 @@ int Run(const QString &dir)
     setup.dialogs = &dialogs;
     setup.watcher = &watcher;
     TMainForm form(setup); // the real progress window
-    CreateTabPages(form);
     form.show();
     while (form.FAutoRecognize)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);

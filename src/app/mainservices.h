@@ -1,20 +1,15 @@
 #pragma once
 
+#include "app/statusline.h"
 #include "app/tabcode.h"
 
-#include <QString>
-
-/// What core commands ask of the main window: the status line, tab reloads, the transfer log.
-class IMainServices
+/// What core commands ask of their caller besides the status line: a list to read again after they
+/// changed files on the player, the transfer log after a copy.
+class IMainServices : public IStatusLine
 {
 public:
-    virtual ~IMainServices() = default;
-    /// Status panel 1.
-    virtual void SetStatusText(const QString &text) = 0;
-    /// "%d %% - %s" progress in the status line.
-    virtual void ShowProgressText(int position, int total, const QString &message) = 0;
-    /// Reloads a tab's list.
+    /// Reads a list again.
     virtual void LoadTabData(TTabCode tabCode) = 0;
-    /// Shows the failed transfers of the current song list.
+    /// Shows the failed transfers of the last copy.
     virtual void ShowTransferLog() = 0;
 };

@@ -2,8 +2,8 @@
 
 #include "app/messages.h"
 #include "app/settings.h"
-
 #include "common/paths.h"
+#include "session/playersession.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,16 +12,30 @@ using namespace Qt::Literals::StringLiterals;
 
 TCliDevice::TCliDevice(const TCliContext &context, IUserDialogs *dialogs) : FDrives(context.line.drives)
 {
-    FDevice = std::make_unique<TKiruIPOD>(FDrives, dialogs ? dialogs : &context.dialogs);
     // The stored drive lock applies as in the window; the settings are only read, never written.
     const QString settingsPath = context.SettingsFile();
     if (QFileInfo::exists(settingsPath))
-        FDevice->UseDriveLock(TKiruIPodINI(settingsPath));
+        FSettings = std::make_unique<TKiruIPodINI>(settingsPath);
+    FSession =
+        std::make_unique<TPlayerSession>(FDrives, dialogs ? *dialogs : context.dialogs, FSettings.get());
+}
+
+TCliDevice::~TCliDevice() = default;
+
+const TPlayerInfo &TCliDevice::Player() const
+{
+    return FSession->Player();
 }
 
 void TCliDevice::FindPlayer()
 {
-    if (!FDevice->FindPlayer())
+    if (!FSession->FindPlayer())
+        throw ESorvoError(TLagugae().GetText("MSG_RECG_FAL"));
+}
+
+void TCliDevice::Locate()
+{
+    if (!FSession->Recognize())
         throw ESorvoError(TLagugae().GetText("MSG_RECG_FAL"));
 }
 
@@ -31,10 +45,4 @@ QString CliDestinationFolder(const QString &to)
         throw ECliUsageError(u"--to で保存先のフォルダを指定してください"_s);
     return AddPathDelim(
         QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(QDir::fromNativeSeparators(to))));
-}
-
-void TCliDevice::Locate()
-{
-    if (!FDevice->Locate())
-        throw ESorvoError(TLagugae().GetText("MSG_RECG_FAL"));
 }

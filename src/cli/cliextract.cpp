@@ -12,6 +12,7 @@
 #include "music/songsearch.h"
 #include "music/transferlog.h"
 #include "music/videocopy.h"
+#include "session/playersession.h"
 
 #include <QDir>
 
@@ -65,10 +66,12 @@ int RunExtractCommand(TCliContext &context, bool videos)
         throw ECliUsageError(u"--all、--search、--artist のどれか一つを指定してください"_s);
     TCliDevice device(context);
     device.Locate();
-    TITBSongList &songs = device.FDevice->FSongDB.FSongs;
-    if (device.FDevice->FSongDB.FEndedEarly)
+    TPlayerSession &session = device.Session();
+    // The command is the only user of its session's database.
+    TITBSongList &songs = const_cast<TITBSongList &>(session.Songs());
+    if (session.SongDatabase().FEndedEarly)
         CliErr(EndedEarlyText(int(songs.Count())) + u'\n');
-    options.FArtwork = &device.FDevice->FArtworkDB;
+    options.FArtwork = &session.Artwork();
 
     // The CLI has no list view: its rows are the entries in database order.
     TSongListData list;
@@ -114,11 +117,12 @@ int RunExtractCommand(TCliContext &context, bool videos)
         for (const QString &line : TransferLogLines(TransferLogRows(songs)))
             CliErr(line + u'\n');
     };
-    TITXMakeLibrary &listing = device.FDevice->FLibrary;
-    const TCopyResult result = videos ? ExtractVideos(songs, device.FDevice->FChecker.FRoot, rows, options,
-                                                      context.progress, services, context.dialogs, &listing)
-                                      : ExtractEntries(songs, device.FDevice->FChecker.FRoot, rows, options,
-                                                       context.progress, services, context.dialogs, &listing);
+    TITXMakeLibrary &listing = session.Library();
+    const QString root = session.Player().FRoot;
+    const TCopyResult result = videos ? ExtractVideos(songs, root, rows, options, context.progress, services,
+                                                      context.dialogs, &listing)
+                                      : ExtractEntries(songs, root, rows, options, context.progress, services,
+                                                       context.dialogs, &listing);
     if (result.FCancelled) {
         // The status line above says how many were copied before the stop.
         const int signal = ConsoleStopSignal();

@@ -4,6 +4,7 @@
 #include "app/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "photos/artworkdbloader.h"
+#include "session/playersession.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -14,22 +15,22 @@ using namespace Qt::Literals::StringLiterals;
 TCliPlayer::TCliPlayer(TCliContext &context) : FDialogs(context.line.assumeYes), FDevice(context, &FDialogs)
 {}
 
-TKiruIPOD &TCliPlayer::Locate()
+TPlayerSession &TCliPlayer::Locate()
 {
     FDevice.Locate();
-    return *FDevice.FDevice;
+    return FDevice.Session();
 }
 
-TArtworkDBLoader &TCliPlayer::LoadPhotos()
+const TArtworkDBLoader &TCliPlayer::LoadPhotos()
 {
-    TKiruIPOD &device = Locate();
+    TPlayerSession &session = Locate();
     RaiseMessages();
-    const QString path = device.FChecker.FPhotoDBFile;
+    const QString path = session.Player().FPhotoDBFile;
     if (path.isEmpty() || !QFileInfo(path).isFile())
         throw ESorvoError(u"iPod内にフォトデータが見つかりません"_s);
-    device.FPhotoDB.LoadFromFile(path);
+    session.LoadPhotos();
     RaiseMessages();
-    return device.FPhotoDB;
+    return session.Photos();
 }
 
 void TCliPlayer::RaiseMessages() const

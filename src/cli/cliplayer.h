@@ -9,6 +9,7 @@
 
 class TArtworkDBLoader;
 class TITBSongList;
+class TPlayerSession;
 
 /// The console's questions, with the message boxes kept back so that a command can turn them into an error.
 class TCollectedDialogs : public TConsoleDialogs
@@ -34,9 +35,9 @@ public:
     explicit TCliPlayer(TCliContext &context);
 
     /// Runs the recognition (song database, artwork database); raises when there is no player.
-    TKiruIPOD &Locate();
+    TPlayerSession &Locate();
     /// Loads the photo database; raises "iPod内にフォトデータが見つかりません" when there is none.
-    TArtworkDBLoader &LoadPhotos();
+    const TArtworkDBLoader &LoadPhotos();
     /// Raises the first message box shown so far as an error (standard error, exit code 1).
     void RaiseMessages() const;
     /// Prints the message boxes shown so far to standard error.

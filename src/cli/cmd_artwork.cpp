@@ -1,6 +1,7 @@
 // sorvo-cli artwork: the song artwork database's pictures and their thumbnails.
 #include "cli/clicommand.h"
 #include "cli/cliplayer.h"
+#include "session/playersession.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -10,9 +11,9 @@ int Run(TCliContext &context)
 {
     context.Operands();
     TCliPlayer player(context);
-    const TKiruIPOD &device = player.Locate();
+    const TPlayerSession &session = player.Locate();
     player.RaiseMessages();
-    CliPrintPictureDatabase(device.FArtworkDB, context.line.json);
+    CliPrintPictureDatabase(session.Artwork(), context.line.json);
     return 0;
 }
 

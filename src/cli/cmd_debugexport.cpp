@@ -3,6 +3,7 @@
 #include "cli/clidevice.h"
 #include "common/format.h"
 #include "device/debugexport.h"
+#include "session/playersession.h"
 
 #include <QDir>
 
@@ -32,7 +33,9 @@ int Run(TCliContext &context)
 
     TCliDevice device(context);
     device.Locate();
-    const QStringList written = ExportDebugData(*device.FDevice, choice, folder);
+    const TPlayerSession &session = device.Session();
+    const QStringList written =
+        ExportDebugData({session.Player(), session.Songs(), session.Artwork(), nullptr}, choice, folder);
     for (const QString &file : written)
         CliOut(QDir::toNativeSeparators(file) + u'\n');
     CliErr(Format(u"%d 個のファイルを書き出しました\n"_s, {int(written.size())}));

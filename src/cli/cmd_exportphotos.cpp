@@ -1,12 +1,13 @@
 // sorvo-cli export-photos: exports photo albums of the player to a folder, as JPEG thumbnails or full size.
 #include "app/sorvoerror.h"
 #include "cli/clidevice.h"
-#include "cli/consoleservices.h"
 #include "cli/consoleprogress.h"
+#include "cli/consoleservices.h"
 #include "common/format.h"
 #include "common/paths.h"
 #include "music/songcopy.h"
 #include "photos/photoexport.h"
+#include "session/playersession.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,10 +31,8 @@ int Run(TCliContext &context)
     TCliDevice device(context);
     device.Locate();
     // The photo database is read when the photo tab is first shown; here, now.
-    TArtworkDBLoader &photos = device.FDevice->FPhotoDB;
-    const QString photoFile = device.FDevice->FChecker.FPhotoDBFile;
-    if (photos.Count() == 0 && !photoFile.isEmpty() && QFileInfo(photoFile).isFile())
-        photos.LoadFromFile(photoFile);
+    device.Session().LoadPhotos();
+    const TArtworkDBLoader &photos = device.Session().Photos();
     if (full && DefaultPhotoExportKind(photos) != kExportFullSize)
         throw ESorvoError(
             u"iTunesにおいて「フル解像度の写真を含める」の設定を行いませんと、フルサイズ画像の取り出しは行えません。"_s);

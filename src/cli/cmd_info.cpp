@@ -1,6 +1,7 @@
 // sorvo-cli info: recognises the player and prints its device record.
 #include "cli/clidevice.h"
 #include "common/format.h"
+#include "session/playersession.h"
 
 #include <QDir>
 #include <QJsonObject>
@@ -14,9 +15,9 @@ int Run(TCliContext &context)
     context.Operands();
     TCliDevice device(context);
     device.Locate();
-    const TMPlayerChecker &c = device.FDevice->FChecker;
-    const TDriveDataInfo drive = device.FDevice->GetDriveDataInfo(c.FRoot);
-    const int entries = device.FDevice->FSongDB.FSongs.Count();
+    const TPlayerInfo &c = device.Player();
+    const TDriveDataInfo drive = device.Session().Locator().GetDriveDataInfo(c.FRoot);
+    const int entries = device.Session().Songs().Count();
     if (context.line.json) {
         CliJson(QJsonObject{
             {u"kind"_s, int(c.FKind)},

@@ -5,11 +5,12 @@
 #include "app/userdialogs.h"
 #include "cli/clicommand.h"
 #include "cli/clidevice.h"
-#include "cli/consoleservices.h"
 #include "cli/consoleprogress.h"
+#include "cli/consoleservices.h"
 #include "common/format.h"
 #include "news/newsdownloader.h"
 #include "news/newssitelist.h"
+#include "session/playersession.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -49,8 +50,8 @@ int Download(TCliContext &context, TKiruIPodINI &settings, TNewsSiteList &list)
 {
     TCliDevice device(context);
     device.FindPlayer();
-    const QString notes = device.FDevice->FChecker.FNotesDir;
-    if (!device.FDevice->FChecker.FHasNotes || notes.isEmpty())
+    const QString notes = device.Player().FNotesDir;
+    if (!device.Player().FHasNotes || notes.isEmpty())
         throw ESorvoError(TLagugae().GetText("MSG_RECG_FAL"));
     TNewsDownloader downloader(settings, context.dialogs);
     TConsoleMainServices services;

@@ -4,6 +4,7 @@
 #include "cli/cliplayer.h"
 #include "cli/clisongs.h"
 #include "music/itunesdbloader.h"
+#include "session/playersession.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -14,7 +15,7 @@ int Run(TCliContext &context)
     const bool countOnly = context.args.Flag(u"--count"_s);
     context.Operands();
     TCliPlayer player(context);
-    const TITBSongList &songs = player.Locate().FSongDB.FSongs;
+    const TITBSongList &songs = player.Locate().Songs();
     player.PrintMessages(); // the artwork database's, which do not concern the songs
     if (countOnly) {
         CliOut(QString::number(songs.Count()) + u'\n');

@@ -5,6 +5,7 @@
 #include "cli/cliplayer.h"
 #include "photos/artworkdbloader.h"
 #include "platform/safefilewriter.h"
+#include "session/playersession.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -41,11 +42,11 @@ int Run(TCliContext &context)
     const quint64 id = songId.isEmpty() ? ParseId(imageId, u"--image-id"_s) : ParseId(songId, u"--song-id"_s);
 
     TCliPlayer player(context);
-    TArtworkDBLoader *loader = nullptr;
+    const TArtworkDBLoader *loader = nullptr;
     if (photo) {
         loader = &player.LoadPhotos();
     } else {
-        loader = &player.Locate().FArtworkDB;
+        loader = &player.Locate().Artwork();
         player.RaiseMessages();
     }
     const TArtItem *item = songId.isEmpty() ? loader->FindByImageId(quint32(id)) : loader->FindBySongId(id);
@@ -54,14 +55,14 @@ int Run(TCliContext &context)
     TArtImageObject *image = item->SelectImage(width);
     if (!image)
         throw ESorvoError(u"指定された幅のサムネイルがありません"_s);
-    image->LoadBitmap();
-    if (image->FBitmap.isNull())
+    const QImage picture = image->Bitmap();
+    if (picture.isNull())
         throw ESorvoError(u"サムネイル画像を読み込めません: "_s + QDir::toNativeSeparators(image->FFileName));
     // Encoded in memory and written whole: a failed write keeps an older file of that name.
     QByteArray png;
     QBuffer buffer(&png);
     QString why;
-    if (!buffer.open(QIODevice::WriteOnly) || !image->FBitmap.save(&buffer, "PNG") ||
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG") ||
         !SaveFileSafely(out, png, &why))
         throw ESorvoError(u"ファイル \"%1\" に保存できません %2"_s.arg(QDir::toNativeSeparators(out), why));
     return 0;

@@ -2,8 +2,6 @@
 
 #include "platform/safefilewriter.h"
 
-#include <QCoreApplication>
-
 #include <csignal>
 #include <cstdio>
 #include <iterator>
@@ -37,17 +35,17 @@ public:
         Draw();
     }
     int Position() const override { return FPosition; }
+    void SetMaximum(int maximum) override
+    {
+        FMaximum = maximum;
+        Draw();
+    }
     void SetLabel(const QString &text) override
     {
         FLabel = text;
         Draw();
     }
     bool Cancelled() const override { return gInterrupted != 0; }
-    void KeepAlive() override
-    {
-        if (QCoreApplication::instance())
-            QCoreApplication::processEvents();
-    }
     void Finish()
     {
         if (FTerminal && FDrawn)

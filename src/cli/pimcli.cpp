@@ -2,6 +2,7 @@
 
 #include "app/sorvoerror.h"
 #include "cli/clidevice.h"
+#include "session/playersession.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -12,7 +13,7 @@ TCliPlayerFolders LocatePlayerFolders(const TCliContext &context)
 {
     TCliDevice device(context);
     device.FindPlayer();
-    const TMPlayerChecker &c = device.FDevice->FChecker;
+    const TPlayerInfo &c = device.Player();
     return {c.FRoot, c.FNotesDir, c.FContactsDir, c.FCalendarsDir};
 }
 

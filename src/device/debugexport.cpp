@@ -5,6 +5,8 @@
 #include "common/paths.h"
 #include "device/kiruipod.h"
 #include "device/specvalues.h"
+#include "music/itunesdbloader.h"
+#include "photos/artworkdbloader.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,9 +49,10 @@ QStringList PictureReport(const QString &caption, const TArtworkDBLoader &db)
 }
 } // namespace
 
-QStringList ExportDebugData(TKiruIPOD &device, const TDebugExportChoice &choice, const QString &folder)
+QStringList ExportDebugData(const TDebugSources &sources, const TDebugExportChoice &choice,
+                            const QString &folder)
 {
-    const TMPlayerChecker &record = device.FChecker;
+    const TPlayerInfo &record = sources.player;
     QStringList written;
     if (choice.songDB)
         CopyDatabase(record.FSongDBFile, folder, written);
@@ -58,21 +61,22 @@ QStringList ExportDebugData(TKiruIPOD &device, const TDebugExportChoice &choice,
     if (choice.photoDB)
         CopyDatabase(record.FPhotoDBFile, folder, written);
     if (choice.artworkInfo)
-        WriteReport(Target(folder, u"ArtworkInfo.txt"_s), PictureReport(u"ArtworkDB"_s, device.FArtworkDB),
+        WriteReport(Target(folder, u"ArtworkInfo.txt"_s), PictureReport(u"ArtworkDB"_s, sources.artwork),
                     written);
     if (choice.photoInfo) {
         // The photo database is read when the photo tab is first shown; read it here when it is not yet.
         TArtworkDBLoader photos;
-        const TArtworkDBLoader *db = &device.FPhotoDB;
-        if (db->Count() == 0 && QFileInfo(record.FPhotoDBFile).isFile()) {
+        const TArtworkDBLoader *db = sources.photos;
+        if ((!db || db->Count() == 0) && QFileInfo(record.FPhotoDBFile).isFile()) {
             photos.LoadFromFile(record.FPhotoDBFile);
             db = &photos;
         }
-        WriteReport(Target(folder, u"PhotoInfo.txt"_s), PictureReport(u"Photo Database"_s, *db), written);
+        WriteReport(Target(folder, u"PhotoInfo.txt"_s), PictureReport(u"Photo Database"_s, db ? *db : photos),
+                    written);
     }
     if (choice.folderReport && !record.FRoot.isEmpty()) {
         QStringList files;
-        device.ListFiles(record.FRoot, files);
+        ListFilesBelow(record.FRoot, files);
         files.sort();
         QStringList lines;
         for (const QString &file : files)
@@ -91,8 +95,8 @@ QStringList ExportDebugData(TKiruIPOD &device, const TDebugExportChoice &choice,
                      u"FreeBytes="_s + QString::number(record.FFreeBytes),
                      u"SongCount="_s + QString::number(record.FSongCount),
                      u"SongBytes="_s + QString::number(record.FSongBytes),
-                     u"Songs="_s + QString::number(device.FSongDB.FSongs.Count()),
-                     u"Videos="_s + QString::number(device.FSongDB.FSongs.VideoCount()),
+                     u"Songs="_s + QString::number(sources.songs.Count()),
+                     u"Videos="_s + QString::number(sources.songs.VideoCount()),
                      u"Flags="_s + flag(record.FHasSongs) + flag(record.FHasNotes) +
                          flag(record.FHasContacts) + flag(record.FHasCalendar) + flag(record.FHasTodo) +
                          flag(record.FHasPhotos) + flag(record.FHasVideo)},

@@ -3,7 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-class TKiruIPOD;
+class TArtworkDBLoader;
+class TITBSongList;
+struct TPlayerInfo;
 
 /// What the debug page's "エクスポート" writes.
 struct TDebugExportChoice
@@ -20,6 +22,16 @@ struct TDebugExportChoice
     static TDebugExportChoice All() { return {true, true, true, true, true, true, true}; }
 };
 
+/// What the debug export reads: the recognised player and what has been read from it.
+struct TDebugSources
+{
+    const TPlayerInfo &player;
+    const TITBSongList &songs;
+    const TArtworkDBLoader &artwork;
+    const TArtworkDBLoader *photos = nullptr; // null: not read yet, read from the player when needed
+};
+
 /// Writes copies of the player's databases and text reports on them into a folder, for a bug report.
 /// Returns the files written; raises ESorvoError when one cannot be written.
-QStringList ExportDebugData(TKiruIPOD &device, const TDebugExportChoice &choice, const QString &folder);
+QStringList ExportDebugData(const TDebugSources &sources, const TDebugExportChoice &choice,
+                            const QString &folder);

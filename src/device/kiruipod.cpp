@@ -4,7 +4,6 @@
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "common/paths.h"
-#include "music/musicfolderscan.h"
 #include "platform/drivetable.h"
 
 #include <QDir>
@@ -13,28 +12,19 @@
 using namespace Qt::Literals::StringLiterals;
 
 TKiruIPOD::TKiruIPOD(IDriveTable &drives, IUserDialogs *dialogs, const QString &modelFile)
-    : FChecker(drives, modelFile), FArtworkDB(dialogs), FPhotoDB(dialogs), FDrives(drives), FDialogs(dialogs)
+    : FChecker(drives, modelFile), FDrives(drives), FDialogs(dialogs)
 {}
 
 void TKiruIPOD::SetOnProgress(TProgressEvent event)
 {
     FOnProgress = std::move(event);
     FChecker.SetOnProgress(FOnProgress);
-    FSongDB.FOnProgress = FOnProgress;
 }
 
 void TKiruIPOD::Report(qint64 position, qint64 total, const QString &message)
 {
     if (FOnProgress)
         FOnProgress(position, total, message);
-}
-
-void TKiruIPOD::Clear()
-{
-    FSongDB.Clear();
-    FArtworkDB.Clear();
-    FPhotoDB.Clear();
-    FChecker.Clear();
 }
 
 void TKiruIPOD::UseDriveLock(const TKiruIPodINI &settings)
@@ -44,24 +34,10 @@ void TKiruIPOD::UseDriveLock(const TKiruIPodINI &settings)
 
 bool TKiruIPOD::FindPlayer()
 {
+    FChecker.Clear();
     // Drives the user named on the command line take precedence over the stored drive lock.
     const QString root = FLockPath.isEmpty() || FDrives.NamedByUser() ? ScanDrives() : CheckLockedPath();
     return !root.isEmpty();
-}
-
-bool TKiruIPOD::Locate()
-{
-    if (!FindPlayer())
-        return false;
-    FSongDB.Clear();
-    FArtworkDB.Clear();
-    if (QFileInfo(FChecker.FSongDBFile).isFile())
-        FSongDB.LoadFromFile(FChecker.FSongDBFile);
-    else
-        ScanMusicFolder(FSongDB, FChecker.FMusicDir, FChecker.FRoot);
-    if (QFileInfo(FChecker.FArtworkDBFile).isFile())
-        FArtworkDB.LoadFromFile(FChecker.FArtworkDBFile);
-    return true;
 }
 
 QString TKiruIPOD::ScanDrives()
@@ -91,20 +67,26 @@ QString TKiruIPOD::CheckLockedPath()
     return TrimPathDelim(root);
 }
 
-bool TKiruIPOD::ListFiles(const QString &folderPath, QStringList &list)
+void ListFilesBelow(const QString &folderPath, QStringList &list)
 {
     const QString folder = AddPathDelim(folderPath);
-    Report(0, 0, Format(u"データ一覧を取得中 - [ %s ]"_s, {QDir::toNativeSeparators(folder)}));
     const QFileInfoList entries = QDir(folder).entryInfoList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &entry : entries) {
         if (entry.isDir()) {
             if (!entry.isSymLink()) // a linked folder could lead off the player or round in a circle
-                ListFiles(entry.filePath(), list);
+                ListFilesBelow(entry.filePath(), list);
         } else {
             list << folder + entry.fileName();
         }
     }
+}
+
+bool TKiruIPOD::ListFiles(const QString &folderPath, QStringList &list)
+{
+    const QString folder = AddPathDelim(folderPath);
+    Report(0, 0, Format(u"データ一覧を取得中 - [ %s ]"_s, {QDir::toNativeSeparators(folder)}));
+    ListFilesBelow(folder, list);
     return true;
 }
 

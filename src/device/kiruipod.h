@@ -3,9 +3,6 @@
 #include "app/progress.h"
 #include "app/sorvoerror.h"
 #include "device/mplayerchecker.h"
-#include "music/itunesdbloader.h"
-#include "music/itxmakelibrary.h"
-#include "photos/artworkdbloader.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,8 +29,10 @@ struct TDriveDataInfo
     qint64 used = 0;
 };
 
-/// Finds the player among the drives, has it identified and loads its databases; owns every
-/// per-player data holder of the run.
+/// Appends the path of every file below the folder, recursively; linked folders are not followed.
+void ListFilesBelow(const QString &folder, QStringList &list);
+
+/// Finds the player among the drives and has it identified; the disk helpers of the player's folders.
 class TKiruIPOD
 {
 public:
@@ -45,9 +44,6 @@ public:
     /// The recognition alone: finds the player (honouring the drive lock) and fills the device
     /// record; false when there is none. The window and every command find the player here.
     bool FindPlayer();
-    /// Finds the player and loads its song and artwork databases; false when there is none.
-    /// Reader errors propagate.
-    bool Locate();
     /// Root of the first candidate drive that holds a player (no trailing "/"); empty when none.
     QString ScanDrives();
     /// The same, testing only FLockPath.
@@ -60,18 +56,16 @@ public:
     bool RemoveEmptyFolders(const QString &folder);
     TDriveDataInfo GetDriveDataInfo(const QString &path) const;
 
-    /// Hands the reporter on to the device record and the picture readers.
+    /// Hands the reporter on to the device record.
     void SetOnProgress(TProgressEvent event);
-    /// Empties the databases and the device record (before a new recognition).
-    void Clear();
+    /// Forgets the player found last.
+    void Clear() { FChecker.Clear(); }
+    /// The player found by the last FindPlayer.
+    const TPlayerInfo &Player() const { return FChecker.FInfo; }
 
     QString FLockPath;
     TProgressEvent FOnProgress;
-    TITunesDBLoader FSongDB;
     TMPlayerChecker FChecker;
-    TArtworkDBLoader FArtworkDB;
-    TArtworkDBLoader FPhotoDB;
-    TITXMakeLibrary FLibrary;
 
 private:
     void Report(qint64 position, qint64 total, const QString &message);

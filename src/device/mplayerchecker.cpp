@@ -1,15 +1,15 @@
 #include "device/mplayerchecker.h"
 
 #include "common/format.h"
-#include "common/japanese.h"
 #include "common/paths.h"
 #include "common/textutils.h"
+#include "device/sysinfo.h"
 #include "platform/drivetable.h"
+#include "platform/folderlisting.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QtEndian>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -37,30 +37,6 @@ TMPlayerChecker::TMPlayerChecker(IDriveTable &drives, const QString &modelFile) 
     QFile file(modelFile);
     if (file.open(QIODevice::ReadOnly))
         FModels.Parse(file.readAll());
-    Clear();
-}
-
-void TMPlayerChecker::Clear()
-{
-    FRoot.clear();
-    FTotalBytes = FFreeBytes = FSongBytes = 0;
-    FSongCount = 0;
-    FMusicDir.clear();
-    FNotesDir.clear();
-    FContactsDir.clear();
-    FCalendarsDir.clear();
-    FSongDBFile.clear();
-    FPhotoDBFile.clear();
-    FArtworkDBFile.clear();
-    FSysInfoFile.clear();
-    FDeviceInfoFile.clear();
-    FHasSongs = FHasNotes = FHasContacts = FHasCalendar = FHasPhotos = FHasTodo = FHasVideo = false;
-    FKind = kPlayerNone;
-    for (QString *s : {&FName, &FOwner, &FSerial, &FModelNumber, &FKindName, &FModelCode, &FGeneration,
-                       &FRegion, &FSoftware, &FModelKey})
-        s->clear();
-    FCapacity = u"不明な容量"_s;
-    FPaths.SetRoot(QString());
 }
 
 void TMPlayerChecker::Report(const QString &message)
@@ -90,30 +66,14 @@ constexpr TPlayerMarker kOtherPlayers[] = {
      u"iAudio Unknown"},
 };
 
-QString MarkerFile(quint8 kind)
+} // namespace
+
+QString PlayerMarker(quint8 kind)
 {
     for (const TPlayerMarker &player : kOtherPlayers)
         if (player.FKind == kind)
             return QString::fromUtf16(player.FMarker);
     return QString::fromUtf16(kIPodMarker);
-}
-} // namespace
-
-QString PlayerMarkerFile(const TMPlayerChecker &device)
-{
-    if (device.FRoot.isEmpty())
-        return {};
-    // An iPod's song database: iTunesDB, or iTunesCDB on later models.
-    const QString marker = MarkerFile(device.FKind);
-    if (marker == QString::fromUtf16(kIPodMarker) && !device.FSongDBFile.isEmpty())
-        return device.FSongDBFile;
-    return TPlayerPaths(device.FRoot).Resolve(marker);
-}
-
-bool PlayerStillPresent(const TMPlayerChecker &device)
-{
-    const QString marker = PlayerMarkerFile(device);
-    return !marker.isEmpty() && QFileInfo::exists(marker);
 }
 
 bool TMPlayerChecker::CheckPlayer(const QString &rootPath)
@@ -129,11 +89,11 @@ bool TMPlayerChecker::CheckPlayer(const QString &rootPath)
         for (const TPlayerMarker &player : kOtherPlayers)
             found = found || CheckOther(root, player);
     } catch (...) {
-        FRoot = root;
+        FInfo.FRoot = root;
         FPaths.Clear();
         throw;
     }
-    FRoot = root;
+    FInfo.FRoot = root;
     FPaths.Clear();
     return found;
 }
@@ -147,12 +107,12 @@ void TMPlayerChecker::ReadDriveFacts(const QString &root)
 {
     if (QFileInfo(root).isDir()) {
         const TDriveFacts facts = FDrives.Query(root);
-        FTotalBytes = facts.totalBytes;
-        FFreeBytes = facts.freeBytes;
-        FName = facts.ok ? facts.volumeName : u"NotFound"_s;
+        FInfo.FTotalBytes = facts.totalBytes;
+        FInfo.FFreeBytes = facts.freeBytes;
+        FInfo.FName = facts.ok ? facts.volumeName : u"NotFound"_s;
     } else {
-        FTotalBytes = FFreeBytes = 0;
-        FName.clear();
+        FInfo.FTotalBytes = FInfo.FFreeBytes = 0;
+        FInfo.FName.clear();
     }
 }
 
@@ -164,26 +124,27 @@ bool TMPlayerChecker::CheckIPod(const QString &root)
         return false;
     Report(u"iPodの情報を取得中"_s);
     ReadDriveFacts(root);
-    FKind = kPlayerIPod;
-    FMusicDir = Folder(u"iPod_Control/Music/"_s);
-    FNotesDir = Folder(u"Notes/"_s);
-    FContactsDir = Folder(u"Contacts/"_s);
-    FCalendarsDir = Folder(u"Calendars/"_s);
-    FSongDBFile = FPaths.Resolve(compressed ? u"iPod_Control/iTunes/iTunesCDB"_s : u"iPod_Control/iTunes/iTunesDB"_s);
-    FPhotoDBFile = FPaths.Resolve(u"Photos/Photo DataBase"_s);
-    FArtworkDBFile = FPaths.Resolve(u"iPod_Control/Artwork/ArtworkDB"_s);
-    FSysInfoFile = FPaths.Resolve(u"iPod_Control/Device/SysInfo"_s);
-    FDeviceInfoFile = FPaths.Resolve(u"iPod_Control/iTunes/DeviceInfo"_s);
-    FHasSongs = FHasNotes = FHasContacts = FHasCalendar = FHasTodo = true;
-    FHasPhotos = false;
-    FHasVideo = false;
-    FKindName = u"不明なiPod"_s;
-    FModelNumber = FGeneration = FRegion = FSoftware = u"不明"_s;
-    FModelCode = u"unknown"_s;
-    ScanSongs(FMusicDir);
-    if (QFileInfo(FSysInfoFile).isFile()) {
+    FInfo.FKind = kPlayerIPod;
+    FInfo.FMusicDir = Folder(u"iPod_Control/Music/"_s);
+    FInfo.FNotesDir = Folder(u"Notes/"_s);
+    FInfo.FContactsDir = Folder(u"Contacts/"_s);
+    FInfo.FCalendarsDir = Folder(u"Calendars/"_s);
+    FInfo.FSongDBFile =
+        FPaths.Resolve(compressed ? u"iPod_Control/iTunes/iTunesCDB"_s : u"iPod_Control/iTunes/iTunesDB"_s);
+    FInfo.FPhotoDBFile = FPaths.Resolve(u"Photos/Photo DataBase"_s);
+    FInfo.FArtworkDBFile = FPaths.Resolve(u"iPod_Control/Artwork/ArtworkDB"_s);
+    FInfo.FSysInfoFile = FPaths.Resolve(u"iPod_Control/Device/SysInfo"_s);
+    FInfo.FDeviceInfoFile = FPaths.Resolve(u"iPod_Control/iTunes/DeviceInfo"_s);
+    FInfo.FHasSongs = FInfo.FHasNotes = FInfo.FHasContacts = FInfo.FHasCalendar = FInfo.FHasTodo = true;
+    FInfo.FHasPhotos = false;
+    FInfo.FHasVideo = false;
+    FInfo.FKindName = u"不明なiPod"_s;
+    FInfo.FModelNumber = FInfo.FGeneration = FInfo.FRegion = FInfo.FSoftware = u"不明"_s;
+    FInfo.FModelCode = u"unknown"_s;
+    ScanSongs(FInfo.FMusicDir);
+    if (QFileInfo(FInfo.FSysInfoFile).isFile()) {
         ReadSysInfo();
-        if (QFileInfo(FDeviceInfoFile).isFile())
+        if (QFileInfo(FInfo.FDeviceInfoFile).isFile())
             ReadDeviceInfo();
     }
     return true;
@@ -194,82 +155,32 @@ bool TMPlayerChecker::CheckOther(const QString &root, const TPlayerMarker &playe
     if (!FPaths.Exists(QString::fromUtf16(player.FMarker)))
         return false;
     ReadDriveFacts(root);
-    FKind = player.FKind;
+    FInfo.FKind = player.FKind;
     const QString music = QString::fromUtf16(player.FMusic);
-    FMusicDir = music.isEmpty() ? root : Folder(music);
-    FNotesDir = Folder(QString::fromUtf16(player.FNotes));
-    FContactsDir.clear();
-    FCalendarsDir.clear();
-    FSongDBFile.clear();
-    FPhotoDBFile.clear();
-    FArtworkDBFile.clear();
-    FSysInfoFile.clear();
-    FDeviceInfoFile.clear();
-    FHasSongs = FHasNotes = true;
-    FHasContacts = FHasCalendar = FHasPhotos = FHasTodo = FHasVideo = false;
-    FModelNumber = QString::fromUtf16(player.FNumber);
-    FKindName = QString::fromUtf16(player.FKindName);
-    FName = QString::fromUtf16(player.FName);
-    FOwner = FSerial = FModelCode = FGeneration = FRegion = FSoftware = u"?"_s;
-    ScanSongs(FMusicDir);
+    FInfo.FMusicDir = music.isEmpty() ? root : Folder(music);
+    FInfo.FNotesDir = Folder(QString::fromUtf16(player.FNotes));
+    FInfo.FContactsDir.clear();
+    FInfo.FCalendarsDir.clear();
+    FInfo.FSongDBFile.clear();
+    FInfo.FPhotoDBFile.clear();
+    FInfo.FArtworkDBFile.clear();
+    FInfo.FSysInfoFile.clear();
+    FInfo.FDeviceInfoFile.clear();
+    FInfo.FHasSongs = FInfo.FHasNotes = true;
+    FInfo.FHasContacts = FInfo.FHasCalendar = FInfo.FHasPhotos = FInfo.FHasTodo = FInfo.FHasVideo = false;
+    FInfo.FModelNumber = QString::fromUtf16(player.FNumber);
+    FInfo.FKindName = QString::fromUtf16(player.FKindName);
+    FInfo.FName = QString::fromUtf16(player.FName);
+    FInfo.FOwner = FInfo.FSerial = FInfo.FModelCode = FInfo.FGeneration = FInfo.FRegion = FInfo.FSoftware =
+        u"?"_s;
+    ScanSongs(FInfo.FMusicDir);
     return true;
 }
-
-TSysInfoFields ParseSysInfo(QByteArrayView data)
-{
-    const QString text = ShiftJisToUnicode(data.first(qMin<qsizetype>(data.size(), kMaxPlayerInfoBytes)).toByteArray());
-    TSysInfoFields fields;
-    // A key given twice keeps its last value.
-    const QStringView keys[4] = {u"pszSerialNumber", u"ModelNumStr", u"RegionCode", u"buildID"};
-    QString *targets[4] = {&fields.serial, &fields.modelNumber, &fields.region, &fields.build};
-    for (QStringView line : QStringView(text).split(u'\n')) {
-        const qsizetype colon = line.indexOf(u':');
-        if (colon <= 0)
-            continue;
-        const QStringView key = line.left(colon).trimmed();
-        for (int i = 0; i < 4; ++i)
-            if (key.compare(keys[i], Qt::CaseInsensitive) == 0)
-                *targets[i] = line.mid(colon + 1).trimmed().toString();
-    }
-    return fields;
-}
-
-QStringList ParseDeviceInfo(QByteArrayView data)
-{
-    const auto record = [&](int k) -> QString {
-        const qsizetype start = qsizetype(k) * 512;
-        if (start + 2 > data.size())
-            return {};
-        int count = qFromLittleEndian<quint16>(data.constData() + start);
-        count = qMin(count, 255);
-        const qsizetype available = (data.size() - start - 2) / 2;
-        count = int(qMin<qsizetype>(count, available));
-        QString out(count, Qt::Uninitialized);
-        for (int i = 0; i < count; ++i)
-            out[i] = QChar(qFromLittleEndian<quint16>(data.constData() + start + 2 + 2 * i));
-        return out;
-    };
-    return {record(0), record(1)};
-}
-
-namespace {
-// Reads the start of a small player file; a FIFO or device standing there is not opened.
-bool ReadPlayerInfoFile(const QString &path, qint64 limit, QByteArray &data)
-{
-    if (!QFileInfo(path).isFile())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    data = file.read(limit);
-    return true;
-}
-} // namespace
 
 void TMPlayerChecker::ReadSysInfo()
 {
     QByteArray data;
-    if (!ReadPlayerInfoFile(FSysInfoFile, kMaxPlayerInfoBytes, data))
+    if (!ReadPlayerInfoFile(FInfo.FSysInfoFile, kMaxPlayerInfoBytes, data))
         return;
     const TSysInfoFields fields = ParseSysInfo(data);
     const QString &serial = fields.serial;
@@ -277,70 +188,66 @@ void TMPlayerChecker::ReadSysInfo()
     const QString &region = fields.region;
     const QString &build = fields.build;
 
-    FModelKey = modelNum.mid(1, 4).trimmed();
-    const QString record = FModelKey.isEmpty()
+    FInfo.FModelKey = modelNum.mid(1, 4).trimmed();
+    const QString record = FInfo.FModelKey.isEmpty()
                                ? kDefaultModelRecord
-                               : FModels.ReadString(u"iPod"_s, FModelKey, kDefaultModelRecord);
-    FCapacity = GetField(4, record, u',');
-    FGeneration = GetField(3, record, u',');
-    FKindName = GetField(2, record, u',');
-    FModelCode = GetField(0, record, u',');
+                               : FModels.ReadString(u"iPod"_s, FInfo.FModelKey, kDefaultModelRecord);
+    FInfo.FCapacity = GetField(4, record, u',');
+    FInfo.FGeneration = GetField(3, record, u',');
+    FInfo.FKindName = GetField(2, record, u',');
+    FInfo.FModelCode = GetField(0, record, u',');
 
-    const bool photoDb = QFileInfo(FPhotoDBFile).isFile();
-    if (FModelCode == u"photo"_s) {
-        FKind = kPlayerIPodPhoto;
-        FHasPhotos = true;
-    } else if (FModelCode == u"nano"_s || FModelCode == u"nano2"_s) {
-        FKind = kPlayerIPodNano;
-        FHasPhotos = true;
-    } else if (FModelCode == u"5G"_s) {
-        FKind = kPlayerIPodVideo;
-        FHasPhotos = true;
-        FHasVideo = true;
-    } else if (FModelCode == u"shuffle"_s || FModelCode == u"shuffle2"_s) {
-        FKind = kPlayerIPodShuffle;
+    const bool photoDb = QFileInfo(FInfo.FPhotoDBFile).isFile();
+    if (FInfo.FModelCode == u"photo"_s) {
+        FInfo.FKind = kPlayerIPodPhoto;
+        FInfo.FHasPhotos = true;
+    } else if (FInfo.FModelCode == u"nano"_s || FInfo.FModelCode == u"nano2"_s) {
+        FInfo.FKind = kPlayerIPodNano;
+        FInfo.FHasPhotos = true;
+    } else if (FInfo.FModelCode == u"5G"_s) {
+        FInfo.FKind = kPlayerIPodVideo;
+        FInfo.FHasPhotos = true;
+        FInfo.FHasVideo = true;
+    } else if (FInfo.FModelCode == u"shuffle"_s || FInfo.FModelCode == u"shuffle2"_s) {
+        FInfo.FKind = kPlayerIPodShuffle;
     } else {
-        FKind = kPlayerIPod;
-        FHasPhotos = photoDb;
+        FInfo.FKind = kPlayerIPod;
+        FInfo.FHasPhotos = photoDb;
     }
-    FOwner.clear();
-    FSerial = serial;
-    FModelNumber = modelNum;
-    FRegion = region;
-    FSoftware = build;
+    FInfo.FOwner.clear();
+    FInfo.FSerial = serial;
+    FInfo.FModelNumber = modelNum;
+    FInfo.FRegion = region;
+    FInfo.FSoftware = build;
 }
 
 void TMPlayerChecker::ReadDeviceInfo()
 {
     QByteArray data;
-    if (!ReadPlayerInfoFile(FDeviceInfoFile, 2 * 512, data))
+    if (!ReadPlayerInfoFile(FInfo.FDeviceInfoFile, 2 * 512, data))
         return;
     const QStringList records = ParseDeviceInfo(data);
-    FName = records.value(0);
-    FOwner = records.value(1);
+    FInfo.FName = records.value(0);
+    FInfo.FOwner = records.value(1);
 }
 
 void TMPlayerChecker::ScanSongs(const QString &folderPath)
 {
     const QString folder = AddPathDelim(folderPath);
     Report(Format(u"曲サイズを取得中 - [ %s ]"_s, {QDir::toNativeSeparators(folder)}));
-    const QFileInfo self(folder);
-    if (!self.exists())
+    if (!QFileInfo::exists(folder))
         return; // a player without a music folder simply has no songs
-    QDir dir(folder);
-    if (!self.isDir() || !self.isReadable())
+    std::vector<TFolderEntry> entries;
+    if (!ListFolder(folder, entries))
         throw EPlayerCheckError(
             Format(u"フォルダ[ %s ]でファイルの取得に失敗しました"_s, {QDir::toNativeSeparators(folder)}));
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QFileInfo &entry : entries) {
-        if (entry.isSymLink())
-            continue; // a link could lead outside the player or round in a circle
-        if (entry.isDir())
-            ScanSongs(entry.filePath());
-        else if (IsCountedAudioFile(entry.fileName())) {
-            ++FSongCount;
-            FSongBytes += entry.size();
+    for (const TFolderEntry &entry : entries) {
+        // Links are not followed: one could lead outside the player or round in a circle.
+        if (entry.kind == TFolderEntry::Folder)
+            ScanSongs(folder + entry.name);
+        else if (entry.kind == TFolderEntry::File && IsCountedAudioFile(entry.name)) {
+            ++FInfo.FSongCount;
+            FInfo.FSongBytes += QFileInfo(folder + entry.name).size();
         }
     }
 }

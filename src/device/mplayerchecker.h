@@ -3,6 +3,7 @@
 #include "app/inidocument.h"
 #include "app/progress.h"
 #include "app/sorvoerror.h"
+#include "device/playerinfo.h"
 #include "device/playerpaths.h"
 
 #include <QString>
@@ -17,45 +18,16 @@ public:
     using ESorvoError::ESorvoError;
 };
 
-/// Player kinds of the device record.
-enum : quint8
-{
-    kPlayerNone = 0,
-    kPlayerIPod = 1,
-    kPlayerIPodShuffle = 2,
-    kPlayerIPodPhoto = 3,
-    kPlayerIPodNano = 4,
-    kPlayerIPodVideo = 5,
-    kPlayerH10 = 6,
-    kPlayerRioUnite = 10,
-    kPlayerIAudio = 11,
-};
-
-/// The device record: decides whether a drive holds a supported player and describes it.
-/// The fields Sorvo reads from the player's SysInfo text ("key: value" lines).
-struct TSysInfoFields
-{
-    QString serial;
-    QString modelNumber;
-    QString region;
-    QString build;
-};
-
-/// Reads SysInfo text in one linear pass; unknown lines are ignored.
-TSysInfoFields ParseSysInfo(QByteArrayView data);
-/// The name and owner records of a DeviceInfo file (UTF-16LE, a length word and up to 255 units each).
-QStringList ParseDeviceInfo(QByteArrayView data);
-/// SysInfo and DeviceInfo are a few KB on every player; reading stops here.
-inline constexpr qint64 kMaxPlayerInfoBytes = 64 * 1024;
-
+/// Decides whether a drive holds a supported player and describes it in a TPlayerInfo.
 class TMPlayerChecker
 {
 public:
     /// Reads the model data file (a missing file gives an empty table).
     explicit TMPlayerChecker(IDriveTable &drives, const QString &modelFile = DefaultModelFile());
 
-    void Clear();
-    /// The identification test for a root (trailing "/" added when missing). Fills the record on success.
+    void Clear() { FInfo = TPlayerInfo(); }
+    /// The identification test for a root (trailing "/" added when missing). Fills FInfo on success;
+    /// FInfo.FRoot names the root tested in any case.
     bool CheckPlayer(const QString &root);
     void SetOnProgress(TProgressEvent event) { FOnProgress = std::move(event); }
 
@@ -64,23 +36,7 @@ public:
 
     TIniDocument FModels;
     TProgressEvent FOnProgress;
-    QString FRoot; // with trailing "/"
-    qint64 FTotalBytes = 0;
-    qint64 FFreeBytes = 0;
-    qint32 FSongCount = 0;
-    qint64 FSongBytes = 0;
-    QString FMusicDir, FNotesDir, FContactsDir, FCalendarsDir;
-    QString FSongDBFile, FPhotoDBFile, FArtworkDBFile, FSysInfoFile;
-    bool FHasSongs = false, FHasNotes = false, FHasContacts = false, FHasCalendar = false;
-    bool FHasPhotos = false, FHasTodo = false, FHasVideo = false;
-    quint8 FKind = kPlayerNone;
-    QString FName, FOwner, FSerial, FModelNumber, FKindName, FModelCode, FGeneration, FRegion, FSoftware;
-    QString FCapacity;
-    QString FModelKey; // the four characters looked up in the model data
-    QString FDeviceInfoFile;
-
-    /// Finds files below the player root without regard to case.
-    TPlayerPaths FPaths;
+    TPlayerInfo FInfo;
 
 private:
     bool CheckIPod(const QString &root);
@@ -93,11 +49,8 @@ private:
     void Report(const QString &message);
 
     IDriveTable &FDrives;
+    TPlayerPaths FPaths; // finds files below the root tested without regard to case
 };
 
-/// True while the recognised player's marker file is still below its root.
-/// The file whose presence shows that the recognised player is still there; empty without a player.
-QString PlayerMarkerFile(const TMPlayerChecker &device);
-bool PlayerStillPresent(const TMPlayerChecker &device);
 /// The audio extensions the song count takes (lower case, with dot).
 bool IsCountedAudioFile(const QString &fileName);

@@ -1,7 +1,7 @@
 #include "device/specvalues.h"
 
 #include "common/format.h"
-#include "device/mplayerchecker.h"
+#include "device/playerinfo.h"
 
 #include <QDir>
 
@@ -24,7 +24,7 @@ int ModelPictureIndex(const QString &modelCode)
     return 1;
 }
 
-TSpecValues MakeSpecValues(const TMPlayerChecker &device)
+TSpecValues MakeSpecValues(const TPlayerInfo &device)
 {
     TSpecValues v;
     v.machine = device.FKindName + u" ( "_s + device.FCapacity + u" )"_s;

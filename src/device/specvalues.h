@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class TMPlayerChecker;
+struct TPlayerInfo;
 
 /// The values the device details window shows for the recognised player.
 struct TSpecValues
@@ -21,7 +21,7 @@ struct TSpecValues
     int pictureIndex = 1;
 };
 
-TSpecValues MakeSpecValues(const TMPlayerChecker &device);
+TSpecValues MakeSpecValues(const TPlayerInfo &device);
 /// The model picture by model code: mini 0, shuffle 3, nano 2, nano2 5, shuffle2 6, 5G 4, else 1.
 int ModelPictureIndex(const QString &modelCode);
 /// The disk-check command for a player root.

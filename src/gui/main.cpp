@@ -2,14 +2,11 @@
 #include "app/commandline.h"
 #include "app/sorvoerror.h"
 #include "app/version.h"
-#include "dialogs/guarded.h"
+#include "device/playerpage.h"
 #include "dialogs/widgetdialogs.h"
 #include "mainform/mainform.h"
-#include "mainform/tabs.h"
 #include "platform/singleinstance.h"
-
-#include "common/paths.h"
-#include "device/kiruipod.h"
+#include "session/playersession.h"
 
 #include <QApplication>
 #include <QDir>
@@ -49,14 +46,14 @@ public:
 /// page, the model data, the manual) and ends; exit status 1 when any is missing.
 void SelfCheck(TMainForm &form)
 {
-    if (form.FAutoRecognize || TBusyState::Instance().Busy()) {
+    if (form.PlayerPage()->RecognitionPending()) {
         QTimer::singleShot(20, &form, [&form] { SelfCheck(form); });
         return;
     }
-    const TMPlayerChecker &device = form.Device().FChecker;
+    const TPlayerInfo &device = form.Session().Player();
     const QString model = TMPlayerChecker::DefaultModelFile();
-    const QString manual = form.ManualFile();
-    const bool found = form.Connected();
+    const QString manual = form.PlayerPage()->ManualFile();
+    const bool found = form.Session().Connected();
     const auto shown = [](const QString &path) {
         return QFileInfo::exists(path) ? QDir::toNativeSeparators(path) : u"見つかりません"_s;
     };
@@ -108,7 +105,6 @@ int main(int argc, char **argv)
     setup.drives = line.drives;
     setup.debugMode = line.debug;
     TMainForm form(setup);
-    CreateTabPages(form);
     if (!form.CheckTerms())
         return 0;
     form.show();

@@ -11,9 +11,9 @@
 #include "music/itunesdbloader.h"
 #include "music/itxmakelibrary.h"
 #include "music/songlist.h"
-#include "platform/safefilewriter.h"
 #include "platform/drivetable.h"
 #include "platform/filecopy.h"
+#include "platform/safefilewriter.h"
 #include "tags/tagembedder.h"
 
 #include <QCoreApplication>
@@ -176,7 +176,6 @@ void TSongCopier::Step(const QList<TCopyRow> &rows, TProgressContext &context)
         if (FResult.FCancelled)
             break; // stopped inside a file
         ++FResult.FHandled;
-        context.KeepAlive();
         if (context.Cancelled()) {
             FResult.FCancelled = true;
             break;
@@ -251,7 +250,8 @@ int TSongCopier::CopyWithTags(const QString &source, const QString &target, TITB
     QString temporary;
     int error = EEXIST;
     for (int n = 0; n < 100 && error == EEXIST; ++n) {
-        temporary = folder + u".sorvo-tags-%1-%2.%3"_s.arg(QCoreApplication::applicationPid()).arg(n).arg(suffix);
+        temporary =
+            folder + u".sorvo-tags-%1-%2.%3"_s.arg(QCoreApplication::applicationPid()).arg(n).arg(suffix);
         error = CopyFileNoOverwrite(source, temporary);
     }
     if (error != 0)
@@ -264,7 +264,8 @@ int TSongCopier::CopyWithTags(const QString &source, const QString &target, TITB
         QFile::remove(temporary);
         error = CopyFileNoOverwrite(source, target);
         if (error == 0)
-            entry.FCopyNote = Format(u"コピーしましたがタグを書き込めませんでした (%s)"_s, {embedded.FReason});
+            entry.FCopyNote =
+                Format(u"コピーしましたがタグを書き込めませんでした (%s)"_s, {embedded.FReason});
         return error;
     }
     error = RenameNoReplace(temporary, target);
@@ -309,7 +310,8 @@ TCopyResult ExtractEntries(TITBSongList &songs, const QString &root, const QList
     result.FStatusText = copier.StatusText();
     services.SetStatusText(result.FStatusText);
     const bool untagged = std::any_of(rows.begin(), rows.end(), [&](const TCopyRow &r) {
-        return r.FChecked && r.FIndex >= 0 && r.FIndex < songs.Count() && !songs.Items(r.FIndex).FCopyNote.isEmpty();
+        return r.FChecked && r.FIndex >= 0 && r.FIndex < songs.Count() &&
+               !songs.Items(r.FIndex).FCopyNote.isEmpty();
     });
     if (result.FFailed > 0 || untagged)
         services.ShowTransferLog();

@@ -93,8 +93,7 @@ QImage SongArtwork(const TArtworkDBLoader &artwork, const TITBSongItem &song, in
     TArtImageObject *image = item->SelectImage(width);
     if (!image)
         return {};
-    image->LoadBitmap();
-    return image->FBitmap;
+    return image->Bitmap();
 }
 
 QImage SongThumbnail(const TArtworkDBLoader &artwork, const TITBSongItem &song, int box)

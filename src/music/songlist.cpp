@@ -87,11 +87,8 @@ bool TSongListData::BuildTree(TProgressContext *context)
             addAlbum(FRows.at(group.at(k)).FAlbum);
         FTree.append(node);
         done += int(group.size());
-        if (context) {
-            context->KeepAlive();
-            if (context->Cancelled())
-                return false;
-        }
+        if (context && context->Cancelled())
+            return false;
     }
     return true;
 }
@@ -111,7 +108,6 @@ QString TSongListData::Load(const TITBSongList &songs, IProgressRunner &progress
                         TSongRow{song->FTitle, song->FArtist, song->FAlbum, index, song->FSize, false});
                     if (!song->FArtist.isEmpty()) {
                         context.SetLabel(Format(u"準備中... %d %%"_s, {qint64(index) * 100 / count}));
-                        context.KeepAlive();
                     }
                 }
                 ++index;

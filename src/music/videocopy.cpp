@@ -17,7 +17,6 @@ QString TVideoListData::Load(const TITBSongList &songs, IProgressRunner &progres
             if (entry->FIsVideo)
                 FRows.append(TCopyRow{index, false});
             context.SetLabel(Format(u"読み込み中... %d %%"_s, {qint64(index) * 100 / count}));
-            context.KeepAlive();
             ++index;
         }
     });

@@ -4,18 +4,18 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TVideoListModel::TVideoListModel(const TITBSongList &songs, QObject *parent)
-    : TReportListModel({u"ビデオ"_s}, parent), FSongs(songs)
+TVideoListModel::TVideoListModel(QObject *parent) : TReportListModel({u"ビデオ"_s}, parent)
 {
     SetCheckable(true);
 }
 
-QString TVideoListModel::Load(IProgressRunner &progress)
+QString TVideoListModel::Load(const TITBSongList &songs, IProgressRunner &progress)
 {
     // Read beside the shown rows: the progress window repaints the list while it runs.
     TVideoListData loaded;
-    const QString status = loaded.Load(FSongs, progress);
+    const QString status = loaded.Load(songs, progress);
     BeginFill();
+    FSongs = &songs;
     FData = loaded;
     EndFill(int(FData.FRows.size()));
     return status;
@@ -24,6 +24,7 @@ QString TVideoListModel::Load(IProgressRunner &progress)
 void TVideoListModel::Clear()
 {
     BeginFill();
+    FSongs = nullptr;
     FData.FRows.clear();
     EndFill(0);
 }
@@ -33,7 +34,8 @@ QString TVideoListModel::SelectionSummary() const
     TVideoListData marked = FData;
     for (int item = 0; item < marked.FRows.size(); ++item)
         marked.FRows[item].FChecked = ItemChecked(item);
-    return marked.SelectionSummary(FSongs);
+    static const TITBSongList none;
+    return marked.SelectionSummary(FSongs ? *FSongs : none);
 }
 
 QList<TCopyRow> TVideoListModel::CopyRows() const
@@ -53,7 +55,7 @@ QString TVideoListModel::ItemText(int item, int column) const
 {
     Q_UNUSED(column);
     const int index = SongIndex(item);
-    return index >= 0 && index < FSongs.Count() ? FSongs.Items(index).FTitle : QString();
+    return FSongs && index >= 0 && index < FSongs->Count() ? FSongs->Items(index).FTitle : QString();
 }
 
 QVariant TVideoListModel::ItemData(int item, int column, int role) const

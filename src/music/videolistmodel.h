@@ -14,10 +14,11 @@ public:
     /// The entry's index in the song database.
     static constexpr int SongIndexRole = ItemRole + 1;
 
-    explicit TVideoListModel(const TITBSongList &songs, QObject *parent = nullptr);
+    explicit TVideoListModel(QObject *parent = nullptr);
 
-    /// Rows inside the progress window "ビデオの取得"; returns "%d 本のビデオを取得しました".
-    QString Load(IProgressRunner &progress);
+    /// Rows for the videos of `songs` (which must outlive the rows) inside the progress window
+    /// "ビデオの取得"; returns "%d 本のビデオを取得しました".
+    QString Load(const TITBSongList &songs, IProgressRunner &progress);
     void Clear();
     /// "%d 本をチェックしています ( 全体で %.1n MB )" of the checked rows.
     QString SelectionSummary() const;
@@ -30,6 +31,6 @@ protected:
     QVariant ItemData(int item, int column, int role) const override;
 
 private:
-    const TITBSongList &FSongs;
+    const TITBSongList *FSongs = nullptr;
     TVideoListData FData;
 };

@@ -104,10 +104,7 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
     fetch.FIdleTimeoutSeconds = FIdleTimeoutSeconds;
     fetch.FTotalTimeoutSeconds = FTotalTimeoutSeconds;
     fetch.FMaxBytes = FMaxBytes;
-    fetch.FOnKeepAlive = [&context] {
-        context.KeepAlive();
-        return context.Cancelled();
-    };
+    fetch.FOnKeepAlive = [&context] { return context.Cancelled(); };
 
     for (qsizetype i = 0; i < rows.size(); ++i) {
         TSiteRow &row = rows[i];
@@ -140,7 +137,6 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
                 context.SetLabel(FFailures.last());
             }
         }
-        context.KeepAlive();
         if (context.Cancelled())
             break;
     }

@@ -338,17 +338,16 @@ bool DivideWithDialog(const QString &destFolder, const TKiruStringList &lines, c
     // The window shows per mille, so long texts move the bar smoothly whatever their size.
     constexpr int kScale = 1000;
     bool divided = false;
-    runner->RunWithProgress(Format(u"メモ[ %s ]の分割処理中"_s, {options.Title}), 0, kScale,
-                            [&](TProgressContext &context) {
-                                divider.OnProgress = [&](qint64 position, qint64 total, const QString &message) {
-                                    if (total > 0)
-                                        context.SetPosition(int(qMin(position, total) * kScale / total));
-                                    context.SetLabel(message);
-                                    context.KeepAlive();
-                                    if (progress)
-                                        progress(position, total, message);
-                                };
-                                divided = divider.Divide(destFolder);
-                            });
+    runner->RunWithProgress(
+        Format(u"メモ[ %s ]の分割処理中"_s, {options.Title}), 0, kScale, [&](TProgressContext &context) {
+            divider.OnProgress = [&](qint64 position, qint64 total, const QString &message) {
+                if (total > 0)
+                    context.SetPosition(int(qMin(position, total) * kScale / total));
+                context.SetLabel(message);
+                if (progress)
+                    progress(position, total, message);
+            };
+            divided = divider.Divide(destFolder);
+        });
     return divided;
 }

@@ -2,11 +2,11 @@
 
 #include "app/mainservices.h"
 #include "app/settings.h"
+#include "app/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
-#include "app/sorvoerror.h"
 #include "common/paths.h"
-#include "device/mplayerchecker.h"
+#include "device/playerinfo.h"
 #include "notes/kirustringlist.h"
 #include "notes/memodivider.h"
 #include "notes/notelist.h"
@@ -50,7 +50,7 @@ TImportKind TTextImporter::KindForFile(const QString &path)
     return ikNote;
 }
 
-void TTextImporter::SetDevice(const TMPlayerChecker &device)
+void TTextImporter::SetDevice(const TPlayerInfo &device)
 {
     FRoot = device.FRoot;
     FNotesDir = device.FNotesDir;

@@ -8,7 +8,7 @@
 class IMainServices;
 class IMemoDivideDialog;
 class IProgressRunner;
-class TMPlayerChecker;
+struct TPlayerInfo;
 class IUserDialogs;
 class TKiruIPodINI;
 
@@ -28,7 +28,7 @@ public:
     TTextImporter(TKiruIPodINI &settings, IUserDialogs &dialogs, IMainServices *services);
 
     /// Takes the player's root and its notes, contacts and calendars folders.
-    void SetDevice(const TMPlayerChecker &device);
+    void SetDevice(const TPlayerInfo &device);
     /// The import command: the open dialog with the kind's filters (several files may be chosen), then each
     /// file in turn; an error with one file is shown and the next is still imported. Returns the number
     /// of files imported.

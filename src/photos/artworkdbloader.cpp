@@ -1,5 +1,7 @@
 #include "photos/artworkdbloader.h"
 
+#include <QMutex>
+
 #include "app/userdialogs.h"
 #include "common/bytespan.h"
 #include "common/format.h"
@@ -251,23 +253,27 @@ QString MatchNoCase(const QString &folder, const QString &name)
 
 // ---- thumbnails ----
 
-void TArtImageObject::LoadBitmap()
+QImage TArtImageObject::Bitmap()
 {
+    // The window paints thumbnails while an export or a copy reads the same ones beside it.
+    static QMutex decoding;
+    const QMutexLocker lock(&decoding);
     if (FBitmap.width() > 0 || FBitmap.height() > 0 || FLoadFailed || !FOnGetStream)
-        return;
+        return FBitmap;
     // A missing file is searched for name by name without regard to case: once is enough.
     FLoadFailed = true;
     const std::unique_ptr<QIODevice> stream = FOnGetStream(FFileName);
     if (!stream)
-        return;
+        return FBitmap;
     // A size the file cannot hold yields no picture; DecodeThumbnail refuses absurd sides.
     if (FOffset < 0 || FSize <= 0 || FSize > stream->size() - FOffset)
-        return;
+        return FBitmap;
     if (!stream->seek(FOffset))
-        return;
+        return FBitmap;
     const QByteArray pixels = stream->read(FSize);
     FBitmap = DecodeThumbnail(*this, pixels);
     FLoadFailed = FBitmap.isNull();
+    return FBitmap;
 }
 
 TArtImageObject &TArtImageObjectList::Items(int index) const

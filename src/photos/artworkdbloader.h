@@ -38,11 +38,14 @@ public:
     qint32 FDataHeight = 0;   // rows in the file
     bool FCropNeeded = false; // rows are wider or narrower than FWidth
     TImageStreamOpener FOnGetStream;
-    QImage FBitmap; // decoded on first use (Format_RGB32)
-    bool FLoadFailed = false; // the first decode gave nothing: not looked for again on every repaint
 
-    /// Decodes the pixel data into FBitmap once; a missing file or absurd layout leaves it empty.
-    void LoadBitmap();
+    /// The picture (Format_RGB32), decoded on first use and kept; null for a missing file or an absurd
+    /// layout, which is not looked for again. Safe to call from several threads at once.
+    QImage Bitmap();
+
+private:
+    QImage FBitmap;
+    bool FLoadFailed = false;
 };
 
 /// Owning list of a picture's thumbnails.

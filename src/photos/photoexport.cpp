@@ -82,10 +82,10 @@ void TPhotoExporter::Step(const QList<TAlbumCheckRow> &rows, TProgressContext &c
 
             if (FKind == kExportThumbnails) {
                 if (TArtImageObject *thumb = item->SelectImage(0)) {
-                    thumb->LoadBitmap();
-                    if (!thumb->FBitmap.isNull()) {
+                    const QImage picture = thumb->Bitmap();
+                    if (!picture.isNull()) {
                         QString error;
-                        if (!SaveJpeg(thumb->FBitmap, target, kJpegQuality, &error))
+                        if (!SaveJpeg(picture, target, kJpegQuality, &error))
                             throw ESorvoError(Format(u"ファイル %s を作成できません。%s"_s,
                                                      {QDir::toNativeSeparators(target), error}));
                         ++FResult.FWritten;
@@ -103,7 +103,6 @@ void TPhotoExporter::Step(const QList<TAlbumCheckRow> &rows, TProgressContext &c
                 FResult.FCancelled = true;
                 return;
             }
-            context.KeepAlive();
         }
     }
 }

@@ -66,9 +66,16 @@ void TPhotoAlbumListModel::DropLibraryMark()
             SetItemChecked(item, false);
 }
 
-TPhotoGridModel::TPhotoGridModel(const TArtworkDBLoader &photos, QObject *parent)
-    : QAbstractListModel(parent), FPhotos(photos)
-{}
+TPhotoGridModel::TPhotoGridModel(QObject *parent) : QAbstractListModel(parent) {}
+
+void TPhotoGridModel::SetPhotos(const TArtworkDBLoader *photos)
+{
+    beginResetModel();
+    FPhotos = photos;
+    FIds.clear();
+    FDecoded.clear();
+    endResetModel();
+}
 
 int TPhotoGridModel::rowCount(const QModelIndex &parent) const
 {
@@ -99,32 +106,45 @@ Qt::ItemFlags TPhotoGridModel::flags(const QModelIndex &index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
 
-QString TPhotoGridModel::Build(TProgressContext *context)
+TPhotoGridModel::TGrid TPhotoGridModel::Gather(const TArtworkDBLoader &photos, TProgressContext *context)
 {
     if (context)
         context->SetLabel(u"情報の整理中..."_s);
-    QStringList ids;
+    TGrid grid;
     QSize cell = kDefaultCellSize;
-    QString fullFile;
-    for (int k = 0; k < FPhotos.Count(); ++k) {
-        const TArtItem &item = FPhotos.Items(k);
+    for (int k = 0; k < photos.Count(); ++k) {
+        const TArtItem &item = photos.Items(k);
         if (const TArtImageObject *thumb = item.SelectImage(-1)) {
-            ids.append(QString::number(item.FImageId));
+            grid.ids.append(QString::number(item.FImageId));
             cell = QSize(thumb->FDataWidth, thumb->FDataHeight);
-            fullFile = item.FFullFileName;
+            grid.lastFullFile = item.FFullFileName;
         }
         if (context)
             context->SetPosition(k);
     }
     // A cell of no area would make the grid's column count meaningless.
-    if (cell.width() <= 0 || cell.height() <= 0)
-        cell = kDefaultCellSize;
+    grid.cellSize = cell.width() <= 0 || cell.height() <= 0 ? kDefaultCellSize : cell;
+    return grid;
+}
+
+void TPhotoGridModel::SetGrid(const TGrid &grid)
+{
     beginResetModel();
-    FIds = ids;
-    FCellSize = cell;
-    FDecoded = 0;
+    FIds = grid.ids;
+    FCellSize = grid.cellSize;
+    FDecoded.clear();
     endResetModel();
-    return fullFile;
+}
+
+QString TPhotoGridModel::Build(TProgressContext *context)
+{
+    if (!FPhotos) {
+        SetGrid({});
+        return {};
+    }
+    const TGrid grid = Gather(*FPhotos, context);
+    SetGrid(grid);
+    return grid.lastFullFile;
 }
 
 void TPhotoGridModel::ShowIds(const QStringList &ids)
@@ -136,18 +156,16 @@ void TPhotoGridModel::ShowIds(const QStringList &ids)
 
 QImage TPhotoGridModel::Thumbnail(int row) const
 {
-    if (row < 0 || row >= FIds.size())
+    if (!FPhotos || row < 0 || row >= FIds.size())
         return {};
-    const TArtItem *item = FPhotos.FindByImageId(FIds.at(row).toUInt());
+    const TArtItem *item = FPhotos->FindByImageId(FIds.at(row).toUInt());
     if (!item)
         return {};
     TArtImageObject *thumb = item->SelectImage(-1);
     if (!thumb)
         return {};
-    if (thumb->FBitmap.isNull()) {
-        thumb->LoadBitmap();
-        if (!thumb->FBitmap.isNull())
-            ++FDecoded;
-    }
-    return thumb->FBitmap;
+    const QImage picture = thumb->Bitmap();
+    if (!picture.isNull())
+        FDecoded.insert(FIds.at(row));
+    return picture;
 }

@@ -7,6 +7,7 @@
 #include <QAbstractListModel>
 #include <QImage>
 #include <QList>
+#include <QSet>
 #include <QSize>
 #include <QStringList>
 
@@ -59,15 +60,28 @@ public:
     /// Cell size when no photo has a thumbnail.
     static constexpr QSize kDefaultCellSize{88, 133};
 
-    explicit TPhotoGridModel(const TArtworkDBLoader &photos, QObject *parent = nullptr);
+    /// What a build gathers from the photo database: no model is touched, so it may run anywhere.
+    struct TGrid
+    {
+        QStringList ids;
+        QSize cellSize = kDefaultCellSize;
+        QString lastFullFile; // full-resolution name of the last photo listed (empty: none can be viewed)
+    };
+
+    explicit TPhotoGridModel(QObject *parent = nullptr);
+    /// The database the rows point into (null: none); it must outlive its use.
+    void SetPhotos(const TArtworkDBLoader *photos);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    /// Fills the grid with every photo that has a thumbnail, in file order, and takes the cell size
-    /// from the last of those thumbnails; nothing is decoded. Advances `context` (when given) per item.
-    /// Returns the full-resolution name of the last photo listed (empty: none can be viewed).
+    /// Every photo that has a thumbnail, in file order, with the cell size of the last of those
+    /// thumbnails; nothing is decoded. Advances `context` (when given) per item.
+    static TGrid Gather(const TArtworkDBLoader &photos, TProgressContext *context = nullptr);
+    /// Shows what a build gathered.
+    void SetGrid(const TGrid &grid);
+    /// Gathers from the database and shows the result; returns the last full-resolution name.
     QString Build(TProgressContext *context = nullptr);
     /// Shows these image ids (an album's photos, or every photo).
     void ShowIds(const QStringList &ids);
@@ -78,11 +92,11 @@ public:
     /// The thumbnail of a row, decoded on the first call; null when it has none.
     QImage Thumbnail(int row) const;
     /// Number of thumbnails decoded through this grid since it was built.
-    int DecodedCount() const { return FDecoded; }
+    int DecodedCount() const { return int(FDecoded.size()); }
 
 private:
-    const TArtworkDBLoader &FPhotos;
+    const TArtworkDBLoader *FPhotos = nullptr;
     QStringList FIds;
     QSize FCellSize = kDefaultCellSize;
-    mutable int FDecoded = 0;
+    mutable QSet<QString> FDecoded; // ids shown with a picture
 };

@@ -110,8 +110,9 @@ TEmbedResult EmbedMp4(const QByteArray &path, const TITBSongItem &entry, const Q
         tag.setItem("disk", TagLib::MP4::Item(entry.FDiscNumber, qMax(entry.FDiscCount, 0)));
     if (!artworkJpeg.isEmpty() && !tag.contains("covr")) {
         TagLib::MP4::CoverArtList covers;
-        covers.append(TagLib::MP4::CoverArt(TagLib::MP4::CoverArt::JPEG,
-                                            TagLib::ByteVector(artworkJpeg.constData(), uint(artworkJpeg.size()))));
+        covers.append(
+            TagLib::MP4::CoverArt(TagLib::MP4::CoverArt::JPEG,
+                                  TagLib::ByteVector(artworkJpeg.constData(), uint(artworkJpeg.size()))));
         tag.setItem("covr", covers);
     }
     if (!file.save())
@@ -133,7 +134,8 @@ bool TTagEmbedder::Handles(const QString &fileName)
     return suffix == u"mp3"_s || IsMp4Name(suffix);
 }
 
-TEmbedResult TTagEmbedder::Embed(const QString &path, const TITBSongItem &entry, const QByteArray &artworkJpeg)
+TEmbedResult TTagEmbedder::Embed(const QString &path, const TITBSongItem &entry,
+                                 const QByteArray &artworkJpeg)
 {
     if (!Handles(path))
         return {TEmbedOutcome::NotHandled, {}};
@@ -155,6 +157,5 @@ QByteArray TTagEmbedder::ArtworkJpeg(const TArtworkDBLoader &artwork, const TITB
     TArtImageObject *image = item ? item->SelectImage(0) : nullptr;
     if (!image)
         return {};
-    image->LoadBitmap();
-    return EncodeJpeg(image->FBitmap, kArtworkQuality);
+    return EncodeJpeg(image->Bitmap(), kArtworkQuality);
 }

@@ -32,12 +32,11 @@ void TstSeams::runWithProgressBelowOne()
 void TstSeams::runWithProgressCancel()
 {
     TRecordingProgress progress;
-    progress.FCancelAfterKeepAlives = 3;
+    progress.FCancelAtCheck = 3;
     const int reached = progress.RunWithProgress(u"コピー"_s, 0, 100, [](TProgressContext &context) {
         for (int i = 1; i <= 100; ++i) {
             context.SetPosition(i);
             context.SetLabel(QString::number(i));
-            context.KeepAlive();
             if (context.Cancelled())
                 return;
         }

@@ -25,9 +25,6 @@ private slots:
     void namedDrivesBeatDriveLock();
     void driveLockFromSettings_data();
     void driveLockFromSettings();
-    void locateLoadsSongDatabase();
-    void locateReadsCompressedSongDatabase();
-    void locateScansMusicFolderWithoutDatabase();
     void listFiles();
     void countEntriesCountsHidden();
     void removeEmptyFolders_data();
@@ -81,7 +78,7 @@ void TstKiruIPOD::fixedDiskSkipped()
     TFakeDriveTable drives;
     drives.Add(dir.path() + u"/C"_s, false);
     TKiruIPOD ipod(drives, nullptr, Path(u"none.MCD"_s));
-    QVERIFY(!ipod.Locate());
+    QVERIFY(!ipod.FindPlayer());
     QCOMPARE(ipod.ScanDrives(), QString());
 }
 
@@ -99,10 +96,9 @@ void TstKiruIPOD::driveLock()
             figures.append({pos, total});
     });
     ipod.FLockPath = f; // no trailing separator: it is added
-    QVERIFY(ipod.Locate());
-    QCOMPARE(ipod.FChecker.FRoot, f + u'/');
+    QVERIFY(ipod.FindPlayer());
+    QCOMPARE(ipod.Player().FRoot, f + u'/');
     QCOMPARE(figures, (QList<QPair<qint64, qint64>>{{1, 1}, {1, 1}}));
-    QCOMPARE(ipod.FSongDB.FSongs.Count(), 2);
 }
 
 void TstKiruIPOD::namedDrivesBeatDriveLock()
@@ -115,8 +111,8 @@ void TstKiruIPOD::namedDrivesBeatDriveLock()
     drives.FNamedByUser = true;
     TKiruIPOD ipod(drives, nullptr, Path(u"none.MCD"_s));
     ipod.FLockPath = dir.path() + u"/elsewhere"_s;
-    QVERIFY(ipod.Locate());
-    QCOMPARE(ipod.FChecker.FRoot, e + u'/');
+    QVERIFY(ipod.FindPlayer());
+    QCOMPARE(ipod.Player().FRoot, e + u'/');
 }
 
 void TstKiruIPOD::driveLockFromSettings_data()
@@ -140,76 +136,8 @@ void TstKiruIPOD::driveLockFromSettings()
     settings.FDriveLockPath = dir.path() + u"/F"_s;
     TKiruIPOD ipod(drives, nullptr, Path(u"none.MCD"_s));
     ipod.UseDriveLock(settings);
-    // The recognition alone: the device record, not the databases.
     QVERIFY(ipod.FindPlayer());
-    QCOMPARE(ipod.FChecker.FRoot, dir.path() + u'/' + found + u'/');
-    QCOMPARE(ipod.FSongDB.FSongs.Count(), 0);
-}
-
-void TstKiruIPOD::locateLoadsSongDatabase()
-{
-    QTemporaryDir dir;
-    const QString e = dir.path() + u"/E"_s;
-    QVERIFY(MakeIPod(e, 5));
-    QVERIFY(TouchFile(e + u"/iPod_Control/Music/F00/a.mp3"_s, 10));
-    TFakeDriveTable drives;
-    drives.Add(e, true, u"MYPOD"_s, 100, 50);
-    TKiruIPOD ipod(drives, nullptr, Path(u"none.MCD"_s));
-    QVERIFY(ipod.Locate());
-    QCOMPARE(ipod.FSongDB.FSongs.Count(), 5);
-    QCOMPARE(ipod.FChecker.FSongCount, 1);
-    QCOMPARE(ipod.FChecker.FName, u"MYPOD"_s);
-    QCOMPARE(ipod.FArtworkDB.Count(), 0);
-    QVERIFY(ipod.Locate()); // a second recognition does not add the songs twice
-    QCOMPARE(ipod.FSongDB.FSongs.Count(), 5);
-    ipod.Clear();
-    QCOMPARE(ipod.FSongDB.FSongs.Count(), 0);
-    QCOMPARE(int(ipod.FChecker.FKind), 0);
-}
-
-void TstKiruIPOD::locateReadsCompressedSongDatabase()
-{
-    // A later player: the songs in iTunesCDB, iTunesDB left empty.
-    QTemporaryDir dir;
-    const QString e = dir.path() + u"/E"_s;
-    TITunesDBWriter writer;
-    for (int i = 0; i < 7; ++i)
-        writer.FTracks << TITunesDBWriter::SampleTrack(i);
-    writer.AddMasterPlaylist();
-    writer.FCompressed = true;
-    QVERIFY(writer.WriteTo(e + u"/iPod_Control/iTunes/iTunesCDB"_s));
-    QVERIFY(TouchFile(e + u"/iPod_Control/iTunes/iTunesDB"_s));
-    TFakeDriveTable drives;
-    drives.Add(e, true, u"NANO"_s, 100, 50);
-    TKiruIPOD ipod(drives, nullptr, Path(u"none.MCD"_s));
-    QVERIFY(ipod.Locate());
-    QCOMPARE(ipod.FSongDB.FSongs.Count(), 7);
-    QCOMPARE(ipod.FSongDB.FSongs.Items(6).FTitle, TITunesDBWriter::SampleTrack(6).strings.first().text);
-
-    // A damaged compressed database reaches the caller as the reader's message.
-    QByteArray damaged = writer.ToBytes();
-    damaged.truncate(damaged.size() / 2);
-    QVERIFY(WriteFixtureFile(e + u"/iPod_Control/iTunes/iTunesCDB"_s, damaged));
-    try {
-        ipod.Locate();
-        QFAIL("a damaged database was read");
-    } catch (const ESorvoError &error) {
-        QCOMPARE(error.Message(), u"ヘッダーが不正です"_s);
-    }
-}
-
-void TstKiruIPOD::locateScansMusicFolderWithoutDatabase()
-{
-    QTemporaryDir dir;
-    const QString h10 = dir.path() + u"/H"_s;
-    QVERIFY(TouchFile(h10 + u"/System/H10.mi4"_s));
-    QVERIFY(TouchFile(h10 + u"/Media/Music/readme.txt"_s));
-    TFakeDriveTable drives;
-    drives.Add(h10, true);
-    TKiruIPOD ipod(drives, nullptr, Path(u"none.MCD"_s));
-    QVERIFY(ipod.Locate());
-    QCOMPARE(int(ipod.FChecker.FKind), 6);
-    QCOMPARE(ipod.FSongDB.FSongs.Count(), 0); // a text file is no song
+    QCOMPARE(ipod.Player().FRoot, dir.path() + u'/' + found + u'/');
 }
 
 void TstKiruIPOD::listFiles()

@@ -1,4 +1,5 @@
 #include "device/mplayerchecker.h"
+#include "device/sysinfo.h"
 #include "fakedrivetable.h"
 #include "platform/drivetable.h"
 
@@ -82,31 +83,31 @@ void TstMPlayerChecker::kinds()
         QVERIFY(TouchFile(Root() + u'/' + m));
     TMPlayerChecker checker(FDrives, ModelFile());
     QCOMPARE(checker.CheckPlayer(Root()), kind != 0);
-    QCOMPARE(int(checker.FKind), kind);
-    QCOMPARE(checker.FRoot, Root() + u'/'); // set whatever the result
+    QCOMPARE(int(checker.FInfo.FKind), kind);
+    QCOMPARE(checker.FInfo.FRoot, Root() + u'/'); // set whatever the result
     if (kind == 0)
         return;
-    QCOMPARE(checker.FMusicDir, Root() + u'/' + music);
-    QCOMPARE(checker.FNotesDir, Root() + u'/' + notes);
-    QCOMPARE(checker.FName, name);
-    QVERIFY(checker.FHasSongs && checker.FHasNotes);
-    QCOMPARE(checker.FHasContacts, kind == 1);
-    QCOMPARE(checker.FHasTodo, kind == 1);
-    QVERIFY(!checker.FHasPhotos);
-    QCOMPARE(checker.FTotalBytes, 30LL << 30);
-    QCOMPARE(checker.FFreeBytes, 10LL << 30);
+    QCOMPARE(checker.FInfo.FMusicDir, Root() + u'/' + music);
+    QCOMPARE(checker.FInfo.FNotesDir, Root() + u'/' + notes);
+    QCOMPARE(checker.FInfo.FName, name);
+    QVERIFY(checker.FInfo.FHasSongs && checker.FInfo.FHasNotes);
+    QCOMPARE(checker.FInfo.FHasContacts, kind == 1);
+    QCOMPARE(checker.FInfo.FHasTodo, kind == 1);
+    QVERIFY(!checker.FInfo.FHasPhotos);
+    QCOMPARE(checker.FInfo.FTotalBytes, 30LL << 30);
+    QCOMPARE(checker.FInfo.FFreeBytes, 10LL << 30);
     if (kind == 1) {
-        QCOMPARE(checker.FKindName, u"不明なiPod"_s);
-        QCOMPARE(checker.FModelCode, u"unknown"_s);
-        QCOMPARE(checker.FSongDBFile, Root() + u"/iPod_Control/iTunes/iTunesDB"_s);
+        QCOMPARE(checker.FInfo.FKindName, u"不明なiPod"_s);
+        QCOMPARE(checker.FInfo.FModelCode, u"unknown"_s);
+        QCOMPARE(checker.FInfo.FSongDBFile, Root() + u"/iPod_Control/iTunes/iTunesDB"_s);
     } else {
-        QCOMPARE(checker.FSerial, u"?"_s);
-        QVERIFY(checker.FSongDBFile.isEmpty());
+        QCOMPARE(checker.FInfo.FSerial, u"?"_s);
+        QVERIFY(checker.FInfo.FSongDBFile.isEmpty());
     }
     // The window watches the marker that identified the player's kind, and only that one.
-    QVERIFY(PlayerStillPresent(checker));
+    QVERIFY(PlayerStillPresent(checker.FInfo));
     QVERIFY(QFile::remove(Root() + u'/' + markers.last()));
-    QVERIFY(!PlayerStillPresent(checker));
+    QVERIFY(!PlayerStillPresent(checker.FInfo));
 }
 
 void TstMPlayerChecker::fixedDiskIsNoPlayer()
@@ -116,7 +117,7 @@ void TstMPlayerChecker::fixedDiskIsNoPlayer()
     QVERIFY(TouchFile(Root() + u"/iPod_Control/iTunes/iTunesDB"_s));
     TMPlayerChecker checker(fixed, ModelFile());
     QVERIFY(!checker.CheckPlayer(Root()));
-    QVERIFY(checker.FRoot.isEmpty()); // nothing changed
+    QVERIFY(checker.FInfo.FRoot.isEmpty()); // nothing changed
 }
 
 void TstMPlayerChecker::models_data()
@@ -151,15 +152,15 @@ void TstMPlayerChecker::models()
     QVERIFY(WriteSysInfo(Root(), modelNumStr));
     TMPlayerChecker checker(FDrives, ModelFile());
     QVERIFY(checker.CheckPlayer(Root()));
-    QCOMPARE(int(checker.FKind), kind);
-    QCOMPARE(checker.FHasPhotos, photos);
-    QCOMPARE(checker.FHasVideo, video);
-    QCOMPARE(checker.FCapacity, capacity);
-    QCOMPARE(checker.FModelNumber, modelNumStr);
-    QCOMPARE(checker.FSerial, u"8K1234"_s);
-    QCOMPARE(checker.FRegion, u"LL(0x0001)"_s);
-    QCOMPARE(checker.FSoftware, u"0x06128000 (6.1.2)"_s);
-    QVERIFY(checker.FOwner.isEmpty());
+    QCOMPARE(int(checker.FInfo.FKind), kind);
+    QCOMPARE(checker.FInfo.FHasPhotos, photos);
+    QCOMPARE(checker.FInfo.FHasVideo, video);
+    QCOMPARE(checker.FInfo.FCapacity, capacity);
+    QCOMPARE(checker.FInfo.FModelNumber, modelNumStr);
+    QCOMPARE(checker.FInfo.FSerial, u"8K1234"_s);
+    QCOMPARE(checker.FInfo.FRegion, u"LL(0x0001)"_s);
+    QCOMPARE(checker.FInfo.FSoftware, u"0x06128000 (6.1.2)"_s);
+    QVERIFY(checker.FInfo.FOwner.isEmpty());
 }
 
 void TstMPlayerChecker::sysInfoLines()
@@ -170,17 +171,17 @@ void TstMPlayerChecker::sysInfoLines()
                              "garbage line\nModelNumStr:   xA123  \nvisibleBuildID: 0x1\n"));
     TMPlayerChecker checker(FDrives, ModelFile());
     QVERIFY(checker.CheckPlayer(Root()));
-    QCOMPARE(checker.FModelKey, u"A123"_s);
-    QCOMPARE(checker.FModelCode, u"photo"_s);
-    QCOMPARE(checker.FGeneration, u"4th"_s);
-    QCOMPARE(checker.FKindName, u"iPod photo"_s);
+    QCOMPARE(checker.FInfo.FModelKey, u"A123"_s);
+    QCOMPARE(checker.FInfo.FModelCode, u"photo"_s);
+    QCOMPARE(checker.FInfo.FGeneration, u"4th"_s);
+    QCOMPARE(checker.FInfo.FKindName, u"iPod photo"_s);
 
     TMPlayerChecker noModels(FDrives, FDir->path() + u"/missing.MCD"_s);
     QVERIFY(noModels.CheckPlayer(Root()));
-    QCOMPARE(noModels.FModelCode, u"4G"_s);
-    QCOMPARE(noModels.FKindName, u"不明な種類"_s);
-    QCOMPARE(noModels.FGeneration, u"不明な世代"_s);
-    QCOMPARE(int(noModels.FKind), 1);
+    QCOMPARE(noModels.FInfo.FModelCode, u"4G"_s);
+    QCOMPARE(noModels.FInfo.FKindName, u"不明な種類"_s);
+    QCOMPARE(noModels.FInfo.FGeneration, u"不明な世代"_s);
+    QCOMPARE(int(noModels.FInfo.FKind), 1);
 }
 
 void TstMPlayerChecker::deviceInfo_data()
@@ -206,8 +207,8 @@ void TstMPlayerChecker::deviceInfo()
     QVERIFY(WriteFixtureFile(Root() + u"/iPod_Control/iTunes/DeviceInfo"_s, bytes));
     TMPlayerChecker checker(FDrives, ModelFile());
     QVERIFY(checker.CheckPlayer(Root()));
-    QCOMPARE(checker.FName, name);
-    QCOMPARE(checker.FOwner, owner);
+    QCOMPARE(checker.FInfo.FName, name);
+    QCOMPARE(checker.FInfo.FOwner, owner);
 }
 
 void TstMPlayerChecker::songScan()
@@ -221,8 +222,8 @@ void TstMPlayerChecker::songScan()
     QStringList messages;
     checker.SetOnProgress([&](qint64, qint64, const QString &m) { messages << m; });
     QVERIFY(checker.CheckPlayer(Root()));
-    QCOMPARE(checker.FSongCount, 3);
-    QCOMPARE(checker.FSongBytes, 157);
+    QCOMPARE(checker.FInfo.FSongCount, 3);
+    QCOMPARE(checker.FInfo.FSongBytes, 157);
     QCOMPARE(messages.first(), u"iPodの情報を取得中"_s);
     QVERIFY(messages.contains(u"曲サイズを取得中 - [ "_s + Root() + u"/iPod_Control/Music/F00/ ]"_s));
 }
@@ -238,10 +239,10 @@ void TstMPlayerChecker::otherLetterCases()
     QDir(Root()).rename(u"iPod_Control/Device"_s, u"iPod_Control/device"_s);
     TMPlayerChecker checker(FDrives, ModelFile());
     QVERIFY(checker.CheckPlayer(Root()));
-    QCOMPARE(checker.FSongDBFile, Root() + u"/IPOD_CONTROL/itunes/ITUNESDB"_s);
-    QCOMPARE(checker.FPhotoDBFile, Root() + u"/Photos/Photo Database"_s);
-    QVERIFY(checker.FHasPhotos);
-    QCOMPARE(checker.FSongCount, 1);
+    QCOMPARE(checker.FInfo.FSongDBFile, Root() + u"/IPOD_CONTROL/itunes/ITUNESDB"_s);
+    QCOMPARE(checker.FInfo.FPhotoDBFile, Root() + u"/Photos/Photo Database"_s);
+    QVERIFY(checker.FInfo.FHasPhotos);
+    QCOMPARE(checker.FInfo.FSongCount, 1);
 }
 
 void TstMPlayerChecker::compressedSongDatabase_data()
@@ -270,8 +271,8 @@ void TstMPlayerChecker::compressedSongDatabase()
     QCOMPARE(checker.CheckPlayer(Root()), !songDB.isEmpty());
     if (songDB.isEmpty())
         return;
-    QCOMPARE(int(checker.FKind), int(kPlayerIPod));
-    QCOMPARE(checker.FSongDBFile, Root() + u'/' + songDB);
+    QCOMPARE(int(checker.FInfo.FKind), int(kPlayerIPod));
+    QCOMPARE(checker.FInfo.FSongDBFile, Root() + u'/' + songDB);
 }
 
 void TstMPlayerChecker::clearResets()
@@ -280,9 +281,9 @@ void TstMPlayerChecker::clearResets()
     TMPlayerChecker checker(FDrives, ModelFile());
     QVERIFY(checker.CheckPlayer(Root()));
     checker.Clear();
-    QCOMPARE(int(checker.FKind), 0);
-    QVERIFY(checker.FRoot.isEmpty() && checker.FName.isEmpty() && !checker.FHasSongs);
-    QCOMPARE(checker.FCapacity, u"不明な容量"_s);
+    QCOMPARE(int(checker.FInfo.FKind), 0);
+    QVERIFY(checker.FInfo.FRoot.isEmpty() && checker.FInfo.FName.isEmpty() && !checker.FInfo.FHasSongs);
+    QCOMPARE(checker.FInfo.FCapacity, u"不明な容量"_s);
 }
 
 void TstMPlayerChecker::sysInfoText_data()

@@ -1,15 +1,16 @@
 #pragma once
 
 // A main window with the real tabs over a player in a temporary folder, for the tab tests.
-#include "fakedrivetable.h"
-#include "scripteddialogs.h"
 #include "app/settings.h"
-#include "recordingprogress.h"
 #include "app/userdialogs.h"
+#include "device/playerpage.h"
+#include "fakedrivetable.h"
 #include "mainform/mainform.h"
-#include "mainform/tabs.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
+#include "session/playersession.h"
 
 #include "itunesdbwriter.h"
 
@@ -54,8 +55,8 @@ struct TTabFixture
         db.WriteTo(root + QStringLiteral("/iPod_Control/iTunes/iTunesDB"));
     }
 
-    /// Builds the window with its tabs, recognises the player, shows `page` and loads `code`.
-    void Open(int page, TTabCode code)
+    /// Builds the window with its pages, recognises the player and shows `page` (which reads its list).
+    void Open(int page)
     {
         TMainFormSetup setup;
         setup.settingsFile = settingsFile;
@@ -66,14 +67,16 @@ struct TTabFixture
         setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
         setup.manualFile = dir.filePath(QStringLiteral("manual/index.html"));
         form = std::make_unique<TMainForm>(setup);
-        CreateTabPages(*form);
         form->resize(640, 480);
         form->show();
-        if (!QTest::qWaitFor([&] { return !form->FAutoRecognize; }))
+        if (!QTest::qWaitFor([&] { return !form->PlayerPage()->RecognitionPending(); }))
             qWarning("recognition did not end");
-        form->ShowPage(page);
-        form->LoadTabData(code);
+        // A page whose button the player does not show is shown all the same.
+        if (!form->ShowTab(page))
+            form->ShowPage(page);
     }
+
+    TPlayerSession &Session() const { return form->Session(); }
 
     template <class T> T *Find(const QString &name) const { return form->findChild<T *>(name); }
 };

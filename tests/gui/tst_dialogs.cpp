@@ -1,10 +1,11 @@
+#include "app/guithreaddialogs.h"
 #include "app/settings.h"
 #include "app/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/japanese.h"
 #include "device/configform.h"
 #include "device/modelpictures.h"
-#include "device/mplayerchecker.h"
+#include "device/playerinfo.h"
 #include "device/specform.h"
 #include "dialogs/guarded.h"
 #include "dialogs/logform.h"
@@ -16,6 +17,7 @@
 #include "platform/consolerun.h"
 #include "platform/diskcheck.h"
 #include "platform/drivetable.h"
+#include "platform/safefilewriter.h"
 #include "scripteddialogs.h"
 
 #include <QAbstractItemModelTester>
@@ -56,7 +58,8 @@ class TstDialogs : public QObject
     Q_OBJECT
 private slots:
     void progressCancel();
-    void progressCancelSeenInBusyLoop();
+    void progressStopsLongFile();
+    void progressAsksOnMainThread();
     void progressBelowOne();
     void progressError();
     void logRows();
@@ -79,50 +82,87 @@ private slots:
 
 void TstDialogs::progressCancel()
 {
+    // The step runs beside the window: the window takes its events (a timer here) while the step works,
+    // shows the latest caption, and its cancel button stops the step.
     TWidgetProgressRunner runner;
-    int done = 0;
+    std::atomic<int> done{0};
+    std::atomic<bool> stepOnMainThread{true};
     bool labelShown = false;
-    const int result = runner.RunWithProgress(u"コピー中"_s, 0, 100, [&](TProgressContext &context) {
+    bool titleRight = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         auto *form = qobject_cast<TProgressForm *>(QApplication::activeModalWidget());
-        QVERIFY(form && form->isVisible());
-        QCOMPARE(form->windowTitle(), u"コピー中"_s);
+        if (!form || done < 37)
+            return;
+        titleRight = form->windowTitle() == u"コピー中"_s;
+        if (form->Label()->text() != u"37"_s)
+            return; // shown at the window's next refresh
+        labelShown = true;
+        poll.stop();
+        form->findChild<QPushButton *>(u"Button1"_s)->click();
+    });
+    poll.start();
+    const int result = runner.RunWithProgress(u"コピー中"_s, 0, 100, [&](TProgressContext &context) {
+        stepOnMainThread = QThread::currentThread() == QCoreApplication::instance()->thread();
         for (int item = 1; item <= 100; ++item) {
             context.SetPosition(item);
             context.SetLabel(QString::number(item));
             done = item;
             if (item == 37) {
-                // The window shows the latest text once its refresh interval has passed.
-                QThread::msleep(40);
-                context.KeepAlive();
-                labelShown = form->Label()->text() == QString::number(item);
-                form->findChild<QPushButton *>(u"Button1"_s)->click();
+                // The window's own events go on meanwhile: it shows the caption, then the click arrives.
+                QElapsedTimer waited;
+                waited.start();
+                while (!context.Cancelled() && waited.elapsed() < 10000)
+                    QThread::msleep(1);
             }
-            context.KeepAlive();
             if (context.Cancelled())
                 return;
         }
     });
+    QVERIFY(!stepOnMainThread);
     QCOMPARE(result, 37);
-    QCOMPARE(done, 37);
+    QCOMPARE(done.load(), 37);
     QVERIFY(labelShown);
+    QVERIFY(titleRight);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
-void TstDialogs::progressCancelSeenInBusyLoop()
+void TstDialogs::progressStopsLongFile()
 {
-    // A click that arrives as an event while a loop works is seen within the refresh interval.
+    // Cancel also stops file work in the middle of a file, which asks StopRequested between chunks.
     TWidgetProgressRunner runner;
-    bool cancelled = false;
-    runner.RunWithProgress(u"t"_s, 0, 10, [&](TProgressContext &context) {
-        auto *form = qobject_cast<TProgressForm *>(QApplication::activeModalWidget());
-        QTimer::singleShot(0, form->findChild<QPushButton *>(u"Button1"_s), &QPushButton::click);
+    bool stopped = false;
+    QTimer::singleShot(20, [] {
+        if (auto *form = qobject_cast<TProgressForm *>(QApplication::activeModalWidget()))
+            form->findChild<QPushButton *>(u"Button1"_s)->click();
+    });
+    runner.RunWithProgress(u"t"_s, 0, 10, [&](TProgressContext &) {
         QElapsedTimer timer;
         timer.start();
-        while (!context.Cancelled() && timer.elapsed() < 5000)
-            context.KeepAlive();
-        cancelled = context.Cancelled();
+        while (!StopRequested() && timer.elapsed() < 10000)
+            QThread::msleep(1);
+        stopped = StopRequested();
     });
-    QVERIFY(cancelled);
+    QVERIFY(stopped);
+    // The next run starts afresh.
+    bool stillStopped = true;
+    runner.RunWithProgress(u"t"_s, 0, 1, [&](TProgressContext &) { stillStopped = StopRequested(); });
+    QVERIFY(!stillStopped);
+}
+
+void TstDialogs::progressAsksOnMainThread()
+{
+    // A question asked by the step is shown by the window's thread; the step waits for the answer.
+    TWidgetProgressRunner runner;
+    TScriptedDialogs scripted;
+    scripted.FAnswers = {TDialogAnswer::No};
+    TGuiThreadDialogs dialogs(scripted);
+    TDialogAnswer answer = TDialogAnswer::Yes;
+    runner.RunWithProgress(u"t"_s, 0, 1,
+                           [&](TProgressContext &) { answer = dialogs.AskYesNo(u"よろしいですか"_s); });
+    QCOMPARE(answer, TDialogAnswer::No);
+    QCOMPARE(scripted.Texts(u"yesno"_s), QStringList{u"よろしいですか"_s});
 }
 
 void TstDialogs::progressBelowOne()
@@ -354,7 +394,7 @@ void TstDialogs::specValues()
     QFETCH(int, picture);
     QTemporaryDir dir;
     TFakeDriveTable drives;
-    TMPlayerChecker device(drives, QString());
+    TPlayerInfo device;
     device.FRoot = dir.path() + u'/';
     device.FModelCode = modelCode;
     device.FKindName = u"iPod"_s;
@@ -381,7 +421,7 @@ void TstDialogs::diskCheckDeclined()
 {
     QTemporaryDir dir;
     TFakeDriveTable drives;
-    TMPlayerChecker device(drives, QString());
+    TPlayerInfo device;
     device.FRoot = dir.path() + u'/';
     TScriptedDialogs dialogs;
     dialogs.FAnswers = {TDialogAnswer::No};
@@ -391,7 +431,7 @@ void TstDialogs::diskCheckDeclined()
     check.command = u"/bin/true"_s;
     form.SetDiskCheck(check);
     QVERIFY(form.findChild<QPushButton *>(u"Button1"_s)->isEnabled());
-    form.Button1Click();
+    form.CheckDisk();
     QCOMPARE(dialogs.Texts(u"yesno"_s).size(), 1);
     QCOMPARE(form.findChild<QPlainTextEdit *>(u"ConsoleMemo"_s)->toPlainText(), QString());
     QVERIFY(dialogs.Texts(u"warning"_s).isEmpty());
@@ -402,18 +442,19 @@ void TstDialogs::diskCheckFolder()
     // A player that is a folder on another file system cannot be checked.
     QTemporaryDir dir;
     TFakeDriveTable drives;
-    TMPlayerChecker device(drives, QString());
+    TPlayerInfo device;
     device.FRoot = dir.path() + u'/';
     TScriptedDialogs dialogs;
     dialogs.FAnswers = {TDialogAnswer::Yes};
     TSpecForm form(device, dialogs);
     QVERIFY(!PlanDiskCheck(dir.path()).possible);
     // The button is off and the note says why, before anything is asked.
-    const QString reason = u"このプレーヤーはフォルダで、マウントされたデバイスではないため、スキャンディスクできません"_s;
+    const QString reason =
+        u"このプレーヤーはフォルダで、マウントされたデバイスではないため、スキャンディスクできません"_s;
     QVERIFY(!form.findChild<QPushButton *>(u"Button1"_s)->isEnabled());
     QCOMPARE(form.findChild<QPushButton *>(u"Button1"_s)->toolTip(), reason);
     QCOMPARE(form.findChild<QLabel *>(u"Label_ScanNote"_s)->text(), u"※"_s + reason);
-    form.Button1Click(); // reached anyway (a shortcut, a script): it still asks nothing
+    form.CheckDisk(); // reached anyway (a shortcut, a script): it still asks nothing
     QVERIFY(dialogs.Texts(u"yesno"_s).isEmpty());
     QCOMPARE(dialogs.Texts(u"warning"_s), QStringList{u"このドライブはスキャンディスクできません"_s});
     QCOMPARE(form.findChild<QPlainTextEdit *>(u"ConsoleMemo"_s)->toPlainText(), QString());
@@ -423,9 +464,10 @@ void TstDialogs::diskCheckNote_data()
 {
     QTest::addColumn<bool>("repairs");
     QTest::addColumn<QString>("note");
-    QTest::addRow("read-only checker") << false
-                                       << u"※iPod内のデータの損傷をチェックします。読み取りのみで、修正は行いません。"
-                                          u"iPod nanoやShuffleには絶対に使用しないで下さい。"_s;
+    QTest::addRow("read-only checker")
+        << false
+        << u"※iPod内のデータの損傷をチェックします。読み取りのみで、修正は行いません。"
+           u"iPod nanoやShuffleには絶対に使用しないで下さい。"_s;
     QTest::addRow("repairing checker") << true
                                        << u"※iPod内のデータの損傷をチェックし修正を行います。"
                                           u"iPod nanoやShuffleには絶対に使用しないで下さい。"_s;
@@ -438,7 +480,7 @@ void TstDialogs::diskCheckNote()
     QFETCH(QString, note);
     QTemporaryDir dir;
     TFakeDriveTable drives;
-    TMPlayerChecker device(drives, QString());
+    TPlayerInfo device;
     device.FRoot = dir.path() + u'/';
     TScriptedDialogs dialogs;
     TSpecForm form(device, dialogs);

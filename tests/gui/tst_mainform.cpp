@@ -5,8 +5,8 @@
 #include "common/format.h"
 #include "demoplayer.h"
 #include "device/kiruipod.h"
+#include "device/playerpage.h"
 #include "devicefixtures.h"
-#include "dialogs/guarded.h"
 #include "fakedrivetable.h"
 #include "fixturefiles.h"
 #include "itunesdbwriter.h"
@@ -15,7 +15,9 @@
 #include "platform/mountwatcher.h"
 #include "recordingprogress.h"
 #include "scripteddialogs.h"
+#include "session/playersession.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -26,6 +28,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 
@@ -37,27 +40,31 @@ const QStringList kAllButtons = {u"TabButton_iPod"_s, u"TabButton_Song"_s,    u"
                                  u"TabButton_ToDo"_s, u"TabButton_Photo"_s,   u"TabButton_Video"_s,
                                  u"TabButton_Debug"_s};
 
-/// A tab page that counts its loads.
-class TCountingPage : public ITabPage
+/// A page that counts how often it is shown and reads its list the first time only.
+class TCountingPage : public TTabPage
 {
 public:
-    QWidget *PageWidget() override { return nullptr; }
-    bool ListEmpty() const override { return FRows == 0; }
-    void LoadTabData(TTabCode tabCode) override
+    using TTabPage::TTabPage;
+    void Entering() override
     {
-        FCodes.append(int(tabCode));
-        FRows = 1;
+        ++FEntered;
+        if (!FLoaded) {
+            ++FLoads;
+            FLoaded = true;
+        }
     }
-    void ClearList() override { FRows = 0; }
-    QList<int> FCodes;
-    int FRows = 0;
+    void ClearList() { FLoaded = false; }
+    int FEntered = 0;
+    int FLoads = 0;
+    bool FLoaded = false;
 };
 
-/// A tab page whose loader fails.
-class TFailingPage : public TCountingPage
+/// A page whose list cannot be read.
+class TFailingPage : public TTabPage
 {
 public:
-    void LoadTabData(TTabCode) override { throw ESorvoError(u"メモを読めません"_s); }
+    using TTabPage::TTabPage;
+    void Entering() override { throw ESorvoError(u"メモを読めません"_s); }
 };
 
 /// One window over a player in a temporary folder, with scripted dialogs.
@@ -83,18 +90,20 @@ struct TFixture
         drives.Add(root, true, u"IPOD"_s, (qint64(30) << 30) + (1 << 20) - 1, qint64(1536) << 20);
     }
 
-    std::unique_ptr<TMainForm> Make(bool debug = false)
+    /// The window with its real pages; `progress` false: the real progress window.
+    std::unique_ptr<TMainForm> Make(bool debug = false, bool recordProgress = true)
     {
         TMainFormSetup setup;
         setup.settingsFile = settingsFile;
         setup.driveTable = &drives;
         setup.dialogs = &dialogs;
-        setup.progress = &progress;
+        setup.progress = recordProgress ? &progress : nullptr;
         setup.watcher = &watcher;
         setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
         setup.manualFile = dir.filePath(u"manual/index.html"_s);
         setup.debugMode = debug;
-        return std::make_unique<TMainForm>(setup);
+        auto form = std::make_unique<TMainForm>(setup);
+        return form;
     }
 
     /// A player with only a song database: the standard iPod kind.
@@ -153,7 +162,14 @@ QString Text(TMainForm &form, const QString &label)
 void ShowAndRecognize(TMainForm &form)
 {
     form.show();
-    QTRY_VERIFY(!form.FAutoRecognize);
+    QTRY_VERIFY(!form.PlayerPage()->RecognitionPending());
+}
+
+/// Recognises again (after the player was written) and waits for the end.
+void Recognize(TMainForm &form)
+{
+    form.findChild<QPushButton *>(u"SButton_Recognize"_s)->click();
+    QTRY_VERIFY(!form.PlayerPage()->RecognitionPending());
 }
 } // namespace
 
@@ -166,10 +182,9 @@ private slots:
     void buttonsFollowFeatures();
     void playerPanels();
     void functionKeys();
-    void loadTabDataDispatch_data();
-    void loadTabDataDispatch();
     void mountChange_data();
     void mountChange();
+    void playerGoneDuringLongWork();
     void progressText_data();
     void progressText();
     void debugButton_data();
@@ -246,7 +261,7 @@ void TstMainForm::playerPanels()
     f.Build(u"demo"_s);
     auto form = f.Make();
     ShowAndRecognize(*form);
-    const TMPlayerChecker &device = form->Device().FChecker;
+    const TPlayerInfo &device = form->Session().Player();
     QVERIFY(device.FSongCount > 0);
     QCOMPARE(Text(*form, u"Panel_Recognize"_s), u"認識されています"_s);
     QCOMPARE(Text(*form, u"Panel_IPName"_s), device.FName);
@@ -264,105 +279,65 @@ void TstMainForm::functionKeys()
 {
     TFixture f;
     auto form = f.Make();
-    TCountingPage songs;
-    form->RegisterTabPage(pgSongs, &songs);
+    auto *songs = new TCountingPage(form->Context());
+    form->RegisterTabPage(pgSongs, songs);
     ShowAndRecognize(*form);
 
     // No player: the song button is hidden and F2 does nothing.
     QTest::keyClick(form.get(), Qt::Key_F2);
     QCOMPARE(form->CurrentPage(), int(pgPlayer));
-    QVERIFY(songs.FCodes.isEmpty());
+    QCOMPARE(songs->FEntered, 0);
 
     f.Build(u"bare"_s);
-    form->Button_RecognizeClick();
+    Recognize(*form);
     QTest::keyClick(form.get(), Qt::Key_F2);
     QCOMPARE(form->CurrentPage(), int(pgSongs));
     QVERIFY(form->findChild<QToolButton *>(u"TabButton_Song"_s)->isChecked());
-    QCOMPARE(songs.FCodes, QList<int>{int(TTabCode::Songs)});
+    QCOMPARE(songs->FLoads, 1);
 
-    // Back and again: the list is filled, so it is not read a second time.
+    // Back and again: the list is read once.
     QTest::keyClick(form.get(), Qt::Key_F1);
     QCOMPARE(form->CurrentPage(), int(pgPlayer));
-    form->findChild<QToolButton *>(u"TabButton_Song"_s)->click();
+    QTest::mouseClick(form->findChild<QToolButton *>(u"TabButton_Song"_s), Qt::LeftButton);
     QCOMPARE(form->CurrentPage(), int(pgSongs));
-    QCOMPARE(songs.FCodes, QList<int>{int(TTabCode::Songs)});
+    QCOMPARE(songs->FLoads, 1);
+    // A click on the button already down takes the page up again once.
+    const int entered = songs->FEntered;
+    QTest::mouseClick(form->findChild<QToolButton *>(u"TabButton_Song"_s), Qt::LeftButton);
+    QCOMPARE(songs->FEntered, entered + 1);
 
-    // An assistive tool toggles the button without a click: the page switches and loads no more.
+    // An assistive tool toggles the button without a click: the page switches.
     QTest::keyClick(form.get(), Qt::Key_F1);
     form->findChild<QToolButton *>(u"TabButton_Song"_s)->toggle();
     QCOMPARE(form->CurrentPage(), int(pgSongs));
-    QCOMPARE(songs.FCodes, QList<int>{int(TTabCode::Songs)});
-    songs.ClearList();
+    QCOMPARE(songs->FLoads, 1);
+    songs->ClearList();
     QTest::keyClick(form.get(), Qt::Key_F1);
     form->findChild<QToolButton *>(u"TabButton_Song"_s)->toggle();
-    QCOMPARE(songs.FCodes, (QList<int>{int(TTabCode::Songs), int(TTabCode::Songs)}));
-}
-
-void TstMainForm::loadTabDataDispatch_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("page");
-    QTest::addRow("notes") << 0 << int(pgNotes);
-    QTest::addRow("contacts") << 1 << int(pgContacts);
-    QTest::addRow("events") << 2 << int(pgCalendar);
-    QTest::addRow("photos") << 3 << int(pgPhotos);
-    QTest::addRow("news sites") << 4 << int(pgNews);
-    QTest::addRow("to-do") << 5 << int(pgToDo);
-    QTest::addRow("songs") << 6 << int(pgSongs);
-    QTest::addRow("videos") << 7 << int(pgVideos);
-}
-
-void TstMainForm::loadTabDataDispatch()
-{
-    QFETCH(int, code);
-    QFETCH(int, page);
-    TFixture f;
-    auto form = f.Make();
-    std::array<TCountingPage, pgCount> pages;
-    for (int p = pgSongs; p < pgDebug; ++p)
-        form->RegisterTabPage(p, &pages[size_t(p)]);
-    form->LoadTabData(TTabCode(code));
-    for (int p = pgSongs; p < pgDebug; ++p)
-        QCOMPARE(pages[size_t(p)].FCodes, p == page ? QList<int>{code} : QList<int>{});
+    QCOMPARE(songs->FLoads, 2);
 }
 
 void TstMainForm::mountChange_data()
 {
     QTest::addColumn<bool>("remove");
-    QTest::addColumn<bool>("busy");
-    QTest::addRow("player still there") << false << false;
-    QTest::addRow("player gone") << true << false;
-    QTest::addRow("player gone during a long operation") << true << true;
+    QTest::addRow("player still there") << false;
+    QTest::addRow("player gone") << true;
 }
 
 void TstMainForm::mountChange()
 {
     QFETCH(bool, remove);
-    QFETCH(bool, busy);
     TFixture f;
     f.Build(u"demo"_s);
     auto form = f.Make();
     ShowAndRecognize(*form);
     const QString found = form->StatusText(1);
-    form->ShowPage(pgSongs);
+    form->ShowTab(pgSongs);
     if (remove)
         QVERIFY(QDir(f.root + u"/iPod_Control"_s).removeRecursively());
-    {
-        std::optional<TBusyScope> running;
-        if (busy)
-            running.emplace();
-        f.watcher.NotifyChange();
-        if (busy) {
-            // Nothing happens in the middle of the operation.
-            QCOMPARE(form->StatusText(0), u"[接続中]"_s);
-            QCOMPARE(form->CurrentPage(), int(pgSongs));
-        }
-    }
-    if (busy)
-        QTRY_COMPARE(form->StatusText(0), u"[接続待ち]"_s);
+    f.watcher.NotifyChange();
     if (!remove) {
         QCOMPARE(form->StatusText(0), u"[接続中]"_s);
-        QCOMPARE(form->StatusText(1), found);
         QCOMPARE(form->CurrentPage(), int(pgSongs));
         return;
     }
@@ -370,12 +345,42 @@ void TstMainForm::mountChange()
     QCOMPARE(form->StatusText(1), u"iPodは取り外されました"_s);
     QCOMPARE(form->CurrentPage(), int(pgPlayer));
     QCOMPARE(VisibleButtons(*form), QStringList{u"TabButton_iPod"_s});
-    QVERIFY(form->Device().FChecker.FRoot.isEmpty());
-    QCOMPARE(form->Device().FSongDB.FSongs.Count(), 0);
+    QVERIFY(form->Session().Player().FRoot.isEmpty());
+    QCOMPARE(form->Session().Songs().Count(), 0);
+    QCOMPARE(form->findChild<QAbstractItemView *>(u"SongListView"_s)->model()->rowCount(), 0);
     // A second change, with nothing recognised, leaves the window alone.
     form->SetStatusText(u"x"_s);
     f.watcher.NotifyChange();
     QCOMPARE(form->StatusText(1), u"x"_s);
+}
+
+void TstMainForm::playerGoneDuringLongWork()
+{
+    // The player goes while work runs beside the window: the window lets it go at once, and the work
+    // goes on over the database it started with.
+    TFixture f;
+    f.Build(u"demo"_s);
+    auto form = f.Make(false, false);
+    ShowAndRecognize(*form);
+    const int songs = form->Session().Songs().Count();
+    QVERIFY(songs > 0);
+    std::atomic<bool> lost{false};
+    connect(&form->Session(), &TPlayerSession::playerLost, form.get(), [&] { lost = true; });
+    const auto database = form->Session().SharedSongs();
+    int seen = 0;
+    form->Progress().RunWithProgress(u"t"_s, 0, 1, [&](TProgressContext &) {
+        QDir(f.root + u"/iPod_Control"_s).removeRecursively();
+        QMetaObject::invokeMethod(&f.watcher, [&f] { f.watcher.NotifyChange(); });
+        QElapsedTimer waited;
+        waited.start();
+        while (!lost && waited.elapsed() < 10000)
+            QThread::msleep(1);
+        seen = database->FSongs.Count();
+    });
+    QVERIFY(lost);
+    QCOMPARE(seen, songs);
+    QCOMPARE(form->StatusText(0), u"[接続待ち]"_s);
+    QCOMPARE(form->Session().Songs().Count(), 0);
 }
 
 void TstMainForm::progressText_data()
@@ -434,25 +439,30 @@ void TstMainForm::drops()
         files.append(path);
     }
 
-    form->ShowPage(pgSongs);
+    form->ShowTab(pgSongs);
     form->DropFiles(files);
     QCOMPARE(f.dialogs.Texts(u"warning"_s),
              QStringList{u"現在の画面ではドラッグされたファイルを登録できません"_s});
 
     f.dialogs.FCalls.clear();
-    form->ShowPage(pgNotes);
+    form->ShowTab(pgNotes);
     form->DropFiles(files);
     QCOMPARE(f.dialogs.Texts(u"warning"_s), QStringList());
     QCOMPARE(f.dialogs.Texts(u"error"_s).join(u'\n'), QString());
-    const QStringList notes = QDir(form->Device().FChecker.FNotesDir).entryList(QDir::Files, QDir::Name);
+    const QStringList notes = QDir(form->Session().Player().FNotesDir).entryList(QDir::Files, QDir::Name);
     QCOMPARE(notes, (QStringList{u"メモ1.txt"_s, u"メモ2.txt"_s, u"メモ3.txt"_s}));
 
-    form->ShowPage(pgNews);
-    const int before = int(form->NewsSites().FRows.size());
+    form->ShowTab(pgNews);
+    const int before = int(form->Session().NewsSites().FRows.size());
+    // The site editor comes up with the dropped file; OK takes it.
+    QTimer::singleShot(0, [] {
+        if (QWidget *editor = QApplication::activeModalWidget())
+            editor->findChild<QPushButton *>(u"Button_Ok"_s)->click();
+    });
     form->DropFiles({files[0]});
-    QCOMPARE(form->NewsSites().FRows.size(), before + 1);
-    QCOMPARE(form->NewsSites().FRows.last().FCaption, u"不明なニュース"_s);
-    QCOMPARE(form->NewsSites().FRows.last().FAddress, files[0]);
+    QCOMPARE(form->Session().NewsSites().FRows.size(), before + 1);
+    QCOMPARE(form->Session().NewsSites().FRows.last().FCaption, u"不明なニュース"_s);
+    QCOMPARE(form->Session().NewsSites().FRows.last().FAddress, files[0]);
 }
 
 void TstMainForm::termsCancelled()
@@ -477,10 +487,10 @@ void TstMainForm::helpMissing()
 {
     TFixture f;
     auto form = f.Make();
-    form->SpeedButton4Click();
+    form->PlayerPage()->OpenManual();
     QCOMPARE(f.dialogs.Texts(u"warning"_s), QStringList{u"Sorvoのヘルプが見つかりません"_s});
     QVERIFY(WriteFixtureFile(f.dir.filePath(u"manual/index.html"_s), "<html></html>"));
-    form->SpeedButton4Click();
+    form->PlayerPage()->OpenManual();
     QCOMPARE(f.dialogs.FOpened, QStringList{f.dir.filePath(u"manual/index.html"_s)});
 }
 
@@ -491,13 +501,13 @@ void TstMainForm::resetKeepsSites()
     {
         auto form = f.Make();
         ShowAndRecognize(*form);
-        form->LoadTabData(TTabCode::NewsSites);
-        QVERIFY(!form->NewsSites().FRows.isEmpty());
-        form->NewsSites().AddSite(u"追加したサイト"_s, u"http://127.0.0.1/feed.rdf"_s);
-        // The player goes: the view empties, the added site stays in the settings.
+        QVERIFY(!form->Session().NewsSites().FRows.isEmpty());
+        form->Session().NewsSites().AddSite(u"追加したサイト"_s, u"http://127.0.0.1/feed.rdf"_s);
+        // The player goes: the sites are not the player's, and the added one is kept in the settings.
         QVERIFY(QDir(f.root + u"/iPod_Control"_s).removeRecursively());
         f.watcher.NotifyChange();
-        QVERIFY(form->NewsSites().FRows.isEmpty());
+        QCOMPARE(form->StatusText(0), u"[接続待ち]"_s);
+        QCOMPARE(form->Session().NewsSites().FRows.last().FCaption, u"追加したサイト"_s);
         QVERIFY(form->Settings().FSiteList.last().startsWith(u"追加したサイト;"_s));
     }
     QVERIFY(TKiruIPodINI(f.settingsFile).FSiteList.last().startsWith(u"追加したサイト;"_s));
@@ -518,7 +528,7 @@ void TstMainForm::debugExport()
     form->findChild<QPushButton *>(u"SButton_ExportDebugs"_s)->click();
     QCOMPARE(QDir(out).entryList(QDir::Files, QDir::Name),
              (QStringList{u"DeviceReport.txt"_s, u"FolderReport.txt"_s, u"PhotoInfo.txt"_s, u"iTunesDB"_s}));
-    QCOMPARE(ReadFixtureFile(out + u"/iTunesDB"_s), ReadFixtureFile(form->Device().FChecker.FSongDBFile));
+    QCOMPARE(ReadFixtureFile(out + u"/iTunesDB"_s), ReadFixtureFile(form->Session().Player().FSongDBFile));
     QVERIFY(ReadFixtureFile(out + u"/FolderReport.txt"_s).contains("iPod_Control/iTunes/iTunesDB\t"));
     QCOMPARE(form->StatusText(1), u"4 個のファイルを書き出しました"_s);
     QVERIFY(f.dialogs.Texts(u"error"_s).isEmpty());
@@ -538,14 +548,12 @@ void TstMainForm::autoDownloadNews()
     }
     auto form = f.Make();
     ShowAndRecognize(*form);
-    QCOMPARE(form->StatusText(1),
-             Format(u"iPodが[ %s ]で見つかりました"_s, {QDir::toNativeSeparators(f.root + u'/')}));
-    QCOMPARE(f.progress.FRuns.size(), 1);
+    QTRY_COMPARE(f.progress.FRuns.size(), 1);
     QCOMPARE(f.progress.FRuns[0].title, u"ダウンロード状況"_s);
-    QCOMPARE(form->NewsSites().FRows.size(), 1);
-    QVERIFY(form->NewsSites().FRows[0].FLastUpdate != u"Not Updated"_s);
+    QCOMPARE(form->Session().NewsSites().FRows.size(), 1);
+    QVERIFY(form->Session().NewsSites().FRows[0].FLastUpdate != u"Not Updated"_s);
     QStringList notes;
-    QVERIFY(form->Device().ListFiles(form->Device().FChecker.FNotesDir, notes));
+    ListFilesBelow(form->Session().Player().FNotesDir, notes);
     QCOMPARE(notes.size(), 1);
 }
 
@@ -583,8 +591,8 @@ void TstMainForm::folderPlayerVanishes()
     auto form = f.Make();
     ShowAndRecognize(*form);
     QCOMPARE(form->StatusText(0), u"[接続中]"_s);
-    form->ShowPage(pgSongs);
-    const QString songDB = form->Device().FChecker.FSongDBFile;
+    form->ShowTab(pgSongs);
+    const QString songDB = form->Session().Player().FSongDBFile;
     QElapsedTimer clock;
     clock.start();
     if (how == u"rename"_s)
@@ -600,7 +608,7 @@ void TstMainForm::folderPlayerVanishes()
     QCOMPARE(form->StatusText(1), u"iPodは取り外されました"_s);
     QCOMPARE(form->CurrentPage(), int(pgPlayer));
     QCOMPARE(VisibleButtons(*form), QStringList{u"TabButton_iPod"_s});
-    QVERIFY(form->Device().FChecker.FRoot.isEmpty());
+    QVERIFY(form->Session().Player().FRoot.isEmpty());
 }
 
 void TstMainForm::rewrittenDatabaseKeepsPlayer()
@@ -610,7 +618,7 @@ void TstMainForm::rewrittenDatabaseKeepsPlayer()
     f.Build(u"bare"_s);
     auto form = f.Make();
     ShowAndRecognize(*form);
-    const QString songDB = form->Device().FChecker.FSongDBFile;
+    const QString songDB = form->Session().Player().FSongDBFile;
     const QByteArray bytes = ReadFixtureFile(songDB);
     QVERIFY(WriteFixtureFile(songDB + u".new"_s, bytes));
     QVERIFY(QFile::remove(songDB));
@@ -632,7 +640,7 @@ void TstMainForm::longFolderPathElided()
     auto form = f.Make();
     form->show();
     const int widthWithoutPlayer = form->frameGeometry().width();
-    QTRY_VERIFY(!form->FAutoRecognize);
+    QTRY_VERIFY(!form->PlayerPage()->RecognitionPending());
     QCOMPARE(form->StatusText(0), u"[接続中]"_s);
     const QString path = QDir::toNativeSeparators(f.root + u'/');
     auto *panel = form->findChild<QLabel *>(u"Panel_IPDrive"_s);
@@ -664,7 +672,7 @@ void TstMainForm::damagedDatabase()
     QCOMPARE(form->StatusText(0), u"[接続待ち]"_s);
     QCOMPARE(form->StatusText(1), u"iPodが見つかりません"_s);
     QCOMPARE(VisibleButtons(*form), QStringList{u"TabButton_iPod"_s});
-    QVERIFY(form->Device().FChecker.FRoot.isEmpty());
+    QVERIFY(form->Session().Player().FRoot.isEmpty());
     QVERIFY(form->findChild<QPushButton *>(u"SButton_Recognize"_s)->isEnabled());
 }
 
@@ -673,8 +681,7 @@ void TstMainForm::loaderError()
     TFixture f;
     f.Build(u"bare"_s);
     auto form = f.Make();
-    TFailingPage notes;
-    form->RegisterTabPage(pgNotes, &notes);
+    form->RegisterTabPage(pgNotes, new TFailingPage(form->Context()));
     ShowAndRecognize(*form);
     form->findChild<QToolButton *>(u"TabButton_Memo"_s)->click();
     QCOMPARE(f.dialogs.Texts(u"error"_s), QStringList{u"メモを読めません"_s});

@@ -1,22 +1,22 @@
-#include "fakedrivetable.h"
-#include "scripteddialogs.h"
 #include "app/settings.h"
-#include "recordingprogress.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
-#include "device/kiruipod.h"
 #include "demoplayer.h"
+#include "device/kiruipod.h"
+#include "device/playerpage.h"
 #include "devicefixtures.h"
-#include "platform/drivetable.h"
+#include "fakedrivetable.h"
 #include "fixturefiles.h"
 #include "itunesdbwriter.h"
 #include "mainform/mainform.h"
-#include "mainform/tabs.h"
 #include "notefiles.h"
 #include "notes/memodivideform.h"
 #include "notes/memoform.h"
 #include "notes/memotab.h"
+#include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
 #include "widgets/reportlistview.h"
 
 #include <QAbstractItemModelTester>
@@ -82,20 +82,15 @@ struct TFixture
         setup.watcher = &watcher;
         setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
         form = std::make_unique<TMainForm>(setup);
-        CreateTabPages(*form);
         form->show();
-        QTRY_VERIFY(!form->FAutoRecognize);
+        QTRY_VERIFY(!form->PlayerPage()->RecognitionPending());
     }
 
     QString Notes() const { return root + u"/Notes/"_s; }
     TMemoTab &Tab() { return *form->findChild<TMemoTab *>(); }
     TReportListView &List() { return *form->findChild<TReportListView *>(u"MemoListView"_s); }
     QAction &Action(const QString &name) { return *form->findChild<QAction *>(name); }
-    void ShowNotes()
-    {
-        form->ShowPage(pgNotes);
-        form->TabButtonClick(nullptr);
-    }
+    void ShowNotes() { form->ShowPage(pgNotes); }
     QString Cell(int row, int column) const
     {
         auto *list = form->findChild<TReportListView *>(u"MemoListView"_s);
@@ -104,8 +99,7 @@ struct TFixture
 };
 
 /// Acts on the next modal window of the given class as soon as it is shown.
-template <class T>
-void WhenShown(const std::function<void(T &)> &act, int tries = 200)
+template <class T> void WhenShown(const std::function<void(T &)> &act, int tries = 200)
 {
     QTimer::singleShot(10, qApp, [act, tries] {
         if (auto *w = qobject_cast<T *>(QApplication::activeModalWidget()))
@@ -185,8 +179,8 @@ void TstMemoTab::noteList_data()
     QTest::addColumn<QStringList>("firstRow");
     QTest::addRow("empty folder") << QStringList() << QStringList();
     QTest::addRow("divided note") << QStringList{u"T/T 001.txt"_s}
-                                  << QStringList{u"T 001.txt"_s, u"12"_s,
-                                                 QDir::toNativeSeparators(u"T/"_s), u"first line"_s};
+                                  << QStringList{u"T 001.txt"_s, u"12"_s, QDir::toNativeSeparators(u"T/"_s),
+                                                 u"first line"_s};
     QTest::addRow("top-level note") << QStringList{u"a.txt"_s}
                                     << QStringList{u"a.txt"_s, u"12"_s, QString(), u"first line"_s};
 }
@@ -450,8 +444,8 @@ void TstMemoTab::dropLongText()
     const QStringList pages = QDir(f.Notes() + u"長文"_s).entryList(QDir::Files, QDir::Name);
     QCOMPARE(pages.size(), 3);
     QCOMPARE(pages.first(), u"長文 001.txt"_s);
-    QVERIFY(ReadLinesFile(f.Notes() + u"長文/長文 001.txt"_s).contains(
-        u"<A HREF=\"長文 002.txt\">≪次へ≫</A>"_s));
+    QVERIFY(
+        ReadLinesFile(f.Notes() + u"長文/長文 001.txt"_s).contains(u"<A HREF=\"長文 002.txt\">≪次へ≫</A>"_s));
     QVERIFY(!ReadLinesFile(f.Notes() + u"長文/長文 003.txt"_s).join(u'\n').contains(u"HREF"_s));
     // The division ran in the progress window, and the list shows the pages.
     QCOMPARE(f.progress.FRuns.size(), 1);
@@ -488,8 +482,10 @@ void TstMemoTab::importButton()
     QVERIFY(WriteFixtureFile(b, "b\r\n"));
     f.dialogs.FFileAnswers = {{a, b}};
     f.form->findChild<QPushButton *>(u"SButton_MemoImport"_s)->click();
-    QCOMPARE(f.dialogs.FOpenFilters,
-             QStringList{u"全てのテキストファイル|*.TXT;*.C;*.PAS;*.CPP;|テキストファイル|*.TXT;|ソースコードファイル|*.C;*.PAS;*.CPP;*.H;*.CS;*.BAS;*.VHD|全てのファイル(*.*)|*.*"_s});
+    QCOMPARE(
+        f.dialogs.FOpenFilters,
+        QStringList{
+            u"全てのテキストファイル|*.TXT;*.C;*.PAS;*.CPP;|テキストファイル|*.TXT;|ソースコードファイル|*.C;*.PAS;*.CPP;*.H;*.CS;*.BAS;*.VHD|全てのファイル(*.*)|*.*"_s});
     QCOMPARE(f.dialogs.FOpenMultiple, QList<bool>{true});
     QCOMPARE(QDir(f.Notes()).entryList(QDir::Files, QDir::Name), (QStringList{u"a.c"_s, u"b.txt"_s}));
     QCOMPARE(f.List().model()->rowCount(), 2);
@@ -545,10 +541,12 @@ void TstMemoTab::divideWithoutWindow()
     lines.SetText(LongText(100));
     TMemoDivideForm form;
     bool shown = false;
-    WhenShown<TMemoDivideForm>([&](TMemoDivideForm &w) {
-        shown = true;
-        w.close();
-    }, 5);
+    WhenShown<TMemoDivideForm>(
+        [&](TMemoDivideForm &w) {
+            shown = true;
+            w.close();
+        },
+        5);
     TRecordingProgress progress;
     QVERIFY(DivideWithDialog(dir.path(), lines, u"/x/src.txt"_s, settings, &form, {}, nullptr, &progress));
     QTest::qWait(100);

@@ -1,19 +1,20 @@
 #include "app/settings.h"
-#include "recordingprogress.h"
-#include "scripteddialogs.h"
-#include "fakedrivetable.h"
 #include "app/userdialogs.h"
 #include "common/japanese.h"
+#include "device/playerpage.h"
 #include "devicefixtures.h"
+#include "fakedrivetable.h"
 #include "fixturefiles.h"
 #include "itunesdbwriter.h"
 #include "mainform/mainform.h"
-#include "mainform/tabs.h"
 #include "news/newssitemodel.h"
 #include "news/newstab.h"
 #include "newsfixtures.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
+#include "session/playersession.h"
 #include "widgets/reportlistview.h"
 
 #include <QAbstractItemModelTester>
@@ -79,7 +80,6 @@ struct TFixture
         setup.watcher = &watcher;
         setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
         auto form = std::make_unique<TMainForm>(setup);
-        CreateTabPages(*form);
         return form;
     }
     QString NotesDir() const { return root + u"/Notes/"_s; }
@@ -95,7 +95,7 @@ QString SiteLine(const QString &name, const QString &address, bool ticked)
 TNewsTab *OpenNewsTab(TMainForm &form)
 {
     form.show();
-    if (!QTest::qWaitFor([&] { return !form.FAutoRecognize; }))
+    if (!QTest::qWaitFor([&] { return !form.PlayerPage()->RecognitionPending(); }))
         return nullptr;
     form.findChild<QToolButton *>(u"TabButton_News"_s)->click();
     return form.findChild<TNewsTab *>();
@@ -156,7 +156,7 @@ void AnswerEditor(TMainForm &form, TEditorScript &script)
 QStringList Captions(TMainForm &form)
 {
     QStringList captions;
-    for (const TSiteRow &row : form.NewsSites().FRows)
+    for (const TSiteRow &row : form.Session().NewsSites().FRows)
         captions << row.FCaption;
     return captions;
 }
@@ -202,12 +202,12 @@ void TstNewsTab::listShape()
     QCOMPARE(list->model()->index(0, 0).data().toString(), u"日経デジタルARENA"_s);
     QCOMPARE(list->model()->index(0, 2).data().toString(), u"Not Updated"_s);
     QCOMPARE(list->model()->index(0, 0).data(Qt::CheckStateRole).toInt(),
-             int(form->NewsSites().FRows[0].FTicked ? Qt::Checked : Qt::Unchecked));
+             int(form->Session().NewsSites().FRows[0].FTicked ? Qt::Checked : Qt::Unchecked));
     // A tick in the list is the site's tick.
     QVERIFY(list->model()->setData(list->model()->index(2, 0), Qt::Unchecked, Qt::CheckStateRole));
-    QVERIFY(!form->NewsSites().FRows[2].FTicked);
+    QVERIFY(!form->Session().NewsSites().FRows[2].FTicked);
     QVERIFY(list->model()->setData(list->model()->index(2, 0), Qt::Checked, Qt::CheckStateRole));
-    QVERIFY(form->NewsSites().FRows[2].FTicked);
+    QVERIFY(form->Session().NewsSites().FRows[2].FTicked);
     QCOMPARE(form->findChild<QPushButton *>(u"SButton_Download"_s)->text(), u"ダウンロード "_s);
     QCOMPARE(form->findChild<QAction *>(u"D1"_s)->shortcut(), QKeySequence(Qt::Key_F9));
 }
@@ -226,7 +226,8 @@ void TstNewsTab::download_data()
     QTest::addRow("failing sites named, the others go on")
         << QStringList{u"消えた|/gone.rdf|1"_s, u"速報|/feed.rdf|1"_s, u"止まった|down|1"_s}
         << QStringList{u"速報"_s} << QStringList{u"速報.txt"_s}
-        << QStringList{u"[ 消えた ]を取得できませんでした"_s, u"404"_s, u"[ 止まった ]を取得できませんでした"_s};
+        << QStringList{u"[ 消えた ]を取得できませんでした"_s, u"404"_s,
+                       u"[ 止まった ]を取得できませんでした"_s};
 }
 
 void TstNewsTab::download()
@@ -324,10 +325,10 @@ void TstNewsTab::edit()
     QCOMPARE(List(*form)->model()->rowCount(), int(captions.size()));
     // An added row is unticked and never updated; an edited one keeps its tick.
     if (captions.size() > 2) {
-        QVERIFY(!form->NewsSites().FRows.last().FTicked);
-        QCOMPARE(form->NewsSites().FRows.last().FLastUpdate, u"Not Updated"_s);
+        QVERIFY(!form->Session().NewsSites().FRows.last().FTicked);
+        QCOMPARE(form->Session().NewsSites().FRows.last().FLastUpdate, u"Not Updated"_s);
     }
-    QVERIFY(form->NewsSites().FRows[0].FTicked);
+    QVERIFY(form->Session().NewsSites().FRows[0].FTicked);
 }
 
 void TstNewsTab::siteBrowse()
@@ -366,7 +367,7 @@ void TstNewsTab::reset()
     QCOMPARE(List(*form)->model()->rowCount(), reset ? 5 : 1);
     QCOMPARE(Captions(*form).first(), reset ? u"日経デジタルARENA"_s : u"一"_s);
     if (reset)
-        for (const TSiteRow &row : form->NewsSites().FRows)
+        for (const TSiteRow &row : form->Session().NewsSites().FRows)
             QVERIFY(!row.FTicked && row.FLastUpdate == u"Not Updated"_s);
 }
 
@@ -468,9 +469,9 @@ void TstNewsTab::survivesRestart()
     auto form = f.Make();
     QVERIFY(OpenNewsTab(*form));
     QCOMPARE(Captions(*form), (QStringList{u"一"_s, u"追加"_s}));
-    QCOMPARE(form->NewsSites().FRows[1].FAddress, u"http://127.0.0.1/a.rdf"_s);
-    QVERIFY(form->NewsSites().FRows[1].FTicked);
-    QVERIFY(!form->NewsSites().FRows[0].FTicked);
+    QCOMPARE(form->Session().NewsSites().FRows[1].FAddress, u"http://127.0.0.1/a.rdf"_s);
+    QVERIFY(form->Session().NewsSites().FRows[1].FTicked);
+    QVERIFY(!form->Session().NewsSites().FRows[0].FTicked);
     QCOMPARE(List(*form)->model()->index(1, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
 }
 

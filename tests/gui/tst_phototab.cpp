@@ -1,5 +1,4 @@
 #include "app/settings.h"
-#include "recordingprogress.h"
 #include "app/userdialogs.h"
 #include "device/kiruipod.h"
 #include "mainform/mainform.h"
@@ -11,6 +10,7 @@
 #include "photos/phototab.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "recordingprogress.h"
 #include "tabfixture.h"
 
 #include "artworkdbwriter.h"
@@ -44,7 +44,7 @@ struct TPhotoFixture : TTabFixture
     TPhotoFixture() { WriteSongs(); }
     TPhotoTab &Open()
     {
-        TTabFixture::Open(pgPhotos, TTabCode::Photos);
+        TTabFixture::Open(pgPhotos);
         return *form->findChild<TPhotoTab *>();
     }
 };
@@ -164,7 +164,7 @@ void TstPhotoTab::noPhotoDatabase()
     TPhotoFixture f;
     TPhotoTab &tab = f.Open();
     QCOMPARE(f.form->StatusText(1), u"iPod内にフォトデータが見つかりません"_s);
-    QVERIFY(tab.ListEmpty());
+    QCOMPARE(tab.Grid().rowCount(), 0);
     QCOMPARE(tab.Albums().rowCount(), 0);
     QVERIFY(!f.Find<QPushButton>(u"SButton_OpenPhoto"_s)->isEnabled());
     QVERIFY(f.progress.FRuns.isEmpty());
@@ -255,7 +255,8 @@ void TstPhotoTab::cellDrawing()
     QTemporaryDir dir;
     TArtworkDBLoader photos;
     photos.LoadFromFile(WritePhotoPlayer(dir.path(), {Photo(7, QSize(42, 30))}, {}));
-    TPhotoGridModel model(photos);
+    TPhotoGridModel model;
+    model.SetPhotos(&photos);
     model.Build();
     TPhotoListBox view;
     view.setModel(&model);
@@ -324,7 +325,7 @@ void TstPhotoTab::viewerSteps()
         QCOMPARE(grid->CurrentRow(), row);
         QTest::keyClick(&viewer, Qt::Key_Escape);
     });
-    tab.SButton_OpenPhotoClick();
+    tab.OpenPhoto();
     QVERIFY(checked);
     QVERIFY(!QApplication::activeModalWidget());
 }
@@ -351,7 +352,7 @@ void TstPhotoTab::viewerKeysAndGeometry()
         viewer.findChild<QToolButton *>(u"Button_Clipboard"_s)->click();
         QTest::mouseClick(viewer.findChild<QWidget *>(u"PaintBox"_s), Qt::LeftButton);
     });
-    tab.SButton_OpenPhotoClick();
+    tab.OpenPhoto();
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(shownAt.x() > -1000 && shownAt.y() > -1000);
     QCOMPARE(f.dialogs.FClipboardImage.width(), 160 + 102); // the second photo
@@ -411,7 +412,7 @@ void TstPhotoTab::exportCancelledAtSettings()
         form.findChild<QLineEdit *>(u"Edit_Folder"_s)->setText(u"/elsewhere"_s);
         QTest::mouseClick(form.findChild<QPushButton *>(u"CloseButton"_s), Qt::LeftButton);
     });
-    tab.SButton_ExtractPhotosClick();
+    tab.ExtractPhotos();
     QCOMPARE(f.progress.FRuns.size(), 1); // the loader's run only
     QCOMPARE(f.form->Settings().FPhotoCopy_Folder, u"/keep"_s);
     QCOMPARE(f.form->Settings().FPhotoCopy_Type, 1); // written when the window opened

@@ -1,13 +1,11 @@
 #include "app/settings.h"
 #include "app/userdialogs.h"
+#include "device/playerpage.h"
 #include "devicefixtures.h"
 #include "fakedrivetable.h"
-#include "recordingprogress.h"
-#include "scripteddialogs.h"
 #include "fixturefiles.h"
 #include "itunesdbwriter.h"
 #include "mainform/mainform.h"
-#include "mainform/tabs.h"
 #include "notefiles.h"
 #include "pim/addressform.h"
 #include "pim/addresstab.h"
@@ -18,6 +16,9 @@
 #include "pim/todotab.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
+#include "session/playersession.h"
 #include "widgets/reportlistview.h"
 
 #include <QAbstractItemModelTester>
@@ -27,16 +28,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTabWidget>
-#include <QTimeEdit>
 #include <QDir>
 #include <QDirIterator>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeEdit>
 #include <QTimer>
 #include <QToolButton>
 
@@ -90,10 +91,9 @@ struct TFixture
         setup.watcher = &watcher;
         setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
         form = std::make_unique<TMainForm>(setup);
-        CreateTabPages(*form);
         form->show();
-        QTRY_VERIFY(!form->FAutoRecognize);
-        QVERIFY(form->Connected());
+        QTRY_VERIFY(!form->PlayerPage()->RecognitionPending());
+        QVERIFY(form->Session().Connected());
         form->findChild<QToolButton *>(tabButton)->click();
     }
 
@@ -182,7 +182,8 @@ void SetPicked(QWidget *window, const QString &date, const QString &time, const 
 
 QDateTime Picked(QWidget *window, const QString &date, const QString &time)
 {
-    return QDateTime(window->findChild<QDateEdit *>(date)->date(), window->findChild<QTimeEdit *>(time)->time());
+    return QDateTime(window->findChild<QDateEdit *>(date)->date(),
+                     window->findChild<QTimeEdit *>(time)->time());
 }
 
 QStringList CalendarLines(const QString &block, const QStringList &properties)
@@ -238,19 +239,17 @@ void TstPimTabs::newContact_data()
     QTest::addColumn<TValues>("values");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QStringList>("lines");
-    QTest::addRow("full name only") << TValues{{u"フルネーム"_s, u"山田花子"_s}}
-                                    << u"山田花子.vcf"_s
+    QTest::addRow("full name only") << TValues{{u"フルネーム"_s, u"山田花子"_s}} << u"山田花子.vcf"_s
                                     << QStringList{u"BEGIN:vcard"_s, u"VERSION:3.0"_s, u"FN:山田花子"_s,
                                                    u"END:vcard"_s};
     QTest::addRow("name, phone and note")
         << TValues{{u"フルネーム"_s, u"Jane Doe"_s},
-                                  {u"名前"_s, u"Doe;Jane"_s},
-                                  {u"携帯電話番号"_s, u"090-1111"_s},
-                                  {u"コメント"_s, u"友人"_s}}
-        << u"Jane Doe.vcf"_s
-        << QStringList{u"BEGIN:vcard"_s,           u"VERSION:3.0"_s, u"tel;type=cell:090-1111"_s,
-                       u"NOTE:友人"_s,             u"N:Doe;Jane"_s,  u"FN:Jane Doe"_s,
-                       u"END:vcard"_s};
+                   {u"名前"_s, u"Doe;Jane"_s},
+                   {u"携帯電話番号"_s, u"090-1111"_s},
+                   {u"コメント"_s, u"友人"_s}}
+        << u"Jane Doe.vcf"_s << QStringList{u"BEGIN:vcard"_s, u"VERSION:3.0"_s, u"tel;type=cell:090-1111"_s,
+                                            u"NOTE:友人"_s,   u"N:Doe;Jane"_s,  u"FN:Jane Doe"_s,
+                                            u"END:vcard"_s};
 }
 
 void TstPimTabs::newContact()
@@ -322,10 +321,9 @@ void TstPimTabs::utf8Contact()
 {
     QFETCH(bool, utf8);
     TFixture f;
-    const QString path = ContactFile(f.Contacts(), u"phone.vcf"_s,
-                                     {u"BEGIN:VCARD"_s, u"VERSION:3.0"_s, u"FN:山田太郎"_s,
-                                      u"TEL;TYPE=CELL:090"_s, u"END:VCARD"_s},
-                                     utf8);
+    const QString path = ContactFile(
+        f.Contacts(), u"phone.vcf"_s,
+        {u"BEGIN:VCARD"_s, u"VERSION:3.0"_s, u"FN:山田太郎"_s, u"TEL;TYPE=CELL:090"_s, u"END:VCARD"_s}, utf8);
     f.Open(u"TabButton_Address"_s);
     TReportListView *list = f.List(u"AddressListView"_s);
     QCOMPARE(Column(list, 1), QStringList{u"山田太郎"_s});
@@ -400,7 +398,7 @@ void TstPimTabs::contactSortSurvivesReload()
     QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), u"ファイル名▲"_s);
     list->ReportModel()->ColumnClick(0);
     QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), u"ファイル名▼"_s);
-    f.form->LoadTabData(TTabCode::Contacts);
+    f.form->Session().LoadContacts();
     QCOMPARE(Column(list, 0), (QStringList{u"3.vcf"_s, u"2.vcf"_s, u"1.vcf"_s}));
     QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), u"ファイル名▼"_s);
 }
@@ -416,8 +414,9 @@ void TstPimTabs::newEvent_data()
         << CalendarLines(u"vevent"_s, {u"PRIORITY:0"_s, u"DTSTART:20050320T091600"_s, u"SUMMARY:会議"_s});
     QTest::addRow("end and alarm copied from the start")
         << true << true << 3
-        << CalendarLines(u"vevent"_s, {u"PRIORITY:3"_s, u"DALARM:20050320T091600"_s, u"DTEND:20050320T091600"_s,
-                                       u"DTSTART:20050320T091600"_s, u"SUMMARY:会議"_s});
+        << CalendarLines(u"vevent"_s,
+                         {u"PRIORITY:3"_s, u"DALARM:20050320T091600"_s, u"DTEND:20050320T091600"_s,
+                          u"DTSTART:20050320T091600"_s, u"SUMMARY:会議"_s});
 }
 
 void TstPimTabs::newEvent()
@@ -433,7 +432,8 @@ void TstPimTabs::newEvent()
     for (int round = 0; round < 2; ++round) {
         WhenModal<TScheduleForm>([&](TScheduleForm *editor) {
             QCOMPARE(editor->findChild<QComboBox *>(u"ComboBox_Summary"_s)->currentText(), QString());
-            QCOMPARE(editor->findChild<QLabel *>(u"Label_Priority"_s)->text(), u"現在の重要度は [ 0 ] です"_s);
+            QCOMPARE(editor->findChild<QLabel *>(u"Label_Priority"_s)->text(),
+                     u"現在の重要度は [ 0 ] です"_s);
             editor->findChild<QComboBox *>(u"ComboBox_Summary"_s)->setCurrentText(u"会議"_s);
             editor->findChild<QSlider *>(u"TrackBar_Priority"_s)->setValue(priority);
             QCOMPARE(editor->findChild<QLabel *>(u"Label_Priority"_s)->text(),
@@ -461,9 +461,9 @@ void TstPimTabs::editEvent_data()
 {
     QTest::addColumn<bool>("confirm");
     QTest::addColumn<QStringList>("after");
-    const QStringList before = CalendarLines(
-        u"vevent"_s, {u"SUMMARY:誕生日"_s, u"DTSTART:20050320T091600"_s, u"DTEND:20050320T101600"_s,
-                      u"DESCRIPTION:友人"_s, u"X-OTHER:keep"_s});
+    const QStringList before =
+        CalendarLines(u"vevent"_s, {u"SUMMARY:誕生日"_s, u"DTSTART:20050320T091600"_s,
+                                    u"DTEND:20050320T101600"_s, u"DESCRIPTION:友人"_s, u"X-OTHER:keep"_s});
     QTest::addRow("end switched off removes DTEND")
         << true
         << CalendarLines(u"vevent"_s, {u"PRIORITY:0"_s, u"SUMMARY:誕生日"_s, u"DTSTART:20050320T091600"_s,
@@ -478,8 +478,8 @@ void TstPimTabs::editEvent()
     TFixture f;
     const QString path = WriteLinesFile(
         f.Calendars(), u"e.ics"_s,
-        CalendarLines(u"vevent"_s, {u"SUMMARY:誕生日"_s, u"DTSTART:20050320T091600"_s, u"DTEND:20050320T101600"_s,
-                                    u"DESCRIPTION:友人"_s, u"X-OTHER:keep"_s}),
+        CalendarLines(u"vevent"_s, {u"SUMMARY:誕生日"_s, u"DTSTART:20050320T091600"_s,
+                                    u"DTEND:20050320T101600"_s, u"DESCRIPTION:友人"_s, u"X-OTHER:keep"_s}),
         true);
     const QByteArray before = ReadFixtureFile(path);
     f.Open(u"TabButton_Cal"_s);
@@ -514,8 +514,8 @@ void TstPimTabs::monthSteps_data()
                                << u"2004年02月"_s;
     QTest::addRow("30 April back to 30 March")
         << QDate(2005, 4, 30) << u"SpeedButton2"_s << QDate(2005, 3, 30) << u"2005年03月"_s;
-    QTest::addRow("December to January") << QDate(2005, 12, 15) << u"SpeedButton3"_s << QDate(2006, 1, 15)
-                                         << u"2006年01月"_s;
+    QTest::addRow("December to January")
+        << QDate(2005, 12, 15) << u"SpeedButton3"_s << QDate(2006, 1, 15) << u"2006年01月"_s;
 }
 
 void TstPimTabs::monthSteps()
@@ -627,8 +627,9 @@ void TstPimTabs::newTask()
         else
             ClickButton(f.form.get(), how);
     }
-    const QStringList lines = CalendarLines(u"vtodo"_s, {u"DESCRIPTION:第3章"_s, u"DTEND:20050320T091600"_s,
-                                                         u"DTSTART:20050320T091600"_s, u"SUMMARY:レポート"_s});
+    const QStringList lines =
+        CalendarLines(u"vtodo"_s, {u"DESCRIPTION:第3章"_s, u"DTEND:20050320T091600"_s,
+                                   u"DTSTART:20050320T091600"_s, u"SUMMARY:レポート"_s});
     QCOMPARE(ReadLinesFile(f.Calendars() + u"t20050320T091600_0.ics"_s, true), lines);
     QCOMPARE(ReadLinesFile(f.Calendars() + u"t20050320T091600_1.ics"_s, true), lines);
     TReportListView *list = f.List(u"TodoListView"_s);
@@ -641,11 +642,11 @@ void TstPimTabs::editTask()
 {
     TFixture f;
     // Written elsewhere: DTSTART differs from DTEND; the editor shows DTEND, saving makes both equal.
-    const QString path = WriteLinesFile(
-        f.Calendars(), u"x.ics"_s,
-        CalendarLines(u"vtodo"_s, {u"SUMMARY:支払い"_s, u"DTSTART:20050301T090000"_s, u"DTEND:20050310T180000"_s,
-                                   u"DESCRIPTION:電気代"_s}),
-        true);
+    const QString path =
+        WriteLinesFile(f.Calendars(), u"x.ics"_s,
+                       CalendarLines(u"vtodo"_s, {u"SUMMARY:支払い"_s, u"DTSTART:20050301T090000"_s,
+                                                  u"DTEND:20050310T180000"_s, u"DESCRIPTION:電気代"_s}),
+                       true);
     // An event in the same folder is not a task.
     WriteLinesFile(f.Calendars(), u"e.ics"_s, CalendarLines(u"vevent"_s, {u"SUMMARY:会議"_s}), true);
     f.Open(u"TabButton_ToDo"_s);
@@ -660,8 +661,8 @@ void TstPimTabs::editTask()
     SelectRows(list, {0});
     emit list->doubleClicked(list->model()->index(0, 0));
     QCOMPARE(ReadLinesFile(path, true),
-             CalendarLines(u"vtodo"_s, {u"SUMMARY:支払い"_s, u"DTSTART:20050310T180000"_s,
-                                        u"DTEND:20050310T180000"_s}));
+             CalendarLines(u"vtodo"_s,
+                           {u"SUMMARY:支払い"_s, u"DTSTART:20050310T180000"_s, u"DTEND:20050310T180000"_s}));
 }
 
 void TstPimTabs::expired_data()
@@ -675,8 +676,9 @@ void TstPimTabs::expired_data()
     const QStringList kept{u"after.ics"_s, u"at.ics"_s};
     for (bool tasks : {false, true}) {
         const QString kind = tasks ? u"tasks: "_s : u"events: "_s;
-        const QString question = tasks ? u"1 個のタスクが既に経過済みです。削除してもよろしいですか？"_s
-                                       : u"1 個のスケジュールが既に経過済みです。削除してもよろしいですか？"_s;
+        const QString question = tasks
+                                     ? u"1 個のタスクが既に経過済みです。削除してもよろしいですか？"_s
+                                     : u"1 個のスケジュールが既に経過済みです。削除してもよろしいですか？"_s;
         QTest::addRow("%s", qPrintable(kind + u"one minute before goes"_s))
             << tasks << true << QList<TDialogAnswer>{TDialogAnswer::Ok} << kept << QStringList{question};
         QTest::addRow("%s", qPrintable(kind + u"question cancelled"_s))
@@ -699,8 +701,8 @@ void TstPimTabs::expired()
                                                    {u"at.ics"_s, u"20050320T091600"_s},
                                                    {u"after.ics"_s, u"20050320T091700"_s}};
     for (const auto &[name, start] : files)
-        WriteLinesFile(f.Calendars(), name, CalendarLines(block, {u"SUMMARY:"_s + name, u"DTSTART:"_s + start}),
-                       true);
+        WriteLinesFile(f.Calendars(), name,
+                       CalendarLines(block, {u"SUMMARY:"_s + name, u"DTSTART:"_s + start}), true);
     f.Open(tasks ? u"TabButton_ToDo"_s : u"TabButton_Cal"_s);
     f.dialogs.FAnswers = answers;
     WhenModal<TDelCalForm>([&](TDelCalForm *dialog) {
@@ -719,9 +721,12 @@ void TstPimTabs::expired()
 void TstPimTabs::eventSortSurvivesReload()
 {
     TFixture f;
-    WriteLinesFile(f.Calendars(), u"1.ics"_s, CalendarLines(u"vevent"_s, {u"SUMMARY:b"_s, u"DTSTART:20050102T000000"_s}), true);
-    WriteLinesFile(f.Calendars(), u"2.ics"_s, CalendarLines(u"vevent"_s, {u"SUMMARY:a"_s, u"DTSTART:20050103T000000"_s}), true);
-    WriteLinesFile(f.Calendars(), u"3.ics"_s, CalendarLines(u"vevent"_s, {u"SUMMARY:c"_s, u"DTSTART:20050101T000000"_s}), true);
+    WriteLinesFile(f.Calendars(), u"1.ics"_s,
+                   CalendarLines(u"vevent"_s, {u"SUMMARY:b"_s, u"DTSTART:20050102T000000"_s}), true);
+    WriteLinesFile(f.Calendars(), u"2.ics"_s,
+                   CalendarLines(u"vevent"_s, {u"SUMMARY:a"_s, u"DTSTART:20050103T000000"_s}), true);
+    WriteLinesFile(f.Calendars(), u"3.ics"_s,
+                   CalendarLines(u"vevent"_s, {u"SUMMARY:c"_s, u"DTSTART:20050101T000000"_s}), true);
     f.Open(u"TabButton_Cal"_s);
     TReportListView *list = f.List(u"CalendarListView"_s);
     QAbstractItemModelTester tester(list->model());
@@ -730,8 +735,9 @@ void TstPimTabs::eventSortSurvivesReload()
                       QPoint(list->horizontalHeader()->sectionViewportPosition(0) + 5, 5));
     QCOMPARE(Column(list, 0), (QStringList{u"a"_s, u"b"_s, u"c"_s}));
     QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), u"タイトル▲"_s);
-    WriteLinesFile(f.Calendars(), u"4.ics"_s, CalendarLines(u"vevent"_s, {u"SUMMARY:0"_s, u"DTSTART:20050101T000000"_s}), true);
-    f.form->LoadTabData(TTabCode::Events);
+    WriteLinesFile(f.Calendars(), u"4.ics"_s,
+                   CalendarLines(u"vevent"_s, {u"SUMMARY:0"_s, u"DTSTART:20050101T000000"_s}), true);
+    f.form->Session().LoadEvents();
     QCOMPARE(Column(list, 0), (QStringList{u"0"_s, u"a"_s, u"b"_s, u"c"_s}));
 }
 

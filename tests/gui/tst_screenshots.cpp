@@ -16,6 +16,7 @@
 #include "scripteddialogs.h"
 
 #include "screenshotsupport.h"
+#include "session/playersession.h"
 
 #include <QApplication>
 #include <QDir>
@@ -71,7 +72,7 @@ void TstScreenshots::windows()
     CheckNothingCut(form);
     SaveScreenshot(form, u"main-window.png"_s);
 
-    TSpecForm spec(form.Device().FChecker, dialogs, &form);
+    TSpecForm spec(form.Session().Player(), dialogs, &form);
     spec.show();
     QVERIFY(QTest::qWaitForWindowExposed(&spec));
     CheckNothingCut(spec);

@@ -1,24 +1,24 @@
 // Takes the README's pictures of the photo and video tabs and the photo windows when SORVO_SCREENSHOT_DIR
 // names a folder (scripts/screenshots.sh runs it under Xvfb); otherwise it only checks that they fit.
-#include "scripteddialogs.h"
 #include "app/settings.h"
-#include "recordingprogress.h"
 #include "app/userdialogs.h"
 #include "demoplayer.h"
 #include "device/kiruipod.h"
 #include "mainform/mainform.h"
-#include "mainform/tabs.h"
 #include "photos/photocopyform.h"
 #include "photos/photoform.h"
 #include "photos/photolistbox.h"
-#include "photos/photoviewer.h"
 #include "photos/phototab.h"
+#include "photos/photoviewer.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
 #include "video/videotab.h"
 #include "widgets/reportlistview.h"
 
 #include "screenshotsupport.h"
+#include "session/playersession.h"
 
 #include <QApplication>
 #include <QDir>
@@ -71,7 +71,6 @@ void TstScreenshotsMedia::windows()
     setup.watcher = &watcher;
     setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
     TMainForm form(setup);
-    CreateTabPages(form);
     form.show();
     QTRY_COMPARE(form.StatusText(0), u"[接続中]"_s);
 
@@ -94,7 +93,7 @@ void TstScreenshotsMedia::windows()
     SaveScreenshot(form, u"photo-tab.png"_s);
 
     TPhotoForm viewer(form.Settings(), dialogs, &form);
-    const QString path = PhotoPathForRow(form.Device().FPhotoDB, photos->Grid().Ids(), 1);
+    const QString path = PhotoPathForRow(form.Session().Photos(), photos->Grid().Ids(), 1);
     QVERIFY(viewer.OpenPhoto(path, 1, photos->Grid().rowCount()));
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));

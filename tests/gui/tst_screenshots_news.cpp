@@ -1,15 +1,14 @@
 // Takes the pictures of the news tab and the site editor when SORVO_SCREENSHOT_DIR names a folder
 // (scripts/screenshots.sh runs it under Xvfb); otherwise it only checks that the windows fit their text.
 #include "app/settings.h"
-#include "recordingprogress.h"
-#include "scripteddialogs.h"
-#include "fakedrivetable.h"
 #include "app/userdialogs.h"
 #include "demoplayer.h"
+#include "fakedrivetable.h"
 #include "mainform/mainform.h"
-#include "mainform/tabs.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
 
 #include "screenshotsupport.h"
 
@@ -71,7 +70,6 @@ void TstScreenshotsNews::newsTab()
     setup.watcher = &watcher;
     setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
     TMainForm form(setup);
-    CreateTabPages(form);
     form.show();
     QTRY_COMPARE(form.StatusText(0), u"[接続中]"_s);
     form.findChild<QToolButton *>(u"TabButton_News"_s)->click();

@@ -1,20 +1,20 @@
 // Takes the README's pictures of the notes tab, the note editor and the division window when
 // SORVO_SCREENSHOT_DIR names a folder (scripts/screenshots.sh runs it under Xvfb); otherwise it only
 // checks that the windows fit their text.
-#include "scripteddialogs.h"
 #include "app/settings.h"
-#include "recordingprogress.h"
 #include "app/userdialogs.h"
 #include "demoplayer.h"
 #include "device/kiruipod.h"
 #include "mainform/mainform.h"
-#include "mainform/tabs.h"
 #include "notes/memodivideform.h"
 #include "notes/memoform.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
 
 #include "screenshotsupport.h"
+#include "session/playersession.h"
 
 #include <QApplication>
 #include <QDir>
@@ -62,16 +62,15 @@ void TstScreenshotsNotes::windows()
     setup.watcher = &watcher;
     setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
     TMainForm form(setup);
-    CreateTabPages(form);
     form.show();
     QTRY_COMPARE(form.StatusText(0), u"[接続中]"_s);
-    form.FormKeyDown(Qt::Key_F3); // the notes tab, as its button shows it
-    QTest::qWait(200); // let the window system paint before grabbing
+    form.ShowTab(pgNotes); // the notes tab, as its button shows it
+    QTest::qWait(200);     // let the window system paint before grabbing
     CheckNothingCut(form);
     SaveScreenshot(form, u"notes-tab.png"_s);
 
-    TMemoForm editor(form.Settings(), dialogs, form.Device().FChecker.FNotesDir, &form);
-    editor.Open(form.Device().FChecker.FNotesDir + u"はじめに.txt"_s);
+    TMemoForm editor(form.Settings(), dialogs, form.Session().Player().FNotesDir, &form);
+    editor.Open(form.Session().Player().FNotesDir + u"はじめに.txt"_s);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
     CheckNothingCut(editor);

@@ -3,12 +3,9 @@
 #include "app/settings.h"
 #include "app/userdialogs.h"
 #include "demoplayer.h"
-#include "fakedrivetable.h"
-#include "recordingprogress.h"
-#include "scripteddialogs.h"
 #include "device/kiruipod.h"
+#include "fakedrivetable.h"
 #include "mainform/mainform.h"
-#include "mainform/tabs.h"
 #include "pim/addressform.h"
 #include "pim/calendartab.h"
 #include "pim/delcalform.h"
@@ -16,8 +13,11 @@
 #include "pim/todoform.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
 
 #include "screenshotsupport.h"
+#include "session/playersession.h"
 
 #include <QApplication>
 #include <QDir>
@@ -79,7 +79,6 @@ void TstScreenshotsPim::pimWindows()
     setup.watcher = &watcher;
     setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
     TMainForm form(setup);
-    CreateTabPages(form);
     form.show();
     QTRY_COMPARE(form.StatusText(0), u"[接続中]"_s);
 
@@ -97,14 +96,15 @@ void TstScreenshotsPim::pimWindows()
     SaveScreenshot(form, u"calendar-month.png"_s);
     showTab(u"TabButton_ToDo"_s, u"todo-tab.png"_s);
 
-    const QString contacts = form.Device().FChecker.FContactsDir;
-    const QString calendars = form.Device().FChecker.FCalendarsDir;
+    const QString contacts = form.Session().Player().FContactsDir;
+    const QString calendars = form.Session().Player().FCalendarsDir;
     TAddressForm contact(dialogs, &form);
     contact.SetRecord(TKiruVCF(contacts + u"山田太郎.vcf"_s).GetRecord());
     Shoot(contact, u"contact-editor.png"_s);
 
     TScheduleForm event(&form);
-    TEventEditorValues values = TEventEditorValues::FromRecord(TKiruVCal(calendars + u"歯医者.ics"_s).GetRecord());
+    TEventEditorValues values =
+        TEventEditorValues::FromRecord(TKiruVCal(calendars + u"歯医者.ics"_s).GetRecord());
     values.UseEnd = true;
     values.End = values.Start + 1.0 / 24;
     values.Categories = u"PRIVATE"_s;

@@ -1,15 +1,12 @@
 // Takes the README's pictures of the song tab and its windows when SORVO_SCREENSHOT_DIR names a folder
 // (scripts/screenshots.sh runs it under Xvfb); otherwise it only checks that the windows fit their text.
-#include "scripteddialogs.h"
 #include "app/settings.h"
-#include "recordingprogress.h"
 #include "app/userdialogs.h"
 #include "audiofilewriter.h"
 #include "demoplayer.h"
 #include "device/kiruipod.h"
 #include "fixturefiles.h"
 #include "mainform/mainform.h"
-#include "mainform/tabs.h"
 #include "music/songcopycfgform.h"
 #include "music/songfindform.h"
 #include "music/songinfo.h"
@@ -18,9 +15,12 @@
 #include "music/songtab.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
 #include "widgets/reportlistview.h"
 
 #include "screenshotsupport.h"
+#include "session/playersession.h"
 
 #include <QApplication>
 #include <QDir>
@@ -77,7 +77,6 @@ void TstScreenshotsSongs::windows()
     setup.watcher = &watcher;
     setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
     TMainForm form(setup);
-    CreateTabPages(form);
     form.show();
     QTRY_COMPARE(form.StatusText(0), u"[接続中]"_s);
     QTest::mouseClick(form.findChild<QToolButton *>(u"TabButton_Song"_s), Qt::LeftButton);
@@ -87,7 +86,7 @@ void TstScreenshotsSongs::windows()
     auto *tree = form.findChild<QTreeView *>(u"SongTreeView"_s);
     tree->setCurrentIndex(tab->TreeModel().index(1, 0));
     tree->expand(tab->TreeModel().index(1, 0));
-    tab->N12Click();
+    tab->CheckSelectedArtist();
     form.findChild<TReportListView *>(u"SongListView"_s)->selectRow(0);
     QTest::qWait(200); // let the window system paint before grabbing
     CheckNothingCut(form);
@@ -106,16 +105,16 @@ void TstScreenshotsSongs::windows()
     SaveScreenshot(find, u"song-search.png"_s);
 
     // The first song gets lyrics in its tag for the lyrics page.
-    TKiruIPOD &device = form.Device();
-    TITBSongItem &song = device.FSongDB.FSongs.Items(0);
-    const QString path = SongFilePath(device.FChecker.FRoot, song);
+    TPlayerSession &session = form.Session();
+    const TITBSongItem &song = session.Songs().Items(0);
+    const QString path = SongFilePath(session.Player().FRoot, song);
     AudioFileWriter::TId3v2Writer tag(3);
     tag.Text("TIT2", 1, song.FTitle);
     tag.Described("USLT", 1, "jpn", QString(),
                   u"朝の光が窓をたたく\n眠い目をこすりながら\n今日もまた歩き出す\n\n"
                   u"遠くの空に 雲が流れて\n君の声が 聞こえた気がした"_s);
     QVERIFY(WriteFixtureFile(path, tag.Build() + AudioFileWriter::MpegAudio(32000)));
-    TSongInfoForm info(song, path, device.FArtworkDB, dialogs, &form);
+    TSongInfoForm info(song, path, session.Artwork(), dialogs, &form);
     info.show();
     QVERIFY(QTest::qWaitForWindowExposed(&info));
     CheckNothingCut(info);

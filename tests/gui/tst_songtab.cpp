@@ -1,15 +1,15 @@
-#include "fakedrivetable.h"
-#include "scripteddialogs.h"
 #include "app/settings.h"
-#include "recordingprogress.h"
 #include "app/userdialogs.h"
+#include "device/playerpage.h"
+#include "fakedrivetable.h"
 #include "fixturefiles.h"
 #include "mainform/mainform.h"
-#include "mainform/tabs.h"
 #include "music/songlistmodel.h"
 #include "music/songtab.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
 #include "songplayer.h"
 #include "widgets/reportlistview.h"
 
@@ -68,11 +68,10 @@ struct TFixture
         setup.watcher = &watcher;
         setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
         form = std::make_unique<TMainForm>(setup);
-        CreateTabPages(*form);
         form->show();
-        QTRY_VERIFY(!form->FAutoRecognize);
+        QTRY_VERIFY(!form->PlayerPage()->RecognitionPending());
         tab = form->findChild<TSongTab *>();
-        progress.FCancelAfterKeepAlives = cancelAfter;
+        progress.FCancelAtCheck = cancelAfter;
         QTest::mouseClick(form->findChild<QToolButton *>(u"TabButton_Song"_s), Qt::LeftButton);
     }
 
@@ -228,7 +227,7 @@ void TstSongTab::sortByHeaders()
                                  u"Rock on"_s, u"Song A"_s,   u"Song b"_s};
     QCOMPARE(f.Column(0), byTitle);
     // A reload keeps the order and the arrow.
-    f.form->LoadTabData(TTabCode::Songs);
+    f.tab->LoadSongList();
     QCOMPARE(f.Column(0), byTitle);
     QCOMPARE(f.List().headerData(0, Qt::Horizontal).toString(), u"曲名▲"_s);
 }
@@ -239,7 +238,7 @@ void TstSongTab::summaryAndCopyCommands()
     auto *view = f.Child<TReportListView>(u"SongListView"_s);
     view->setFocus();
     // Nothing checked.
-    f.form->TabButtonClick(f.Child<QToolButton>(u"TabButton_Song"_s));
+    f.form->ShowTab(pgSongs);
     QCOMPARE(f.Status(), u"0 曲を選択しています ( 合計 0.0 MB )"_s);
     QVERIFY(!f.CopyEnabled());
     // Ctrl+A checks every row: 1 MiB + 0.5 MiB + 4 x 1000 bytes.
@@ -264,8 +263,8 @@ void TstSongTab::summaryAndCopyCommands()
 
 void TstSongTab::cancelDuringTree()
 {
-    // Five songs with an artist: five keep-alives while reading rows, the sixth after the first node.
-    TFixture f(Library(), 6);
+    // The tree asks whether to stop after each artist node: stopped at the first question.
+    TFixture f(Library(), 1);
     QCOMPARE(f.List().rowCount(), 6);
     QCOMPARE(f.Tree(), QStringList{u"ABC: First"_s});
     QCOMPARE(f.Status(), u"6 曲を読み込みました"_s);
@@ -309,10 +308,10 @@ void TstSongTab::treeDoubleClick()
     auto *view = f.Child<TReportListView>(u"SongListView"_s);
     QStandardItemModel &tree = f.tab->TreeModel();
     // The album node of "Band" leads to the first "Band" row in the list's order.
-    f.tab->SongTreeViewDblClick(tree.index(0, 0, tree.index(1, 0)));
+    f.tab->SelectArtistRow(tree.index(0, 0, tree.index(1, 0)));
     QCOMPARE(f.List().Row(view->CurrentItem()).FArtist, u"Band"_s);
     QCOMPARE(view->currentIndex().row(), f.Column(1).indexOf(u"Band"_s));
-    f.tab->SongTreeViewDblClick(tree.index(0, 0));
+    f.tab->SelectArtistRow(tree.index(0, 0));
     QCOMPARE(f.List().Row(view->CurrentItem()).FArtist.toLower(), u"abc"_s);
     QCOMPARE(view->currentIndex().row(), 1);
 }

@@ -395,7 +395,7 @@ void TstSongCopy::takenNames()
         QCOMPARE(r.FHandled, 1); // the song without a free name is not counted as handled
         QCOMPARE(player.db.FSongs.Items(0).FCopyError, -2);
         QVERIFY(progress.FRuns.first().labels.contains(u"[ Song.mp3 ]のリネームに失敗しました"_s));
-        QCOMPARE(progress.FRuns.first().keepAlives, 1);
+        QCOMPARE(progress.FRuns.first().cancelChecks, 1);
         QCOMPARE(progress.FRuns.first().labels.last(), u"(1/2) [ Other.mp3 ]をコピー中"_s);
     } else {
         QCOMPARE(r.FFailed, 0);
@@ -437,7 +437,7 @@ void TstSongCopy::cancelStopsAfterCurrentSong()
         songs.append(Song(u"S%1"_s.arg(i), u"A"_s));
     TPlayer player(songs);
     TRecordingProgress progress;
-    progress.FCancelAfterKeepAlives = 2;
+    progress.FCancelAtCheck = 2;
     TRecordingServices services;
     TScriptedDialogs dialogs;
     const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),

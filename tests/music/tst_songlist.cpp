@@ -124,7 +124,7 @@ void TstSongList::loadShowsProgressAndCount()
 void TstSongList::cancelLeavesRowsAndPartialTree()
 {
     TRecordingProgress progress;
-    progress.FCancelAfterKeepAlives = 4; // three from the fill, one from the first artist
+    progress.FCancelAtCheck = 1; // asked after the first artist
     TSongListData data;
     data.Load(Songs({{u"A"_s, u"1"_s}, {u"B"_s, u"2"_s}, {u"C"_s, u"3"_s}}), progress);
     QCOMPARE(data.FRows.size(), 3);

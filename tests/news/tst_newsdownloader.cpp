@@ -288,7 +288,7 @@ void TstNewsDownloader::cancelStops()
     QList<TSiteRow> rows{TSiteRow{u"A"_s, Address(u"{web}/utf8.rdf"_s), u"Not Updated"_s, true},
                          TSiteRow{u"B"_s, Address(u"{web}/sjis.rdf"_s), u"Not Updated"_s, true}};
     TRecordingProgress progress;
-    progress.FCancelAfterKeepAlives = 1;
+    progress.FCancelAtCheck = 1;
     Run(rows, &progress);
     QCOMPARE(rows[1].FLastUpdate, u"Not Updated"_s);
     QVERIFY(!FilesBelow(FNotes).contains(u"RSS News/B.txt"_s));

@@ -154,7 +154,7 @@ void TstPhotoExport::cancelInFirstAlbum()
 {
     TPhotoPlayer player(FivePhotos(), {{u"A"_s, {101, 102, 103}}, {u"B"_s, {104, 105}}});
     TRecordingProgress progress;
-    progress.FCancelAfterKeepAlives = 1;
+    progress.FCancelAtCheck = 2; // asked after each photo: stops after the second
     TRecordingServices services;
     TScriptedDialogs dialogs;
     const TPhotoExportResult r = ExportPhotos(player.db, {{u"A"_s, true}, {u"B"_s, true}}, player.out,

@@ -122,14 +122,14 @@ void TstThumbnail::layouts()
     const QByteArray pixels = EncodeRgb565(source, dataWidth, bigEndian);
     const QByteArray file = QByteArray(16, 'x') + pixels;
     TArtImageObject image = Thumbnail(file, 16, pixels.size(), width, height, dataWidth, crop);
-    image.LoadBitmap();
-    QCOMPARE(image.FBitmap.size(), expectedSize);
+    const QImage picture = image.Bitmap();
+    QCOMPARE(picture.size(), expectedSize);
     for (int y = 0; y < expectedSize.height(); ++y)
         for (int x = 0; x < expectedSize.width(); ++x) {
             const QRgb want = blackColumnsFrom >= 0 && x >= blackColumnsFrom
                                   ? qRgb(0, 0, 0)
                                   : Rgb565Rounded(source.pixel(x, y));
-            if (image.FBitmap.pixel(x, y) != want)
+            if (picture.pixel(x, y) != want)
                 QFAIL(qPrintable(u"pixel %1,%2"_s.arg(x).arg(y)));
         }
 }
@@ -141,8 +141,7 @@ void TstThumbnail::rotate90()
     const QByteArray pixels = EncodeRgb565(upright, 176, true);
     QCOMPARE(pixels.size(), 77440);
     TArtImageObject image = Thumbnail(pixels, 0, pixels.size(), 220, 176, 220, false);
-    image.LoadBitmap();
-    const QImage &picture = image.FBitmap;
+    const QImage picture = image.Bitmap();
     QCOMPARE(picture.size(), QSize(220, 176));
     for (int row = 0; row < 176; ++row)
         for (int column = 0; column < 220; ++column)
@@ -154,8 +153,7 @@ void TstThumbnail::rotate90()
         qFatal("stream opened twice");
         return nullptr;
     };
-    image.LoadBitmap();
-    QCOMPARE(image.FBitmap.size(), QSize(220, 176));
+    QCOMPARE(image.Bitmap().size(), QSize(220, 176));
 }
 
 void TstThumbnail::rotate90Depths_data()
@@ -218,19 +216,18 @@ void TstThumbnail::loadBitmapFromFiles()
     loader.LoadFromFile(dir.filePath(u"Artwork/ArtworkDB"_s));
     TArtImageObject *image = loader.Items(0).SelectImage(0);
     QVERIFY(image);
-    image->LoadBitmap();
-    QCOMPARE(image->FBitmap.size(), QSize(41, 30));
-    QCOMPARE(image->FBitmap.pixel(40, 29), Rgb565Rounded(source.pixel(40, 29)));
+    const QImage picture = image->Bitmap();
+    QCOMPARE(picture.size(), QSize(41, 30));
+    QCOMPARE(picture.pixel(40, 29), Rgb565Rounded(source.pixel(40, 29)));
     for (int i : {1, 2}) {
         TArtImageObject &other = loader.Items(0).FImages.Items(i);
-        other.LoadBitmap();
-        QVERIFY(other.FBitmap.isNull());
+        QVERIFY(other.Bitmap().isNull());
         // A grid repaints often: a thumbnail that was not there is not searched for again.
         other.FOnGetStream = [](const QString &) -> std::unique_ptr<QIODevice> {
             qFatal("a missing thumbnail was looked for again");
             return nullptr;
         };
-        other.LoadBitmap();
+        QVERIFY(other.Bitmap().isNull());
     }
 }
 
@@ -257,8 +254,7 @@ void TstThumbnail::refusedLayouts()
     QFETCH(int, width);
     QFETCH(int, height);
     TArtImageObject image = Thumbnail(QByteArray(1000, '\x55'), offset, size, width, height, width, false);
-    image.LoadBitmap();
-    QVERIFY(image.FBitmap.isNull());
+    QVERIFY(image.Bitmap().isNull());
 }
 
 QTEST_GUILESS_MAIN(TstThumbnail)

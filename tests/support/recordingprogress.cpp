@@ -4,35 +4,32 @@ namespace {
 class TRecordingContext : public TProgressContext
 {
 public:
-    TRecordingContext(TRecordingProgress::TRun &run, int cancelAfter) : FRun(run), FCancelAfter(cancelAfter)
-    {}
+    TRecordingContext(TRecordingProgress::TRun &run, int cancelAt) : FRun(run), FCancelAt(cancelAt) {}
     void SetPosition(int position) override
     {
         FPosition = position;
         FRun.positions << position;
     }
     int Position() const override { return FPosition; }
+    void SetMaximum(int maximum) override { FRun.maximum = maximum; }
     void SetLabel(const QString &text) override { FRun.labels << text; }
-    bool Cancelled() const override { return FCancelled; }
-    void KeepAlive() override
+    bool Cancelled() const override
     {
-        ++FRun.keepAlives;
-        if (FCancelAfter >= 0 && FRun.keepAlives >= FCancelAfter)
-            FCancelled = true;
+        ++FRun.cancelChecks;
+        return FCancelAt >= 0 && FRun.cancelChecks >= FCancelAt;
     }
     int FPosition = 0;
 
 private:
     TRecordingProgress::TRun &FRun;
-    int FCancelAfter;
-    bool FCancelled = false;
+    int FCancelAt;
 };
 } // namespace
 
 int TRecordingProgress::Run(const QString &title, int minimum, int maximum, const TProgressStep &step)
 {
     TRun run{title, minimum, maximum, {}, {}, 0, 0};
-    TRecordingContext context(run, FCancelAfterKeepAlives);
+    TRecordingContext context(run, FCancelAtCheck);
     context.FPosition = minimum;
     if (step)
         step(context);

@@ -16,13 +16,13 @@ public:
         int maximum = 0;
         QList<int> positions;
         QStringList labels;
-        int keepAlives = 0;
+        int cancelChecks = 0; // times the step asked whether to stop
         int result = 0;
     };
 
     QList<TRun> FRuns;
-    /// Sets the cancel flag once this many KeepAlive calls were made in a run (-1: never).
-    int FCancelAfterKeepAlives = -1;
+    /// The step is told to stop from its n-th question on (-1: never).
+    int FCancelAtCheck = -1;
 
 protected:
     int Run(const QString &title, int minimum, int maximum, const TProgressStep &step) override;

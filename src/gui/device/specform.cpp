@@ -1,24 +1,27 @@
 #include "device/specform.h"
 
+#include "app/backgroundtask.h"
 #include "app/userdialogs.h"
 #include "device/modelpictures.h"
-#include "device/mplayerchecker.h"
+#include "device/playerinfo.h"
 #include "device/specvalues.h"
 #include "dialogs/guarded.h"
 #include "platform/consolerun.h"
 #include "ui_specform.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 
 using namespace Qt::Literals::StringLiterals;
 
-TSpecForm::TSpecForm(const TMPlayerChecker &device, IUserDialogs &dialogs, QWidget *parent)
+TSpecForm::TSpecForm(const TPlayerInfo &device, IUserDialogs &dialogs, QWidget *parent)
     : QDialog(parent), FUi(std::make_unique<Ui::TSpecForm>()), FDevice(device), FDialogs(dialogs)
 {
     FUi->setupUi(this);
+    FCheck = new TBackgroundTask(this);
     const TSpecValues v = MakeSpecValues(device);
     FUi->Label_PodMachine->setText(v.machine);
     FUi->Label_Podgeneration->setText(v.generation);
@@ -53,7 +56,7 @@ TSpecForm::TSpecForm(const TMPlayerChecker &device, IUserDialogs &dialogs, QWidg
     FUi->IniMemo->addActions({copy, all});
 
     connect(FUi->Button1, &QPushButton::clicked, this,
-            [this] { RunGuarded(FDialogs, [this] { Button1Click(); }); });
+            [this] { RunGuarded(FDialogs, [this] { CheckDisk(); }); });
     connect(FUi->Button_Close, &QPushButton::clicked, this, &QDialog::accept);
     SetDiskCheck(PlanDiskCheck(device.FRoot));
     FUi->PageControl1->setCurrentIndex(0);
@@ -64,8 +67,9 @@ void TSpecForm::SetDiskCheck(const TDiskCheck &check)
 {
     FDiskCheck = check;
     // The note says what the checker here really does; a player kept in a folder cannot be checked at all.
-    QString note = check.repairs ? u"※iPod内のデータの損傷をチェックし修正を行います。"_s
-                                 : u"※iPod内のデータの損傷をチェックします。読み取りのみで、修正は行いません。"_s;
+    QString note = check.repairs
+                       ? u"※iPod内のデータの損傷をチェックし修正を行います。"_s
+                       : u"※iPod内のデータの損傷をチェックします。読み取りのみで、修正は行いません。"_s;
     note += u"iPod nanoやShuffleには絶対に使用しないで下さい。"_s;
     if (!check.possible)
         note = u"※"_s + check.reason;
@@ -76,7 +80,7 @@ void TSpecForm::SetDiskCheck(const TDiskCheck &check)
 
 TSpecForm::~TSpecForm() = default;
 
-void TSpecForm::Button1Click()
+void TSpecForm::CheckDisk()
 {
     // Nothing is asked about a check that cannot run.
     if (!FDiskCheck.possible) {
@@ -87,10 +91,42 @@ void TSpecForm::Button1Click()
             u"iPodをスキャンディスクしてもよろしいですか？意味のわからない方は、「いいえ」を選択して作業を中止してください。"_s) !=
         TDialogAnswer::Yes)
         return;
-    TBusyScope busy;
-    try {
-        FUi->ConsoleMemo->setPlainText(RunDiskCheck(FDiskCheck, QDateTime::currentDateTime()));
-    } catch (const ELaunchFailed &) {
-        FDialogs.Error(u"エラー情報"_s, u"スキャンディスクの起動に失敗しました。"_s);
-    }
+    // The check runs beside the window, which stays painted; its output shows when it has ended.
+    auto output = std::make_shared<QString>();
+    const TDiskCheck check = FDiskCheck;
+    FUi->Button1->setEnabled(false);
+    FUi->Button_Close->setEnabled(false);
+    FCheck->Start([check, output] { *output = RunDiskCheck(check, QDateTime::currentDateTime()); },
+                  [this, output](std::exception_ptr error) {
+                      FUi->Button1->setEnabled(FDiskCheck.possible);
+                      FUi->Button_Close->setEnabled(true);
+                      try {
+                          if (error)
+                              std::rethrow_exception(error);
+                          FUi->ConsoleMemo->setPlainText(*output);
+                      } catch (const ELaunchFailed &) {
+                          FDialogs.Error(u"エラー情報"_s, u"スキャンディスクの起動に失敗しました。"_s);
+                      } catch (...) {
+                          RunGuarded(FDialogs, [error] { std::rethrow_exception(error); });
+                      }
+                  });
+}
+
+bool TSpecForm::Checking() const
+{
+    return FCheck->Running();
+}
+
+void TSpecForm::closeEvent(QCloseEvent *event)
+{
+    if (Checking())
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+void TSpecForm::reject()
+{
+    if (!Checking())
+        QDialog::reject();
 }

@@ -28,15 +28,3 @@ bool RunGuarded(IUserDialogs &dialogs, const std::function<void()> &command)
     dialogs.Error({}, message);
     return false;
 }
-
-TBusyState &TBusyState::Instance()
-{
-    static TBusyState state;
-    return state;
-}
-
-void TBusyState::Leave()
-{
-    if (FDepth > 0 && --FDepth == 0)
-        emit Idle();
-}

@@ -33,3 +33,10 @@ void TLogForm::Button2Click()
 {
     SaveTransferLogAs(Rows(), FDialogs, QDate::currentDate());
 }
+
+void TTransferLogServices::ShowTransferLog()
+{
+    TLogForm form(FDialogs, FOwner);
+    form.Fill(FSongs);
+    form.exec();
+}

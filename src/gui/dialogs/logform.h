@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/mainservices.h"
 #include "music/transferlog.h"
+
 #include <QDialog>
 
 #include <QList>
@@ -32,4 +34,27 @@ private:
     std::unique_ptr<Ui::TLogForm> FUi;
     IUserDialogs &FDialogs;
     TTransferLogModel FModel;
+};
+
+/// What a copy asks of the window: the status line, and the transfer log over the list it copied.
+class TTransferLogServices : public IMainServices
+{
+public:
+    TTransferLogServices(IStatusLine &status, IUserDialogs &dialogs, const TITBSongList &songs,
+                         QWidget *owner)
+        : FStatus(status), FDialogs(dialogs), FSongs(songs), FOwner(owner)
+    {}
+    void SetStatusText(const QString &text) override { FStatus.SetStatusText(text); }
+    void ShowProgressText(int position, int total, const QString &message) override
+    {
+        FStatus.ShowProgressText(position, total, message);
+    }
+    void LoadTabData(TTabCode) override {}
+    void ShowTransferLog() override;
+
+private:
+    IStatusLine &FStatus;
+    IUserDialogs &FDialogs;
+    const TITBSongList &FSongs;
+    QWidget *FOwner;
 };

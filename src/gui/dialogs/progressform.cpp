@@ -1,28 +1,41 @@
 #include "dialogs/progressform.h"
 
-#include "dialogs/guarded.h"
+#include "app/backgroundtask.h"
+#include "platform/safefilewriter.h"
 #include "ui_progressform.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QTimer>
+
+namespace {
+/// How often the window takes up the step's position and caption.
+constexpr int kRefreshMs = 30;
+} // namespace
 
 TProgressForm::TProgressForm(const QString &title, int minimum, int maximum, const TProgressStep &step,
                              QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      FUi(std::make_unique<Ui::TProgressForm>()), FStep(step)
+      FUi(std::make_unique<Ui::TProgressForm>()), FStep(step), FMinimum(minimum), FMaximum(maximum),
+      FPosition(minimum)
 {
     FUi->setupUi(this);
     setWindowTitle(title);
     setModal(true);
     FUi->ProgressBar->setRange(minimum, maximum);
     FUi->ProgressBar->setValue(minimum);
-    FPosition = minimum;
-    connect(FUi->Button1, &QPushButton::clicked, this, &TProgressForm::Button1Click);
+    FTask = new TBackgroundTask(this);
+    FRefresh = new QTimer(this);
+    FRefresh->setInterval(kRefreshMs);
+    connect(FRefresh, &QTimer::timeout, this, &TProgressForm::Refresh);
+    connect(FUi->Button1, &QPushButton::clicked, this, &TProgressForm::CancelWork);
     resize(minimumSizeHint().expandedTo(QSize(450, 61)));
 }
 
-TProgressForm::~TProgressForm() = default;
+TProgressForm::~TProgressForm()
+{
+    FCancelled = true;
+    FTask->Wait();
+}
 
 QProgressBar *TProgressForm::ProgressBar() const
 {
@@ -35,12 +48,13 @@ QLabel *TProgressForm::Label() const
 
 int TProgressForm::Execute()
 {
-    TBusyScope busy;
     exec();
-    const int position = FPosition;
+    // The keys go back to the window the work was started from, also where no window manager says so.
+    if (QWidget *owner = parentWidget())
+        owner->window()->activateWindow();
     if (FError)
         std::rethrow_exception(FError);
-    return position;
+    return FPosition.load();
 }
 
 void TProgressForm::showEvent(QShowEvent *event)
@@ -55,33 +69,36 @@ void TProgressForm::showEvent(QShowEvent *event)
 
 void TProgressForm::StartWork()
 {
-    repaint();
     FCancelled = false;
-    FRunning = true;
-    FSinceRefresh.start();
-    if (FStep) {
-        try {
-            FStep(*this);
-        } catch (...) {
-            FError = std::current_exception();
-        }
-    }
-    FRunning = false;
-    Refresh(true);
-    done(QDialog::Accepted);
+    ResetStopRequest();
+    FRefresh->start();
+    const bool started = FTask->Start(
+        [this] {
+            if (FStep)
+                FStep(*this);
+        },
+        [this](std::exception_ptr error) {
+            FError = error;
+            FRefresh->stop();
+            Refresh();
+            done(QDialog::Accepted);
+        });
+    if (!started)
+        done(QDialog::Accepted);
 }
 
-void TProgressForm::Button1Click()
+void TProgressForm::CancelWork()
 {
     FCancelled = true;
-    reject();
+    RequestStop(); // file work in the middle of a long file stops at its next chunk
+    FUi->Button1->setEnabled(false);
 }
 
 void TProgressForm::reject()
 {
-    // While the step runs the window stays; it closes when the step returns.
-    if (FRunning) {
-        FCloseRequested = true;
+    // Escape asks the step to stop; the window closes when it has.
+    if (FTask->Running()) {
+        CancelWork();
         return;
     }
     QDialog::reject();
@@ -89,8 +106,7 @@ void TProgressForm::reject()
 
 void TProgressForm::closeEvent(QCloseEvent *event)
 {
-    if (FRunning) {
-        FCloseRequested = true;
+    if (FTask->Running()) {
         event->ignore();
         return;
     }
@@ -99,36 +115,25 @@ void TProgressForm::closeEvent(QCloseEvent *event)
 
 void TProgressForm::SetPosition(int position)
 {
-    FPosition = qBound(FUi->ProgressBar->minimum(), position, FUi->ProgressBar->maximum());
-    Refresh(false);
-}
-int TProgressForm::Position() const
-{
-    return FPosition;
-}
-void TProgressForm::SetLabel(const QString &text)
-{
-    FLabel = text;
-    FLabelChanged = true;
-    Refresh(false);
-}
-void TProgressForm::KeepAlive()
-{
-    Refresh(false);
+    FPosition = qBound(FMinimum, position, FMaximum.load());
 }
 
-void TProgressForm::Refresh(bool force)
+void TProgressForm::SetLabel(const QString &text)
 {
-    if (!force && FSinceRefresh.isValid() && FSinceRefresh.elapsed() < 30)
-        return;
-    FSinceRefresh.restart();
-    FUi->ProgressBar->setValue(FPosition);
+    const QMutexLocker lock(&FLabelLock);
+    FLabel = text;
+    FLabelChanged = true;
+}
+
+void TProgressForm::Refresh()
+{
+    FUi->ProgressBar->setMaximum(FMaximum.load());
+    FUi->ProgressBar->setValue(FPosition.load());
+    const QMutexLocker lock(&FLabelLock);
     if (FLabelChanged) {
         FLabelChanged = false;
         FUi->Label_Exp->setText(FLabel);
     }
-    if (FRunning)
-        QCoreApplication::processEvents();
 }
 
 int TWidgetProgressRunner::Run(const QString &title, int minimum, int maximum, const TProgressStep &step)

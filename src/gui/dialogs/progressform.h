@@ -3,8 +3,9 @@
 #include "app/progress.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
+#include <QMutex>
 
+#include <atomic>
 #include <exception>
 #include <memory>
 
@@ -13,8 +14,12 @@ class TProgressForm;
 }
 class QLabel;
 class QProgressBar;
+class QTimer;
+class TBackgroundTask;
 
-/// The modal progress window a long operation runs in; its cancel button sets the cancel flag.
+/// The modal progress window a long operation runs in. The step runs on a worker thread; the window
+/// shows its position and caption as they change and stays painted and movable; its cancel button
+/// (or Escape) sets the cancel flag, and the window closes when the step has returned.
 class TProgressForm : public QDialog, private TProgressContext
 {
     Q_OBJECT
@@ -38,26 +43,29 @@ protected:
 
 private:
     void StartWork();
-    void Button1Click();
+    /// The cancel button: the step stops after its current item.
+    void CancelWork();
+    /// Shows the latest position and caption the step has set.
+    void Refresh();
 
+    // TProgressContext, called from the step's thread
     void SetPosition(int position) override;
-    int Position() const override;
+    void SetMaximum(int maximum) override { FMaximum = qMax(FMinimum, maximum); }
+    int Position() const override { return FPosition.load(); }
     void SetLabel(const QString &text) override;
-    bool Cancelled() const override { return FCancelled; }
-    void KeepAlive() override;
-    /// Shows the latest position and text and lets the window see its events, at most about every
-    /// 30 ms unless forced: a loop over many items spends its time on its work, not on painting.
-    void Refresh(bool force);
+    bool Cancelled() const override { return FCancelled.load(); }
 
     std::unique_ptr<Ui::TProgressForm> FUi;
     TProgressStep FStep;
+    TBackgroundTask *FTask = nullptr;
+    QTimer *FRefresh = nullptr;
     bool FStarted = false;
-    bool FRunning = false;
-    bool FCancelled = false;
-    bool FCloseRequested = false;
     std::exception_ptr FError;
-    QElapsedTimer FSinceRefresh;
-    int FPosition = 0;
+    int FMinimum = 0;
+    std::atomic<int> FMaximum{0};
+    std::atomic<int> FPosition{0};
+    std::atomic<bool> FCancelled{false};
+    mutable QMutex FLabelLock;
     QString FLabel;
     bool FLabelChanged = false;
 };

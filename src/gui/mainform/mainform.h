@@ -1,15 +1,12 @@
 #pragma once
 
-#include "app/mainservices.h"
+#include "app/statusline.h"
 #include "mainform/tabpage.h"
-#include "news/newssitelist.h"
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QStringList>
 
 #include <array>
-#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -18,15 +15,15 @@ class TMainForm;
 class IDriveTable;
 class IProgressRunner;
 class IUserDialogs;
-class QAbstractButton;
 class QButtonGroup;
 class QLabel;
 class QToolButton;
-class TKiruIPOD;
+class TGuiThreadDialogs;
 class TKiruIPodINI;
-class TLagugae;
 class TMountWatcher;
-class TMPlayerChecker;
+class TPlayerPage;
+class TPlayerSession;
+struct TPlayerInfo;
 
 /// What the main window is built from; empty members take the program's defaults.
 struct TMainFormSetup
@@ -42,9 +39,9 @@ struct TMainFormSetup
     bool debugMode = false;              // "-debug" was given
 };
 
-/// The program's main window: the player page, the tab buttons and pages, the status bar; owns the
-/// device locator, the settings and the message table for the whole run.
-class TMainForm : public QMainWindow, public IMainServices
+/// The program's window: the tab buttons and the page stack they drive, the status line, the window's
+/// place, and the watch for the player going away. Owns the settings and the player session.
+class TMainForm : public QMainWindow, public IStatusLine
 {
     Q_OBJECT
 public:
@@ -54,55 +51,39 @@ public:
     /// Shows the terms of use while they have not been accepted; false when the program is to end.
     bool CheckTerms();
 
-    // Commands of the window; each may raise, the slots that call them show the error.
-    void Button_RecognizeClick();
-    void iPodSheetEnter();
-    void ResetDeviceView();
-    void ShowDeviceInfo();
-    void UpdateTabButtons();
-    void TabButtonClick(QAbstractButton *sender);
-    void FormKeyDown(int key);
-    /// The mount table changed: resets the window when the recognised player has gone.
-    void DeviceChange();
+    /// Plugs a page into the page stack; the stack takes the widget.
+    void RegisterTabPage(int page, TTabPage *tab);
+    /// What every page is given.
+    TTabContext Context();
+
+    /// Shows a page through its tab button, as a click or its function key does; false when the button
+    /// is hidden.
+    bool ShowTab(int page);
+    /// Shows a page whatever its button says, as if it had been chosen.
+    void ShowPage(int page) { PageChosen(page); }
+    int CurrentPage() const;
+    /// The page's widget; null for a page without one.
+    TTabPage *Page(int page) const { return FPages[size_t(page)]; }
+    TPlayerPage *PlayerPage() const;
+    QToolButton *TabButton(int page) const { return FTabButtons[size_t(page)]; }
+
     /// Files dropped on the window, in the order the system lists them.
     void DropFiles(const QStringList &paths);
-    void SButton_SpecDataClick(int tag);
-    void SButton_RemoveClick();
-    void SpeedButton4Click();
-    void AutoDownloadNews();
-    /// Downloads the ticked news sites onto the player as notes (the news tab's download command).
-    void DownloadNews();
-    void SButton_ExportDebugsClick();
+    /// The mount table changed: forgets the player when it has gone.
+    void DeviceChange();
 
-    // IMainServices
+    // IStatusLine
     void SetStatusText(const QString &text) override;
     void ShowProgressText(int position, int total, const QString &message) override;
-    void LoadTabData(TTabCode tabCode) override;
-    void ShowTransferLog() override;
-
-    /// Plugs a feature tab into its page; the page takes the tab's widget.
-    void RegisterTabPage(int page, ITabPage *tab);
-    /// The site editor the news tab supplies for dropped files; without one they are added as they are.
-    void SetURLEditor(IEditURLDialog *editor) { FURLEditor = editor; }
-
-    int CurrentPage() const;
-    void ShowPage(int page);
     QString StatusText(int panel) const;
-    bool Connected() const;
-    /// The manual the help button opens.
-    QString ManualFile() const;
 
-    TKiruIPOD &Device() { return *FDevice; }
+    TPlayerSession &Session() { return *FSession; }
     TKiruIPodINI &Settings() { return *FSettings; }
-    const TLagugae &Messages() const { return *FMessages; }
-    IUserDialogs &Dialogs() { return *FDialogs; }
-    IDriveTable &Drives() { return *FDrives; }
+    IUserDialogs &Dialogs();
     IProgressRunner &Progress() { return *FProgress; }
-    TNewsSiteList &NewsSites() { return FNewsSites; }
-    /// Sort column and direction of the sortable lists, by list tag 1..5.
-    std::array<int, 6> FSortKeys{};
-    bool FDebugMode = false;
-    bool FAutoRecognize = false;
+    bool DebugMode() const { return FDebugMode; }
+    /// The manual named at start; empty for the installed one.
+    const QString &ManualFile() const { return FManualFile; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -111,36 +92,32 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void FormCreate(const TMainFormSetup &setup);
-    void FormDestroy();
-    void Guarded(const std::function<void()> &command);
-    void DropFileOnPage(int page, const QString &path);
-    QToolButton *TabButton(int page) const { return FTabButtons[size_t(page)]; }
+    /// The player was recognised: the tab buttons of what it holds appear.
+    void ShowPlayerTabs(const TPlayerInfo &player);
+    /// Back to the player page with only its button: no player.
+    void HidePlayerTabs();
+    /// The page of a tab button has been chosen (click, function key, accessible action).
+    void PageChosen(int page);
+    void PlaceWindow(const QSize &windowSize);
+    void StoreState();
 
     std::unique_ptr<Ui::TMainForm> FUi;
     std::unique_ptr<IDriveTable> FOwnDrives;
     std::unique_ptr<IUserDialogs> FOwnDialogs;
+    std::unique_ptr<TGuiThreadDialogs> FDialogs;
     std::unique_ptr<IProgressRunner> FOwnProgress;
-    IDriveTable *FDrives = nullptr;
-    IUserDialogs *FDialogs = nullptr;
     IProgressRunner *FProgress = nullptr;
     TMountWatcher *FWatcher = nullptr;
-
-    std::unique_ptr<TKiruIPOD> FDevice;
     std::unique_ptr<TKiruIPodINI> FSettings;
-    std::unique_ptr<TLagugae> FMessages;
-    TNewsSiteList FNewsSites;
-    IEditURLDialog *FURLEditor = nullptr;
+    std::unique_ptr<TPlayerSession> FSession;
 
-    std::array<ITabPage *, pgCount> FPages{};
+    std::array<TTabPage *, pgCount> FPages{};
     std::array<QToolButton *, pgCount> FTabButtons{};
     QButtonGroup *FTabGroup = nullptr;
     QLabel *FStatus0 = nullptr;
     QLabel *FStatus1 = nullptr;
     QString FManualFile;
+    bool FDebugMode = false;
     bool FShown = false;
-    bool FInTabClick = false;
-    QElapsedTimer FStatusRefresh;
-    QAbstractButton *FToggledButton = nullptr; // the tab button a toggle has just switched to
-    bool FPendingDeviceChange = false;
+    int FPressedDown = -1; // the tab button pressed while it was already down
 };

@@ -1,12 +1,17 @@
 #pragma once
 
-#include "app/tabcode.h"
-
 #include <QString>
+#include <QWidget>
 
-class QWidget;
+#include <functional>
 
-/// Page numbers of the main window's page stack, which are also the tab buttons' tags.
+class IProgressRunner;
+class IStatusLine;
+class IUserDialogs;
+class TKiruIPodINI;
+class TPlayerSession;
+
+/// Page numbers of the main window's page stack, which are also the tab buttons' ids.
 enum TPageIndex : int
 {
     pgPlayer = 0,
@@ -22,34 +27,42 @@ enum TPageIndex : int
     pgCount = 10
 };
 
-/// The page showing a tab code's list.
-int PageOfTabCode(TTabCode tabCode);
-/// The tab code loaded when a page is first shown; false for the player and debug pages.
-bool TabCodeOfPage(int page, TTabCode &tabCode);
-
-/// A feature tab plugged into the main window: its page, its list loader and its dropped files.
-class ITabPage
+/// What a page of the main window works with: the player session, the settings, the dialog, progress
+/// and status-line seams, and the window its own windows open over.
+struct TTabContext
 {
+    TPlayerSession &session;
+    TKiruIPodINI &settings;
+    IUserDialogs &dialogs;
+    IProgressRunner &progress;
+    IStatusLine &status;
+    QWidget *window;
+};
+
+/// One page of the main window. It reads what it shows from the session when it is first shown after a
+/// recognition, and follows the session's signals afterwards.
+class TTabPage : public QWidget
+{
+    Q_OBJECT
 public:
-    virtual ~ITabPage() = default;
-    /// The widget placed on the tab's page; the page becomes its Qt parent and deletes it.
-    virtual QWidget *PageWidget() = 0;
-    /// True while the list holds nothing: the tab then loads when it is shown.
-    virtual bool ListEmpty() const = 0;
-    /// Fills the list from the player.
-    virtual void LoadTabData(TTabCode tabCode) = 0;
-    /// Empties the list and whatever it shows of the player.
-    virtual void ClearList() = 0;
-    /// The tab is being shown (before a first load): focus the list, reset sub-pages.
+    explicit TTabPage(TTabContext context, QWidget *parent = nullptr) : QWidget(parent), FContext(context) {}
+
+    /// The page is being shown: focus its list, read it when it has not been read since the recognition.
     virtual void Entering() {}
-    /// The tab was shown and has just loaded its list: show its summary.
-    virtual void Loaded() {}
-    /// The shared data behind the list changed outside the tab (the news sites after a download).
-    virtual void DataChanged() {}
-    /// A file dropped on the tab; false leaves it to the main window's own handling.
-    virtual bool DropFile(const QString &path)
-    {
-        Q_UNUSED(path);
-        return false;
-    }
+    /// Whether files dropped on the window go to this page.
+    virtual bool AcceptsDrops() const { return false; }
+    /// A file dropped on the page (one of several, in the order the system lists them).
+    virtual void DropFile(const QString &path) { Q_UNUSED(path); }
+
+protected:
+    /// Runs a command so that an error it raises is shown in an error box; false when it failed.
+    bool Guarded(const std::function<void()> &command);
+    TPlayerSession &Session() const { return FContext.session; }
+    TKiruIPodINI &Settings() const { return FContext.settings; }
+    IUserDialogs &Dialogs() const { return FContext.dialogs; }
+    IProgressRunner &Progress() const { return FContext.progress; }
+    IStatusLine &Status() const { return FContext.status; }
+    QWidget *Window() const { return FContext.window; }
+
+    TTabContext FContext;
 };

@@ -2,6 +2,5 @@
 
 class TMainForm;
 
-/// Creates the feature tabs (songs, videos, photos, notes, contacts, calendar, to-do, news) and plugs
-/// each into its page of the main window, which owns them from then on.
+/// Creates every page of the main window and plugs it in.
 void CreateTabPages(TMainForm &form);

@@ -14,8 +14,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TSongInfoForm::TSongInfoForm(TITBSongItem &song, const QString &filePath, const TArtworkDBLoader &artwork,
-                             IUserDialogs &dialogs, QWidget *parent)
+TSongInfoForm::TSongInfoForm(const TITBSongItem &song, const QString &filePath,
+                             const TArtworkDBLoader &artwork, IUserDialogs &dialogs, QWidget *parent)
     : QDialog(parent), FSong(song), FFilePath(filePath), FUi(std::make_unique<Ui::TSongInfoForm>()),
       FArtwork(artwork), FDialogs(dialogs)
 {

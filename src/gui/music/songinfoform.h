@@ -21,7 +21,7 @@ class TSongInfoForm : public QDialog
     Q_OBJECT
 public:
     /// `filePath` is the entry's file on the player; `artwork` the song artwork database.
-    TSongInfoForm(TITBSongItem &song, const QString &filePath, const TArtworkDBLoader &artwork,
+    TSongInfoForm(const TITBSongItem &song, const QString &filePath, const TArtworkDBLoader &artwork,
                   IUserDialogs &dialogs, QWidget *parent = nullptr);
     ~TSongInfoForm() override;
 
@@ -39,7 +39,7 @@ public:
     /// Opens the file with its associated program.
     void Button1Click();
 
-    TITBSongItem &FSong;
+    const TITBSongItem &FSong;
     QString FFilePath;
     bool FVideoMode = false;
     bool FChanged = false;

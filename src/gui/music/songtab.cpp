@@ -1,38 +1,25 @@
 #include "music/songtab.h"
 
 #include "app/settings.h"
+#include "app/statusline.h"
 #include "app/userdialogs.h"
-#include "device/kiruipod.h"
-#include "dialogs/guarded.h"
-#include "mainform/mainform.h"
+#include "dialogs/logform.h"
 #include "music/songcopycfgform.h"
 #include "music/songfindform.h"
 #include "music/songinfo.h"
 #include "music/songinfoform.h"
 #include "music/songlistmodel.h"
 #include "music/songsearch.h"
+#include "session/playersession.h"
 #include "ui_songtab.h"
+#include "widgets/contextmenu.h"
 
-#include <QMenu>
 #include <QStandardItemModel>
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-QAction *AddAction(QMenu *menu, const QString &name, const QString &text, const QString &shortcut = {})
-{
-    QAction *action = menu->addAction(text);
-    action->setObjectName(name);
-    if (!shortcut.isEmpty()) {
-        action->setShortcut(QKeySequence(shortcut));
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    }
-    return action;
-}
-} // namespace
-
-TSongTab::TSongTab(TMainForm &form, QWidget *parent)
-    : QWidget(parent), FUi(std::make_unique<Ui::TSongTab>()), FForm(form)
+TSongTab::TSongTab(TTabContext context, QWidget *parent)
+    : TTabPage(context, parent), FUi(std::make_unique<Ui::TSongTab>())
 {
     FUi->setupUi(this);
     FModel = new TSongListModel(FData, this);
@@ -43,72 +30,51 @@ TSongTab::TSongTab(TMainForm &form, QWidget *parent)
     FUi->Splitter_Songs->setStretchFactor(0, 3);
     FUi->Splitter_Songs->setStretchFactor(1, 1);
 
-    FListMenu = new QMenu(this);
-    FListMenu->setObjectName(u"PopupMenu_SongList"_s);
-    QAction *selectAll = AddAction(FListMenu, u"PopMenu_SelectAll"_s, u"全てを選択(&L)"_s, u"Ctrl+A"_s);
-    QAction *selectNone = AddAction(FListMenu, u"N1"_s, u"全ての選択を解除(&R)"_s);
+    // The list's keys act anywhere on the page, not only while the list has the focus.
+    FListMenu = new TContextMenu(u"PopupMenu_SongList"_s, FUi->SongListView, Dialogs());
+    FListMenu->Add(
+        u"PopMenu_SelectAll"_s, u"全てを選択(&L)"_s, {QKeySequence(u"Ctrl+A"_s)}, [this] { CheckAll(true); },
+        this);
+    FListMenu->Add(
+        u"N1"_s, u"全ての選択を解除(&R)"_s, {}, [this] { CheckAll(false); }, this);
     FListMenu->addSeparator();
-    FMenu_OutSongs = AddAction(FListMenu, u"Menu_OutSongs"_s, u"曲を取り出す(&X)"_s, u"F9"_s);
+    FMenu_OutSongs = FListMenu->Add(
+        u"Menu_OutSongs"_s, u"曲を取り出す(&X)"_s, {QKeySequence(u"F9"_s)}, [this] { ExtractSongs(); }, this);
     FListMenu->addSeparator();
-    QAction *find = AddAction(FListMenu, u"Menu_FindSongs"_s, u"曲の検索(&F)"_s, u"Ctrl+F"_s);
+    FListMenu->Add(
+        u"Menu_FindSongs"_s, u"曲の検索(&F)"_s, {QKeySequence(u"Ctrl+F"_s)}, [this] { FindSongs(); }, this);
     FListMenu->addSeparator();
-    QAction *property = AddAction(FListMenu, u"Menu_Property"_s, u"曲の詳細情報"_s, u"Ctrl+P"_s);
-    // The shortcuts act anywhere on the tab, not only while the menu is open.
-    addActions({selectAll, FMenu_OutSongs, find, property});
+    FListMenu->Add(
+        u"Menu_Property"_s, u"曲の詳細情報"_s, {QKeySequence(u"Ctrl+P"_s)}, [this] { ShowSongInfo(); }, this);
 
-    FTreeMenu = new QMenu(this);
-    FTreeMenu->setObjectName(u"PopupMenu_AristTree"_s);
-    QAction *checkNode = AddAction(FTreeMenu, u"N12"_s, u"選択中のアーティストの曲をチェック(&C)"_s);
-    QAction *expand = AddAction(FTreeMenu, u"N16"_s, u"ツリーを展開する(&E)"_s);
-    QAction *collapse = AddAction(FTreeMenu, u"N17"_s, u"ツリーを閉じる(&L)"_s);
+    FTreeMenu = new TContextMenu(u"PopupMenu_AristTree"_s, FUi->SongTreeView, Dialogs());
+    FTreeMenu->Add(u"N12"_s, u"選択中のアーティストの曲をチェック(&C)"_s, {},
+                   [this] { CheckSelectedArtist(); });
+    FTreeMenu->Add(u"N16"_s, u"ツリーを展開する(&E)"_s, {}, [this] { ExpandTree(true); });
+    FTreeMenu->Add(u"N17"_s, u"ツリーを閉じる(&L)"_s, {}, [this] { ExpandTree(false); });
 
-    connect(selectAll, &QAction::triggered, this, [this] { Guarded([this] { PopMenu_SelectAllClick(1); }); });
-    connect(selectNone, &QAction::triggered, this,
-            [this] { Guarded([this] { PopMenu_SelectAllClick(0); }); });
-    const auto outSongs = [this] { Guarded([this] { SButton_OutSongsClick(); }); };
-    const auto findSongs = [this] { Guarded([this] { SButton_FindSongsClick(); }); };
-    const auto songInfo = [this] { Guarded([this] { SButton_SongInfoClick(); }); };
-    connect(FMenu_OutSongs, &QAction::triggered, this, outSongs);
-    connect(FUi->SButton_OutSongs, &QToolButton::clicked, this, outSongs);
-    connect(find, &QAction::triggered, this, findSongs);
-    connect(FUi->SButton_FindSongs, &QToolButton::clicked, this, findSongs);
-    connect(property, &QAction::triggered, this, songInfo);
-    connect(FUi->SButton_SongInfo, &QToolButton::clicked, this, songInfo);
-    connect(FUi->SongListView, &TReportListView::ItemActivated, this, songInfo);
-    connect(checkNode, &QAction::triggered, this, [this] { Guarded([this] { N12Click(); }); });
-    connect(expand, &QAction::triggered, this, [this] { N16Click(0); });
-    connect(collapse, &QAction::triggered, this, [this] { N16Click(1); });
+    connect(FUi->SButton_OutSongs, &QToolButton::clicked, this,
+            [this] { Guarded([this] { ExtractSongs(); }); });
+    connect(FUi->SButton_FindSongs, &QToolButton::clicked, this,
+            [this] { Guarded([this] { FindSongs(); }); });
+    connect(FUi->SButton_SongInfo, &QToolButton::clicked, this,
+            [this] { Guarded([this] { ShowSongInfo(); }); });
+    connect(FUi->SongListView, &TReportListView::ItemActivated, this,
+            [this] { Guarded([this] { ShowSongInfo(); }); });
     connect(FUi->SongTreeView, &QTreeView::doubleClicked, this,
-            [this](const QModelIndex &index) { Guarded([this, index] { SongTreeViewDblClick(index); }); });
-    connect(FUi->SongListView, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { FListMenu->popup(FUi->SongListView->viewport()->mapToGlobal(at)); });
-    connect(FUi->SongTreeView, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { FTreeMenu->popup(FUi->SongTreeView->viewport()->mapToGlobal(at)); });
+            [this](const QModelIndex &index) { Guarded([this, index] { SelectArtistRow(index); }); });
     // Every change of marks, whatever made it, ends with a fresh summary.
     connect(FModel, &TReportListModel::CheckMarksChanged, this, [this] {
         if (!FLoading)
             UpdateSongSelection();
     });
+    // A new player's songs are read when the page is next shown.
+    connect(&Session(), &TPlayerSession::songsLoaded, this, &TSongTab::ClearList);
+    connect(&Session(), &TPlayerSession::playerLost, this, &TSongTab::ClearList);
     UpdateCopyCommands();
 }
 
 TSongTab::~TSongTab() = default;
-
-void TSongTab::Guarded(const std::function<void()> &command)
-{
-    RunGuarded(FForm.Dialogs(), command);
-}
-
-bool TSongTab::ListEmpty() const
-{
-    return FModel->rowCount() == 0;
-}
-
-void TSongTab::LoadTabData(TTabCode tabCode)
-{
-    if (tabCode == TTabCode::Songs)
-        LoadSongList();
-}
 
 void TSongTab::ClearList()
 {
@@ -116,37 +82,47 @@ void TSongTab::ClearList()
     FModel->Clear();
     FTree->clear();
     FLoading = false;
+    FLoaded = false;
+    FSongs.reset();
     UpdateCopyCommands();
 }
 
 void TSongTab::Entering()
 {
-    if (!ListEmpty())
-        UpdateSongSelection();
-}
-
-void TSongTab::Loaded()
-{
-    UpdateCopyCommands();
     FUi->SongListView->setFocus();
+    if (FLoaded) {
+        UpdateSongSelection();
+        return;
+    }
+    LoadSongList();
+    UpdateCopyCommands();
+    FUi->SongListView->setFocus(); // back from the progress window
 }
 
 void TSongTab::LoadSongList()
 {
     FLoading = true;
     FTree->clear();
+    // Kept alive while the list is read, whatever happens to the player meanwhile.
+    const auto songs = Session().SharedSongs();
+    FSongs = songs;
     QString text;
     try {
-        text = FModel->Load(FForm.Device().FSongDB.FSongs, FForm.Progress());
+        text = FModel->Load(songs->FSongs, Progress());
     } catch (...) {
         FLoading = false;
         UpdateCopyCommands();
         throw;
     }
     FLoading = false;
+    if (FSongs != songs) { // the player went away meanwhile
+        ClearList();
+        return;
+    }
+    FLoaded = true;
     FillTree();
     UpdateCopyCommands();
-    FForm.SetStatusText(text);
+    Status().SetStatusText(text);
 }
 
 void TSongTab::FillTree()
@@ -183,17 +159,17 @@ void TSongTab::UpdateCopyCommands()
 
 void TSongTab::UpdateSongSelection()
 {
-    FForm.SetStatusText(FModel->SelectionSummary());
+    Status().SetStatusText(FModel->SelectionSummary());
     UpdateCopyCommands();
 }
 
-void TSongTab::PopMenu_SelectAllClick(int tag)
+void TSongTab::CheckAll(bool checked)
 {
-    FModel->SetAllChecked(tag == 1);
+    FModel->SetAllChecked(checked);
     UpdateSongSelection();
 }
 
-void TSongTab::N12Click()
+void TSongTab::CheckSelectedArtist()
 {
     const QModelIndex index = FUi->SongTreeView->currentIndex();
     if (!index.isValid())
@@ -206,15 +182,15 @@ void TSongTab::N12Click()
     UpdateSongSelection();
 }
 
-void TSongTab::N16Click(int tag)
+void TSongTab::ExpandTree(bool expand)
 {
-    if (tag == 0)
+    if (expand)
         FUi->SongTreeView->expandAll();
     else
         FUi->SongTreeView->collapseAll();
 }
 
-void TSongTab::SongTreeViewDblClick(const QModelIndex &index)
+void TSongTab::SelectArtistRow(const QModelIndex &index)
 {
     if (!index.isValid())
         return;
@@ -225,50 +201,49 @@ void TSongTab::SongTreeViewDblClick(const QModelIndex &index)
         FUi->SongListView->SelectItem(item);
 }
 
-void TSongTab::SButton_OutSongsClick()
+void TSongTab::ExtractSongs()
 {
-    if (FModel->CheckedCount() == 0)
+    if (FModel->CheckedCount() == 0 || !FSongs)
         return;
-    TSongCopyCfgForm form(FForm.Settings(), FForm.Drives(), FForm.Dialogs(), TCopyKind::Songs, &FForm);
+    TSongCopyCfgForm form(Settings(), Session().Drives(), Dialogs(), TCopyKind::Songs, Window());
     form.exec();
     if (!form.FConfirmed)
         return;
-    TBusyScope busy;
-    TKiruIPOD &device = FForm.Device();
-    TCopyOptions options = TCopyOptions::ForSongs(FForm.Settings());
-    options.FArtwork = &device.FArtworkDB; // artwork for the copies when tags are written into them
-    ExtractEntries(device.FSongDB.FSongs, device.FChecker.FRoot, FModel->CopyRows(), options, FForm.Progress(),
-                   FForm, FForm.Dialogs(), &device.FLibrary);
+    TCopyOptions options = TCopyOptions::ForSongs(Settings());
+    // Artwork for the copies when tags are written into them; kept alive while the copy runs.
+    const std::shared_ptr<const TArtworkDBLoader> artwork = Session().SharedArtwork();
+    options.FArtwork = artwork.get();
+    auto songs = std::const_pointer_cast<TITunesDBLoader>(FSongs);
+    TTransferLogServices services(Status(), Dialogs(), songs->FSongs, Window());
+    ExtractEntries(songs->FSongs, Session().Player().FRoot, FModel->CopyRows(), options, Progress(), services,
+                   Dialogs(), &Session().Library());
 }
 
-void TSongTab::SButton_FindSongsClick()
+void TSongTab::FindSongs()
 {
-    TKiruIPodINI &settings = FForm.Settings();
-    TSongFindForm form(settings, ArtistTicks(FData), &FForm);
+    TKiruIPodINI &settings = Settings();
+    TSongFindForm form(settings, ArtistTicks(FData), Window());
     if (form.exec() == QDialog::Accepted) {
-        TBusyScope busy;
+        IMainServices &services = Session().CommandServices();
         int count = 0;
         if (form.ActivePage() == 2)
-            count = SearchArtists(FData, form.Ticks(), &FForm);
+            count = SearchArtists(FData, form.Ticks(), &services);
         else
-            count = SearchSongs(FData, settings.FText, TSongFindType(settings.FSongFind_Type), &FForm);
-        FLoading = true; // one summary below, after the result
+            count = SearchSongs(FData, settings.FText, TSongFindType(settings.FSongFind_Type), &services);
         FModel->TakeMarksFromData();
-        FLoading = false;
-        ReportSearchResult(count, FForm, FForm.Dialogs());
+        ReportSearchResult(count, services, Dialogs());
     }
     UpdateSongSelection();
 }
 
-void TSongTab::SButton_SongInfoClick()
+void TSongTab::ShowSongInfo()
 {
     const int item = FUi->SongListView->CurrentItem();
-    if (item < 0)
+    if (item < 0 || !FSongs)
         return;
-    TKiruIPOD &device = FForm.Device();
-    TITBSongItem &song = device.FSongDB.FSongs.Items(FData.FRows.at(item).FIndex);
-    TSongInfoForm form(song, SongFilePath(device.FChecker.FRoot, song), device.FArtworkDB, FForm.Dialogs(),
-                       &FForm);
+    const TITBSongItem &song = FSongs->FSongs.Items(FData.FRows.at(item).FIndex);
+    TSongInfoForm form(song, SongFilePath(Session().Player().FRoot, song), Session().Artwork(), Dialogs(),
+                       Window());
     form.SetChecked(FModel->ItemChecked(item),
                     [this, item](bool checked) { FModel->SetItemChecked(item, checked); });
     form.exec();

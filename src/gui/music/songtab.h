@@ -3,55 +3,50 @@
 #include "mainform/tabpage.h"
 #include "music/songlist.h"
 
-#include <QWidget>
-
 #include <memory>
 
 namespace Ui {
 class TSongTab;
 }
 class QAction;
-class QMenu;
+class TContextMenu;
 class QModelIndex;
 class QStandardItemModel;
-class TMainForm;
+class TITunesDBLoader;
 class TSongListModel;
 
 /// The song tab: the checkable song list beside the artist/album tree, the summary of the checked songs,
 /// extraction, search and song information.
-class TSongTab : public QWidget, public ITabPage
+class TSongTab : public TTabPage
 {
     Q_OBJECT
 public:
-    explicit TSongTab(TMainForm &form, QWidget *parent = nullptr);
+    explicit TSongTab(TTabContext context, QWidget *parent = nullptr);
     ~TSongTab() override;
 
-    // ITabPage
-    QWidget *PageWidget() override { return this; }
-    bool ListEmpty() const override;
-    void LoadTabData(TTabCode tabCode) override;
-    void ClearList() override;
+    /// Reads the list the first time the page is shown after a recognition, then shows the summary.
     void Entering() override;
-    void Loaded() override;
+    /// Empties the list and the tree.
+    void ClearList();
 
     /// Rows and tree from the loaded song database, inside the progress window.
     void LoadSongList();
     /// The summary in the status line; the copy commands enabled exactly while something is checked.
     void UpdateSongSelection();
-    /// Settings window, then the copy of the checked songs.
-    void SButton_OutSongsClick();
-    /// The search window, then the marks it adds.
-    void SButton_FindSongsClick();
-    /// The information window of the selected row.
-    void SButton_SongInfoClick();
-    /// Checks (1) or unchecks (0) every row.
-    void PopMenu_SelectAllClick(int tag);
+    /// "取り出し": the settings window, then the copy of the checked songs.
+    void ExtractSongs();
+    /// "検索": the search window, then the marks it adds.
+    void FindSongs();
+    /// "曲の詳細情報": the information window of the selected row.
+    void ShowSongInfo();
+    /// Checks or unchecks every row.
+    void CheckAll(bool checked);
     /// Checks the songs of the selected artist or album node.
-    void N12Click();
-    /// Expands (0) or collapses (1) every node.
-    void N16Click(int tag);
+    void CheckSelectedArtist();
+    /// Expands or collapses every node.
+    void ExpandTree(bool expand);
     /// Selects the first row of the node's artist.
-    void SongTreeViewDblClick(const QModelIndex &index);
+    void SelectArtistRow(const QModelIndex &index);
 
     TSongListModel &ListModel() { return *FModel; }
     QStandardItemModel &TreeModel() { return *FTree; }
@@ -59,15 +54,15 @@ public:
 private:
     void FillTree();
     void UpdateCopyCommands();
-    void Guarded(const std::function<void()> &command);
 
     std::unique_ptr<Ui::TSongTab> FUi;
-    TMainForm &FForm;
     TSongListData FData;
+    std::shared_ptr<const TITunesDBLoader> FSongs; // the database the rows point into
     TSongListModel *FModel = nullptr;
     QStandardItemModel *FTree = nullptr;
-    QMenu *FListMenu = nullptr;
-    QMenu *FTreeMenu = nullptr;
+    TContextMenu *FListMenu = nullptr;
+    TContextMenu *FTreeMenu = nullptr;
     QAction *FMenu_OutSongs = nullptr;
+    bool FLoaded = false;
     bool FLoading = false;
 };

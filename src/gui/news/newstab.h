@@ -3,56 +3,52 @@
 #include "mainform/tabpage.h"
 #include "news/newssitemodel.h"
 
-#include <QWidget>
-
 #include <memory>
 
 namespace Ui {
 class TNewsTab;
 }
 class QAction;
-class QMenu;
+class TContextMenu;
 class TEditURLForm;
-class TMainForm;
 
 /// The news tab: the site list with its editor, and the download onto the player.
-class TNewsTab : public QWidget, public ITabPage
+class TNewsTab : public TTabPage
 {
     Q_OBJECT
 public:
-    explicit TNewsTab(TMainForm &form);
+    explicit TNewsTab(TTabContext context, QWidget *parent = nullptr);
     ~TNewsTab() override;
 
-    // ITabPage
-    QWidget *PageWidget() override { return this; }
-    bool ListEmpty() const override;
-    void LoadTabData(TTabCode tabCode) override;
-    void ClearList() override;
     void Entering() override;
-    void DataChanged() override;
-    bool DropFile(const QString &path) override;
+    bool AcceptsDrops() const override { return true; }
+    /// A dropped file becomes a site, through the site editor.
+    void DropFile(const QString &path) override;
 
     // Commands; each may raise, the slots that call them show the error.
-    /// Add (tag 1) or edit (tag 0; with no row selected it adds).
-    void SButton_AddNewSiteClick(int tag);
-    void EditSite(int mode, const QString &path);
-    void SButton_DownloadClick();
-    void PM_SiteDeleteClick();
-    void PM_SiteAllDeleteClick();
+    /// "新規追加": a new site through the editor.
+    void AddSite();
+    /// "編集": the selected site through the editor (a new one when none is selected).
+    void EditSelectedSite();
+    /// "ダウンロード": the ticked sites onto the player as notes.
+    void DownloadNews();
+    /// "サイトを削除": the selected site, after asking.
+    void DeleteSite();
+    /// "デフォルトでサイトを全てクリア": the default sites in place of every row, after asking.
+    void ResetSites();
 
     TNewsSiteModel &Model() { return FModel; }
+    TEditURLForm *Editor() const { return FEditor; }
 
 private:
-    void Guarded(const std::function<void()> &command);
-    QAction *AddMenuItem(const QString &name, const QString &text, const QKeySequence &key,
-                         const std::function<void()> &command);
+    void EditSite(int mode, const QString &path);
     /// The row the commands act on; -1 when none is selected.
     int SelectedRow() const;
+    /// Shows the session's rows, selecting a row when asked.
     void Refill(int selectRow = -1);
 
     std::unique_ptr<Ui::TNewsTab> FUi;
-    TMainForm &FForm;
     TNewsSiteModel FModel;
-    QMenu *FMenu = nullptr;
+    TContextMenu *FMenu = nullptr;
     TEditURLForm *FEditor = nullptr;
 };

@@ -1,26 +1,24 @@
 #include "photos/phototab.h"
 
 #include "app/settings.h"
+#include "app/statusline.h"
 #include "common/format.h"
-#include "device/kiruipod.h"
-#include "dialogs/guarded.h"
-#include "mainform/mainform.h"
 #include "photos/photocopyform.h"
 #include "photos/photoexport.h"
 #include "photos/photoform.h"
 #include "photos/photoviewer.h"
+#include "session/playersession.h"
 #include "ui_phototab.h"
+#include "widgets/contextmenu.h"
 #include "widgets/keyswallower.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QMenu>
 
 using namespace Qt::Literals::StringLiterals;
 
-TPhotoTab::TPhotoTab(TMainForm &form)
-    : FForm(form), FUi(std::make_unique<Ui::TPhotoTab>()), FGrid(form.Device().FPhotoDB)
+TPhotoTab::TPhotoTab(TTabContext context, QWidget *parent)
+    : TTabPage(context, parent), FUi(std::make_unique<Ui::TPhotoTab>())
 {
     FUi->setupUi(this);
     FUi->PhotoAlbumListView->SetReportModel(&FAlbums);
@@ -28,63 +26,40 @@ TPhotoTab::TPhotoTab(TMainForm &form)
     FUi->PhotoAlbumListView->horizontalHeader()->setStretchLastSection(true);
     FUi->PhotoListBox->setModel(&FGrid);
 
-    FPopup = new QMenu(this);
-    FPopup->setObjectName(u"PopupMenu_Photo"_s);
-    FSelectAll = FPopup->addAction(u"全てを選択(&A)"_s);
-    FSelectAll->setObjectName(u"A1"_s);
-    FSelectAll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    FClearAll = FPopup->addAction(u"全ての選択を解除(&R)"_s);
-    FClearAll->setObjectName(u"N27"_s);
+    FPopup = new TContextMenu(u"PopupMenu_Photo"_s, FUi->PhotoAlbumListView, Dialogs());
+    FPopup->Add(u"A1"_s, u"全てを選択(&A)"_s, {QKeySequence(Qt::CTRL | Qt::Key_A)},
+                [this] { CheckAlbums(true); });
+    FPopup->Add(u"N27"_s, u"全ての選択を解除(&R)"_s, {}, [this] { CheckAlbums(false); });
     FPopup->addSeparator();
-    FExtract = FPopup->addAction(u"フォトを取り出す(&X)"_s);
-    FExtract->setObjectName(u"Menu_ExtractPhotos"_s);
-    FExtract->setShortcut(QKeySequence(Qt::Key_F9));
-    for (QAction *action : {FSelectAll, FClearAll, FExtract}) {
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        FUi->PhotoAlbumListView->addAction(action);
-    }
+    FExtract = FPopup->Add(u"Menu_ExtractPhotos"_s, u"フォトを取り出す(&X)"_s, {QKeySequence(Qt::Key_F9)},
+                           [this] { ExtractPhotos(); });
     SwallowKey(FUi->PhotoAlbumListView, Qt::Key_F9);
 
-    connect(FUi->PhotoAlbumListView, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        FPopup->popup(FUi->PhotoAlbumListView->viewport()->mapToGlobal(pos));
-    });
-    connect(FSelectAll, &QAction::triggered, this, [this] { Guarded([this] { N27Click(0); }); });
-    connect(FClearAll, &QAction::triggered, this, [this] { Guarded([this] { N27Click(1); }); });
-    connect(FExtract, &QAction::triggered, this,
-            [this] { Guarded([this] { SButton_ExtractPhotosClick(); }); });
     connect(FUi->SButton_ExtractPhotos, &QPushButton::clicked, this,
-            [this] { Guarded([this] { SButton_ExtractPhotosClick(); }); });
+            [this] { Guarded([this] { ExtractPhotos(); }); });
     connect(FUi->SButton_OpenPhoto, &QPushButton::clicked, this,
-            [this] { Guarded([this] { SButton_OpenPhotoClick(); }); });
+            [this] { Guarded([this] { OpenPhoto(); }); });
     connect(FUi->PhotoListBox, &TPhotoListBox::RowActivated, this,
-            [this] { Guarded([this] { SButton_OpenPhotoClick(); }); });
-    connect(&FAlbums, &TReportListModel::CheckMarksChanged, this,
-            [this] { Guarded([this] { PhotoAlbumListViewChange(); }); });
+            [this] { Guarded([this] { OpenPhoto(); }); });
+    connect(&FAlbums, &TReportListModel::CheckMarksChanged, this, &TPhotoTab::UpdateExtractState);
     connect(FUi->PhotoAlbumListView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection &selected) {
                 if (!selected.indexes().isEmpty())
-                    Guarded([&] { PhotoAlbumListViewSelectItem(selected.indexes().first().row()); });
+                    Guarded([&] { ShowAlbum(selected.indexes().first().row()); });
             });
+    connect(&Session(), &TPlayerSession::playerLost, this, &TPhotoTab::ClearList);
+    connect(&Session(), &TPlayerSession::playerFound, this, &TPhotoTab::ClearList);
     ClearList();
 }
 
 TPhotoTab::~TPhotoTab() = default;
 
-void TPhotoTab::Guarded(const std::function<void()> &command)
-{
-    RunGuarded(FForm.Dialogs(), command);
-}
-
-void TPhotoTab::LoadTabData(TTabCode tabCode)
-{
-    if (tabCode == TTabCode::Photos)
-        LoadPhotoList();
-}
-
 void TPhotoTab::ClearList()
 {
     FAlbums.Clear();
-    FGrid.Clear();
+    FGrid.SetPhotos(nullptr);
+    FPhotos.reset();
+    FLoaded = false;
     FUi->SButton_OpenPhoto->setEnabled(false);
     UpdateExtractState();
 }
@@ -92,52 +67,59 @@ void TPhotoTab::ClearList()
 void TPhotoTab::Entering()
 {
     FUi->PhotoListBox->setFocus();
+    if (!FLoaded) {
+        LoadPhotoList();
+        FUi->PhotoListBox->setFocus(); // back from the progress window
+    }
 }
 
 void TPhotoTab::LoadPhotoList()
 {
     FUi->SButton_OpenPhoto->setEnabled(false);
     FUi->SButton_ExtractPhotos->setEnabled(false);
-    TKiruIPOD &device = FForm.Device();
-    const QString file = device.FChecker.FPhotoDBFile;
-    if (file.isEmpty() || !QFileInfo(file).isFile()) {
-        FForm.SetStatusText(u"iPod内にフォトデータが見つかりません"_s);
+    const TPlayerInfo player = Session().Player();
+    if (player.FPhotoDBFile.isEmpty() || !QFileInfo(player.FPhotoDBFile).isFile()) {
+        Status().SetStatusText(u"iPod内にフォトデータが見つかりません"_s);
         return;
     }
-    TArtworkDBLoader &photos = device.FPhotoDB;
-    // The grid points into the reader: empty it before the reader is refilled.
-    FGrid.Clear();
-    photos.LoadFromFile(file);
-    FAlbums.SetAlbums(photos.FAlbums.AlbumRows());
+    // The grid points into the database: emptied before another one takes its place.
+    FGrid.SetPhotos(nullptr);
+    // The database is read and the grid gathered beside the window, inside the progress window.
+    std::shared_ptr<TArtworkDBLoader> photos;
+    TPhotoGridModel::TGrid grid;
+    IUserDialogs *dialogs = &Dialogs();
+    Progress().RunWithProgress(u"サムネイルの取得"_s, 0, 1, [&](TProgressContext &context) {
+        photos = ReadPhotoDatabase(player, dialogs);
+        context.SetMaximum(photos ? photos->Count() : 0);
+        if (photos)
+            grid = TPhotoGridModel::Gather(*photos, &context);
+    });
+    Session().SetPhotos(photos);
+    FLoaded = true;
+    FPhotos = Session().SharedPhotos();
+    FGrid.SetPhotos(FPhotos.get());
+    FGrid.SetGrid(grid);
+    FAlbums.SetAlbums(FPhotos->FAlbums.AlbumRows());
     UpdateExtractState();
-
-    QString lastFullFile;
-    const int position = FForm.Progress().RunWithProgress(
-        u"サムネイルの取得"_s, 0, photos.Count(),
-        [&](TProgressContext &context) { lastFullFile = FGrid.Build(&context); });
     FUi->PhotoListBox->SetCellSize(FGrid.CellSize());
     FUi->PhotoListBox->SetCurrentRow(0);
-    FUi->SButton_OpenPhoto->setEnabled(!lastFullFile.isEmpty());
-    if (position > 0 && !photos.Items(0).FFullFileName.isEmpty())
+    FUi->SButton_OpenPhoto->setEnabled(!grid.lastFullFile.isEmpty());
+    if (FPhotos->Count() > 0 && !FPhotos->Items(0).FFullFileName.isEmpty())
         FUi->SButton_OpenPhoto->setEnabled(true);
-    FForm.SetStatusText(Format(u"%d 枚のサムネイル画像を取得しました"_s, {position + 1}));
+    Status().SetStatusText(Format(u"%d 枚のサムネイル画像を取得しました"_s, {FPhotos->Count()}));
 }
 
-void TPhotoTab::PhotoAlbumListViewSelectItem(int row)
+void TPhotoTab::ShowAlbum(int row)
 {
-    const TArtworkDBLoader &photos = FForm.Device().FPhotoDB;
+    if (!FPhotos)
+        return;
     QStringList ids;
     if (row == 0)
-        photos.ListImageIds(ids);
+        FPhotos->ListImageIds(ids);
     else
-        photos.FAlbums.GetAlbumImageIds(FAlbums.AlbumName(FAlbums.ItemOfRow(row)), ids);
+        FPhotos->FAlbums.GetAlbumImageIds(FAlbums.AlbumName(FAlbums.ItemOfRow(row)), ids);
     FGrid.ShowIds(ids);
     FUi->PhotoListBox->SetCurrentRow(0);
-}
-
-void TPhotoTab::PhotoAlbumListViewChange()
-{
-    UpdateExtractState();
 }
 
 void TPhotoTab::UpdateExtractState()
@@ -147,17 +129,17 @@ void TPhotoTab::UpdateExtractState()
     FExtract->setEnabled(any);
 }
 
-void TPhotoTab::N27Click(int tag)
+void TPhotoTab::CheckAlbums(bool checked)
 {
-    FAlbums.SetOrdinaryChecked(tag == 0);
+    FAlbums.SetOrdinaryChecked(checked);
 }
 
 QString TPhotoTab::StepPhoto(int direction, int &index)
 {
     const int row = index + direction;
-    if (row < 0 || row >= FGrid.rowCount())
+    if (!FPhotos || row < 0 || row >= FGrid.rowCount())
         return {};
-    const QString path = PhotoPathForRow(FForm.Device().FPhotoDB, FGrid.Ids(), row);
+    const QString path = PhotoPathForRow(*FPhotos, FGrid.Ids(), row);
     if (path.isEmpty())
         return {};
     index = row;
@@ -165,34 +147,36 @@ QString TPhotoTab::StepPhoto(int direction, int &index)
     return path;
 }
 
-void TPhotoTab::SButton_OpenPhotoClick()
+void TPhotoTab::OpenPhoto()
 {
     const int row = FUi->PhotoListBox->CurrentRow();
-    if (row < 0)
+    if (row < 0 || !FPhotos)
         return;
-    const QString path = PhotoPathForRow(FForm.Device().FPhotoDB, FGrid.Ids(), row);
+    const QString path = PhotoPathForRow(*FPhotos, FGrid.Ids(), row);
     if (path.isEmpty())
         return;
-    TPhotoForm viewer(FForm.Settings(), FForm.Dialogs(), &FForm);
+    TPhotoForm viewer(Settings(), Dialogs(), Window());
     viewer.SetStepCallback([this](int direction, int &index) { return StepPhoto(direction, index); });
     if (viewer.OpenPhoto(path, row, FGrid.rowCount()))
         viewer.exec();
 }
 
-void TPhotoTab::SButton_ExtractPhotosClick()
+void TPhotoTab::ExtractPhotos()
 {
-    if (FAlbums.CheckedCount() == 0)
+    // Kept alive while the export runs, whatever happens to the player meanwhile.
+    const std::shared_ptr<const TArtworkDBLoader> photos = FPhotos;
+    if (FAlbums.CheckedCount() == 0 || !photos)
         return;
-    TKiruIPodINI &settings = FForm.Settings();
-    const TArtworkDBLoader &photos = FForm.Device().FPhotoDB;
-    TPhotoCopyForm form(settings, FForm.Drives(), FForm.Dialogs(), &FForm);
-    const int kind = DefaultPhotoExportKind(photos);
+    TKiruIPodINI &settings = Settings();
+    TPhotoCopyForm form(settings, Session().Drives(), Dialogs(), Window());
+    const int kind = DefaultPhotoExportKind(*photos);
     settings.FPhotoCopy_Type = kind;
     form.SetKind(kind, kind == kExportFullSize);
     if (form.exec() != QDialog::Accepted)
         return;
     settings.FPhotoCopy_Folder = form.Folder();
     settings.FPhotoCopy_Type = form.Kind();
-    ExportPhotos(photos, FAlbums.CheckRows(), settings.FPhotoCopy_Folder, TPhotoExportKind(settings.FPhotoCopy_Type),
-                 FForm.Progress(), FForm, FForm.Dialogs());
+    ExportPhotos(*photos, FAlbums.CheckRows(), settings.FPhotoCopy_Folder,
+                 TPhotoExportKind(settings.FPhotoCopy_Type), Progress(), Session().CommandServices(),
+                 Dialogs());
 }

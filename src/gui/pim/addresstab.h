@@ -3,43 +3,42 @@
 #include "mainform/tabpage.h"
 #include "pim/pimlistmodels.h"
 
-#include <QMenu>
-#include <QWidget>
-
 #include <memory>
 
 namespace Ui {
 class TAddressTab;
 }
-class TMainForm;
+class TContextMenu;
 
 /// The contacts tab: the list of the player's vCards with new, edit, delete and import.
-class TAddressTab : public QWidget, public ITabPage
+class TAddressTab : public TTabPage
 {
     Q_OBJECT
 public:
-    explicit TAddressTab(TMainForm &form);
+    explicit TAddressTab(TTabContext context, QWidget *parent = nullptr);
     ~TAddressTab() override;
 
-    QWidget *PageWidget() override { return this; }
-    bool ListEmpty() const override { return FModel.rowCount() == 0; }
-    void LoadTabData(TTabCode tabCode) override;
-    void ClearList() override { FModel.Clear(); }
+    /// Reads the contacts the first time the page is shown after a recognition.
     void Entering() override;
+    bool AcceptsDrops() const override { return true; }
+    /// A dropped vCard file is copied onto the player.
+    void DropFile(const QString &path) override;
 
-    /// 0 new contact, 1 edit the selected one (new when none), 2 delete the selected ones.
-    void Button_AddAddressClick(int tag);
+    /// "新規作成": a new contact.
+    void NewContact();
+    /// "編集": the selected contact (a new one when none is selected).
+    void EditSelectedContact();
+    /// "削除": the selected contacts, after asking.
+    void DeleteContacts();
+    /// "取り込み": a vCard file chosen in the open dialog.
+    void ImportContacts();
     /// Opens the editor on a contact file (full path), or on a new contact when empty.
     void EditContact(const QString &path);
-    void DeleteSelectedContacts();
 
     TAddressListModel &Model() { return FModel; }
 
 private:
-    void Guarded(const std::function<void()> &command);
-
     std::unique_ptr<Ui::TAddressTab> FUi;
-    TMainForm &FForm;
     TAddressListModel FModel;
-    QMenu FPopupMenu;
+    TContextMenu *FPopupMenu = nullptr;
 };

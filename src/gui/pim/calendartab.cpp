@@ -1,32 +1,30 @@
 #include "pim/calendartab.h"
 
-#include "device/kiruipod.h"
-#include "dialogs/guarded.h"
-#include "mainform/mainform.h"
 #include "notes/textimport.h"
 #include "pim/pimtab.h"
 #include "pim/scheduleform.h"
+#include "session/playersession.h"
 #include "ui_calendartab.h"
+#include "widgets/contextmenu.h"
 
 #include <QFileInfo>
-#include <QScopedValueRollback>
+#include <QSignalBlocker>
 
 using namespace Qt::Literals::StringLiterals;
 
-TCalendarTab::TCalendarTab(TMainForm &form)
-    : FUi(std::make_unique<Ui::TCalendarTab>()), FForm(form), FPopupMenu(this)
+TCalendarTab::TCalendarTab(TTabContext context, QWidget *parent)
+    : TTabPage(context, parent), FUi(std::make_unique<Ui::TCalendarTab>())
 {
     FUi->setupUi(this);
-    FPopupMenu.setObjectName(u"PopupMenu_Calendar"_s);
     FUi->CalendarListView->SetReportModel(&FModel);
     FUi->CalendarListView->SetColumnWidths({160, 0, 120, 150, 120});
     FUi->CalendarListView->setColumnHidden(pcHiddenStart, true);
-    AddListAction(FPopupMenu, FUi->CalendarListView, FUi->Action_CalNew);
-    AddListAction(FPopupMenu, FUi->CalendarListView, FUi->Action_CalEdit, EnterKeys());
-    AddListAction(FPopupMenu, FUi->CalendarListView, FUi->Action_CalDelete);
-    FPopupMenu.addSeparator();
-    AddListAction(FPopupMenu, FUi->CalendarListView, FUi->Action_CalImport);
-    UsePopupMenu(FUi->CalendarListView, FPopupMenu);
+    FPopupMenu = new TContextMenu(u"PopupMenu_Calendar"_s, FUi->CalendarListView, Dialogs());
+    FPopupMenu->Add(FUi->Action_CalNew);
+    FPopupMenu->Add(FUi->Action_CalEdit, EnterKeys());
+    FPopupMenu->Add(FUi->Action_CalDelete);
+    FPopupMenu->addSeparator();
+    FPopupMenu->Add(FUi->Action_CalImport);
 
     SetupDatePicker(FUi->Picker_Year, u"yyyy年"_s);
     SetupDatePicker(FUi->Picker_Month, u"MM月"_s);
@@ -34,100 +32,112 @@ TCalendarTab::TCalendarTab(TMainForm &form)
     FUi->CalendarGraph->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
     SetCalendarDate(QDate::currentDate());
 
-    connect(FUi->SButton_CalNew, &QPushButton::clicked, this, [this] { Button_NewCalendarClick(0); });
-    connect(FUi->Action_CalNew, &QAction::triggered, this, [this] { Button_NewCalendarClick(0); });
-    connect(FUi->Action_CalEdit, &QAction::triggered, this, [this] { Button_NewCalendarClick(1); });
-    connect(FUi->CalendarListView, &TReportListView::ItemActivated, this, [this] { Button_NewCalendarClick(1); });
-    connect(FUi->Action_CalDelete, &QAction::triggered, this, [this] { Button_NewCalendarClick(2); });
-    connect(FUi->SpeedButton1, &QPushButton::clicked, this, [this] { Button_NewCalendarClick(4); });
-    connect(FUi->CalendarGraph, &QCalendarWidget::activated, this, [this] { Button_NewCalendarClick(4); });
-    const auto import = [this] { Guarded([this] { ImportPimFile(FForm, ikCalendar); }); };
-    connect(FUi->SButton_CalImport, &QPushButton::clicked, this, import);
-    connect(FUi->Action_CalImport, &QAction::triggered, this, import);
-    connect(FUi->SButton_CalDel, &QPushButton::clicked, this,
-            [this] { Guarded([this] { DeleteExpiredEntries(FForm, TCalendarList::Events, FModel); }); });
+    const auto command = [this](void (TCalendarTab::*handler)()) {
+        return [this, handler] { Guarded([this, handler] { (this->*handler)(); }); };
+    };
+    connect(FUi->SButton_CalNew, &QPushButton::clicked, this, command(&TCalendarTab::NewEvent));
+    connect(FUi->Action_CalNew, &QAction::triggered, this, command(&TCalendarTab::NewEvent));
+    connect(FUi->Action_CalEdit, &QAction::triggered, this, command(&TCalendarTab::EditSelectedEvent));
+    connect(FUi->CalendarListView, &TReportListView::ItemActivated, this,
+            command(&TCalendarTab::EditSelectedEvent));
+    connect(FUi->Action_CalDelete, &QAction::triggered, this, command(&TCalendarTab::DeleteEvents));
+    connect(FUi->SpeedButton1, &QPushButton::clicked, this, command(&TCalendarTab::NewEventOnDate));
+    connect(FUi->CalendarGraph, &QCalendarWidget::activated, this, command(&TCalendarTab::NewEventOnDate));
+    connect(FUi->SButton_CalImport, &QPushButton::clicked, this, command(&TCalendarTab::ImportEvents));
+    connect(FUi->Action_CalImport, &QAction::triggered, this, command(&TCalendarTab::ImportEvents));
+    connect(FUi->SButton_CalDel, &QPushButton::clicked, this, command(&TCalendarTab::DeleteExpiredEvents));
 
-    connect(FUi->SButton_Cal_SetToday, &QPushButton::clicked, this, [this] { SButton_Cal_SetGraphClick(0); });
-    connect(FUi->Picker_Year, &QDateEdit::dateChanged, this, [this] { SButton_Cal_SetGraphClick(1); });
-    connect(FUi->Picker_Month, &QDateEdit::dateChanged, this, [this] { SButton_Cal_SetGraphClick(2); });
-    connect(FUi->Picker_Day, &QDateEdit::dateChanged, this, [this] { SButton_Cal_SetGraphClick(3); });
-    connect(FUi->CalendarGraph, &QCalendarWidget::selectionChanged, this, [this] { SButton_Cal_SetGraphClick(4); });
-    connect(FUi->SpeedButton3, &QToolButton::clicked, this, [this] { CalGraph_NextPrevClick(0); });
-    connect(FUi->SpeedButton2, &QToolButton::clicked, this, [this] { CalGraph_NextPrevClick(1); });
+    connect(FUi->SButton_Cal_SetToday, &QPushButton::clicked, this,
+            [this] { SetCalendarDate(QDate::currentDate()); });
+    connect(FUi->Picker_Year, &QDateEdit::dateChanged, this, &TCalendarTab::DateChosen);
+    connect(FUi->Picker_Month, &QDateEdit::dateChanged, this, &TCalendarTab::DateChosen);
+    connect(FUi->Picker_Day, &QDateEdit::dateChanged, this, &TCalendarTab::DateChosen);
+    connect(FUi->CalendarGraph, &QCalendarWidget::selectionChanged, this,
+            [this] { DateChosen(FUi->CalendarGraph->selectedDate()); });
+    connect(FUi->SpeedButton3, &QToolButton::clicked, this, [this] { StepMonth(1); });
+    connect(FUi->SpeedButton2, &QToolButton::clicked, this, [this] { StepMonth(-1); });
+
+    connect(&Session(), &TPlayerSession::calendarChanged, this, [this] {
+        FModel.Fill(Session().Events());
+        FUi->CalendarListView->setColumnHidden(pcHiddenStart, true);
+    });
+    connect(&Session(), &TPlayerSession::playerLost, this, [this] { FModel.Clear(); });
 }
 
 TCalendarTab::~TCalendarTab() = default;
 
-void TCalendarTab::Guarded(const std::function<void()> &command)
-{
-    RunGuarded(FForm.Dialogs(), command);
-}
-
-void TCalendarTab::LoadTabData(TTabCode)
-{
-    FModel.Fill(PimCommands(FForm).LoadEventList());
-    FUi->CalendarListView->setColumnHidden(pcHiddenStart, true);
-}
-
 void TCalendarTab::Entering()
 {
     FUi->CalendarPages->setCurrentWidget(FUi->CalSheet_List);
-    SButton_Cal_SetGraphClick(0);
+    SetCalendarDate(QDate::currentDate());
     FUi->CalendarListView->setFocus();
+    if (!Session().EventsLoaded())
+        Session().LoadEvents();
 }
 
-void TCalendarTab::Button_NewCalendarClick(int tag)
+void TCalendarTab::DropFile(const QString &path)
 {
-    Guarded([&] {
-        switch (tag) {
-        case 0:
-            EditEvent(QString(), 0);
-            break;
-        case 1: {
-            const QList<int> selected = FUi->CalendarListView->SelectedItems();
-            EditEvent(selected.isEmpty()
-                          ? QString()
-                          : FForm.Device().FChecker.FCalendarsDir + FModel.FileOf(selected.first()),
-                      0);
-            break;
-        }
-        case 2:
-            DeleteSelectedEvents();
-            break;
-        case 4:
-            EditEvent(QString(), DateToDateTime(FMonth.FDate));
-            break;
-        }
-    });
+    ImportPimFile(FContext, ikCalendar, path);
+}
+
+void TCalendarTab::NewEvent()
+{
+    EditEvent(QString(), 0);
+}
+
+void TCalendarTab::EditSelectedEvent()
+{
+    const QList<int> selected = FUi->CalendarListView->SelectedItems();
+    EditEvent(selected.isEmpty() ? QString()
+                                 : Session().Player().FCalendarsDir + FModel.FileOf(selected.first()),
+              0);
+}
+
+void TCalendarTab::NewEventOnDate()
+{
+    EditEvent(QString(), DateToDateTime(FMonth.FDate));
+}
+
+void TCalendarTab::ImportEvents()
+{
+    ImportPimFile(FContext, ikCalendar);
+}
+
+void TCalendarTab::DeleteExpiredEvents()
+{
+    DeleteExpiredEntries(FContext, TCalendarList::Events, FModel);
 }
 
 void TCalendarTab::EditEvent(const QString &path, TDateTime preset)
 {
-    TScheduleForm editor(&FForm);
+    TScheduleForm editor(Window());
     if (!path.isEmpty() && QFileInfo::exists(path))
         editor.SetValues(TEventEditorValues::FromRecord(TKiruVCal(path).GetRecord()));
     if (preset != 0)
         editor.Preset(preset);
     if (editor.exec() != QDialog::Accepted)
         return;
-    PimCommands(FForm).SaveEvent(path, editor.Values().ToRecord());
+    Session().PimCommands().SaveEvent(path, editor.Values().ToRecord());
 }
 
-void TCalendarTab::DeleteSelectedEvents()
+void TCalendarTab::DeleteEvents()
 {
     QStringList names;
     for (int item : FUi->CalendarListView->SelectedItems())
         names.append(FModel.FileOf(item));
-    PimCommands(FForm).DeleteSelectedEvents(names);
+    Session().PimCommands().DeleteSelectedEvents(names);
 }
 
 void TCalendarTab::SetCalendarDate(QDate date)
 {
     if (!date.isValid())
         return;
-    // Setting the grid and the pickers raises their change signals; they must not come back here.
-    const QScopedValueRollback<bool> setting(FSettingDate, true);
     FMonth.SetCalendarDate(date);
+    // Setting the grid and the pickers raises their change signals; they are not heard meanwhile.
+    const QSignalBlocker blockGraph(FUi->CalendarGraph);
+    const QSignalBlocker blockYear(FUi->Picker_Year);
+    const QSignalBlocker blockMonth(FUi->Picker_Month);
+    const QSignalBlocker blockDay(FUi->Picker_Day);
     FUi->CalendarGraph->setSelectedDate(date);
     FUi->CalendarGraph->setCurrentPage(date.year(), date.month());
     for (QDateEdit *picker : {FUi->Picker_Year, FUi->Picker_Month, FUi->Picker_Day})
@@ -135,33 +145,15 @@ void TCalendarTab::SetCalendarDate(QDate date)
     FUi->YearMonthLabel->setText(FMonth.YearMonthLabel());
 }
 
-void TCalendarTab::SButton_Cal_SetGraphClick(int tag)
+void TCalendarTab::DateChosen(QDate date)
 {
-    if (FSettingDate)
-        return;
-    switch (tag) {
-    case 0:
-        SetCalendarDate(QDate::currentDate());
-        break;
-    case 1:
-        SetCalendarDate(FUi->Picker_Year->date());
-        break;
-    case 2:
-        SetCalendarDate(FUi->Picker_Month->date());
-        break;
-    case 3:
-        SetCalendarDate(FUi->Picker_Day->date());
-        break;
-    case 4:
-        SetCalendarDate(FUi->CalendarGraph->selectedDate());
-        break;
-    }
+    SetCalendarDate(date);
 }
 
-void TCalendarTab::CalGraph_NextPrevClick(int tag)
+void TCalendarTab::StepMonth(int months)
 {
     TCalendarMonth month = FMonth;
-    if (tag == 0)
+    if (months > 0)
         month.NextMonth();
     else
         month.PrevMonth();

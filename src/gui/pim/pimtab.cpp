@@ -2,58 +2,34 @@
 
 #include "app/settings.h"
 #include "app/userdialogs.h"
-#include "device/kiruipod.h"
-#include "mainform/mainform.h"
+#include "mainform/tabpage.h"
 #include "notes/textimport.h"
 #include "pim/delcalform.h"
 #include "pim/pimlistmodels.h"
-#include "widgets/reportlistview.h"
+#include "session/playersession.h"
 
-#include <QAction>
 #include <QDateEdit>
-#include <QMenu>
 #include <QTimeEdit>
 
 using namespace Qt::Literals::StringLiterals;
 
-TPimCommands PimCommands(TMainForm &form)
+TPimCommands PimCommands(TPlayerSession &session)
 {
-    const TMPlayerChecker &device = form.Device().FChecker;
-    return TPimCommands(device.FContactsDir, device.FCalendarsDir, form.Dialogs(), &form, &form.Messages());
+    const TPlayerInfo &player = session.Player();
+    return TPimCommands(player.FContactsDir, player.FCalendarsDir, session.Dialogs(),
+                        &session.CommandServices(), &session.Messages());
 }
 
-void ImportPimFile(TMainForm &form, TImportKind kind)
+void ImportPimFile(const TTabContext &context, TImportKind kind, const QString &path)
 {
-    const QString path = form.Dialogs().OpenFileName(QString(), TTextImporter::OpenDialogFilter(kind));
-    if (path.isEmpty())
+    const QString file = path.isEmpty()
+                             ? context.dialogs.OpenFileName(QString(), TTextImporter::OpenDialogFilter(kind))
+                             : path;
+    if (file.isEmpty())
         return;
-    const TMPlayerChecker &device = form.Device().FChecker;
-    TTextImporter importer(form.Settings(), form.Dialogs(), &form);
-    importer.FNotesDir = device.FNotesDir;
-    importer.FContactsDir = device.FContactsDir;
-    importer.FCalendarsDir = device.FCalendarsDir;
-    importer.ImportFile(path, kind);
-}
-
-void AddListAction(QMenu &menu, TReportListView *view, QAction *action, const QList<QKeySequence> &shortcuts)
-{
-    if (!shortcuts.isEmpty())
-        action->setShortcuts(shortcuts);
-    action->setShortcutContext(Qt::WidgetShortcut);
-    menu.addAction(action);
-    view->addAction(action);
-}
-
-void UsePopupMenu(TReportListView *view, QMenu &menu)
-{
-    view->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(view, &QWidget::customContextMenuRequested, &menu,
-                     [view, &menu](const QPoint &pos) { menu.popup(view->viewport()->mapToGlobal(pos)); });
-}
-
-QList<QKeySequence> EnterKeys()
-{
-    return {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)};
+    TTextImporter importer(context.settings, context.dialogs, &context.session.CommandServices());
+    importer.SetDevice(context.session.Player());
+    importer.ImportFile(file, kind);
 }
 
 void SetupDatePicker(QDateEdit *picker, const QString &format)
@@ -80,10 +56,10 @@ TDateTime PickedDateTime(const QDateEdit *date, const QTimeEdit *time)
     return QDateTimeToDateTime(QDateTime(date->date(), time->time()));
 }
 
-void DeleteExpiredEntries(TMainForm &form, TCalendarList list, const TPimListModel &model)
+void DeleteExpiredEntries(const TTabContext &context, TCalendarList list, const TPimListModel &model)
 {
-    TDelCalForm dialog(&form);
+    TDelCalForm dialog(context.window);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    PimCommands(form).DeleteExpired(list, model.RowsInOrder(), dialog.Threshold());
+    context.session.PimCommands().DeleteExpired(list, model.RowsInOrder(), dialog.Threshold());
 }

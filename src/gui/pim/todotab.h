@@ -4,46 +4,42 @@
 #include "pim/pimcommands.h"
 #include "pim/pimlistmodels.h"
 
-#include <QMenu>
-#include <QWidget>
-
-#include <functional>
 #include <memory>
 
 namespace Ui {
 class TToDoTab;
 }
-class TMainForm;
+class TContextMenu;
 
 /// The to-do tab: the list of the player's tasks with new, edit, delete and the deletion of expired ones.
-class TToDoTab : public QWidget, public ITabPage
+class TToDoTab : public TTabPage
 {
     Q_OBJECT
 public:
-    explicit TToDoTab(TMainForm &form);
+    explicit TToDoTab(TTabContext context, QWidget *parent = nullptr);
     ~TToDoTab() override;
 
-    QWidget *PageWidget() override { return this; }
-    bool ListEmpty() const override { return FModel.rowCount() == 0; }
-    void LoadTabData(TTabCode tabCode) override;
-    void ClearList() override { FModel.Clear(); }
+    /// Reads the tasks the first time the page is shown after a recognition.
     void Entering() override;
 
-    /// 0 new task, 1 edit the selected one (new at now when none), 2 delete the selected one, 4 new
-    /// task at now.
-    void SButton_NewVTodoClick(int tag);
+    /// The menu's "新規作成": a new task (the editor starts on now).
+    void NewTask();
+    /// The button's "新規作成": a new task due now.
+    void NewTaskDueNow();
+    /// "編集": the selected task (a new one due now when none is selected).
+    void EditSelectedTask();
+    /// "削除": the selected task, after asking.
+    void DeleteTasks();
+    /// "期限切れを削除": the tasks that began before a date the user gives.
+    void DeleteExpiredTasks();
     /// Opens the editor on a task file (full path) or a new task; a preset other than 0 sets the
     /// deadline.
     void EditTask(const QString &path, TDateTime preset);
-    void DeleteSelectedTasks();
 
     TTodoListModel &Model() { return FModel; }
 
 private:
-    void Guarded(const std::function<void()> &command);
-
     std::unique_ptr<Ui::TToDoTab> FUi;
-    TMainForm &FForm;
     TTodoListModel FModel;
-    QMenu FPopupMenu;
+    TContextMenu *FPopupMenu = nullptr;
 };

@@ -13,10 +13,13 @@
 
 #include <algorithm>
 
-TVideoRowDelegate::TVideoRowDelegate(const TITBSongList &songs, const TArtworkDBLoader &artwork,
-                                     QObject *parent)
-    : QStyledItemDelegate(parent), FSongs(songs), FArtwork(artwork)
-{}
+TVideoRowDelegate::TVideoRowDelegate(QObject *parent) : QStyledItemDelegate(parent) {}
+
+void TVideoRowDelegate::SetSource(const TITBSongList *songs, const TArtworkDBLoader *artwork)
+{
+    FSongs = songs;
+    FArtwork = artwork;
+}
 
 QList<TVideoTextLine> TVideoRowDelegate::Lines(const TITBSongItem &entry, const QFont &base, int top)
 {
@@ -89,17 +92,17 @@ void TVideoRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
 
     const QRect content = ContentRect(option, index);
     const int songIndex = index.data(TVideoListModel::SongIndexRole).toInt();
-    if (songIndex >= 0 && songIndex < FSongs.Count()) {
-        const TITBSongItem &entry = FSongs.Items(songIndex);
+    if (FSongs && songIndex >= 0 && songIndex < FSongs->Count()) {
+        const TITBSongItem &entry = FSongs->Items(songIndex);
         const int x = content.left(), y = content.top();
         // Artwork: looked up and decoded when the row is first drawn; the decoded picture stays.
-        if (const TArtItem *art = FArtwork.FindBySongId(entry.FDBID)) {
+        if (const TArtItem *art = FArtwork ? FArtwork->FindBySongId(entry.FDBID) : nullptr) {
             if (TArtImageObject *thumb = art->SelectImage(-1)) {
-                thumb->LoadBitmap();
-                if (!thumb->FBitmap.isNull()) {
+                const QImage picture = thumb->Bitmap();
+                if (!picture.isNull()) {
                     QImage box(90, 60, QImage::Format_RGB32);
                     box.fill(background);
-                    DrawFitted(box, 0, 0, 90, 60, background, thumb->FBitmap);
+                    DrawFitted(box, 0, 0, 90, 60, background, picture);
                     painter->drawImage(QPoint(x + 5, y + 1), box);
                 }
             }

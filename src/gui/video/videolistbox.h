@@ -30,7 +30,9 @@ public:
     static int RowHeight(const QFont &base);
     static QColor SelectedColor() { return QColor(207, 213, 254); }
 
-    TVideoRowDelegate(const TITBSongList &songs, const TArtworkDBLoader &artwork, QObject *parent = nullptr);
+    explicit TVideoRowDelegate(QObject *parent = nullptr);
+    /// What the rows are drawn from; both must outlive their use (null: nothing).
+    void SetSource(const TITBSongList *songs, const TArtworkDBLoader *artwork);
 
     /// The lines of an entry, the first one's top at `top`.
     static QList<TVideoTextLine> Lines(const TITBSongItem &entry, const QFont &base, int top);
@@ -42,8 +44,8 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
-    const TITBSongList &FSongs;
-    const TArtworkDBLoader &FArtwork;
+    const TITBSongList *FSongs = nullptr;
+    const TArtworkDBLoader *FArtwork = nullptr;
 };
 
 /// The video tab's list: fixed 64-pixel rows with check boxes.

@@ -1,95 +1,68 @@
 #include "video/videotab.h"
 
 #include "app/settings.h"
-#include "device/kiruipod.h"
-#include "dialogs/guarded.h"
-#include "mainform/mainform.h"
+#include "app/statusline.h"
+#include "dialogs/logform.h"
 #include "music/songcopycfgform.h"
 #include "music/songinfo.h"
 #include "music/songinfoform.h"
+#include "music/videocopy.h"
+#include "session/playersession.h"
 #include "ui_videotab.h"
 #include "video/videolistbox.h"
+#include "widgets/contextmenu.h"
 #include "widgets/keyswallower.h"
-
-#include <QKeyEvent>
-#include <QMenu>
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-QAction *AddMenuItem(QMenu *menu, const QString &name, const QString &caption, const QString &hint,
-                     const QKeySequence &shortcut = {})
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(name);
-    action->setToolTip(hint);
-    action->setStatusTip(hint);
-    action->setShortcut(shortcut);
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    return action;
-}
-
-} // namespace
-
-TVideoTab::TVideoTab(TMainForm &form)
-    : FForm(form), FUi(std::make_unique<Ui::TVideoTab>()), FModel(form.Device().FSongDB.FSongs)
+TVideoTab::TVideoTab(TTabContext context, QWidget *parent)
+    : TTabPage(context, parent), FUi(std::make_unique<Ui::TVideoTab>())
 {
     FUi->setupUi(this);
     FUi->VideoListBox->setModel(&FModel);
-    FUi->VideoListBox->setItemDelegate(
-        new TVideoRowDelegate(form.Device().FSongDB.FSongs, form.Device().FArtworkDB, FUi->VideoListBox));
+    FDelegate = new TVideoRowDelegate(FUi->VideoListBox);
+    FUi->VideoListBox->setItemDelegate(FDelegate);
 
-    FPopup = new QMenu(this);
-    FPopup->setObjectName(u"PopupMenu_VideoList"_s);
-    FPopup->setToolTipsVisible(true);
-    QAction *all = AddMenuItem(FPopup, u"Menu_Video_AllCheck"_s, u"全てを選択(&L)"_s,
-                               u"一覧にある全てのビデオを選択します"_s, QKeySequence(Qt::CTRL | Qt::Key_A));
-    QAction *none = AddMenuItem(FPopup, u"Menu_Video_UnCheck"_s, u"全ての選択を解除(&R)"_s,
-                                u"全てのビデオの選択を解除します"_s);
+    FPopup = new TContextMenu(u"PopupMenu_VideoList"_s, FUi->VideoListBox, Dialogs());
+    FPopup->Add(
+        u"Menu_Video_AllCheck"_s, u"全てを選択(&L)"_s, {QKeySequence(Qt::CTRL | Qt::Key_A)},
+        [this] { FModel.SetAllChecked(true); }, nullptr, u"一覧にある全てのビデオを選択します"_s);
+    FPopup->Add(
+        u"Menu_Video_UnCheck"_s, u"全ての選択を解除(&R)"_s, {}, [this] { FModel.SetAllChecked(false); },
+        nullptr, u"全てのビデオの選択を解除します"_s);
     FPopup->addSeparator();
-    FExtract = AddMenuItem(FPopup, u"Menu_Video_Extract"_s, u"ビデオを取り出す(&X)"_s,
-                           u"iPod内のビデオをPCに取り出します"_s, QKeySequence(Qt::Key_F9));
+    FExtract = FPopup->Add(
+        u"Menu_Video_Extract"_s, u"ビデオを取り出す(&X)"_s, {QKeySequence(Qt::Key_F9)},
+        [this] { ExtractVideos(); }, nullptr, u"iPod内のビデオをPCに取り出します"_s);
     FPopup->addSeparator();
-    QAction *info = AddMenuItem(FPopup, u"N30"_s, u"ビデオの詳細情報"_s, u"ビデオの詳細な情報を表示します"_s,
-                                QKeySequence(Qt::CTRL | Qt::Key_P));
-    FUi->VideoListBox->addActions({all, none, FExtract, info});
+    FPopup->Add(
+        u"N30"_s, u"ビデオの詳細情報"_s, {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { ShowVideoInfo(); },
+        nullptr, u"ビデオの詳細な情報を表示します"_s);
     SwallowKey(FUi->VideoListBox, Qt::Key_F9);
 
-    connect(FUi->VideoListBox, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { FPopup->popup(FUi->VideoListBox->viewport()->mapToGlobal(pos)); });
-    connect(all, &QAction::triggered, this, [this] { Guarded([this] { FModel.SetAllChecked(true); }); });
-    connect(none, &QAction::triggered, this, [this] { Guarded([this] { FModel.SetAllChecked(false); }); });
-    connect(FExtract, &QAction::triggered, this,
-            [this] { Guarded([this] { SButton_ExtractVideosClick(); }); });
-    connect(info, &QAction::triggered, this, [this] { Guarded([this] { SButton_VideoInfoClick(); }); });
     connect(FUi->SButton_ExtractVideos, &QPushButton::clicked, this,
-            [this] { Guarded([this] { SButton_ExtractVideosClick(); }); });
+            [this] { Guarded([this] { ExtractVideos(); }); });
     connect(FUi->SButton_VideoInfo, &QPushButton::clicked, this,
-            [this] { Guarded([this] { SButton_VideoInfoClick(); }); });
+            [this] { Guarded([this] { ShowVideoInfo(); }); });
     connect(FUi->VideoListBox, &TVideoListBox::RowActivated, this,
-            [this] { Guarded([this] { SButton_VideoInfoClick(); }); });
+            [this] { Guarded([this] { ShowVideoInfo(); }); });
     connect(&FModel, &TReportListModel::CheckMarksChanged, this,
             [this] { Guarded([this] { UpdateVideoSelection(); }); });
+    // A new player's videos are read when the page is next shown.
+    connect(&Session(), &TPlayerSession::songsLoaded, this, &TVideoTab::ClearList);
+    connect(&Session(), &TPlayerSession::playerLost, this, &TVideoTab::ClearList);
     ClearList();
 }
 
 TVideoTab::~TVideoTab() = default;
 
-void TVideoTab::Guarded(const std::function<void()> &command)
-{
-    RunGuarded(FForm.Dialogs(), command);
-}
-
-void TVideoTab::LoadTabData(TTabCode tabCode)
-{
-    if (tabCode == TTabCode::Videos)
-        LoadVideoList();
-}
-
 void TVideoTab::ClearList()
 {
     FModel.Clear();
+    FDelegate->SetSource(nullptr, nullptr);
+    FSongs.reset();
+    FArtwork.reset();
+    FLoaded = false;
     FUi->SButton_VideoInfo->setEnabled(false);
     FUi->SButton_ExtractVideos->setEnabled(false);
     FExtract->setEnabled(false);
@@ -98,59 +71,68 @@ void TVideoTab::ClearList()
 void TVideoTab::Entering()
 {
     FUi->VideoListBox->setFocus();
-}
-
-void TVideoTab::Loaded()
-{
+    if (FLoaded)
+        return;
+    LoadVideoList();
     UpdateVideoSelection();
+    FUi->VideoListBox->setFocus(); // back from the progress window
 }
 
 void TVideoTab::LoadVideoList()
 {
-    const QString status = FModel.Load(FForm.Progress());
+    const auto songs = Session().SharedSongs();
+    FSongs = songs;
+    FArtwork = Session().SharedArtwork();
+    FDelegate->SetSource(&songs->FSongs, FArtwork.get());
+    const QString status = FModel.Load(songs->FSongs, Progress());
+    if (FSongs != songs) { // the player went away meanwhile
+        ClearList();
+        return;
+    }
+    FLoaded = true;
     FUi->SButton_VideoInfo->setEnabled(FModel.rowCount() > 0);
     FUi->SButton_ExtractVideos->setEnabled(false);
     FExtract->setEnabled(false);
     if (FModel.rowCount() > 0)
         FUi->VideoListBox->setCurrentIndex(FModel.index(0, 0));
-    FForm.SetStatusText(status);
+    Status().SetStatusText(status);
 }
 
 void TVideoTab::UpdateVideoSelection()
 {
-    FForm.SetStatusText(FModel.SelectionSummary());
+    Status().SetStatusText(FModel.SelectionSummary());
     const bool any = FModel.CheckedCount() > 0;
     FUi->SButton_ExtractVideos->setEnabled(any);
     FExtract->setEnabled(any);
 }
 
-void TVideoTab::SButton_ExtractVideosClick()
+void TVideoTab::ExtractVideos()
 {
-    if (FModel.CheckedCount() == 0)
+    if (FModel.CheckedCount() == 0 || !FSongs)
         return;
-    TSongCopyCfgForm form(FForm.Settings(), FForm.Drives(), FForm.Dialogs(), TCopyKind::Videos, &FForm);
+    TSongCopyCfgForm form(Settings(), Session().Drives(), Dialogs(), TCopyKind::Videos, Window());
     form.exec();
     if (!form.FConfirmed)
         return;
-    TBusyScope busy;
-    TKiruIPOD &device = FForm.Device();
-    TCopyOptions options = TCopyOptions::ForVideos(FForm.Settings());
-    options.FArtwork = &device.FArtworkDB; // artwork for the copies when tags are written into them
-    ExtractVideos(device.FSongDB.FSongs, device.FChecker.FRoot, FModel.CopyRows(), options, FForm.Progress(),
-                  FForm, FForm.Dialogs(), &device.FLibrary);
+    TCopyOptions options = TCopyOptions::ForVideos(Settings());
+    // Kept alive while the copy runs, whatever happens to the player meanwhile.
+    const std::shared_ptr<const TArtworkDBLoader> artwork = FArtwork;
+    options.FArtwork = artwork.get(); // artwork for the copies when tags are written into them
+    auto songs = std::const_pointer_cast<TITunesDBLoader>(FSongs);
+    TTransferLogServices services(Status(), Dialogs(), songs->FSongs, Window());
+    ::ExtractVideos(songs->FSongs, Session().Player().FRoot, FModel.CopyRows(), options, Progress(), services,
+                    Dialogs(), &Session().Library());
 }
 
-void TVideoTab::SButton_VideoInfoClick()
+void TVideoTab::ShowVideoInfo()
 {
     const int row = FUi->VideoListBox->CurrentRow();
     const int item = FModel.ItemOfRow(row);
     const int index = FModel.SongIndex(item);
-    TKiruIPOD &device = FForm.Device();
-    if (index < 0 || index >= device.FSongDB.FSongs.Count())
+    if (!FSongs || index < 0 || index >= FSongs->FSongs.Count())
         return;
-    TITBSongItem &video = device.FSongDB.FSongs.Items(index);
-    TSongInfoForm form(video, SongFilePath(device.FChecker.FRoot, video), device.FArtworkDB, FForm.Dialogs(),
-                       &FForm);
+    const TITBSongItem &video = FSongs->FSongs.Items(index);
+    TSongInfoForm form(video, SongFilePath(Session().Player().FRoot, video), *FArtwork, Dialogs(), Window());
     form.SetVideoMode(true);
     form.SetChecked(FModel.ItemChecked(item),
                     [this, item](bool checked) { FModel.SetItemChecked(item, checked); });

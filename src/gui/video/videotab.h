@@ -3,51 +3,49 @@
 #include "mainform/tabpage.h"
 #include "music/videolistmodel.h"
 
-#include <QWidget>
-
-#include <functional>
 #include <memory>
 
 namespace Ui {
 class TVideoTab;
 }
 class QAction;
-class QMenu;
-class TMainForm;
+class TArtworkDBLoader;
+class TContextMenu;
+class TITunesDBLoader;
+class TVideoRowDelegate;
 
 /// The video tab: the song database's videos as 64-pixel rows with their artwork, their details and
 /// the extraction of the checked ones.
-class TVideoTab : public QWidget, public ITabPage
+class TVideoTab : public TTabPage
 {
     Q_OBJECT
 public:
-    explicit TVideoTab(TMainForm &form);
+    explicit TVideoTab(TTabContext context, QWidget *parent = nullptr);
     ~TVideoTab() override;
 
-    // ITabPage
-    QWidget *PageWidget() override { return this; }
-    bool ListEmpty() const override { return FModel.rowCount() == 0; }
-    void LoadTabData(TTabCode tabCode) override;
-    void ClearList() override;
+    /// Reads the list the first time the page is shown after a recognition.
     void Entering() override;
-    void Loaded() override;
+    void ClearList();
 
     // Commands; each may raise, the slots that call them show the error.
     void LoadVideoList();
     /// The summary of the checked videos in the status bar, and the extraction's enabled state.
     void UpdateVideoSelection();
-    void SButton_ExtractVideosClick();
-    void SButton_VideoInfoClick();
+    /// "取り出し": the settings window, then the copy of the checked videos.
+    void ExtractVideos();
+    /// "詳細情報": the information window of the selected video.
+    void ShowVideoInfo();
 
     TVideoListModel &Model() { return FModel; }
-    QMenu *PopupMenu() const { return FPopup; }
+    TContextMenu *PopupMenu() const { return FPopup; }
 
 private:
-    void Guarded(const std::function<void()> &command);
-
-    TMainForm &FForm;
     std::unique_ptr<Ui::TVideoTab> FUi;
     TVideoListModel FModel;
-    QMenu *FPopup = nullptr;
+    TVideoRowDelegate *FDelegate = nullptr;
+    TContextMenu *FPopup = nullptr;
     QAction *FExtract = nullptr;
+    bool FLoaded = false;
+    std::shared_ptr<const TITunesDBLoader> FSongs;    // what the rows point into
+    std::shared_ptr<const TArtworkDBLoader> FArtwork; // what the rows' pictures come from
 };

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+/// What one copy run did with one song or video.
+struct TCopyOutcome
+{
+    int FIndex = -1;   // into the song database's list
+    QString FPath;     // where the copy went; empty when it failed
+    qint32 FError = 0; // 0 copied; -2 the data file is missing; positive: system error code
+    QString FNote;     // the copy was made but something about it went wrong (its tags)
+    bool Failed() const { return FError != 0; }
+};
+
+/// What one copy run did: an outcome for every song it took up, in the order it took them.
+struct TCopyReport
+{
+    QList<TCopyOutcome> FOutcomes;
+    int FCopied = 0;
+    int FFailed = 0;
+    bool FCancelled = false;
+    QString FStatusText;
+
+    /// Songs the transfer log lists: failed ones and copies with a note.
+    bool HasLogRows() const
+    {
+        for (const TCopyOutcome &outcome : FOutcomes)
+            if (outcome.Failed() || !outcome.FNote.isEmpty())
+                return true;
+        return false;
+    }
+};
