@@ -1,4 +1,5 @@
 #include "device/mplayerchecker.h"
+#include "platform/regularfile.h"
 
 #include "common/format.h"
 #include "common/japanese.h"
@@ -34,8 +35,8 @@ QString TMPlayerChecker::DefaultModelFile()
 
 TMPlayerChecker::TMPlayerChecker(IDriveTable &drives, const QString &modelFile) : FDrives(drives)
 {
-    QFile file(modelFile);
-    if (file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (OpenRegularFile(file, modelFile))
         FModels.Parse(file.readAll());
     Clear();
 }
@@ -169,7 +170,8 @@ bool TMPlayerChecker::CheckIPod(const QString &root)
     FNotesDir = Folder(u"Notes/"_s);
     FContactsDir = Folder(u"Contacts/"_s);
     FCalendarsDir = Folder(u"Calendars/"_s);
-    FSongDBFile = FPaths.Resolve(compressed ? u"iPod_Control/iTunes/iTunesCDB"_s : u"iPod_Control/iTunes/iTunesDB"_s);
+    FSongDBFile =
+        FPaths.Resolve(compressed ? u"iPod_Control/iTunes/iTunesCDB"_s : u"iPod_Control/iTunes/iTunesDB"_s);
     FPhotoDBFile = FPaths.Resolve(u"Photos/Photo DataBase"_s);
     FArtworkDBFile = FPaths.Resolve(u"iPod_Control/Artwork/ArtworkDB"_s);
     FSysInfoFile = FPaths.Resolve(u"iPod_Control/Device/SysInfo"_s);
@@ -217,7 +219,8 @@ bool TMPlayerChecker::CheckOther(const QString &root, const TPlayerMarker &playe
 
 TSysInfoFields ParseSysInfo(QByteArrayView data)
 {
-    const QString text = ShiftJisToUnicode(data.first(qMin<qsizetype>(data.size(), kMaxPlayerInfoBytes)).toByteArray());
+    const QString text =
+        ShiftJisToUnicode(data.first(qMin<qsizetype>(data.size(), kMaxPlayerInfoBytes)).toByteArray());
     TSysInfoFields fields;
     // A key given twice keeps its last value.
     const QStringView keys[4] = {u"pszSerialNumber", u"ModelNumStr", u"RegionCode", u"buildID"};
@@ -256,10 +259,8 @@ namespace {
 // Reads the start of a small player file; a FIFO or device standing there is not opened.
 bool ReadPlayerInfoFile(const QString &path, qint64 limit, QByteArray &data)
 {
-    if (!QFileInfo(path).isFile())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenRegularFile(file, path))
         return false;
     data = file.read(limit);
     return true;

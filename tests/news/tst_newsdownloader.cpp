@@ -146,7 +146,7 @@ void TstNewsDownloader::download_data()
     QTest::addRow("redirect followed") << u"{web}/moved"_s << true << feed;
     QTest::addRow("txt written unchanged")
         << u"{web}/memo.txt"_s << true << QStringList{u"<b>そのまま</b>\r\n二行目\r\n"_s};
-    QTest::addRow("unknown document stamped, no notes") << u"{web}/opml.xml"_s << true << QStringList{};
+    QTest::addRow("unknown document is a failure") << u"{web}/opml.xml"_s << false << QStringList{};
     QTest::addRow("404") << u"{web}/missing.rdf"_s << false << QStringList{};
     QTest::addRow("unreachable port") << u"{dead}/utf8.rdf"_s << false << QStringList{};
     QTest::addRow("capital HTTP is a local path") << u"HTTP://127.0.0.1/utf8.rdf"_s << false << QStringList{};
