@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -56,6 +58,8 @@ private slots:
     void offlineWarns();
     void cancelStops();
     void longFeedIsDivided();
+    void unreadableSites_data();
+    void unreadableSites();
 
 private:
     QString Address(QString text) const;
@@ -79,6 +83,11 @@ void TstNewsDownloader::initTestCase()
     const QString utf8Feed = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>"_s + kFeed;
     const QString eucFeed = u"<?xml version=\"1.0\" encoding=\"EUC-JP\"?>"_s + kFeed;
     FServer.AddRoute("/utf8.rdf", {200, utf8Feed.toUtf8(), {}, true, false});
+    FServer.AddRoute("/gzip.rdf", {200, qCompress(utf8Feed.toUtf8()), {}, true, false});
+    QByteArray noise;
+    for (int i = 0; i < 4096; ++i)
+        noise += char((i * 7919 + 13) % 256);
+    FServer.AddRoute("/noise.rdf", {200, noise, {}, true, false});
     FServer.AddRoute("/euc.rdf", {200, ShiftJisToEucForTest(UnicodeToShiftJis(eucFeed)), {}, true, false});
     FServer.AddRoute("/sjis.rdf",
                      {200,
@@ -308,4 +317,34 @@ void TstNewsDownloader::longFeedIsDivided()
 }
 
 QTEST_GUILESS_MAIN(TstNewsDownloader)
+void TstNewsDownloader::unreadableSites_data()
+{
+    // Each must fail at once, named, without waiting on the special file and without a new update time.
+    QTest::addColumn<QString>("address");
+    QTest::addRow("file address of a FIFO") << u"file://{fifo}"_s;
+    QTest::addRow("local path of a FIFO") << u"{fifo}"_s;
+    QTest::addRow("file address of a character device") << u"file:///dev/zero"_s;
+    QTest::addRow("file address of a folder") << u"file://{dir}"_s;
+    QTest::addRow("compressed body") << u"{web}/gzip.rdf"_s;
+    QTest::addRow("random bytes") << u"{web}/noise.rdf"_s;
+}
+
+void TstNewsDownloader::unreadableSites()
+{
+    QFETCH(QString, address);
+    const QString fifo = FDir->filePath(u"feed.fifo"_s);
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    address.replace(u"{fifo}"_s, fifo).replace(u"{dir}"_s, FDir->path());
+    QList<TSiteRow> rows{TSiteRow{u"サイト"_s, Address(address), u"Not Updated"_s, true}};
+    TRecordingProgress progress;
+    TNewsDownloader downloader(*FSettings, FDialogs);
+    downloader.FWorkFolder = FWork;
+    downloader.FIsOnline = [] { return true; };
+    downloader.Download(rows, FNotes, progress, &FServices);
+    QCOMPARE(rows[0].FLastUpdate, u"Not Updated"_s);
+    QCOMPARE(downloader.FFailures.size(), 1);
+    QVERIFY(downloader.FFailures[0].startsWith(u"[ サイト ]を取得できませんでした ("_s));
+    QCOMPARE(FilesBelow(FNotes), QStringList{});
+}
+
 #include "tst_newsdownloader.moc"
