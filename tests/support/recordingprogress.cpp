@@ -4,7 +4,8 @@ namespace {
 class TRecordingContext : public TProgressContext
 {
 public:
-    TRecordingContext(TRecordingProgress::TRun &run, int cancelAfter) : FRun(run), FCancelAfter(cancelAfter)
+    TRecordingContext(TRecordingProgress::TRun &run, int cancelAfter, std::function<void(int)> onKeepAlive)
+        : FRun(run), FCancelAfter(cancelAfter), FOnKeepAlive(std::move(onKeepAlive))
     {}
     void SetPosition(int position) override
     {
@@ -19,12 +20,15 @@ public:
         ++FRun.keepAlives;
         if (FCancelAfter >= 0 && FRun.keepAlives >= FCancelAfter)
             FCancelled = true;
+        if (FOnKeepAlive)
+            FOnKeepAlive(FRun.keepAlives);
     }
     int FPosition = 0;
 
 private:
     TRecordingProgress::TRun &FRun;
     int FCancelAfter;
+    std::function<void(int)> FOnKeepAlive;
     bool FCancelled = false;
 };
 } // namespace
@@ -32,7 +36,7 @@ private:
 int TRecordingProgress::Run(const QString &title, int minimum, int maximum, const TProgressStep &step)
 {
     TRun run{title, minimum, maximum, {}, {}, 0, 0};
-    TRecordingContext context(run, FCancelAfterKeepAlives);
+    TRecordingContext context(run, FCancelAfterKeepAlives, FOnKeepAlive);
     context.FPosition = minimum;
     if (step)
         step(context);

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 /// Test double for the progress window: runs the step at once and records what it showed.
 class TRecordingProgress : public IProgressRunner
 {
@@ -23,6 +25,8 @@ public:
     QList<TRun> FRuns;
     /// Sets the cancel flag once this many KeepAlive calls were made in a run (-1: never).
     int FCancelAfterKeepAlives = -1;
+    /// Called with the count after every KeepAlive (a test unmounts a disk there, say).
+    std::function<void(int)> FOnKeepAlive;
 
 protected:
     int Run(const QString &title, int minimum, int maximum, const TProgressStep &step) override;
