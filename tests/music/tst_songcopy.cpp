@@ -6,10 +6,10 @@
 #include "app/userdialogs.h"
 #include "common/paths.h"
 #include "fakedrivetable.h"
+#include "music/copydestination.h"
 #include "music/itunesdbloader.h"
 #include "music/itxmakelibrary.h"
 #include "music/transferlog.h"
-#include "music/copydestination.h"
 #include "music/videocopy.h"
 #include "platform/drivetable.h"
 #include "platform/safefilewriter.h"
@@ -678,8 +678,10 @@ void TstSongCopy::windowsRefusedNames_data()
     QTest::addRow("device name title") << u"CON"_s << QString() << QString() << false << u"CON_.mp3"_s;
     QTest::addRow("device artist folder, any case")
         << u"T"_s << u"aux"_s << QString() << false << u"aux_/aux-T.mp3"_s;
-    QTest::addRow("numbered devices") << u"T"_s << u"COM1"_s << u"lpt9"_s << false << u"COM1_/lpt9_/COM1-T.mp3"_s;
-    QTest::addRow("not a device") << u"T"_s << u"COM10"_s << u"CONSOLE"_s << false << u"COM10/CONSOLE/COM10-T.mp3"_s;
+    QTest::addRow("numbered devices")
+        << u"T"_s << u"COM1"_s << u"lpt9"_s << false << u"COM1_/lpt9_/COM1-T.mp3"_s;
+    QTest::addRow("not a device") << u"T"_s << u"COM10"_s << u"CONSOLE"_s << false
+                                  << u"COM10/CONSOLE/COM10-T.mp3"_s;
     QTest::addRow("video artist with trailing dots and blanks")
         << u"T"_s << u"Mr X. . "_s << QString() << true << u"Mr X/Mr X. . -T.mp3"_s;
     QTest::addRow("video artist NUL") << u"T"_s << u"nul"_s << QString() << true << u"nul_/nul-T.mp3"_s;
@@ -744,9 +746,10 @@ void TstSongCopy::destinationUnmountedMidCopy()
     QVERIFY(r.FDestinationLost);
     QCOMPARE(r.FCopied, 2);
     QCOMPARE(FolderEntries(disk.Path()), QStringList{}); // nothing written on the system disk
-    QCOMPARE(services.FStatusTexts.last(),
-             u"出力先フォルダ \"%1\" が見つからなくなったため転送を中止しました。音楽ファイルを 2 曲転送しました"_s
-                 .arg(QDir::toNativeSeparators(options.FFolder)));
+    QCOMPARE(
+        services.FStatusTexts.last(),
+        u"出力先フォルダ \"%1\" が見つからなくなったため転送を中止しました。音楽ファイルを 2 曲転送しました"_s
+            .arg(QDir::toNativeSeparators(options.FFolder)));
 }
 
 QTEST_GUILESS_MAIN(TstSongCopy)

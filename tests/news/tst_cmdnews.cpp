@@ -213,7 +213,8 @@ void TstCmdNews::foreignSettingsFileLeftAlone()
     QVERIFY(WriteFixtureFile(FSettings, photo));
     QByteArray err;
     QCOMPARE(Cli({u"add"_s, u"T"_s, u"http://t/"_s}, nullptr, &err), 1);
-    QVERIFY2(QString::fromUtf8(err).count(u"設定ファイルではありません"_s) == 1, err.constData()); // said once
+    QVERIFY2(QString::fromUtf8(err).count(u"設定ファイルではありません"_s) == 1,
+             err.constData());     // said once
     QCOMPARE(Cli({u"list"_s}), 0); // runs on defaults
     QVERIFY(ReadFixtureFile(FSettings) == photo);
 }
@@ -225,9 +226,8 @@ void TstCmdNews::concurrentAddsAllKept()
     std::vector<std::unique_ptr<QProcess>> runs;
     for (int i = 1; i <= 10; ++i) {
         runs.push_back(std::make_unique<QProcess>());
-        runs.back()->start(QStringLiteral(SORVO_CLI_PATH),
-                           {u"--settings"_s, FSettings, u"news"_s, u"add"_s, u"site%1"_s.arg(i),
-                            u"http://t/%1"_s.arg(i)});
+        runs.back()->start(QStringLiteral(SORVO_CLI_PATH), {u"--settings"_s, FSettings, u"news"_s, u"add"_s,
+                                                            u"site%1"_s.arg(i), u"http://t/%1"_s.arg(i)});
     }
     for (const auto &run : runs) {
         QVERIFY(run->waitForFinished(60000));

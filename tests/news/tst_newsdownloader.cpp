@@ -63,7 +63,8 @@ private slots:
 
 private:
     QString Address(QString text) const;
-    void Run(QList<TSiteRow> &rows, TRecordingProgress *progress = nullptr);
+    /// Downloads the rows; returns the failures named.
+    QStringList Run(QList<TSiteRow> &rows, TRecordingProgress *progress = nullptr);
 
     TTestWebServer FServer;
     quint16 FDeadPort = 0;
@@ -129,13 +130,14 @@ QString TstNewsDownloader::Address(QString text) const
     return text;
 }
 
-void TstNewsDownloader::Run(QList<TSiteRow> &rows, TRecordingProgress *progress)
+QStringList TstNewsDownloader::Run(QList<TSiteRow> &rows, TRecordingProgress *progress)
 {
     TRecordingProgress local;
     TNewsDownloader downloader(*FSettings, FDialogs);
     downloader.FWorkFolder = FWork;
     downloader.FIsOnline = [] { return true; };
     downloader.Download(rows, FNotes, progress ? *progress : local, &FServices);
+    return downloader.FFailures;
 }
 
 void TstNewsDownloader::download_data()
@@ -316,7 +318,6 @@ void TstNewsDownloader::longFeedIsDivided()
     QVERIFY(first.contains(u"<A HREF=\"長い 002.txt\">≪次へ≫</A>"_s));
 }
 
-QTEST_GUILESS_MAIN(TstNewsDownloader)
 void TstNewsDownloader::unreadableSites_data()
 {
     // Each must fail at once, named, without waiting on the special file and without a new update time.
@@ -336,15 +337,12 @@ void TstNewsDownloader::unreadableSites()
     QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
     address.replace(u"{fifo}"_s, fifo).replace(u"{dir}"_s, FDir->path());
     QList<TSiteRow> rows{TSiteRow{u"サイト"_s, Address(address), u"Not Updated"_s, true}};
-    TRecordingProgress progress;
-    TNewsDownloader downloader(*FSettings, FDialogs);
-    downloader.FWorkFolder = FWork;
-    downloader.FIsOnline = [] { return true; };
-    downloader.Download(rows, FNotes, progress, &FServices);
+    const QStringList failures = Run(rows);
     QCOMPARE(rows[0].FLastUpdate, u"Not Updated"_s);
-    QCOMPARE(downloader.FFailures.size(), 1);
-    QVERIFY(downloader.FFailures[0].startsWith(u"[ サイト ]を取得できませんでした ("_s));
+    QCOMPARE(failures.size(), 1);
+    QVERIFY(failures[0].startsWith(u"[ サイト ]を取得できませんでした ("_s));
     QCOMPARE(FilesBelow(FNotes), QStringList{});
 }
 
+QTEST_GUILESS_MAIN(TstNewsDownloader)
 #include "tst_newsdownloader.moc"

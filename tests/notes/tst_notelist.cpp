@@ -11,8 +11,8 @@
 #include "scripteddialogs.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>

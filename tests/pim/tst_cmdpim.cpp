@@ -68,8 +68,8 @@ struct TCliPlayer
 
 QStringList EventFile(const QString &start)
 {
-    return {u"BEGIN:vcalender"_s, u"VERSION:2.0"_s, u"BEGIN:vevent"_s, u"SUMMARY:s"_s, u"DTSTART:"_s + start,
-            u"END:vevent"_s, u"END:vcalender"_s};
+    return {u"BEGIN:vcalender"_s,  u"VERSION:2.0"_s, u"BEGIN:vevent"_s, u"SUMMARY:s"_s,
+            u"DTSTART:"_s + start, u"END:vevent"_s,  u"END:vcalender"_s};
 }
 
 } // namespace
@@ -174,9 +174,11 @@ void TstCmdPim::importReplacesTold()
     WriteFixtureFile(note, u"新しい本文 😀 한국\n"_s.toUtf8());
     WriteFixtureFile(p.root + u"/Notes/memo.txt"_s, SjisBytes(u"編集したメモ\r\n"_s));
     QCOMPARE(p.Run({u"import"_s, note}), 0);
-    QVERIFY2(p.err.contains(u"メモ[ %1 ]を置き換えました"_s.arg(QDir::toNativeSeparators(p.root + u"/Notes/memo.txt"_s))),
+    QVERIFY2(p.err.contains(u"メモ[ %1 ]を置き換えました"_s.arg(
+                 QDir::toNativeSeparators(p.root + u"/Notes/memo.txt"_s))),
              qPrintable(p.err));
-    QVERIFY2(p.err.contains(u"の 3 文字はShift-JISにない文字のため「?」に置き換えました"_s), qPrintable(p.err));
+    QVERIFY2(p.err.contains(u"の 3 文字はShift-JISにない文字のため「?」に置き換えました"_s),
+             qPrintable(p.err));
 
     // A shorter long text under the same title: the old chain's later pages go.
     const QString longText = p.dir.filePath(u"pc/長文.txt"_s);
@@ -203,19 +205,22 @@ void TstCmdPim::contactsAsWritten()
 {
     TCliPlayer p;
     // An address book export: several cards, folded lines, quoted-printable values.
-    WriteFixtureFile(p.root + u"/Contacts/book.vcf"_s,
-                     "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E5=B1=B1=E7=94=B0\r\n"
-                     "NOTE:first line of a long\r\n  note\r\nEND:VCARD\r\n"
-                     "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Second\r\n Person\r\nEND:VCARD\r\n");
+    WriteFixtureFile(
+        p.root + u"/Contacts/book.vcf"_s,
+        "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E5=B1=B1=E7=94=B0\r\n"
+        "NOTE:first line of a long\r\n  note\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Second\r\n Person\r\nEND:VCARD\r\n");
     QCOMPARE(p.Run({u"contacts"_s, u"--json"_s}), 0);
     QStringList names = p.Column(u"name"_s);
     QVERIFY2(names.contains(u"山田"_s) && names.contains(u"SecondPerson"_s), qPrintable(names.join(u'|')));
     QVERIFY(p.Column(u"note"_s).contains(u"first line of a long note"_s));
 
     // An event with an all-day start and a to-do due in the future in one file: both lists, readable.
-    WriteFixtureFile(p.root + u"/Calendars/both.ics"_s,
-                     "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nSUMMARY:day\r\nDTSTART;VALUE=DATE:20270105\r\n"
-                     "END:VEVENT\r\nBEGIN:VTODO\r\nSUMMARY:todo\r\nDUE;VALUE=DATE:20270106\r\nEND:VTODO\r\nEND:VCALENDAR\r\n");
+    WriteFixtureFile(
+        p.root + u"/Calendars/both.ics"_s,
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nSUMMARY:day\r\nDTSTART;VALUE=DATE:20270105\r\n"
+        "END:VEVENT\r\nBEGIN:VTODO\r\nSUMMARY:todo\r\nDUE;VALUE=DATE:20270106\r\nEND:VTODO\r\nEND:"
+        "VCALENDAR\r\n");
     QCOMPARE(p.Run({u"events"_s, u"--json"_s}), 0);
     QVERIFY2(p.out.contains("2027/01/05 00:00"), p.out.constData());
     QCOMPARE(p.Run({u"todos"_s, u"--json"_s}), 0);
@@ -246,7 +251,8 @@ void TstCmdPim::readOnlyPlayerSaysWhy()
     const QString card = p.dir.filePath(u"new.vcf"_s);
     WriteFixtureFile(card, "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:N\r\nEND:VCARD\r\n");
     QCOMPARE(p.Run({u"import"_s, card}), 1);
-    QVERIFY2(p.err.contains(u"[ new.vcf ]のコピーに失敗しました ("_s + SystemErrorText(EROFS)), qPrintable(p.err));
+    QVERIFY2(p.err.contains(u"[ new.vcf ]のコピーに失敗しました ("_s + SystemErrorText(EROFS)),
+             qPrintable(p.err));
     QCOMPARE(p.Run({u"expire"_s, u"events"_s, u"--yes"_s}), 1);
     QVERIFY2(p.err.contains(u"old.ics ] ("_s + SystemErrorText(EROFS)) ||
                  p.err.contains(u"old.ics ] (Read-only file system)"_s),
