@@ -1,4 +1,5 @@
 #include "app/settings.h"
+#include "platform/regularfile.h"
 
 #include "app/sorvoerror.h"
 #include "common/format.h"
@@ -159,8 +160,8 @@ void StoreSiteRows(const QList<TSiteRow> &view, QStringList &sites)
         return;
     sites.clear();
     for (const TSiteRow &row : view)
-        sites << Format(u"%s;%s;%s;%d;"_s,
-                        {row.FCaption, EncodeSiteAddress(row.FAddress), row.FLastUpdate, row.FTicked ? 1 : 0});
+        sites << Format(u"%s;%s;%s;%d;"_s, {row.FCaption, EncodeSiteAddress(row.FAddress), row.FLastUpdate,
+                                            row.FTicked ? 1 : 0});
 }
 
 QStringList TKiruIPodINI::DefaultSiteList()
@@ -206,14 +207,18 @@ void TKiruIPodINI::Load(const QString &path)
             u"設定ファイル %s はファイルではありません。既定の設定で動作し、設定は保存しません"_s, {shown}));
     if (info.size() > kMaxSettingsBytes)
         return refuse(notSettings);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    QString why;
+    if (!ReadRegularFile(path, bytes, &why))
         return refuse(Format(u"設定ファイル %s を読めません (%s)。既定の設定で動作し、設定は保存しません"_s,
-                             {shown, file.errorString()}));
-    const QByteArray bytes = file.readAll();
+                             {shown, why}));
     if (bytes.isEmpty())
         return;
-    FIni.Parse(bytes);
+    // A file saved by an editor as UTF-8 says so with its byte order mark.
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        FIni.ParseText(QString::fromUtf8(QByteArrayView(bytes).sliced(3)));
+    else
+        FIni.Parse(bytes);
     // A settings file is text with at least one of our sections; a picture or a program is not.
     if (bytes.contains('\0') || !HasKnownSection(FIni))
         return refuse(notSettings);

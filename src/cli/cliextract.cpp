@@ -6,6 +6,7 @@
 #include "cli/consoleservices.h"
 #include "common/format.h"
 #include "common/paths.h"
+#include "music/copydestination.h"
 #include "music/itunesdbloader.h"
 #include "music/songcopy.h"
 #include "music/songlist.h"
@@ -104,6 +105,9 @@ int RunExtractCommand(TCliContext &context, bool videos)
     const TFolderCheck check = CheckDestinationFolder(options.FFolder, device.FDrives);
     if (!check.FUsable)
         throw ESorvoError(check.FText);
+    // Before the folder question, which creates the folder: a path through a link into the player is
+    // refused while nothing has been made there.
+    RefuseFolderInPlayer(options.FFolder, session.Player().FRoot);
     if (!ConfirmDestinationFolder(options.FFolder, context.dialogs))
         return 1;
 
@@ -128,5 +132,5 @@ int RunExtractCommand(TCliContext &context, bool videos)
         const int signal = ConsoleStopSignal();
         return signal ? 128 + signal : 1;
     }
-    return result.FFailed > 0 ? 1 : 0;
+    return result.FFailed > 0 || result.FDestinationLost ? 1 : 0;
 }

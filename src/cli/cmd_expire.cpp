@@ -28,14 +28,14 @@ int Run(TCliContext &context)
     QList<QStringList> rows = tasks ? pim.FCommands.LoadTaskList() : pim.FCommands.LoadEventList();
     TListSortState({u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}, InitialSortState(tasks ? ssTodo : ssCalendar))
         .Sort(rows);
-    QStringList unreadable;
-    const QStringList names = TPimCommands::ExpiredEntries(rows, threshold, &unreadable);
-    for (const QString &name : names)
+    const TPimCommands::TExpiredScan scan = pim.FCommands.ScanExpired(rows, threshold);
+    for (const QString &name : scan.FExpired)
         CliOut(name + u'\n');
     const int deleted =
         pim.FCommands.DeleteExpired(tasks ? TCalendarList::Tasks : TCalendarList::Events, rows, threshold);
-    // A file that could not be judged is a job not done, though the others were expired.
-    return deleted == names.size() && unreadable.isEmpty() ? 0 : 1;
+    // A file that could not be judged is a job not done, though the others were expired; a file kept
+    // because part of it is still to come was judged rightly and is named in the warning.
+    return deleted == scan.FExpired.size() && scan.FUnreadable.isEmpty() ? 0 : 1;
 }
 
 TCliCommand reg({u"expire", u"経過済みのスケジュールかToDoを削除します",

@@ -6,7 +6,10 @@
 #include "common/format.h"
 #include "notes/textimport.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+#include <unistd.h>
 
 #include <limits>
 #include <optional>
@@ -36,6 +39,9 @@ int Run(TCliContext &context)
     importer.FNotesDir = folders.FNotes;
     importer.FContactsDir = folders.FContacts;
     importer.FCalendarsDir = folders.FCalendars;
+    // Someone at a terminal is asked before a note is replaced, as in the window; otherwise the note is
+    // replaced as designed, and said.
+    importer.FAskBeforeReplacing = isatty(STDIN_FILENO) != 0;
     if (!settings.LoadWarning().isEmpty())
         CliErr(settings.LoadWarning() + u'\n');
     int failures = 0;
@@ -47,7 +53,11 @@ int Run(TCliContext &context)
             if (!QFileInfo(file).isFile())
                 throw ESorvoError(Format(u"ファイル[ %s ]を開けません"_s, {file}));
             RequireFolder(folder);
-            if (importer.ImportFile(file, kind))
+            const bool imported = importer.ImportFile(file, kind);
+            for (const QString &note : importer.FReplacedNotes)
+                CliErr(Format(u"メモ[ %s ]を置き換えました\n"_s, {QDir::toNativeSeparators(note)}));
+            importer.FReplacedNotes.clear();
+            if (imported)
                 CliOut(Format(u"%s -> %s\n"_s, {file, folder}));
             else
                 ++failures;

@@ -1,6 +1,7 @@
 // sorvo-cli news: the news site list of the settings file and the download onto the player.
 #include "app/messages.h"
 #include "app/settings.h"
+#include "app/settingslock.h"
 #include "app/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "cli/clicommand.h"
@@ -46,8 +47,31 @@ void List(const TNewsSiteList &list, bool json)
     CliTable(table);
 }
 
+// Writes the update times of the sites fetched now into the settings as they are on disk by then: other
+// runs may have added or removed sites meanwhile, and their changes stay.
+void StoreUpdateTimes(const QString &path, const QList<TSiteRow> &before, const QList<TSiteRow> &after)
+{
+    TSettingsLock lock(path);
+    lock.Acquire();
+    TKiruIPodINI disk(path);
+    if (!disk.CanSave())
+        return; // said at the start
+    TNewsSiteList merged;
+    merged.LoadFromSettings(disk.FSiteList);
+    for (qsizetype i = 0; i < after.size() && i < before.size(); ++i) {
+        if (after[i].FLastUpdate == before[i].FLastUpdate)
+            continue;
+        for (TSiteRow &row : merged.FRows)
+            if (row.FCaption == after[i].FCaption && row.FAddress == after[i].FAddress)
+                row.FLastUpdate = after[i].FLastUpdate;
+    }
+    merged.StoreToSettings(disk.FSiteList);
+    disk.Save();
+}
+
 int Download(TCliContext &context, TKiruIPodINI &settings, TNewsSiteList &list)
 {
+    const QList<TSiteRow> before = list.FRows;
     TCliDevice device(context);
     device.FindPlayer();
     const QString notes = device.Player().FNotesDir;
@@ -59,14 +83,12 @@ int Download(TCliContext &context, TKiruIPodINI &settings, TNewsSiteList &list)
         downloader.Download(list.FRows, notes, context.progress, &services);
     } catch (...) {
         // Rows stamped before the failure are kept, as when the window closes.
-        list.StoreToSettings(settings.FSiteList);
         if (settings.CanSave())
-            settings.Save();
+            StoreUpdateTimes(settings.FileName(), before, list.FRows);
         throw;
     }
-    list.StoreToSettings(settings.FSiteList);
     if (settings.CanSave()) // a file that is not ours was named at start and is left alone
-        settings.Save();
+        StoreUpdateTimes(settings.FileName(), before, list.FRows);
     for (const QString &file : downloader.FWrittenNotes)
         CliOut(QDir::toNativeSeparators(file) + u'\n');
     CliErr(Format(u"%d 件のメモを書き込みました\n"_s, {int(downloader.FWrittenNotes.size())}));
@@ -88,9 +110,18 @@ int Run(TCliContext &context)
     if (context.line.json && action != u"list"_s)
         throw ECliUsageError(u"--json は list でのみ使えます"_s);
 
+    // A change is made to the settings as they are on disk, and no other run writes between the reading
+    // and the writing.
+    TSettingsLock lock(context.SettingsFile());
+    const bool changes = action != u"list"_s && action != u"download"_s;
+    if (changes)
+        lock.Acquire();
     TKiruIPodINI settings(context.SettingsFile());
-    if (!settings.LoadWarning().isEmpty())
+    if (!settings.LoadWarning().isEmpty()) {
         CliErr(settings.LoadWarning() + u'\n');
+        if (changes && !settings.CanSave())
+            return 1; // the warning said why; the change cannot be kept
+    }
     TNewsSiteList list;
     list.LoadFromSettings(settings.FSiteList);
     if (action == u"list"_s) {

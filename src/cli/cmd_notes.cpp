@@ -4,6 +4,9 @@
 #include "cli/pimcli.h"
 #include "notes/notelist.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -15,8 +18,20 @@ int Run(TCliContext &context)
     TConsoleMainServices services;
     TLagugae messages;
     TNoteCommands commands(RequireFolder(folders.FNotes), context.dialogs, &services, &messages);
+    const QList<TNoteRow> notes = commands.LoadNoteList();
+    if (context.line.json) {
+        // Sizes as numbers, for programs that read the listing.
+        QJsonArray array;
+        for (const TNoteRow &r : notes)
+            array.append(QJsonObject{{u"file"_s, r.FFileName},
+                                     {u"size"_s, SummariseNote(commands.FullPath(r)).FSize},
+                                     {u"folder"_s, r.FFolder},
+                                     {u"headline"_s, r.FHeadline}});
+        CliJson(array);
+        return 0;
+    }
     QList<QStringList> rows;
-    for (const TNoteRow &r : commands.LoadNoteList())
+    for (const TNoteRow &r : notes)
         rows.append({r.FFileName, r.FSize, r.FFolder, r.FHeadline});
     PrintRows({u"ファイル名"_s, u"文字数"_s, u"フォルダ"_s, u"内容"_s},
               {u"file"_s, u"size"_s, u"folder"_s, u"headline"_s}, rows, context.line.json);

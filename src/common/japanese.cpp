@@ -62,6 +62,14 @@ QByteArray UnicodeToShiftJis(QStringView text)
     return out;
 }
 
+QByteArray UnicodeToShiftJis(QStringView text, int *replaced)
+{
+    const QByteArray out = UnicodeToShiftJis(text);
+    if (replaced)
+        *replaced = int(out.count('?') - text.count(u'?'));
+    return out;
+}
+
 int DetectJapaneseEncoding(QByteArrayView text)
 {
     const qsizetype count = qMin<qsizetype>(text.size(), 32768);

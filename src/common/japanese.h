@@ -9,6 +9,8 @@
 QString ShiftJisToUnicode(QByteArrayView bytes);
 /// Unicode into Shift-JIS; characters the code page lacks become "?".
 QByteArray UnicodeToShiftJis(QStringView text);
+/// The same, counting in `replaced` the characters that became "?".
+QByteArray UnicodeToShiftJis(QStringView text, int *replaced);
 
 /// 1 ISO-2022-JP, 0 Shift-JIS, 2 anything else (EUC-JP or plain ASCII); looks at the first 32 KiB.
 int DetectJapaneseEncoding(QByteArrayView text);

@@ -47,15 +47,24 @@ QString TrimPathDelim(const QString &path)
     return p;
 }
 
-bool DeleteFileForced(const QString &path)
+bool DeleteFileForced(const QString &path, QString *why)
 {
     const QFileInfo info(path);
-    if (info.isSymLink())
-        return QFile::remove(path);
-    if (!info.exists())
-        return false;
-    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
-    return QFile::remove(path);
+    QFile file(path);
+    if (!info.isSymLink()) {
+        if (!info.exists()) {
+            if (why)
+                *why = u"ファイルが見つかりません"_s;
+            return false;
+        }
+        QFile::setPermissions(path,
+                              QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
+    }
+    if (file.remove())
+        return true;
+    if (why)
+        *why = file.errorString();
+    return false;
 }
 
 bool DeleteFolderTree(const QString &folder)

@@ -8,8 +8,9 @@ QString NormalizeFolder(const QString &folder);
 QString AddPathDelim(const QString &path);
 /// Trims blanks and removes one trailing "/", but leaves a bare root ("/", "E:/") as it is.
 QString TrimPathDelim(const QString &path);
-/// Makes the file writable and deletes it; a symbolic link is removed as a link.
-bool DeleteFileForced(const QString &path);
+/// Makes the file writable and deletes it; a symbolic link is removed as a link. On failure `why`
+/// receives the system's reason.
+bool DeleteFileForced(const QString &path, QString *why = nullptr);
 /// Deletes a folder with everything below it; links are removed, never followed. False when anything stayed.
 bool DeleteFolderTree(const QString &folder);
 /// Size of an existing file; 0 when there is none.

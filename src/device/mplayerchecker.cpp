@@ -6,6 +6,7 @@
 #include "device/sysinfo.h"
 #include "platform/drivetable.h"
 #include "platform/folderlisting.h"
+#include "platform/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,8 +35,8 @@ QString TMPlayerChecker::DefaultModelFile()
 
 TMPlayerChecker::TMPlayerChecker(IDriveTable &drives, const QString &modelFile) : FDrives(drives)
 {
-    QFile file(modelFile);
-    if (file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (OpenRegularFile(file, modelFile))
         FModels.Parse(file.readAll());
 }
 

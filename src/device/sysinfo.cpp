@@ -1,9 +1,9 @@
 #include "device/sysinfo.h"
 
 #include "common/japanese.h"
+#include "platform/regularfile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QtEndian>
 
 TSysInfoFields ParseSysInfo(QByteArrayView data)
@@ -46,10 +46,8 @@ QStringList ParseDeviceInfo(QByteArrayView data)
 
 bool ReadPlayerInfoFile(const QString &path, qint64 limit, QByteArray &data)
 {
-    if (!QFileInfo(path).isFile())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenRegularFile(file, path))
         return false;
     data = file.read(limit);
     return true;

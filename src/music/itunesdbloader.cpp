@@ -4,7 +4,6 @@
 #include "common/format.h"
 #include "platform/readonlyfile.h"
 
-
 #include <zlib.h>
 
 #include <algorithm>
@@ -61,9 +60,11 @@ QString DecodeUtf16LE(QByteArrayView bytes)
         for (QChar &c : text)
             c = QChar(qFromLittleEndian(c.unicode()));
     }
-    const qsizetype nul = text.indexOf(QChar(0));
-    if (nul >= 0)
-        text.truncate(nul);
+    // Trailing zeros are padding; a zero inside a tag is one more control character, made a blank as
+    // the others are in names, rather than a cut that would drop the rest of the title.
+    while (!text.isEmpty() && text.back() == QChar(0))
+        text.chop(1);
+    text.replace(QChar(0), u' ');
     return text;
 }
 
@@ -191,8 +192,9 @@ public:
             FBuffer.truncate(std::max<qint64>(FFile.ReadAt(start, FBuffer.data(), want), 0));
             FBufferPos = start;
         }
-        return QByteArrayView(FBuffer).sliced(start - FBufferPos).first(
-            std::min(len, FBufferPos + FBuffer.size() - start));
+        return QByteArrayView(FBuffer)
+            .sliced(start - FBufferPos)
+            .first(std::min(len, FBufferPos + FBuffer.size() - start));
     }
     qint64 Size() override { return FFile.Size(); }
 

@@ -7,7 +7,9 @@
 #include "common/format.h"
 #include "common/namelength.h"
 #include "common/paths.h"
+#include "common/windowsnames.h"
 #include "device/playerpaths.h"
+#include "music/copydestination.h"
 #include "music/itunesdbloader.h"
 #include "music/itxmakelibrary.h"
 #include "music/songlist.h"
@@ -25,6 +27,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -153,7 +156,8 @@ QString CopyRelativePath(const TITBSongItem &entry, const TCopyOptions &options)
         if (!album.isEmpty())
             folder = folder.isEmpty() ? album : folder + u'/' + album;
     }
-    return folder.isEmpty() ? name : folder + u'/' + name;
+    // Names Windows refuses (devices, trailing dots and blanks) would be unreachable on FAT and exFAT.
+    return WindowsSafePath(folder.isEmpty() ? name : folder + u'/' + name);
 }
 
 TSongCopier::TSongCopier(TITBSongList &songs, const QString &root, TCopyOptions options,
@@ -167,11 +171,17 @@ void TSongCopier::Step(const QList<TCopyRow> &rows, TProgressContext &context)
         int(std::count_if(rows.begin(), rows.end(), [](const TCopyRow &r) { return r.FChecked; }));
     TPlayerPaths paths(FRoot);
     FPaths = &paths;
+    std::optional<TCopyDestination> own;
+    if (!FDestination)
+        FDestination = &own.emplace(FOptions.FFolder, FRoot);
     for (const TCopyRow &row : rows) {
         context.SetPosition(FResult.FHandled);
         if (!row.FChecked || row.FIndex < 0 || row.FIndex >= FSongs.Count())
             continue;
-        if (!CopyOne(FSongs.Items(row.FIndex), checkedCount, context))
+        const bool counted = CopyOne(FSongs.Items(row.FIndex), checkedCount, context);
+        if (FResult.FDestinationLost)
+            break;
+        if (!counted)
             continue; // no free name: counted as failed, but neither handled nor a cancel point
         if (FResult.FCancelled)
             break; // stopped inside a file
@@ -182,6 +192,8 @@ void TSongCopier::Step(const QList<TCopyRow> &rows, TProgressContext &context)
         }
     }
     FPaths = nullptr;
+    if (own)
+        FDestination = nullptr;
 }
 
 bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContext &context)
@@ -208,9 +220,16 @@ bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContex
         fail(-4, u"[ "_s + name + u" ]のコピーに失敗しました"_s);
         return true;
     }
-    const QString folder = target.left(target.lastIndexOf(u'/') + 1);
-    if (!folder.isEmpty() && !QFileInfo(folder).isDir())
-        QDir().mkpath(folder);
+    // A destination disk removed mid-run leaves its empty mount point: nothing goes there.
+    if (!FDestination->StillThere()) {
+        FResult.FDestinationLost = true;
+        return true;
+    }
+    QString why;
+    if (!FDestination->EnterFolder(relative.left(qMax<qsizetype>(0, relative.lastIndexOf(u'/'))), &why)) {
+        fail(-5, why);
+        return true;
+    }
 
     // A location that would leave the player root is never read: it counts as a missing file.
     const QString source = FPaths->Resolve(entry.FLocation);
@@ -235,6 +254,8 @@ bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContex
         list(target);
     } else if (error == ECANCELED) {
         FResult.FCancelled = true; // stopped in the middle of the file: nothing stays, nothing is counted
+    } else if (!FDestination->StillThere()) {
+        FResult.FDestinationLost = true; // the file in hand went with the disk; the run stops here
     } else {
         fail(error, u"[ "_s + target.mid(target.lastIndexOf(u'/') + 1) + u" ]のコピーに失敗しました"_s);
     }
@@ -277,6 +298,15 @@ int TSongCopier::CopyWithTags(const QString &source, const QString &target, TITB
 QString TSongCopier::StatusText() const
 {
     const QString folder = QDir::toNativeSeparators(FOptions.FFolder);
+    if (FResult.FDestinationLost) {
+        if (FOptions.FKind == TCopyKind::Videos)
+            return Format(
+                u"出力先フォルダ \"%s\" が見つからなくなったため転送を中止しました。ビデオファイルを %d 本転送しました"_s,
+                {folder, FResult.FCopied});
+        return Format(
+            u"出力先フォルダ \"%s\" が見つからなくなったため転送を中止しました。音楽ファイルを %d 曲転送しました"_s,
+            {folder, FResult.FCopied});
+    }
     if (FResult.FCancelled) {
         if (FOptions.FKind == TCopyKind::Videos)
             return Format(u"転送を中止しました。フォルダ \"%s\" にビデオファイルを %d 本転送しました"_s,
@@ -300,8 +330,9 @@ TCopyResult ExtractEntries(TITBSongList &songs, const QString &root, const QList
                            const TCopyOptions &options, IProgressRunner &progress, IMainServices &services,
                            IUserDialogs &dialogs, TITXMakeLibrary *listing)
 {
-    CheckExtractionFolder(options.FFolder, root);
+    const TCopyDestination destination(options.FFolder, root);
     TSongCopier copier(songs, root, options, listing);
+    copier.FDestination = &destination;
     const int checkedCount =
         int(std::count_if(rows.begin(), rows.end(), [](const TCopyRow &r) { return r.FChecked; }));
     progress.RunWithProgress(u"楽曲の転送状況"_s, 0, checkedCount,
@@ -323,22 +354,7 @@ TCopyResult ExtractEntries(TITBSongList &songs, const QString &root, const QList
 
 void CheckExtractionFolder(const QString &folder, const QString &playerRoot)
 {
-    const QString shown = QDir::toNativeSeparators(folder);
-    // Copies written among the player's own files could be taken for songs or overwrite its data.
-    const QString dest = QFileInfo(folder).absoluteFilePath();
-    const QString destCanonical = QFileInfo(dest).canonicalFilePath();
-    const QString rootCanonical = QFileInfo(playerRoot).canonicalFilePath();
-    const auto inside = [](const QString &path, const QString &root) {
-        return !path.isEmpty() && !root.isEmpty() && (path == root || path.startsWith(AddPathDelim(root)));
-    };
-    if (!playerRoot.isEmpty() &&
-        (inside(destCanonical.isEmpty() ? dest : destCanonical, rootCanonical) ||
-         inside(QDir::cleanPath(dest), QDir::cleanPath(QFileInfo(playerRoot).absoluteFilePath()))))
-        throw ESorvoError(
-            Format(u"フォルダ[ %s ]はプレーヤーの中にあるため、取り出し先にできません"_s, {shown}));
-    // A folder that cannot be made stops the run once, rather than failing every song on its own.
-    if (!QFileInfo(folder).isDir() && (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()))
-        throw ESorvoError(Format(u"フォルダ[ %s ]を作成できません"_s, {shown}));
+    const TCopyDestination destination(folder, playerRoot);
 }
 
 TFolderCheck CheckDestinationFolder(const QString &folder, const IDriveTable &drives)

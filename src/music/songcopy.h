@@ -13,6 +13,7 @@ class TITBSongItem;
 class TITBSongList;
 class TITXMakeLibrary;
 class TKiruIPodINI;
+class TCopyDestination;
 class TPlayerPaths;
 
 /// One row of a song or video list handed to the copy loop, in display order.
@@ -64,6 +65,7 @@ struct TCopyResult
     int FCopied = 0;
     int FFailed = 0;
     bool FCancelled = false;
+    bool FDestinationLost = false; // the destination went away (or changed device) mid-run
     QString FStatusText;
 };
 /// Refuses (ESorvoError) a destination inside the player, and creates a missing one; a folder that
@@ -88,6 +90,8 @@ public:
     QString StatusText() const;
 
     TCopyResult FResult;
+    /// The checked destination; when null, Step checks and makes FOptions.FFolder itself.
+    const TCopyDestination *FDestination = nullptr;
 
 private:
     bool CopyOne(TITBSongItem &entry, int checkedCount, TProgressContext &context);

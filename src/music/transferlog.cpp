@@ -17,6 +17,8 @@ using namespace Qt::Literals::StringLiterals;
 QString TransferErrorText(int code)
 {
     switch (code) {
+    case -5:
+        return u"出力先のフォルダがプレーヤーの中を指しています"_s;
     case -4:
         return u"データベースに曲の場所が記録されていません"_s;
     case -3:
@@ -41,8 +43,7 @@ QList<TTransferLogRow> TransferLogRows(const TITBSongList &songs)
 
 TTransferLogModel::TTransferLogModel(QObject *parent)
     : TReportListModel({u"#"_s, u"曲名"_s, u"アーティスト"_s, u"エラー状況"_s}, parent)
-{
-}
+{}
 
 void TTransferLogModel::Fill(const TITBSongList &songs)
 {

@@ -6,6 +6,7 @@
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "common/paths.h"
+#include "common/windowsnames.h"
 #include "news/htmlreader.h"
 #include "news/webfetch.h"
 #include "notes/kirustringlist.h"
@@ -23,6 +24,20 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 const QString kPlainTextExtensions = u"*.txt;*.c;*.pas;*.h;*.cpp;*.cs;*.vhd;"_s;
+
+// Text never holds NUL bytes; compressed and binary data nearly always do, or are mostly control bytes.
+bool IsUnreadableBody(const QByteArray &body)
+{
+    if (body.contains('\0'))
+        return true;
+    qsizetype controls = 0;
+    for (char c : body) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != 0x1B && b != '\f')
+            ++controls;
+    }
+    return controls * 20 > body.size();
+}
 
 void MakeFolder(const QString &folder)
 {
@@ -49,7 +64,7 @@ QString TNewsDownloader::SafeCaption(const QString &caption)
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty() || trimmed == u"."_s || trimmed == u".."_s)
         return u"news"_s;
-    return name;
+    return WindowsSafeName(name);
 }
 
 QString TNewsDownloader::DestinationFolder(const QString &notesFolder) const
@@ -117,18 +132,25 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
             if (!fetch.Fetch(row.FAddress, file)) {
                 error = fetch.FError;
             } else {
+                const QByteArray body = ReadWholeFile(file);
                 TKiruStringList lines;
-                if (MatchExtensionList(row.FAddress, kPlainTextExtensions)) {
-                    lines.SetText(ReadWholeFile(file));
+                if (IsUnreadableBody(body)) {
+                    // A compressed or binary body would become notes of garbage, or none at all.
+                    error = u"テキストとして読めない内容です"_s;
+                } else if (MatchExtensionList(row.FAddress, kPlainTextExtensions)) {
+                    lines.SetText(body);
                 } else {
                     THTMLReader reader;
                     reader.FAddDate = FSettings.FAddRSSDate;
                     reader.FAddLink = FSettings.FAddRSSURL;
-                    reader.LoadFromFile(file);
+                    reader.LoadFromBytes(body);
                     reader.Convert();
                     lines = reader.FLines;
+                    if (reader.FDocKind == THTMLReader::DocUnknown)
+                        error = u"フィードでもHTMLでもない内容です"_s;
                 }
-                if (DivideIntoNotes(lines, title, dest, error))
+                // Nothing read is no update: the site keeps its last update time.
+                if (error.isEmpty() && DivideIntoNotes(lines, title, dest, error))
                     row.FLastUpdate = QDateTime::currentDateTime().toString(u"yyyy/MM/dd hh:mm"_s);
             }
             // A stop asked for by the user is not the site's failure.

@@ -1,5 +1,9 @@
 #include "news/webfetch.h"
 
+#include "platform/regularfile.h"
+#include "platform/safefilewriter.h"
+
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -44,7 +48,7 @@ size_t WriteBody(char *data, size_t size, size_t count, void *user)
 int TransferProgress(void *user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
 {
     auto *transfer = static_cast<TTransfer *>(user);
-    if (transfer->keepAlive && *transfer->keepAlive && (*transfer->keepAlive)())
+    if (StopRequested() || (transfer->keepAlive && *transfer->keepAlive && (*transfer->keepAlive)()))
         return 1; // aborts the transfer
     return 0;
 }
@@ -71,6 +75,17 @@ bool TWebFetch::IsWebAddress(const QString &address)
 bool TWebFetch::Fetch(const QString &address, const QString &file)
 {
     FError.clear();
+    // A file address is read as the local file it names: only a regular file is opened, where the web
+    // library would wait for ever on a FIFO.
+    if (address.startsWith(u"file://"_s)) {
+        const QUrl url(address, QUrl::TolerantMode);
+        const QString local = url.isLocalFile() ? url.toLocalFile() : QString();
+        if (local.isEmpty()) {
+            FError = u"ファイルのアドレスではありません"_s;
+            return false;
+        }
+        return CopyLocal(local, file);
+    }
     return IsWebAddress(address) ? FetchWeb(address, file) : CopyLocal(address, file);
 }
 
@@ -148,22 +163,36 @@ bool TWebFetch::FetchWeb(const QString &address, const QString &file)
 
 bool TWebFetch::CopyLocal(const QString &path, const QString &file)
 {
-    if (!QFileInfo(path).isFile()) {
-        FError = u"no such file"_s;
+    QFile in;
+    if (!OpenRegularFile(in, path, &FError))
         return false;
-    }
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) {
-        FError = in.errorString();
-        return false;
-    }
+    QElapsedTimer clock;
+    clock.start();
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly)) {
         FError = out.errorString();
         return false;
     }
+    qint64 total = 0;
     while (!in.atEnd()) {
+        // The same limits as a download: size, time, and a stop asked for by the user or a signal.
+        if (StopRequested() || (FOnKeepAlive && FOnKeepAlive())) {
+            FError = u"中止しました"_s;
+            out.cancelWriting();
+            return false;
+        }
+        if (clock.elapsed() > qint64(FTotalTimeoutSeconds) * 1000) {
+            FError = u"時間切れです"_s;
+            out.cancelWriting();
+            return false;
+        }
         const QByteArray block = in.read(1 << 20);
+        total += block.size();
+        if (total > FMaxBytes) {
+            FError = u"body larger than %1 bytes"_s.arg(FMaxBytes);
+            out.cancelWriting();
+            return false;
+        }
         if (block.isEmpty())
             break;
         if (out.write(block) != block.size()) {

@@ -3,6 +3,7 @@
 #include "app/sorvoerror.h"
 #include "common/format.h"
 #include "common/japanese.h"
+#include "platform/regularfile.h"
 #include "platform/safefilewriter.h"
 
 #include <QFile>
@@ -51,35 +52,55 @@ int Utf8SequenceLength(QByteArrayView d, qsizetype i)
     return len;
 }
 
-/// True when the window holds well-formed UTF-8 with at least one multi-byte character.
-bool LooksLikeUtf8(QByteArrayView window, bool cutAtEndAllowed)
+/// True when the text is UTF-8: multi-byte characters well-formed nearly everywhere over the whole text.
+/// One damaged byte in a long UTF-8 file leaves it UTF-8; Shift-JIS and EUC-JP text breaks the rules at
+/// nearly every character.
+bool LooksLikeUtf8(QByteArrayView data)
 {
-    bool multi = false;
+    qsizetype multi = 0, broken = 0;
     qsizetype i = 0;
-    while (i < window.size()) {
-        const int len = Utf8SequenceLength(window, i);
-        if (len == 0)
-            return false;
-        if (len < 0)
-            return cutAtEndAllowed && multi;
-        multi = multi || len > 1;
-        i += len;
+    while (i < data.size()) {
+        const int len = Utf8SequenceLength(data, i);
+        if (len > 1) {
+            ++multi;
+            i += len;
+        } else {
+            if (len <= 0)
+                ++broken;
+            ++i;
+        }
     }
-    return multi;
+    return multi > 0 && broken * 10 <= multi;
 }
 
-QByteArray Utf16ToShiftJis(QByteArrayView data, bool bigEndian)
+/// 0 little-endian, 1 big-endian, -1 neither: UTF-16 without a byte order mark shows itself by the zero
+/// bytes of its ASCII characters (line breaks at least), all on one side of each pair.
+int Utf16WithoutMark(QByteArrayView data)
+{
+    const qsizetype n = qMin<qsizetype>(data.size(), 65536) & ~qsizetype(1);
+    qsizetype evenZeros = 0, oddZeros = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        if (data[i] == 0)
+            (i % 2 ? oddZeros : evenZeros) += 1;
+    if (oddZeros > 0 && evenZeros == 0)
+        return 0;
+    if (evenZeros > 0 && oddZeros == 0)
+        return 1;
+    return -1;
+}
+
+QByteArray Utf16ToShiftJis(QByteArrayView data, bool bigEndian, qsizetype skip, int *replaced)
 {
     QString text;
     text.reserve(data.size() / 2);
-    for (qsizetype i = 2; i + 1 < data.size(); i += 2) {
+    for (qsizetype i = skip; i + 1 < data.size(); i += 2) {
         const char16_t unit = bigEndian ? qFromBigEndian<quint16>(data.data() + i)
                                         : qFromLittleEndian<quint16>(data.data() + i);
         if (unit == 0)
             break;
         text.append(QChar(unit));
     }
-    return UnicodeToShiftJis(text);
+    return UnicodeToShiftJis(text, replaced);
 }
 
 } // namespace
@@ -140,10 +161,11 @@ void WriteFileAtomic(const QString &fileName, const QByteArray &bytes)
 
 QByteArray ReadWholeFile(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ESorvoError(Format(u"ファイル[ %s ]を開けません (%s)"_s, {fileName, file.errorString()}));
-    return file.readAll();
+    QByteArray bytes;
+    QString why;
+    if (!ReadRegularFile(fileName, bytes, &why))
+        throw ESorvoError(Format(u"ファイル[ %s ]を開けません (%s)"_s, {fileName, why}));
+    return bytes;
 }
 
 void TKiruStringList::LoadFromFileEx(const QString &fileName, int code)
@@ -162,8 +184,9 @@ int TKiruStringList::DetectEncoding(QByteArrayView data)
     }
     if (data.startsWith("\xEF\xBB\xBF"))
         return tcUTF8;
-    const bool windowCut = data.size() > kScanWindow;
-    if (LooksLikeUtf8(data.first(qMin(data.size(), kScanWindow)), windowCut))
+    if (const int order = Utf16WithoutMark(data); order >= 0)
+        return order == 0 ? tcUTF16LE : tcUTF16BE;
+    if (LooksLikeUtf8(data))
         return tcUTF8;
 
     // The classic scan: never the text's last byte, at most the first 32767.
@@ -187,16 +210,22 @@ int TKiruStringList::DetectEncoding(QByteArrayView data)
 
 void TKiruStringList::LoadFromStreamEx(QByteArrayView data, int code)
 {
-    if (code == tcAuto)
+    // A forced UTF-16 load skips two bytes as the byte order mark; a detected one only when it is there.
+    qsizetype skip = 2;
+    if (code == tcAuto) {
         code = DetectEncoding(data);
+        skip = data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF") ? 2 : 0;
+    }
+    FReplacedChars = 0;
     switch (code) {
     case tcUTF16LE:
     case tcUTF16BE:
-        FLines = SplitTextLines(Utf16ToShiftJis(data, code == tcUTF16BE));
+        FLines = SplitTextLines(Utf16ToShiftJis(data, code == tcUTF16BE, skip, &FReplacedChars));
         break;
     case tcUTF8: {
+        // A damaged byte becomes U+FFFD and so "?", counted with the characters Shift-JIS lacks.
         const QByteArrayView body = data.startsWith("\xEF\xBB\xBF") ? data.sliced(3) : data;
-        FLines = SplitTextLines(UnicodeToShiftJis(QString::fromUtf8(body)));
+        FLines = SplitTextLines(UnicodeToShiftJis(QString::fromUtf8(body), &FReplacedChars));
         break;
     }
     case tcJIS:

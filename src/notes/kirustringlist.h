@@ -41,6 +41,9 @@ public:
 
     int Encoding = tcShiftJIS;
     QList<QByteArray> FLines;
+    /// Characters the last load could not keep (Shift-JIS lacks them, or their bytes were broken): each
+    /// became "?".
+    int FReplacedChars = 0;
 };
 
 /// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or cut sequences).

@@ -7,6 +7,7 @@
 #include "common/format.h"
 #include "common/japanese.h"
 #include "common/paths.h"
+#include "common/windowsnames.h"
 #include "notes/usablename.h"
 
 #include <QDir>
@@ -160,10 +161,12 @@ bool TKiruMemoDivider::Divide(const QString &destFolder)
                 return false;
             }
 
-    FOutFolder = AddPathDelim(TrimPathDelim(destFolder));
+    FOutFolder = OutFolder(destFolder);
+    // An old chain longer than the new one loses its extra pages, which nothing would link to any more.
+    FReplacedFiles.clear();
+    const QStringList existing = ExistingNotes(destFolder);
     QString createdFolder;
     if (MakeFolder) {
-        FOutFolder += Title + u'/';
         if (!QFileInfo::exists(FOutFolder)) {
             if (!QDir().mkdir(FOutFolder))
                 throw ESorvoError(Format(u"フォルダ[ %s ]を作成できません"_s, {FOutFolder}));
@@ -178,7 +181,7 @@ bool TKiruMemoDivider::Divide(const QString &destFolder)
             if (AddTitle)
                 lines.append(Sjis(Format(u"<Title>%s</Title>"_s, {Title})));
             lines.append(Lines.FLines);
-            WritePage(lines, Title + u".txt"_s);
+            WritePage(lines, WindowsSafeName(Title + u".txt"_s));
         } else if (MakeDivMode == dmLine) {
             DivideByLines(budget);
         } else {
@@ -193,7 +196,36 @@ bool TKiruMemoDivider::Divide(const QString &destFolder)
             QDir().rmdir(createdFolder);
         throw;
     }
+    for (const QString &file : existing) {
+        if (FWrittenFiles.contains(file)) {
+            FReplacedFiles.append(file);
+        } else if (file != FOutFolder + WindowsSafeName(Title + u".txt"_s) && QFile::remove(file)) {
+            FReplacedFiles.append(file); // a page of the old chain past the new one's end
+        }
+    }
     return true;
+}
+
+QString TKiruMemoDivider::OutFolder(const QString &destFolder) const
+{
+    const QString folder = AddPathDelim(TrimPathDelim(destFolder));
+    return MakeFolder ? folder + WindowsSafeName(Title) + u'/' : folder;
+}
+
+QStringList TKiruMemoDivider::ExistingNotes(const QString &destFolder) const
+{
+    const QString out = OutFolder(destFolder);
+    QStringList files;
+    const QString single = out + WindowsSafeName(Title + u".txt"_s);
+    if (QFileInfo(single).isFile())
+        files.append(single);
+    for (int page = 1; page <= 999999; ++page) {
+        const QString file = out + PageFileName(page);
+        if (!QFileInfo(file).isFile())
+            break;
+        files.append(file);
+    }
+    return files;
 }
 
 void TKiruMemoDivider::DivideByLines(int budget)
@@ -319,7 +351,7 @@ void TMemoDivideOptions::ApplyTo(TKiruMemoDivider &divider) const
 
 bool DivideWithDialog(const QString &destFolder, const TKiruStringList &lines, const QString &sourcePath,
                       TKiruIPodINI &settings, IMemoDivideDialog *dialog, const TProgressEvent &progress,
-                      IUserDialogs *dialogs, IProgressRunner *runner)
+                      IUserDialogs *dialogs, IProgressRunner *runner, TDivideReplacing *replacing)
 {
     TMemoDivideOptions options =
         TMemoDivideOptions::FromSettings(settings, QFileInfo(sourcePath).completeBaseName());
@@ -331,9 +363,21 @@ bool DivideWithDialog(const QString &destFolder, const TKiruStringList &lines, c
     divider.FDialogs = dialogs;
     options.ApplyTo(divider);
     divider.SetLines(lines);
+    if (replacing && replacing->FAsk && dialogs) {
+        const QStringList existing = divider.ExistingNotes(destFolder);
+        if (!existing.isEmpty() &&
+            dialogs->AskYesNo(Format(u"同名のメモ[ %s ]が既にあります。置き換えてもよろしいですか？"_s,
+                                     {QDir::toNativeSeparators(existing.first())})) != TDialogAnswer::Yes)
+            return false;
+    }
+    const auto told = [&](bool divided) {
+        if (replacing)
+            replacing->FReplaced = divider.FReplacedFiles;
+        return divided;
+    };
     if (!runner) {
         divider.OnProgress = progress;
-        return divider.Divide(destFolder);
+        return told(divider.Divide(destFolder));
     }
     // The window shows per mille, so long texts move the bar smoothly whatever their size.
     constexpr int kScale = 1000;
@@ -349,5 +393,5 @@ bool DivideWithDialog(const QString &destFolder, const TKiruStringList &lines, c
             };
             divided = divider.Divide(destFolder);
         });
-    return divided;
+    return told(divided);
 }

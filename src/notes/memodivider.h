@@ -55,10 +55,18 @@ public:
     IUserDialogs *FDialogs = nullptr;
     /// Full paths of the files the last Divide wrote, in order.
     QStringList FWrittenFiles;
+    /// Notes of the same name the last Divide replaced, and pages of the old chain it removed because
+    /// the new one is shorter.
+    QStringList FReplacedFiles;
     /// The message of a division that stopped; empty otherwise.
     QString FErrorMessage;
 
+    /// The notes of this title that Divide(destFolder) would replace: the single note and the numbered
+    /// chain already there.
+    QStringList ExistingNotes(const QString &destFolder) const;
+
 private:
+    QString OutFolder(const QString &destFolder) const;
     QList<QByteArray> PageHeaders(int page) const;
     QByteArray NextLink(int page) const;
     void WritePage(const QList<QByteArray> &lines, const QString &fileName);
@@ -99,6 +107,13 @@ public:
 /// Divides a text imported from a file: asks the dialog (when the settings say to show it, and one is
 /// given), stores the confirmed choices in the settings and writes the notes, inside the progress window
 /// when a runner is given (progress then also goes there). Returns whether confirmed.
+/// With `replaced` given, asks before replacing (when its FAsk is set) and receives the notes replaced.
+struct TDivideReplacing
+{
+    bool FAsk = false;
+    QStringList FReplaced;
+};
 bool DivideWithDialog(const QString &destFolder, const TKiruStringList &lines, const QString &sourcePath,
                       TKiruIPodINI &settings, IMemoDivideDialog *dialog, const TProgressEvent &progress,
-                      IUserDialogs *dialogs = nullptr, IProgressRunner *runner = nullptr);
+                      IUserDialogs *dialogs = nullptr, IProgressRunner *runner = nullptr,
+                      TDivideReplacing *replacing = nullptr);

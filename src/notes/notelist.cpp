@@ -9,11 +9,13 @@
 #include "common/japanese.h"
 #include "common/paths.h"
 #include "notes/kirustringlist.h"
+#include "platform/regularfile.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -28,8 +30,12 @@ QStringList ListPlayerFiles(const QString &folder)
         return files;
     const QDir base(folder);
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(base.relativeFilePath(it.next()));
+    while (it.hasNext()) {
+        it.next();
+        // A FIFO, socket or device standing among the files is no note or card and is never opened.
+        if (it.fileInfo().isFile())
+            files.append(base.relativeFilePath(it.filePath()));
+    }
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -50,7 +56,8 @@ void MakePlayerFolder(const QString &folder, const QString &root)
             existing = QFileInfo(existing).path();
         const QString canonicalRoot = QFileInfo(cleanRoot).canonicalFilePath();
         const QString canonicalExisting = QFileInfo(existing).canonicalFilePath();
-        inside = canonicalExisting == canonicalRoot || canonicalExisting.startsWith(AddPathDelim(canonicalRoot));
+        inside =
+            canonicalExisting == canonicalRoot || canonicalExisting.startsWith(AddPathDelim(canonicalRoot));
     }
     if (!inside || !QDir().mkpath(cleanFolder))
         throw ESorvoError(Format(u"フォルダ[ %s ]を作成できません"_s, {shown}));
@@ -74,10 +81,34 @@ void RemoveEmptySubFolders(const QString &folder, IUserDialogs &dialogs)
     }
 }
 
+QString DecodeNoteText(QByteArrayView bytes, int *encoding, bool *byteOrderMark)
+{
+    const int detected = TKiruStringList::DetectEncoding(bytes);
+    const bool mark =
+        bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || bytes.startsWith("\xEF\xBB\xBF");
+    int code = tcShiftJIS;
+    QString text;
+    if (detected == tcUTF16LE || detected == tcUTF16BE) {
+        code = detected;
+        QStringDecoder decoder(detected == tcUTF16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        text = decoder(mark ? bytes.sliced(2) : bytes);
+    } else if (detected == tcUTF8) {
+        code = tcUTF8;
+        text = QString::fromUtf8(mark ? bytes.sliced(3) : bytes);
+    } else {
+        text = ShiftJisToUnicode(bytes);
+    }
+    if (encoding)
+        *encoding = code;
+    if (byteOrderMark)
+        *byteOrderMark = code != tcShiftJIS && mark;
+    return text;
+}
+
 QString NoteHeadline(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenRegularFile(file, path))
         return {};
     const QByteArray head = file.read(4096);
     qsizetype end = 0;
@@ -105,6 +136,49 @@ QString NoteHeadline(const QString &path)
     return ShiftJisToUnicode(QByteArrayView(line).sliced(b, e - b));
 }
 
+TNoteSummary SummariseNote(const QString &path)
+{
+    TNoteSummary summary;
+    summary.FSize = GetFileSize64(path);
+    QFile file;
+    if (!OpenRegularFile(file, path))
+        return summary;
+    const QByteArray head = file.read(4096);
+    const int detected = TKiruStringList::DetectEncoding(head);
+    if (detected != tcUTF8 && detected != tcUTF16LE && detected != tcUTF16BE) {
+        file.close();
+        summary.FHeadline = NoteHeadline(path);
+        return summary;
+    }
+    // A note in Unicode: the headline decoded, and its length in characters rather than bytes.
+    const QByteArray bytes = head + file.readAll();
+    int encoding = tcShiftJIS;
+    const QString text = DecodeNoteText(bytes, &encoding);
+    if (encoding == tcShiftJIS) { // the start looked like Unicode, the whole does not
+        summary.FHeadline = NoteHeadline(path);
+        return summary;
+    }
+    QStringView line(text);
+    const qsizetype end = line.indexOf(QRegularExpression(u"[\r\n]"_s));
+    if (end >= 0)
+        line = line.first(end);
+    // At most 16 bytes as the player's Shift-JIS counts them, as for any other note.
+    QString cut;
+    int bytesUsed = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const qsizetype len = line.at(i).isHighSurrogate() && i + 1 < line.size() ? 2 : 1;
+        const int width = int(qMax<qsizetype>(1, UnicodeToShiftJis(line.sliced(i, len)).size()));
+        if (bytesUsed + width > 16)
+            break;
+        bytesUsed += width;
+        cut += line.sliced(i, len);
+        i += len - 1;
+    }
+    summary.FHeadline = cut.trimmed();
+    summary.FSize = text.toUcs4().size();
+    return summary;
+}
+
 TNoteCommands::TNoteCommands(const QString &notesDir, IUserDialogs &dialogs, IMainServices *services,
                              const TLagugae *messages)
     : FNotesDir(AddPathDelim(notesDir)), FDialogs(dialogs), FServices(services), FMessages(messages)
@@ -123,8 +197,9 @@ QList<TNoteRow> TNoteCommands::LoadNoteList()
         const qsizetype slash = rel.lastIndexOf(u'/');
         row.FFileName = rel.mid(slash + 1);
         row.FFolder = slash < 0 ? QString() : rel.left(slash + 1);
-        row.FSize = FormatNumber(double(GetFileSize64(FNotesDir + rel)), 0);
-        row.FHeadline = NoteHeadline(FNotesDir + rel);
+        const TNoteSummary summary = SummariseNote(FNotesDir + rel);
+        row.FSize = FormatNumber(double(summary.FSize), 0);
+        row.FHeadline = summary.FHeadline;
         rows.append(row);
     }
     if (FServices)
@@ -163,19 +238,7 @@ void TMemoEditor::Open(const QString &path)
     if (!path.isEmpty() && QFileInfo(path).isFile()) {
         const QByteArray bytes = ReadWholeFile(path);
         // Notes other programs wrote in Unicode would show as garbage and be saved back as garbage.
-        const int detected = TKiruStringList::DetectEncoding(bytes);
-        QString text;
-        if (detected == tcUTF16LE || detected == tcUTF16BE) {
-            FEncoding = detected;
-            QStringDecoder decoder(detected == tcUTF16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
-            text = decoder(QByteArrayView(bytes).sliced(2));
-        } else if (detected == tcUTF8) {
-            FEncoding = tcUTF8;
-            FByteOrderMark = bytes.startsWith("\xEF\xBB\xBF");
-            text = QString::fromUtf8(FByteOrderMark ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes));
-        } else {
-            text = ShiftJisToUnicode(bytes);
-        }
+        QString text = DecodeNoteText(bytes, &FEncoding, &FByteOrderMark);
         // Lines as the editor shows them: CR LF, LF and CR all end a line; the last line break is implied.
         text.replace(u"\r\n"_s, u"\n"_s);
         text.replace(u'\r', u'\n');
@@ -246,7 +309,8 @@ QByteArray TMemoEditor::EncodedText() const
     case tcUTF16LE:
     case tcUTF16BE: {
         QStringEncoder encoder(FEncoding == tcUTF16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
-                               QStringConverter::Flag::WriteBom);
+                               FByteOrderMark ? QStringConverter::Flag::WriteBom
+                                              : QStringConverter::Flag::Default);
         return encoder(joined);
     }
     default:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -21,7 +22,7 @@ void RemoveEmptySubFolders(const QString &folder, IUserDialogs &dialogs);
 struct TNoteRow
 {
     QString FFileName; // "ファイル名"
-    QString FSize;     // "文字数": bytes with thousands separators
+    QString FSize;     // "文字数": bytes with thousands separators (characters for a Unicode note)
     QString FFolder;   // "フォルダ": relative, ending in "/"; empty in the notes folder itself
     QString FHeadline; // "内容"
     bool operator==(const TNoteRow &) const = default;
@@ -29,6 +30,18 @@ struct TNoteRow
 
 /// The first line's first 16 bytes, trimmed; a double-byte character cut by the 16th byte is dropped.
 QString NoteHeadline(const QString &path);
+/// A note's text in whatever encoding it is in (Shift-JIS, UTF-8 or UTF-16, with or without a byte order
+/// mark); `encoding` receives tcShiftJIS, tcUTF8, tcUTF16LE or tcUTF16BE.
+QString DecodeNoteText(QByteArrayView bytes, int *encoding = nullptr, bool *byteOrderMark = nullptr);
+
+/// What the notes list shows of one note's content.
+struct TNoteSummary
+{
+    qint64 FSize = 0;  // bytes; characters for a note in UTF-8 or UTF-16
+    QString FHeadline; // "内容"
+};
+/// The size and headline of a note; a note in Unicode is decoded first.
+TNoteSummary SummariseNote(const QString &path);
 
 /// The notes tab without its widgets: list rows and deletion.
 class TNoteCommands
@@ -84,7 +97,7 @@ public:
     bool FSaved = false;
     /// The encoding the note is written in (tcShiftJIS, tcUTF8, tcUTF16LE, tcUTF16BE or tcJIS).
     int FEncoding = 1;
-    /// The note began with a byte order mark (UTF-8), which a save keeps.
+    /// The note began with a byte order mark (UTF-8 or UTF-16), which a save keeps.
     bool FByteOrderMark = false;
     /// The player root: a missing notes folder is created below it before a new note is saved.
     QString FRoot;

@@ -6,14 +6,20 @@
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "common/paths.h"
+#include "common/windowsnames.h"
 #include "device/playerinfo.h"
 #include "notes/kirustringlist.h"
 #include "notes/memodivider.h"
 #include "notes/notelist.h"
 #include "notes/usablename.h"
+#include "platform/filecopy.h"
+#include "platform/system.h"
+
+#include <QDir>
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -93,8 +99,10 @@ bool TTextImporter::ImportFile(const QString &path, TImportKind kind)
 
 bool TTextImporter::ImportTextNote(const QString &path)
 {
+    FReplacedNotes.clear();
     TKiruStringList list;
     list.LoadFromFileEx(path, tcAuto);
+    FReplacedChars = list.FReplacedChars;
     // A player set up by other tools may have no notes folder yet.
     if (!FRoot.isEmpty())
         MakePlayerFolder(FNotesDir, FRoot);
@@ -108,17 +116,32 @@ bool TTextImporter::ImportTextNote(const QString &path)
                 services->ShowProgressText(int(pos), int(total), msg);
             };
         }
+        TDivideReplacing replacing;
+        replacing.FAsk = FAskBeforeReplacing;
         result = DivideWithDialog(FNotesDir, list, path, FSettings, FDivideDialog, progress, &FDialogs,
-                                  FProgressRunner);
+                                  FProgressRunner, &replacing);
+        FReplacedNotes = replacing.FReplaced;
     } else {
         // The player's FAT refuses some characters other systems allow in names.
-        const QString name = BlankUnusableChars(QFileInfo(path).fileName());
+        const QString name = WindowsSafeName(BlankUnusableChars(QFileInfo(path).fileName()));
         CheckUsableFileName(name);
+        const QString target = AddPathDelim(FNotesDir) + name;
+        const bool replacing = QFileInfo(target).isFile();
+        if (replacing && FAskBeforeReplacing &&
+            FDialogs.AskYesNo(Format(u"同名のメモ[ %s ]が既にあります。置き換えてもよろしいですか？"_s,
+                                     {QDir::toNativeSeparators(target)})) != TDialogAnswer::Yes)
+            return false;
         if (FSettings.FAddEncoded)
             list.FLines.prepend(QByteArrayLiteral("<?xml encoding=\"Shift-JIS\"?>"));
-        list.SaveToFile(AddPathDelim(FNotesDir) + name);
+        list.SaveToFile(target);
+        if (replacing)
+            FReplacedNotes.append(target);
         result = true;
     }
+    // Text changed on the way in is said, never silent.
+    if (result && FReplacedChars > 0)
+        FDialogs.Warning(Format(u"[ %s ] の %d 文字はShift-JISにない文字のため「?」に置き換えました"_s,
+                                {QFileInfo(path).fileName(), FReplacedChars}));
     if (result && FServices)
         FServices->LoadTabData(TTabCode::Notes);
     return result;
@@ -127,10 +150,15 @@ bool TTextImporter::ImportTextNote(const QString &path)
 bool TTextImporter::CopyInto(const QString &path, const QString &folder, TTabCode tabCode)
 {
     const QString name = QFileInfo(path).fileName();
-    // QFile::copy never replaces an existing file.
-    const bool ok = IsUsableFileName(name) && QFile::copy(path, AddPathDelim(folder) + name);
+    // Never replaces an existing file, never half-writes one, and opens only a regular file.
+    const int error = IsUsableFileName(name)
+                          ? CopyFileNoOverwrite(path, AddPathDelim(folder) + WindowsSafeName(name))
+                          : EINVAL;
+    const bool ok = error == 0;
     if (!ok)
-        FDialogs.Warning(Format(u"[ %s ]のコピーに失敗しました"_s, {name}));
+        FDialogs.Warning(
+            Format(u"[ %s ]のコピーに失敗しました (%s)"_s,
+                   {name, QString(SystemErrorText(error) + u": "_s + QDir::toNativeSeparators(folder))}));
     if (FServices)
         FServices->LoadTabData(tabCode);
     return ok;

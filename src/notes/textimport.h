@@ -4,6 +4,7 @@
 #include "app/tabcode.h"
 
 #include <QString>
+#include <QStringList>
 
 class IMainServices;
 class IMemoDivideDialog;
@@ -56,6 +57,13 @@ public:
     IMemoDivideDialog *FDivideDialog = nullptr;
     /// Progress of a division; when empty the main window's status line shows it.
     TProgressEvent FOnProgress;
+    /// Asks before a note of the same name is replaced (off where no one can answer: the note is then
+    /// replaced, and FReplacedNotes says so).
+    bool FAskBeforeReplacing = true;
+    /// Notes the last ImportTextNote replaced (full paths), old chain pages it removed included.
+    QStringList FReplacedNotes;
+    /// Characters of the last imported text that became "?" (Shift-JIS lacks them, or broken bytes).
+    int FReplacedChars = 0;
 
 private:
     bool CopyInto(const QString &path, const QString &folder, TTabCode tabCode);

@@ -1,4 +1,5 @@
 #include "photos/artworkdbloader.h"
+#include "platform/regularfile.h"
 
 #include <QMutex>
 
@@ -43,9 +44,10 @@ QString DecodeUtf16LE(QByteArrayView bytes)
 
 QString UpToNul(QString text)
 {
-    const qsizetype nul = text.indexOf(QChar(0));
-    if (nul >= 0)
-        text.truncate(nul);
+    // Trailing zeros are padding; one inside a name is made a blank rather than cutting the name.
+    while (!text.isEmpty() && text.back() == QChar(0))
+        text.chop(1);
+    text.replace(QChar(0), u' ');
     return text;
 }
 
@@ -373,9 +375,10 @@ void TArtworkDBLoader::Clear()
 void TArtworkDBLoader::LoadFromFile(const QString &path)
 {
     Clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ESorvoError(Format(u"ファイル \"%s\" を開けません。%s"_s, {path, file.errorString()}));
+    QFile file;
+    QString why;
+    if (!OpenRegularFile(file, path, &why))
+        throw ESorvoError(Format(u"ファイル \"%s\" を開けません。%s"_s, {path, why}));
     const QByteArray data = file.readAll();
     LoadFromStream(data, QFileInfo(path).absolutePath());
 }

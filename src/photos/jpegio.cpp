@@ -1,4 +1,5 @@
 #include "photos/jpegio.h"
+#include "platform/regularfile.h"
 
 #include "platform/safefilewriter.h"
 
@@ -157,8 +158,8 @@ QImage DecodeJpeg(QByteArrayView data)
 
 QImage LoadJpeg(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenRegularFile(file, path))
         return {};
     return DecodeJpeg(file.readAll());
 }

@@ -6,6 +6,7 @@
 #include "common/format.h"
 #include "common/namelength.h"
 #include "common/paths.h"
+#include "common/windowsnames.h"
 #include "device/playerpaths.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
@@ -53,18 +54,20 @@ void TPhotoExporter::Step(const QList<TAlbumCheckRow> &rows, TProgressContext &c
         context.SetPosition(n);
         QStringList ids;
         FPhotos.FAlbums.GetAlbumImageIds(row.FName, ids);
-        const QString folderName =
-            ShortenComponent(SanitizeFileNameNoDot(row.FName), kMaxComponentBytes, false);
+        QString folderName = ShortenComponent(SanitizeFileNameNoDot(row.FName), kMaxComponentBytes, false);
+        if (!folderName.trimmed().isEmpty())
+            folderName = WindowsSafeName(folderName);
         for (int e = 0; e < ids.size(); ++e) {
             context.SetLabel(
                 Format(u"写真アルバム(%d/%d)のコピー中 %d%%"_s, {n, total, qint64(e) * 100 / ids.size()}));
             const TArtItem *item = FPhotos.FindByImageId(ids.at(e).toUInt());
             if (!item)
                 continue;
-            const QString fileName = FKind == kExportThumbnails
-                                         ? Format(u"IMG%.05d.jpg"_s, {e})
-                                         : ShortenComponent(LastComponent(item->FFullFileName),
-                                                            kMaxComponentBytes - kUniqueSuffixBytes, true);
+            const QString fileName =
+                FKind == kExportThumbnails
+                    ? Format(u"IMG%.05d.jpg"_s, {e})
+                    : WindowsSafeName(ShortenComponent(LastComponent(item->FFullFileName),
+                                                       kMaxComponentBytes - kUniqueSuffixBytes, true));
             QString target = folderName.isEmpty() ? QString(FFolder + fileName)
                                                   : QString(FFolder + folderName + u'/' + fileName);
             if (PathTaken(target)) {

@@ -2,6 +2,8 @@
 
 #include "app/sorvoerror.h"
 
+#include <QTimeZone>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -23,6 +25,12 @@ TDateTime ReadCalendarDateTime(const QString &value)
     // Files from other programs often hold an all-day start without a time.
     if (IsDateOnly(value))
         return ParseVCalDateTime(value + u"T0000"_s);
+    // A trailing Z is universal time; the lists and the expiry work in local time.
+    if (value.endsWith(u'Z') && value.contains(u'T')) {
+        const QDateTime wall = DateTimeToQDateTime(ParseVCalDateTime(value.chopped(1)));
+        const QDateTime utc(wall.date(), wall.time(), QTimeZone::utc());
+        return QDateTimeToDateTime(utc.toLocalTime());
+    }
     return ParseVCalDateTime(value);
 }
 
@@ -37,6 +45,8 @@ TDateTime ReadCalendarDateTimeOrNow(const QString &value)
 
 QString ShownCalendarDateTime(const QString &value)
 {
+    if (value.trimmed().isEmpty())
+        return {}; // no start is shown as none, not as the moment the list was read
     try {
         return DateTimeToQDateTime(ReadCalendarDateTime(value)).toString(u"yyyy/MM/dd HH:mm"_s);
     } catch (const EConvertError &) {

@@ -31,7 +31,13 @@ constexpr TPropertyField<TVTodoObj> kTaskFields[] = {
 
 TVTodoObj TKiruVTodo::GetRecord() const
 {
-    return ReadRecord<TVTodoObj>(kTaskFields);
+    TVTodoObj record = ReadRecord<TVTodoObj>(kTaskFields);
+    // Other programs give a to-do its deadline as DUE, often without DTSTART or DTEND.
+    if (record.Due.isEmpty())
+        record.Due = GetValue(u"DUE"_s);
+    if (record.Due.isEmpty())
+        record.Due = GetValue(u"DTSTART"_s);
+    return record;
 }
 
 void TKiruVTodo::SetRecord(const TVTodoObj &record)

@@ -17,7 +17,7 @@ class TKiruVTodo : public TKiruCalendarFile
 public:
     /// Loads the file, or starts from an empty task when there is none; raises ESorvoError when unreadable.
     explicit TKiruVTodo(const QString &fileName);
-    /// The deadline is read from DTEND.
+    /// The deadline is read from DTEND, else DUE, else DTSTART.
     TVTodoObj GetRecord() const;
     /// The deadline goes into both DTSTART and DTEND.
     void SetRecord(const TVTodoObj &record);

@@ -6,11 +6,15 @@
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "common/paths.h"
+#include "common/windowsnames.h"
 #include "notes/notelist.h"
 #include "notes/usablename.h"
 #include "pim/calendardates.h"
+#include "pim/calendarexpiry.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,9 +22,10 @@ namespace {
 
 constexpr int kLastNameNumber = 65536;
 
-qint64 Milliseconds(TDateTime value)
+// The given message, followed by the file and the system's reason.
+QString DeleteFailedText(const QString &path, const QString &why)
 {
-    return qRound64(value * 86400000.0);
+    return Format(u"ファイルの削除に失敗しました [ %s ] (%s)"_s, {QDir::toNativeSeparators(path), why});
 }
 
 // Writes the record into its file (made from the skeleton when new); returns the path.
@@ -59,8 +64,17 @@ QList<QStringList> TPimCommands::LoadContactList()
 {
     QList<QStringList> rows;
     for (const QString &rel : ListPlayerFiles(FContactsDir)) {
-        const TKiruVCF card(FContactsDir + rel);
-        rows.append({rel, card.GetValue(u"FN"_s), card.GetValue(u"NOTE"_s)});
+        TKiruVCF card(FContactsDir + rel);
+        const QList<std::pair<int, int>> cards = card.Blocks("vcard");
+        if (cards.size() <= 1) {
+            rows.append({rel, card.GetValue(u"FN"_s), card.GetValue(u"NOTE"_s)});
+            continue;
+        }
+        // An address book exported whole holds every card in one file.
+        for (const auto &[first, last] : cards) {
+            card.SetScope(first, last);
+            rows.append({rel, card.GetValue(u"FN"_s), card.GetValue(u"NOTE"_s)});
+        }
     }
     Status("MSG_LOAD_ADDR", u"アドレス帳を読み込みました"_s);
     return rows;
@@ -70,11 +84,19 @@ QList<QStringList> TPimCommands::LoadCalendarRows(bool tasks)
 {
     QList<QStringList> rows;
     for (const QString &rel : ListPlayerFiles(FCalendarsDir)) {
-        const TKiruVCal file(FCalendarsDir + rel);
-        // A block of the other kind that only starts further down makes the file the other kind's.
-        if (file.FindProperty(u"begin"_s, tasks ? u"vevent"_s : u"vtodo"_s) > 0)
+        TKiruVCal file(FCalendarsDir + rel);
+        // A file holding only blocks of the other kind belongs to the other list; one holding both kinds
+        // is in both lists.
+        QList<std::pair<int, int>> own = file.Blocks(tasks ? "vtodo" : "vevent");
+        // A block opened on the very first line stands for the file's own envelope, not an entry.
+        own.removeIf([](const std::pair<int, int> &b) { return b.first == 0; });
+        if (own.isEmpty() && file.FindProperty(u"begin"_s, tasks ? u"vevent"_s : u"vtodo"_s) > 0)
             continue;
-        const QString start = file.GetValue(u"DTSTART"_s);
+        if (!own.isEmpty())
+            file.SetScope(own.first().first, own.first().second);
+        QString start = file.GetValue(u"DTSTART"_s);
+        if (tasks && start.isEmpty())
+            start = file.GetValue(u"DUE"_s);
         rows.append({file.GetValue(u"SUMMARY"_s), start, ShownCalendarDateTime(start),
                      file.GetValue(u"DESCRIPTION"_s), rel});
     }
@@ -123,7 +145,7 @@ QString TPimCommands::SaveContact(const QString &path, const TIpodVCF &record)
 {
     QString target = path;
     if (target.isEmpty()) {
-        const QString name = Format(u"%s.vcf"_s, {record.FullName});
+        const QString name = WindowsSafeName(Format(u"%s.vcf"_s, {record.FullName}));
         if (!IsUsableFileName(record.FullName))
             throw ESorvoError(Format(u"ファイル名[ %s ]は使えません"_s, {name}));
         target = FContactsDir + name;
@@ -158,9 +180,15 @@ bool TPimCommands::DeleteSelected(const QString &folder, const QStringList &file
     if (FDialogs.AskYesNo(Format(u"[ %s ]を削除してもよろしいですか？"_s, {fileNames.first()})) !=
         TDialogAnswer::Yes)
         return false;
-    for (const QString &name : fileNames)
-        if (!DeleteFileForced(folder + name))
-            FDialogs.Warning(u"ファイルの削除に失敗しました"_s);
+    QSet<QString> seen; // a file holding several cards has a row for each
+    for (const QString &name : fileNames) {
+        if (seen.contains(name))
+            continue;
+        seen.insert(name);
+        QString why;
+        if (!DeleteFileForced(folder + name, &why))
+            FDialogs.Warning(DeleteFailedText(folder + name, why));
+    }
     Reload(tabCode);
     return true;
 }
@@ -180,35 +208,49 @@ bool TPimCommands::DeleteSelectedTasks(const QStringList &fileNames)
     return DeleteSelected(FCalendarsDir, fileNames, TTabCode::ToDo);
 }
 
-QStringList TPimCommands::ExpiredEntries(const QList<QStringList> &rows, TDateTime threshold,
-                                         QStringList *unreadable)
+TPimCommands::TExpiredScan TPimCommands::ScanExpired(const QList<QStringList> &rows,
+                                                     TDateTime threshold) const
 {
-    QStringList names;
-    const qint64 limit = Milliseconds(threshold);
+    TExpiredScan scan;
+    QSet<QString> seen;
     for (const QStringList &row : rows) {
-        const QString start = row.value(pcHiddenStart);
-        if (start.isEmpty())
-            break;
+        const QString name = row.value(pcCalendarFile);
+        if (name.isEmpty() || seen.contains(name))
+            continue;
+        seen.insert(name);
         // One damaged file must not keep every other from expiring; it is itself never deleted.
         try {
-            if (Milliseconds(ReadCalendarDateTime(start)) < limit)
-                names.append(row.value(pcCalendarFile));
-        } catch (const EConvertError &) {
-            if (!unreadable)
-                throw;
-            unreadable->append(row.value(pcCalendarFile));
+            TKiruVCal file(FCalendarsDir + name);
+            switch (JudgeCalendarFile(file, threshold)) {
+            case TCalendarExpiry::Ended:
+                scan.FExpired.append(name);
+                break;
+            case TCalendarExpiry::Partly:
+                scan.FPartly.append(name);
+                break;
+            case TCalendarExpiry::Unreadable:
+                scan.FUnreadable.append(name);
+                break;
+            case TCalendarExpiry::Current:
+                break;
+            }
+        } catch (const ESorvoError &) {
+            scan.FUnreadable.append(name);
         }
     }
-    return names;
+    return scan;
 }
 
 int TPimCommands::DeleteExpired(TCalendarList list, const QList<QStringList> &rows, TDateTime threshold)
 {
-    QStringList unreadable;
-    const QStringList names = ExpiredEntries(rows, threshold, &unreadable);
-    if (!unreadable.isEmpty())
-        FDialogs.Warning(
-            Format(u"日時を読めないファイルは削除の対象から外しました: %s"_s, {unreadable.join(u", "_s)}));
+    const TExpiredScan scan = ScanExpired(rows, threshold);
+    if (!scan.FUnreadable.isEmpty())
+        FDialogs.Warning(Format(u"日時を読めないファイルは削除の対象から外しました: %s"_s,
+                                {scan.FUnreadable.join(u", "_s)}));
+    if (!scan.FPartly.isEmpty())
+        FDialogs.Warning(Format(u"経過していない予定も含むファイルは削除しませんでした: %s"_s,
+                                {scan.FPartly.join(u", "_s)}));
+    const QStringList &names = scan.FExpired;
     if (names.isEmpty())
         return 0;
     const QString question = list == TCalendarList::Events
@@ -218,10 +260,11 @@ int TPimCommands::DeleteExpired(TCalendarList list, const QList<QStringList> &ro
         return 0;
     int deleted = 0;
     for (const QString &name : names) {
-        if (DeleteFileForced(FCalendarsDir + name))
+        QString why;
+        if (DeleteFileForced(FCalendarsDir + name, &why))
             ++deleted;
         else
-            FDialogs.Warning(u"ファイルの削除に失敗しました"_s);
+            FDialogs.Warning(DeleteFailedText(FCalendarsDir + name, why));
     }
     Reload(list == TCalendarList::Events ? TTabCode::Events : TTabCode::ToDo);
     return deleted;

@@ -38,10 +38,13 @@ public:
     TPimCommands(const QString &contactsDir, const QString &calendarsDir, IUserDialogs &dialogs,
                  IMainServices *services, const TLagugae *messages);
 
+    /// One row per card: a file holding several cards gives a row for each, all naming that file.
     QList<QStringList> LoadContactList();
-    /// Event files: every file but those whose first BEGIN:vtodo comes after the first line.
+    /// Event files: files with an event block, and those without a to-do block after the first line;
+    /// the row shows the first event.
     QList<QStringList> LoadEventList();
-    /// Task files: every file but those whose first BEGIN:vevent comes after the first line.
+    /// Task files: files with a to-do block, and those without an event block after the first line; the
+    /// row shows the first to-do (its start, or its due date when it has no start).
     QList<QStringList> LoadTaskList();
 
     /// Writes the record into the file (new: contacts folder + full name + ".vcf") and reloads.
@@ -57,13 +60,17 @@ public:
     bool DeleteSelectedEvents(const QStringList &fileNames);
     bool DeleteSelectedTasks(const QStringList &fileNames);
 
-    /// File names of the rows (in display order) whose hidden start is before the threshold; stops at
-    /// the first empty start. A start that cannot be read puts its file into `unreadable` (never among
-    /// the expired); without that list it raises EConvertError.
-    static QStringList ExpiredEntries(const QList<QStringList> &rows, TDateTime threshold,
-                                      QStringList *unreadable = nullptr);
-    /// Collects, names the unreadable files in a warning, asks with the count (OK/Cancel), deletes and
-    /// reloads. Returns the number deleted.
+    /// The files of the rows (in display order, each once) judged whole at the threshold: a file is
+    /// expired only when every entry in it has ended; rows without a start are judged like the others.
+    struct TExpiredScan
+    {
+        QStringList FExpired;
+        QStringList FPartly;     // some entries ended, some not: kept
+        QStringList FUnreadable; // a date that cannot be read, or a file that cannot: kept
+    };
+    TExpiredScan ScanExpired(const QList<QStringList> &rows, TDateTime threshold) const;
+    /// Scans, names the kept files in warnings, asks with the count (OK/Cancel), deletes and reloads.
+    /// Returns the number deleted; a file that cannot be deleted is named with the system's reason.
     int DeleteExpired(TCalendarList list, const QList<QStringList> &rows, TDateTime threshold);
 
     /// "DTSTART_n.ics" / "tDue_n.ics": the first name not taken, n from 0 in upper-case hexadecimal.

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <span>
+#include <utility>
 
 /// A record field and the property it is stored in.
 template <typename TRecord> struct TPropertyField
@@ -14,8 +16,10 @@ template <typename TRecord> struct TPropertyField
     QString TRecord::*FField;
 };
 
-/// A vCard or vCalendar file seen as "key:value" lines: the first line with a key wins, nothing else is
-/// parsed.
+/// A vCard or vCalendar file seen as "key:value" lines: the first line with a key wins. Folded lines are
+/// joined when read (and written back folded as they came); parameters that only say how a value is
+/// written (ENCODING, CHARSET, VALUE, TZID) are not part of the key, and quoted-printable values are
+/// decoded.
 class TKiruPropertyStore
 {
 public:
@@ -32,6 +36,18 @@ public:
     int FindProperty(const QString &key, const QString &value) const;
     /// Writes the lines with CR LF ends, replacing the file; raises ESorvoError.
     void Save() const;
+
+    /// Line ranges (BEGIN line, END line or the last line) of the blocks with that name, such as "vcard"
+    /// or "vevent", in file order; nested blocks are found too.
+    QList<std::pair<int, int>> Blocks(const QByteArray &name) const;
+    /// Limits the look-ups (GetValue, FindKey, FindProperty, SetValue) to the lines first..last;
+    /// ClearScope looks at the whole file again.
+    void SetScope(int first, int last)
+    {
+        FScopeFirst = first;
+        FScopeLast = last;
+    }
+    void ClearScope() { SetScope(0, -1); }
 
     /// A record from the properties of its fields; a field listed twice takes the later property.
     template <typename TRecord> TRecord ReadRecord(std::span<const TPropertyField<TRecord>> fields) const
@@ -70,4 +86,9 @@ protected:
 private:
     QByteArray Encode(const QString &text) const;
     QString Decode(const QByteArray &raw) const;
+
+    int FScopeFirst = 0;
+    int FScopeLast = -1; // -1: to the end
+    /// Lines that came folded over several lines, and the bytes they came as.
+    QHash<QByteArray, QByteArray> FFolded;
 };

@@ -26,19 +26,24 @@ bool TReadOnlyFile::Open(const QString &path)
     const QByteArray name = QFile::encodeName(path);
     int handle;
     do
-        handle = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        handle = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     while (handle < 0 && errno == EINTR);
     if (handle < 0) {
         FError = SystemErrorText(errno);
         return false;
     }
     struct stat st;
-    const int error = ::fstat(handle, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
+    // A FIFO or device standing where a file should be is refused rather than waited on.
+    const int error = ::fstat(handle, &st) != 0 ? errno
+                      : S_ISDIR(st.st_mode)     ? EISDIR
+                      : !S_ISREG(st.st_mode)    ? EINVAL
+                                                : 0;
     if (error != 0) {
         FError = SystemErrorText(error);
         ::close(handle);
         return false;
     }
+    ::fcntl(handle, F_SETFL, ::fcntl(handle, F_GETFL) & ~O_NONBLOCK);
     FHandle = handle;
     FSize = st.st_size;
     return true;

@@ -168,7 +168,8 @@ void TstITunesDBLoader::strings_data()
     for (quint32 type : {0u, 9u, 10u, 11u, 14u, 15u, 100u, 200u})
         QTest::addRow("type %u stores nothing", type)
             << TStrings{{type, u"x"_s}, {1, u"title"_s}} << u"title"_s << u"title"_s;
-    QTest::addRow("cut at NUL") << TStrings{{1, u"abc\0def"_s}} << u"title"_s << u"abc"_s;
+    QTest::addRow("inner NUL a blank") << TStrings{{1, u"abc\0def"_s}} << u"title"_s << u"abc def"_s;
+    QTest::addRow("trailing NULs padding") << TStrings{{1, QString(u"abc\0\0"_s)}} << u"title"_s << u"abc"_s;
     QTest::addRow("odd byte length drops half unit")
         << TStrings{{1, u"abc"_s, 1, 5}} << u"title"_s << u"ab"_s;
     QTest::addRow("length shorter than text") << TStrings{{1, u"abcdef"_s, 1, 4}} << u"title"_s << u"ab"_s;
@@ -498,7 +499,8 @@ void TstITunesDBLoader::fileInPartsSameAsMemory_data()
     QTest::addRow("compressed") << packed << plain;
     for (const qint64 cut : {qint64(1) << 20, (qint64(1) << 20) + 101, qint64(plain.size()) - 7})
         QTest::addRow("cut at %lld", cut) << plain.first(cut) << plain.first(cut);
-    QTest::addRow("compressed, stream cut") << packed.first(packed.size() / 2) << packed.first(packed.size() / 2);
+    QTest::addRow("compressed, stream cut")
+        << packed.first(packed.size() / 2) << packed.first(packed.size() / 2);
 }
 
 void TstITunesDBLoader::fileInPartsSameAsMemory()
@@ -621,7 +623,8 @@ void TstITunesDBLoader::compressedSizeBound()
     const QByteArray plain = TITunesDBWriter().ToBytes();
     const QByteArray header = plain.first(qFromLittleEndian<quint32>(plain.constData() + 4));
     const qint64 total = qint64(kib) << 10;
-    const QByteArray body = plain.sliced(header.size()) + QByteArray(total - (plain.size() - header.size()), '\0');
+    const QByteArray body =
+        plain.sliced(header.size()) + QByteArray(total - (plain.size() - header.size()), '\0');
     const QByteArray packed = TITunesDBWriter::Compress(header + body, 9);
     QVERIFY(packed.size() < total / 100);
     TITunesDBLoader loader;

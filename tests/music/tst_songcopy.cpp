@@ -6,6 +6,7 @@
 #include "app/userdialogs.h"
 #include "common/paths.h"
 #include "fakedrivetable.h"
+#include "music/copydestination.h"
 #include "music/itunesdbloader.h"
 #include "music/itxmakelibrary.h"
 #include "music/transferlog.h"
@@ -22,6 +23,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,6 +58,10 @@ private slots:
     void destinationInsidePlayer();
     void uncreatableFolderStopsOnce();
     void fullDiskLeavesNoHalfCopy();
+    void windowsRefusedNames_data();
+    void windowsRefusedNames();
+    void linkIntoPlayerIsRefused();
+    void destinationUnmountedMidCopy();
 };
 
 namespace {
@@ -660,6 +666,90 @@ void TstSongCopy::fullDiskLeavesNoHalfCopy()
     QCOMPARE(r.FFailed, 1);
     QCOMPARE(player.db.FSongs.Items(1).FCopyError, ENOSPC);
     QCOMPARE(FolderEntries(disk.Path()), QStringList{u"Small.mp3"_s});
+}
+
+void TstSongCopy::windowsRefusedNames_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("artist");
+    QTest::addColumn<QString>("album");
+    QTest::addColumn<bool>("video");
+    QTest::addColumn<QString>("expected");
+    QTest::addRow("device name title") << u"CON"_s << QString() << QString() << false << u"CON_.mp3"_s;
+    QTest::addRow("device artist folder, any case")
+        << u"T"_s << u"aux"_s << QString() << false << u"aux_/aux-T.mp3"_s;
+    QTest::addRow("numbered devices")
+        << u"T"_s << u"COM1"_s << u"lpt9"_s << false << u"COM1_/lpt9_/COM1-T.mp3"_s;
+    QTest::addRow("not a device") << u"T"_s << u"COM10"_s << u"CONSOLE"_s << false
+                                  << u"COM10/CONSOLE/COM10-T.mp3"_s;
+    QTest::addRow("video artist with trailing dots and blanks")
+        << u"T"_s << u"Mr X. . "_s << QString() << true << u"Mr X/Mr X. . -T.mp3"_s;
+    QTest::addRow("video artist NUL") << u"T"_s << u"nul"_s << QString() << true << u"nul_/nul-T.mp3"_s;
+}
+
+void TstSongCopy::windowsRefusedNames()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, artist);
+    QFETCH(QString, album);
+    QFETCH(bool, video);
+    QFETCH(QString, expected);
+    TCopyOptions o;
+    o.FKind = video ? TCopyKind::Videos : TCopyKind::Songs;
+    o.FArtistFolder = !artist.isEmpty();
+    o.FAlbumFolder = !album.isEmpty();
+    QCOMPARE(CopyRelativePath(Entry(title, artist, album, 0), o), expected);
+}
+
+void TstSongCopy::linkIntoPlayerIsRefused()
+{
+    // dest/A is a link to the player's music folder: the songs of artist A must not land in the player.
+    TPlayer player({Song(u"S1"_s, u"A"_s), Song(u"S2"_s, u"B"_s)});
+    QVERIFY(QFile::link(player.root + u"iPod_Control/Music"_s, player.dest + u"A"_s));
+    const QStringList before = FilesBelow(player.root);
+    TRecordingProgress progress;
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
+                                         player.Options(0, true), progress, services, dialogs, nullptr);
+    QCOMPARE(FilesBelow(player.root), before);
+    QCOMPARE(r.FCopied, 1);
+    QCOMPARE(r.FFailed, 1);
+    QVERIFY(QFileInfo::exists(player.dest + u"B/B-S2.mp3"_s));
+    QCOMPARE(player.db.FSongs.Items(0).FCopyError, -5);
+
+    // A destination through the link, with folders still to be made: refused before any is made.
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, RefuseFolderInPlayer(player.dest + u"A/new/x/"_s, player.root));
+    QVERIFY(!QFileInfo::exists(player.root + u"iPod_Control/Music/new"_s));
+}
+
+void TstSongCopy::destinationUnmountedMidCopy()
+{
+    TSmallDisk disk(8 * 1024 * 1024);
+    if (!disk.Mounted())
+        QSKIP("a small file system can only be mounted by root");
+    QList<TFixtureSong> songs;
+    for (int i = 0; i < 5; ++i)
+        songs.append(Song(u"S%1"_s.arg(i), u"A"_s));
+    TPlayer player(songs);
+    TCopyOptions options = player.Options(1);
+    options.FFolder = disk.Path() + u"/out/"_s;
+    TRecordingProgress progress;
+    progress.FOnCancelCheck = [&](int n) {
+        if (n == 2) // the disk goes after the second song; its mount point stays, empty
+            QVERIFY(QProcess::execute(u"umount"_s, {u"-l"_s, disk.Path()}) == 0);
+    };
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), options,
+                                         progress, services, dialogs, nullptr);
+    QVERIFY(r.FDestinationLost);
+    QCOMPARE(r.FCopied, 2);
+    QCOMPARE(FolderEntries(disk.Path()), QStringList{}); // nothing written on the system disk
+    QCOMPARE(
+        services.FStatusTexts.last(),
+        u"出力先フォルダ \"%1\" が見つからなくなったため転送を中止しました。音楽ファイルを 2 曲転送しました"_s
+            .arg(QDir::toNativeSeparators(options.FFolder)));
 }
 
 QTEST_GUILESS_MAIN(TstSongCopy)

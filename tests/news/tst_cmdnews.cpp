@@ -29,6 +29,8 @@ private slots:
     void addressesComeBackAsEntered();
     void downloadFailuresTold();
     void foreignSettingsFileLeftAlone();
+    void concurrentAddsAllKept();
+    void utf8SettingsWithMark();
 
 private:
     int Cli(const QStringList &args, QByteArray *out = nullptr, QByteArray *err = nullptr);
@@ -211,9 +213,42 @@ void TstCmdNews::foreignSettingsFileLeftAlone()
     QVERIFY(WriteFixtureFile(FSettings, photo));
     QByteArray err;
     QCOMPARE(Cli({u"add"_s, u"T"_s, u"http://t/"_s}, nullptr, &err), 1);
-    QVERIFY2(QString::fromUtf8(err).contains(u"設定ファイルではありません"_s), err.constData());
+    QVERIFY2(QString::fromUtf8(err).count(u"設定ファイルではありません"_s) == 1,
+             err.constData());     // said once
     QCOMPARE(Cli({u"list"_s}), 0); // runs on defaults
     QVERIFY(ReadFixtureFile(FSettings) == photo);
+}
+
+void TstCmdNews::concurrentAddsAllKept()
+{
+    // Ten runs at once on one settings file: every site they added is kept.
+    QCOMPARE(Cli({u"add"_s, u"first"_s, u"http://t/0"_s}), 0);
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (int i = 1; i <= 10; ++i) {
+        runs.push_back(std::make_unique<QProcess>());
+        runs.back()->start(QStringLiteral(SORVO_CLI_PATH), {u"--settings"_s, FSettings, u"news"_s, u"add"_s,
+                                                            u"site%1"_s.arg(i), u"http://t/%1"_s.arg(i)});
+    }
+    for (const auto &run : runs) {
+        QVERIFY(run->waitForFinished(60000));
+        QCOMPARE(run->exitCode(), 0);
+    }
+    QStringList names = Names();
+    names.sort();
+    QStringList expected{u"first"_s};
+    for (int i = 1; i <= 10; ++i)
+        expected << u"site%1"_s.arg(i);
+    for (const QString &n : TKiruIPodINI::DefaultSiteList())
+        expected << n.section(u';', 0, 0) + u"+"_s;
+    expected.sort();
+    QCOMPARE(names, expected);
+}
+
+void TstCmdNews::utf8SettingsWithMark()
+{
+    QVERIFY(WriteFixtureFile(FSettings, QByteArray("\xEF\xBB\xBF[RSSURLData]\r\nCount=0\r\nNo.0=") +
+                                            u"日本語;http://j/;Not Updated;1;\r\n"_s.toUtf8()));
+    QCOMPARE(Names(), QStringList{u"日本語+"_s});
 }
 
 QTEST_GUILESS_MAIN(TstCmdNews)

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -56,10 +58,13 @@ private slots:
     void offlineWarns();
     void cancelStops();
     void longFeedIsDivided();
+    void unreadableSites_data();
+    void unreadableSites();
 
 private:
     QString Address(QString text) const;
-    void Run(QList<TSiteRow> &rows, TRecordingProgress *progress = nullptr);
+    /// Downloads the rows; returns the failures named.
+    QStringList Run(QList<TSiteRow> &rows, TRecordingProgress *progress = nullptr);
 
     TTestWebServer FServer;
     quint16 FDeadPort = 0;
@@ -79,6 +84,11 @@ void TstNewsDownloader::initTestCase()
     const QString utf8Feed = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>"_s + kFeed;
     const QString eucFeed = u"<?xml version=\"1.0\" encoding=\"EUC-JP\"?>"_s + kFeed;
     FServer.AddRoute("/utf8.rdf", {200, utf8Feed.toUtf8(), {}, true, false});
+    FServer.AddRoute("/gzip.rdf", {200, qCompress(utf8Feed.toUtf8()), {}, true, false});
+    QByteArray noise;
+    for (int i = 0; i < 4096; ++i)
+        noise += char((i * 7919 + 13) % 256);
+    FServer.AddRoute("/noise.rdf", {200, noise, {}, true, false});
     FServer.AddRoute("/euc.rdf", {200, ShiftJisToEucForTest(UnicodeToShiftJis(eucFeed)), {}, true, false});
     FServer.AddRoute("/sjis.rdf",
                      {200,
@@ -120,13 +130,14 @@ QString TstNewsDownloader::Address(QString text) const
     return text;
 }
 
-void TstNewsDownloader::Run(QList<TSiteRow> &rows, TRecordingProgress *progress)
+QStringList TstNewsDownloader::Run(QList<TSiteRow> &rows, TRecordingProgress *progress)
 {
     TRecordingProgress local;
     TNewsDownloader downloader(*FSettings, FDialogs);
     downloader.FWorkFolder = FWork;
     downloader.FIsOnline = [] { return true; };
     downloader.Download(rows, FNotes, progress ? *progress : local, &FServices);
+    return downloader.FFailures;
 }
 
 void TstNewsDownloader::download_data()
@@ -146,7 +157,7 @@ void TstNewsDownloader::download_data()
     QTest::addRow("redirect followed") << u"{web}/moved"_s << true << feed;
     QTest::addRow("txt written unchanged")
         << u"{web}/memo.txt"_s << true << QStringList{u"<b>そのまま</b>\r\n二行目\r\n"_s};
-    QTest::addRow("unknown document stamped, no notes") << u"{web}/opml.xml"_s << true << QStringList{};
+    QTest::addRow("unknown document is a failure") << u"{web}/opml.xml"_s << false << QStringList{};
     QTest::addRow("404") << u"{web}/missing.rdf"_s << false << QStringList{};
     QTest::addRow("unreachable port") << u"{dead}/utf8.rdf"_s << false << QStringList{};
     QTest::addRow("capital HTTP is a local path") << u"HTTP://127.0.0.1/utf8.rdf"_s << false << QStringList{};
@@ -305,6 +316,32 @@ void TstNewsDownloader::longFeedIsDivided()
     QCOMPARE(notes.first(), u"RSS News/長い 001.txt"_s);
     const QString first = ShiftJisToUnicode(ReadFixtureFile(FNotes + notes.first()));
     QVERIFY(first.contains(u"<A HREF=\"長い 002.txt\">≪次へ≫</A>"_s));
+}
+
+void TstNewsDownloader::unreadableSites_data()
+{
+    // Each must fail at once, named, without waiting on the special file and without a new update time.
+    QTest::addColumn<QString>("address");
+    QTest::addRow("file address of a FIFO") << u"file://{fifo}"_s;
+    QTest::addRow("local path of a FIFO") << u"{fifo}"_s;
+    QTest::addRow("file address of a character device") << u"file:///dev/zero"_s;
+    QTest::addRow("file address of a folder") << u"file://{dir}"_s;
+    QTest::addRow("compressed body") << u"{web}/gzip.rdf"_s;
+    QTest::addRow("random bytes") << u"{web}/noise.rdf"_s;
+}
+
+void TstNewsDownloader::unreadableSites()
+{
+    QFETCH(QString, address);
+    const QString fifo = FDir->filePath(u"feed.fifo"_s);
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    address.replace(u"{fifo}"_s, fifo).replace(u"{dir}"_s, FDir->path());
+    QList<TSiteRow> rows{TSiteRow{u"サイト"_s, Address(address), u"Not Updated"_s, true}};
+    const QStringList failures = Run(rows);
+    QCOMPARE(rows[0].FLastUpdate, u"Not Updated"_s);
+    QCOMPARE(failures.size(), 1);
+    QVERIFY(failures[0].startsWith(u"[ サイト ]を取得できませんでした ("_s));
+    QCOMPARE(FilesBelow(FNotes), QStringList{});
 }
 
 QTEST_GUILESS_MAIN(TstNewsDownloader)

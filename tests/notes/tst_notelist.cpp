@@ -11,8 +11,11 @@
 #include "scripteddialogs.h"
 
 #include <QDir>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -23,6 +26,8 @@ class TstNoteList : public QObject
     Q_OBJECT
 private slots:
     void rows();
+    void unicodeRows_data();
+    void unicodeRows();
     void headline_data();
     void headline();
     void deletion_data();
@@ -61,6 +66,37 @@ void TstNoteList::rows()
     QCOMPARE(rows.at(0), (TNoteRow{u"T 001.txt"_s, FormatNumber(2018), u"T/"_s, u"【Page 1】"_s}));
     QCOMPARE(rows.at(1), (TNoteRow{u"top.txt"_s, u"20"_s, QString(), u"first line"_s}));
     QCOMPARE(commands.FullPath(rows.at(0)), notes + u"T/T 001.txt"_s);
+}
+
+void TstNoteList::unicodeRows_data()
+{
+    const QString text = u"日本語のメモ\r\n二行目\r\n"_s;
+    QStringEncoder le(QStringConverter::Utf16LE), be(QStringConverter::Utf16BE);
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("size");
+    QTest::addRow("UTF-8") << text.toUtf8() << u"13"_s;
+    QTest::addRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + text.toUtf8() << u"13"_s;
+    QTest::addRow("UTF-16LE with mark") << QByteArray("\xFF\xFE") + QByteArray(le(text)) << u"13"_s;
+    QTest::addRow("UTF-16BE without mark") << QByteArray(be(text)) << u"13"_s;
+    QTest::addRow("Shift-JIS counts bytes") << SjisBytes(text) << u"22"_s;
+}
+
+void TstNoteList::unicodeRows()
+{
+    // Readable headlines whatever the encoding, the length in characters for Unicode, and a FIFO among
+    // the notes neither listed nor waited on.
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, size);
+    QTemporaryDir dir;
+    const QString notes = dir.filePath(u"Notes/"_s);
+    QDir().mkpath(notes);
+    WriteFixtureFile(notes + u"n.txt"_s, bytes);
+    QVERIFY(::mkfifo(QFile::encodeName(notes + u"pipe.txt"_s).constData(), 0600) == 0);
+    TScriptedDialogs dialogs;
+    TNoteCommands commands(notes, dialogs, nullptr, nullptr);
+    const QList<TNoteRow> rows = commands.LoadNoteList();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.at(0), (TNoteRow{u"n.txt"_s, size, QString(), u"日本語のメモ"_s}));
 }
 
 void TstNoteList::headline_data()

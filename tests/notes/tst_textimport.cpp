@@ -1,14 +1,17 @@
 #include "notes/textimport.h"
+#include "platform/system.h"
 
 #include "app/settings.h"
 #include "app/sorvoerror.h"
 #include "app/userdialogs.h"
+
 #include "fixturefiles.h"
 #include "notefiles.h"
 #include "notes/memodivider.h"
 #include "recordingservices.h"
 #include "scripteddialogs.h"
 #include "smalldisk.h"
+#include <cerrno>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -191,7 +194,9 @@ void TstTextImport::copies()
     QCOMPARE(p.importer.ImportFile(p.Pc(name, "new"), TImportKind(kind)), !exists);
     QCOMPARE(ReadFixtureFile(folder + name), exists ? QByteArray("old") : QByteArray("new"));
     QCOMPARE(p.dialogs.Texts(u"warning"_s),
-             exists ? QStringList{u"[ %1 ]のコピーに失敗しました"_s.arg(name)} : QStringList{});
+             exists ? QStringList{u"[ %1 ]のコピーに失敗しました (%2: %3)"_s.arg(
+                          name, SystemErrorText(EEXIST), QDir::toNativeSeparators(folder))}
+                    : QStringList{});
     QCOMPARE(p.services.FLoadedTabs, QList<int>{reload});
 
     TPlayer q;
@@ -224,6 +229,7 @@ void TstTextImport::failedWriteKeepsNote()
         disk.Fill();
     else
         failure = std::make_unique<TWriteFailure>(1000);
+    p.dialogs.FAnswers = {TDialogAnswer::Yes}; // replace the note of the same name
     QVERIFY_THROWS_EXCEPTION(ESorvoError, p.importer.ImportFile(source, ikNote));
     failure.reset();
     QCOMPARE(ReadFixtureFile(note), QByteArray("old note\r\n"));

@@ -1,5 +1,9 @@
 #include "fixturefiles.h"
 #include "notefiles.h"
+#include "platform/system.h"
+#include "smalldisk.h"
+
+#include <cerrno>
 
 #include <QDir>
 #include <QJsonArray>
@@ -62,6 +66,12 @@ struct TCliPlayer
     QString err;
 };
 
+QStringList EventFile(const QString &start)
+{
+    return {u"BEGIN:vcalender"_s,  u"VERSION:2.0"_s, u"BEGIN:vevent"_s, u"SUMMARY:s"_s,
+            u"DTSTART:"_s + start, u"END:vevent"_s,  u"END:vcalender"_s};
+}
+
 } // namespace
 
 class TstCmdPim : public QObject
@@ -73,6 +83,10 @@ private slots:
     void import();
     void expire_data();
     void expire();
+    void importReplacesTold();
+    void contactsAsWritten();
+    void notesJsonSizes();
+    void readOnlyPlayerSaysWhy();
 };
 
 void TstCmdPim::lists_data()
@@ -149,6 +163,100 @@ void TstCmdPim::expire()
     const int code = p.Run(args);
     QCOMPARE(QDir(p.root + u"/Calendars"_s).entryList(QDir::Files, QDir::Name), left);
     QCOMPARE(code == 0, left.size() == 2);
+}
+
+void TstCmdPim::importReplacesTold()
+{
+    TCliPlayer p;
+    const QString note = p.dir.filePath(u"pc/sub/memo.txt"_s);
+    // Not a terminal: the note of the same name is replaced, and said; the emoji and the Korean
+    // characters Shift-JIS lacks are counted.
+    WriteFixtureFile(note, u"新しい本文 😀 한국\n"_s.toUtf8());
+    WriteFixtureFile(p.root + u"/Notes/memo.txt"_s, SjisBytes(u"編集したメモ\r\n"_s));
+    QCOMPARE(p.Run({u"import"_s, note}), 0);
+    QVERIFY2(p.err.contains(u"メモ[ %1 ]を置き換えました"_s.arg(
+                 QDir::toNativeSeparators(p.root + u"/Notes/memo.txt"_s))),
+             qPrintable(p.err));
+    QVERIFY2(p.err.contains(u"の 3 文字はShift-JISにない文字のため「?」に置き換えました"_s),
+             qPrintable(p.err));
+
+    // A shorter long text under the same title: the old chain's later pages go.
+    const QString longText = p.dir.filePath(u"pc/長文.txt"_s);
+    WriteFixtureFile(longText, RepeatLines(600, 40));
+    QCOMPARE(p.Run({u"import"_s, longText}), 0);
+    const QString folder = p.root + u"/Notes/長文/"_s;
+    const int pages = QDir(folder).entryList(QDir::Files).size();
+    QVERIFY(pages > 3);
+    WriteFixtureFile(longText, RepeatLines(150, 40));
+    QCOMPARE(p.Run({u"import"_s, longText}), 0);
+    const QStringList left = QDir(folder).entryList(QDir::Files, QDir::Name);
+    QVERIFY(left.size() < pages);
+    QCOMPARE(left.last(), u"長文 %1.txt"_s.arg(left.size(), 3, 10, QChar(u'0')));
+    QVERIFY(p.err.contains(u"長文 %1.txt ]を置き換えました"_s.arg(pages, 3, 10, QChar(u'0'))));
+
+    // A UTF-8 text with one broken byte is still read as UTF-8; the broken byte alone becomes "?".
+    const QString broken = p.dir.filePath(u"pc/broken.txt"_s);
+    WriteFixtureFile(broken, u"日本語の文章です。"_s.toUtf8() + "\xFF" + u"続きも日本語。\n"_s.toUtf8());
+    QCOMPARE(p.Run({u"import"_s, broken}), 0);
+    QCOMPARE(ReadLinesFile(p.root + u"/Notes/broken.txt"_s).last(), u"日本語の文章です。?続きも日本語。"_s);
+}
+
+void TstCmdPim::contactsAsWritten()
+{
+    TCliPlayer p;
+    // An address book export: several cards, folded lines, quoted-printable values.
+    WriteFixtureFile(
+        p.root + u"/Contacts/book.vcf"_s,
+        "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E5=B1=B1=E7=94=B0\r\n"
+        "NOTE:first line of a long\r\n  note\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Second\r\n Person\r\nEND:VCARD\r\n");
+    QCOMPARE(p.Run({u"contacts"_s, u"--json"_s}), 0);
+    QStringList names = p.Column(u"name"_s);
+    QVERIFY2(names.contains(u"山田"_s) && names.contains(u"SecondPerson"_s), qPrintable(names.join(u'|')));
+    QVERIFY(p.Column(u"note"_s).contains(u"first line of a long note"_s));
+
+    // An event with an all-day start and a to-do due in the future in one file: both lists, readable.
+    WriteFixtureFile(
+        p.root + u"/Calendars/both.ics"_s,
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nSUMMARY:day\r\nDTSTART;VALUE=DATE:20270105\r\n"
+        "END:VEVENT\r\nBEGIN:VTODO\r\nSUMMARY:todo\r\nDUE;VALUE=DATE:20270106\r\nEND:VTODO\r\nEND:"
+        "VCALENDAR\r\n");
+    QCOMPARE(p.Run({u"events"_s, u"--json"_s}), 0);
+    QVERIFY2(p.out.contains("2027/01/05 00:00"), p.out.constData());
+    QCOMPARE(p.Run({u"todos"_s, u"--json"_s}), 0);
+    QVERIFY2(p.out.contains("2027/01/06 00:00"), p.out.constData());
+}
+
+void TstCmdPim::notesJsonSizes()
+{
+    TCliPlayer p;
+    QCOMPARE(p.Run({u"notes"_s, u"--json"_s}), 0);
+    const QJsonArray rows = p.Json();
+    QCOMPARE(rows.size(), 1);
+    QVERIFY(rows.first().toObject().value(u"size"_s).isDouble());
+    QCOMPARE(rows.first().toObject().value(u"size"_s).toInteger(), 14);
+}
+
+void TstCmdPim::readOnlyPlayerSaysWhy()
+{
+    TSmallDisk disk(1024 * 1024);
+    if (!disk.Mounted())
+        QSKIP("a small file system can only be mounted by root");
+    TCliPlayer p;
+    p.root = disk.Path();
+    WriteFixtureFile(p.root + u"/iPod_Control/iTunes/iTunesDB"_s, QByteArray());
+    WriteLinesFile(p.root + u"/Calendars"_s, u"old.ics"_s, EventFile(u"20000101T000000"_s), true);
+    QDir().mkpath(p.root + u"/Contacts"_s);
+    QCOMPARE(QProcess::execute(u"mount"_s, {u"-o"_s, u"remount,ro"_s, disk.Path()}), 0);
+    const QString card = p.dir.filePath(u"new.vcf"_s);
+    WriteFixtureFile(card, "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:N\r\nEND:VCARD\r\n");
+    QCOMPARE(p.Run({u"import"_s, card}), 1);
+    QVERIFY2(p.err.contains(u"[ new.vcf ]のコピーに失敗しました ("_s + SystemErrorText(EROFS)),
+             qPrintable(p.err));
+    QCOMPARE(p.Run({u"expire"_s, u"events"_s, u"--yes"_s}), 1);
+    QVERIFY2(p.err.contains(u"old.ics ] ("_s + SystemErrorText(EROFS)) ||
+                 p.err.contains(u"old.ics ] (Read-only file system)"_s),
+             qPrintable(p.err));
 }
 
 QTEST_GUILESS_MAIN(TstCmdPim)

@@ -71,6 +71,8 @@ private slots:
     void contactEditor();
     void expired_data();
     void expired();
+    void expiredKeepsPartlyPastFile();
+    void expiredTasksWithoutStart();
     void expiredQuestion_data();
     void expiredQuestion();
     void expiredPastBadFile();
@@ -295,27 +297,107 @@ void TstPimCommands::contactEditor()
     QCOMPARE(ContactFromEditorRows(rows), r);
 }
 
+namespace {
+
+QStringList Calendar(const QStringList &blocks)
+{
+    return QStringList{u"BEGIN:VCALENDAR"_s, u"VERSION:2.0"_s} + blocks + QStringList{u"END:VCALENDAR"_s};
+}
+
+QStringList Block(const QString &kind, const QStringList &properties)
+{
+    return QStringList{u"BEGIN:"_s + kind, u"SUMMARY:s"_s} + properties + QStringList{u"END:"_s + kind};
+}
+
+} // namespace
+
 void TstPimCommands::expired_data()
 {
-    QTest::addColumn<QStringList>("starts");
-    QTest::addColumn<QStringList>("expired");
-    QTest::addRow("one minute before") << QStringList{u"20050320T091500"_s} << QStringList{u"0.ics"_s};
-    QTest::addRow("one minute after") << QStringList{u"20050320T091700"_s} << QStringList{};
-    QTest::addRow("exactly at") << QStringList{u"20050320T091600"_s} << QStringList{};
-    QTest::addRow("date only is midnight") << QStringList{u"20050320"_s} << QStringList{u"0.ics"_s};
-    QTest::addRow("empty first row stops") << QStringList{QString(), u"20000101T000000"_s} << QStringList{};
-    QTest::addRow("stops at the first empty")
-        << QStringList{u"20000101T000000"_s, QString(), u"20000101T000000"_s} << QStringList{u"0.ics"_s};
+    // The threshold is 2005-03-20 09:16; a file is expired only when every entry in it has ended.
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("judged");
+    QTest::addRow("one minute before") << EventLines(u"20050320T091500"_s) << u"expired"_s;
+    QTest::addRow("one minute after") << EventLines(u"20050320T091700"_s) << u"kept"_s;
+    QTest::addRow("exactly at") << EventLines(u"20050320T091600"_s) << u"kept"_s;
+    QTest::addRow("date only is midnight") << EventLines(u"20050320"_s) << u"expired"_s;
+    QTest::addRow("no start never ends") << EventLines(QString()) << u"kept"_s;
+    QTest::addRow("unreadable start") << EventLines(u"yesterday"_s) << u"unreadable"_s;
+    QTest::addRow("export with future events")
+        << Calendar(Block(u"VEVENT"_s, {u"DTSTART:20040101T100000"_s}) +
+                    Block(u"VEVENT"_s, {u"DTSTART:20270101T100000"_s}) +
+                    Block(u"VEVENT"_s, {u"DTSTART:20300101T100000"_s}))
+        << u"partly"_s;
+    QTest::addRow("export all past") << Calendar(Block(u"VEVENT"_s, {u"DTSTART:20040101T100000"_s}) +
+                                                 Block(u"VEVENT"_s, {u"DTSTART:20050101T100000"_s}))
+                                     << u"expired"_s;
+    QTest::addRow("series without end")
+        << Calendar(Block(u"VEVENT"_s, {u"DTSTART:20000101T100000"_s, u"RRULE:FREQ=WEEKLY"_s})) << u"kept"_s;
+    QTest::addRow("series until past")
+        << Calendar(Block(u"VEVENT"_s,
+                          {u"DTSTART:20000101T100000"_s, u"RRULE:FREQ=DAILY;UNTIL=20010101T000000Z"_s}))
+        << u"expired"_s;
+    QTest::addRow("series counted into the future")
+        << Calendar(Block(u"VEVENT"_s, {u"DTSTART:20050301T100000"_s, u"RRULE:FREQ=DAILY;COUNT=30"_s}))
+        << u"kept"_s;
+    QTest::addRow("ends after the threshold")
+        << Calendar(Block(u"VEVENT"_s, {u"DTSTART:20050320T090000"_s, u"DTEND:20050320T100000"_s}))
+        << u"kept"_s;
+    QTest::addRow("all-day past") << Calendar(Block(u"VEVENT"_s, {u"DTSTART;VALUE=DATE:20050319"_s}))
+                                  << u"expired"_s;
+    QTest::addRow("zoned future") << Calendar(
+                                         Block(u"VEVENT"_s, {u"DTSTART;TZID=Asia/Tokyo:20270101T000000"_s}))
+                                  << u"kept"_s;
+    QTest::addRow("to-do due in the future")
+        << Calendar(Block(u"VTODO"_s, {u"DTSTART:20040101T000000"_s, u"DUE;VALUE=DATE:20270101"_s}))
+        << u"kept"_s;
+    QTest::addRow("event past, to-do to come")
+        << Calendar(Block(u"VEVENT"_s, {u"DTSTART:20040101T000000"_s}) +
+                    Block(u"VTODO"_s, {u"DUE:20270101T000000Z"_s}))
+        << u"partly"_s;
 }
 
 void TstPimCommands::expired()
 {
-    QFETCH(QStringList, starts);
-    QFETCH(QStringList, expired);
-    QList<QStringList> rows;
-    for (int i = 0; i < starts.size(); ++i)
-        rows.append({u"s"_s, starts.at(i), QString(), QString(), u"%1.ics"_s.arg(i)});
-    QCOMPARE(TPimCommands::ExpiredEntries(rows, At(2005, 3, 20, 9, 16)), expired);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, judged);
+    TPlayer p;
+    p.Calendar(u"f.ics"_s, lines);
+    const QList<QStringList> rows = p.commands.LoadEventList();
+    const TPimCommands::TExpiredScan scan = p.commands.ScanExpired(rows, At(2005, 3, 20, 9, 16));
+    const QString got = !scan.FExpired.isEmpty()      ? u"expired"_s
+                        : !scan.FPartly.isEmpty()     ? u"partly"_s
+                        : !scan.FUnreadable.isEmpty() ? u"unreadable"_s
+                                                      : u"kept"_s;
+    QCOMPARE(got, judged);
+}
+
+void TstPimCommands::expiredKeepsPartlyPastFile()
+{
+    // The usual export of a calendar program: one file, past and future events. Nothing is lost, and
+    // the file is named.
+    TPlayer p;
+    p.Calendar(u"export.ics"_s, Calendar(Block(u"VEVENT"_s, {u"DTSTART:20040101T100000"_s}) +
+                                         Block(u"VEVENT"_s, {u"DTSTART:20270101T100000"_s})));
+    p.Calendar(u"old.ics"_s, EventLines(u"20000101T000000"_s));
+    p.dialogs.FAnswers = {TDialogAnswer::Ok};
+    QCOMPARE(
+        p.commands.DeleteExpired(TCalendarList::Events, p.commands.LoadEventList(), At(2005, 1, 1, 0, 0)), 1);
+    QCOMPARE(p.dialogs.Texts(u"warning"_s),
+             QStringList{u"経過していない予定も含むファイルは削除しませんでした: export.ics"_s});
+    QCOMPARE(QDir(p.dir.filePath(u"Calendars"_s)).entryList(QDir::Files), QStringList{u"export.ics"_s});
+}
+
+void TstPimCommands::expiredTasksWithoutStart()
+{
+    // A to-do without a start sorts first; it is judged like the others and does not end the scan.
+    TPlayer p;
+    p.Calendar(u"a.ics"_s, Calendar(Block(u"VTODO"_s, {})));
+    p.Calendar(u"b.ics"_s, Calendar(Block(u"VTODO"_s, {u"DTSTART:20000101T000000"_s})));
+    p.dialogs.FAnswers = {TDialogAnswer::Ok};
+    QList<QStringList> rows = p.commands.LoadTaskList();
+    QCOMPARE(rows.first().value(pcHiddenStart), QString());
+    QCOMPARE(p.commands.DeleteExpired(TCalendarList::Tasks, rows, At(2005, 1, 1, 0, 0)), 1);
+    QCOMPARE(QDir(p.dir.filePath(u"Calendars"_s)).entryList(QDir::Files), QStringList{u"a.ics"_s});
 }
 
 void TstPimCommands::expiredQuestion_data()
@@ -358,9 +440,9 @@ void TstPimCommands::expiredPastBadFile()
     p.Calendar(u"d.ics"_s, EventLines(u"29990101T000000"_s));
     p.dialogs.FAnswers = {TDialogAnswer::Ok};
     const QList<QStringList> rows = p.commands.LoadEventList();
-    QStringList unreadable;
-    QCOMPARE(TPimCommands::ExpiredEntries(rows, At(2005, 1, 1, 0, 0), &unreadable).size(), 2);
-    QCOMPARE(unreadable, QStringList{u"bad.ics"_s});
+    const TPimCommands::TExpiredScan scan = p.commands.ScanExpired(rows, At(2005, 1, 1, 0, 0));
+    QCOMPARE(scan.FExpired.size(), 2);
+    QCOMPARE(scan.FUnreadable, QStringList{u"bad.ics"_s});
     QCOMPARE(p.commands.DeleteExpired(TCalendarList::Events, rows, At(2005, 1, 1, 0, 0)), 2);
     QCOMPARE(p.dialogs.Texts(u"warning"_s),
              QStringList{u"日時を読めないファイルは削除の対象から外しました: bad.ics"_s});

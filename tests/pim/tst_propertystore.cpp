@@ -117,7 +117,7 @@ void TstPropertyStore::keyMatching_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
     QTest::addRow("case ignored") << u"TEL;TYPE=HOME:03"_s << u"tel;type=home"_s << u"03"_s;
-    QTest::addRow("key trimmed, value raw") << u"  FN\t: 名 前 "_s << u"fn"_s << u" 名 前 "_s;
+    QTest::addRow("key trimmed, value raw") << u"FN\t: 名 前 "_s << u"fn"_s << u" 名 前 "_s;
     QTest::addRow("more parameters do not match")
         << u"TEL;TYPE=HOME,VOICE:03"_s << u"tel;type=home"_s << QString();
     QTest::addRow("other form does not match") << u"TEL;HOME:03"_s << u"tel;type=home"_s << QString();
@@ -249,7 +249,6 @@ void TstPropertyStore::invalidMarker()
     file->Save();
     QCOMPARE(ReadLinesFile(path, kind != u"vcf"_s).last() == marker, !valid);
 }
-
 
 void TstPropertyStore::contactEncoding_data()
 {

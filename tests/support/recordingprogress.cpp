@@ -4,7 +4,9 @@ namespace {
 class TRecordingContext : public TProgressContext
 {
 public:
-    TRecordingContext(TRecordingProgress::TRun &run, int cancelAt) : FRun(run), FCancelAt(cancelAt) {}
+    TRecordingContext(TRecordingProgress::TRun &run, int cancelAt, std::function<void(int)> onCheck)
+        : FRun(run), FCancelAt(cancelAt), FOnCheck(std::move(onCheck))
+    {}
     void SetPosition(int position) override
     {
         FPosition = position;
@@ -16,6 +18,8 @@ public:
     bool Cancelled() const override
     {
         ++FRun.cancelChecks;
+        if (FOnCheck)
+            FOnCheck(FRun.cancelChecks);
         return FCancelAt >= 0 && FRun.cancelChecks >= FCancelAt;
     }
     int FPosition = 0;
@@ -23,13 +27,14 @@ public:
 private:
     TRecordingProgress::TRun &FRun;
     int FCancelAt;
+    std::function<void(int)> FOnCheck;
 };
 } // namespace
 
 int TRecordingProgress::Run(const QString &title, int minimum, int maximum, const TProgressStep &step)
 {
     TRun run{title, minimum, maximum, {}, {}, 0, 0};
-    TRecordingContext context(run, FCancelAtCheck);
+    TRecordingContext context(run, FCancelAtCheck, FOnCancelCheck);
     context.FPosition = minimum;
     if (step)
         step(context);

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 /// Test double for the progress window: runs the step at once and records what it showed.
 class TRecordingProgress : public IProgressRunner
 {
@@ -23,6 +25,8 @@ public:
     QList<TRun> FRuns;
     /// The step is told to stop from its n-th question on (-1: never).
     int FCancelAtCheck = -1;
+    /// Called with the count each time the step asks whether to stop (a test unmounts a disk there, say).
+    std::function<void(int)> FOnCancelCheck;
 
 protected:
     int Run(const QString &title, int minimum, int maximum, const TProgressStep &step) override;

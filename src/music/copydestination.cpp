@@ -1,0 +1,109 @@
+#include "music/copydestination.h"
+
+#include "app/sorvoerror.h"
+#include "common/format.h"
+#include "common/paths.h"
+#include "platform/system.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+bool Inside(const QString &path, const QString &root)
+{
+    return !path.isEmpty() && !root.isEmpty() && (path == root || path.startsWith(AddPathDelim(root)));
+}
+
+bool InPlayer(const QString &path, const QString &playerRoot)
+{
+    if (playerRoot.isEmpty())
+        return false;
+    const QString root = ResolvedPath(playerRoot);
+    return Inside(ResolvedPath(path), root) ||
+           Inside(QDir::cleanPath(QFileInfo(path).absoluteFilePath()),
+                  QDir::cleanPath(QFileInfo(playerRoot).absoluteFilePath()));
+}
+
+} // namespace
+
+QString ResolvedPath(const QString &path)
+{
+    QString existing = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    QString rest;
+    // Climb to the nearest part that exists (a dangling link counts as missing).
+    while (!QFileInfo::exists(existing)) {
+        const QFileInfo info(existing);
+        const QString parent = info.path();
+        if (parent == existing)
+            break;
+        rest = rest.isEmpty() ? info.fileName() : info.fileName() + u'/' + rest;
+        existing = parent;
+    }
+    const QString canonical = QFileInfo(existing).canonicalFilePath();
+    const QString base = canonical.isEmpty() ? existing : canonical;
+    return rest.isEmpty() ? base : QDir::cleanPath(base + u'/' + rest);
+}
+
+void RefuseFolderInPlayer(const QString &folder, const QString &playerRoot)
+{
+    // Copies written among the player's own files could be taken for songs or overwrite its data.
+    if (InPlayer(folder, playerRoot))
+        throw ESorvoError(Format(u"フォルダ[ %s ]はプレーヤーの中にあるため、取り出し先にできません"_s,
+                                 {QDir::toNativeSeparators(folder)}));
+}
+
+TCopyDestination::TCopyDestination(const QString &folder, const QString &playerRoot)
+    : FFolder(AddPathDelim(folder)), FPlayerRoot(playerRoot)
+{
+    RefuseFolderInPlayer(FFolder, playerRoot);
+    const QString shown = QDir::toNativeSeparators(FFolder);
+    // A folder that cannot be made or written stops the run once, rather than failing every song.
+    if (!QFileInfo(FFolder).isDir() && (!QDir().mkpath(FFolder) || !QFileInfo(FFolder).isDir()))
+        throw ESorvoError(Format(u"フォルダ[ %s ]を作成できません"_s, {shown}));
+    const QByteArray name = QFile::encodeName(FFolder);
+    if (::access(name.constData(), W_OK | X_OK) != 0)
+        throw ESorvoError(Format(u"フォルダ[ %s ]に書き込めません (%s)"_s, {shown, SystemErrorText(errno)}));
+    struct stat st;
+    if (::stat(name.constData(), &st) == 0) {
+        FDevice = st.st_dev;
+        FInode = st.st_ino;
+    }
+}
+
+bool TCopyDestination::StillThere() const
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(FFolder).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_dev == FDevice && st.st_ino == FInode;
+}
+
+bool TCopyDestination::EnterFolder(const QString &relativeFolder, QString *why) const
+{
+    QString path = FFolder;
+    for (const QString &level : relativeFolder.split(u'/', Qt::SkipEmptyParts)) {
+        path += level + u'/';
+        // A link standing here may lead anywhere, the player included: checked before it is used.
+        if (InPlayer(path, FPlayerRoot)) {
+            if (why)
+                *why = Format(u"フォルダ[ %s ]はプレーヤーの中を指しています"_s,
+                              {QDir::toNativeSeparators(path)});
+            return false;
+        }
+        if (QFileInfo(path).isDir())
+            continue;
+        if (!QDir().mkdir(path) && !QFileInfo(path).isDir()) {
+            if (why)
+                *why = Format(u"フォルダ[ %s ]を作成できません"_s, {QDir::toNativeSeparators(path)});
+            return false;
+        }
+    }
+    return true;
+}

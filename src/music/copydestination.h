@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <sys/types.h>
+
+/// The destination folder of one copy run. It is made once at the start, every folder a copy creates or
+/// enters below it is checked after resolving links (a link into the player is refused before anything
+/// is created there), and before each file it must still be the same folder on the same device: a disk
+/// unmounted mid-run leaves an empty mount point that must not be filled on the system disk.
+class TCopyDestination
+{
+public:
+    /// Refuses (ESorvoError) a folder inside the player, also through links or parts still to be made,
+    /// then creates it; one that cannot be created or written raises its error once for the whole run.
+    TCopyDestination(const QString &folder, const QString &playerRoot);
+
+    /// True while the folder is still there on the device it was on at the start.
+    bool StillThere() const;
+    /// Makes the sub-folders of `relativeFolder` ("Artist/Album", may be empty) one by one. False with
+    /// the reason when a level leads into the player or cannot be made.
+    bool EnterFolder(const QString &relativeFolder, QString *why) const;
+
+    const QString &Folder() const { return FFolder; }
+
+private:
+    QString FFolder; // with a trailing "/"
+    QString FPlayerRoot;
+    dev_t FDevice = 0;
+    ino_t FInode = 0;
+};
+
+/// Raises ESorvoError when the folder lies inside the player: its nearest existing parent is resolved
+/// through links and the parts still to be made are added, so nothing is created before the check.
+void RefuseFolderInPlayer(const QString &folder, const QString &playerRoot);
+/// The path with its existing part resolved through links (the rest added as written).
+QString ResolvedPath(const QString &path);
