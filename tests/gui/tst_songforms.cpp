@@ -1,10 +1,10 @@
-#include "fakedrivetable.h"
-#include "scripteddialogs.h"
 #include "app/settings.h"
+#include "app/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "audiofilewriter.h"
 #include "common/japanese.h"
 #include "demoplayer.h"
+#include "fakedrivetable.h"
 #include "fixturefiles.h"
 #include "music/itunesdbloader.h"
 #include "music/songcopycfgform.h"
@@ -12,6 +12,7 @@
 #include "music/songinfoform.h"
 #include "photos/artworkdbloader.h"
 #include "platform/drivetable.h"
+#include "scripteddialogs.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -90,6 +91,7 @@ private slots:
     void loadsAndStoresItsSettings();
     void missingFolderQuestion_data();
     void missingFolderQuestion();
+    void folderInPlayerRefused();
     void openFolderAndEscape();
 
     void overview_data();
@@ -234,6 +236,23 @@ void TstSongForms::missingFolderQuestion()
     QCOMPARE(form.FConfirmed, yes);
     QCOMPARE(QFileInfo(folder).isDir(), yes);
     QCOMPARE(f.settings->FSongCopy_Folder, yes ? folder + u"/"_s : before);
+}
+
+void TstSongForms::folderInPlayerRefused()
+{
+    // A destination below the player, here through a link, is refused before anything is made there.
+    TCfgFixture f;
+    const QString player = f.disk + u"/player"_s;
+    QVERIFY(QDir().mkpath(player + u"/Music"_s));
+    QVERIFY(QFile::link(player, f.disk + u"/link"_s));
+    f.dialogs.FAnswers = {TDialogAnswer::Yes};
+    TSongCopyCfgForm form(*f.settings, f.drives, f.dialogs);
+    form.SetPlayerRoot(player + u'/');
+    Child<QLineEdit>(form, u"Edit_Folder"_s)->setText(f.disk + u"/link/Music/new"_s);
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, form.Button_OkClick());
+    QVERIFY(f.dialogs.Texts(u"yesno"_s).isEmpty());
+    QVERIFY(!QFileInfo::exists(player + u"/Music/new"_s));
+    QVERIFY(!form.FConfirmed);
 }
 
 void TstSongForms::openFolderAndEscape()

@@ -4,6 +4,7 @@
 #include "app/userdialogs.h"
 #include "common/paths.h"
 #include "dialogs/guarded.h"
+#include "music/copydestination.h"
 #include "platform/drivetable.h"
 #include "ui_songcopycfgform.h"
 
@@ -78,6 +79,8 @@ void TSongCopyCfgForm::SButton_OpenFolderClick()
 void TSongCopyCfgForm::Button_OkClick()
 {
     const QString text = FUi->Edit_Folder->text();
+    if (!FPlayerRoot.isEmpty())
+        RefuseFolderInPlayer(AddPathDelim(QDir::fromNativeSeparators(text)), FPlayerRoot);
     if (!ConfirmDestinationFolder(QDir::fromNativeSeparators(text), FDialogs))
         return;
     const QString folder = AddPathDelim(QDir::fromNativeSeparators(text));

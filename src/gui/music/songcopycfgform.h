@@ -31,6 +31,9 @@ public:
     /// Asks to create a missing folder, stores the settings and closes confirmed; No keeps the window open.
     void Button_OkClick();
 
+    /// The player's root: a destination inside it (also through a link) is refused before anything is made.
+    void SetPlayerRoot(const QString &root) { FPlayerRoot = root; }
+
     bool FConfirmed = false;
 
 private:
@@ -39,5 +42,6 @@ private:
     const IDriveTable &FDrives;
     IUserDialogs &FDialogs;
     TCopyKind FKind;
+    QString FPlayerRoot;
     QButtonGroup *FNameTypes = nullptr;
 };

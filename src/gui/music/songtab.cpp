@@ -206,6 +206,7 @@ void TSongTab::ExtractSongs()
     if (FModel->CheckedCount() == 0 || !FSongs)
         return;
     TSongCopyCfgForm form(Settings(), Session().Drives(), Dialogs(), TCopyKind::Songs, Window());
+    form.SetPlayerRoot(Session().Player().FRoot);
     form.exec();
     if (!form.FConfirmed)
         return;

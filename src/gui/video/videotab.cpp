@@ -111,6 +111,7 @@ void TVideoTab::ExtractVideos()
     if (FModel.CheckedCount() == 0 || !FSongs)
         return;
     TSongCopyCfgForm form(Settings(), Session().Drives(), Dialogs(), TCopyKind::Videos, Window());
+    form.SetPlayerRoot(Session().Player().FRoot);
     form.exec();
     if (!form.FConfirmed)
         return;
