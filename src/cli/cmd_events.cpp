@@ -1,8 +1,7 @@
 // sorvo-cli events / todos: the calendar entries on the player, in the lists' initial order.
 #include "cli/clicommand.h"
 #include "cli/pimcli.h"
-#include "common/listsort.h"
-#include "pim/pimcommands.h"
+#include "pim/pimlistmodels.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -12,24 +11,16 @@ int List(TCliContext &context, bool tasks)
 {
     context.Operands();
     TCliPimLists pim(context, true);
-    QList<QStringList> rows = tasks ? pim.FCommands.LoadTaskList() : pim.FCommands.LoadEventList();
-    const QStringList header =
-        tasks ? QStringList{u"タスクの名前"_s, u"Date"_s, u"期限"_s, u"説明"_s, u"ファイル名"_s}
-              : QStringList{u"タイトル"_s, u"日付"_s, u"日時"_s, u"コメント"_s, u"ファイル名"_s};
-    TListSortState(header, InitialSortState(tasks ? ssTodo : ssCalendar)).Sort(rows);
-    if (context.line.json) {
-        PrintRows(header, {u"summary"_s, u"dtstart"_s, u"shown"_s, u"description"_s, u"file"_s}, rows, true);
-        return 0;
+    // Sorted as the window's list starts; the stored start stays hidden in the table, as there.
+    if (tasks) {
+        TTodoListModel model;
+        model.SetRows(pim.FCommands.LoadTaskList());
+        PrintModel(model, context.line.json);
+    } else {
+        TCalendarListModel model;
+        model.SetRows(pim.FCommands.LoadEventList());
+        PrintModel(model, context.line.json);
     }
-    // The stored start stays hidden, as in the window.
-    QList<QStringList> shown;
-    for (QStringList row : rows) {
-        row.removeAt(pcHiddenStart);
-        shown.append(row);
-    }
-    QStringList visible = header;
-    visible.removeAt(pcHiddenStart);
-    PrintRows(visible, {}, shown, false);
     return 0;
 }
 

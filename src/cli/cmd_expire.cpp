@@ -1,8 +1,8 @@
 // sorvo-cli expire: deletes events or tasks whose start has passed.
 #include "cli/clicommand.h"
 #include "cli/pimcli.h"
-#include "common/listsort.h"
 #include "pim/pimcommands.h"
+#include "pim/pimlistmodels.h"
 
 #include <QDateTime>
 
@@ -25,14 +25,19 @@ int Run(TCliContext &context)
     }
     const bool tasks = what == u"todos"_s;
     TCliPimLists pim(context, true);
-    QList<QStringList> rows = tasks ? pim.FCommands.LoadTaskList() : pim.FCommands.LoadEventList();
-    TListSortState({u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}, InitialSortState(tasks ? ssTodo : ssCalendar))
-        .Sort(rows);
-    const TPimCommands::TExpiredScan scan = pim.FCommands.ScanExpired(rows, threshold);
+    // In the order the window's list shows them.
+    TCalendarListModel events;
+    TTodoListModel todos;
+    if (tasks)
+        todos.SetRows(pim.FCommands.LoadTaskList());
+    else
+        events.SetRows(pim.FCommands.LoadEventList());
+    const QStringList files = tasks ? todos.FilesInOrder() : events.FilesInOrder();
+    const TPimCommands::TExpiredScan scan = pim.FCommands.ScanExpired(files, threshold);
     for (const QString &name : scan.FExpired)
         CliOut(name + u'\n');
     const int deleted =
-        pim.FCommands.DeleteExpired(tasks ? TCalendarList::Tasks : TCalendarList::Events, rows, threshold);
+        pim.FCommands.DeleteExpired(tasks ? TCalendarList::Tasks : TCalendarList::Events, files, threshold);
     // A file that could not be judged is a job not done, though the others were expired; a file kept
     // because part of it is still to come was judged rightly and is named in the warning.
     return deleted == scan.FExpired.size() && scan.FUnreadable.isEmpty() ? 0 : 1;

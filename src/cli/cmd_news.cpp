@@ -10,7 +10,7 @@
 #include "cli/consoleservices.h"
 #include "common/format.h"
 #include "news/newsdownloader.h"
-#include "news/newssitelist.h"
+#include "news/newssitemodel.h"
 #include "session/playersession.h"
 
 #include <QDir>
@@ -21,7 +21,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-int SiteIndex(const TNewsSiteList &list, const QString &name)
+int SiteIndex(const TNewsSiteModel &list, const QString &name)
 {
     const int index = list.IndexOfCaption(name);
     if (index < 0)
@@ -29,11 +29,11 @@ int SiteIndex(const TNewsSiteList &list, const QString &name)
     return index;
 }
 
-void List(const TNewsSiteList &list, bool json)
+void List(const TNewsSiteModel &list, bool json)
 {
     if (json) {
         QJsonArray rows;
-        for (const TSiteRow &row : list.FRows)
+        for (const TSiteRow &row : list.Rows())
             rows.append(QJsonObject{{u"name"_s, row.FCaption},
                                     {u"address"_s, row.FAddress},
                                     {u"last_update"_s, row.FLastUpdate},
@@ -42,7 +42,7 @@ void List(const TNewsSiteList &list, bool json)
         return;
     }
     QList<QStringList> table{{u""_s, u"サイト名"_s, u"URL"_s, u"最終更新"_s}};
-    for (const TSiteRow &row : list.FRows)
+    for (const TSiteRow &row : list.Rows())
         table.append({row.FTicked ? u"[x]"_s : u"[ ]"_s, row.FCaption, row.FAddress, row.FLastUpdate});
     CliTable(table);
 }
@@ -56,22 +56,23 @@ void StoreUpdateTimes(const QString &path, const QList<TSiteRow> &before, const 
     TKiruIPodINI disk(path);
     if (!disk.CanSave())
         return; // said at the start
-    TNewsSiteList merged;
+    TNewsSiteModel merged;
     merged.LoadFromSettings(disk.FSiteList);
     for (qsizetype i = 0; i < after.size() && i < before.size(); ++i) {
         if (after[i].FLastUpdate == before[i].FLastUpdate)
             continue;
-        for (TSiteRow &row : merged.FRows)
-            if (row.FCaption == after[i].FCaption && row.FAddress == after[i].FAddress)
-                row.FLastUpdate = after[i].FLastUpdate;
+        for (int k = 0; k < merged.Count(); ++k)
+            if (merged.Row(k).FCaption == after[i].FCaption && merged.Row(k).FAddress == after[i].FAddress)
+                merged.SetLastUpdate(k, after[i].FLastUpdate);
     }
     merged.StoreToSettings(disk.FSiteList);
     disk.Save();
 }
 
-int Download(TCliContext &context, TKiruIPodINI &settings, TNewsSiteList &list)
+int Download(TCliContext &context, TKiruIPodINI &settings, TNewsSiteModel &list)
 {
-    const QList<TSiteRow> before = list.FRows;
+    const QList<TSiteRow> before = list.Rows();
+    QList<TSiteRow> rows = before;
     TCliDevice device(context);
     device.FindPlayer();
     const QString notes = device.Player().FNotesDir;
@@ -80,15 +81,15 @@ int Download(TCliContext &context, TKiruIPodINI &settings, TNewsSiteList &list)
     TNewsDownloader downloader(settings, context.dialogs);
     TConsoleMainServices services;
     try {
-        downloader.Download(list.FRows, notes, context.progress, &services);
+        downloader.Download(rows, notes, context.progress, &services);
     } catch (...) {
         // Rows stamped before the failure are kept, as when the window closes.
         if (settings.CanSave())
-            StoreUpdateTimes(settings.FileName(), before, list.FRows);
+            StoreUpdateTimes(settings.FileName(), before, rows);
         throw;
     }
     if (settings.CanSave()) // a file that is not ours was named at start and is left alone
-        StoreUpdateTimes(settings.FileName(), before, list.FRows);
+        StoreUpdateTimes(settings.FileName(), before, rows);
     for (const QString &file : downloader.FWrittenNotes)
         CliOut(QDir::toNativeSeparators(file) + u'\n');
     CliErr(Format(u"%d 件のメモを書き込みました\n"_s, {int(downloader.FWrittenNotes.size())}));
@@ -122,7 +123,7 @@ int Run(TCliContext &context)
         if (changes && !settings.CanSave())
             return 1; // the warning said why; the change cannot be kept
     }
-    TNewsSiteList list;
+    TNewsSiteModel list;
     list.LoadFromSettings(settings.FSiteList);
     if (action == u"list"_s) {
         List(list, context.line.json);
@@ -136,7 +137,7 @@ int Run(TCliContext &context)
         if (!list.DeleteSite(SiteIndex(list, rest[1]), context.dialogs))
             return 1;
     } else {
-        list.FRows[SiteIndex(list, rest[1])].FTicked = action == u"tick"_s;
+        list.SetTicked(SiteIndex(list, rest[1]), action == u"tick"_s);
     }
     list.StoreToSettings(settings.FSiteList);
     settings.Save();

@@ -3,6 +3,7 @@
 #include "cli/clicommand.h"
 #include "cli/pimcli.h"
 #include "notes/notelist.h"
+#include "notes/notelistmodel.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -30,11 +31,9 @@ int Run(TCliContext &context)
         CliJson(array);
         return 0;
     }
-    QList<QStringList> rows;
-    for (const TNoteRow &r : notes)
-        rows.append({r.FFileName, r.FSize, r.FFolder, r.FHeadline});
-    PrintRows({u"ファイル名"_s, u"文字数"_s, u"フォルダ"_s, u"内容"_s},
-              {u"file"_s, u"size"_s, u"folder"_s, u"headline"_s}, rows, context.line.json);
+    TNoteListModel model;
+    model.Fill(notes);
+    PrintTable(model);
     return 0;
 }
 

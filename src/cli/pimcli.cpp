@@ -2,6 +2,7 @@
 
 #include "app/sorvoerror.h"
 #include "cli/clidevice.h"
+#include "pim/pimlistmodels.h"
 #include "session/playersession.h"
 
 #include <QJsonArray>
@@ -31,21 +32,35 @@ TCliPimLists::TCliPimLists(const TCliContext &context, bool calendars)
                 &FServices, &FMessages)
 {}
 
-void PrintRows(const QStringList &header, const QStringList &jsonKeys, const QList<QStringList> &rows,
-               bool json)
+void PrintTable(const TReportListModel &model, const QList<int> &hidden)
 {
-    if (json) {
-        QJsonArray array;
-        for (const QStringList &row : rows) {
-            QJsonObject object;
-            for (qsizetype i = 0; i < jsonKeys.size(); ++i)
-                object.insert(jsonKeys.at(i), row.value(i));
-            array.append(object);
-        }
-        CliJson(array);
+    const auto shownRow = [&](const std::function<QString(int)> &text) {
+        QStringList cells;
+        for (int column = 0; column < model.columnCount(); ++column)
+            if (!hidden.contains(column))
+                cells.append(text(column));
+        return cells;
+    };
+    // The captions without the sort arrow the window's header shows.
+    QList<QStringList> table{shownRow([&](int column) { return model.ColumnCaption(column); })};
+    for (int row = 0; row < model.rowCount(); ++row)
+        table.append(shownRow([&](int column) { return model.index(row, column).data().toString(); }));
+    CliTable(table);
+}
+
+void PrintModel(const TPimListModel &model, bool json)
+{
+    if (!json) {
+        PrintTable(model, model.HiddenColumns());
         return;
     }
-    QList<QStringList> table{header};
-    table.append(rows);
-    CliTable(table);
+    QJsonArray array;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QJsonObject object;
+        for (int column = 0; column < model.columnCount(); ++column)
+            object.insert(model.headerData(column, Qt::Horizontal, TPimListModel::KeyRole).toString(),
+                          model.index(row, column).data().toString());
+        array.append(object);
+    }
+    CliJson(array);
 }

@@ -35,6 +35,12 @@ struct TCliPimLists
     TPimCommands FCommands;
 };
 
-/// Prints rows as a table (header first) or, with --json, as objects keyed by the JSON names.
-void PrintRows(const QStringList &header, const QStringList &jsonKeys, const QList<QStringList> &rows,
-               bool json);
+class TPimListModel;
+class TReportListModel;
+
+/// Prints a list's rows as a table in the order it shows them, captions first, without the columns
+/// given.
+void PrintTable(const TReportListModel &model, const QList<int> &hidden = {});
+/// Prints a list's rows in the order it shows them: as a table of its shown columns (captions first)
+/// or, with --json, as objects keyed by every column's JSON key.
+void PrintModel(const TPimListModel &model, bool json);

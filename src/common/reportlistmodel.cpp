@@ -1,11 +1,13 @@
 #include "common/reportlistmodel.h"
 
+#include <QHash>
+
+#include <algorithm>
 #include <numeric>
 
 TReportListModel::TReportListModel(const QStringList &captions, QObject *parent)
     : QAbstractTableModel(parent), FCaptions(captions)
-{
-}
+{}
 
 TReportListModel::~TReportListModel() = default;
 
@@ -76,7 +78,8 @@ Qt::ItemFlags TReportListModel::flags(const QModelIndex &index) const
 
 QVariant TReportListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= FCaptions.size())
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= FCaptions.size())
         return QAbstractTableModel::headerData(section, orientation, role);
     return FSort ? FSort->Captions().value(section) : FCaptions.at(section);
 }
@@ -158,13 +161,18 @@ void TReportListModel::Resort()
 {
     if (!FSort || FSort->State() == 0 || FOrder.size() < 2)
         return;
+    Reorder([this] { SortOrder(); });
+}
+
+void TReportListModel::Reorder(const std::function<void()> &reorder)
+{
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
     QList<int> items;
     items.reserve(before.size());
     for (const QModelIndex &index : before)
         items.append(FOrder.at(index.row()));
-    SortOrder();
+    reorder();
     QModelIndexList after;
     after.reserve(before.size());
     for (qsizetype i = 0; i < before.size(); ++i)
@@ -205,4 +213,80 @@ void TReportListModel::ItemChanged(int item)
     const int row = RowOfItem(item);
     if (row >= 0)
         emit dataChanged(index(row, 0), index(row, int(FCaptions.size()) - 1));
+}
+
+void TReportListModel::UpdateItems(const QStringList &oldKeys, const QStringList &newKeys,
+                                   const std::function<void()> &takeNewItems)
+{
+    // Which new item each old one becomes; a key given twice pairs its occurrences in order.
+    QMultiHash<QString, int> unmatched;
+    for (int item = int(newKeys.size()) - 1; item >= 0; --item)
+        unmatched.insert(newKeys.at(item), item);
+    QList<int> newOfOld(oldKeys.size(), -1);
+    QList<bool> kept(newKeys.size(), false);
+    for (int item = 0; item < oldKeys.size() && item < FChecked.size(); ++item) {
+        const auto found = unmatched.find(oldKeys.at(item));
+        if (found == unmatched.end())
+            continue;
+        newOfOld[item] = found.value();
+        kept[found.value()] = true;
+        unmatched.erase(found);
+    }
+
+    // Rows whose item went, from the bottom up, a run of neighbours at a time.
+    for (int row = int(FOrder.size()) - 1; row >= 0;) {
+        if (newOfOld.value(FOrder.at(row), -1) >= 0) {
+            --row;
+            continue;
+        }
+        int first = row;
+        while (first > 0 && newOfOld.value(FOrder.at(first - 1), -1) < 0)
+            --first;
+        beginRemoveRows({}, first, row);
+        FOrder.remove(first, row - first + 1);
+        endRemoveRows();
+        row = first - 1;
+    }
+
+    // The rows left show the same things under their new item numbers.
+    QList<bool> checked(newKeys.size(), false);
+    for (int &item : FOrder) {
+        const int now = newOfOld.at(item);
+        checked[now] = FChecked.at(item);
+        item = now;
+    }
+    takeNewItems();
+    FChecked = checked;
+    FRowOfItem.fill(-1, newKeys.size());
+    for (qsizetype row = 0; row < FOrder.size(); ++row)
+        FRowOfItem[FOrder.at(row)] = int(row);
+
+    // New items at the end, then the order the list sorts by.
+    QList<int> added;
+    for (int item = 0; item < newKeys.size(); ++item)
+        if (!kept.at(item))
+            added.append(item);
+    if (!added.isEmpty()) {
+        const int first = int(FOrder.size());
+        beginInsertRows({}, first, first + int(added.size()) - 1);
+        for (int item : std::as_const(added)) {
+            FRowOfItem[item] = int(FOrder.size());
+            FOrder.append(item);
+        }
+        endInsertRows();
+    }
+    FCheckedCount = int(std::count(FChecked.begin(), FChecked.end(), true));
+    if (!FOrder.isEmpty())
+        emit dataChanged(index(0, 0), index(int(FOrder.size()) - 1, int(FCaptions.size()) - 1));
+    if (FSort && FSort->State() != 0) {
+        Resort();
+    } else if (!std::is_sorted(FOrder.begin(), FOrder.end())) {
+        // A list that does not sort shows its items in their own order.
+        Reorder([this] {
+            std::sort(FOrder.begin(), FOrder.end());
+            for (qsizetype row = 0; row < FOrder.size(); ++row)
+                FRowOfItem[FOrder.at(row)] = int(row);
+        });
+    }
+    emit CheckMarksChanged();
 }

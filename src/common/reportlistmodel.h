@@ -6,6 +6,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 /// Base of the program's report lists. A row points at an item of the subclass's own data (an index
@@ -31,6 +32,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+    /// A column's caption as given, without the sort arrow.
+    QString ColumnCaption(int column) const { return FCaptions.value(column); }
     /// The item a row shows, and back; -1 when out of range.
     int ItemOfRow(int row) const;
     int RowOfItem(int item) const;
@@ -79,16 +82,24 @@ protected:
     void EndFill(int itemCount);
     /// An item's texts changed in place: repaints its row (the order stays until `Resort`).
     void ItemChanged(int item);
+    /// Takes new items in place of the old ones, matching them by key (a file, say): rows whose key
+    /// stays keep their place in the view, their selection and their marks; rows whose key went are
+    /// removed, new ones inserted, and the order is kept. `takeNewItems` replaces the subclass's data;
+    /// `oldKeys` and `newKeys` give an item's key by its index before and after.
+    void UpdateItems(const QStringList &oldKeys, const QStringList &newKeys,
+                     const std::function<void()> &takeNewItems);
 
 private:
     void SortOrder();
+    /// Changes the order of the rows; selections and other kept indexes follow their items.
+    void Reorder(const std::function<void()> &reorder);
     void CountChecks();
 
     QStringList FCaptions;
     std::unique_ptr<TListSortState> FSort;
-    QList<int> FOrder;    // row -> item
+    QList<int> FOrder;     // row -> item
     QList<int> FRowOfItem; // item -> row
-    QList<bool> FChecked; // by item
+    QList<bool> FChecked;  // by item
     int FCheckedCount = 0;
     bool FCheckable = false;
 };

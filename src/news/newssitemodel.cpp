@@ -1,55 +1,160 @@
 #include "news/newssitemodel.h"
 
-#include "app/settings.h"
+#include "app/userdialogs.h"
+#include "common/format.h"
+#include "common/textutils.h"
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const QString kNotUpdated = u"Not Updated"_s;
+
+/// A site is known again by its name and address.
+QStringList SiteKeys(const QList<TSiteRow> &rows)
+{
+    QStringList keys;
+    keys.reserve(rows.size());
+    for (const TSiteRow &row : rows)
+        keys.append(row.FCaption + u'\n' + row.FAddress);
+    return keys;
+}
+} // namespace
 
 TNewsSiteModel::TNewsSiteModel(QObject *parent)
     : TReportListModel({u"サイト名"_s, u"URL"_s, u"最終更新"_s}, parent)
 {
     SetCheckable(true);
-    connect(this, &TReportListModel::CheckMarksChanged, this, &TNewsSiteModel::StoreMarks);
 }
 
-void TNewsSiteModel::Fill(QList<TSiteRow> &rows)
+QList<TSiteRow> TNewsSiteModel::Rows() const
 {
-    FFilling = true;
-    BeginFill();
-    FRows = &rows;
-    EndFill(int(rows.size()));
-    QList<int> ticked;
+    QList<TSiteRow> rows = FRows;
     for (qsizetype i = 0; i < rows.size(); ++i)
-        if (rows[i].FTicked)
-            ticked.append(int(i));
-    SetItemsChecked(ticked, true);
-    FFilling = false;
+        rows[i].FTicked = ItemChecked(int(i));
+    return rows;
 }
 
-void TNewsSiteModel::RowsChanged()
+TSiteRow TNewsSiteModel::Row(int index) const
 {
-    if (!FRows || FRows->size() != rowCount()) {
-        if (FRows)
-            Fill(*FRows);
-        return;
+    if (index < 0 || index >= FRows.size())
+        return {};
+    TSiteRow row = FRows.at(index);
+    row.FTicked = ItemChecked(index);
+    return row;
+}
+
+void TNewsSiteModel::SetRows(const QList<TSiteRow> &rows)
+{
+    if (FRows.isEmpty()) {
+        BeginFill();
+        FRows = rows;
+        EndFill(int(FRows.size()));
+    } else {
+        UpdateItems(SiteKeys(FRows), SiteKeys(rows), [&] { FRows = rows; });
     }
-    for (int item = 0; item < rowCount(); ++item)
-        ItemChanged(item);
+    QList<int> ticked, unticked;
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        (rows[i].FTicked ? ticked : unticked).append(int(i));
+    SetItemsChecked(ticked, true);
+    SetItemsChecked(unticked, false);
 }
 
-void TNewsSiteModel::StoreMarks()
+void TNewsSiteModel::SetLastUpdate(int index, const QString &text)
 {
-    if (FFilling || !FRows)
+    if (index < 0 || index >= FRows.size())
         return;
-    for (qsizetype i = 0; i < FRows->size() && i < rowCount(); ++i)
-        (*FRows)[i].FTicked = ItemChecked(int(i));
+    FRows[index].FLastUpdate = text;
+    ItemChanged(index);
+}
+
+int TNewsSiteModel::AddSite(const QString &caption, const QString &address)
+{
+    CheckSiteCaption(caption);
+    QList<TSiteRow> rows = Rows();
+    rows.append(TSiteRow{caption, address, kNotUpdated, false});
+    SetRows(rows);
+    return int(FRows.size()) - 1;
+}
+
+int TNewsSiteModel::EditSite(TEditMode mode, const QString &path, int selected, IEditURLDialog &editor)
+{
+    QString name;
+    QString address;
+    if (mode == ModeDroppedFile) {
+        name = u"不明なニュース"_s;
+        address = path;
+    } else if (selected >= 0 && selected < FRows.size() && mode != ModeAdd) {
+        name = FRows[selected].FCaption;
+        address = FRows[selected].FAddress;
+        if (!editor.Execute(name, address))
+            return -1;
+        CheckSiteCaption(name);
+        FRows[selected].FCaption = name;
+        FRows[selected].FAddress = address;
+        ItemChanged(selected);
+        return selected;
+    } else {
+        address = u"http://"_s;
+    }
+    if (!editor.Execute(name, address))
+        return -1;
+    return AddSite(name, address);
+}
+
+bool TNewsSiteModel::DeleteSite(int selected, IUserDialogs &dialogs)
+{
+    if (selected < 0 || selected >= FRows.size()) {
+        dialogs.Warning(u"アイテムが選択されていません"_s);
+        return false;
+    }
+    if (dialogs.AskYesNo(Format(u"[ %s ]を削除してもよろしいですか？"_s, {FRows[selected].FCaption})) !=
+        TDialogAnswer::Yes)
+        return false;
+    QList<TSiteRow> rows = Rows();
+    rows.removeAt(selected);
+    SetRows(rows);
+    return true;
+}
+
+bool TNewsSiteModel::ResetToDefaults(IUserDialogs &dialogs)
+{
+    if (dialogs.AskYesNo(u"サイト情報をクリアして初期状態にします。よろしいですか？"_s) != TDialogAnswer::Yes)
+        return false;
+    SetRows(DefaultRows());
+    return true;
+}
+
+int TNewsSiteModel::IndexOfCaption(const QString &caption) const
+{
+    for (qsizetype i = 0; i < FRows.size(); ++i)
+        if (FRows[i].FCaption == caption)
+            return int(i);
+    return -1;
+}
+
+void TNewsSiteModel::LoadFromSettings(const QStringList &lines)
+{
+    QList<TSiteRow> rows = Rows();
+    FillSiteRows(lines, rows);
+    SetRows(rows);
+}
+
+void TNewsSiteModel::StoreToSettings(QStringList &lines) const
+{
+    StoreSiteRows(Rows(), lines);
+}
+
+QList<TSiteRow> TNewsSiteModel::DefaultRows()
+{
+    QList<TSiteRow> rows;
+    for (const QString &line : TKiruIPodINI::DefaultSiteList())
+        rows.append(TSiteRow{GetField(0, line, u';'), GetField(1, line, u';'), kNotUpdated, false});
+    return rows;
 }
 
 QString TNewsSiteModel::ItemText(int item, int column) const
 {
-    // The rows may have been emptied (a reset of the window) before the model is refilled.
-    if (!FRows || item < 0 || item >= FRows->size())
-        return {};
-    const TSiteRow &row = FRows->at(item);
+    const TSiteRow &row = FRows.at(item);
     switch (column) {
     case 0:
         return row.FCaption;

@@ -10,9 +10,21 @@ TNoteListModel::TNoteListModel(QObject *parent)
 
 void TNoteListModel::Fill(const QList<TNoteRow> &rows)
 {
-    BeginFill();
-    FRows = rows;
-    EndFill(int(FRows.size()));
+    if (FRows.isEmpty()) {
+        BeginFill();
+        FRows = rows;
+        EndFill(int(FRows.size()));
+        return;
+    }
+    // A reload after a save or a delete: the notes that stay keep their place and selection.
+    const auto keys = [](const QList<TNoteRow> &list) {
+        QStringList paths;
+        paths.reserve(list.size());
+        for (const TNoteRow &row : list)
+            paths.append(row.FFolder + row.FFileName);
+        return paths;
+    };
+    UpdateItems(keys(FRows), keys(rows), [&] { FRows = rows; });
 }
 
 QList<TNoteRow> TNoteListModel::RowsOfItems(const QList<int> &items) const

@@ -21,6 +21,7 @@ public:
 
     explicit TNoteListModel(QObject *parent = nullptr);
 
+    /// The rows in listing order; a reload keeps the rows that stay (their selection and place).
     void Fill(const QList<TNoteRow> &rows);
     void Clear() { Fill({}); }
     const QList<TNoteRow> &NoteRows() const { return FRows; }

@@ -60,29 +60,29 @@ void TPimCommands::Reload(TTabCode tabCode)
         FServices->LoadTabData(tabCode);
 }
 
-QList<QStringList> TPimCommands::LoadContactList()
+QList<TContactRow> TPimCommands::LoadContactList()
 {
-    QList<QStringList> rows;
+    QList<TContactRow> rows;
     for (const QString &rel : ListPlayerFiles(FContactsDir)) {
         TKiruVCF card(FContactsDir + rel);
         const QList<std::pair<int, int>> cards = card.Blocks("vcard");
         if (cards.size() <= 1) {
-            rows.append({rel, card.GetValue(u"FN"_s), card.GetValue(u"NOTE"_s)});
+            rows.append(TContactRow{rel, card.GetValue(u"FN"_s), card.GetValue(u"NOTE"_s)});
             continue;
         }
         // An address book exported whole holds every card in one file.
         for (const auto &[first, last] : cards) {
             card.SetScope(first, last);
-            rows.append({rel, card.GetValue(u"FN"_s), card.GetValue(u"NOTE"_s)});
+            rows.append(TContactRow{rel, card.GetValue(u"FN"_s), card.GetValue(u"NOTE"_s)});
         }
     }
     Status("MSG_LOAD_ADDR", u"アドレス帳を読み込みました"_s);
     return rows;
 }
 
-QList<QStringList> TPimCommands::LoadCalendarRows(bool tasks)
+QList<TCalendarRow> TPimCommands::LoadCalendarRows(bool tasks)
 {
-    QList<QStringList> rows;
+    QList<TCalendarRow> rows;
     for (const QString &rel : ListPlayerFiles(FCalendarsDir)) {
         TKiruVCal file(FCalendarsDir + rel);
         // A file holding only blocks of the other kind belongs to the other list; one holding both kinds
@@ -97,22 +97,24 @@ QList<QStringList> TPimCommands::LoadCalendarRows(bool tasks)
         QString start = file.GetValue(u"DTSTART"_s);
         if (tasks && start.isEmpty())
             start = file.GetValue(u"DUE"_s);
-        rows.append({file.GetValue(u"SUMMARY"_s), start, ShownCalendarDateTime(start),
-                     file.GetValue(u"DESCRIPTION"_s), rel});
+        rows.append(TCalendarRow{file.GetValue(u"SUMMARY"_s), start, ShownCalendarDateTime(start),
+                                 file.GetValue(u"DESCRIPTION"_s), rel});
     }
     return rows;
 }
 
-QList<QStringList> TPimCommands::LoadEventList()
+QList<TCalendarRow> TPimCommands::LoadEventList()
 {
-    QList<QStringList> rows = LoadCalendarRows(false);
+    QList<TCalendarRow> rows = LoadCalendarRows(false);
     Status("MSG_LOAD_CALD", u"スケジュールを読み込みました"_s);
     return rows;
 }
 
-QList<QStringList> TPimCommands::LoadTaskList()
+QList<TTaskRow> TPimCommands::LoadTaskList()
 {
-    QList<QStringList> rows = LoadCalendarRows(true);
+    QList<TTaskRow> rows;
+    for (const TCalendarRow &row : LoadCalendarRows(true))
+        rows.append(TTaskRow{row.FTitle, row.FStart, row.FShownStart, row.FComment, row.FFile});
     if (FServices)
         FServices->SetStatusText(u"Todoファイルを読み込みました"_s);
     return rows;
@@ -208,13 +210,11 @@ bool TPimCommands::DeleteSelectedTasks(const QStringList &fileNames)
     return DeleteSelected(FCalendarsDir, fileNames, TTabCode::ToDo);
 }
 
-TPimCommands::TExpiredScan TPimCommands::ScanExpired(const QList<QStringList> &rows,
-                                                     TDateTime threshold) const
+TPimCommands::TExpiredScan TPimCommands::ScanExpired(const QStringList &files, TDateTime threshold) const
 {
     TExpiredScan scan;
     QSet<QString> seen;
-    for (const QStringList &row : rows) {
-        const QString name = row.value(pcCalendarFile);
+    for (const QString &name : files) {
         if (name.isEmpty() || seen.contains(name))
             continue;
         seen.insert(name);
@@ -241,9 +241,9 @@ TPimCommands::TExpiredScan TPimCommands::ScanExpired(const QList<QStringList> &r
     return scan;
 }
 
-int TPimCommands::DeleteExpired(TCalendarList list, const QList<QStringList> &rows, TDateTime threshold)
+int TPimCommands::DeleteExpired(TCalendarList list, const QStringList &files, TDateTime threshold)
 {
-    const TExpiredScan scan = ScanExpired(rows, threshold);
+    const TExpiredScan scan = ScanExpired(files, threshold);
     if (!scan.FUnreadable.isEmpty())
         FDialogs.Warning(Format(u"日時を読めないファイルは削除の対象から外しました: %s"_s,
                                 {scan.FUnreadable.join(u", "_s)}));

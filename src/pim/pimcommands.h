@@ -6,6 +6,7 @@
 #include "pim/kiruvcal.h"
 #include "pim/kiruvcf.h"
 #include "pim/kiruvtodo.h"
+#include "pim/pimrows.h"
 
 #include <QList>
 #include <QStringList>
@@ -13,16 +14,6 @@
 class IMainServices;
 class IUserDialogs;
 class TLagugae;
-
-/// Columns of the lists (caption first): contacts "ファイル名", "名前", "コメント";
-/// events "タイトル", "日付" (hidden), "日時", "コメント", "ファイル名";
-/// tasks "タスクの名前", "Date" (hidden), "期限", "説明", "ファイル名".
-enum TPimColumn : int
-{
-    pcHiddenStart = 1, // DTSTART as stored
-    pcShownStart = 2,
-    pcCalendarFile = 4,
-};
 
 /// The two calendar lists; the expired-entry dialog's tag is 0 for events and 1 for tasks.
 enum class TCalendarList
@@ -39,13 +30,13 @@ public:
                  IMainServices *services, const TLagugae *messages);
 
     /// One row per card: a file holding several cards gives a row for each, all naming that file.
-    QList<QStringList> LoadContactList();
+    QList<TContactRow> LoadContactList();
     /// Event files: files with an event block, and those without a to-do block after the first line;
     /// the row shows the first event.
-    QList<QStringList> LoadEventList();
+    QList<TCalendarRow> LoadEventList();
     /// Task files: files with a to-do block, and those without an event block after the first line; the
     /// row shows the first to-do (its start, or its due date when it has no start).
-    QList<QStringList> LoadTaskList();
+    QList<TTaskRow> LoadTaskList();
 
     /// Writes the record into the file (new: contacts folder + full name + ".vcf") and reloads.
     /// Returns the path written; raises ESorvoError "ファイル名[ %s ]は使えません" for an unusable name.
@@ -60,18 +51,18 @@ public:
     bool DeleteSelectedEvents(const QStringList &fileNames);
     bool DeleteSelectedTasks(const QStringList &fileNames);
 
-    /// The files of the rows (in display order, each once) judged whole at the threshold: a file is
-    /// expired only when every entry in it has ended; rows without a start are judged like the others.
+    /// The files (in display order, each once) judged whole at the threshold: a file is expired only
+    /// when every entry in it has ended; entries without a start are judged like the others.
     struct TExpiredScan
     {
         QStringList FExpired;
         QStringList FPartly;     // some entries ended, some not: kept
         QStringList FUnreadable; // a date that cannot be read, or a file that cannot: kept
     };
-    TExpiredScan ScanExpired(const QList<QStringList> &rows, TDateTime threshold) const;
+    TExpiredScan ScanExpired(const QStringList &files, TDateTime threshold) const;
     /// Scans, names the kept files in warnings, asks with the count (OK/Cancel), deletes and reloads.
     /// Returns the number deleted; a file that cannot be deleted is named with the system's reason.
-    int DeleteExpired(TCalendarList list, const QList<QStringList> &rows, TDateTime threshold);
+    int DeleteExpired(TCalendarList list, const QStringList &files, TDateTime threshold);
 
     /// "DTSTART_n.ics" / "tDue_n.ics": the first name not taken, n from 0 in upper-case hexadecimal.
     QString FirstFreeEventFile(const QString &dtStart) const;
@@ -81,7 +72,8 @@ public:
     QString FCalendarsDir;
 
 private:
-    QList<QStringList> LoadCalendarRows(bool tasks);
+    /// title, stored start, shown start, description, file of each row
+    QList<TCalendarRow> LoadCalendarRows(bool tasks);
     bool DeleteSelected(const QString &folder, const QStringList &fileNames, TTabCode tabCode);
     QString FirstFree(const QString &prefix, const QString &value) const;
     void Status(const QByteArray &key, const QString &fallback);

@@ -16,11 +16,13 @@ bool TNewsService::Download(IProgressRunner &progress)
     TNewsDownloader downloader(FSettings, FDialogs);
     downloader.FWorkFolder = FWorkFolder;
     downloader.FIsOnline = FIsOnline;
-    QList<TSiteRow> rows = FSession.NewsSites().FRows;
+    QList<TSiteRow> rows = FSession.NewsSites().Rows();
     const auto takeRows = [&] {
-        // Rows stamped by the download; the list itself was not changed meanwhile (the window is modal).
-        if (rows.size() == FSession.NewsSites().FRows.size())
-            FSession.NewsSites().FRows = rows;
+        // The stamps of the sites fetched; the list itself was not changed meanwhile (the window is modal).
+        TNewsSiteModel &sites = FSession.NewsSites();
+        for (qsizetype i = 0; i < rows.size() && i < sites.Count(); ++i)
+            if (sites.Row(int(i)).FLastUpdate != rows.at(i).FLastUpdate)
+                sites.SetLastUpdate(int(i), rows.at(i).FLastUpdate);
         FSession.NewsSitesEdited();
     };
     try {

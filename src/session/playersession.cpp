@@ -98,11 +98,11 @@ TPlayerSession::TPlayerSession(IDriveTable &drives, IUserDialogs &dialogs, TKiru
       FMessages(std::make_unique<TLagugae>()), FServices(std::make_unique<TSessionServices>(*this)),
       FLocator(drives, &dialogs, modelFile), FSongs(std::make_shared<TITunesDBLoader>()),
       FArtwork(std::make_shared<TArtworkDBLoader>(&dialogs)),
-      FPhotos(std::make_shared<TArtworkDBLoader>(&dialogs))
+      FPhotos(std::make_shared<TArtworkDBLoader>(&dialogs)), FNewsSites(new TNewsSiteModel(this))
 {
     if (FSettings) {
         FLocator.UseDriveLock(*FSettings);
-        FNewsSites.LoadFromSettings(FSettings->FSiteList);
+        FNewsSites->LoadFromSettings(FSettings->FSiteList);
     }
 }
 
@@ -219,7 +219,7 @@ void TPlayerSession::NewsSitesEdited()
 void TPlayerSession::StoreNewsSites()
 {
     if (FSettings)
-        FNewsSites.StoreToSettings(FSettings->FSiteList);
+        FNewsSites->StoreToSettings(FSettings->FSiteList);
 }
 
 void TPlayerSession::SetCopyReport(const TCopyReport &report)

@@ -6,7 +6,7 @@
 #include "music/copyreport.h"
 #include "music/itunesdbloader.h"
 #include "music/itxmakelibrary.h"
-#include "news/newssitelist.h"
+#include "news/newssitemodel.h"
 #include "notes/notelist.h"
 #include "photos/artworkdbloader.h"
 #include "pim/pimcommands.h"
@@ -95,13 +95,13 @@ public:
     const QList<TNoteRow> &Notes() const { return FNotes; }
     bool NotesLoaded() const { return FNotesLoaded; }
     void LoadNotes();
-    const QList<QStringList> &Contacts() const { return FContacts; }
+    const QList<TContactRow> &Contacts() const { return FContacts; }
     bool ContactsLoaded() const { return FContactsLoaded; }
     void LoadContacts();
-    const QList<QStringList> &Events() const { return FEvents; }
+    const QList<TCalendarRow> &Events() const { return FEvents; }
     bool EventsLoaded() const { return FEventsLoaded; }
     void LoadEvents();
-    const QList<QStringList> &Tasks() const { return FTasks; }
+    const QList<TTaskRow> &Tasks() const { return FTasks; }
     bool TasksLoaded() const { return FTasksLoaded; }
     void LoadTasks();
 
@@ -109,7 +109,8 @@ public:
     TPimCommands PimCommands();
 
     // The news sites
-    TNewsSiteList &NewsSites() { return FNewsSites; }
+    /// The site list, as the news tab shows it.
+    TNewsSiteModel &NewsSites() { return *FNewsSites; }
     /// The site rows changed (edited, ticked, stamped by a download): emits newsSitesChanged.
     void NewsSitesEdited();
     /// Keeps the site rows in the settings (they are written with them).
@@ -148,9 +149,11 @@ private:
     std::shared_ptr<TArtworkDBLoader> FPhotos;
     bool FPhotosLoaded = false;
     QList<TNoteRow> FNotes;
-    QList<QStringList> FContacts, FEvents, FTasks;
+    QList<TContactRow> FContacts;
+    QList<TCalendarRow> FEvents;
+    QList<TTaskRow> FTasks;
     bool FNotesLoaded = false, FContactsLoaded = false, FEventsLoaded = false, FTasksLoaded = false;
-    TNewsSiteList FNewsSites;
+    TNewsSiteModel *FNewsSites; // a child of the session
     TCopyReport FLastCopy;
     TITXMakeLibrary FLibrary;
 };

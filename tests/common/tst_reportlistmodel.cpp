@@ -1,6 +1,7 @@
 #include "common/reportlistmodel.h"
 
 #include <QAbstractItemModelTester>
+#include <QItemSelectionModel>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -17,6 +18,16 @@ public:
         BeginFill();
         FRows = rows;
         EndFill(int(rows.size()));
+    }
+    /// New rows in place of the old ones, matched by their first column.
+    void Update(const QList<QStringList> &rows)
+    {
+        QStringList before, after;
+        for (const QStringList &row : std::as_const(FRows))
+            before << row.value(0);
+        for (const QStringList &row : rows)
+            after << row.value(0);
+        UpdateItems(before, after, [&] { FRows = rows; });
     }
     void Rename(int item, const QString &title)
     {
@@ -45,7 +56,8 @@ private:
     QList<QStringList> FRows;
 };
 
-const QList<QStringList> kRows = {{u"b"_s, u"Y"_s, u"2"_s}, {u"a"_s, u"Z"_s, u"3"_s}, {u"c"_s, u"X"_s, u"1"_s}};
+const QList<QStringList> kRows = {
+    {u"b"_s, u"Y"_s, u"2"_s}, {u"a"_s, u"Z"_s, u"3"_s}, {u"c"_s, u"X"_s, u"1"_s}};
 } // namespace
 
 class TstReportListModel : public QObject
@@ -57,6 +69,8 @@ private slots:
     void checkMarks();
     void selectionFollowsSort();
     void unsortedList();
+    void updateKeepsSelectionAndMarks_data();
+    void updateKeepsSelectionAndMarks();
 };
 
 void TstReportListModel::sorting_data()
@@ -163,6 +177,51 @@ void TstReportListModel::unsortedList()
     QCOMPARE(model.Captions(), (QStringList{u"曲名"_s, u"アーティスト"_s, u"アルバム"_s}));
     QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsUserCheckable));
     QVERIFY(!model.index(0, 0).data(Qt::CheckStateRole).isValid());
+}
+
+void TstReportListModel::updateKeepsSelectionAndMarks_data()
+{
+    QTest::addColumn<int>("sortState"); // 0: the list does not sort
+    QTest::addColumn<QStringList>("shown");
+    QTest::addRow("sorted by title") << 1 << QStringList{u"a"_s, u"c"_s, u"d"_s, u"e"_s};
+    QTest::addRow("own order") << 0 << QStringList{u"e"_s, u"c"_s, u"a"_s, u"d"_s};
+}
+
+void TstReportListModel::updateKeepsSelectionAndMarks()
+{
+    // A save or a delete reads the list again: rows that stay keep their selection and marks.
+    QFETCH(int, sortState);
+    QFETCH(QStringList, shown);
+    TTextRowsModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.SetCheckable(true);
+    if (sortState != 0)
+        model.SetSortState(sortState);
+    model.Fill(kRows);
+    QItemSelectionModel selection(&model);
+    const int rowOfC = int(model.Column(0).indexOf(u"c"_s));
+    selection.select(model.index(rowOfC, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    const QPersistentModelIndex current = model.index(rowOfC, 1);
+    model.SetItemChecked(model.ItemOfRow(int(model.Column(0).indexOf(u"a"_s))), true);
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+
+    // "b" goes, "d" and "e" come, "c" changes its artist.
+    model.Update({{u"e"_s, u"V"_s, u"5"_s},
+                  {u"c"_s, u"W"_s, u"1"_s},
+                  {u"a"_s, u"Z"_s, u"3"_s},
+                  {u"d"_s, u"U"_s, u"4"_s}});
+    QCOMPARE(resets.size(), 0);
+    QCOMPARE(model.Column(0), shown);
+    QVERIFY(current.isValid());
+    QCOMPARE(current.data().toString(), u"W"_s);
+    const QModelIndexList rows = selection.selectedRows();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().data().toString(), u"c"_s);
+    QCOMPARE(model.CheckedCount(), 1);
+    QCOMPARE(model.data(model.index(int(shown.indexOf(u"a"_s)), 0), Qt::CheckStateRole).toInt(),
+             int(Qt::Checked));
+    QCOMPARE(model.data(model.index(int(shown.indexOf(u"d"_s)), 0), Qt::CheckStateRole).toInt(),
+             int(Qt::Unchecked));
 }
 
 QTEST_GUILESS_MAIN(TstReportListModel)

@@ -453,16 +453,16 @@ void TstMainForm::drops()
     QCOMPARE(notes, (QStringList{u"メモ1.txt"_s, u"メモ2.txt"_s, u"メモ3.txt"_s}));
 
     form->ShowTab(pgNews);
-    const int before = int(form->Session().NewsSites().FRows.size());
+    const int before = int(form->Session().NewsSites().Count());
     // The site editor comes up with the dropped file; OK takes it.
     QTimer::singleShot(0, [] {
         if (QWidget *editor = QApplication::activeModalWidget())
             editor->findChild<QPushButton *>(u"Button_Ok"_s)->click();
     });
     form->DropFiles({files[0]});
-    QCOMPARE(form->Session().NewsSites().FRows.size(), before + 1);
-    QCOMPARE(form->Session().NewsSites().FRows.last().FCaption, u"不明なニュース"_s);
-    QCOMPARE(form->Session().NewsSites().FRows.last().FAddress, files[0]);
+    QCOMPARE(form->Session().NewsSites().Count(), before + 1);
+    QCOMPARE(form->Session().NewsSites().Rows().last().FCaption, u"不明なニュース"_s);
+    QCOMPARE(form->Session().NewsSites().Rows().last().FAddress, files[0]);
 }
 
 void TstMainForm::termsCancelled()
@@ -501,13 +501,13 @@ void TstMainForm::resetKeepsSites()
     {
         auto form = f.Make();
         ShowAndRecognize(*form);
-        QVERIFY(!form->Session().NewsSites().FRows.isEmpty());
+        QVERIFY(!form->Session().NewsSites().Rows().isEmpty());
         form->Session().NewsSites().AddSite(u"追加したサイト"_s, u"http://127.0.0.1/feed.rdf"_s);
         // The player goes: the sites are not the player's, and the added one is kept in the settings.
         QVERIFY(QDir(f.root + u"/iPod_Control"_s).removeRecursively());
         f.watcher.NotifyChange();
         QCOMPARE(form->StatusText(0), u"[接続待ち]"_s);
-        QCOMPARE(form->Session().NewsSites().FRows.last().FCaption, u"追加したサイト"_s);
+        QCOMPARE(form->Session().NewsSites().Rows().last().FCaption, u"追加したサイト"_s);
         QVERIFY(form->Settings().FSiteList.last().startsWith(u"追加したサイト;"_s));
     }
     QVERIFY(TKiruIPodINI(f.settingsFile).FSiteList.last().startsWith(u"追加したサイト;"_s));
@@ -550,8 +550,8 @@ void TstMainForm::autoDownloadNews()
     ShowAndRecognize(*form);
     QTRY_COMPARE(f.progress.FRuns.size(), 1);
     QCOMPARE(f.progress.FRuns[0].title, u"ダウンロード状況"_s);
-    QCOMPARE(form->Session().NewsSites().FRows.size(), 1);
-    QVERIFY(form->Session().NewsSites().FRows[0].FLastUpdate != u"Not Updated"_s);
+    QCOMPARE(form->Session().NewsSites().Count(), 1);
+    QVERIFY(form->Session().NewsSites().Row(0).FLastUpdate != u"Not Updated"_s);
     QStringList notes;
     ListFilesBelow(form->Session().Player().FNotesDir, notes);
     QCOMPARE(notes.size(), 1);

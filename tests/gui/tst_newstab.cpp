@@ -156,7 +156,7 @@ void AnswerEditor(TMainForm &form, TEditorScript &script)
 QStringList Captions(TMainForm &form)
 {
     QStringList captions;
-    for (const TSiteRow &row : form.Session().NewsSites().FRows)
+    for (const TSiteRow &row : form.Session().NewsSites().Rows())
         captions << row.FCaption;
     return captions;
 }
@@ -202,12 +202,12 @@ void TstNewsTab::listShape()
     QCOMPARE(list->model()->index(0, 0).data().toString(), u"日経デジタルARENA"_s);
     QCOMPARE(list->model()->index(0, 2).data().toString(), u"Not Updated"_s);
     QCOMPARE(list->model()->index(0, 0).data(Qt::CheckStateRole).toInt(),
-             int(form->Session().NewsSites().FRows[0].FTicked ? Qt::Checked : Qt::Unchecked));
+             int(form->Session().NewsSites().Row(0).FTicked ? Qt::Checked : Qt::Unchecked));
     // A tick in the list is the site's tick.
     QVERIFY(list->model()->setData(list->model()->index(2, 0), Qt::Unchecked, Qt::CheckStateRole));
-    QVERIFY(!form->Session().NewsSites().FRows[2].FTicked);
+    QVERIFY(!form->Session().NewsSites().Row(2).FTicked);
     QVERIFY(list->model()->setData(list->model()->index(2, 0), Qt::Checked, Qt::CheckStateRole));
-    QVERIFY(form->Session().NewsSites().FRows[2].FTicked);
+    QVERIFY(form->Session().NewsSites().Row(2).FTicked);
     QCOMPARE(form->findChild<QPushButton *>(u"SButton_Download"_s)->text(), u"ダウンロード "_s);
     QCOMPARE(form->findChild<QAction *>(u"D1"_s)->shortcut(), QKeySequence(Qt::Key_F9));
 }
@@ -325,10 +325,10 @@ void TstNewsTab::edit()
     QCOMPARE(List(*form)->model()->rowCount(), int(captions.size()));
     // An added row is unticked and never updated; an edited one keeps its tick.
     if (captions.size() > 2) {
-        QVERIFY(!form->Session().NewsSites().FRows.last().FTicked);
-        QCOMPARE(form->Session().NewsSites().FRows.last().FLastUpdate, u"Not Updated"_s);
+        QVERIFY(!form->Session().NewsSites().Rows().last().FTicked);
+        QCOMPARE(form->Session().NewsSites().Rows().last().FLastUpdate, u"Not Updated"_s);
     }
-    QVERIFY(form->Session().NewsSites().FRows[0].FTicked);
+    QVERIFY(form->Session().NewsSites().Row(0).FTicked);
 }
 
 void TstNewsTab::siteBrowse()
@@ -367,7 +367,7 @@ void TstNewsTab::reset()
     QCOMPARE(List(*form)->model()->rowCount(), reset ? 5 : 1);
     QCOMPARE(Captions(*form).first(), reset ? u"日経デジタルARENA"_s : u"一"_s);
     if (reset)
-        for (const TSiteRow &row : form->Session().NewsSites().FRows)
+        for (const TSiteRow &row : form->Session().NewsSites().Rows())
             QVERIFY(!row.FTicked && row.FLastUpdate == u"Not Updated"_s);
 }
 
@@ -469,9 +469,9 @@ void TstNewsTab::survivesRestart()
     auto form = f.Make();
     QVERIFY(OpenNewsTab(*form));
     QCOMPARE(Captions(*form), (QStringList{u"一"_s, u"追加"_s}));
-    QCOMPARE(form->Session().NewsSites().FRows[1].FAddress, u"http://127.0.0.1/a.rdf"_s);
-    QVERIFY(form->Session().NewsSites().FRows[1].FTicked);
-    QVERIFY(!form->Session().NewsSites().FRows[0].FTicked);
+    QCOMPARE(form->Session().NewsSites().Row(1).FAddress, u"http://127.0.0.1/a.rdf"_s);
+    QVERIFY(form->Session().NewsSites().Row(1).FTicked);
+    QVERIFY(!form->Session().NewsSites().Row(0).FTicked);
     QCOMPARE(List(*form)->model()->index(1, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
 }
 

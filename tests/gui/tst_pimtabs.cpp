@@ -34,6 +34,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -401,6 +402,17 @@ void TstPimTabs::contactSortSurvivesReload()
     f.form->Session().LoadContacts();
     QCOMPARE(Column(list, 0), (QStringList{u"3.vcf"_s, u"2.vcf"_s, u"1.vcf"_s}));
     QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), u"ファイル名▼"_s);
+
+    // A card added and one removed while "2.vcf" is selected: the selection stays on it, no reset.
+    list->SelectItem(list->ReportModel()->ItemOfRow(1));
+    QSignalSpy resets(list->model(), &QAbstractItemModel::modelReset);
+    ContactFile(f.Contacts(), u"4.vcf"_s, {u"BEGIN:vcard"_s, u"VERSION:3.0"_s, u"FN:d"_s, u"END:vcard"_s});
+    QVERIFY(QFile::remove(f.Contacts() + u"3.vcf"_s));
+    f.form->Session().LoadContacts();
+    QCOMPARE(Column(list, 0), (QStringList{u"4.vcf"_s, u"2.vcf"_s, u"1.vcf"_s}));
+    QCOMPARE(resets.size(), 0);
+    QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(list->selectionModel()->selectedRows().first().data().toString(), u"2.vcf"_s);
 }
 
 void TstPimTabs::newEvent_data()

@@ -1,5 +1,6 @@
 #include "pim/pimcommands.h"
 #include "pim/pimeditors.h"
+#include "pim/pimlistmodels.h"
 
 #include "app/messages.h"
 #include "app/sorvoerror.h"
@@ -97,7 +98,7 @@ void TstPimCommands::contacts()
     QCOMPARE(TKiruVCF(path).GetRecord().Note, u"友人"_s);
     QCOMPARE(TKiruVCF(path).GetRecord().Org, u"会社"_s);
     WriteFixtureFile(p.dir.filePath(u"Contacts/sub/x.vcf"_s), "garbage");
-    QCOMPARE(p.commands.LoadContactList(), (QList<QStringList>{{u"sub/x.vcf"_s, QString(), QString()},
+    QCOMPARE(p.commands.LoadContactList(), (QList<TContactRow>{{u"sub/x.vcf"_s, QString(), QString()},
                                                                {u"山田.vcf"_s, u"山田"_s, u"友人"_s}}));
     QCOMPARE(p.services.FStatusTexts.last(), u"アドレス帳を読み込みました"_s);
 }
@@ -191,18 +192,21 @@ void TstPimCommands::calendarRows()
     TPlayer p;
     p.Calendar(u"bad.ics"_s, lines);
     p.Calendar(u"good.ics"_s, EventLines(u"20060101T120000"_s));
-    const QList<QStringList> events = p.commands.LoadEventList();
-    const QList<QStringList> tasks = p.commands.LoadTaskList();
+    const QList<TCalendarRow> events = p.commands.LoadEventList();
+    const QList<TTaskRow> tasks = p.commands.LoadTaskList();
     QCOMPARE(p.services.FStatusTexts,
              (QStringList{u"スケジュールを読み込みました"_s, u"Todoファイルを読み込みました"_s}));
     // A file that does not read never hides the others.
     QCOMPARE(events.size(), event ? 2 : 1);
     QCOMPARE(tasks.size(), task ? 1 : 0);
-    const QList<QStringList> &rows = event ? events : tasks;
-    QCOMPARE(rows.first().value(pcCalendarFile), u"bad.ics"_s);
-    QCOMPARE(rows.first().value(pcShownStart), shown);
-    QCOMPARE(rows.first().value(0), u"予定"_s);
-    QCOMPARE(events.last().value(pcHiddenStart), u"20060101T120000"_s);
+    const TCalendarRow first =
+        event ? events.first()
+              : TCalendarRow{tasks.first().FName, tasks.first().FDue, tasks.first().FShownDue,
+                             tasks.first().FDescription, tasks.first().FFile};
+    QCOMPARE(first.FFile, u"bad.ics"_s);
+    QCOMPARE(first.FShownStart, shown);
+    QCOMPARE(first.FTitle, u"予定"_s);
+    QCOMPARE(events.last().FStart, u"20060101T120000"_s);
 }
 
 void TstPimCommands::newFileNames_data()
@@ -362,7 +366,7 @@ void TstPimCommands::expired()
     QFETCH(QString, judged);
     TPlayer p;
     p.Calendar(u"f.ics"_s, lines);
-    const QList<QStringList> rows = p.commands.LoadEventList();
+    const QStringList rows = FilesOf(p.commands.LoadEventList());
     const TPimCommands::TExpiredScan scan = p.commands.ScanExpired(rows, At(2005, 3, 20, 9, 16));
     const QString got = !scan.FExpired.isEmpty()      ? u"expired"_s
                         : !scan.FPartly.isEmpty()     ? u"partly"_s
@@ -380,8 +384,9 @@ void TstPimCommands::expiredKeepsPartlyPastFile()
                                          Block(u"VEVENT"_s, {u"DTSTART:20270101T100000"_s})));
     p.Calendar(u"old.ics"_s, EventLines(u"20000101T000000"_s));
     p.dialogs.FAnswers = {TDialogAnswer::Ok};
-    QCOMPARE(
-        p.commands.DeleteExpired(TCalendarList::Events, p.commands.LoadEventList(), At(2005, 1, 1, 0, 0)), 1);
+    QCOMPARE(p.commands.DeleteExpired(TCalendarList::Events, FilesOf(p.commands.LoadEventList()),
+                                      At(2005, 1, 1, 0, 0)),
+             1);
     QCOMPARE(p.dialogs.Texts(u"warning"_s),
              QStringList{u"経過していない予定も含むファイルは削除しませんでした: export.ics"_s});
     QCOMPARE(QDir(p.dir.filePath(u"Calendars"_s)).entryList(QDir::Files), QStringList{u"export.ics"_s});
@@ -394,9 +399,10 @@ void TstPimCommands::expiredTasksWithoutStart()
     p.Calendar(u"a.ics"_s, Calendar(Block(u"VTODO"_s, {})));
     p.Calendar(u"b.ics"_s, Calendar(Block(u"VTODO"_s, {u"DTSTART:20000101T000000"_s})));
     p.dialogs.FAnswers = {TDialogAnswer::Ok};
-    QList<QStringList> rows = p.commands.LoadTaskList();
-    QCOMPARE(rows.first().value(pcHiddenStart), QString());
-    QCOMPARE(p.commands.DeleteExpired(TCalendarList::Tasks, rows, At(2005, 1, 1, 0, 0)), 1);
+    TTodoListModel list; // in the order the window shows them: the one without a start first
+    list.SetRows(p.commands.LoadTaskList());
+    QCOMPARE(list.Row(list.ItemOfRow(0)).FDue, QString());
+    QCOMPARE(p.commands.DeleteExpired(TCalendarList::Tasks, list.FilesInOrder(), At(2005, 1, 1, 0, 0)), 1);
     QCOMPARE(QDir(p.dir.filePath(u"Calendars"_s)).entryList(QDir::Files), QStringList{u"a.ics"_s});
 }
 
@@ -420,7 +426,7 @@ void TstPimCommands::expiredQuestion()
     p.Calendar(u"b.ics"_s, EventLines(u"20010101T000000"_s));
     p.Calendar(u"c.ics"_s, EventLines(u"29990101T000000"_s));
     p.dialogs.FAnswers = {answer};
-    const QList<QStringList> rows = p.commands.LoadEventList();
+    const QStringList rows = FilesOf(p.commands.LoadEventList());
     p.services.FLoadedTabs.clear();
     QCOMPARE(p.commands.DeleteExpired(TCalendarList(tag), rows, At(2005, 1, 1, 0, 0)), deleted);
     QCOMPARE(p.dialogs.Texts(u"okcancel"_s),
@@ -439,7 +445,7 @@ void TstPimCommands::expiredPastBadFile()
     p.Calendar(u"c.ics"_s, EventLines(u"20010101T000000"_s));
     p.Calendar(u"d.ics"_s, EventLines(u"29990101T000000"_s));
     p.dialogs.FAnswers = {TDialogAnswer::Ok};
-    const QList<QStringList> rows = p.commands.LoadEventList();
+    const QStringList rows = FilesOf(p.commands.LoadEventList());
     const TPimCommands::TExpiredScan scan = p.commands.ScanExpired(rows, At(2005, 1, 1, 0, 0));
     QCOMPARE(scan.FExpired.size(), 2);
     QCOMPARE(scan.FUnreadable, QStringList{u"bad.ics"_s});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "news/newssitelist.h"
+#include "news/newssitemodel.h"
 
 #include <QDialog>
 

@@ -16,7 +16,7 @@ TNewsTab::TNewsTab(TTabContext context, QWidget *parent)
     : TTabPage(context, parent), FUi(std::make_unique<Ui::TNewsTab>())
 {
     FUi->setupUi(this);
-    FUi->URLListView->SetReportModel(&FModel);
+    FUi->URLListView->SetReportModel(&Session().NewsSites());
     FUi->URLListView->SetColumnWidths({148, 255, 105});
     FEditor = new TEditURLForm(Dialogs(), this);
     FEditor->setObjectName(u"TEditURLForm"_s);
@@ -41,16 +41,19 @@ TNewsTab::TNewsTab(TTabContext context, QWidget *parent)
                [this] { DeleteSite(); });
     FMenu->Add(u"PM_SiteAllDelete"_s, u"デフォルトでサイトを全てクリア(&A)"_s, {}, [this] { ResetSites(); });
 
-    connect(&Session(), &TPlayerSession::newsSitesChanged, this, [this] { FModel.RowsChanged(); });
     // The settings may ask for the news as soon as a player is recognised.
     connect(&Session(), &TPlayerSession::playerFound, this, [this] {
         if (Settings().FAutoDownLoad)
             QTimer::singleShot(0, this, [this] { Guarded([this] { DownloadNews(); }); });
     });
-    Refill();
 }
 
 TNewsTab::~TNewsTab() = default;
+
+TNewsSiteModel &TNewsTab::Model()
+{
+    return Session().NewsSites();
+}
 
 void TNewsTab::Entering()
 {
@@ -59,7 +62,7 @@ void TNewsTab::Entering()
 
 void TNewsTab::DropFile(const QString &path)
 {
-    EditSite(TNewsSiteList::ModeDroppedFile, path);
+    EditSite(TNewsSiteModel::ModeDroppedFile, path);
 }
 
 int TNewsTab::SelectedRow() const
@@ -68,29 +71,27 @@ int TNewsTab::SelectedRow() const
     return selected.isEmpty() ? -1 : selected.first();
 }
 
-void TNewsTab::Refill(int selectRow)
+void TNewsTab::Select(int row)
 {
-    FModel.Fill(Session().NewsSites().FRows);
-    if (selectRow >= 0 && selectRow < FModel.rowCount())
-        FUi->URLListView->SelectItem(selectRow);
+    if (row >= 0 && row < Model().rowCount())
+        FUi->URLListView->SelectItem(row);
 }
 
 void TNewsTab::AddSite()
 {
-    EditSite(TNewsSiteList::ModeAdd, {});
+    EditSite(TNewsSiteModel::ModeAdd, {});
 }
 
 void TNewsTab::EditSelectedSite()
 {
-    EditSite(TNewsSiteList::ModeEdit, {});
+    EditSite(TNewsSiteModel::ModeEdit, {});
 }
 
 void TNewsTab::EditSite(int mode, const QString &path)
 {
-    const int row =
-        Session().NewsSites().EditSite(TNewsSiteList::TEditMode(mode), path, SelectedRow(), *FEditor);
+    const int row = Model().EditSite(TNewsSiteModel::TEditMode(mode), path, SelectedRow(), *FEditor);
     if (row >= 0) {
-        Refill(row);
+        Select(row);
         Session().NewsSitesEdited();
     }
 }
@@ -100,22 +101,19 @@ void TNewsTab::DownloadNews()
     TNewsService news(Session(), Settings(), Dialogs());
     news.FIsOnline = IsOnline;
     news.Download(Progress());
-    FModel.RowsChanged();
 }
 
 void TNewsTab::DeleteSite()
 {
     const int row = SelectedRow();
-    if (Session().NewsSites().DeleteSite(row, Dialogs())) {
-        Refill(qMin(row, int(Session().NewsSites().FRows.size()) - 1));
+    if (Model().DeleteSite(row, Dialogs())) {
+        Select(qMin(row, Model().Count() - 1));
         Session().NewsSitesEdited();
     }
 }
 
 void TNewsTab::ResetSites()
 {
-    if (Session().NewsSites().ResetToDefaults(Dialogs())) {
-        Refill();
+    if (Model().ResetToDefaults(Dialogs()))
         Session().NewsSitesEdited();
-    }
 }

@@ -37,18 +37,17 @@ public:
     /// "デフォルトでサイトを全てクリア": the default sites in place of every row, after asking.
     void ResetSites();
 
-    TNewsSiteModel &Model() { return FModel; }
+    TNewsSiteModel &Model();
     TEditURLForm *Editor() const { return FEditor; }
 
 private:
     void EditSite(int mode, const QString &path);
     /// The row the commands act on; -1 when none is selected.
     int SelectedRow() const;
-    /// Shows the session's rows, selecting a row when asked.
-    void Refill(int selectRow = -1);
+    /// Selects a row when there is one.
+    void Select(int row);
 
     std::unique_ptr<Ui::TNewsTab> FUi;
-    TNewsSiteModel FModel;
     TContextMenu *FMenu = nullptr;
     TEditURLForm *FEditor = nullptr;
 };

@@ -39,7 +39,7 @@ TAddressTab::TAddressTab(TTabContext context, QWidget *parent)
             [this] { Guarded([this] { ImportContacts(); }); });
 
     connect(&Session(), &TPlayerSession::contactsChanged, this,
-            [this] { FModel.Fill(Session().Contacts()); });
+            [this] { FModel.SetRows(Session().Contacts()); });
     connect(&Session(), &TPlayerSession::playerLost, this, [this] { FModel.Clear(); });
 }
 

@@ -18,7 +18,8 @@ TCalendarTab::TCalendarTab(TTabContext context, QWidget *parent)
     FUi->setupUi(this);
     FUi->CalendarListView->SetReportModel(&FModel);
     FUi->CalendarListView->SetColumnWidths({160, 0, 120, 150, 120});
-    FUi->CalendarListView->setColumnHidden(pcHiddenStart, true);
+    for (int column : FModel.HiddenColumns())
+        FUi->CalendarListView->setColumnHidden(column, true);
     FPopupMenu = new TContextMenu(u"PopupMenu_Calendar"_s, FUi->CalendarListView, Dialogs());
     FPopupMenu->Add(FUi->Action_CalNew);
     FPopupMenu->Add(FUi->Action_CalEdit, EnterKeys());
@@ -58,8 +59,9 @@ TCalendarTab::TCalendarTab(TTabContext context, QWidget *parent)
     connect(FUi->SpeedButton2, &QToolButton::clicked, this, [this] { StepMonth(-1); });
 
     connect(&Session(), &TPlayerSession::calendarChanged, this, [this] {
-        FModel.Fill(Session().Events());
-        FUi->CalendarListView->setColumnHidden(pcHiddenStart, true);
+        FModel.SetRows(Session().Events());
+        for (int column : FModel.HiddenColumns()) // a first fill shows every column again
+            FUi->CalendarListView->setColumnHidden(column, true);
     });
     connect(&Session(), &TPlayerSession::playerLost, this, [this] { FModel.Clear(); });
 }

@@ -61,5 +61,5 @@ void DeleteExpiredEntries(const TTabContext &context, TCalendarList list, const 
     TDelCalForm dialog(context.window);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    context.session.PimCommands().DeleteExpired(list, model.RowsInOrder(), dialog.Threshold());
+    context.session.PimCommands().DeleteExpired(list, model.FilesInOrder(), dialog.Threshold());
 }

@@ -16,7 +16,8 @@ TToDoTab::TToDoTab(TTabContext context, QWidget *parent)
     FUi->setupUi(this);
     FUi->TodoListView->SetReportModel(&FModel);
     FUi->TodoListView->SetColumnWidths({160, 0, 120, 150, 120});
-    FUi->TodoListView->setColumnHidden(pcHiddenStart, true);
+    for (int column : FModel.HiddenColumns())
+        FUi->TodoListView->setColumnHidden(column, true);
     FUi->TodoListView->setSelectionMode(QAbstractItemView::SingleSelection);
     FPopupMenu = new TContextMenu(u"PopupMenu_ToDo"_s, FUi->TodoListView, Dialogs());
     FPopupMenu->Add(FUi->Action_TodoNew);
@@ -39,8 +40,9 @@ TToDoTab::TToDoTab(TTabContext context, QWidget *parent)
     connect(FUi->Action_TodoExpired, &QAction::triggered, this, command(&TToDoTab::DeleteExpiredTasks));
 
     connect(&Session(), &TPlayerSession::calendarChanged, this, [this] {
-        FModel.Fill(Session().Tasks());
-        FUi->TodoListView->setColumnHidden(pcHiddenStart, true);
+        FModel.SetRows(Session().Tasks());
+        for (int column : FModel.HiddenColumns()) // a first fill shows every column again
+            FUi->TodoListView->setColumnHidden(column, true);
     });
     connect(&Session(), &TPlayerSession::playerLost, this, [this] { FModel.Clear(); });
 }

@@ -1,7 +1,8 @@
 #include "app/userdialogs.h"
-#include "news/newssitelist.h"
+#include "news/newssitemodel.h"
 #include "scripteddialogs.h"
 
+#include <QAbstractItemModelTester>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -35,7 +36,7 @@ QList<TSiteRow> TwoRows()
 }
 } // namespace
 
-class TstNewsSiteList : public QObject
+class TstNewsSiteModel : public QObject
 {
     Q_OBJECT
 private slots:
@@ -48,7 +49,7 @@ private slots:
     void settingsRoundTrip();
 };
 
-void TstNewsSiteList::editSite_data()
+void TstNewsSiteModel::editSite_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("selected");
@@ -72,7 +73,7 @@ void TstNewsSiteList::editSite_data()
     QTest::addRow("cancelled edit") << 0 << 0 << false << u"A"_s << u"http://a/"_s << -1 << TwoRows();
 }
 
-void TstNewsSiteList::editSite()
+void TstNewsSiteModel::editSite()
 {
     QFETCH(int, mode);
     QFETCH(int, selected);
@@ -81,17 +82,18 @@ void TstNewsSiteList::editSite()
     QFETCH(QString, shownAddress);
     QFETCH(int, result);
     QFETCH(QList<TSiteRow>, rows);
-    TNewsSiteList list;
-    list.FRows = TwoRows();
+    TNewsSiteModel list;
+    QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    list.SetRows(TwoRows());
     TScriptedEditor editor;
     editor.FAccept = accept;
-    QCOMPARE(list.EditSite(TNewsSiteList::TEditMode(mode), u"/tmp/feed.rdf"_s, selected, editor), result);
+    QCOMPARE(list.EditSite(TNewsSiteModel::TEditMode(mode), u"/tmp/feed.rdf"_s, selected, editor), result);
     QCOMPARE(editor.FShownName, shownName);
     QCOMPARE(editor.FShownAddress, shownAddress);
-    QCOMPARE(list.FRows, rows);
+    QCOMPARE(list.Rows(), rows);
 }
 
-void TstNewsSiteList::deleteSite_data()
+void TstNewsSiteModel::deleteSite_data()
 {
     QTest::addColumn<int>("selected");
     QTest::addColumn<QList<TDialogAnswer>>("answers");
@@ -106,25 +108,26 @@ void TstNewsSiteList::deleteSite_data()
         << -1 << QList<TDialogAnswer>{} << u"warning"_s << u"アイテムが選択されていません"_s << 2;
 }
 
-void TstNewsSiteList::deleteSite()
+void TstNewsSiteModel::deleteSite()
 {
     QFETCH(int, selected);
     QFETCH(QList<TDialogAnswer>, answers);
     QFETCH(QString, kind);
     QFETCH(QString, text);
     QFETCH(int, remaining);
-    TNewsSiteList list;
-    list.FRows = TwoRows();
+    TNewsSiteModel list;
+    QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    list.SetRows(TwoRows());
     TScriptedDialogs dialogs;
     dialogs.FAnswers = answers;
     QCOMPARE(list.DeleteSite(selected, dialogs), remaining == 1);
     QCOMPARE(dialogs.Texts(kind), QStringList{text});
-    QCOMPARE(list.FRows.size(), remaining);
+    QCOMPARE(list.Count(), remaining);
     if (remaining == 1)
-        QCOMPARE(list.FRows[0].FCaption, u"A"_s);
+        QCOMPARE(list.Row(0).FCaption, u"A"_s);
 }
 
-void TstNewsSiteList::reset_data()
+void TstNewsSiteModel::reset_data()
 {
     QTest::addColumn<QList<TDialogAnswer>>("answers");
     QTest::addColumn<bool>("reset");
@@ -133,45 +136,47 @@ void TstNewsSiteList::reset_data()
     QTest::addRow("closed unanswered") << QList<TDialogAnswer>{TDialogAnswer::Cancel} << false;
 }
 
-void TstNewsSiteList::reset()
+void TstNewsSiteModel::reset()
 {
     QFETCH(QList<TDialogAnswer>, answers);
     QFETCH(bool, reset);
-    TNewsSiteList list;
-    list.FRows = TwoRows();
+    TNewsSiteModel list;
+    QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    list.SetRows(TwoRows());
     TScriptedDialogs dialogs;
     dialogs.FAnswers = answers;
     QCOMPARE(list.ResetToDefaults(dialogs), reset);
     QCOMPARE(dialogs.Texts(u"yesno"_s),
              QStringList{u"サイト情報をクリアして初期状態にします。よろしいですか？"_s});
     if (!reset) {
-        QCOMPARE(list.FRows, TwoRows());
+        QCOMPARE(list.Rows(), TwoRows());
         return;
     }
-    QCOMPARE(list.FRows.size(), 5);
+    QCOMPARE(list.Count(), 5);
     const QStringList names{u"日経デジタルARENA"_s, u"朝日新聞"_s, u"MYCOM PCWEB"_s, u"日経BP"_s,
                             u"AllAboutJapan"_s};
     for (int i = 0; i < 5; ++i) {
-        QCOMPARE(list.FRows[i].FCaption, names[i]);
-        QVERIFY(list.FRows[i].FAddress.startsWith(u"http://"_s));
-        QCOMPARE(list.FRows[i].FLastUpdate, u"Not Updated"_s);
-        QVERIFY(!list.FRows[i].FTicked);
+        QCOMPARE(list.Row(i).FCaption, names[i]);
+        QVERIFY(list.Row(i).FAddress.startsWith(u"http://"_s));
+        QCOMPARE(list.Row(i).FLastUpdate, u"Not Updated"_s);
+        QVERIFY(!list.Row(i).FTicked);
     }
 }
 
-void TstNewsSiteList::settingsRoundTrip()
+void TstNewsSiteModel::settingsRoundTrip()
 {
-    TNewsSiteList list;
-    list.FRows = TwoRows();
+    TNewsSiteModel list;
+    QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    list.SetRows(TwoRows());
     QStringList lines;
     list.StoreToSettings(lines);
     QCOMPARE(lines, (QStringList{u"A;http://a/;2007/01/01 10:00;1;"_s, u"B;http://b/;Not Updated;0;"_s}));
-    TNewsSiteList back;
+    TNewsSiteModel back;
     back.LoadFromSettings(lines);
-    QCOMPARE(back.FRows, TwoRows());
+    QCOMPARE(back.Rows(), TwoRows());
     QCOMPARE(back.IndexOfCaption(u"B"_s), 1);
     QCOMPARE(back.IndexOfCaption(u"C"_s), -1);
 }
 
-QTEST_GUILESS_MAIN(TstNewsSiteList)
-#include "tst_newssitelist.moc"
+QTEST_GUILESS_MAIN(TstNewsSiteModel)
+#include "tst_newssitemodel.moc"
