@@ -10,6 +10,7 @@
 #include "itunesdbwriter.h"
 #include "music/itunesdbloader.h"
 #include "photos/artworkdbloader.h"
+#include "platform/filebytes.h"
 #include "platform/readonlyfile.h"
 
 #include <QCoreApplication>
@@ -78,7 +79,7 @@ int Songs(const QString &path)
     return 0;
 }
 
-// The plain read of the file: its bytes through one reused 1 MiB buffer, as the song reader takes them.
+// The plain read of the file: its bytes through one reused buffer, in the parts the song reader reads.
 int Read(const QString &path)
 {
     QElapsedTimer timer;
@@ -86,7 +87,7 @@ int Read(const QString &path)
     TReadOnlyFile file;
     if (!file.Open(path))
         return 1;
-    QByteArray buffer(qsizetype(1) << 20, Qt::Uninitialized);
+    QByteArray buffer(qsizetype(TFileBytes::kPartSize), Qt::Uninitialized);
     qint64 total = 0;
     for (qint64 got; (got = file.ReadAt(total, buffer.data(), buffer.size())) > 0;)
         total += got;

@@ -1,9 +1,8 @@
 #include "music/itunesdbloader.h"
 
-#include "common/bytespan.h"
+#include "common/bytesource.h"
 #include "common/format.h"
-#include "platform/readonlyfile.h"
-
+#include "platform/filebytes.h"
 
 #include <zlib.h>
 
@@ -143,88 +142,46 @@ qint64 CompressedHeaderLength(QByteArrayView head, qint64 total)
     return headerLength;
 }
 
-// Sources read in parts of this size: the walk never holds the whole database, whose pages, each a
-// fault of its own when first written, cost more than parsing them.
-constexpr qint64 kPartSize = qint64(1) << 20;
-
-} // namespace
-
-/// The bytes of a database as the walk reads them: forward, one record at a time.
-class TDatabaseBytes
-{
-public:
-    virtual ~TDatabaseBytes() = default;
-    /// Up to len bytes from start, fewer only at the end of the data. A call may not start before
-    /// an earlier call's start. The view stays valid until the next call.
-    virtual QByteArrayView At(qint64 start, qint64 len) = 0;
-    /// The size of the whole data.
-    virtual qint64 Size() = 0;
-};
-
-namespace {
-
-class TMemoryBytes : public TDatabaseBytes
-{
-public:
-    explicit TMemoryBytes(QByteArrayView data) : FData(data) {}
-    QByteArrayView At(qint64 start, qint64 len) override { return FData.Mid(start, len); }
-    qint64 Size() override { return FData.Size(); }
-
-private:
-    TByteSpan FData;
-};
-
-/// A file read a part at a time into one buffer.
-class TFileBytes : public TDatabaseBytes
-{
-public:
-    explicit TFileBytes(TReadOnlyFile &file) : FFile(file) {}
-    QByteArrayView At(qint64 start, qint64 len) override
-    {
-        if (start < 0 || start >= FFile.Size() || len <= 0)
-            return {};
-        len = std::min(len, FFile.Size() - start);
-        if (start < FBufferPos || start + len > FBufferPos + FBuffer.size()) {
-            const qint64 want = std::min(std::max(len, kPartSize), FFile.Size() - start);
-            FBuffer.resize(want);
-            // A read error ends the data there: the walk reports a database that ended early.
-            FBuffer.truncate(std::max<qint64>(FFile.ReadAt(start, FBuffer.data(), want), 0));
-            FBufferPos = start;
-        }
-        return QByteArrayView(FBuffer).sliced(start - FBufferPos).first(
-            std::min(len, FBufferPos + FBuffer.size() - start));
-    }
-    qint64 Size() override { return FFile.Size(); }
-
-private:
-    TReadOnlyFile &FFile;
-    QByteArray FBuffer;
-    qint64 FBufferPos = 0;
-};
+// A compressed stream inflates in parts of at most 1 MiB, smaller ones for a small stream (a database
+// shrinks to a tenth or a fifteenth).
+constexpr qint64 kSmallestPart = qint64(64) << 10;
+constexpr qint64 kLargestPart = qint64(1) << 20;
 
 /// The header of a compressed database followed by its zlib stream, inflated as far as the walk has
 /// come. A damaged or cut stream, or one inflating beyond the bound, raises EDamagedStream.
-class TInflatedBytes : public TDatabaseBytes
+class TInflatedBytes : public TByteSource
 {
 public:
     TInflatedBytes(QByteArrayView data, qint64 headerLength, qint64 bound)
         : FBuffer(data.first(headerLength).toByteArray()), FBound(bound)
     {
         const QByteArrayView packed = data.sliced(headerLength);
-        // Small streams inflate in small parts (a database shrinks to a tenth or a fifteenth).
-        FPart = std::clamp<qint64>(packed.size() * 16, qint64(64) << 10, kPartSize);
+        FPart = std::clamp<qint64>(packed.size() * 16, kSmallestPart, kLargestPart);
         if (inflateInit(&FStream) != Z_OK)
             throw EDamagedStream();
         FStream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.data()));
         FStream.avail_in = uInt(qMin<qint64>(packed.size(), std::numeric_limits<uInt>::max()));
+        SetWindow(FBuffer, 0);
     }
     ~TInflatedBytes() override { inflateEnd(&FStream); }
 
-    QByteArrayView At(qint64 start, qint64 len) override
+    qint64 Size() override
+    {
+        // The rest of the stream is inflated to learn its length, and to find it whole and bounded.
+        QByteArray scratch(FPart, Qt::Uninitialized);
+        qint64 beyond = 0;
+        while (!FEnded)
+            beyond += Inflate(scratch.data(), FPart);
+        return FBufferPos + FBuffer.size() + beyond;
+    }
+
+protected:
+    QByteArrayView Fetch(qint64 start, qint64 len) override
     {
         if (start < FBufferPos || len <= 0)
             return {};
         if (start + len > FBufferPos + FBuffer.size() && !FEnded) {
+            SetWindow({}, FBufferPos); // the buffer moves
             // What lies before start is not asked for again.
             const qint64 drop = std::min<qint64>(start - FBufferPos, FBuffer.size());
             FBuffer.remove(0, drop);
@@ -238,21 +195,12 @@ public:
                 FBuffer.resize(have + FPart);
                 FBuffer.truncate(have + Inflate(FBuffer.data() + have, FPart));
             }
+            SetWindow(FBuffer, FBufferPos);
         }
         const qint64 end = std::min(start + len, FBufferPos + FBuffer.size());
         if (start >= end)
             return {};
         return QByteArrayView(FBuffer).sliced(start - FBufferPos, end - start);
-    }
-
-    qint64 Size() override
-    {
-        // The rest of the stream is inflated to learn its length, and to find it whole and bounded.
-        QByteArray scratch(FPart, Qt::Uninitialized);
-        qint64 beyond = 0;
-        while (!FEnded)
-            beyond += Inflate(scratch.data(), FPart);
-        return FBufferPos + FBuffer.size() + beyond;
     }
 
 private:
@@ -275,7 +223,7 @@ private:
     QByteArray FBuffer; // the bytes from FBufferPos on
     qint64 FBufferPos = 0;
     qint64 FBound;
-    qint64 FPart = kPartSize;
+    qint64 FPart = kLargestPart;
     bool FEnded = false;
 };
 
@@ -357,19 +305,16 @@ void TITBPlayLists::Clear()
 
 void TITunesDBLoader::LoadFromFile(const QString &path)
 {
-    TReadOnlyFile file;
-    if (!file.Open(path))
-        throw ESorvoError(Format(u"ファイル \"%s\" を開けません。%s"_s, {path, file.ErrorString()}));
-    TFileBytes bytes(file);
-    const qint64 headerLength = CompressedHeaderLength(bytes.At(0, kCompressedFlagOffset + 2), file.Size());
+    TFileBytes bytes;
+    if (!bytes.Open(path))
+        throw ESorvoError(Format(u"ファイル \"%s\" を開けません。%s"_s, {path, bytes.ErrorString()}));
+    const qint64 headerLength = CompressedHeaderLength(bytes.At(0, kCompressedFlagOffset + 2), bytes.Size());
     if (headerLength == 0) {
         Walk(bytes);
         return;
     }
     // A compressed database is a tenth of the plain one or less: it is read whole and inflated in parts.
-    QByteArray packed(file.Size(), Qt::Uninitialized);
-    packed.truncate(std::max<qint64>(file.ReadAt(0, packed.data(), packed.size()), 0));
-    LoadCompressed(packed, headerLength);
+    LoadCompressed(bytes.At(0, bytes.Size()), headerLength);
 }
 
 QString EndedEarlyText(int songs)
@@ -420,7 +365,7 @@ void TITunesDBLoader::LoadCompressed(QByteArrayView data, qint64 headerLength)
     }
 }
 
-void TITunesDBLoader::Walk(TDatabaseBytes &bytes)
+void TITunesDBLoader::Walk(TByteSource &bytes)
 {
     const TDateTime now = NowDateTime();
     FSection = 0;
@@ -492,7 +437,7 @@ void TITunesDBLoader::Walk(TDatabaseBytes &bytes)
     FEndedEarly = FEndedEarly || pos != bytes.Size();
 }
 
-qint64 TITunesDBLoader::ReadString(TDatabaseBytes &bytes, qint64 start)
+qint64 TITunesDBLoader::ReadString(TByteSource &bytes, qint64 start)
 {
     const QByteArrayView head = bytes.At(start, 40);
     if (head.size() < 40)

@@ -127,7 +127,7 @@ private:
     std::vector<std::unique_ptr<TITBPlayListData>> FItems;
 };
 
-class TDatabaseBytes;
+class TByteSource;
 
 /// Reads the player's song database (iTunesDB) in one pass.
 /// What the user is told when the song database ended early: how many songs were read.
@@ -156,7 +156,7 @@ private:
     /// A compressed database is inflated as the walk goes; a damaged stream takes back what this
     /// load added and raises the header error.
     void LoadCompressed(QByteArrayView data, qint64 headerLength);
-    void Walk(TDatabaseBytes &bytes);
+    void Walk(TByteSource &bytes);
     /// mhod: type at +12, marker at +24, length at +28, UTF-16LE text at +40. Returns the step, 0 to stop.
-    qint64 ReadString(TDatabaseBytes &bytes, qint64 start);
+    qint64 ReadString(TByteSource &bytes, qint64 start);
 };

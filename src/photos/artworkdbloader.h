@@ -14,6 +14,7 @@
 #include <vector>
 
 class IUserDialogs;
+class TByteSource;
 
 /// Errors of the picture database reader.
 class TArtDBException : public ESorvoError
@@ -38,7 +39,7 @@ public:
     qint32 FDataHeight = 0;   // rows in the file
     bool FCropNeeded = false; // rows are wider or narrower than FWidth
     TImageStreamOpener FOnGetStream;
-    QImage FBitmap; // decoded on first use (Format_RGB32)
+    QImage FBitmap;           // decoded on first use (Format_RGB32)
     bool FLoadFailed = false; // the first decode gave nothing: not looked for again on every repaint
 
     /// Decodes the pixel data into FBitmap once; a missing file or absurd layout leaves it empty.
@@ -159,5 +160,7 @@ public:
     TAlbumManager FAlbums;
 
 private:
+    void Load(TByteSource &bytes, const QString &baseDir);
+
     IUserDialogs *FDialogs;
 };
