@@ -2,13 +2,14 @@
 
 #include "common/bytesource.h"
 #include "common/format.h"
+#include "common/textutils.h"
 #include "platform/filebytes.h"
 
 #include <zlib.h>
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -23,11 +24,6 @@ constexpr quint32 kCompressedFlagOffset = 0xA8; // mhbd +0xA8: 16-bit, 1 when th
 [[noreturn]] void ThrowBadHeader()
 {
     throw TITBException(u"ヘッダーが不正です"_s);
-}
-
-[[noreturn]] void ThrowNoItem(int index)
-{
-    throw TITBException(Format(u"アイテム番号%dにはアイテムが存在しません"_s, {index}));
 }
 
 bool IsVideo(quint32 mediaType, quint32 fileType)
@@ -49,48 +45,32 @@ bool IsVideo(quint32 mediaType, quint32 fileType)
     }
 }
 
-/// UTF-16LE code units up to the first NUL.
-QString DecodeUtf16LE(QByteArrayView bytes)
-{
-    const qsizetype units = bytes.size() / 2;
-    QString text(units, Qt::Uninitialized);
-    if (units > 0)
-        std::memcpy(text.data(), bytes.data(), size_t(units) * 2);
-    if constexpr (QSysInfo::ByteOrder == QSysInfo::BigEndian) {
-        for (QChar &c : text)
-            c = QChar(qFromLittleEndian(c.unicode()));
-    }
-    const qsizetype nul = text.indexOf(QChar(0));
-    if (nul >= 0)
-        text.truncate(nul);
-    return text;
-}
-
-QString *StringField(TITBSongItem &song, quint32 type)
+/// The song text an mhod type fills; none for the types that store nothing.
+std::optional<TSongText> StringField(quint32 type)
 {
     switch (type) {
     case 1:
-        return &song.FTitle;
+        return TSongText::Title;
     case 2:
-        return &song.FLocation;
+        return TSongText::Location;
     case 3:
-        return &song.FAlbum;
+        return TSongText::Album;
     case 4:
-        return &song.FArtist;
+        return TSongText::Artist;
     case 5:
-        return &song.FGenre;
+        return TSongText::Genre;
     case 6:
-        return &song.FKind;
+        return TSongText::Kind;
     case 7:
-        return &song.FEqualizer;
+        return TSongText::Equalizer;
     case 8:
-        return &song.FComment;
+        return TSongText::Comment;
     case 12:
-        return &song.FComposer;
+        return TSongText::Composer;
     case 13:
-        return &song.FGrouping;
+        return TSongText::Grouping;
     default:
-        return nullptr;
+        return std::nullopt;
     }
 }
 
@@ -227,80 +207,179 @@ private:
     bool FEnded = false;
 };
 
+/// An mhod string chunk: type at +12, marker at +24, length at +28, UTF-16LE text at +40.
+struct TStringChunk
+{
+    qint64 FStep = 0; // the chunk's total length; 0 when it does not fit the data
+    quint32 FType = 0;
+    bool FStores = false; // false: the chunk stores nothing
+    QByteArrayView FText;
+};
+
+TStringChunk ReadStringChunk(TByteSource &bytes, qint64 start)
+{
+    const TByteSpan head = bytes.Span(start, 40);
+    if (head.Size() < 40)
+        return {};
+    const quint32 totalLength = head.LEAt<quint32>(8);
+    const quint32 type = head.LEAt<quint32>(12);
+    const quint32 marker = head.LEAt<quint32>(24);
+    const qint32 length = head.LEAt<qint32>(28);
+    const QByteArrayView record = bytes.At(start, totalLength);
+    if (record.size() < qint64(totalLength))
+        return {}; // an incomplete chunk ends the walk
+    if (marker == kNoStringMarker || length < 0 || length > 65535)
+        return {totalLength, type, false, {}};
+    // The text may not reach beyond its own chunk, nor beyond the data.
+    const qint64 room = qMax<qint64>(0, qint64(totalLength) - 40);
+    return {totalLength, type, true, TByteSpan(record).Mid(40, qMin<qint64>(length, room))};
+}
+
+/// One walk over the chunks of a database, appending to the loader's lists. A song's texts are
+/// gathered as its string chunks come and stored with it when the next song begins or the walk ends.
+class TDatabaseWalker
+{
+public:
+    TDatabaseWalker(TITunesDBLoader &loader, TByteSource &bytes)
+        : FSongs(loader.FSongs), FPlayLists(loader.FPlayLists), FBytes(bytes), FNow(NowDateTime())
+    {}
+
+    /// Where the walk stopped: the end of the data unless it ended early.
+    qint64 Run()
+    {
+        try {
+            const qint64 end = Walk();
+            StoreTexts();
+            return end;
+        } catch (...) {
+            StoreTexts(); // the songs read so far stay, with their texts
+            throw;
+        }
+    }
+
+private:
+    qint64 Walk();
+    void ReadPlayList(TITBPlayListData &list, qint64 pos, qint64 end);
+    void StoreTexts()
+    {
+        if (!FTextsToStore)
+            return;
+        FTextsToStore = false;
+        FSongs.SetLastTexts(FTexts);
+        FTexts.Clear();
+    }
+
+    TITBSongList &FSongs;
+    TITBPlayLists &FPlayLists;
+    TByteSource &FBytes;
+    const TDateTime FNow;
+    qint32 FSection = 0;        // type of the section being walked
+    bool FHaveSong = false;     // string chunks have a song to go to: the last one read
+    bool FTextsToStore = false; // FTexts belong to that song and are not stored yet
+    TSongTextBuilder FTexts;
+};
+
+qint64 TDatabaseWalker::Walk()
+{
+    qint64 pos = 0;
+    // Every length the walk follows is checked against the data; one that runs past the end, or a
+    // step that would not advance, ends the walk with what was read so far.
+    while (true) {
+        const qint64 start = pos;
+        const QByteArrayView head = FBytes.At(start, 16);
+        if (head.size() < 8)
+            break;
+        const TByteSpan data(head);
+        const quint32 tag = data.LEAt<quint32>(0);
+        const quint32 headerLength = data.LEAt<quint32>(4);
+        if (headerLength >= kInvalidHeaderLength)
+            ThrowBadHeader();
+        qint64 step = headerLength;
+
+        if (tag == TagCode("mhsd")) {
+            if (head.size() < 16)
+                break;
+            const quint32 totalLength = data.LEAt<quint32>(8);
+            const quint32 type = data.LEAt<quint32>(12);
+            FSection = qint32(type);
+            if (type != 1 && type != 2 && type != 4)
+                step = totalLength;
+        } else if (FSection == 1 && tag == TagCode("mhit")) {
+            const TByteSpan record = FBytes.Span(start, kTrackBlockEnd);
+            if (record.Size() < kTrackBlockEnd)
+                break;
+            StoreTexts();
+            FillTrack(FSongs.AddNew(FNow), record, 0);
+            FHaveSong = true;
+            FTextsToStore = true;
+        } else if ((FSection == 1 || FSection == 4) && tag == TagCode("mhod")) {
+            // Strings of the album list land on the last song read.
+            const TStringChunk chunk = ReadStringChunk(FBytes, start);
+            const std::optional<TSongText> field = StringField(chunk.FType);
+            if (chunk.FStores && field && FHaveSong) {
+                FTexts.SetUtf16LE(*field, chunk.FText);
+                FTextsToStore = true;
+            }
+            step = chunk.FStep;
+        } else if (FSection == 2) {
+            if (tag == TagCode("mhlp")) {
+                if (head.size() < 12)
+                    break;
+                FPlayLists.FDeclaredCount = data.LEAt<qint32>(8);
+            } else if (tag == TagCode("mhyp")) {
+                const TByteSpan header = FBytes.Span(start, 32);
+                if (header.Size() < 32)
+                    break;
+                TITBPlayListData &list = FPlayLists.AddNew();
+                list.FItemCount = header.LEAt<qint32>(16);
+                list.FMaster = header.LEAt<quint8>(20) != 0;
+                list.FPlayListID = header.LEAt<qint32>(28);
+                step = header.LEAt<quint32>(8);
+                ReadPlayList(list, start + headerLength, start + step);
+            } else if (tag == TagCode("mhod")) {
+                if (head.size() < 12)
+                    break;
+                step = data.LEAt<quint32>(8);
+            }
+        }
+        if (step <= 0)
+            break;
+        pos = start + step;
+    }
+    return pos;
+}
+
+/// The playlist's children from pos to end: its name (a type 1 string) and an mhip per member, track
+/// id at +24. Each child is stepped over by its total length (+8), an mhip with its own children.
+void TDatabaseWalker::ReadPlayList(TITBPlayListData &list, qint64 pos, qint64 end)
+{
+    while (pos < end) {
+        const TByteSpan head = FBytes.Span(pos, 28);
+        if (head.Size() < 12)
+            return;
+        const quint32 tag = head.LEAt<quint32>(0);
+        qint64 step = head.LEAt<quint32>(8);
+        if (tag == TagCode("mhip")) {
+            if (head.Size() < 28)
+                return;
+            list.FTrackIDs.append(head.LEAt<qint32>(24));
+        } else if (tag == TagCode("mhod")) {
+            const TStringChunk chunk = ReadStringChunk(FBytes, pos);
+            if (chunk.FStores && chunk.FType == 1)
+                list.FName = DecodeWideOrUtf8(chunk.FText, 0);
+            step = chunk.FStep;
+        }
+        if (step <= 0 || step > end - pos)
+            return;
+        pos += step;
+    }
+}
+
 } // namespace
 
-TITBSongItem::TITBSongItem() : TITBSongItem(NowDateTime()) {}
-
-TITBSongItem::TITBSongItem(TDateTime created)
-    : FDateAdded(created), FDateModified(created), FLastPlayed(created)
-{}
-
-int TITBSongList::VideoCount() const
+QString EndedEarlyText(int songs)
 {
-    int count = 0;
-    for (const auto &item : FItems)
-        count += item->FIsVideo ? 1 : 0;
-    return count;
-}
-
-TITBSongItem &TITBSongList::Items(int index) const
-{
-    if (index < 0 || index >= Count())
-        ThrowNoItem(index);
-    return *FItems[size_t(index)];
-}
-
-TITBSongItem &TITBSongList::AddNew()
-{
-    return Add(std::make_unique<TITBSongItem>());
-}
-
-TITBSongItem &TITBSongList::AddNew(TDateTime created)
-{
-    return Add(std::make_unique<TITBSongItem>(created));
-}
-
-TITBSongItem &TITBSongList::Add(std::unique_ptr<TITBSongItem> item)
-{
-    FItems.push_back(std::move(item));
-    return *FItems.back();
-}
-
-TITBSongItem &TITBSongList::Add(TITBSongItem item)
-{
-    return Add(std::make_unique<TITBSongItem>(std::move(item)));
-}
-
-void TITBSongList::Delete(int index)
-{
-    if (index < 0 || index >= Count())
-        ThrowNoItem(index);
-    FItems.erase(FItems.begin() + index);
-}
-
-TITBPlayListData &TITBPlayLists::Items(int index) const
-{
-    if (index < 0 || index >= Count())
-        ThrowNoItem(index);
-    return *FItems[size_t(index)];
-}
-
-void TITBPlayLists::Truncate(int count)
-{
-    if (count >= 0 && count < Count())
-        FItems.resize(size_t(count));
-}
-
-TITBPlayListData &TITBPlayLists::AddNew()
-{
-    FItems.push_back(std::make_unique<TITBPlayListData>());
-    return *FItems.back();
-}
-
-void TITBPlayLists::Clear()
-{
-    FItems.clear();
-    FDeclaredCount = 0;
+    return Format(u"曲データベースが途中で終わっています。読み込めた %d 件の曲だけを扱います"_s, {songs});
 }
 
 void TITunesDBLoader::LoadFromFile(const QString &path)
@@ -317,21 +396,6 @@ void TITunesDBLoader::LoadFromFile(const QString &path)
     LoadCompressed(bytes.At(0, bytes.Size()), headerLength);
 }
 
-QString EndedEarlyText(int songs)
-{
-    return Format(u"曲データベースが途中で終わっています。読み込めた %d 件の曲だけを扱います"_s, {songs});
-}
-
-void TITunesDBLoader::Clear()
-{
-    FSongs.Clear();
-    FPlayLists.Clear();
-    FCurrentSong = nullptr;
-    FCurrentPlayList = nullptr;
-    FSection = 0;
-    FEndedEarly = false;
-}
-
 void TITunesDBLoader::LoadFromStream(QByteArrayView bytes)
 {
     // Later players keep the sections after the mhbd header compressed (iTunesCDB).
@@ -341,6 +405,13 @@ void TITunesDBLoader::LoadFromStream(QByteArrayView bytes)
     }
     TMemoryBytes memory(bytes);
     Walk(memory);
+}
+
+void TITunesDBLoader::Clear()
+{
+    FSongs.Clear();
+    FPlayLists.Clear();
+    FEndedEarly = false;
 }
 
 void TITunesDBLoader::LoadCompressed(QByteArrayView data, qint64 headerLength)
@@ -354,109 +425,17 @@ void TITunesDBLoader::LoadCompressed(QByteArrayView data, qint64 headerLength)
         Walk(bytes);
     } catch (const EDamagedStream &) {
         // Nothing of a damaged stream is kept, however far it read well.
-        while (FSongs.Count() > songs)
-            FSongs.Delete(FSongs.Count() - 1);
+        FSongs.Truncate(songs);
         FPlayLists.Truncate(playLists);
         FPlayLists.FDeclaredCount = declared;
         FEndedEarly = endedEarly;
-        FCurrentSong = nullptr;
-        FCurrentPlayList = nullptr;
         ThrowBadHeader();
     }
 }
 
 void TITunesDBLoader::Walk(TByteSource &bytes)
 {
-    const TDateTime now = NowDateTime();
-    FSection = 0;
-    FCurrentSong = nullptr;
-    FCurrentPlayList = nullptr;
-    qint64 pos = 0;
-    // Every length the walk follows is checked against the data; one that runs past the end, or a
-    // step that would not advance, ends the walk with what was read so far.
-    while (true) {
-        const qint64 start = pos;
-        const QByteArrayView head = bytes.At(start, 16);
-        if (head.size() < 8)
-            break;
-        const TByteSpan data(head);
-        const QByteArrayView tag = head.first(4);
-        const quint32 headerLength = data.LEAt<quint32>(4);
-        if (headerLength >= kInvalidHeaderLength)
-            ThrowBadHeader();
-        qint64 step = headerLength;
-
-        if (tag == "mhsd") {
-            if (head.size() < 16)
-                break;
-            const quint32 totalLength = data.LEAt<quint32>(8);
-            const quint32 type = data.LEAt<quint32>(12);
-            FSection = qint32(type);
-            if (type != 1 && type != 2 && type != 4)
-                step = totalLength;
-        } else if (FSection == 1) {
-            if (tag == "mhit") {
-                const QByteArrayView record = bytes.At(start, kTrackBlockEnd);
-                if (record.size() < kTrackBlockEnd)
-                    break;
-                TITBSongItem &song = FSongs.AddNew(now);
-                FCurrentSong = &song;
-                FillTrack(song, TByteSpan(record), 0);
-            } else if (tag == "mhod") {
-                step = ReadString(bytes, start);
-            }
-        } else if (FSection == 2) {
-            if (tag == "mhlp") {
-                if (head.size() < 12)
-                    break;
-                FPlayLists.FDeclaredCount = data.LEAt<qint32>(8);
-            } else if (tag == "mhyp") {
-                const QByteArrayView record = bytes.At(start, 32);
-                if (record.size() < 32)
-                    break;
-                const TByteSpan list(record);
-                TITBPlayListData &item = FPlayLists.AddNew();
-                item.FItemCount = list.LEAt<qint32>(16);
-                item.FPlayListID = list.LEAt<qint32>(28);
-                FCurrentPlayList = &item;
-                step = list.LEAt<quint32>(8);
-            } else if (tag == "mhod") {
-                if (head.size() < 12)
-                    break;
-                step = data.LEAt<quint32>(8);
-            }
-        } else if (FSection == 4) {
-            if (tag == "mhod")
-                step = ReadString(bytes, start);
-        }
-        if (step <= 0)
-            break;
-        pos = start + step;
-    }
+    const qint64 end = TDatabaseWalker(*this, bytes).Run();
     // A walk that stopped short of the end, or a length that ran past it, means the file ended early.
-    FEndedEarly = FEndedEarly || pos != bytes.Size();
-}
-
-qint64 TITunesDBLoader::ReadString(TByteSource &bytes, qint64 start)
-{
-    const QByteArrayView head = bytes.At(start, 40);
-    if (head.size() < 40)
-        return 0;
-    const TByteSpan fields(head);
-    const quint32 totalLength = fields.LEAt<quint32>(8);
-    const quint32 type = fields.LEAt<quint32>(12);
-    const quint32 marker = fields.LEAt<quint32>(24);
-    const qint32 length = fields.LEAt<qint32>(28);
-    const QByteArrayView record = bytes.At(start, totalLength);
-    if (record.size() < qint64(totalLength))
-        return 0; // an incomplete chunk ends the walk
-    if (marker == kNoStringMarker || type > 13 || length < 0 || length > 65535 || !FCurrentSong)
-        return totalLength;
-    QString *field = StringField(*FCurrentSong, type);
-    if (!field)
-        return totalLength;
-    // The text may not reach beyond its own chunk, nor beyond the data.
-    const qint64 room = qMax<qint64>(0, qint64(totalLength) - 40);
-    *field = DecodeUtf16LE(TByteSpan(record).Mid(40, qMin<qint64>(length, room)));
-    return totalLength;
+    FEndedEarly = FEndedEarly || end != bytes.Size();
 }

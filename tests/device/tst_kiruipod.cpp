@@ -184,7 +184,7 @@ void TstKiruIPOD::locateReadsCompressedSongDatabase()
     TKiruIPOD ipod(drives, nullptr, Path(u"none.MCD"_s));
     QVERIFY(ipod.Locate());
     QCOMPARE(ipod.FSongDB.FSongs.Count(), 7);
-    QCOMPARE(ipod.FSongDB.FSongs.Items(6).FTitle, TITunesDBWriter::SampleTrack(6).strings.first().text);
+    QCOMPARE(ipod.FSongDB.FSongs.Items(6).Title(), TITunesDBWriter::SampleTrack(6).strings.first().text);
 
     // A damaged compressed database reaches the caller as the reader's message.
     QByteArray damaged = writer.ToBytes();

@@ -110,7 +110,7 @@ void TstScreenshotsSongs::windows()
     TITBSongItem &song = device.FSongDB.FSongs.Items(0);
     const QString path = SongFilePath(device.FChecker.FRoot, song);
     AudioFileWriter::TId3v2Writer tag(3);
-    tag.Text("TIT2", 1, song.FTitle);
+    tag.Text("TIT2", 1, song.Title());
     tag.Described("USLT", 1, "jpn", QString(),
                   u"朝の光が窓をたたく\n眠い目をこすりながら\n今日もまた歩き出す\n\n"
                   u"遠くの空に 雲が流れて\n君の声が 聞こえた気がした"_s);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <memory>
+#include <vector>
+
+/// Memory for many small records that are made together and freed together: taken from the system
+/// in large blocks and handed out in order. Blocks of 2 MiB and more ask the system for large pages,
+/// where it has them: a first write to each 4 KiB page is a fault of its own, which for tens of
+/// megabytes of records costs more than filling them.
+class TMemoryArena
+{
+public:
+    TMemoryArena();
+    ~TMemoryArena();
+    TMemoryArena(TMemoryArena &&other) noexcept;
+    TMemoryArena &operator=(TMemoryArena &&other) noexcept;
+    TMemoryArena(const TMemoryArena &) = delete;
+    TMemoryArena &operator=(const TMemoryArena &) = delete;
+
+    /// `size` bytes aligned to `alignment` (a power of two, at most 16), valid until Clear or the end
+    /// of the arena. Throws std::bad_alloc when the system has no memory left.
+    void *Allocate(qsizetype size, qsizetype alignment);
+    /// Frees every block at once; nothing handed out before may be used afterwards.
+    void Clear();
+
+private:
+    class TBlock;
+    std::vector<std::unique_ptr<TBlock>> FBlocks;
+    char *FNext = nullptr;
+    char *FEnd = nullptr;
+};
