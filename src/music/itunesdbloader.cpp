@@ -236,7 +236,7 @@ TStringChunk ReadStringChunk(TByteSource &bytes, qint64 start)
 }
 
 /// One walk over the chunks of a database, appending to the loader's lists. A song's texts are
-/// gathered as its string chunks come and stored with it when the next song begins or the walk ends.
+/// written as its string chunks come and become the song's when the next song begins or the walk ends.
 class TDatabaseWalker
 {
 public:
@@ -249,10 +249,10 @@ public:
     {
         try {
             const qint64 end = Walk();
-            StoreTexts();
+            FSongs.StoreLastTexts();
             return end;
         } catch (...) {
-            StoreTexts(); // the songs read so far stay, with their texts
+            FSongs.StoreLastTexts(); // the songs read so far stay, with their texts
             throw;
         }
     }
@@ -260,23 +260,13 @@ public:
 private:
     qint64 Walk();
     void ReadPlayList(TITBPlayListData &list, qint64 pos, qint64 end);
-    void StoreTexts()
-    {
-        if (!FTextsToStore)
-            return;
-        FTextsToStore = false;
-        FSongs.SetLastTexts(FTexts);
-        FTexts.Clear();
-    }
 
     TITBSongList &FSongs;
     TITBPlayLists &FPlayLists;
     TByteSource &FBytes;
     const TDateTime FNow;
-    qint32 FSection = 0;        // type of the section being walked
-    bool FHaveSong = false;     // string chunks have a song to go to: the last one read
-    bool FTextsToStore = false; // FTexts belong to that song and are not stored yet
-    TSongTextBuilder FTexts;
+    qint32 FSection = 0;    // type of the section being walked
+    bool FHaveSong = false; // string chunks have a song to go to: the last one read
 };
 
 qint64 TDatabaseWalker::Walk()
@@ -308,18 +298,14 @@ qint64 TDatabaseWalker::Walk()
             const TByteSpan record = FBytes.Span(start, kTrackBlockEnd);
             if (record.Size() < kTrackBlockEnd)
                 break;
-            StoreTexts();
             FillTrack(FSongs.AddNew(FNow), record, 0);
             FHaveSong = true;
-            FTextsToStore = true;
         } else if ((FSection == 1 || FSection == 4) && tag == TagCode("mhod")) {
             // Strings of the album list land on the last song read.
             const TStringChunk chunk = ReadStringChunk(FBytes, start);
             const std::optional<TSongText> field = StringField(chunk.FType);
-            if (chunk.FStores && field && FHaveSong) {
-                FTexts.SetUtf16LE(*field, chunk.FText);
-                FTextsToStore = true;
-            }
+            if (chunk.FStores && field && FHaveSong)
+                FSongs.SetLastText(*field, chunk.FText);
             step = chunk.FStep;
         } else if (FSection == 2) {
             if (tag == TagCode("mhlp")) {

@@ -13,7 +13,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr qsizetype kEndsBytes = kSongTextCount * qsizetype(sizeof(quint32));
+constexpr qsizetype kEndsBytes = TSongTextBlock::kEndsBytes;
 
 [[noreturn]] void ThrowNoItem(int index)
 {
@@ -40,49 +40,31 @@ qsizetype BlockBytes(const quint32 *block)
     return kEndsBytes + qsizetype(block[kSongTextCount - 1]) * qsizetype(sizeof(char16_t));
 }
 
-} // namespace
-
-// ---- texts of a song being read ----
-
-void TSongTextBuilder::Clear()
+/// Copies UTF-16LE units to `out` up to the first NUL; returns how many it copied.
+qsizetype CopyUpToNul(char16_t *out, const char *in, qsizetype units)
 {
-    for (TRef &ref : FRefs)
-        ref = {};
-    FText.resize(0); // keeps its memory
-}
-
-char16_t *TSongTextBuilder::Append(TSongText which, qsizetype units)
-{
-    const qsizetype start = FText.size();
-    FText.resize(start + units); // the new units are written by the caller
-    FRefs[int(which)] = {start, units};
-    return reinterpret_cast<char16_t *>(FText.data()) + start;
-}
-
-void TSongTextBuilder::Set(TSongText which, QStringView text)
-{
-    const QString copy = text.toString(); // the text may be one of ours, which the append can move
-    std::memcpy(Append(which, copy.size()), copy.utf16(), size_t(copy.size()) * sizeof(char16_t));
-}
-
-void TSongTextBuilder::SetUtf16LE(TSongText which, QByteArrayView bytes)
-{
-    const qsizetype units = bytes.size() / 2;
-    char16_t *out = Append(which, units);
-    if (units > 0)
-        std::memcpy(out, bytes.data(), size_t(units) * sizeof(char16_t));
-    if constexpr (QSysInfo::ByteOrder == QSysInfo::BigEndian) {
-        for (qsizetype i = 0; i < units; ++i)
-            out[i] = qFromLittleEndian(out[i]);
-    }
-    // Texts are short: a plain loop beats a call to a vectorised search.
-    for (qsizetype i = 0; i < units; ++i) {
-        if (out[i] == 0) {
-            FRefs[int(which)].FLength = i;
-            break;
+    qsizetype i = 0;
+    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        // Four units at a time, until a group holds a NUL: texts are short and many, so a word test
+        // beats a call to a vectorised search.
+        for (; i + 4 <= units; i += 4) {
+            quint64 word;
+            std::memcpy(&word, in + 2 * i, sizeof(word));
+            if ((word - 0x0001000100010001ull) & ~word & 0x8000800080008000ull)
+                break;
+            std::memcpy(out + i, &word, sizeof(word));
         }
     }
+    for (; i < units; ++i) {
+        const char16_t unit = qFromLittleEndian<quint16>(in + 2 * i);
+        if (unit == 0)
+            break;
+        out[i] = unit;
+    }
+    return i;
 }
+
+} // namespace
 
 // ---- the texts of one entry ----
 
@@ -160,6 +142,12 @@ qsizetype TSongTextBlock::BytesFor(const QStringView (&texts)[kSongTextCount])
     return kEndsBytes + units * qsizetype(sizeof(char16_t));
 }
 
+void TSongTextBlock::UseBlock(const quint32 *block)
+{
+    Release();
+    FBlock = block;
+}
+
 void TSongTextBlock::UseBlockAt(void *place, const QStringView (&texts)[kSongTextCount])
 {
     const quint32 *block = LayOut(place, texts); // before the old block goes: the texts may be in it
@@ -197,7 +185,8 @@ TITBSongList::~TITBSongList()
 }
 
 TITBSongList::TITBSongList(TITBSongList &&other) noexcept
-    : FItems(std::exchange(other.FItems, {})), FMemory(std::move(other.FMemory))
+    : FItems(std::exchange(other.FItems, {})), FMemory(std::move(other.FMemory)),
+      FOpen(std::exchange(other.FOpen, {}))
 {}
 
 TITBSongList &TITBSongList::operator=(TITBSongList &&other) noexcept
@@ -206,6 +195,7 @@ TITBSongList &TITBSongList::operator=(TITBSongList &&other) noexcept
         Clear();
         FItems = std::exchange(other.FItems, {});
         FMemory = std::move(other.FMemory);
+        FOpen = std::exchange(other.FOpen, {});
     }
     return *this;
 }
@@ -247,6 +237,7 @@ TITBSongItem &TITBSongList::Add(TITBSongItem item)
 
 template <typename TArg> TITBSongItem &TITBSongList::Place(TArg &&arg)
 {
+    StoreLastTexts();
     // Room in the list first, so that an entry made in the list's memory always has its place there.
     if (FItems.size() == FItems.capacity())
         FItems.reserve(std::max<size_t>(16, FItems.size() * 2));
@@ -259,6 +250,7 @@ void TITBSongList::Delete(int index)
 {
     if (index < 0 || index >= Count())
         ThrowNoItem(index);
+    StoreLastTexts();
     FItems[size_t(index)]->~TITBSongItem();
     FItems.erase(FItems.begin() + index);
 }
@@ -267,6 +259,7 @@ void TITBSongList::Truncate(int count)
 {
     if (count < 0 || count >= Count())
         return;
+    StoreLastTexts();
     for (size_t i = size_t(count); i < FItems.size(); ++i)
         FItems[i]->~TITBSongItem();
     FItems.resize(size_t(count));
@@ -278,21 +271,63 @@ void TITBSongList::Clear()
         item->~TITBSongItem();
     FItems.clear();
     FMemory.Clear();
+    FOpen = {};
 }
 
-void TITBSongList::SetLastTexts(const TSongTextBuilder &texts)
+void TITBSongList::SetLastText(TSongText which, QByteArrayView utf16le)
 {
     if (FItems.empty())
         return;
-    QStringView views[kSongTextCount];
-    for (int i = 0; i < kSongTextCount; ++i)
-        views[i] = texts.View(TSongText(i));
+    const qsizetype units = utf16le.size() / 2;
+    constexpr qsizetype unitBytes = sizeof(char16_t);
+    if (!FOpen.FBlock) {
+        FOpen.FRoom = std::max<qsizetype>(units, 512);
+        FOpen.FBlock =
+            static_cast<quint32 *>(FMemory.Allocate(kEndsBytes + FOpen.FRoom * unitBytes, alignof(quint32)));
+    } else if (FOpen.FUnits + units > FOpen.FRoom) {
+        const qsizetype room = std::max(FOpen.FUnits + units, FOpen.FRoom * 2);
+        FOpen.FBlock =
+            static_cast<quint32 *>(FMemory.Grow(FOpen.FBlock, kEndsBytes + FOpen.FUnits * unitBytes,
+                                                kEndsBytes + room * unitBytes, alignof(quint32)));
+        FOpen.FRoom = room;
+    }
+    auto *texts = reinterpret_cast<char16_t *>(FOpen.FBlock + kSongTextCount);
+    const int i = int(which);
+    FOpen.FInPlace = FOpen.FInPlace && i > FOpen.FLast;
+    FOpen.FLast = i;
+    FOpen.FStart[i] = FOpen.FUnits;
+    FOpen.FLength[i] = CopyUpToNul(texts + FOpen.FUnits, utf16le.data(), units);
+    FOpen.FUnits += FOpen.FLength[i];
+}
+
+void TITBSongList::StoreLastTexts()
+{
+    if (!FOpen.FBlock)
+        return;
+    const TOpenTexts open = std::exchange(FOpen, {});
     TSongTextBlock &block = FItems.back()->FTexts;
-    const qsizetype bytes = TSongTextBlock::BytesFor(views);
-    if (bytes == kEndsBytes)
-        block = TSongTextBlock();
-    else
-        block.UseBlockAt(FMemory.Allocate(bytes, alignof(quint32)), views);
+    const qsizetype used = kEndsBytes + open.FUnits * qsizetype(sizeof(char16_t));
+    if (open.FUnits == 0) {
+        FMemory.Shrink(open.FBlock, kEndsBytes + open.FRoom * qsizetype(sizeof(char16_t)), 0);
+        block.UseBlock(nullptr);
+    } else if (open.FInPlace) {
+        // Texts written in block order, each after the one before: only their ends are missing.
+        FMemory.Shrink(open.FBlock, kEndsBytes + open.FRoom * qsizetype(sizeof(char16_t)), used);
+        quint32 end = 0;
+        for (int i = 0; i < kSongTextCount; ++i) {
+            end += quint32(open.FLength[i]);
+            open.FBlock[i] = end;
+        }
+        block.UseBlock(open.FBlock);
+    } else {
+        // Out of order or replaced: laid out again after them.
+        FMemory.Shrink(open.FBlock, kEndsBytes + open.FRoom * qsizetype(sizeof(char16_t)), used);
+        const auto *written = reinterpret_cast<const char16_t *>(open.FBlock + kSongTextCount);
+        QStringView views[kSongTextCount];
+        for (int i = 0; i < kSongTextCount; ++i)
+            views[i] = QStringView(written + open.FStart[i], open.FLength[i]);
+        block.UseBlockAt(FMemory.Allocate(TSongTextBlock::BytesFor(views), alignof(quint32)), views);
+    }
 }
 
 // ---- playlists ----

@@ -19,49 +19,22 @@ public:
     using ESorvoError::ESorvoError;
 };
 
-/// The texts of a song entry.
+/// The texts of a song entry, in the order the song database stores them (mhod types 1 to 8, 12, 13),
+/// so that a song's texts as read lie in place.
 enum class TSongText
 {
-    Location, // ":iPod_Control:Music:F03:ABCD.mp3" as stored (no leading colon from a scan)
     Title,
-    Artist,
+    Location, // ":iPod_Control:Music:F03:ABCD.mp3" as stored (no leading colon from a scan)
     Album,
+    Artist,
     Genre,
-    Comment,
     Kind, // the file kind text, as the database or the tag reader gives it
     Equalizer,
+    Comment,
     Composer,
     Grouping,
 };
 inline constexpr int kSongTextCount = 10;
-
-/// The texts of one song as a reader gathers them, before they are stored with the entry. Setting a
-/// text again replaces it.
-class TSongTextBuilder
-{
-public:
-    /// Empties every text; keeps the memory for the next song.
-    void Clear();
-    void Set(TSongText which, QStringView text);
-    /// Text stored as UTF-16LE, up to its first NUL; an odd last byte is dropped.
-    void SetUtf16LE(TSongText which, QByteArrayView bytes);
-    QStringView View(TSongText which) const
-    {
-        const TRef &ref = FRefs[int(which)];
-        return QStringView(FText).sliced(ref.FStart, ref.FLength);
-    }
-
-private:
-    char16_t *Append(TSongText which, qsizetype units);
-
-    struct TRef
-    {
-        qsizetype FStart = 0;
-        qsizetype FLength = 0;
-    };
-    TRef FRefs[kSongTextCount];
-    QString FText; // every text set since Clear, replaced ones included
-};
 
 /// The ten texts of one entry in one block: the end of each text, then the texts as UTF-16. The block
 /// belongs to the entry itself, or, for songs read from a database, to the list the entry is in; a
@@ -87,11 +60,14 @@ public:
     }
     void Set(TSongText which, QStringView text);
 
+    static constexpr qsizetype kEndsBytes = kSongTextCount * qsizetype(sizeof(quint32));
     /// Bytes of the block holding `texts`.
     static qsizetype BytesFor(const QStringView (&texts)[kSongTextCount]);
     /// Lays `texts` out at `place` (BytesFor bytes, aligned for quint32) and uses that block, which
     /// its owner keeps alive as long as this object.
     void UseBlockAt(void *place, const QStringView (&texts)[kSongTextCount]);
+    /// Uses a block its owner laid out and keeps alive as long as this object; null for no texts.
+    void UseBlock(const quint32 *block);
 
 private:
     void Release();
@@ -202,9 +178,12 @@ public:
     void Truncate(int count);
     void Clear();
     void Reserve(int count) { FItems.reserve(size_t(count)); }
-    /// Gives the last entry these texts, stored with the list's entries: the reader's way, with one
-    /// copy of the texts and no allocation of their own.
-    void SetLastTexts(const TSongTextBuilder &texts);
+    /// The reader's way to give the last entry its texts: each is written once, straight into the
+    /// list's memory, from UTF-16LE up to its first NUL (an odd last byte is dropped); a text of the
+    /// same kind again replaces the earlier one. The texts become the entry's with StoreLastTexts,
+    /// or when the list changes otherwise.
+    void SetLastText(TSongText which, QByteArrayView utf16le);
+    void StoreLastTexts();
 
     auto begin() const { return FItems.begin(); }
     auto end() const { return FItems.end(); }
@@ -213,8 +192,21 @@ private:
     /// A new entry made in the list's memory from `arg` (a creation time or an entry to move).
     template <typename TArg> TITBSongItem &Place(TArg &&arg);
 
+    /// The texts being written for the last entry: the block's ends, then the texts as they came.
+    struct TOpenTexts
+    {
+        quint32 *FBlock = nullptr; // in FMemory, the last piece handed out
+        qsizetype FRoom = 0;       // units the piece has room for
+        qsizetype FUnits = 0;      // units written
+        int FLast = -1;            // the last text written
+        bool FInPlace = true;      // each text came after the one before it: they lie as the block wants
+        qsizetype FStart[kSongTextCount] = {};
+        qsizetype FLength[kSongTextCount] = {};
+    };
+
     std::vector<TITBSongItem *> FItems; // each made in FMemory
     TMemoryArena FMemory;
+    TOpenTexts FOpen;
 };
 
 /// One playlist of the song database.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <new>
 #include <utility>
 
@@ -116,6 +117,25 @@ void *TMemoryArena::Allocate(qsizetype size, qsizetype alignment)
     }
     FNext = place + size;
     return place;
+}
+
+void *TMemoryArena::Grow(void *piece, qsizetype size, qsizetype newSize, qsizetype alignment)
+{
+    char *at = static_cast<char *>(piece);
+    if (at + size == FNext && FEnd - at >= newSize) {
+        FNext = at + newSize;
+        return at;
+    }
+    void *moved = Allocate(newSize, alignment);
+    std::memcpy(moved, at, size_t(size));
+    return moved;
+}
+
+void TMemoryArena::Shrink(void *piece, qsizetype size, qsizetype newSize)
+{
+    char *at = static_cast<char *>(piece);
+    if (at + size == FNext && newSize <= size)
+        FNext = at + newSize;
 }
 
 void TMemoryArena::Clear()

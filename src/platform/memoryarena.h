@@ -22,6 +22,12 @@ public:
     /// `size` bytes aligned to `alignment` (a power of two, at most 16), valid until Clear or the end
     /// of the arena. Throws std::bad_alloc when the system has no memory left.
     void *Allocate(qsizetype size, qsizetype alignment);
+    /// The last piece handed out (at `piece`, `size` bytes) made `newSize` bytes long: in place when its
+    /// block has room, else moved to a new block with its first `size` bytes. Returns where it lies.
+    void *Grow(void *piece, qsizetype size, qsizetype newSize, qsizetype alignment);
+    /// The last piece handed out (at `piece`, `size` bytes) cut to `newSize` bytes; the rest is handed
+    /// out again. Nothing happens for a piece that is not the last.
+    void Shrink(void *piece, qsizetype size, qsizetype newSize);
     /// Frees every block at once; nothing handed out before may be used afterwards.
     void Clear();
 

@@ -22,8 +22,12 @@ private slots:
     void entryLeavesItsList_data();
     void entryLeavesItsList();
     void loadedListMoves();
-    void textsGatheredForOneSong();
+    void textsWrittenByAReader_data();
+    void textsWrittenByAReader();
 };
+
+using TWrites = QList<std::pair<TSongText, QByteArray>>;
+Q_DECLARE_METATYPE(TWrites)
 
 namespace {
 
@@ -192,28 +196,70 @@ void TstSongDB::loadedListMoves()
     QCOMPARE(assigned.Items(0).Title(), SampleText(0, 1));
 }
 
-void TstSongDB::textsGatheredForOneSong()
+void TstSongDB::textsWrittenByAReader_data()
 {
-    // The reader's way: texts gathered, a later one of the same kind winning, stored with the last entry.
+    // Texts as a reader writes them (kind, UTF-16LE bytes) and the ten texts the entry then has.
+    QTest::addColumn<TWrites>("writes");
+    QTest::addColumn<QStringList>("expected");
+    const auto le = [](const QString &text) {
+        QByteArray bytes;
+        for (const QChar c : text)
+            bytes.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+        return bytes;
+    };
+    const auto texts = [](std::initializer_list<std::pair<TSongText, QString>> set) {
+        QStringList all(kSongTextCount);
+        for (const auto &[which, text] : set)
+            all[int(which)] = text;
+        return all;
+    };
+    QTest::addRow("none") << TWrites{} << texts({});
+    QTest::addRow("in order") << TWrites{{TSongText::Title, le(u"曲"_s)},
+                                         {TSongText::Artist, le(u"Artist"_s)},
+                                         {TSongText::Genre, le(u"G"_s)}}
+                              << texts({{TSongText::Title, u"曲"_s},
+                                        {TSongText::Artist, u"Artist"_s},
+                                        {TSongText::Genre, u"G"_s}});
+    QTest::addRow("out of order") << TWrites{{TSongText::Composer, le(u"C"_s)},
+                                             {TSongText::Title, le(u"T"_s)}}
+                                  << texts({{TSongText::Composer, u"C"_s}, {TSongText::Title, u"T"_s}});
+    QTest::addRow("later one wins") << TWrites{{TSongText::Title, le(u"first"_s)},
+                                               {TSongText::Title, le(u"second"_s)}}
+                                    << texts({{TSongText::Title, u"second"_s}});
+    QTest::addRow("cut at NUL, in the first word and after it")
+        << TWrites{{TSongText::Title, le(u"ab\0cdefgh"_s)}, {TSongText::Album, le(u"abcdefgh\0ij"_s)}}
+        << texts({{TSongText::Title, u"ab"_s}, {TSongText::Album, u"abcdefgh"_s}});
+    QTest::addRow("odd last byte dropped")
+        << TWrites{{TSongText::Title, QByteArray("a\0b", 3)}} << texts({{TSongText::Title, u"a"_s}});
+    QTest::addRow("empty") << TWrites{{TSongText::Title, QByteArray()}} << texts({});
+    // Texts far longer than the first blocks of the list's memory: the song's texts move as they grow.
+    TWrites longWrites;
+    QStringList longTexts(kSongTextCount);
+    for (int i = 0; i < kSongTextCount; ++i) {
+        longTexts[i] = QString(30000 + i, QChar(u'あ' + i));
+        longWrites.append({TSongText(i), le(longTexts[i])});
+    }
+    QTest::addRow("long texts") << longWrites << longTexts;
+}
+
+void TstSongDB::textsWrittenByAReader()
+{
+    QFETCH(TWrites, writes);
+    QFETCH(QStringList, expected);
     TITBSongList list;
-    TSongTextBuilder texts;
-    texts.Set(TSongText::Title, u"first"_s);
-    list.SetLastTexts(texts); // no entry yet: nothing happens
+    list.SetLastText(TSongText::Title, QByteArray("x\0", 2)); // no entry yet: nothing happens
+    list.AddNew().SetTitle(u"before"_s);
     list.AddNew();
+    for (const auto &[which, bytes] : std::as_const(writes))
+        list.SetLastText(which, bytes);
+    // The next entry stores them, as StoreLastTexts does.
     list.AddNew();
-    texts.Set(TSongText::Artist, u"Artist"_s);
-    texts.Set(TSongText::Title, u"second"_s);
-    const QByteArray utf16 = QByteArray("G\0e\0n\0\0\0x\0", 10);
-    texts.SetUtf16LE(TSongText::Genre, utf16);
-    list.SetLastTexts(texts);
-    texts.Clear();
-    QCOMPARE(texts.View(TSongText::Title), QStringView());
-    QVERIFY(list.Items(0).Title().isEmpty());
-    QCOMPARE(list.Items(1).Title(), u"second"_s);
-    QCOMPARE(list.Items(1).Artist(), u"Artist"_s);
-    QCOMPARE(list.Items(1).Genre(), u"Gen"_s);
-    list.SetLastTexts(texts);
-    QVERIFY(list.Items(1).Title().isEmpty());
+    list.SetLastText(TSongText::Title, QByteArray("n\0", 2));
+    list.StoreLastTexts();
+    for (int i = 0; i < kSongTextCount; ++i)
+        QCOMPARE(list.Items(1).TextView(TSongText(i)), expected.at(i));
+    QCOMPARE(list.Items(0).Title(), u"before"_s);
+    QCOMPARE(list.Items(2).Title(), u"n"_s);
 }
 
 QTEST_GUILESS_MAIN(TstSongDB)
