@@ -19,6 +19,7 @@ constexpr quint32 kInvalidHeaderLength = 0xFFFF;
 constexpr quint32 kM4VFileType = 0x4D345620; // "M4V " stored last letter first
 constexpr qint64 kTrackBlockEnd = 220;       // mhit fields are read as one block from +12 to +219
 constexpr quint32 kNoStringMarker = 100;
+constexpr quint32 kMostTracks = 100000;         // more than a player holds
 constexpr quint32 kCompressedFlagOffset = 0xA8; // mhbd +0xA8: 16-bit, 1 when the sections are zlib data
 
 [[noreturn]] void ThrowBadHeader()
@@ -294,6 +295,10 @@ qint64 TDatabaseWalker::Walk()
             FSection = qint32(type);
             if (type != 1 && type != 2 && type != 4)
                 step = totalLength;
+        } else if (FSection == 1 && tag == TagCode("mhlt")) {
+            // The track count prepares room for the tracks; a count beyond any player's is not trusted.
+            if (head.size() >= 12)
+                FSongs.Reserve(FSongs.Count() + int(std::min(data.LEAt<quint32>(8), quint32(kMostTracks))));
         } else if (FSection == 1 && tag == TagCode("mhit")) {
             const TByteSpan record = FBytes.Span(start, kTrackBlockEnd);
             if (record.Size() < kTrackBlockEnd)
@@ -320,6 +325,7 @@ qint64 TDatabaseWalker::Walk()
                 list.FItemCount = header.LEAt<qint32>(16);
                 list.FMaster = header.LEAt<quint8>(20) != 0;
                 list.FPlayListID = header.LEAt<qint32>(28);
+                list.FTrackIDs.reserve(std::clamp<qint32>(list.FItemCount, 0, kMostTracks));
                 step = header.LEAt<quint32>(8);
                 ReadPlayList(list, start + headerLength, start + step);
             } else if (tag == TagCode("mhod")) {

@@ -246,6 +246,15 @@ template <typename TArg> TITBSongItem &TITBSongList::Place(TArg &&arg)
     return *FItems.back();
 }
 
+void TITBSongList::Reserve(int count)
+{
+    if (count <= Count())
+        return;
+    FItems.reserve(size_t(count));
+    // An entry and its texts as a database holds them: some 300 bytes of text a song.
+    FMemory.Expect(qsizetype(count - Count()) * qsizetype(sizeof(TITBSongItem) + 320));
+}
+
 void TITBSongList::Delete(int index)
 {
     if (index < 0 || index >= Count())
@@ -295,37 +304,47 @@ void TITBSongList::SetLastText(TSongText which, QByteArrayView utf16le)
     const int i = int(which);
     FOpen.FInPlace = FOpen.FInPlace && i > FOpen.FLast;
     FOpen.FLast = i;
-    FOpen.FStart[i] = FOpen.FUnits;
-    FOpen.FLength[i] = CopyUpToNul(texts + FOpen.FUnits, utf16le.data(), units);
-    FOpen.FUnits += FOpen.FLength[i];
+    const qsizetype copied = CopyUpToNul(texts + FOpen.FUnits, utf16le.data(), units);
+    FOpen.FStart[i] = quint32(FOpen.FUnits);
+    FOpen.FLength[i] = quint32(copied);
+    FOpen.FUnits += copied;
 }
 
 void TITBSongList::StoreLastTexts()
 {
     if (!FOpen.FBlock)
         return;
-    const TOpenTexts open = std::exchange(FOpen, {});
+    quint32 *const written = FOpen.FBlock;
+    const qsizetype units = FOpen.FUnits;
+    const bool inPlace = FOpen.FInPlace;
+    constexpr qsizetype unitBytes = sizeof(char16_t);
+    FMemory.Shrink(written, kEndsBytes + FOpen.FRoom * unitBytes,
+                   units == 0 ? 0 : kEndsBytes + units * unitBytes);
+    const auto *texts = reinterpret_cast<const char16_t *>(written + kSongTextCount);
+    QStringView views[kSongTextCount];
+    for (int i = 0; i < kSongTextCount; ++i)
+        views[i] = QStringView(texts + FOpen.FStart[i], qsizetype(FOpen.FLength[i]));
+    // Ready for the next entry's texts before these become the entry's.
+    FOpen.FBlock = nullptr;
+    FOpen.FUnits = 0;
+    FOpen.FLast = -1;
+    FOpen.FInPlace = true;
+    std::fill(std::begin(FOpen.FStart), std::end(FOpen.FStart), 0);
+    std::fill(std::begin(FOpen.FLength), std::end(FOpen.FLength), 0);
+
     TSongTextBlock &block = FItems.back()->FTexts;
-    const qsizetype used = kEndsBytes + open.FUnits * qsizetype(sizeof(char16_t));
-    if (open.FUnits == 0) {
-        FMemory.Shrink(open.FBlock, kEndsBytes + open.FRoom * qsizetype(sizeof(char16_t)), 0);
+    if (units == 0) {
         block.UseBlock(nullptr);
-    } else if (open.FInPlace) {
-        // Texts written in block order, each after the one before: only their ends are missing.
-        FMemory.Shrink(open.FBlock, kEndsBytes + open.FRoom * qsizetype(sizeof(char16_t)), used);
+    } else if (inPlace) {
+        // Written in block order, each after the one before: only their ends are missing.
         quint32 end = 0;
         for (int i = 0; i < kSongTextCount; ++i) {
-            end += quint32(open.FLength[i]);
-            open.FBlock[i] = end;
+            end += quint32(views[i].size());
+            written[i] = end;
         }
-        block.UseBlock(open.FBlock);
+        block.UseBlock(written);
     } else {
-        // Out of order or replaced: laid out again after them.
-        FMemory.Shrink(open.FBlock, kEndsBytes + open.FRoom * qsizetype(sizeof(char16_t)), used);
-        const auto *written = reinterpret_cast<const char16_t *>(open.FBlock + kSongTextCount);
-        QStringView views[kSongTextCount];
-        for (int i = 0; i < kSongTextCount; ++i)
-            views[i] = QStringView(written + open.FStart[i], open.FLength[i]);
+        // Out of order or given twice: laid out again after them.
         block.UseBlockAt(FMemory.Allocate(TSongTextBlock::BytesFor(views), alignof(quint32)), views);
     }
 }

@@ -177,7 +177,8 @@ public:
     /// Drops the entries from `count` on.
     void Truncate(int count);
     void Clear();
-    void Reserve(int count) { FItems.reserve(size_t(count)); }
+    /// Room for `count` entries in all, read from a database.
+    void Reserve(int count);
     /// The reader's way to give the last entry its texts: each is written once, straight into the
     /// list's memory, from UTF-16LE up to its first NUL (an odd last byte is dropped); a text of the
     /// same kind again replaces the earlier one. The texts become the entry's with StoreLastTexts,
@@ -200,8 +201,8 @@ private:
         qsizetype FUnits = 0;      // units written
         int FLast = -1;            // the last text written
         bool FInPlace = true;      // each text came after the one before it: they lie as the block wants
-        qsizetype FStart[kSongTextCount] = {};
-        qsizetype FLength[kSongTextCount] = {};
+        quint32 FStart[kSongTextCount] = {}; // of each text, in units after the ends
+        quint32 FLength[kSongTextCount] = {};
     };
 
     std::vector<TITBSongItem *> FItems; // each made in FMemory

@@ -81,7 +81,7 @@ TMemoryArena::~TMemoryArena() = default;
 
 TMemoryArena::TMemoryArena(TMemoryArena &&other) noexcept
     : FBlocks(std::move(other.FBlocks)), FNext(std::exchange(other.FNext, nullptr)),
-      FEnd(std::exchange(other.FEnd, nullptr))
+      FEnd(std::exchange(other.FEnd, nullptr)), FExpected(std::exchange(other.FExpected, 0))
 {
     other.FBlocks.clear();
 }
@@ -93,6 +93,7 @@ TMemoryArena &TMemoryArena::operator=(TMemoryArena &&other) noexcept
         other.FBlocks.clear();
         FNext = std::exchange(other.FNext, nullptr);
         FEnd = std::exchange(other.FEnd, nullptr);
+        FExpected = std::exchange(other.FExpected, 0);
     }
     return *this;
 }
@@ -109,7 +110,9 @@ void *TMemoryArena::Allocate(qsizetype size, qsizetype alignment)
         // Each block eight times the last, up to a bound, so that a large load soon reaches blocks of
         // large pages; a record larger than the bound gets a block of its own.
         const qsizetype last = FBlocks.empty() ? kFirstBlock / 8 : FBlocks.back()->Size();
-        const qsizetype blockSize = std::max(std::min(last * 8, kLargestBlock), size + alignment);
+        const qsizetype grown = std::max(last * 8, std::min(FExpected, kLargestBlock));
+        const qsizetype blockSize = std::max(std::min(grown, kLargestBlock), size + alignment);
+        FExpected = std::max<qsizetype>(FExpected - blockSize, 0);
         FBlocks.push_back(std::make_unique<TBlock>(blockSize));
         FNext = FBlocks.back()->Data();
         FEnd = FNext + blockSize;
@@ -143,4 +146,5 @@ void TMemoryArena::Clear()
     FBlocks.clear();
     FNext = nullptr;
     FEnd = nullptr;
+    FExpected = 0;
 }

@@ -22,6 +22,9 @@ public:
     /// `size` bytes aligned to `alignment` (a power of two, at most 16), valid until Clear or the end
     /// of the arena. Throws std::bad_alloc when the system has no memory left.
     void *Allocate(qsizetype size, qsizetype alignment);
+    /// About `bytes` more will be asked for: the next block is made that large at once (up to the
+    /// largest block), rather than growing to it from small ones.
+    void Expect(qsizetype bytes) { FExpected = bytes; }
     /// The last piece handed out (at `piece`, `size` bytes) made `newSize` bytes long: in place when its
     /// block has room, else moved to a new block with its first `size` bytes. Returns where it lies.
     void *Grow(void *piece, qsizetype size, qsizetype newSize, qsizetype alignment);
@@ -36,4 +39,5 @@ private:
     std::vector<std::unique_ptr<TBlock>> FBlocks;
     char *FNext = nullptr;
     char *FEnd = nullptr;
+    qsizetype FExpected = 0;
 };

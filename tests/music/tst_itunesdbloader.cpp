@@ -408,6 +408,13 @@ void TstITunesDBLoader::damaged_data()
     QTest::addRow("cut inside last string keeps its song") << good.left(good.size() - 2) << 2 << QString();
     QTest::addRow("cut before last string text") << good.left(good.size() - 12) << 2 << QString();
 
+    // The track list's count only prepares room: one far beyond any player, or too small, reads the same.
+    for (const quint32 count : {0xFFFFFFFFu, 0u}) {
+        QByteArray counted = good;
+        qToLittleEndian<quint32>(count, counted.data() + counted.indexOf("mhlt") + 8);
+        QTest::addRow("track count %u", count) << counted << 2 << u"Second"_s;
+    }
+
     // A short mhit header: the fixed block reaches into the strings that follow.
     TITDBTrack shortHeader;
     shortHeader.headerLength = 156;
