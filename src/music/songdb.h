@@ -86,7 +86,7 @@ public:
     explicit TITBSongItem(TDateTime created);
 
     // Each text getter returns a copy of its own. The views are for loops over many songs (sorting,
-    // searching): one stays valid while its entry lives and that text is not set again.
+    // searching): one stays valid while its entry lives and none of the entry's texts is set.
     QString Text(TSongText which) const { return FTexts.View(which).toString(); }
     QStringView TextView(TSongText which) const { return FTexts.View(which); }
     void SetText(TSongText which, QStringView text) { FTexts.Set(which, text); }

@@ -1,8 +1,8 @@
 #include "common/datetime.h"
 #include "common/japanese.h"
 #include "fixturefiles.h"
-#include "music/songdb.h"
 #include "music/itxmakelibrary.h"
+#include "music/songdb.h"
 #include "smalldisk.h"
 
 #include <QDir>
