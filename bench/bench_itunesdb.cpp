@@ -2,6 +2,7 @@
 //   bench_itunesdb write DIR [TRACKS]   writes DIR/iPod_Control/iTunes/iTunesDB and an artwork database
 //   bench_itunesdb compress IN OUT      writes the compressed form (iTunesCDB) of the database IN
 //   bench_itunesdb songs FILE           reads the song database once; prints time and peak memory
+//   bench_itunesdb read FILE            reads the file's bytes and keeps nothing: the scale for `songs`
 //   bench_itunesdb thumbs DIR           decodes every thumbnail of DIR's artwork database
 // scripts/bench.sh runs them (and the libgpod comparison) and prints the figures.
 #include "artworkdbwriter.h"
@@ -9,6 +10,8 @@
 #include "itunesdbwriter.h"
 #include "music/itunesdbloader.h"
 #include "photos/artworkdbloader.h"
+#include "platform/filebytes.h"
+#include "platform/readonlyfile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -76,6 +79,23 @@ int Songs(const QString &path)
     return 0;
 }
 
+// The plain read of the file: its bytes through one reused buffer, in the parts the song reader reads.
+int Read(const QString &path)
+{
+    QElapsedTimer timer;
+    timer.start();
+    TReadOnlyFile file;
+    if (!file.Open(path))
+        return 1;
+    QByteArray buffer(qsizetype(TFileBytes::kPartSize), Qt::Uninitialized);
+    qint64 total = 0;
+    for (qint64 got; (got = file.ReadAt(total, buffer.data(), buffer.size())) > 0;)
+        total += got;
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    std::printf("plain bytes=%lld ms=%.2f peak_kib=%ld\n", total, ms, PeakKiB());
+    return total == file.Size() ? 0 : 1;
+}
+
 int Compress(const QString &in, const QString &out)
 {
     QFile file(in);
@@ -112,10 +132,14 @@ int main(int argc, char **argv)
         return Write(args[2], args.size() > 3 ? args[3].toInt() : 65000);
     if (args.size() == 3 && args[1] == u"songs"_s)
         return Songs(args[2]);
+    if (args.size() == 3 && args[1] == u"read"_s)
+        return Read(args[2]);
     if (args.size() == 4 && args[1] == u"compress"_s)
         return Compress(args[2], args[3]);
     if (args.size() == 3 && args[1] == u"thumbs"_s)
         return Thumbs(args[2]);
-    std::fprintf(stderr, "usage: bench_itunesdb write DIR [TRACKS] | compress IN OUT | songs FILE | thumbs DIR\n");
+    std::fprintf(
+        stderr,
+        "usage: bench_itunesdb write DIR [TRACKS] | compress IN OUT | songs FILE | read FILE | thumbs DIR\n");
     return 2;
 }

@@ -12,6 +12,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } catch (const TITBException &) {
     }
     for (int i = 0; i < loader.FSongs.Count(); ++i)
-        (void)loader.FSongs.Items(i).FTitle.size();
+        (void)loader.FSongs.Items(i).Title().size();
     return 0;
 }

@@ -1,38 +1,50 @@
 #!/usr/bin/env bash
 # Builds every benchmark (release) and runs them; the figures go to docs/performance.md by hand.
-# Usage: scripts/bench.sh [runs]   (5 runs of each reader by default)
+# Usage: scripts/bench.sh [runs] [songs]   (5 runs of each reader by default; "songs": only the song
+# database section)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-5}
+only=${2:-}
 build="$here/build/bench"
 bash "$here/scripts/install-deps.sh" --bench
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DSORVO_BUILD_BENCH=ON -DSORVO_BUILD_TESTS=OFF -DSORVO_BUILD_GUI=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target bench_itunesdb bench_tags bench_taglib_scan sorvo-cli \
-    bench_copy bench_export bench_memodivider $(
-    grep -q bench_libgpod_parse "$build/build.ninja" && echo bench_libgpod_parse)
+targets=(bench_itunesdb)
+[ "$only" = songs ] || targets+=(bench_tags bench_taglib_scan sorvo-cli bench_copy bench_export bench_memodivider)
+grep -q bench_libgpod_parse "$build/build.ninja" && targets+=(bench_libgpod_parse)
+cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
 
 data=$(mktemp -d)
 trap 'rm -rf "$data"' EXIT
 
 # Song database: 65,000 tracks, each reader in its own process, alternating, median time and
 # largest peak resident size; once as iTunesDB and once in the compressed form of later players.
+# Beside them the plain read of the same file (its bytes through one reused buffer, nothing kept),
+# the floor any reader stands on, in a process like the reader's and timed the same way; and `cat` of
+# the file to /dev/null, a whole process timed from outside.
 "$build/bench/bench_itunesdb" write "$data" 65000
 # The compressed player holds nothing else, so libgpod, given its root, reads just iTunesCDB.
 cdb_root="$data/compressed"
 mkdir -p "$cdb_root/iPod_Control/iTunes"
 "$build/bench/bench_itunesdb" compress "$data/iPod_Control/iTunes/iTunesDB" "$cdb_root/iPod_Control/iTunes/iTunesCDB"
-readers=(bench_itunesdb)
+readers=(bench_itunesdb plain_read cat)
 [ -x "$build/bench/bench_libgpod_parse" ] && readers+=(bench_libgpod_parse)
 median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 compare_song_readers() {
-    local label=$1 db=$2 gpod_arg=$3 i reader line ms kib
+    local label=$1 db=$2 gpod_arg=$3 i reader line ms kib start
     echo "== song database ($label): 65,000 tracks, $(stat -c %s "$db") bytes, $runs runs each"
     declare -A times=() peaks=()
     for ((i = 0; i < runs; i++)); do
         for reader in "${readers[@]}"; do
             if [ "$reader" = bench_itunesdb ]; then
                 line=$("$build/bench/bench_itunesdb" songs "$db")
+            elif [ "$reader" = plain_read ]; then
+                line=$("$build/bench/bench_itunesdb" read "$db")
+            elif [ "$reader" = cat ]; then
+                start=$(date +%s%N)
+                cat "$db" >/dev/null
+                line=$(awk -v ns=$(($(date +%s%N) - start)) 'BEGIN { printf "cat ms=%.2f peak_kib=0", ns / 1e6 }')
             else
                 line=$("$build/bench/bench_libgpod_parse" "$gpod_arg" 2>/dev/null)
             fi
@@ -47,8 +59,12 @@ compare_song_readers() {
         m=$(median <<<"${times[$reader]}")
         printf '%-22s median %8.1f ms   peak %7d KiB   (runs: %s)\n' "$reader" "$m" "${peaks[$reader]}" "${times[$reader]}"
     done
-    if [ ${#readers[@]} -eq 2 ]; then
-        a=$(median <<<"${times[bench_itunesdb]}")
+    a=$(median <<<"${times[bench_itunesdb]}")
+    p=$(median <<<"${times[plain_read]}")
+    c=$(median <<<"${times[cat]}")
+    awk -v a="$a" -v p="$p" 'BEGIN { printf "time ratio sorvo/plain read: %.2f\n", a / p }'
+    awk -v a="$a" -v c="$c" 'BEGIN { printf "time ratio sorvo/cat: %.2f\n", a / c }'
+    if [ -n "${times[bench_libgpod_parse]:-}" ]; then
         b=$(median <<<"${times[bench_libgpod_parse]}")
         awk -v a="$a" -v b="$b" 'BEGIN { printf "time ratio sorvo/libgpod: %.2f\n", a / b }'
         awk -v a="${peaks[bench_itunesdb]}" -v b="${peaks[bench_libgpod_parse]}" \
@@ -57,6 +73,7 @@ compare_song_readers() {
 }
 compare_song_readers iTunesDB "$data/iPod_Control/iTunes/iTunesDB" "$data/iPod_Control/iTunes/iTunesDB"
 compare_song_readers "compressed iTunesCDB" "$cdb_root/iPod_Control/iTunes/iTunesCDB" "$cdb_root"
+[ "$only" = songs ] && exit 0
 
 echo "== thumbnails: 1,000 pictures, two thumbnails each"
 for ((i = 0; i < 3; i++)); do

@@ -81,7 +81,7 @@ int RunExtractCommand(TCliContext &context, bool videos)
         for (const auto &entry : songs) {
             if (entry->FIsVideo)
                 list.FRows.append(
-                    TSongRow{entry->FTitle, entry->FArtist, entry->FAlbum, index, entry->FSize, false});
+                    TSongRow{entry->Title(), entry->Artist(), entry->Album(), index, entry->FSize, false});
             ++index;
         }
     } else {

@@ -1,5 +1,5 @@
 #include "cli/cliplayer.h"
-#include "music/itunesdbloader.h"
+#include "music/songdb.h"
 
 #include "app/sorvoerror.h"
 #include "app/userdialogs.h"

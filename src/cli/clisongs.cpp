@@ -3,7 +3,7 @@
 #include "cli/clicommand.h"
 #include "common/jsonwriter.h"
 #include "common/textutils.h"
-#include "music/itunesdbloader.h"
+#include "music/songdb.h"
 
 #include <QDateTime>
 
@@ -46,30 +46,30 @@ namespace {
 void WriteSongJson(TJsonWriter &w, int index, const TITBSongItem &s)
 {
     w.BeginObject();
-    w.Key(u"album"), w.Value(s.FAlbum);
-    w.Key(u"artist"), w.Value(s.FArtist);
+    w.Key(u"album"), w.Value(s.Album());
+    w.Key(u"artist"), w.Value(s.Artist());
     w.Key(u"bit_rate"), w.Value(s.FBitRate);
-    w.Key(u"comment"), w.Value(s.FComment);
-    w.Key(u"composer"), w.Value(s.FComposer);
+    w.Key(u"comment"), w.Value(s.Comment());
+    w.Key(u"composer"), w.Value(s.Composer());
     w.Key(u"date_added"), w.Value(CliJsonDateTime(s.FDateAdded));
     w.Key(u"date_modified"), w.Value(CliJsonDateTime(s.FDateModified));
     w.Key(u"dbid"), w.Value(QString::number(s.FDBID));
     w.Key(u"disc_count"), w.Value(s.FDiscCount);
     w.Key(u"disc_number"), w.Value(s.FDiscNumber);
-    w.Key(u"equalizer"), w.Value(s.FEqualizer);
-    w.Key(u"genre"), w.Value(s.FGenre);
-    w.Key(u"grouping"), w.Value(s.FGrouping);
+    w.Key(u"equalizer"), w.Value(s.Equalizer());
+    w.Key(u"genre"), w.Value(s.Genre());
+    w.Key(u"grouping"), w.Value(s.Grouping());
     w.Key(u"index"), w.Value(index);
     w.Key(u"is_video"), w.Value(s.FIsVideo);
-    w.Key(u"kind"), w.Value(s.FKind);
+    w.Key(u"kind"), w.Value(s.Kind());
     w.Key(u"last_played"), w.Value(CliJsonDateTime(s.FLastPlayed));
     w.Key(u"length_ms"), w.Value(s.FLength);
-    w.Key(u"location"), w.Value(s.FLocation);
+    w.Key(u"location"), w.Value(s.Location());
     w.Key(u"play_count"), w.Value(s.FPlayCount);
     w.Key(u"rating"), w.Value(int(s.FRating));
     w.Key(u"sample_rate"), w.Value(s.FSampleRate);
     w.Key(u"size"), w.Value(s.FSize);
-    w.Key(u"title"), w.Value(s.FTitle);
+    w.Key(u"title"), w.Value(s.Title());
     w.Key(u"track_count"), w.Value(s.FTrackCount);
     w.Key(u"track_id"), w.Value(s.FTrackID);
     w.Key(u"track_number"), w.Value(s.FTrackNumber);
@@ -96,8 +96,8 @@ void CliPrintSongs(const TITBSongList &songs, bool json)
         {u"#"_s, u"タイトル"_s, u"アーティスト"_s, u"アルバム"_s, u"時間"_s, u"種類"_s, u"場所"_s}};
     for (int i = 0; i < songs.Count(); ++i) {
         const TITBSongItem &s = songs.Items(i);
-        rows.append({QString::number(i), s.FTitle, s.FArtist, s.FAlbum, FormatDuration(s.FLength),
-                     s.FIsVideo ? u"ビデオ"_s : u"曲"_s, s.FLocation});
+        rows.append({QString::number(i), s.Title(), s.Artist(), s.Album(), FormatDuration(s.FLength),
+                     s.FIsVideo ? u"ビデオ"_s : u"曲"_s, s.Location()});
     }
     CliTable(rows);
 }

@@ -3,7 +3,7 @@
 #include "cli/clicommand.h"
 #include "cli/cliplayer.h"
 #include "cli/clisongs.h"
-#include "music/itunesdbloader.h"
+#include "music/songdb.h"
 #include "session/playersession.h"
 
 using namespace Qt::Literals::StringLiterals;

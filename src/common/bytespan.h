@@ -5,6 +5,13 @@
 
 #include <optional>
 
+/// A chunk tag ("mhit") as the little-endian number its four bytes make: compared as one number.
+constexpr quint32 TagCode(const char (&tag)[5])
+{
+    return quint32(quint8(tag[0])) | quint32(quint8(tag[1])) << 8 | quint32(quint8(tag[2])) << 16 |
+           quint32(quint8(tag[3])) << 24;
+}
+
 /// Bounds-checked little- and big-endian reads from bytes in memory: a read that does not fit
 /// returns nothing instead of touching memory outside the bytes.
 class TByteSpan

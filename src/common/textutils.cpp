@@ -22,8 +22,23 @@ QString GetField(int n, const QString &text, QChar separator)
     return result;
 }
 
-QString DecodeWideOrUtf8(QByteArrayView buffer, int mode)
+QString DecodeWideOrUtf8(QByteArrayView buffer, int mode, bool blankInnerNuls)
 {
+    if (blankInnerNuls) {
+        // Trailing NULs are padding; one inside is made a blank rather than cutting the text there.
+        QString text;
+        if (mode == 1) {
+            text = QString::fromUtf8(buffer);
+        } else if (mode == 0 || mode == 2) {
+            text.resize(buffer.size() / 2);
+            for (qsizetype i = 0; i < text.size(); ++i)
+                text[i] = QChar(char16_t(uchar(buffer[2 * i]) | (uchar(buffer[2 * i + 1]) << 8)));
+        }
+        while (!text.isEmpty() && text.back() == QChar(0))
+            text.chop(1);
+        text.replace(QChar(0), u' ');
+        return text;
+    }
     if (mode == 0 || mode == 2) {
         qsizetype units = buffer.size() / 2;
         for (qsizetype i = 0; i < units; ++i) {

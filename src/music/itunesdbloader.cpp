@@ -1,14 +1,15 @@
 #include "music/itunesdbloader.h"
 
-#include "common/bytespan.h"
+#include "common/bytesource.h"
 #include "common/format.h"
-#include "platform/readonlyfile.h"
+#include "common/textutils.h"
+#include "platform/filebytes.h"
 
 #include <zlib.h>
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,16 +19,12 @@ constexpr quint32 kInvalidHeaderLength = 0xFFFF;
 constexpr quint32 kM4VFileType = 0x4D345620; // "M4V " stored last letter first
 constexpr qint64 kTrackBlockEnd = 220;       // mhit fields are read as one block from +12 to +219
 constexpr quint32 kNoStringMarker = 100;
+constexpr quint32 kMostTracks = 100000;         // more than a player holds
 constexpr quint32 kCompressedFlagOffset = 0xA8; // mhbd +0xA8: 16-bit, 1 when the sections are zlib data
 
 [[noreturn]] void ThrowBadHeader()
 {
     throw TITBException(u"ヘッダーが不正です"_s);
-}
-
-[[noreturn]] void ThrowNoItem(int index)
-{
-    throw TITBException(Format(u"アイテム番号%dにはアイテムが存在しません"_s, {index}));
 }
 
 bool IsVideo(quint32 mediaType, quint32 fileType)
@@ -49,50 +46,32 @@ bool IsVideo(quint32 mediaType, quint32 fileType)
     }
 }
 
-/// UTF-16LE code units up to the first NUL.
-QString DecodeUtf16LE(QByteArrayView bytes)
-{
-    const qsizetype units = bytes.size() / 2;
-    QString text(units, Qt::Uninitialized);
-    if (units > 0)
-        std::memcpy(text.data(), bytes.data(), size_t(units) * 2);
-    if constexpr (QSysInfo::ByteOrder == QSysInfo::BigEndian) {
-        for (QChar &c : text)
-            c = QChar(qFromLittleEndian(c.unicode()));
-    }
-    // Trailing zeros are padding; a zero inside a tag is one more control character, made a blank as
-    // the others are in names, rather than a cut that would drop the rest of the title.
-    while (!text.isEmpty() && text.back() == QChar(0))
-        text.chop(1);
-    text.replace(QChar(0), u' ');
-    return text;
-}
-
-QString *StringField(TITBSongItem &song, quint32 type)
+/// The song text an mhod type fills; none for the types that store nothing.
+std::optional<TSongText> StringField(quint32 type)
 {
     switch (type) {
     case 1:
-        return &song.FTitle;
+        return TSongText::Title;
     case 2:
-        return &song.FLocation;
+        return TSongText::Location;
     case 3:
-        return &song.FAlbum;
+        return TSongText::Album;
     case 4:
-        return &song.FArtist;
+        return TSongText::Artist;
     case 5:
-        return &song.FGenre;
+        return TSongText::Genre;
     case 6:
-        return &song.FKind;
+        return TSongText::Kind;
     case 7:
-        return &song.FEqualizer;
+        return TSongText::Equalizer;
     case 8:
-        return &song.FComment;
+        return TSongText::Comment;
     case 12:
-        return &song.FComposer;
+        return TSongText::Composer;
     case 13:
-        return &song.FGrouping;
+        return TSongText::Grouping;
     default:
-        return nullptr;
+        return std::nullopt;
     }
 }
 
@@ -144,89 +123,46 @@ qint64 CompressedHeaderLength(QByteArrayView head, qint64 total)
     return headerLength;
 }
 
-// Sources read in parts of this size: the walk never holds the whole database, whose pages, each a
-// fault of its own when first written, cost more than parsing them.
-constexpr qint64 kPartSize = qint64(1) << 20;
-
-} // namespace
-
-/// The bytes of a database as the walk reads them: forward, one record at a time.
-class TDatabaseBytes
-{
-public:
-    virtual ~TDatabaseBytes() = default;
-    /// Up to len bytes from start, fewer only at the end of the data. A call may not start before
-    /// an earlier call's start. The view stays valid until the next call.
-    virtual QByteArrayView At(qint64 start, qint64 len) = 0;
-    /// The size of the whole data.
-    virtual qint64 Size() = 0;
-};
-
-namespace {
-
-class TMemoryBytes : public TDatabaseBytes
-{
-public:
-    explicit TMemoryBytes(QByteArrayView data) : FData(data) {}
-    QByteArrayView At(qint64 start, qint64 len) override { return FData.Mid(start, len); }
-    qint64 Size() override { return FData.Size(); }
-
-private:
-    TByteSpan FData;
-};
-
-/// A file read a part at a time into one buffer.
-class TFileBytes : public TDatabaseBytes
-{
-public:
-    explicit TFileBytes(TReadOnlyFile &file) : FFile(file) {}
-    QByteArrayView At(qint64 start, qint64 len) override
-    {
-        if (start < 0 || start >= FFile.Size() || len <= 0)
-            return {};
-        len = std::min(len, FFile.Size() - start);
-        if (start < FBufferPos || start + len > FBufferPos + FBuffer.size()) {
-            const qint64 want = std::min(std::max(len, kPartSize), FFile.Size() - start);
-            FBuffer.resize(want);
-            // A read error ends the data there: the walk reports a database that ended early.
-            FBuffer.truncate(std::max<qint64>(FFile.ReadAt(start, FBuffer.data(), want), 0));
-            FBufferPos = start;
-        }
-        return QByteArrayView(FBuffer)
-            .sliced(start - FBufferPos)
-            .first(std::min(len, FBufferPos + FBuffer.size() - start));
-    }
-    qint64 Size() override { return FFile.Size(); }
-
-private:
-    TReadOnlyFile &FFile;
-    QByteArray FBuffer;
-    qint64 FBufferPos = 0;
-};
+// A compressed stream inflates in parts of at most 1 MiB, smaller ones for a small stream (a database
+// shrinks to a tenth or a fifteenth).
+constexpr qint64 kSmallestPart = qint64(64) << 10;
+constexpr qint64 kLargestPart = qint64(1) << 20;
 
 /// The header of a compressed database followed by its zlib stream, inflated as far as the walk has
 /// come. A damaged or cut stream, or one inflating beyond the bound, raises EDamagedStream.
-class TInflatedBytes : public TDatabaseBytes
+class TInflatedBytes : public TByteSource
 {
 public:
     TInflatedBytes(QByteArrayView data, qint64 headerLength, qint64 bound)
         : FBuffer(data.first(headerLength).toByteArray()), FBound(bound)
     {
         const QByteArrayView packed = data.sliced(headerLength);
-        // Small streams inflate in small parts (a database shrinks to a tenth or a fifteenth).
-        FPart = std::clamp<qint64>(packed.size() * 16, qint64(64) << 10, kPartSize);
+        FPart = std::clamp<qint64>(packed.size() * 16, kSmallestPart, kLargestPart);
         if (inflateInit(&FStream) != Z_OK)
             throw EDamagedStream();
         FStream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.data()));
         FStream.avail_in = uInt(qMin<qint64>(packed.size(), std::numeric_limits<uInt>::max()));
+        SetWindow(FBuffer, 0);
     }
     ~TInflatedBytes() override { inflateEnd(&FStream); }
 
-    QByteArrayView At(qint64 start, qint64 len) override
+    qint64 Size() override
+    {
+        // The rest of the stream is inflated to learn its length, and to find it whole and bounded.
+        QByteArray scratch(FPart, Qt::Uninitialized);
+        qint64 beyond = 0;
+        while (!FEnded)
+            beyond += Inflate(scratch.data(), FPart);
+        return FBufferPos + FBuffer.size() + beyond;
+    }
+
+protected:
+    QByteArrayView Fetch(qint64 start, qint64 len) override
     {
         if (start < FBufferPos || len <= 0)
             return {};
         if (start + len > FBufferPos + FBuffer.size() && !FEnded) {
+            SetWindow({}, FBufferPos); // the buffer moves
             // What lies before start is not asked for again.
             const qint64 drop = std::min<qint64>(start - FBufferPos, FBuffer.size());
             FBuffer.remove(0, drop);
@@ -240,21 +176,12 @@ public:
                 FBuffer.resize(have + FPart);
                 FBuffer.truncate(have + Inflate(FBuffer.data() + have, FPart));
             }
+            SetWindow(FBuffer, FBufferPos);
         }
         const qint64 end = std::min(start + len, FBufferPos + FBuffer.size());
         if (start >= end)
             return {};
         return QByteArrayView(FBuffer).sliced(start - FBufferPos, end - start);
-    }
-
-    qint64 Size() override
-    {
-        // The rest of the stream is inflated to learn its length, and to find it whole and bounded.
-        QByteArray scratch(FPart, Qt::Uninitialized);
-        qint64 beyond = 0;
-        while (!FEnded)
-            beyond += Inflate(scratch.data(), FPart);
-        return FBufferPos + FBuffer.size() + beyond;
     }
 
 private:
@@ -277,116 +204,188 @@ private:
     QByteArray FBuffer; // the bytes from FBufferPos on
     qint64 FBufferPos = 0;
     qint64 FBound;
-    qint64 FPart = kPartSize;
+    qint64 FPart = kLargestPart;
     bool FEnded = false;
 };
 
-} // namespace
-
-TITBSongItem::TITBSongItem() : TITBSongItem(NowDateTime()) {}
-
-TITBSongItem::TITBSongItem(TDateTime created)
-    : FDateAdded(created), FDateModified(created), FLastPlayed(created)
-{}
-
-int TITBSongList::VideoCount() const
+/// An mhod string chunk: type at +12, marker at +24, length at +28, UTF-16LE text at +40.
+struct TStringChunk
 {
-    int count = 0;
-    for (const auto &item : FItems)
-        count += item->FIsVideo ? 1 : 0;
-    return count;
+    qint64 FStep = 0; // the chunk's total length; 0 when it does not fit the data
+    quint32 FType = 0;
+    bool FStores = false; // false: the chunk stores nothing
+    QByteArrayView FText;
+};
+
+TStringChunk ReadStringChunk(TByteSource &bytes, qint64 start)
+{
+    const TByteSpan head = bytes.Span(start, 40);
+    if (head.Size() < 40)
+        return {};
+    const quint32 totalLength = head.LEAt<quint32>(8);
+    const quint32 type = head.LEAt<quint32>(12);
+    const quint32 marker = head.LEAt<quint32>(24);
+    const qint32 length = head.LEAt<qint32>(28);
+    const QByteArrayView record = bytes.At(start, totalLength);
+    if (record.size() < qint64(totalLength))
+        return {}; // an incomplete chunk ends the walk
+    if (marker == kNoStringMarker || length < 0 || length > 65535)
+        return {totalLength, type, false, {}};
+    // The text may not reach beyond its own chunk, nor beyond the data.
+    const qint64 room = qMax<qint64>(0, qint64(totalLength) - 40);
+    return {totalLength, type, true, TByteSpan(record).Mid(40, qMin<qint64>(length, room))};
 }
 
-TITBSongItem &TITBSongList::Items(int index) const
+/// One walk over the chunks of a database, appending to the loader's lists. A song's texts are
+/// written as its string chunks come and become the song's when the next song begins or the walk ends.
+class TDatabaseWalker
 {
-    if (index < 0 || index >= Count())
-        ThrowNoItem(index);
-    return *FItems[size_t(index)];
-}
+public:
+    TDatabaseWalker(TITunesDBLoader &loader, TByteSource &bytes)
+        : FSongs(loader.FSongs), FPlayLists(loader.FPlayLists), FBytes(bytes), FNow(NowDateTime())
+    {}
 
-TITBSongItem &TITBSongList::AddNew()
-{
-    return Add(std::make_unique<TITBSongItem>());
-}
-
-TITBSongItem &TITBSongList::AddNew(TDateTime created)
-{
-    return Add(std::make_unique<TITBSongItem>(created));
-}
-
-TITBSongItem &TITBSongList::Add(std::unique_ptr<TITBSongItem> item)
-{
-    FItems.push_back(std::move(item));
-    return *FItems.back();
-}
-
-TITBSongItem &TITBSongList::Add(TITBSongItem item)
-{
-    return Add(std::make_unique<TITBSongItem>(std::move(item)));
-}
-
-void TITBSongList::Delete(int index)
-{
-    if (index < 0 || index >= Count())
-        ThrowNoItem(index);
-    FItems.erase(FItems.begin() + index);
-}
-
-TITBPlayListData &TITBPlayLists::Items(int index) const
-{
-    if (index < 0 || index >= Count())
-        ThrowNoItem(index);
-    return *FItems[size_t(index)];
-}
-
-void TITBPlayLists::Truncate(int count)
-{
-    if (count >= 0 && count < Count())
-        FItems.resize(size_t(count));
-}
-
-TITBPlayListData &TITBPlayLists::AddNew()
-{
-    FItems.push_back(std::make_unique<TITBPlayListData>());
-    return *FItems.back();
-}
-
-void TITBPlayLists::Clear()
-{
-    FItems.clear();
-    FDeclaredCount = 0;
-}
-
-void TITunesDBLoader::LoadFromFile(const QString &path)
-{
-    TReadOnlyFile file;
-    if (!file.Open(path))
-        throw ESorvoError(Format(u"ファイル \"%s\" を開けません。%s"_s, {path, file.ErrorString()}));
-    TFileBytes bytes(file);
-    const qint64 headerLength = CompressedHeaderLength(bytes.At(0, kCompressedFlagOffset + 2), file.Size());
-    if (headerLength == 0) {
-        Walk(bytes);
-        return;
+    /// Where the walk stopped: the end of the data unless it ended early.
+    qint64 Run()
+    {
+        try {
+            const qint64 end = Walk();
+            FSongs.StoreLastTexts();
+            return end;
+        } catch (...) {
+            FSongs.StoreLastTexts(); // the songs read so far stay, with their texts
+            throw;
+        }
     }
-    // A compressed database is a tenth of the plain one or less: it is read whole and inflated in parts.
-    QByteArray packed(file.Size(), Qt::Uninitialized);
-    packed.truncate(std::max<qint64>(file.ReadAt(0, packed.data(), packed.size()), 0));
-    LoadCompressed(packed, headerLength);
+
+private:
+    qint64 Walk();
+    void ReadPlayList(TITBPlayListData &list, qint64 pos, qint64 end);
+
+    TITBSongList &FSongs;
+    TITBPlayLists &FPlayLists;
+    TByteSource &FBytes;
+    const TDateTime FNow;
+    qint32 FSection = 0;    // type of the section being walked
+    bool FHaveSong = false; // string chunks have a song to go to: the last one read
+};
+
+qint64 TDatabaseWalker::Walk()
+{
+    qint64 pos = 0;
+    // Every length the walk follows is checked against the data; one that runs past the end, or a
+    // step that would not advance, ends the walk with what was read so far.
+    while (true) {
+        const qint64 start = pos;
+        const QByteArrayView head = FBytes.At(start, 16);
+        if (head.size() < 8)
+            break;
+        const TByteSpan data(head);
+        const quint32 tag = data.LEAt<quint32>(0);
+        const quint32 headerLength = data.LEAt<quint32>(4);
+        if (headerLength >= kInvalidHeaderLength)
+            ThrowBadHeader();
+        qint64 step = headerLength;
+
+        if (tag == TagCode("mhsd")) {
+            if (head.size() < 16)
+                break;
+            const quint32 totalLength = data.LEAt<quint32>(8);
+            const quint32 type = data.LEAt<quint32>(12);
+            FSection = qint32(type);
+            if (type != 1 && type != 2 && type != 4)
+                step = totalLength;
+        } else if (FSection == 1 && tag == TagCode("mhlt")) {
+            // The track count prepares room for the tracks; a count beyond any player's is not trusted.
+            if (head.size() >= 12)
+                FSongs.Reserve(FSongs.Count() + int(std::min(data.LEAt<quint32>(8), quint32(kMostTracks))));
+        } else if (FSection == 1 && tag == TagCode("mhit")) {
+            const TByteSpan record = FBytes.Span(start, kTrackBlockEnd);
+            if (record.Size() < kTrackBlockEnd)
+                break;
+            FillTrack(FSongs.AddNew(FNow), record, 0);
+            FHaveSong = true;
+        } else if ((FSection == 1 || FSection == 4) && tag == TagCode("mhod")) {
+            // Strings of the album list land on the last song read.
+            const TStringChunk chunk = ReadStringChunk(FBytes, start);
+            const std::optional<TSongText> field = StringField(chunk.FType);
+            if (chunk.FStores && field && FHaveSong)
+                FSongs.SetLastText(*field, chunk.FText);
+            step = chunk.FStep;
+        } else if (FSection == 2) {
+            if (tag == TagCode("mhlp")) {
+                if (head.size() < 12)
+                    break;
+                FPlayLists.FDeclaredCount = data.LEAt<qint32>(8);
+            } else if (tag == TagCode("mhyp")) {
+                const TByteSpan header = FBytes.Span(start, 32);
+                if (header.Size() < 32)
+                    break;
+                TITBPlayListData &list = FPlayLists.AddNew();
+                list.FItemCount = header.LEAt<qint32>(16);
+                list.FMaster = header.LEAt<quint8>(20) != 0;
+                list.FPlayListID = header.LEAt<qint32>(28);
+                list.FTrackIDs.reserve(std::clamp<qint32>(list.FItemCount, 0, kMostTracks));
+                step = header.LEAt<quint32>(8);
+                ReadPlayList(list, start + headerLength, start + step);
+            } else if (tag == TagCode("mhod")) {
+                if (head.size() < 12)
+                    break;
+                step = data.LEAt<quint32>(8);
+            }
+        }
+        if (step <= 0)
+            break;
+        pos = start + step;
+    }
+    return pos;
 }
+
+/// The playlist's children from pos to end: its name (a type 1 string) and an mhip per member, track
+/// id at +24. Each child is stepped over by its total length (+8), an mhip with its own children.
+void TDatabaseWalker::ReadPlayList(TITBPlayListData &list, qint64 pos, qint64 end)
+{
+    while (pos < end) {
+        const TByteSpan head = FBytes.Span(pos, 28);
+        if (head.Size() < 12)
+            return;
+        const quint32 tag = head.LEAt<quint32>(0);
+        qint64 step = head.LEAt<quint32>(8);
+        if (tag == TagCode("mhip")) {
+            if (head.Size() < 28)
+                return;
+            list.FTrackIDs.append(head.LEAt<qint32>(24));
+        } else if (tag == TagCode("mhod")) {
+            const TStringChunk chunk = ReadStringChunk(FBytes, pos);
+            if (chunk.FStores && chunk.FType == 1)
+                list.FName = DecodeWideOrUtf8(chunk.FText, 0, true);
+            step = chunk.FStep;
+        }
+        if (step <= 0 || step > end - pos)
+            return;
+        pos += step;
+    }
+}
+
+} // namespace
 
 QString EndedEarlyText(int songs)
 {
     return Format(u"曲データベースが途中で終わっています。読み込めた %d 件の曲だけを扱います"_s, {songs});
 }
 
-void TITunesDBLoader::Clear()
+void TITunesDBLoader::LoadFromFile(const QString &path)
 {
-    FSongs.Clear();
-    FPlayLists.Clear();
-    FCurrentSong = nullptr;
-    FCurrentPlayList = nullptr;
-    FSection = 0;
-    FEndedEarly = false;
+    TFileBytes bytes;
+    if (!bytes.Open(path))
+        throw ESorvoError(Format(u"ファイル \"%s\" を開けません。%s"_s, {path, bytes.ErrorString()}));
+    const qint64 headerLength = CompressedHeaderLength(bytes.At(0, kCompressedFlagOffset + 2), bytes.Size());
+    if (headerLength == 0) {
+        Walk(bytes);
+        return;
+    }
+    // A compressed database is a tenth of the plain one or less: it is read whole and inflated in parts.
+    LoadCompressed(bytes.At(0, bytes.Size()), headerLength);
 }
 
 void TITunesDBLoader::LoadFromStream(QByteArrayView bytes)
@@ -400,6 +399,13 @@ void TITunesDBLoader::LoadFromStream(QByteArrayView bytes)
     Walk(memory);
 }
 
+void TITunesDBLoader::Clear()
+{
+    FSongs.Clear();
+    FPlayLists.Clear();
+    FEndedEarly = false;
+}
+
 void TITunesDBLoader::LoadCompressed(QByteArrayView data, qint64 headerLength)
 {
     const int songs = FSongs.Count();
@@ -411,109 +417,17 @@ void TITunesDBLoader::LoadCompressed(QByteArrayView data, qint64 headerLength)
         Walk(bytes);
     } catch (const EDamagedStream &) {
         // Nothing of a damaged stream is kept, however far it read well.
-        while (FSongs.Count() > songs)
-            FSongs.Delete(FSongs.Count() - 1);
+        FSongs.Truncate(songs);
         FPlayLists.Truncate(playLists);
         FPlayLists.FDeclaredCount = declared;
         FEndedEarly = endedEarly;
-        FCurrentSong = nullptr;
-        FCurrentPlayList = nullptr;
         ThrowBadHeader();
     }
 }
 
-void TITunesDBLoader::Walk(TDatabaseBytes &bytes)
+void TITunesDBLoader::Walk(TByteSource &bytes)
 {
-    const TDateTime now = NowDateTime();
-    FSection = 0;
-    FCurrentSong = nullptr;
-    FCurrentPlayList = nullptr;
-    qint64 pos = 0;
-    // Every length the walk follows is checked against the data; one that runs past the end, or a
-    // step that would not advance, ends the walk with what was read so far.
-    while (true) {
-        const qint64 start = pos;
-        const QByteArrayView head = bytes.At(start, 16);
-        if (head.size() < 8)
-            break;
-        const TByteSpan data(head);
-        const QByteArrayView tag = head.first(4);
-        const quint32 headerLength = data.LEAt<quint32>(4);
-        if (headerLength >= kInvalidHeaderLength)
-            ThrowBadHeader();
-        qint64 step = headerLength;
-
-        if (tag == "mhsd") {
-            if (head.size() < 16)
-                break;
-            const quint32 totalLength = data.LEAt<quint32>(8);
-            const quint32 type = data.LEAt<quint32>(12);
-            FSection = qint32(type);
-            if (type != 1 && type != 2 && type != 4)
-                step = totalLength;
-        } else if (FSection == 1) {
-            if (tag == "mhit") {
-                const QByteArrayView record = bytes.At(start, kTrackBlockEnd);
-                if (record.size() < kTrackBlockEnd)
-                    break;
-                TITBSongItem &song = FSongs.AddNew(now);
-                FCurrentSong = &song;
-                FillTrack(song, TByteSpan(record), 0);
-            } else if (tag == "mhod") {
-                step = ReadString(bytes, start);
-            }
-        } else if (FSection == 2) {
-            if (tag == "mhlp") {
-                if (head.size() < 12)
-                    break;
-                FPlayLists.FDeclaredCount = data.LEAt<qint32>(8);
-            } else if (tag == "mhyp") {
-                const QByteArrayView record = bytes.At(start, 32);
-                if (record.size() < 32)
-                    break;
-                const TByteSpan list(record);
-                TITBPlayListData &item = FPlayLists.AddNew();
-                item.FItemCount = list.LEAt<qint32>(16);
-                item.FPlayListID = list.LEAt<qint32>(28);
-                FCurrentPlayList = &item;
-                step = list.LEAt<quint32>(8);
-            } else if (tag == "mhod") {
-                if (head.size() < 12)
-                    break;
-                step = data.LEAt<quint32>(8);
-            }
-        } else if (FSection == 4) {
-            if (tag == "mhod")
-                step = ReadString(bytes, start);
-        }
-        if (step <= 0)
-            break;
-        pos = start + step;
-    }
+    const qint64 end = TDatabaseWalker(*this, bytes).Run();
     // A walk that stopped short of the end, or a length that ran past it, means the file ended early.
-    FEndedEarly = FEndedEarly || pos != bytes.Size();
-}
-
-qint64 TITunesDBLoader::ReadString(TDatabaseBytes &bytes, qint64 start)
-{
-    const QByteArrayView head = bytes.At(start, 40);
-    if (head.size() < 40)
-        return 0;
-    const TByteSpan fields(head);
-    const quint32 totalLength = fields.LEAt<quint32>(8);
-    const quint32 type = fields.LEAt<quint32>(12);
-    const quint32 marker = fields.LEAt<quint32>(24);
-    const qint32 length = fields.LEAt<qint32>(28);
-    const QByteArrayView record = bytes.At(start, totalLength);
-    if (record.size() < qint64(totalLength))
-        return 0; // an incomplete chunk ends the walk
-    if (marker == kNoStringMarker || type > 13 || length < 0 || length > 65535 || !FCurrentSong)
-        return totalLength;
-    QString *field = StringField(*FCurrentSong, type);
-    if (!field)
-        return totalLength;
-    // The text may not reach beyond its own chunk, nor beyond the data.
-    const qint64 room = qMax<qint64>(0, qint64(totalLength) - 40);
-    *field = DecodeUtf16LE(TByteSpan(record).Mid(40, qMin<qint64>(length, room)));
-    return totalLength;
+    FEndedEarly = FEndedEarly || end != bytes.Size();
 }

@@ -4,7 +4,7 @@
 #include "common/datetime.h"
 #include "common/format.h"
 #include "common/japanese.h"
-#include "music/itunesdbloader.h"
+#include "music/songdb.h"
 #include "platform/safefilewriter.h"
 
 #include <QDir>
@@ -41,12 +41,12 @@ QString TITXMakeLibrary::DateCell(double dateTime)
 
 void TITXMakeLibrary::Add(const TITBSongItem &song, const QString &path)
 {
-    const QStringList cells = {song.FTitle,
-                               song.FArtist,
-                               song.FComposer,
-                               song.FAlbum,
-                               song.FGrouping,
-                               song.FGenre,
+    const QStringList cells = {song.Title(),
+                               song.Artist(),
+                               song.Composer(),
+                               song.Album(),
+                               song.Grouping(),
+                               song.Genre(),
                                NumberCell(song.FSize),
                                NumberCell(song.FLength / 1000),
                                NumberCell(song.FDiscNumber),
@@ -59,9 +59,9 @@ void TITXMakeLibrary::Add(const TITBSongItem &song, const QString &path)
                                NumberCell(song.FBitRate),
                                NumberCell(song.FSampleRate),
                                NumberCell(song.FVolume),
-                               song.FKind,
-                               song.FEqualizer,
-                               song.FComment,
+                               song.Kind(),
+                               song.Equalizer(),
+                               song.Comment(),
                                NumberCell(song.FPlayCount),
                                DateCell(song.FLastPlayed),
                                NumberCell(song.FRating),

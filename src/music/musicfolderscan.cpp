@@ -88,18 +88,18 @@ void TMusicFolderScanner::AddFile(const QString &path, const QString &location)
 {
     ++FCounter;
     TITBSongItem song(FNow);
-    song.FLocation = location;
+    song.SetLocation(location);
     song.FTrackID = FCounter;
     song.FPlayCount = 0;
     TMP3Tag tag;
     FTagReader.ReadFromFile(path, tag);
     song.FSize = tag.FileSize; // of the file as opened, so size and tags are of the same file
-    song.FTitle = tag.Title;
-    song.FArtist = tag.Artist;
-    song.FAlbum = tag.Album;
-    song.FGenre = tag.Genre;
-    song.FComment = tag.Comment;
-    song.FKind = tag.Kind;
+    song.SetTitle(tag.Title);
+    song.SetArtist(tag.Artist);
+    song.SetAlbum(tag.Album);
+    song.SetGenre(tag.Genre);
+    song.SetComment(tag.Comment);
+    song.SetKind(tag.Kind);
     song.FBitRate = tag.BitRate;
     song.FSampleRate = tag.SampleRate;
     song.FLength = qint32(std::min<qint64>(qint64(tag.Duration) * 1000, std::numeric_limits<qint32>::max()));
@@ -114,7 +114,7 @@ void ScanMusicFolder(TITunesDBLoader &loader, const QString &folder, const QStri
     scanner.ScanFolder(folder);
     for (int i = loader.FSongs.Count() - 1; i >= 0; --i) {
         const TITBSongItem &song = loader.FSongs.Items(i);
-        if (song.FTitle.isEmpty() || song.FLength <= 0 || song.FBitRate < 48 || song.FSize == 0)
+        if (song.TitleView().isEmpty() || song.FLength <= 0 || song.FBitRate < 48 || song.FSize == 0)
             loader.FSongs.Delete(i);
     }
 }

@@ -10,8 +10,8 @@
 #include "common/windowsnames.h"
 #include "device/playerpaths.h"
 #include "music/copydestination.h"
-#include "music/itunesdbloader.h"
 #include "music/itxmakelibrary.h"
+#include "music/songdb.h"
 #include "music/songlist.h"
 #include "platform/drivetable.h"
 #include "platform/filecopy.h"
@@ -121,10 +121,10 @@ TCopyOptions TCopyOptions::ForVideos(const TKiruIPodINI &settings)
 
 QString CopyRelativePath(const TITBSongItem &entry, const TCopyOptions &options)
 {
-    const QString sourceName = LocationFileName(entry.FLocation);
+    const QString sourceName = LocationFileName(entry.Location());
     const QString extension = ExtensionOf(sourceName);
-    const QString artist = SanitizeFileName(entry.FArtist);
-    const QString title = SanitizeFileName(entry.FTitle);
+    const QString artist = SanitizeFileName(entry.Artist());
+    const QString title = SanitizeFileName(entry.Title());
     const bool hasTitle = !title.trimmed().isEmpty();
 
     QString name = sourceName;
@@ -144,15 +144,15 @@ QString CopyRelativePath(const TITBSongItem &entry, const TCopyOptions &options)
     QString folder;
     if (options.FArtistFolder) {
         if (options.FKind == TCopyKind::Songs) {
-            folder = FolderLevel(entry.FArtist);
+            folder = FolderLevel(entry.Artist());
             if (folder.isEmpty())
                 folder = QString::fromUtf16(kUnknownArtist);
         } else {
-            folder = VideoArtistLevel(entry.FArtist);
+            folder = VideoArtistLevel(entry.Artist());
         }
     }
     if (options.FAlbumFolder) {
-        const QString album = FolderLevel(entry.FAlbum);
+        const QString album = FolderLevel(entry.Album());
         if (!album.isEmpty())
             folder = folder.isEmpty() ? album : folder + u'/' + album;
     }
@@ -216,7 +216,7 @@ bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContex
         list(planned);
     };
     // An entry without a location names no file on the player: nothing to copy.
-    if (entry.FLocation.trimmed().isEmpty()) {
+    if (entry.LocationView().trimmed().isEmpty()) {
         fail(-4, u"[ "_s + name + u" ]のコピーに失敗しました"_s);
         return true;
     }
@@ -232,7 +232,7 @@ bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContex
     }
 
     // A location that would leave the player root is never read: it counts as a missing file.
-    const QString source = FPaths->Resolve(entry.FLocation);
+    const QString source = FPaths->Resolve(entry.Location());
     entry.FCopyNote.clear();
     const bool withTags = FOptions.FEmbedTags && !source.isEmpty() && TTagEmbedder::Handles(source);
     int error = source.isEmpty() ? -2 : EEXIST;

@@ -7,7 +7,7 @@
 #include "common/pictures.h"
 #include "common/textutils.h"
 #include "device/playerpaths.h"
-#include "music/itunesdbloader.h"
+#include "music/songdb.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
 #include "tags/mpegextloader.h"
@@ -59,16 +59,16 @@ QString SongDateText(TDateTime value)
 QList<QPair<QString, QString>> SongInfoLines(const TITBSongItem &song, const QString &filePath)
 {
     return {
-        {u"タイトル:"_s, song.FTitle},
-        {u"アーティスト:"_s, song.FArtist},
-        {u"アルバム:"_s, song.FAlbum},
+        {u"タイトル:"_s, song.Title()},
+        {u"アーティスト:"_s, song.Artist()},
+        {u"アルバム:"_s, song.Album()},
         {u"再生時間:"_s, FormatDuration(song.FLength)},
         {u"マイレート:"_s, RatingStars(song.FRating)},
         {u"形式:"_s, MusicFormatName(filePath)},
         {u"サイズ:"_s, Format(u"%.0n byte"_s, {double(GetFileSize64(filePath))})},
         {u"ビットレート:"_s, Format(u"%d kbps"_s, {song.FBitRate})},
         {u"サンプリング:"_s, Format(u"%d Hz"_s, {song.FSampleRate})},
-        {u"ジャンル:"_s, song.FGenre},
+        {u"ジャンル:"_s, song.Genre()},
         {u"所在:"_s, QDir::toNativeSeparators(filePath)},
         {u"再生された日:"_s, SongDateText(song.FLastPlayed)},
         {u"変更された日:"_s, SongDateText(song.FDateModified)},
@@ -81,8 +81,8 @@ QList<QPair<QString, QString>> SongInfoLines(const TITBSongItem &song, const QSt
 QString SongFilePath(const QString &root, const TITBSongItem &song)
 {
     TPlayerPaths paths(root);
-    const QString resolved = paths.Resolve(song.FLocation);
-    return resolved.isEmpty() ? AddPathDelim(root) + ColonToPathDelim(song.FLocation).mid(1) : resolved;
+    const QString resolved = paths.Resolve(song.Location());
+    return resolved.isEmpty() ? AddPathDelim(root) + ColonToPathDelim(song.Location()).mid(1) : resolved;
 }
 
 QImage SongArtwork(const TArtworkDBLoader &artwork, const TITBSongItem &song, int width)

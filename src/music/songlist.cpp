@@ -2,7 +2,7 @@
 
 #include "app/messages.h"
 #include "common/format.h"
-#include "music/itunesdbloader.h"
+#include "music/songdb.h"
 
 #include <QCollator>
 #include <QHash>
@@ -40,7 +40,7 @@ void TSongListData::FillRows(const TITBSongList &songs)
     int index = 0;
     for (const auto &song : songs) {
         if (!song->FIsVideo)
-            FRows.append(TSongRow{song->FTitle, song->FArtist, song->FAlbum, index, song->FSize, false});
+            FRows.append(TSongRow{song->Title(), song->Artist(), song->Album(), index, song->FSize, false});
         ++index;
     }
 }
@@ -105,8 +105,8 @@ QString TSongListData::Load(const TITBSongList &songs, IProgressRunner &progress
             for (const auto &song : songs) {
                 if (!song->FIsVideo) {
                     FRows.append(
-                        TSongRow{song->FTitle, song->FArtist, song->FAlbum, index, song->FSize, false});
-                    if (!song->FArtist.isEmpty()) {
+                        TSongRow{song->Title(), song->Artist(), song->Album(), index, song->FSize, false});
+                    if (!song->ArtistView().isEmpty()) {
                         context.SetLabel(Format(u"準備中... %d %%"_s, {qint64(index) * 100 / count}));
                     }
                 }

@@ -5,7 +5,7 @@
 #include "common/format.h"
 #include "common/japanese.h"
 #include "common/paths.h"
-#include "music/itunesdbloader.h"
+#include "music/songdb.h"
 #include "platform/safefilewriter.h"
 #include "platform/system.h"
 
@@ -66,9 +66,9 @@ QString TTransferLogModel::ItemText(int item, int column) const
     case 0:
         return QString::number(item + 1);
     case 1:
-        return entry.FTitle;
+        return entry.Title();
     case 2:
-        return entry.FArtist;
+        return entry.Artist();
     default:
         return entry.FCopyFailed ? TransferErrorText(entry.FCopyError) : entry.FCopyNote;
     }

@@ -1,7 +1,7 @@
 #include "music/videocopy.h"
 
 #include "common/format.h"
-#include "music/itunesdbloader.h"
+#include "music/songdb.h"
 
 #include <algorithm>
 

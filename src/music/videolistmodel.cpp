@@ -1,6 +1,6 @@
 #include "music/videolistmodel.h"
 
-#include "music/itunesdbloader.h"
+#include "music/songdb.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -55,7 +55,7 @@ QString TVideoListModel::ItemText(int item, int column) const
 {
     Q_UNUSED(column);
     const int index = SongIndex(item);
-    return FSongs && index >= 0 && index < FSongs->Count() ? FSongs->Items(index).FTitle : QString();
+    return FSongs && index >= 0 && index < FSongs->Count() ? FSongs->Items(index).Title() : QString();
 }
 
 QVariant TVideoListModel::ItemData(int item, int column, int role) const

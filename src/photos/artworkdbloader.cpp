@@ -1,13 +1,14 @@
 #include "photos/artworkdbloader.h"
-#include "platform/regularfile.h"
 
 #include <QMutex>
 
 #include "app/userdialogs.h"
-#include "common/bytespan.h"
+#include "common/bytesource.h"
 #include "common/format.h"
 #include "common/paths.h"
+#include "common/textutils.h"
 #include "photos/thumbnail.h"
+#include "platform/filebytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,41 +34,26 @@ struct TEndOfData
 {
 };
 
-QString DecodeUtf16LE(QByteArrayView bytes)
-{
-    const qsizetype units = bytes.size() / 2;
-    QString text(units, Qt::Uninitialized);
-    for (qsizetype i = 0; i < units; ++i)
-        text[i] = QChar(qFromLittleEndian<quint16>(bytes.data() + i * 2));
-    return text;
-}
-
-QString UpToNul(QString text)
-{
-    // Trailing zeros are padding; one inside a name is made a blank rather than cutting the name.
-    while (!text.isEmpty() && text.back() == QChar(0))
-        text.chop(1);
-    text.replace(QChar(0), u' ');
-    return text;
-}
-
+/// The walk over a picture database: records are read one at a time from the byte source, each
+/// as far as its fields reach.
 class TArtParser
 {
 public:
-    TArtParser(QByteArrayView bytes, TArtworkDBLoader &loader) : FData(bytes), FLoader(loader) {}
+    TArtParser(TByteSource &bytes, TArtworkDBLoader &loader) : FBytes(bytes), FLoader(loader) {}
 
     void Parse()
     {
-        Need(0, 24);
-        qint64 pos = Step(0, FData.LEAt<quint32>(4));
-        while (FData.Has(pos, 4)) {
+        qint64 pos = Step(0, Need(0, 24).LEAt<quint32>(4));
+        while (true) {
             const qint64 start = pos;
-            if (FData.Tag(start) != "mhsd")
-                return;
-            Need(start, 16);
-            const quint32 headerLength = FData.LEAt<quint32>(start + 4);
-            const quint32 totalLength = FData.LEAt<quint32>(start + 8);
-            const quint32 type = FData.LEAt<quint32>(start + 12);
+            const TByteSpan head = FBytes.Span(start, 16);
+            if (head.Tag(0) != "mhsd")
+                return; // the end of the data, or another chunk: what was read stays
+            if (head.Size() < 16)
+                throw TEndOfData();
+            const quint32 headerLength = head.LEAt<quint32>(4);
+            const quint32 totalLength = head.LEAt<quint32>(8);
+            const quint32 type = head.LEAt<quint32>(12);
             pos = Step(start, headerLength);
             if (type == 1)
                 ReadPictureList(pos);
@@ -80,10 +66,13 @@ public:
     }
 
 private:
-    void Need(qint64 pos, qint64 length) const
+    /// The `length` bytes from `pos`; the reading ends when they are not all there.
+    TByteSpan Need(qint64 pos, qint64 length)
     {
-        if (!FData.Has(pos, length))
+        const TByteSpan span = FBytes.Span(pos, length);
+        if (span.Size() < length)
             throw TEndOfData();
+        return span;
     }
     static qint64 Step(qint64 start, qint64 length)
     {
@@ -91,9 +80,9 @@ private:
             throw TEndOfData();
         return start + length;
     }
-    void CheckTag(qint64 pos, const char *tag, const char16_t *message) const
+    static void CheckTag(const TByteSpan &chunk, const char *tag, const char16_t *message)
     {
-        const QByteArrayView found = FData.Tag(pos);
+        const QByteArrayView found = chunk.Tag(0);
         if (found != tag)
             throw TArtDBException(
                 Format(QString::fromUtf16(message), {QString::fromLatin1(found.data(), found.size())}));
@@ -101,23 +90,23 @@ private:
 
     void ReadPictureList(qint64 pos)
     {
-        Need(pos, 12);
-        CheckTag(pos, "mhli", u"MHLIヘッダが読み取れません - \"%s\"");
-        const quint32 count = FData.LEAt<quint32>(pos + 8);
-        pos = Step(pos, FData.LEAt<quint32>(pos + 4));
+        const TByteSpan list = Need(pos, 12);
+        CheckTag(list, "mhli", u"MHLIヘッダが読み取れません - \"%s\"");
+        const quint32 count = list.LEAt<quint32>(8);
+        pos = Step(pos, list.LEAt<quint32>(4));
         for (quint32 i = 0; i < count; ++i)
             pos = ReadPictureRecord(pos);
     }
 
     qint64 ReadPictureRecord(qint64 start)
     {
-        Need(start, 52);
-        CheckTag(start, "mhii", u"MHIIヘッダが読み取れません - \"%s\"");
-        const quint32 headerLength = FData.LEAt<quint32>(start + 4);
-        const qint64 end = start + FData.LEAt<quint32>(start + 8);
+        const TByteSpan record = Need(start, 52);
+        CheckTag(record, "mhii", u"MHIIヘッダが読み取れません - \"%s\"");
+        const quint32 headerLength = record.LEAt<quint32>(4);
+        const qint64 end = start + record.LEAt<quint32>(8);
         TArtItem &item = FLoader.FItems.AddNew();
-        item.FImageId = FData.LEAt<quint32>(start + 16);
-        item.FSongId = FData.LEAt<quint64>(start + 20);
+        item.FImageId = record.LEAt<quint32>(16);
+        item.FSongId = record.LEAt<quint64>(20);
 
         enum class TState
         {
@@ -128,34 +117,33 @@ private:
         TArtImageObject *current = nullptr;
         qint64 pos = Step(start, headerLength);
         while (pos < end) {
-            Need(pos, 4);
-            const QByteArrayView tag = FData.Tag(pos);
+            const QByteArrayView tag = Need(pos, 4).Tag(0);
             if (tag == "mhni") {
-                Need(pos, 36);
+                const TByteSpan location = Need(pos, 36);
                 if (state == TState::Thumb)
-                    current = &AddThumbnail(item, pos);
-                pos = Step(pos, FData.LEAt<quint32>(pos + 4));
+                    current = &AddThumbnail(item, location);
+                pos = Step(pos, location.LEAt<quint32>(4));
             } else if (tag == "mhod") {
-                Need(pos, 24);
-                const quint32 type = FData.LEAt<quint32>(pos + 12);
+                const TByteSpan object = Need(pos, 24);
+                const quint32 type = object.LEAt<quint32>(12);
                 if ((type & 0xFF) == 3) {
+                    const qint64 total = object.LEAt<quint32>(8);
                     if (state == TState::Full)
                         item.FFullFileName = ColonToPathDelim(ReadString(pos));
                     else if (state == TState::Thumb && current)
                         current->FFileName = ColonToPathDelim(ReadString(pos));
-                    pos = Step(pos, FData.LEAt<quint32>(pos + 8));
+                    pos = Step(pos, total);
                 } else if (type == 2 || type == 5) {
                     state = type == 2 ? TState::Thumb : TState::Full; // a container: its children follow
-                    pos = Step(pos, FData.LEAt<quint32>(pos + 4));
+                    pos = Step(pos, object.LEAt<quint32>(4));
                 } else {
-                    pos = Step(pos, FData.LEAt<quint32>(pos + 8));
+                    pos = Step(pos, object.LEAt<quint32>(8));
                 }
             } else if (tag == "mhii") {
                 break;
             } else {
                 // An unknown chunk is stepped over when its length keeps it inside the record.
-                Need(pos, 12);
-                const quint32 total = FData.LEAt<quint32>(pos + 8);
+                const quint32 total = Need(pos, 12).LEAt<quint32>(8);
                 if (total == 0 || pos + total > end)
                     break;
                 pos += total;
@@ -164,13 +152,13 @@ private:
         return Step(start, end - start);
     }
 
-    TArtImageObject &AddThumbnail(TArtItem &item, qint64 pos)
+    static TArtImageObject &AddThumbnail(TArtItem &item, const TByteSpan &location)
     {
         TArtImageObject &image = item.FImages.AddNew();
-        image.FOffset = FData.LEAt<quint32>(pos + 20);
-        image.FSize = FData.LEAt<quint32>(pos + 24);
-        const qint64 width = qint64(FData.LEAt<quint16>(pos + 34)) + FData.LEAt<qint16>(pos + 30);
-        const qint64 height = qint64(FData.LEAt<quint16>(pos + 32)) + FData.LEAt<qint16>(pos + 28);
+        image.FOffset = location.LEAt<quint32>(20);
+        image.FSize = location.LEAt<quint32>(24);
+        const qint64 width = qint64(location.LEAt<quint16>(34)) + location.LEAt<qint16>(30);
+        const qint64 height = qint64(location.LEAt<quint16>(32)) + location.LEAt<qint16>(28);
         image.FWidth = qint32(width);
         image.FHeight = qint32(height);
         // Odd widths are stored in rows of an even pixel count, one narrower or one wider.
@@ -187,45 +175,41 @@ private:
     /// mhod string: length at +24, encoding at +28 (0, 2 UTF-16LE; 1 UTF-8), text at +36.
     QString ReadString(qint64 pos)
     {
-        Need(pos, 36);
-        CheckTag(pos, "mhod", u"MHODヘッダが読み取れません - \"%s\"");
-        const qint64 total = FData.LEAt<quint32>(pos + 8);
-        const qint64 length = FData.LEAt<quint32>(pos + 24);
-        const quint32 encoding = FData.LEAt<quint32>(pos + 28);
-        const QByteArrayView text = FData.Mid(pos + 36, qMin(length, qMax<qint64>(0, total - 36)));
-        if (encoding == 0 || encoding == 2)
-            return UpToNul(DecodeUtf16LE(text));
-        if (encoding == 1)
-            return UpToNul(QString::fromUtf8(text));
-        return {};
+        const TByteSpan head = Need(pos, 36);
+        CheckTag(head, "mhod", u"MHODヘッダが読み取れません - \"%s\"");
+        const qint64 total = head.LEAt<quint32>(8);
+        const qint64 length = head.LEAt<quint32>(24);
+        const quint32 encoding = head.LEAt<quint32>(28);
+        const qint64 textLength = qMin(length, qMax<qint64>(0, total - 36));
+        return DecodeWideOrUtf8(FBytes.At(pos + 36, textLength), int(qMin<quint32>(encoding, 3)), true);
     }
 
     void ReadAlbumList(qint64 pos)
     {
-        Need(pos, 12);
-        CheckTag(pos, "mhla", u"MHLAヘッダが読み取れません - \"%s\"");
-        const quint32 count = FData.LEAt<quint32>(pos + 8);
-        pos = Step(pos, FData.LEAt<quint32>(pos + 4));
+        const TByteSpan list = Need(pos, 12);
+        CheckTag(list, "mhla", u"MHLAヘッダが読み取れません - \"%s\"");
+        const quint32 count = list.LEAt<quint32>(8);
+        pos = Step(pos, list.LEAt<quint32>(4));
         for (quint32 i = 0; i < count; ++i) {
             const qint64 start = pos;
-            Need(start, 48);
-            CheckTag(start, "mhba", u"MHBAヘッダが読み取れません - \"%s\"");
-            const quint32 totalLength = FData.LEAt<quint32>(start + 8);
-            const qint64 entries = FData.LEAt<quint32>(start + 16);
+            const TByteSpan header = Need(start, 48);
+            CheckTag(header, "mhba", u"MHBAヘッダが読み取れません - \"%s\"");
+            const quint32 totalLength = header.LEAt<quint32>(8);
+            const qint64 entries = header.LEAt<quint32>(16);
             TIntList &album = FLoader.FAlbums.AddNew();
-            album.FTag = *FData.U8(start + 30);
-            pos = Step(start, FData.LEAt<quint32>(start + 4));
+            album.FTag = header.LEAt<quint8>(30);
+            pos = Step(start, header.LEAt<quint32>(4));
             // The name string and the entries, in any order; another chunk ends the album.
             for (qint64 child = 0; child < entries + 1; ++child) {
-                Need(pos, 4);
-                const QByteArrayView tag = FData.Tag(pos);
+                const QByteArrayView tag = Need(pos, 4).Tag(0);
                 if (tag == "mhod") {
+                    const qint64 total = Need(pos, 12).LEAt<quint32>(8);
                     album.FName = ReadString(pos);
-                    pos = Step(pos, FData.LEAt<quint32>(pos + 8));
+                    pos = Step(pos, total);
                 } else if (tag == "mhia") {
-                    Need(pos, 20);
-                    album.FItems.append(FData.LEAt<quint32>(pos + 16));
-                    pos = Step(pos, FData.LEAt<quint32>(pos + 4));
+                    const TByteSpan entry = Need(pos, 20);
+                    album.FItems.append(entry.LEAt<quint32>(16));
+                    pos = Step(pos, entry.LEAt<quint32>(4));
                 } else {
                     break;
                 }
@@ -234,7 +218,7 @@ private:
         }
     }
 
-    TByteSpan FData;
+    TByteSource &FBytes;
     TArtworkDBLoader &FLoader;
 };
 
@@ -375,30 +359,34 @@ void TArtworkDBLoader::Clear()
 void TArtworkDBLoader::LoadFromFile(const QString &path)
 {
     Clear();
-    QFile file;
-    QString why;
-    if (!OpenRegularFile(file, path, &why))
-        throw ESorvoError(Format(u"ファイル \"%s\" を開けません。%s"_s, {path, why}));
-    const QByteArray data = file.readAll();
-    LoadFromStream(data, QFileInfo(path).absolutePath());
+    TFileBytes bytes;
+    if (!bytes.Open(path))
+        throw ESorvoError(Format(u"ファイル \"%s\" を開けません。%s"_s, {path, bytes.ErrorString()}));
+    Load(bytes, QFileInfo(path).absolutePath());
 }
 
 void TArtworkDBLoader::LoadFromStream(QByteArrayView data, const QString &baseDir)
 {
+    TMemoryBytes bytes(data);
+    Load(bytes, baseDir);
+}
+
+void TArtworkDBLoader::Load(TByteSource &bytes, const QString &baseDir)
+{
     Clear();
     FBaseDir = AddPathDelim(baseDir);
-    if (data.size() <= kSmallestDatabase) {
+    if (bytes.Size() <= kSmallestDatabase) {
         if (FDialogs)
             FDialogs->Warning(u"ファイルが不正です"_s);
         return;
     }
-    if (data.first(4) != "mhfd") {
+    if (bytes.At(0, 4) != "mhfd") {
         if (FDialogs)
             FDialogs->Warning(u"ArtwokDBではないファイルが読み込まれました"_s);
         return;
     }
     try {
-        TArtParser(data, *this).Parse();
+        TArtParser(bytes, *this).Parse();
     } catch (const TEndOfData &) {
         // What was read stays.
     }

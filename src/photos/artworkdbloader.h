@@ -14,6 +14,7 @@
 #include <vector>
 
 class IUserDialogs;
+class TByteSource;
 
 /// Errors of the picture database reader.
 class TArtDBException : public ESorvoError
@@ -162,5 +163,7 @@ public:
     TAlbumManager FAlbums;
 
 private:
+    void Load(TByteSource &bytes, const QString &baseDir);
+
     IUserDialogs *FDialogs;
 };

@@ -1,6 +1,6 @@
 #include "tags/tagembedder.h"
 
-#include "music/itunesdbloader.h"
+#include "music/songdb.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
 
@@ -53,19 +53,19 @@ TEmbedResult EmbedMp3(const QByteArray &path, const TITBSongItem &entry, const Q
     if (file.readOnly())
         return {TEmbedOutcome::Failed, u"ファイルに書き込めません"_s};
     TagLib::ID3v2::Tag &tag = *file.ID3v2Tag(true);
-    SetId3Text(tag, "TIT2", entry.FTitle);
-    SetId3Text(tag, "TPE1", entry.FArtist);
-    SetId3Text(tag, "TALB", entry.FAlbum);
-    SetId3Text(tag, "TCON", entry.FGenre);
-    SetId3Text(tag, "TCOM", entry.FComposer);
+    SetId3Text(tag, "TIT2", entry.Title());
+    SetId3Text(tag, "TPE1", entry.Artist());
+    SetId3Text(tag, "TALB", entry.Album());
+    SetId3Text(tag, "TCON", entry.Genre());
+    SetId3Text(tag, "TCOM", entry.Composer());
     SetId3Text(tag, "TDRC", entry.FYear > 0 ? QString::number(entry.FYear) : QString());
     SetId3Text(tag, "TRCK", NumberAndCount(entry.FTrackNumber, entry.FTrackCount));
     SetId3Text(tag, "TPOS", NumberAndCount(entry.FDiscNumber, entry.FDiscCount));
-    if (!entry.FComment.isEmpty()) {
+    if (!entry.CommentView().isEmpty()) {
         tag.removeFrames("COMM");
         auto *comment = new TagLib::ID3v2::CommentsFrame(TagLib::String::UTF8);
         comment->setLanguage("jpn");
-        comment->setText(Text(entry.FComment));
+        comment->setText(Text(entry.Comment()));
         tag.addFrame(comment);
     }
     if (!artworkJpeg.isEmpty() && tag.frameList("APIC").isEmpty()) {
@@ -97,12 +97,12 @@ TEmbedResult EmbedMp4(const QByteArray &path, const TITBSongItem &entry, const Q
     if (file.readOnly())
         return {TEmbedOutcome::Failed, u"ファイルに書き込めません"_s};
     TagLib::MP4::Tag &tag = *file.tag();
-    SetMp4Text(tag, "\251nam", entry.FTitle);
-    SetMp4Text(tag, "\251ART", entry.FArtist);
-    SetMp4Text(tag, "\251alb", entry.FAlbum);
-    SetMp4Text(tag, "\251gen", entry.FGenre);
-    SetMp4Text(tag, "\251wrt", entry.FComposer);
-    SetMp4Text(tag, "\251cmt", entry.FComment);
+    SetMp4Text(tag, "\251nam", entry.Title());
+    SetMp4Text(tag, "\251ART", entry.Artist());
+    SetMp4Text(tag, "\251alb", entry.Album());
+    SetMp4Text(tag, "\251gen", entry.Genre());
+    SetMp4Text(tag, "\251wrt", entry.Composer());
+    SetMp4Text(tag, "\251cmt", entry.Comment());
     SetMp4Text(tag, "\251day", entry.FYear > 0 ? QString::number(entry.FYear) : QString());
     if (entry.FTrackNumber > 0)
         tag.setItem("trkn", TagLib::MP4::Item(entry.FTrackNumber, qMax(entry.FTrackCount, 0)));

@@ -13,7 +13,7 @@
 #include "dialogs/widgetdialogs.h"
 #include "fakedrivetable.h"
 #include "fixturefiles.h"
-#include "music/itunesdbloader.h"
+#include "music/songdb.h"
 #include "platform/consolerun.h"
 #include "platform/diskcheck.h"
 #include "platform/drivetable.h"
@@ -192,8 +192,8 @@ void AddFailedSongs(TITBSongList &songs, const QList<int> &codes)
 {
     for (qsizetype i = 0; i < codes.size(); ++i) {
         TITBSongItem &song = songs.AddNew();
-        song.FTitle = u"曲"_s + QChar(char16_t(u'A' + i));
-        song.FArtist = u"歌手"_s + QChar(char16_t(u'A' + i));
+        song.SetTitle(u"曲"_s + QChar(char16_t(u'A' + i)));
+        song.SetArtist(u"歌手"_s + QChar(char16_t(u'A' + i)));
         song.FCopyFailed = true;
         song.FCopyError = codes.at(i);
     }
@@ -206,8 +206,8 @@ void TstDialogs::logRows()
     const QList<int> failed = {2, 5, 9};
     for (int i = 0; i < 10; ++i) {
         TITBSongItem &song = songs.AddNew();
-        song.FTitle = u"曲"_s + QString::number(i);
-        song.FArtist = u"歌手"_s + QString::number(i);
+        song.SetTitle(u"曲"_s + QString::number(i));
+        song.SetArtist(u"歌手"_s + QString::number(i));
         song.FCopyFailed = failed.contains(i);
     }
     songs.Items(2).FCopyError = -2;

@@ -9,7 +9,7 @@
 #include "dialogs/crform.h"
 #include "dialogs/logform.h"
 #include "mainform/mainform.h"
-#include "music/itunesdbloader.h"
+#include "music/songdb.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
 #include "recordingprogress.h"
@@ -99,8 +99,8 @@ void TstScreenshots::windows()
     TLogForm log(dialogs, &form);
     TITBSongList failed;
     TITBSongItem &song = failed.AddNew();
-    song.FTitle = u"曲名"_s;
-    song.FArtist = u"アーティスト"_s;
+    song.SetTitle(u"曲名"_s);
+    song.SetArtist(u"アーティスト"_s);
     song.FCopyFailed = true;
     song.FCopyError = -2;
     log.Fill(failed);

@@ -109,7 +109,7 @@ void TstScreenshotsSongs::windows()
     const TITBSongItem &song = session.Songs().Items(0);
     const QString path = SongFilePath(session.Player().FRoot, song);
     AudioFileWriter::TId3v2Writer tag(3);
-    tag.Text("TIT2", 1, song.FTitle);
+    tag.Text("TIT2", 1, song.Title());
     tag.Described("USLT", 1, "jpn", QString(),
                   u"朝の光が窓をたたく\n眠い目をこすりながら\n今日もまた歩き出す\n\n"
                   u"遠くの空に 雲が流れて\n君の声が 聞こえた気がした"_s);

@@ -296,7 +296,7 @@ void TstSongForms::overview()
     QFETCH(QString, fileName);
     QTemporaryDir dir;
     TITBSongItem song;
-    song.FTitle = u"曲"_s;
+    song.SetTitle(u"曲"_s);
     song.FRating = quint8(rating);
     song.FLastPlayed = lastPlayed;
     song.FPlayCount = 3;
@@ -390,7 +390,7 @@ void TstSongForms::saveLyrics()
     if (existing)
         QVERIFY(WriteFixtureFile(target, "old"));
     TITBSongItem song;
-    song.FTitle = u"春/歌"_s;
+    song.SetTitle(u"春/歌"_s);
     TArtworkDBLoader artwork;
     TScriptedDialogs dialogs;
     dialogs.FFileAnswers = {{dir.filePath(chosen), QString::number(filter)}};
@@ -471,7 +471,7 @@ void TstSongForms::saveArtwork()
     Child<QTabWidget>(form, u"SongPages"_s)->setCurrentWidget(Child<QWidget>(form, u"TabSheet_Artwork"_s));
     QTest::mouseClick(Child<QToolButton>(form, u"SButton_SavePic"_s), Qt::LeftButton);
     QCOMPARE(dialogs.Texts(u"savechoice"_s),
-             QStringList{u"アートワークの保存|"_s + song.FTitle + u"のアートワーク"_s});
+             QStringList{u"アートワークの保存|"_s + song.Title() + u"のアートワーク"_s});
     const QByteArray bytes = ReadFixtureFile(dir.filePath(written));
     QVERIFY(bytes.startsWith(magic));
     QImage read;

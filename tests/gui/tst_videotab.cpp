@@ -3,8 +3,8 @@
 #include "device/kiruipod.h"
 #include "mainform/mainform.h"
 #include "mainform/tabs.h"
-#include "music/itunesdbloader.h"
 #include "music/songcopycfgform.h"
+#include "music/songdb.h"
 #include "photos/artworkdbloader.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
@@ -159,10 +159,10 @@ void TstVideoTab::rowLines()
     QFETCH(QString, album);
     QFETCH(QStringList, lines);
     TITBSongItem entry;
-    entry.FTitle = title;
-    entry.FArtist = artist;
-    entry.FAlbum = album;
-    entry.FGenre = u"Drama"_s;
+    entry.SetTitle(title);
+    entry.SetArtist(artist);
+    entry.SetAlbum(album);
+    entry.SetGenre(u"Drama"_s);
     entry.FLength = 180000;
     const QList<TVideoTextLine> drawn = TVideoRowDelegate::Lines(entry, QFont(), 4);
     QStringList texts;
@@ -180,15 +180,15 @@ void TstVideoTab::rowDrawing()
     TITBSongList songs;
     TITBSongItem &video = songs.AddNew();
     video.FIsVideo = true;
-    video.FGenre = u"Drama"_s;
+    video.SetGenre(u"Drama"_s);
     video.FLength = 180000;
     TArtworkDBLoader artwork;
     TITBSongItem &full = songs.AddNew(); // all five lines
     full.FIsVideo = true;
-    full.FTitle = u"Title"_s;
-    full.FArtist = u"Artist"_s;
-    full.FAlbum = u"Album"_s;
-    full.FGenre = u"Genre"_s;
+    full.SetTitle(u"Title"_s);
+    full.SetArtist(u"Artist"_s);
+    full.SetAlbum(u"Album"_s);
+    full.SetGenre(u"Genre"_s);
     full.FLength = 200000;
     TRecordingProgress progress;
     TVideoListModel model;

@@ -1,8 +1,8 @@
 #include "common/datetime.h"
 #include "common/japanese.h"
 #include "fixturefiles.h"
-#include "music/itunesdbloader.h"
 #include "music/itxmakelibrary.h"
+#include "music/songdb.h"
 #include "smalldisk.h"
 
 #include <QDir>
@@ -48,12 +48,12 @@ void TstITXMakeLibrary::row_data()
     QTest::addColumn<QString>("row");
 
     TITBSongItem full(At(2006, 5, 4, 13, 2, 3));
-    full.FTitle = u"曲名"_s;
-    full.FArtist = u"歌手"_s;
-    full.FComposer = u"作曲"_s;
-    full.FAlbum = u"盤"_s;
-    full.FGrouping = u"組"_s;
-    full.FGenre = u"Pop"_s;
+    full.SetTitle(u"曲名"_s);
+    full.SetArtist(u"歌手"_s);
+    full.SetComposer(u"作曲"_s);
+    full.SetAlbum(u"盤"_s);
+    full.SetGrouping(u"組"_s);
+    full.SetGenre(u"Pop"_s);
     full.FSize = 5000000;
     full.FLength = 1999;
     full.FDiscNumber = 1;
@@ -65,9 +65,9 @@ void TstITXMakeLibrary::row_data()
     full.FBitRate = 128;
     full.FSampleRate = 44100;
     full.FVolume = -5;
-    full.FKind = u"MPEG オーディオファイル"_s;
-    full.FEqualizer = u"Rock"_s;
-    full.FComment = u"c"_s;
+    full.SetKind(u"MPEG オーディオファイル"_s);
+    full.SetEqualizer(u"Rock"_s);
+    full.SetComment(u"c"_s);
     full.FPlayCount = 7;
     full.FRating = 60;
     full.FCopyFailed = true; // failed copies are listed all the same
@@ -117,13 +117,13 @@ void TstITXMakeLibrary::runsAccumulateAndSaveReplaces()
     QTemporaryDir dir;
     TITXMakeLibrary library;
     TITBSongItem song(At(2020, 1, 1, 0, 0, 0));
-    song.FTitle = u"一"_s;
+    song.SetTitle(u"一"_s);
     library.Add(song, dir.filePath(u"A/一.mp3"_s));
     QVERIFY(QDir(dir.path()).mkpath(u"A"_s));
     QVERIFY(QDir(dir.path()).mkpath(u"B"_s));
     library.SaveToFile(dir.filePath(u"A/iPodLibrary.TXT"_s));
 
-    song.FTitle = u"二"_s;
+    song.SetTitle(u"二"_s);
     library.Add(song, dir.filePath(u"B/二.mp3"_s));
     const QString target = dir.filePath(u"B/iPodLibrary.TXT"_s);
     QVERIFY(WriteFixtureFile(target, QByteArray(100000, 'x')));
@@ -166,7 +166,7 @@ void TstITXMakeLibrary::encoding()
     QTemporaryDir dir;
     TITXMakeLibrary library;
     TITBSongItem song(At(2020, 1, 1, 0, 0, 0));
-    song.FTitle = title;
+    song.SetTitle(title);
     const QString copy = dir.filePath(title + u".mp3"_s);
     library.Add(song, copy);
     const QString path = dir.filePath(u"iPodLibrary.TXT"_s);
@@ -197,7 +197,7 @@ void TstITXMakeLibrary::fullDiskKeepsOldListing()
     QVERIFY(WriteFixtureFile(path, "old listing\r\n"));
     TITXMakeLibrary library;
     TITBSongItem song(At(2020, 1, 1, 0, 0, 0));
-    song.FTitle = QString(300, u'曲');
+    song.SetTitle(QString(300, u'曲'));
     for (int i = 0; i < 400; ++i)
         library.Add(song, u"/music/%1.mp3"_s.arg(i));
     disk.Fill();

@@ -30,7 +30,7 @@ QByteArray TaggedMp3(const QString &title, int bitRateIndex = 9)
 QString Describe(const TITBSongItem &s)
 {
     return u"%1|%2|%3|%4|%5|%6"_s.arg(s.FTrackID)
-        .arg(s.FLocation, s.FTitle, s.FKind)
+        .arg(s.Location(), s.Title(), s.Kind())
         .arg(s.FLength)
         .arg(s.FBitRate);
 }
@@ -100,7 +100,7 @@ void TstMusicFolderScan::scan()
     QStringList actual;
     for (const auto &song : loader.FSongs) {
         actual << Describe(*song);
-        QCOMPARE(song->FSize, QFileInfo(root.path() + u'/' + song->FLocation.replace(u':', u'/')).size());
+        QCOMPARE(song->FSize, QFileInfo(root.path() + u'/' + song->Location().replace(u':', u'/')).size());
         QCOMPARE(song->FYear, 2000);
     }
     QCOMPARE(actual, songs);
@@ -112,7 +112,7 @@ void TstMusicFolderScan::keepsEarlierSongsAndReportsFolders()
     QVERIFY(WriteFixtureFile(root.filePath(u"M/sub/x.mp3"_s), TaggedMp3(u"x"_s)));
     TITunesDBLoader loader;
     TITBSongItem &earlier = loader.FSongs.AddNew();
-    earlier.FTitle = u"earlier"_s;
+    earlier.SetTitle(u"earlier"_s);
     earlier.FLength = 1000;
     earlier.FBitRate = 128;
     earlier.FSize = 1;
@@ -121,8 +121,8 @@ void TstMusicFolderScan::keepsEarlierSongsAndReportsFolders()
 
     ScanMusicFolder(loader, root.filePath(u"M"_s), root.path());
     QCOMPARE(loader.FSongs.Count(), 2);
-    QCOMPARE(loader.FSongs.Items(0).FTitle, u"earlier"_s);
-    QCOMPARE(loader.FSongs.Items(1).FLocation, u"M:sub:x.mp3"_s);
+    QCOMPARE(loader.FSongs.Items(0).Title(), u"earlier"_s);
+    QCOMPARE(loader.FSongs.Items(1).Location(), u"M:sub:x.mp3"_s);
     QCOMPARE(messages,
              (QStringList{
                  u"曲情報を取得中 - [ %1 ]"_s.arg(QDir::toNativeSeparators(root.filePath(u"M/"_s))),
@@ -161,7 +161,7 @@ void TstMusicFolderScan::pipeIsNeverOpened()
     TITunesDBLoader loader;
     ScanMusicFolder(loader, root.filePath(u"M"_s), root.path());
     QCOMPARE(loader.FSongs.Count(), 2);
-    QCOMPARE(loader.FSongs.Items(1).FLocation, u"M:c.mp3"_s);
+    QCOMPARE(loader.FSongs.Items(1).Location(), u"M:c.mp3"_s);
     QCOMPARE(loader.FSongs.Items(1).FTrackID, 3); // the pipe keeps its place in the numbering
 #else
     QSKIP("no pipes in the file system here");

@@ -113,11 +113,11 @@ TITBSongItem Entry(const QString &title, const QString &artist, const QString &a
                    const QString &location = u":iPod_Control:Music:F03:ABCD.mp3"_s)
 {
     TITBSongItem e;
-    e.FTitle = title;
-    e.FArtist = artist;
-    e.FAlbum = album;
+    e.SetTitle(title);
+    e.SetArtist(artist);
+    e.SetAlbum(album);
     e.FTrackNumber = track;
-    e.FLocation = location;
+    e.SetLocation(location);
     return e;
 }
 
@@ -591,7 +591,7 @@ void TstSongCopy::stopInsideSongLeavesNoFile()
 void TstSongCopy::entryWithoutLocation()
 {
     TPlayer player({{u"Song"_s, u"A"_s, {}, 1, {}, "1"}, {u"Other"_s, u"A"_s, {}, 2, {}, "2"}});
-    player.db.FSongs.Items(0).FLocation.clear();
+    player.db.FSongs.Items(0).SetLocation({});
     TRecordingProgress progress;
     TRecordingServices services;
     TScriptedDialogs dialogs;

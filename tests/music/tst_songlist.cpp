@@ -1,6 +1,6 @@
 #include "music/songlist.h"
 
-#include "music/itunesdbloader.h"
+#include "music/songdb.h"
 #include "music/songsearch.h"
 #include "recordingprogress.h"
 
@@ -41,9 +41,9 @@ TITBSongList Songs(const TPairs &pairs)
     int n = 0;
     for (const QStringList &p : pairs) {
         TITBSongItem &s = list.AddNew(0);
-        s.FTitle = p.size() > 3 ? p.at(3) : u"T%1"_s.arg(n);
-        s.FArtist = p.at(0);
-        s.FAlbum = p.at(1);
+        s.SetTitle(p.size() > 3 ? p.at(3) : u"T%1"_s.arg(n));
+        s.SetArtist(p.at(0));
+        s.SetAlbum(p.at(1));
         s.FIsVideo = p.size() > 2 && p.at(2) == u"video"_s;
         s.FSize = 1048576 + 104858 * qint64(n);
         ++n;

@@ -3,7 +3,7 @@
 #include "app/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/japanese.h"
-#include "music/itunesdbloader.h"
+#include "music/songdb.h"
 #include "platform/system.h"
 #include "scripteddialogs.h"
 
@@ -35,8 +35,8 @@ TITBSongList TenSongs()
     TITBSongList songs;
     for (int i = 0; i < 10; ++i) {
         TITBSongItem &s = songs.AddNew(0);
-        s.FTitle = u"曲%1"_s.arg(i);
-        s.FArtist = u"歌手%1"_s.arg(i);
+        s.SetTitle(u"曲%1"_s.arg(i));
+        s.SetArtist(u"歌手%1"_s.arg(i));
         s.FIsVideo = i == 8;
     }
     songs.Items(2).FCopyFailed = true;

@@ -88,7 +88,7 @@ void TstPlayerSession::recognizeReadsCompressedSongDatabase()
     TPlayerSession session(drives, dialogs, nullptr, ModelFile());
     QVERIFY(session.Recognize());
     QCOMPARE(session.Songs().Count(), 7);
-    QCOMPARE(session.Songs().Items(6).FTitle, TITunesDBWriter::SampleTrack(6).strings.first().text);
+    QCOMPARE(session.Songs().Items(6).Title(), TITunesDBWriter::SampleTrack(6).strings.first().text);
 
     // A damaged compressed database reaches the caller as the reader's message, and no player stays.
     QByteArray damaged = ReadFixtureFile(e + u"/iPod_Control/iTunes/iTunesCDB"_s);
@@ -227,7 +227,7 @@ void TstPlayerSession::sharedDatabaseOutlivesReset()
     const std::shared_ptr<const TITunesDBLoader> songs = session.SharedSongs();
     session.Reset();
     QCOMPARE(songs->FSongs.Count(), 3);
-    QCOMPARE(songs->FSongs.Items(2).FTitle, TITunesDBWriter::SampleTrack(2).strings.first().text);
+    QCOMPARE(songs->FSongs.Items(2).Title(), TITunesDBWriter::SampleTrack(2).strings.first().text);
 }
 
 QTEST_GUILESS_MAIN(TstPlayerSession)

@@ -198,7 +198,7 @@ void TSongInfoForm::SaveLyrics()
 {
     TSaveChoice choice = FDialogs.SaveFileChoice(u"歌詞情報の保存"_s,
                                                  u"テキストファイル(*.TXT)|*.TXT|全てのファイル(*.*)|*.*"_s,
-                                                 SanitizeFileName(FSong.FTitle) + u"の歌詞.TXT"_s);
+                                                 SanitizeFileName(FSong.Title()) + u"の歌詞.TXT"_s);
     if (choice.FPath.isEmpty())
         return;
     QString path = QDir::fromNativeSeparators(choice.FPath);
@@ -214,7 +214,7 @@ void TSongInfoForm::SaveArtwork()
     TSaveChoice choice = FDialogs.SaveFileChoice(
         u"アートワークの保存"_s,
         u"JPEG イメージファイル (*.jpg)|*.jpg;*.jpeg;*.jpe|ビットマップ (*.bmp)|*.bmp"_s,
-        SanitizeFileName(FSong.FTitle) + u"のアートワーク"_s);
+        SanitizeFileName(FSong.Title()) + u"のアートワーク"_s);
     if (choice.FPath.isEmpty())
         return;
     const bool jpeg = choice.FFilter != 1;

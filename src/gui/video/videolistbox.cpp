@@ -31,10 +31,10 @@ QList<TVideoTextLine> TVideoRowDelegate::Lines(const TITBSongItem &entry, const 
         QColor colour;
     };
     const TSpec specs[] = {
-        {entry.FTitle, 12, true, Qt::black},
-        {entry.FArtist, 9, false, Qt::black},
-        {entry.FAlbum, 8, false, Qt::black},
-        {entry.FGenre, 8, false, Qt::black},
+        {entry.Title(), 12, true, Qt::black},
+        {entry.Artist(), 9, false, Qt::black},
+        {entry.Album(), 8, false, Qt::black},
+        {entry.Genre(), 8, false, Qt::black},
         {FormatDuration(entry.FLength), 8, false, QColor(128, 128, 128)},
     };
     QList<TVideoTextLine> lines;
@@ -53,7 +53,8 @@ QList<TVideoTextLine> TVideoRowDelegate::Lines(const TITBSongItem &entry, const 
 int TVideoRowDelegate::RowHeight(const QFont &base)
 {
     TITBSongItem full;
-    full.FTitle = full.FArtist = full.FAlbum = full.FGenre = QStringLiteral("あ");
+    for (const TSongText text : {TSongText::Title, TSongText::Artist, TSongText::Album, TSongText::Genre})
+        full.SetText(text, u"あ");
     full.FLength = 1000;
     const QList<TVideoTextLine> lines = Lines(full, base, 4);
     const int bottom = lines.last().top + QFontMetrics(lines.last().font).height();
