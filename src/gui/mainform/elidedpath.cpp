@@ -19,8 +19,13 @@ public:
     static void Elide(QLabel *label)
     {
         const QString path = label->property(kFullTextProperty).toString();
-        const int width = qMax(0, label->contentsRect().width() - 2 * label->margin() - label->indent());
-        label->setText(label->fontMetrics().elidedText(path, Qt::ElideMiddle, width));
+        const QFontMetrics metrics = label->fontMetrics();
+        // A label with a frame and no indent of its own indents its text by half an "x".
+        const int indent = label->indent() >= 0      ? label->indent()
+                           : label->frameWidth() > 0 ? metrics.horizontalAdvance(u'x') / 2
+                                                     : 0;
+        const int width = qMax(0, label->contentsRect().width() - 2 * label->margin() - indent);
+        label->setText(metrics.elidedText(path, Qt::ElideMiddle, width));
     }
 
 protected:
