@@ -48,7 +48,7 @@ public:
     void SetStatusText(const QString &) override {}
     void ShowProgressText(int, int, const QString &) override {}
     void LoadTabData(TTabCode) override {}
-    void ShowTransferLog() override {}
+    void ShowTransferLog(const TCopyReport &) override {}
 };
 
 double Median(QList<double> values)

@@ -9,7 +9,7 @@
 #include "music/copydestination.h"
 #include "music/itunesdbloader.h"
 #include "music/songcopy.h"
-#include "music/songlist.h"
+#include "music/songlistmodel.h"
 #include "music/songsearch.h"
 #include "music/transferlog.h"
 #include "music/videocopy.h"
@@ -67,39 +67,28 @@ int RunExtractCommand(TCliContext &context, bool videos)
         throw ECliUsageError(u"--all、--search、--artist のどれか一つを指定してください"_s);
     TCliDevice device(context);
     device.Locate();
-    TPlayerSession &session = device.Session();
-    // The command is the only user of its session's database.
-    TITBSongList &songs = const_cast<TITBSongList &>(session.Songs());
+    const TPlayerSession &session = device.Session();
+    const TITBSongList &songs = session.Songs();
     if (session.SongDatabase().FEndedEarly)
         CliErr(EndedEarlyText(int(songs.Count())) + u'\n');
     options.FArtwork = &session.Artwork();
 
-    // The CLI has no list view: its rows are the entries in database order.
-    TSongListData list;
-    if (videos) {
-        int index = 0;
-        for (const auto &entry : songs) {
-            if (entry->FIsVideo)
-                list.FRows.append(
-                    TSongRow{entry->Title(), entry->Artist(), entry->Album(), index, entry->FSize, false});
-            ++index;
-        }
-    } else {
-        list.FillRows(songs);
-    }
+    // The window's list, checked as there; without a view its rows stay in database order.
+    TSongListModel list;
+    list.SetSortState(0);
+    list.Fill(songs, videos);
     if (all)
         list.SetAllChecked(true);
     else if (!words.isEmpty())
-        SearchSongs(list, words, findType, nullptr);
+        list.CheckItems(SearchSongs(list.Data(), words, findType, nullptr));
     else
         for (const QString &artist : artists)
-            list.CheckArtist(artist);
+            list.CheckItems(list.Data().ArtistRows(artist));
     if (list.CheckedCount() == 0)
         throw ESorvoError(SearchResultText(0));
-    CliErr((videos ? Format(u"%d 本をチェックしています ( 全体で %.1n MB )"_s,
-                            {list.CheckedCount(), double(list.CheckedBytes()) / 1048576.0})
-                   : list.SelectionSummary()) +
-           u'\n');
+    CliErr(
+        (videos ? VideoSelectionSummary(list.CheckedCount(), list.CheckedBytes()) : list.SelectionSummary()) +
+        u'\n');
 
     // The folder check of the settings window.
     const TFolderCheck check = CheckDestinationFolder(options.FFolder, device.FDrives);
@@ -111,19 +100,16 @@ int RunExtractCommand(TCliContext &context, bool videos)
     if (!ConfirmDestinationFolder(options.FFolder, context.dialogs))
         return 1;
 
-    QList<TCopyRow> rows;
-    rows.reserve(list.FRows.size());
-    for (const TSongRow &row : std::as_const(list.FRows))
-        rows.append(TCopyRow{row.FIndex, row.FChecked});
+    const QList<TCopyRow> rows = list.CopyRows();
     TConsoleMainServices services;
-    services.FOnTransferLog = [&songs] {
+    services.FOnTransferLog = [&songs](const TCopyReport &report) {
         CliErr(u"コピー結果のログ\n"_s);
-        for (const QString &line : TransferLogLines(TransferLogRows(songs)))
+        for (const QString &line : TransferLogLines(TransferLogRows(songs, report)))
             CliErr(line + u'\n');
     };
-    TITXMakeLibrary &listing = session.Library();
+    TITXMakeLibrary &listing = device.Session().Library();
     const QString root = session.Player().FRoot;
-    const TCopyResult result = videos ? ExtractVideos(songs, root, rows, options, context.progress, services,
+    const TCopyReport result = videos ? ExtractVideos(songs, root, rows, options, context.progress, services,
                                                       context.dialogs, &listing)
                                       : ExtractEntries(songs, root, rows, options, context.progress, services,
                                                        context.dialogs, &listing);

@@ -15,8 +15,8 @@ void TConsoleMainServices::ShowProgressText(int position, int total, const QStri
     Q_UNUSED(message);
 }
 
-void TConsoleMainServices::ShowTransferLog()
+void TConsoleMainServices::ShowTransferLog(const TCopyReport &report)
 {
     if (FOnTransferLog)
-        FOnTransferLog();
+        FOnTransferLog(report);
 }

@@ -12,8 +12,8 @@ public:
     void SetStatusText(const QString &text) override;
     void ShowProgressText(int position, int total, const QString &message) override;
     void LoadTabData(TTabCode) override {}
-    void ShowTransferLog() override;
+    void ShowTransferLog(const TCopyReport &report) override;
 
     /// Prints the transfer log; may be empty.
-    std::function<void()> FOnTransferLog;
+    std::function<void(const TCopyReport &report)> FOnTransferLog;
 };

@@ -100,21 +100,24 @@ void TReportListModel::SetItemChecked(int item, bool checked)
     emit CheckMarksChanged();
 }
 
-void TReportListModel::SetItemsChecked(const QList<int> &items, bool checked)
+int TReportListModel::SetItemsChecked(const QList<int> &items, bool checked)
 {
     int first = INT_MAX, last = -1;
+    int changed = 0;
     for (int item : items) {
         if (item < 0 || item >= FChecked.size() || FChecked.at(item) == checked)
             continue;
         FChecked[item] = checked;
         FCheckedCount += checked ? 1 : -1;
+        ++changed;
         first = qMin(first, FRowOfItem.at(item));
         last = qMax(last, FRowOfItem.at(item));
     }
     if (last < 0)
-        return;
+        return 0;
     emit dataChanged(index(first, 0), index(last, 0), {Qt::CheckStateRole});
     emit CheckMarksChanged();
+    return changed;
 }
 
 void TReportListModel::SetAllChecked(bool checked)

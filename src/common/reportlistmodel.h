@@ -46,8 +46,8 @@ public:
     bool ItemChecked(int item) const;
     /// Changes one item's mark; emits CheckMarksChanged when it changed.
     void SetItemChecked(int item, bool checked);
-    /// Changes many marks with one notification.
-    void SetItemsChecked(const QList<int> &items, bool checked);
+    /// Changes many marks with one notification; returns how many changed.
+    int SetItemsChecked(const QList<int> &items, bool checked);
     void SetAllChecked(bool checked);
     int CheckedCount() const { return FCheckedCount; }
     /// The checked items in the order they are shown.

@@ -8,7 +8,7 @@ struct TCopyOutcome
 {
     int FIndex = -1;   // into the song database's list
     QString FPath;     // where the copy went; empty when it failed
-    qint32 FError = 0; // 0 copied; -2 the data file is missing; positive: system error code
+    qint32 FError = 0; // 0 copied; negative: the transfer log's own reasons; positive: system error code
     QString FNote;     // the copy was made but something about it went wrong (its tags)
     bool Failed() const { return FError != 0; }
 };
@@ -17,9 +17,11 @@ struct TCopyOutcome
 struct TCopyReport
 {
     QList<TCopyOutcome> FOutcomes;
+    int FHandled = 0; // songs done, copied or not (a song without a free name is not counted)
     int FCopied = 0;
     int FFailed = 0;
     bool FCancelled = false;
+    bool FDestinationLost = false; // the destination went away (or changed device) mid-run
     QString FStatusText;
 
     /// Songs the transfer log lists: failed ones and copies with a note.

@@ -160,7 +160,7 @@ QString CopyRelativePath(const TITBSongItem &entry, const TCopyOptions &options)
     return WindowsSafePath(folder.isEmpty() ? name : folder + u'/' + name);
 }
 
-TSongCopier::TSongCopier(TITBSongList &songs, const QString &root, TCopyOptions options,
+TSongCopier::TSongCopier(const TITBSongList &songs, const QString &root, TCopyOptions options,
                          TITXMakeLibrary *listing)
     : FSongs(songs), FRoot(root), FOptions(std::move(options)), FListing(listing)
 {}
@@ -175,19 +175,19 @@ void TSongCopier::Step(const QList<TCopyRow> &rows, TProgressContext &context)
     if (!FDestination)
         FDestination = &own.emplace(FOptions.FFolder, FRoot);
     for (const TCopyRow &row : rows) {
-        context.SetPosition(FResult.FHandled);
+        context.SetPosition(FReport.FHandled);
         if (!row.FChecked || row.FIndex < 0 || row.FIndex >= FSongs.Count())
             continue;
-        const bool counted = CopyOne(FSongs.Items(row.FIndex), checkedCount, context);
-        if (FResult.FDestinationLost)
+        const bool counted = CopyOne(row.FIndex, checkedCount, context);
+        if (FReport.FDestinationLost)
             break;
         if (!counted)
             continue; // no free name: counted as failed, but neither handled nor a cancel point
-        if (FResult.FCancelled)
+        if (FReport.FCancelled)
             break; // stopped inside a file
-        ++FResult.FHandled;
+        ++FReport.FHandled;
         if (context.Cancelled()) {
-            FResult.FCancelled = true;
+            FReport.FCancelled = true;
             break;
         }
     }
@@ -196,12 +196,16 @@ void TSongCopier::Step(const QList<TCopyRow> &rows, TProgressContext &context)
         FDestination = nullptr;
 }
 
-bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContext &context)
+bool TSongCopier::CopyOne(int index, int checkedCount, TProgressContext &context)
 {
+    const TITBSongItem &entry = FSongs.Items(index);
+    FReport.FOutcomes.append(TCopyOutcome{index, {}, 0, {}});
+    // The outcome of this entry; appended above, so it is the last one whatever the loop does.
+    const auto outcome = [this]() -> TCopyOutcome & { return FReport.FOutcomes.last(); };
     const QString relative = CopyRelativePath(entry, FOptions);
     QString target = FOptions.FFolder + relative;
     const QString name = relative.mid(relative.lastIndexOf(u'/') + 1);
-    context.SetLabel(Format(u"(%d/%d) [ %s ]をコピー中"_s, {FResult.FHandled + 1, checkedCount, name}));
+    context.SetLabel(Format(u"(%d/%d) [ %s ]をコピー中"_s, {FReport.FHandled + 1, checkedCount, name}));
 
     const QString planned = target;
     auto list = [&](const QString &path) {
@@ -210,9 +214,8 @@ bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContex
     };
     auto fail = [&](int error, const QString &label) {
         context.SetLabel(label);
-        entry.FCopyFailed = true;
-        entry.FCopyError = error;
-        ++FResult.FFailed;
+        outcome().FError = error;
+        ++FReport.FFailed;
         list(planned);
     };
     // An entry without a location names no file on the player: nothing to copy.
@@ -222,7 +225,7 @@ bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContex
     }
     // A destination disk removed mid-run leaves its empty mount point: nothing goes there.
     if (!FDestination->StillThere()) {
-        FResult.FDestinationLost = true;
+        FReport.FDestinationLost = true;
         return true;
     }
     QString why;
@@ -233,7 +236,6 @@ bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContex
 
     // A location that would leave the player root is never read: it counts as a missing file.
     const QString source = FPaths->Resolve(entry.Location());
-    entry.FCopyNote.clear();
     const bool withTags = FOptions.FEmbedTags && !source.isEmpty() && TTagEmbedder::Handles(source);
     int error = source.isEmpty() ? -2 : EEXIST;
     // Another run into the same folder may take a free name between the check and the copy: then the
@@ -247,22 +249,25 @@ bool TSongCopier::CopyOne(TITBSongItem &entry, int checkedCount, TProgressContex
             }
             target = unique;
         }
-        error = withTags ? CopyWithTags(source, target, entry) : CopyFileNoOverwrite(source, target);
+        error = withTags ? CopyWithTags(source, target, entry, outcome().FNote)
+                         : CopyFileNoOverwrite(source, target);
     }
     if (error == 0) {
-        ++FResult.FCopied;
+        ++FReport.FCopied;
+        outcome().FPath = target;
         list(target);
     } else if (error == ECANCELED) {
-        FResult.FCancelled = true; // stopped in the middle of the file: nothing stays, nothing is counted
+        FReport.FCancelled = true; // stopped in the middle of the file: nothing stays, nothing is counted
     } else if (!FDestination->StillThere()) {
-        FResult.FDestinationLost = true; // the file in hand went with the disk; the run stops here
+        FReport.FDestinationLost = true; // the file in hand went with the disk; the run stops here
     } else {
         fail(error, u"[ "_s + target.mid(target.lastIndexOf(u'/') + 1) + u" ]のコピーに失敗しました"_s);
     }
     return true;
 }
 
-int TSongCopier::CopyWithTags(const QString &source, const QString &target, TITBSongItem &entry)
+int TSongCopier::CopyWithTags(const QString &source, const QString &target, const TITBSongItem &entry,
+                              QString &note)
 {
     // The tags are written into a hidden copy beside the target, which takes the final name only when
     // complete: a failure part-way never leaves a half-written file under that name.
@@ -285,8 +290,7 @@ int TSongCopier::CopyWithTags(const QString &source, const QString &target, TITB
         QFile::remove(temporary);
         error = CopyFileNoOverwrite(source, target);
         if (error == 0)
-            entry.FCopyNote =
-                Format(u"コピーしましたがタグを書き込めませんでした (%s)"_s, {embedded.FReason});
+            note = Format(u"コピーしましたがタグを書き込めませんでした (%s)"_s, {embedded.FReason});
         return error;
     }
     error = RenameNoReplace(temporary, target);
@@ -298,35 +302,35 @@ int TSongCopier::CopyWithTags(const QString &source, const QString &target, TITB
 QString TSongCopier::StatusText() const
 {
     const QString folder = QDir::toNativeSeparators(FOptions.FFolder);
-    if (FResult.FDestinationLost) {
+    if (FReport.FDestinationLost) {
         if (FOptions.FKind == TCopyKind::Videos)
             return Format(
                 u"出力先フォルダ \"%s\" が見つからなくなったため転送を中止しました。ビデオファイルを %d 本転送しました"_s,
-                {folder, FResult.FCopied});
+                {folder, FReport.FCopied});
         return Format(
             u"出力先フォルダ \"%s\" が見つからなくなったため転送を中止しました。音楽ファイルを %d 曲転送しました"_s,
-            {folder, FResult.FCopied});
+            {folder, FReport.FCopied});
     }
-    if (FResult.FCancelled) {
+    if (FReport.FCancelled) {
         if (FOptions.FKind == TCopyKind::Videos)
             return Format(u"転送を中止しました。フォルダ \"%s\" にビデオファイルを %d 本転送しました"_s,
-                          {folder, FResult.FCopied});
+                          {folder, FReport.FCopied});
         return Format(u"転送を中止しました。フォルダ \"%s\" に音楽ファイルを %d 曲転送しました"_s,
-                      {folder, FResult.FCopied});
+                      {folder, FReport.FCopied});
     }
     if (FOptions.FKind == TCopyKind::Videos) {
-        if (FResult.FFailed == 0)
+        if (FReport.FFailed == 0)
             return Format(u"フォルダ \"%s\" にビデオファイルを全て転送しました"_s, {folder});
         return Format(u"フォルダ \"%s\" にビデオファイルを %d 本転送しました(スキップは %d 本)"_s,
-                      {folder, FResult.FCopied, FResult.FFailed});
+                      {folder, FReport.FCopied, FReport.FFailed});
     }
-    if (FResult.FFailed == 0)
+    if (FReport.FFailed == 0)
         return Format(u"フォルダ \"%s\" に音楽ファイルを全曲転送しました"_s, {folder});
     return Format(u"フォルダ \"%s\" に音楽ファイルを %d 曲転送しました(スキップは %d 曲)"_s,
-                  {folder, FResult.FCopied, FResult.FFailed});
+                  {folder, FReport.FCopied, FReport.FFailed});
 }
 
-TCopyResult ExtractEntries(TITBSongList &songs, const QString &root, const QList<TCopyRow> &rows,
+TCopyReport ExtractEntries(const TITBSongList &songs, const QString &root, const QList<TCopyRow> &rows,
                            const TCopyOptions &options, IProgressRunner &progress, IMainServices &services,
                            IUserDialogs &dialogs, TITXMakeLibrary *listing)
 {
@@ -337,19 +341,15 @@ TCopyResult ExtractEntries(TITBSongList &songs, const QString &root, const QList
         int(std::count_if(rows.begin(), rows.end(), [](const TCopyRow &r) { return r.FChecked; }));
     progress.RunWithProgress(u"楽曲の転送状況"_s, 0, checkedCount,
                              [&](TProgressContext &context) { copier.Step(rows, context); });
-    TCopyResult result = copier.FResult;
-    result.FStatusText = copier.StatusText();
-    services.SetStatusText(result.FStatusText);
-    const bool untagged = std::any_of(rows.begin(), rows.end(), [&](const TCopyRow &r) {
-        return r.FChecked && r.FIndex >= 0 && r.FIndex < songs.Count() &&
-               !songs.Items(r.FIndex).FCopyNote.isEmpty();
-    });
-    if (result.FFailed > 0 || untagged)
-        services.ShowTransferLog();
+    TCopyReport report = copier.FReport;
+    report.FStatusText = copier.StatusText();
+    services.SetStatusText(report.FStatusText);
+    if (report.HasLogRows())
+        services.ShowTransferLog(report);
     dialogs.ShellOpen(options.FFolder);
     if (options.FMakeListing && listing)
         listing->SaveToFile(options.FFolder + u"iPodLibrary.TXT"_s);
-    return result;
+    return report;
 }
 
 void CheckExtractionFolder(const QString &folder, const QString &playerRoot)

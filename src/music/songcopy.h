@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/progress.h"
+#include "music/copyreport.h"
 
 #include <QList>
 #include <QString>
@@ -58,16 +59,6 @@ struct TCopyOptions
     static TCopyOptions ForVideos(const TKiruIPodINI &settings);
 };
 
-/// Counters and closing text of one copy run.
-struct TCopyResult
-{
-    int FHandled = 0;
-    int FCopied = 0;
-    int FFailed = 0;
-    bool FCancelled = false;
-    bool FDestinationLost = false; // the destination went away (or changed device) mid-run
-    QString FStatusText;
-};
 /// Refuses (ESorvoError) a destination inside the player, and creates a missing one; a folder that
 /// cannot be created raises its error once for the whole run.
 void CheckExtractionFolder(const QString &folder, const QString &playerRoot);
@@ -75,13 +66,13 @@ void CheckExtractionFolder(const QString &folder, const QString &playerRoot);
 /// The copy's path below the destination folder: sub-folders and file name built from the tags.
 QString CopyRelativePath(const TITBSongItem &entry, const TCopyOptions &options);
 
-/// Copies the checked entries of a list to the PC and marks the failures on the entries.
+/// Copies the checked entries of a list to the PC; what became of each goes into its report.
 class TSongCopier
 {
 public:
     /// `root` is the player root; `listing` receives a row per copy when the options ask for it (may be
     /// null).
-    TSongCopier(TITBSongList &songs, const QString &root, TCopyOptions options,
+    TSongCopier(const TITBSongList &songs, const QString &root, TCopyOptions options,
                 TITXMakeLibrary *listing = nullptr);
 
     /// The loop run inside the progress window over the rows in display order.
@@ -89,15 +80,16 @@ public:
     /// The status-line text of the finished run.
     QString StatusText() const;
 
-    TCopyResult FResult;
+    TCopyReport FReport;
     /// The checked destination; when null, Step checks and makes FOptions.FFolder itself.
     const TCopyDestination *FDestination = nullptr;
 
 private:
-    bool CopyOne(TITBSongItem &entry, int checkedCount, TProgressContext &context);
-    int CopyWithTags(const QString &source, const QString &target, TITBSongItem &entry);
+    bool CopyOne(int index, int checkedCount, TProgressContext &context);
+    /// Copies with the database's tags written in; `note` says why a copy was made without them.
+    int CopyWithTags(const QString &source, const QString &target, const TITBSongItem &entry, QString &note);
 
-    TITBSongList &FSongs;
+    const TITBSongList &FSongs;
     QString FRoot;
     TCopyOptions FOptions;
     TITXMakeLibrary *FListing;
@@ -106,7 +98,7 @@ private:
 
 /// The whole extraction once the settings are confirmed: the loop in the progress window "楽曲の転送状況",
 /// the status line, the transfer log when some copies failed, the folder opened, the listing saved.
-TCopyResult ExtractEntries(TITBSongList &songs, const QString &root, const QList<TCopyRow> &rows,
+TCopyReport ExtractEntries(const TITBSongList &songs, const QString &root, const QList<TCopyRow> &rows,
                            const TCopyOptions &options, IProgressRunner &progress, IMainServices &services,
                            IUserDialogs &dialogs, TITXMakeLibrary *listing);
 

@@ -142,9 +142,6 @@ public:
     TDateTime FLastPlayed = 0;
     quint64 FDBID = 0; // key into the artwork database
     bool FIsVideo = false;
-    bool FCopyFailed = false; // set by extraction when this entry failed to copy
-    qint32 FCopyError = 0;    // -2: data file missing; positive: system error code
-    QString FCopyNote;        // set by extraction when the copy was made but its tags could not be written
 
 private:
     friend class TITBSongList;

@@ -32,15 +32,15 @@ bool SameArtist(const QString &rowArtist, const QString &nodeArtist)
     return rowArtist.compare(NodeArtist(nodeArtist), Qt::CaseInsensitive) == 0;
 }
 
-void TSongListData::FillRows(const TITBSongList &songs)
+void TSongListData::FillRows(const TITBSongList &songs, bool videos)
 {
     FRows.clear();
     FTree.clear();
     FRows.reserve(songs.Count());
     int index = 0;
     for (const auto &song : songs) {
-        if (!song->FIsVideo)
-            FRows.append(TSongRow{song->Title(), song->Artist(), song->Album(), index, song->FSize, false});
+        if (song->FIsVideo == videos)
+            FRows.append(TSongRow{song->Title(), song->Artist(), song->Album(), index, song->FSize});
         ++index;
     }
 }
@@ -104,8 +104,7 @@ QString TSongListData::Load(const TITBSongList &songs, IProgressRunner &progress
             int index = 0;
             for (const auto &song : songs) {
                 if (!song->FIsVideo) {
-                    FRows.append(
-                        TSongRow{song->Title(), song->Artist(), song->Album(), index, song->FSize, false});
+                    FRows.append(TSongRow{song->Title(), song->Artist(), song->Album(), index, song->FSize});
                     if (!song->ArtistView().isEmpty()) {
                         context.SetLabel(Format(u"準備中... %d %%"_s, {qint64(index) * 100 / count}));
                     }
@@ -128,53 +127,28 @@ void TSongListData::SortTree()
         std::stable_sort(node.FAlbums.begin(), node.FAlbums.end(), less);
 }
 
-int TSongListData::CheckedCount() const
+QString SongSelectionSummary(int count, qint64 bytes)
 {
-    return int(std::count_if(FRows.begin(), FRows.end(), [](const TSongRow &r) { return r.FChecked; }));
+    return Format(u"%d 曲を選択しています ( 合計 %.1n MB )"_s, {count, double(bytes) / 1048576.0});
 }
 
-qint64 TSongListData::CheckedBytes() const
+QList<int> TSongListData::ArtistRows(const QString &artist) const
 {
-    qint64 total = 0;
-    for (const TSongRow &row : FRows)
-        if (row.FChecked)
-            total += row.FSize;
-    return total;
+    QList<int> rows;
+    for (int i = 0; i < FRows.size(); ++i)
+        if (SameArtist(FRows.at(i).FArtist, artist))
+            rows.append(i);
+    return rows;
 }
 
-QString TSongListData::SelectionSummary() const
+QList<int> TSongListData::AlbumRows(const QString &artist, const QString &album) const
 {
-    return Format(u"%d 曲を選択しています ( 合計 %.1n MB )"_s,
-                  {CheckedCount(), double(CheckedBytes()) / 1048576.0});
-}
-
-void TSongListData::SetAllChecked(bool checked)
-{
-    for (TSongRow &row : FRows)
-        row.FChecked = checked;
-}
-
-int TSongListData::CheckArtist(const QString &artist)
-{
-    int count = 0;
-    for (TSongRow &row : FRows)
-        if (SameArtist(row.FArtist, artist)) {
-            row.FChecked = true;
-            ++count;
-        }
-    return count;
-}
-
-int TSongListData::CheckAlbum(const QString &artist, const QString &album)
-{
-    int count = 0;
-    for (TSongRow &row : FRows)
-        if (row.FArtist.compare(artist, Qt::CaseInsensitive) == 0 &&
-            row.FAlbum.compare(album, Qt::CaseInsensitive) == 0) {
-            row.FChecked = true;
-            ++count;
-        }
-    return count;
+    QList<int> rows;
+    for (int i = 0; i < FRows.size(); ++i)
+        if (FRows.at(i).FArtist.compare(artist, Qt::CaseInsensitive) == 0 &&
+            FRows.at(i).FAlbum.compare(album, Qt::CaseInsensitive) == 0)
+            rows.append(i);
+    return rows;
 }
 
 int TSongListData::FindArtistRow(const QString &artist, const QList<int> &order) const

@@ -8,7 +8,7 @@
 
 class TITBSongList;
 
-/// One row of the song list: what it shows, the entry it stands for and its check mark.
+/// One row of the song list: what it shows and the entry it stands for.
 struct TSongRow
 {
     QString FTitle;
@@ -16,7 +16,6 @@ struct TSongRow
     QString FAlbum;
     int FIndex = 0;   // into the song database's list
     qint64 FSize = 0; // bytes, added up by the summary
-    bool FChecked = false;
 };
 
 /// One artist of the song tree with its albums, in the order they were added.
@@ -29,12 +28,17 @@ struct TArtistNode
 /// The text shown for the empty artist in the tree and when choosing by artist.
 inline constexpr char16_t kUnknownArtist[] = u"不明なアーティスト";
 
-/// The song tab's contents without the widgets: rows, artist/album tree, check marks and summary.
+/// "%d 曲を選択しています ( 合計 %.1n MB )": the summary of the checked songs.
+QString SongSelectionSummary(int count, qint64 bytes);
+
+/// The song tab's contents without the widgets: rows and the artist/album tree. The check marks are the
+/// list model's.
 class TSongListData
 {
 public:
-    /// Rows for every entry that is not a video, in database order; clears the tree.
-    void FillRows(const TITBSongList &songs);
+    /// Rows for every entry that is not a video (or, asked for, every video), in database order; clears
+    /// the tree.
+    void FillRows(const TITBSongList &songs, bool videos = false);
     /// Builds the artist/album tree from the rows; progress goes to `context` when given. False when the
     /// cancel flag stopped it (the tree then holds the artists built so far).
     bool BuildTree(TProgressContext *context = nullptr);
@@ -44,17 +48,10 @@ public:
     /// Sorts artists and their albums in the locale's order, as the tree view shows them.
     void SortTree();
 
-    int CheckedCount() const;
-    qint64 CheckedBytes() const;
-    /// "%d 曲を選択しています ( 合計 %.1n MB )".
-    QString SelectionSummary() const;
-    void SetAllChecked(bool checked);
-
-    /// Checks the rows of an artist node ("不明なアーティスト" stands for the empty artist); returns how
-    /// many rows were checked.
-    int CheckArtist(const QString &artist);
-    /// Checks the rows of an album node below its artist.
-    int CheckAlbum(const QString &artist, const QString &album);
+    /// The rows of an artist node ("不明なアーティスト" stands for the empty artist).
+    QList<int> ArtistRows(const QString &artist) const;
+    /// The rows of an album node below its artist.
+    QList<int> AlbumRows(const QString &artist, const QString &album) const;
     /// The first row (in `order`, or row order when empty) by the node's artist; -1 when none.
     int FindArtistRow(const QString &artist, const QList<int> &order = {}) const;
 

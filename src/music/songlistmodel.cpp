@@ -6,13 +6,11 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TSongListModel::TSongListModel(TSongListData &data, QObject *parent)
-    : TReportListModel({u"曲名"_s, u"アーティスト"_s, u"アルバム"_s}, parent), FData(data)
+TSongListModel::TSongListModel(QObject *parent)
+    : TReportListModel({u"曲名"_s, u"アーティスト"_s, u"アルバム"_s}, parent)
 {
     SetCheckable(true);
     SetSortState(InitialSortState(ssSongs));
-    // The data's marks follow the list's, so that the core searches and commands see them.
-    connect(this, &TReportListModel::CheckMarksChanged, this, &TSongListModel::MarksToData);
 }
 
 QString TSongListModel::Load(const TITBSongList &songs, IProgressRunner &progress)
@@ -29,32 +27,19 @@ QString TSongListModel::Load(const TITBSongList &songs, IProgressRunner &progres
     return text;
 }
 
+void TSongListModel::Fill(const TITBSongList &songs, bool videos)
+{
+    BeginFill();
+    FData.FillRows(songs, videos);
+    EndFill(int(FData.FRows.size()));
+}
+
 void TSongListModel::Clear()
 {
     BeginFill();
     FData.FRows.clear();
     FData.FTree.clear();
     EndFill(0);
-}
-
-void TSongListModel::MarksToData()
-{
-    for (int item = 0; item < FData.FRows.size(); ++item)
-        FData.FRows[item].FChecked = ItemChecked(item);
-}
-
-void TSongListModel::TakeMarksFromData()
-{
-    QList<int> on, off;
-    for (int item = 0; item < FData.FRows.size(); ++item) {
-        const bool checked = FData.FRows.at(item).FChecked;
-        if (checked != ItemChecked(item))
-            (checked ? on : off).append(item);
-    }
-    if (!on.isEmpty())
-        SetItemsChecked(on, true);
-    if (!off.isEmpty())
-        SetItemsChecked(off, false);
 }
 
 qint64 TSongListModel::CheckedBytes() const
@@ -68,8 +53,7 @@ qint64 TSongListModel::CheckedBytes() const
 
 QString TSongListModel::SelectionSummary() const
 {
-    return Format(u"%d 曲を選択しています ( 合計 %.1n MB )"_s,
-                  {CheckedCount(), double(CheckedBytes()) / 1048576.0});
+    return SongSelectionSummary(CheckedCount(), CheckedBytes());
 }
 
 QList<TCopyRow> TSongListModel::CopyRows() const

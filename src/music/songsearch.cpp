@@ -1,6 +1,6 @@
 #include "music/songsearch.h"
 
-#include "app/mainservices.h"
+#include "app/statusline.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "music/songlist.h"
@@ -37,13 +37,14 @@ QStringList SplitKeywords(const QString &text)
     return keywords;
 }
 
-int SearchSongs(TSongListData &list, const QString &text, TSongFindType findType, IMainServices *services)
+QList<int> SearchSongs(const TSongListData &list, const QString &text, TSongFindType findType,
+                       IStatusLine *status)
 {
     const QStringList keywords = SplitKeywords(text);
-    int count = 0;
+    QList<int> found;
     const int total = int(list.FRows.size());
     for (int i = 0; i < total; ++i) {
-        TSongRow &row = list.FRows[i];
+        const TSongRow &row = list.FRows[i];
         if (!keywords.isEmpty()) {
             QString field;
             switch (findType) {
@@ -63,33 +64,30 @@ int SearchSongs(TSongListData &list, const QString &text, TSongFindType findType
             field = field.toLower();
             for (const QString &keyword : keywords)
                 if (field.contains(keyword)) {
-                    row.FChecked = true;
-                    ++count;
+                    found.append(i);
                     break;
                 }
         }
-        if (services)
-            services->ShowProgressText(i + 1, total, kChecking);
+        if (status)
+            status->ShowProgressText(i + 1, total, kChecking);
     }
-    return count;
+    return found;
 }
 
-int SearchArtists(TSongListData &list, const QList<TArtistTick> &artists, IMainServices *services)
+QList<int> SearchArtists(const TSongListData &list, const QList<TArtistTick> &artists, IStatusLine *status)
 {
-    int count = 0;
+    QList<int> found;
     const int total = int(artists.size());
     for (int i = 0; i < total; ++i) {
-        if (services)
-            services->ShowProgressText(i + 1, total, kChecking);
+        if (status)
+            status->ShowProgressText(i + 1, total, kChecking);
         if (!artists.at(i).FTicked)
             continue;
-        for (TSongRow &row : list.FRows)
-            if (row.FArtist.compare(artists.at(i).FArtist, Qt::CaseInsensitive) == 0) {
-                row.FChecked = true;
-                ++count;
-            }
+        for (int k = 0; k < list.FRows.size(); ++k)
+            if (list.FRows.at(k).FArtist.compare(artists.at(i).FArtist, Qt::CaseInsensitive) == 0)
+                found.append(k);
     }
-    return count;
+    return found;
 }
 
 QList<TArtistTick> ArtistTicks(const TSongListData &list)
@@ -108,9 +106,9 @@ QString SearchResultText(int count)
     return u"該当する曲はありませんでした"_s;
 }
 
-void ReportSearchResult(int count, IMainServices &services, IUserDialogs &dialogs)
+void ReportSearchResult(int count, IStatusLine &status, IUserDialogs &dialogs)
 {
     const QString text = SearchResultText(count);
-    services.SetStatusText(text);
+    status.SetStatusText(text);
     dialogs.Information(text);
 }

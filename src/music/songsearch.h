@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-class IMainServices;
+class IStatusLine;
 class IUserDialogs;
 class TSongListData;
 
@@ -26,14 +26,15 @@ struct TArtistTick
 
 /// Keywords of a search text: cut at half-width spaces only, trimmed, empty ones dropped, lower-cased.
 QStringList SplitKeywords(const QString &text);
-/// Checks every row whose field holds a keyword; returns the number of matching rows (rows already
-/// checked count again). `services` (may be null) receives the status-line progress.
-int SearchSongs(TSongListData &list, const QString &text, TSongFindType findType, IMainServices *services);
-/// Checks the rows of every ticked artist (case ignored); returns how many rows were checked.
-int SearchArtists(TSongListData &list, const QList<TArtistTick> &artists, IMainServices *services);
+/// The rows whose field holds a keyword. `status` (may be null) receives the status-line progress.
+QList<int> SearchSongs(const TSongListData &list, const QString &text, TSongFindType findType,
+                       IStatusLine *status);
+/// The rows of every ticked artist (case ignored).
+QList<int> SearchArtists(const TSongListData &list, const QList<TArtistTick> &artists, IStatusLine *status);
 /// The artist page's rows: the tree's artists in its order, unticked.
 QList<TArtistTick> ArtistTicks(const TSongListData &list);
-/// "%d 曲をチェック項目に追加しました", or "該当する曲はありませんでした" for 0.
+/// "%d 曲をチェック項目に追加しました" with the songs a search newly checked, or
+/// "該当する曲はありませんでした" for 0.
 QString SearchResultText(int count);
 /// Shows the result in the status line and in an information box.
-void ReportSearchResult(int count, IMainServices &services, IUserDialogs &dialogs);
+void ReportSearchResult(int count, IStatusLine &status, IUserDialogs &dialogs);

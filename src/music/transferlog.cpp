@@ -34,10 +34,10 @@ QString TransferErrorText(int code)
     }
 }
 
-QList<TTransferLogRow> TransferLogRows(const TITBSongList &songs)
+QList<TTransferLogRow> TransferLogRows(const TITBSongList &songs, const TCopyReport &report)
 {
     TTransferLogModel model;
-    model.Fill(songs);
+    model.Fill(songs, report);
     return model.Rows();
 }
 
@@ -45,23 +45,22 @@ TTransferLogModel::TTransferLogModel(QObject *parent)
     : TReportListModel({u"#"_s, u"曲名"_s, u"アーティスト"_s, u"エラー状況"_s}, parent)
 {}
 
-void TTransferLogModel::Fill(const TITBSongList &songs)
+void TTransferLogModel::Fill(const TITBSongList &songs, const TCopyReport &report)
 {
     BeginFill();
     FSongs = &songs;
     FEntries.clear();
-    int index = 0;
-    for (const auto &entry : songs) {
-        if (entry->FCopyFailed || !entry->FCopyNote.isEmpty())
-            FEntries.append(index);
-        ++index;
-    }
+    for (const TCopyOutcome &outcome : report.FOutcomes)
+        if ((outcome.Failed() || !outcome.FNote.isEmpty()) && outcome.FIndex >= 0 &&
+            outcome.FIndex < songs.Count())
+            FEntries.append(outcome);
     EndFill(int(FEntries.size()));
 }
 
 QString TTransferLogModel::ItemText(int item, int column) const
 {
-    const TITBSongItem &entry = FSongs->Items(FEntries.at(item));
+    const TCopyOutcome &outcome = FEntries.at(item);
+    const TITBSongItem &entry = FSongs->Items(outcome.FIndex);
     switch (column) {
     case 0:
         return QString::number(item + 1);
@@ -70,7 +69,7 @@ QString TTransferLogModel::ItemText(int item, int column) const
     case 2:
         return entry.Artist();
     default:
-        return entry.FCopyFailed ? TransferErrorText(entry.FCopyError) : entry.FCopyNote;
+        return outcome.Failed() ? TransferErrorText(outcome.FError) : outcome.FNote;
     }
 }
 

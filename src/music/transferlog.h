@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/reportlistmodel.h"
+#include "music/copyreport.h"
 
 #include <QDate>
 #include <QList>
@@ -21,8 +22,9 @@ struct TTransferLogRow
 
 /// The "エラー状況" text of an entry's copy result code.
 QString TransferErrorText(int code);
-/// A row for every entry, song or video, whose copy failed or was made without its tags, in list order.
-QList<TTransferLogRow> TransferLogRows(const TITBSongList &songs);
+/// A row for every entry, song or video, whose copy failed or was made without its tags, in the order
+/// the copy took them up.
+QList<TTransferLogRow> TransferLogRows(const TITBSongList &songs, const TCopyReport &report);
 /// The saved form of the rows: "%s :「%s」(%s) - %s" each.
 QStringList TransferLogLines(const QList<TTransferLogRow> &rows);
 /// "転送失敗ログ(%s).TXT" with the short date, its "/" turned into "-" so that it stays one file name.
@@ -39,8 +41,8 @@ class TTransferLogModel : public TReportListModel
     Q_OBJECT
 public:
     explicit TTransferLogModel(QObject *parent = nullptr);
-    /// Rows for the failed entries of `songs`, which must outlive the model's use.
-    void Fill(const TITBSongList &songs);
+    /// Rows for the failed entries of a copy report over `songs`, which must outlive the model's use.
+    void Fill(const TITBSongList &songs, const TCopyReport &report);
     /// The rows as shown, numbered from 1.
     QList<TTransferLogRow> Rows() const;
 
@@ -49,5 +51,5 @@ protected:
 
 private:
     const TITBSongList *FSongs = nullptr;
-    QList<int> FEntries; // item -> index into the song list
+    QList<TCopyOutcome> FEntries; // item -> what became of an entry
 };

@@ -3,8 +3,6 @@
 #include "common/format.h"
 #include "music/songdb.h"
 
-#include <algorithm>
-
 using namespace Qt::Literals::StringLiterals;
 
 QString TVideoListData::Load(const TITBSongList &songs, IProgressRunner &progress)
@@ -15,7 +13,7 @@ QString TVideoListData::Load(const TITBSongList &songs, IProgressRunner &progres
         int index = 0;
         for (const auto &entry : songs) {
             if (entry->FIsVideo)
-                FRows.append(TCopyRow{index, false});
+                FRows.append(index);
             context.SetLabel(Format(u"読み込み中... %d %%"_s, {qint64(index) * 100 / count}));
             ++index;
         }
@@ -29,38 +27,17 @@ void TVideoListData::FillRows(const TITBSongList &songs)
     int index = 0;
     for (const auto &entry : songs) {
         if (entry->FIsVideo)
-            FRows.append(TCopyRow{index, false});
+            FRows.append(index);
         ++index;
     }
 }
 
-int TVideoListData::CheckedCount() const
+QString VideoSelectionSummary(int count, qint64 bytes)
 {
-    return int(std::count_if(FRows.begin(), FRows.end(), [](const TCopyRow &r) { return r.FChecked; }));
+    return Format(u"%d 本をチェックしています ( 全体で %.1n MB )"_s, {count, double(bytes) / 1048576.0});
 }
 
-qint64 TVideoListData::CheckedBytes(const TITBSongList &songs) const
-{
-    qint64 total = 0;
-    for (const TCopyRow &row : FRows)
-        if (row.FChecked && row.FIndex >= 0 && row.FIndex < songs.Count())
-            total += songs.Items(row.FIndex).FSize;
-    return total;
-}
-
-QString TVideoListData::SelectionSummary(const TITBSongList &songs) const
-{
-    return Format(u"%d 本をチェックしています ( 全体で %.1n MB )"_s,
-                  {CheckedCount(), double(CheckedBytes(songs)) / 1048576.0});
-}
-
-void TVideoListData::SetAllChecked(bool checked)
-{
-    for (TCopyRow &row : FRows)
-        row.FChecked = checked;
-}
-
-TCopyResult ExtractVideos(TITBSongList &songs, const QString &root, const QList<TCopyRow> &rows,
+TCopyReport ExtractVideos(const TITBSongList &songs, const QString &root, const QList<TCopyRow> &rows,
                           TCopyOptions options, IProgressRunner &progress, IMainServices &services,
                           IUserDialogs &dialogs, TITXMakeLibrary *listing)
 {

@@ -11,7 +11,11 @@ class IUserDialogs;
 class TITBSongList;
 class TITXMakeLibrary;
 
-/// The video tab's contents without the widgets: one row per video entry, with its check mark.
+/// "%d 本をチェックしています ( 全体で %.1n MB )": the summary of the checked videos.
+QString VideoSelectionSummary(int count, qint64 bytes);
+
+/// The video tab's rows without the widgets: the entries that are videos, in database order. The check
+/// marks are the list model's.
 class TVideoListData
 {
 public:
@@ -20,16 +24,10 @@ public:
     /// Rows for every video entry, in database order, without a progress window.
     void FillRows(const TITBSongList &songs);
 
-    int CheckedCount() const;
-    qint64 CheckedBytes(const TITBSongList &songs) const;
-    /// "%d 本をチェックしています ( 全体で %.1n MB )".
-    QString SelectionSummary(const TITBSongList &songs) const;
-    void SetAllChecked(bool checked);
-
-    QList<TCopyRow> FRows;
+    QList<int> FRows; // indexes into the song database's list
 };
 
 /// Copies the checked videos with the video rules ("VideoCopy" settings in `options`).
-TCopyResult ExtractVideos(TITBSongList &songs, const QString &root, const QList<TCopyRow> &rows,
+TCopyReport ExtractVideos(const TITBSongList &songs, const QString &root, const QList<TCopyRow> &rows,
                           TCopyOptions options, IProgressRunner &progress, IMainServices &services,
                           IUserDialogs &dialogs, TITXMakeLibrary *listing);

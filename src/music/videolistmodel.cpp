@@ -29,26 +29,41 @@ void TVideoListModel::Clear()
     EndFill(0);
 }
 
+void TVideoListModel::Fill(const TITBSongList &songs)
+{
+    BeginFill();
+    FSongs = &songs;
+    FData.FillRows(songs);
+    EndFill(int(FData.FRows.size()));
+}
+
+qint64 TVideoListModel::CheckedBytes() const
+{
+    qint64 total = 0;
+    for (int item : CheckedItems()) {
+        const int index = SongIndex(item);
+        if (FSongs && index >= 0 && index < FSongs->Count())
+            total += FSongs->Items(index).FSize;
+    }
+    return total;
+}
+
 QString TVideoListModel::SelectionSummary() const
 {
-    TVideoListData marked = FData;
-    for (int item = 0; item < marked.FRows.size(); ++item)
-        marked.FRows[item].FChecked = ItemChecked(item);
-    static const TITBSongList none;
-    return marked.SelectionSummary(FSongs ? *FSongs : none);
+    return VideoSelectionSummary(CheckedCount(), CheckedBytes());
 }
 
 QList<TCopyRow> TVideoListModel::CopyRows() const
 {
     QList<TCopyRow> rows;
     for (int item : Order())
-        rows.append({FData.FRows.at(item).FIndex, ItemChecked(item)});
+        rows.append({FData.FRows.at(item), ItemChecked(item)});
     return rows;
 }
 
 int TVideoListModel::SongIndex(int item) const
 {
-    return item >= 0 && item < FData.FRows.size() ? FData.FRows.at(item).FIndex : -1;
+    return item >= 0 && item < FData.FRows.size() ? FData.FRows.at(item) : -1;
 }
 
 QString TVideoListModel::ItemText(int item, int column) const

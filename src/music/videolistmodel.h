@@ -20,8 +20,11 @@ public:
     /// "ビデオの取得"; returns "%d 本のビデオを取得しました".
     QString Load(const TITBSongList &songs, IProgressRunner &progress);
     void Clear();
+    /// Rows for the videos of `songs` (which must outlive the rows), without a progress display.
+    void Fill(const TITBSongList &songs);
     /// "%d 本をチェックしています ( 全体で %.1n MB )" of the checked rows.
     QString SelectionSummary() const;
+    qint64 CheckedBytes() const;
     /// Every row in list order with its entry and mark, as the copy loop takes them.
     QList<TCopyRow> CopyRows() const;
     int SongIndex(int item) const;

@@ -85,7 +85,7 @@ public:
             break;
         }
     }
-    void ShowTransferLog() override {}
+    void ShowTransferLog(const TCopyReport &) override {}
 
 private:
     TPlayerSession &FSession;

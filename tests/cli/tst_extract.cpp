@@ -93,8 +93,8 @@ void TstExtract::sameFilesAsTheEngine_data()
                                  << false;
     QTest::addRow("player names") << QStringList{u"--naming"_s, u"keep"_s, u"--album-folders"_s} << 2 << false
                                   << true << false << false;
-    QTest::addRow("tags and artwork written") << QStringList{u"--embed-tags"_s} << 0 << false << false << false
-                                              << true;
+    QTest::addRow("tags and artwork written")
+        << QStringList{u"--embed-tags"_s} << 0 << false << false << false << true;
 }
 
 void TstExtract::sameFilesAsTheEngine()
@@ -141,7 +141,7 @@ void TstExtract::sameFilesAsTheEngine()
     TRecordingServices services;
     TScriptedDialogs dialogs;
     TITXMakeLibrary listing;
-    const TCopyResult r = ExtractEntries(db.FSongs, FRoot, rows, o, progress, services, dialogs, &listing);
+    const TCopyReport r = ExtractEntries(db.FSongs, FRoot, rows, o, progress, services, dialogs, &listing);
     QCOMPARE(r.FFailed, 0);
     QVERIFY(r.FCopied > 10);
 

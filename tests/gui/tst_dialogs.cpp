@@ -187,35 +187,36 @@ void TstDialogs::progressError()
 }
 
 namespace {
-/// Songs "曲A", "曲B", ... by "歌手A", ... whose copies failed with the given result codes.
-void AddFailedSongs(TITBSongList &songs, const QList<int> &codes)
+/// Songs "曲A", "曲B", ... by "歌手A", ... whose copies failed with the given result codes; the report.
+TCopyReport AddFailedSongs(TITBSongList &songs, const QList<int> &codes)
 {
+    TCopyReport report;
     for (qsizetype i = 0; i < codes.size(); ++i) {
         TITBSongItem &song = songs.AddNew();
         song.SetTitle(u"曲"_s + QChar(char16_t(u'A' + i)));
         song.SetArtist(u"歌手"_s + QChar(char16_t(u'A' + i)));
-        song.FCopyFailed = true;
-        song.FCopyError = codes.at(i);
+        report.FOutcomes.append(TCopyOutcome{int(i), {}, codes.at(i), {}});
     }
+    return report;
 }
 } // namespace
 
 void TstDialogs::logRows()
 {
     TITBSongList songs;
-    const QList<int> failed = {2, 5, 9};
+    TCopyReport report;
     for (int i = 0; i < 10; ++i) {
         TITBSongItem &song = songs.AddNew();
         song.SetTitle(u"曲"_s + QString::number(i));
         song.SetArtist(u"歌手"_s + QString::number(i));
-        song.FCopyFailed = failed.contains(i);
+        report.FOutcomes.append(TCopyOutcome{i, u"/out/%1.mp3"_s.arg(i), 0, {}});
     }
-    songs.Items(2).FCopyError = -2;
-    songs.Items(5).FCopyError = 0;
-    songs.Items(9).FCopyError = -3;
+    report.FOutcomes[2] = TCopyOutcome{2, {}, -2, {}};
+    report.FOutcomes[5].FNote = u"タグを書き込めませんでした"_s;
+    report.FOutcomes[9] = TCopyOutcome{9, {}, -3, {}};
     TScriptedDialogs dialogs;
     TLogForm form(dialogs);
-    form.Fill(songs);
+    form.Fill(songs, report);
     QAbstractItemModelTester tester(form.findChild<QAbstractItemView *>(u"LogListView"_s)->model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
     const QList<TTransferLogRow> rows = form.Rows();
@@ -226,7 +227,7 @@ void TstDialogs::logRows()
     QCOMPARE(rows[0].FTitle, u"曲2"_s);
     QCOMPARE(rows[0].FArtist, u"歌手2"_s);
     QCOMPARE(rows[0].FErrorText, u"データファイルが存在しません"_s);
-    QCOMPARE(rows[1].FErrorText, u"エラーは起きていません"_s);
+    QCOMPARE(rows[1].FErrorText, u"タグを書き込めませんでした"_s);
     QCOMPARE(rows[2].FErrorText, u"出力先の容量が足りません"_s);
 }
 
@@ -236,14 +237,13 @@ void TstDialogs::logSave()
     TScriptedDialogs dialogs;
     TLogForm form(dialogs);
     TITBSongList songs;
-    AddFailedSongs(songs, {-2, 0, -3});
-    form.Fill(songs);
+    form.Fill(songs, AddFailedSongs(songs, {-2, -1, -3}));
     const QString path = dir.filePath(u"log.TXT"_s);
     dialogs.FFileAnswers = {{path}};
     form.Button2Click();
     const QStringList lines = ShiftJisToUnicode(ReadFixtureFile(path)).split(u"\r\n"_s, Qt::SkipEmptyParts);
     QCOMPARE(lines, (QStringList{u"1 :「曲A」(歌手A) - データファイルが存在しません"_s,
-                                 u"2 :「曲B」(歌手B) - エラーは起きていません"_s,
+                                 u"2 :「曲B」(歌手B) - 何らかの理由でデータ転送できません"_s,
                                  u"3 :「曲C」(歌手C) - 出力先の容量が足りません"_s}));
     QVERIFY(dialogs.FCalls.first().text.startsWith(u"ログファイルの保存|転送失敗ログ("_s));
 

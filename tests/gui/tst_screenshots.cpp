@@ -101,9 +101,9 @@ void TstScreenshots::windows()
     TITBSongItem &song = failed.AddNew();
     song.SetTitle(u"曲名"_s);
     song.SetArtist(u"アーティスト"_s);
-    song.FCopyFailed = true;
-    song.FCopyError = -2;
-    log.Fill(failed);
+    TCopyReport report;
+    report.FOutcomes.append(TCopyOutcome{0, {}, -2, {}});
+    log.Fill(failed, report);
     log.show();
     QVERIFY(QTest::qWaitForWindowExposed(&log));
     CheckNothingCut(log);

@@ -149,8 +149,6 @@ void TstITunesDBLoader::readsEveryField()
     QCOMPARE(s.FIsVideo, false);
     QCOMPARE(s.Title(), u"春の海"_s);
     QCOMPARE(s.Location(), u":iPod_Control:Music:F03:ABCD.mp3"_s);
-    QCOMPARE(s.FCopyFailed, false);
-    QCOMPARE(s.FCopyError, 0);
     QCOMPARE(DateTimeToQDateTime(s.FLastPlayed).toString(u"yyyy-MM-dd HH:mm:ss"_s), u"1999-01-24 05:20:00"_s);
 }
 

@@ -11,6 +11,7 @@
 #include "music/itxmakelibrary.h"
 #include "music/transferlog.h"
 #include "music/videocopy.h"
+#include "music/videolistmodel.h"
 #include "platform/drivetable.h"
 #include "platform/safefilewriter.h"
 #include "recordingprogress.h"
@@ -42,6 +43,7 @@ private slots:
     void longNamesAreShortened();
     void copiesCheckedRowsInDisplayOrder();
     void failuresAreMarkedCountedAndLogged();
+    void failureOfOneRunNotInTheNext();
     void takenNames_data();
     void takenNames();
     void copyIsOrdinaryAndNeverOverwrites();
@@ -81,6 +83,15 @@ struct TPlayer
         QDir().mkpath(dest);
         WriteSongPlayer(root, songs);
         db.LoadFromFile(root + u"iPod_Control/iTunes/iTunesDB"_s);
+    }
+
+    /// What became of an entry in a copy: its error, 0 when it was copied or not taken up.
+    static int ErrorOf(const TCopyReport &report, int index)
+    {
+        for (const TCopyOutcome &outcome : report.FOutcomes)
+            if (outcome.FIndex == index)
+                return outcome.FError;
+        return 0;
     }
 
     QList<TCopyRow> AllChecked() const
@@ -282,7 +293,7 @@ void TstSongCopy::longNamesAreShortened()
     TRecordingProgress progress;
     TRecordingServices services;
     TScriptedDialogs dialogs;
-    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), player.Options(),
+    const TCopyReport r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), player.Options(),
                                          progress, services, dialogs, nullptr);
     QCOMPARE(r.FCopied, 1);
     QCOMPARE(r.FFailed, 0);
@@ -300,7 +311,7 @@ void TstSongCopy::copiesCheckedRowsInDisplayOrder()
     TCopyOptions o = player.Options(1);
     o.FMakeListing = true;
     const QList<TCopyRow> rows = {{2, true}, {1, false}, {0, true}};
-    const TCopyResult r =
+    const TCopyReport r =
         ExtractEntries(player.db.FSongs, player.root, rows, o, progress, services, dialogs, &listing);
 
     QCOMPARE(r.FCopied, 2);
@@ -336,34 +347,56 @@ void TstSongCopy::failuresAreMarkedCountedAndLogged()
 
     TRecordingProgress progress;
     TRecordingServices services;
-    bool logAskedAfterMarks = false;
-    services.FOnTransferLog = [&] { logAskedAfterMarks = player.db.FSongs.Items(1).FCopyFailed; };
     TScriptedDialogs dialogs;
     TITXMakeLibrary listing;
     TCopyOptions o = player.Options(0);
     o.FMakeListing = true;
-    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), o, progress,
+    const TCopyReport r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), o, progress,
                                          services, dialogs, &listing);
 
     QCOMPARE(r.FCopied, 3);
     QCOMPARE(r.FFailed, 2);
     QCOMPARE(r.FHandled, 5);
-    QCOMPARE(player.db.FSongs.Items(1).FCopyFailed, true);
-    QCOMPARE(player.db.FSongs.Items(1).FCopyError, ENOENT);
-    QCOMPARE(player.db.FSongs.Items(3).FCopyFailed, true);
-    QCOMPARE(player.db.FSongs.Items(3).FCopyError, -2); // leaves the root: never read
-    QCOMPARE(player.db.FSongs.Items(0).FCopyFailed, false);
+    QCOMPARE(TPlayer::ErrorOf(r, 1), ENOENT);
+    QCOMPARE(TPlayer::ErrorOf(r, 3), -2); // leaves the root: never read
+    QCOMPARE(TPlayer::ErrorOf(r, 0), 0);
+    QCOMPARE(r.FOutcomes.first().FPath, player.dest + u"A-Song 0.mp3"_s);
     QVERIFY(progress.FRuns.first().labels.contains(u"[ A-Song 1.mp3 ]のコピーに失敗しました"_s));
     QCOMPARE(services.FStatusTexts,
              QStringList{u"フォルダ \"%1\" に音楽ファイルを 3 曲転送しました(スキップは 2 曲)"_s.arg(
                  QDir::toNativeSeparators(player.dest))});
     QCOMPARE(services.FTransferLogs, 1);
-    QVERIFY(logAskedAfterMarks);
+    QCOMPARE(TransferLogRows(player.db.FSongs, services.FLogReport).size(), 2);
     QCOMPARE(dialogs.FOpened, QStringList{player.dest});
     // Every song is listed, failed ones included; no partial copies are left.
     QCOMPARE(listing.FLines.size(), 6);
     QCOMPARE(FilesBelow(player.dest),
              (QStringList{u"A-Song 0.mp3"_s, u"A-Song 2.mp3"_s, u"A-Song 4.mp3"_s, u"iPodLibrary.TXT"_s}));
+}
+
+void TstSongCopy::failureOfOneRunNotInTheNext()
+{
+    // A song that failed once and copies the next time is in the first log only: the failure belongs
+    // to the run's report, not to the song.
+    QList<TFixtureSong> songs{Song(u"Late"_s, u"A"_s), Song(u"Here"_s, u"A"_s)};
+    songs[0].writeFile = false;
+    TPlayer player(songs);
+    TRecordingProgress progress;
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    const TCopyReport first = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
+                                             player.Options(0), progress, services, dialogs, nullptr);
+    QCOMPARE(TransferLogRows(player.db.FSongs, first).size(), 1);
+    QVERIFY(WriteFixtureFile(player.root + u"/"_s + ColonToPathDelim(player.db.FSongs.Items(0).Location()),
+                             "arrived"));
+    TCopyOptions into = player.Options(0);
+    into.FFolder = player.dest + u"again/"_s;
+    QVERIFY(QDir().mkpath(into.FFolder));
+    const TCopyReport second = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), into,
+                                              progress, services, dialogs, nullptr);
+    QCOMPARE(second.FCopied, 2);
+    QVERIFY(TransferLogRows(player.db.FSongs, second).isEmpty());
+    QCOMPARE(services.FTransferLogs, 1); // asked for after the first run only
 }
 
 void TstSongCopy::takenNames_data()
@@ -390,7 +423,7 @@ void TstSongCopy::takenNames()
     TRecordingProgress progress;
     TRecordingServices services;
     TScriptedDialogs dialogs;
-    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
+    const TCopyReport r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
                                          player.Options(1), progress, services, dialogs, nullptr);
     for (const QString &name : existing)
         QCOMPARE(ReadFixtureFile(player.dest + name), QByteArray("old"));
@@ -399,7 +432,7 @@ void TstSongCopy::takenNames()
         QCOMPARE(r.FFailed, 1);
         QCOMPARE(r.FCopied, 1);
         QCOMPARE(r.FHandled, 1); // the song without a free name is not counted as handled
-        QCOMPARE(player.db.FSongs.Items(0).FCopyError, -2);
+        QCOMPARE(TPlayer::ErrorOf(r, 0), -2);
         QVERIFY(progress.FRuns.first().labels.contains(u"[ Song.mp3 ]のリネームに失敗しました"_s));
         QCOMPARE(progress.FRuns.first().cancelChecks, 1);
         QCOMPARE(progress.FRuns.first().labels.last(), u"(1/2) [ Other.mp3 ]をコピー中"_s);
@@ -420,7 +453,7 @@ void TstSongCopy::copyIsOrdinaryAndNeverOverwrites()
     TRecordingProgress progress;
     TRecordingServices services;
     TScriptedDialogs dialogs;
-    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
+    const TCopyReport r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
                                          player.Options(1), progress, services, dialogs, nullptr);
     QCOMPARE(r.FCopied, 1);
     QVERIFY(!QFileInfo::exists(other.filePath(u"victim"_s)));
@@ -446,7 +479,7 @@ void TstSongCopy::cancelStopsAfterCurrentSong()
     progress.FCancelAtCheck = 2;
     TRecordingServices services;
     TScriptedDialogs dialogs;
-    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
+    const TCopyReport r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
                                          player.Options(1), progress, services, dialogs, nullptr);
     QVERIFY(r.FCancelled);
     QCOMPARE(r.FCopied, 2);
@@ -461,13 +494,13 @@ void TstSongCopy::videoCopy()
                     {u"Clip"_s, u"Mr. X"_s, u"Alb."_s, 4, {}, "v1", true},
                     {u"Clip"_s, u""_s, {}, 0, {}, "v2", true},
                     {u"Gone"_s, u"Z"_s, {}, 0, {}, "v3", true, false}});
-    TVideoListData videos;
+    TVideoListModel videos;
     TRecordingProgress progress;
     QCOMPARE(videos.Load(player.db.FSongs, progress), u"3 本のビデオを取得しました"_s);
     QCOMPARE(progress.FRuns.first().title, u"ビデオの取得"_s);
     QCOMPARE(progress.FRuns.first().maximum, 4);
-    QCOMPARE(videos.FRows.size(), 3);
-    QCOMPARE(videos.SelectionSummary(player.db.FSongs), u"0 本をチェックしています ( 全体で 0.0 MB )"_s);
+    QCOMPARE(videos.rowCount(), 3);
+    QCOMPARE(videos.SelectionSummary(), u"0 本をチェックしています ( 全体で 0.0 MB )"_s);
     videos.SetAllChecked(true);
     QCOMPARE(videos.CheckedCount(), 3);
 
@@ -476,8 +509,8 @@ void TstSongCopy::videoCopy()
     o.FAddTrackNo = true; // has no effect on videos
     TRecordingServices services;
     TScriptedDialogs dialogs;
-    const TCopyResult r =
-        ExtractVideos(player.db.FSongs, player.root, videos.FRows, o, progress, services, dialogs, nullptr);
+    const TCopyReport r = ExtractVideos(player.db.FSongs, player.root, videos.CopyRows(), o, progress,
+                                        services, dialogs, nullptr);
     QCOMPARE(r.FCopied, 2);
     QCOMPARE(r.FFailed, 1);
     QCOMPARE(FilesBelow(player.dest), (QStringList{u"Clip.m4v"_s, u"Mr. X/Alb/Mr. X-Clip.m4v"_s}));
@@ -485,7 +518,7 @@ void TstSongCopy::videoCopy()
              QStringList{u"フォルダ \"%1\" にビデオファイルを 2 本転送しました(スキップは 1 本)"_s.arg(
                  QDir::toNativeSeparators(player.dest))});
     QCOMPARE(services.FTransferLogs, 1);
-    QVERIFY(!player.db.FSongs.Items(0).FCopyFailed);
+    QCOMPARE(r.FOutcomes.size(), 3); // the song was not taken up
 }
 
 void TstSongCopy::folderCheck_data()
@@ -559,7 +592,7 @@ void TstSongCopy::listingNamesRealCopies()
                    nullptr);
     QFile::remove(player.root + u"iPod_Control/Music/F00/S1.mp3"_s); // the second song fails next time
     TITXMakeLibrary listing;
-    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), o, progress,
+    const TCopyReport r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), o, progress,
                                          services, dialogs, &listing);
     QCOMPARE(r.FCopied, 1);
     QCOMPARE(listing.FLines.size(), 3);
@@ -576,7 +609,7 @@ void TstSongCopy::stopInsideSongLeavesNoFile()
     TRecordingServices services;
     TScriptedDialogs dialogs;
     RequestStop(); // as a signal arriving while the first song is being written
-    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
+    const TCopyReport r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
                                          player.Options(1), progress, services, dialogs, nullptr);
     ResetStopRequest();
     QVERIFY(r.FCancelled);
@@ -595,12 +628,12 @@ void TstSongCopy::entryWithoutLocation()
     TRecordingProgress progress;
     TRecordingServices services;
     TScriptedDialogs dialogs;
-    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
+    const TCopyReport r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
                                          player.Options(1), progress, services, dialogs, nullptr);
     QCOMPARE(r.FCopied, 1);
     QCOMPARE(r.FFailed, 1);
     QCOMPARE(FilesBelow(player.dest), QStringList{u"Other.mp3"_s});
-    const QList<TTransferLogRow> log = TransferLogRows(player.db.FSongs);
+    const QList<TTransferLogRow> log = TransferLogRows(player.db.FSongs, r);
     QCOMPARE(log.size(), 1);
     QCOMPARE(log.first().FErrorText, u"データベースに曲の場所が記録されていません"_s);
 }
@@ -660,11 +693,11 @@ void TstSongCopy::fullDiskLeavesNoHalfCopy()
     TScriptedDialogs dialogs;
     TCopyOptions o = player.Options(1);
     o.FFolder = disk.Path() + u'/';
-    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), o, progress,
+    const TCopyReport r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), o, progress,
                                          services, dialogs, nullptr);
     QCOMPARE(r.FCopied, 1);
     QCOMPARE(r.FFailed, 1);
-    QCOMPARE(player.db.FSongs.Items(1).FCopyError, ENOSPC);
+    QCOMPARE(TPlayer::ErrorOf(r, 1), ENOSPC);
     QCOMPARE(FolderEntries(disk.Path()), QStringList{u"Small.mp3"_s});
 }
 
@@ -710,13 +743,13 @@ void TstSongCopy::linkIntoPlayerIsRefused()
     TRecordingProgress progress;
     TRecordingServices services;
     TScriptedDialogs dialogs;
-    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
+    const TCopyReport r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
                                          player.Options(0, true), progress, services, dialogs, nullptr);
     QCOMPARE(FilesBelow(player.root), before);
     QCOMPARE(r.FCopied, 1);
     QCOMPARE(r.FFailed, 1);
     QVERIFY(QFileInfo::exists(player.dest + u"B/B-S2.mp3"_s));
-    QCOMPARE(player.db.FSongs.Items(0).FCopyError, -5);
+    QCOMPARE(TPlayer::ErrorOf(r, 0), -5);
 
     // A destination through the link, with folders still to be made: refused before any is made.
     QVERIFY_THROWS_EXCEPTION(ESorvoError, RefuseFolderInPlayer(player.dest + u"A/new/x/"_s, player.root));
@@ -741,7 +774,7 @@ void TstSongCopy::destinationUnmountedMidCopy()
     };
     TRecordingServices services;
     TScriptedDialogs dialogs;
-    const TCopyResult r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), options,
+    const TCopyReport r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), options,
                                          progress, services, dialogs, nullptr);
     QVERIFY(r.FDestinationLost);
     QCOMPARE(r.FCopied, 2);

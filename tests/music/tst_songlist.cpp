@@ -1,4 +1,5 @@
 #include "music/songlist.h"
+#include "music/songlistmodel.h"
 
 #include "music/songdb.h"
 #include "music/songsearch.h"
@@ -6,6 +7,7 @@
 
 #include "recordingservices.h"
 
+#include <QAbstractItemModelTester>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -147,20 +149,24 @@ void TstSongList::treeIsLinearOnLargeLists()
 
 void TstSongList::summaryAndChecks()
 {
-    TSongListData data;
-    data.FillRows(Songs({{u"ABC"_s, u"x"_s}, {u"abc"_s, u"Y"_s}, {u""_s, u"y"_s}, {u"D"_s, u"y"_s}}));
-    QCOMPARE(data.SelectionSummary(), u"0 曲を選択しています ( 合計 0.0 MB )"_s);
-    QCOMPARE(data.CheckArtist(u"Abc"_s), 2);
-    QCOMPARE(data.SelectionSummary(), u"2 曲を選択しています ( 合計 2.1 MB )"_s);
-    QCOMPARE(data.CheckArtist(u"不明なアーティスト"_s), 1);
-    QVERIFY(data.FRows.at(2).FChecked);
-    data.SetAllChecked(false);
-    QCOMPARE(data.CheckAlbum(u"abc"_s, u"y"_s), 1);
-    QVERIFY(data.FRows.at(1).FChecked);
-    QCOMPARE(data.CheckedCount(), 1);
-    data.SetAllChecked(true);
-    QCOMPARE(data.CheckedCount(), 4);
-    QCOMPARE(data.CheckedBytes(), 4 * 1048576 + 6 * 104858);
+    // The marks are the list model's; the data says which rows a tree node stands for.
+    const TITBSongList songs =
+        Songs({{u"ABC"_s, u"x"_s}, {u"abc"_s, u"Y"_s}, {u""_s, u"y"_s}, {u"D"_s, u"y"_s}});
+    TSongListModel list;
+    QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    list.Fill(songs);
+    const TSongListData &data = list.Data();
+    QCOMPARE(list.SelectionSummary(), u"0 曲を選択しています ( 合計 0.0 MB )"_s);
+    QCOMPARE(data.ArtistRows(u"Abc"_s), (QList<int>{0, 1}));
+    QCOMPARE(list.CheckItems(data.ArtistRows(u"Abc"_s)), 2);
+    QCOMPARE(list.SelectionSummary(), u"2 曲を選択しています ( 合計 2.1 MB )"_s);
+    QCOMPARE(list.CheckItems(data.ArtistRows(u"Abc"_s)), 0); // no song newly checked
+    QCOMPARE(data.ArtistRows(u"不明なアーティスト"_s), QList<int>{2});
+    QCOMPARE(data.AlbumRows(u"abc"_s, u"y"_s), QList<int>{1});
+    list.SetAllChecked(true);
+    QCOMPARE(list.CheckedCount(), 4);
+    QCOMPARE(list.CheckedBytes(), 4 * 1048576 + 6 * 104858);
+    QCOMPARE(SongSelectionSummary(4, 4 * 1048576 + 6 * 104858), list.SelectionSummary());
 }
 
 void TstSongList::findArtistRow()
@@ -219,15 +225,12 @@ void TstSongList::search()
     TSongListData data;
     data.FillRows(songs);
     TRecordingServices services;
-    QCOMPARE(SearchSongs(data, text, TSongFindType(field), &services), count);
-    QList<int> actual;
-    for (int i = 0; i < data.FRows.size(); ++i)
-        if (data.FRows.at(i).FChecked)
-            actual << i;
-    QCOMPARE(actual, checked);
+    const QList<int> found = SearchSongs(data, text, TSongFindType(field), &services);
+    QCOMPARE(found.size(), count);
+    QCOMPARE(found, checked);
     QCOMPARE(services.FProgressTexts.last(), u"3/3 曲のチェック処理中"_s);
-    // Searching again counts the same songs again.
-    QCOMPARE(SearchSongs(data, text, TSongFindType(field), nullptr), count);
+    // Searching again finds the same songs again.
+    QCOMPARE(SearchSongs(data, text, TSongFindType(field), nullptr), found);
     QCOMPARE(SearchResultText(count),
              count ? u"%1 曲をチェック項目に追加しました"_s.arg(count) : u"該当する曲はありませんでした"_s);
 }
@@ -239,11 +242,10 @@ void TstSongList::artistSearch()
     data.BuildTree();
     QList<TArtistTick> ticks = ArtistTicks(data);
     QCOMPARE(ticks.size(), 2);
-    QCOMPARE(SearchArtists(data, ticks, nullptr), 0);
+    QVERIFY(SearchArtists(data, ticks, nullptr).isEmpty());
     ticks[0].FTicked = true;
     TRecordingServices services;
-    QCOMPARE(SearchArtists(data, ticks, &services), 2);
-    QVERIFY(data.FRows.at(0).FChecked && data.FRows.at(2).FChecked && !data.FRows.at(1).FChecked);
+    QCOMPARE(SearchArtists(data, ticks, &services), (QList<int>{0, 2}));
     QCOMPARE(services.FProgressTexts,
              (QStringList{u"1/2 曲のチェック処理中"_s, u"2/2 曲のチェック処理中"_s}));
 }

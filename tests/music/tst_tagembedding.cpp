@@ -1,10 +1,10 @@
-#include "recordingprogress.h"
 #include "app/userdialogs.h"
 #include "music/itunesdbloader.h"
 #include "music/songcopy.h"
 #include "music/transferlog.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
+#include "recordingprogress.h"
 #include "tags/kirump3tagreader.h"
 #include "tags/tagembedder.h"
 
@@ -97,7 +97,7 @@ struct TTaggedPlayer
         }
     }
 
-    TCopyResult Copy(bool embed, TRecordingServices &services)
+    TCopyReport Copy(bool embed, TRecordingServices &services)
     {
         TRecordingProgress progress;
         TScriptedDialogs dialogs;
@@ -248,7 +248,7 @@ void TstTagEmbedding::copiesCarryTheDatabaseTags()
     QFETCH(QByteArray, ownPicture);
     TTaggedPlayer player(fileName, bytes);
     TRecordingServices services;
-    const TCopyResult result = player.Copy(true, services);
+    const TCopyReport result = player.Copy(true, services);
     QCOMPARE(result.FCopied, 1);
     QCOMPARE(services.FTransferLogs, 0);
     QCOMPARE(ReadFixtureFile(player.playerFile), bytes); // the player's file is never written
@@ -329,7 +329,7 @@ void TstTagEmbedding::untaggableFileStaysAsCopied()
     QFETCH(QString, reason);
     TTaggedPlayer player(fileName, bytes);
     TRecordingServices services;
-    const TCopyResult result = player.Copy(true, services);
+    const TCopyReport result = player.Copy(true, services);
     QCOMPARE(result.FCopied, 1);
     QCOMPARE(result.FFailed, 0);
     const QString copy = u"夜空ノムコウ."_s + QFileInfo(fileName).suffix();
@@ -337,7 +337,7 @@ void TstTagEmbedding::untaggableFileStaysAsCopied()
     QCOMPARE(ReadFixtureFile(player.dest + copy), bytes);
     // The transfer log says why the copy has no tags.
     QCOMPARE(services.FTransferLogs, 1);
-    const QList<TTransferLogRow> rows = TransferLogRows(player.db.FSongs);
+    const QList<TTransferLogRow> rows = TransferLogRows(player.db.FSongs, result);
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows.first().FErrorText, u"コピーしましたがタグを書き込めませんでした (%1)"_s.arg(reason));
     QCOMPARE(rows.first().FTitle, u"夜空ノムコウ"_s);
@@ -348,7 +348,10 @@ void TstTagEmbedding::otherFormatsAreCopiedUntouched_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addRow("WAVE") << u"ABCD.wav"_s << RiffFile(3000);
-    QTest::addRow("AIFF") << u"ABCD.aif"_s << QByteArray("FORM\0\0\0\x04" "AIFF", 12);
+    QTest::addRow("AIFF") << u"ABCD.aif"_s
+                          << QByteArray("FORM\0\0\0\x04"
+                                        "AIFF",
+                                        12);
     QTest::addRow("MP3 data under another name") << u"ABCD.aa"_s << MpegAudio(8000);
 }
 
@@ -358,10 +361,11 @@ void TstTagEmbedding::otherFormatsAreCopiedUntouched()
     QFETCH(QByteArray, bytes);
     TTaggedPlayer player(fileName, bytes);
     TRecordingServices services;
-    QCOMPARE(player.Copy(true, services).FCopied, 1);
+    const TCopyReport result = player.Copy(true, services);
+    QCOMPARE(result.FCopied, 1);
     QCOMPARE(ReadFixtureFile(player.dest + u"夜空ノムコウ."_s + QFileInfo(fileName).suffix()), bytes);
     QCOMPARE(services.FTransferLogs, 0);
-    QVERIFY(player.db.FSongs.Items(0).FCopyNote.isEmpty());
+    QVERIFY(result.FOutcomes.first().FNote.isEmpty());
 }
 
 void TstTagEmbedding::takenNameIsNeverReplaced()

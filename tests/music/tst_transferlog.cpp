@@ -39,14 +39,20 @@ TITBSongList TenSongs()
         s.SetArtist(u"歌手%1"_s.arg(i));
         s.FIsVideo = i == 8;
     }
-    songs.Items(2).FCopyFailed = true;
-    songs.Items(2).FCopyError = -2;
-    songs.Items(5).FCopyFailed = true;
-    songs.Items(5).FCopyError = 0; // marked though the code says no error
-    songs.Items(8).FCopyFailed = true;
-    songs.Items(8).FCopyError = ENOSPC;
-    songs.Items(9).FCopyError = -1; // a code without the mark is not listed
     return songs;
+}
+
+/// A copy of the ten in which three are listed: two failed, one copied without its tags.
+TCopyReport Report()
+{
+    TCopyReport report;
+    for (int i = 0; i < 10; ++i)
+        report.FOutcomes.append(TCopyOutcome{i, u"/out/%1.mp3"_s.arg(i), 0, {}});
+    report.FOutcomes[2] = TCopyOutcome{2, {}, -2, {}};
+    report.FOutcomes[5].FNote = u"タグを書き込めませんでした"_s;
+    report.FOutcomes[8] = TCopyOutcome{8, {}, ENOSPC, {}};
+    report.FOutcomes.append(TCopyOutcome{42, {}, -2, {}}); // an entry the list does not hold is left out
+    return report;
 }
 
 } // namespace
@@ -72,15 +78,15 @@ void TstTransferLog::errorText()
 
 void TstTransferLog::threeFailedAmongTen()
 {
-    const QList<TTransferLogRow> rows = TransferLogRows(TenSongs());
+    const QList<TTransferLogRow> rows = TransferLogRows(TenSongs(), Report());
     QCOMPARE(rows.size(), 3);
     QCOMPARE(rows.at(0).FNumber, u"1"_s);
     QCOMPARE(rows.at(0).FTitle, u"曲2"_s);
-    QCOMPARE(rows.at(1).FErrorText, u"エラーは起きていません"_s);
+    QCOMPARE(rows.at(1).FErrorText, u"タグを書き込めませんでした"_s);
     QCOMPARE(rows.at(2).FNumber, u"3"_s);
     QCOMPARE(rows.at(2).FArtist, u"歌手8"_s); // videos are listed too
     QCOMPARE(TransferLogLines(rows), (QStringList{u"1 :「曲2」(歌手2) - データファイルが存在しません"_s,
-                                                  u"2 :「曲5」(歌手5) - エラーは起きていません"_s,
+                                                  u"2 :「曲5」(歌手5) - タグを書き込めませんでした"_s,
                                                   u"3 :「曲8」(歌手8) - "_s + SystemErrorText(ENOSPC)}));
 }
 
@@ -110,7 +116,7 @@ void TstTransferLog::saveAs()
     QTemporaryDir dir;
     const QString path = dir.filePath(u"log.TXT"_s);
     TScriptedDialogs dialogs;
-    const QList<TTransferLogRow> rows = TransferLogRows(TenSongs());
+    const QList<TTransferLogRow> rows = TransferLogRows(TenSongs(), Report());
     QVERIFY(!SaveTransferLogAs(rows, dialogs, QDate(2024, 5, 1), dir.path())); // cancelled
     QVERIFY(!QFileInfo::exists(path));
     dialogs.FFileAnswers = {{path}};
@@ -124,8 +130,8 @@ void TstTransferLog::saveAs()
 void TstTransferLog::unwritableFile()
 {
     QTemporaryDir dir;
-    QVERIFY_THROWS_EXCEPTION(
-        ESorvoError, SaveTransferLog(TransferLogRows(TenSongs()), dir.filePath(u"missing/folder/log.TXT"_s)));
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, SaveTransferLog(TransferLogRows(TenSongs(), Report()),
+                                                          dir.filePath(u"missing/folder/log.TXT"_s)));
 }
 
 QTEST_GUILESS_MAIN(TstTransferLog)

@@ -27,7 +27,7 @@ public:
     void SetStatusText(const QString &) override {}
     void ShowProgressText(int, int, const QString &) override {}
     void LoadTabData(TTabCode tabCode) override { FTabs << int(tabCode); }
-    void ShowTransferLog() override {}
+    void ShowTransferLog(const TCopyReport &) override {}
     QList<int> FTabs;
 };
 

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "app/mainservices.h"
+#include "music/copyreport.h"
 
 #include <QList>
 #include <QStringList>
-
-#include <functional>
 
 /// Test double for the main window's services: records what was asked of it.
 class TRecordingServices : public IMainServices
@@ -15,8 +14,8 @@ public:
     QStringList FProgressTexts; // "position/total message"
     QList<int> FLoadedTabs;
     int FTransferLogs = 0;
-    /// Called when the transfer log is asked for (the entries' marks are read there).
-    std::function<void()> FOnTransferLog;
+    /// The report the transfer log was last asked for with.
+    TCopyReport FLogReport;
 
     void SetStatusText(const QString &text) override { FStatusTexts << text; }
     void ShowProgressText(int position, int total, const QString &message) override
@@ -24,10 +23,9 @@ public:
         FProgressTexts << QString::number(position) + u'/' + QString::number(total) + u' ' + message;
     }
     void LoadTabData(TTabCode tabCode) override { FLoadedTabs << int(tabCode); }
-    void ShowTransferLog() override
+    void ShowTransferLog(const TCopyReport &report) override
     {
         ++FTransferLogs;
-        if (FOnTransferLog)
-            FOnTransferLog();
+        FLogReport = report;
     }
 };

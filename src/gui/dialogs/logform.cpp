@@ -19,9 +19,9 @@ TLogForm::TLogForm(IUserDialogs &dialogs, QWidget *parent)
 
 TLogForm::~TLogForm() = default;
 
-void TLogForm::Fill(const TITBSongList &songs)
+void TLogForm::Fill(const TITBSongList &songs, const TCopyReport &report)
 {
-    FModel.Fill(songs);
+    FModel.Fill(songs, report);
 }
 
 QList<TTransferLogRow> TLogForm::Rows() const
@@ -34,9 +34,9 @@ void TLogForm::Button2Click()
     SaveTransferLogAs(Rows(), FDialogs, QDate::currentDate());
 }
 
-void TTransferLogServices::ShowTransferLog()
+void TTransferLogServices::ShowTransferLog(const TCopyReport &report)
 {
     TLogForm form(FDialogs, FOwner);
-    form.Fill(FSongs);
+    form.Fill(FSongs, report);
     form.exec();
 }

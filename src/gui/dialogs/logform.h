@@ -23,8 +23,8 @@ public:
     TLogForm(IUserDialogs &dialogs, QWidget *parent = nullptr);
     ~TLogForm() override;
 
-    /// Lists the failed entries of `songs`, which must outlive the window.
-    void Fill(const TITBSongList &songs);
+    /// Lists the failed entries of a copy over `songs`, which must outlive the window.
+    void Fill(const TITBSongList &songs, const TCopyReport &report);
     QList<TTransferLogRow> Rows() const;
 
     /// Asks for a file and writes the rows; raises ESorvoError when it cannot write.
@@ -50,7 +50,7 @@ public:
         FStatus.ShowProgressText(position, total, message);
     }
     void LoadTabData(TTabCode) override {}
-    void ShowTransferLog() override;
+    void ShowTransferLog(const TCopyReport &report) override;
 
 private:
     IStatusLine &FStatus;

@@ -6,6 +6,14 @@
 
 namespace {
 
+/// The indent a label gives its text: its own, or half an "x" when it has a frame and none of its own.
+int EffectiveIndent(const QLabel *label)
+{
+    if (label->indent() >= 0)
+        return label->indent();
+    return label->frameWidth() > 0 ? label->fontMetrics().horizontalAdvance(u'x') / 2 : 0;
+}
+
 constexpr char kFullTextProperty[] = "sorvoFullPath";
 constexpr char kDesignWidthProperty[] = "sorvoDesignWidth";
 constexpr int kMaxPathWidth = 360; // leaves the window well inside a 1280-pixel screen
@@ -53,7 +61,7 @@ void ShowElidedPath(QLabel *label, const QString &path)
     // A short path is shown whole; a long one asks for no more than kMaxPathWidth and is cut.
     const QMargins margins = label->contentsMargins();
     const int wanted = label->fontMetrics().horizontalAdvance(path) + margins.left() + margins.right() +
-                       2 * label->margin() + label->indent() + 2;
+                       2 * label->margin() + EffectiveIndent(label) + 2;
     label->setMinimumWidth(qBound(label->property(kDesignWidthProperty).toInt(), wanted, kMaxPathWidth));
     label->setProperty(kFullTextProperty, path);
     label->setToolTip(path);

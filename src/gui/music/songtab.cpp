@@ -22,7 +22,7 @@ TSongTab::TSongTab(TTabContext context, QWidget *parent)
     : TTabPage(context, parent), FUi(std::make_unique<Ui::TSongTab>())
 {
     FUi->setupUi(this);
-    FModel = new TSongListModel(FData, this);
+    FModel = new TSongListModel(this);
     FUi->SongListView->SetReportModel(FModel);
     FUi->SongListView->SetColumnWidths({140, 105, 100});
     FTree = new QStandardItemModel(this);
@@ -130,8 +130,8 @@ void TSongTab::FillTree()
     FTree->clear();
     QStandardItem *root = FTree->invisibleRootItem();
     QList<QStandardItem *> artists;
-    artists.reserve(FData.FTree.size());
-    for (const TArtistNode &node : std::as_const(FData.FTree)) {
+    artists.reserve(FModel->Data().FTree.size());
+    for (const TArtistNode &node : FModel->Data().FTree) {
         auto *artist = new QStandardItem(node.FText);
         artist->setEditable(false);
         QList<QStandardItem *> albums;
@@ -174,11 +174,10 @@ void TSongTab::CheckSelectedArtist()
     const QModelIndex index = FUi->SongTreeView->currentIndex();
     if (!index.isValid())
         return;
-    if (index.parent().isValid())
-        FData.CheckAlbum(index.parent().data().toString(), index.data().toString());
-    else
-        FData.CheckArtist(index.data().toString());
-    FModel->TakeMarksFromData();
+    const TSongListData &data = FModel->Data();
+    FModel->CheckItems(index.parent().isValid()
+                           ? data.AlbumRows(index.parent().data().toString(), index.data().toString())
+                           : data.ArtistRows(index.data().toString()));
     UpdateSongSelection();
 }
 
@@ -196,7 +195,7 @@ void TSongTab::SelectArtistRow(const QModelIndex &index)
         return;
     const QString artist =
         index.parent().isValid() ? index.parent().data().toString() : index.data().toString();
-    const int item = FData.FindArtistRow(artist, FModel->Order());
+    const int item = FModel->Data().FindArtistRow(artist, FModel->Order());
     if (item >= 0)
         FUi->SongListView->SelectItem(item);
 }
@@ -214,25 +213,26 @@ void TSongTab::ExtractSongs()
     // Artwork for the copies when tags are written into them; kept alive while the copy runs.
     const std::shared_ptr<const TArtworkDBLoader> artwork = Session().SharedArtwork();
     options.FArtwork = artwork.get();
-    auto songs = std::const_pointer_cast<TITunesDBLoader>(FSongs);
+    // Kept alive while the copy runs, whatever happens to the player meanwhile.
+    const std::shared_ptr<const TITunesDBLoader> songs = FSongs;
     TTransferLogServices services(Status(), Dialogs(), songs->FSongs, Window());
-    ExtractEntries(songs->FSongs, Session().Player().FRoot, FModel->CopyRows(), options, Progress(), services,
-                   Dialogs(), &Session().Library());
+    const TCopyReport report = ExtractEntries(songs->FSongs, Session().Player().FRoot, FModel->CopyRows(),
+                                              options, Progress(), services, Dialogs(), &Session().Library());
+    Session().SetCopyReport(report);
 }
 
 void TSongTab::FindSongs()
 {
     TKiruIPodINI &settings = Settings();
-    TSongFindForm form(settings, ArtistTicks(FData), Window());
+    const TSongListData &data = FModel->Data();
+    TSongFindForm form(settings, ArtistTicks(data), Window());
     if (form.exec() == QDialog::Accepted) {
-        IMainServices &services = Session().CommandServices();
-        int count = 0;
-        if (form.ActivePage() == 2)
-            count = SearchArtists(FData, form.Ticks(), &services);
-        else
-            count = SearchSongs(FData, settings.FText, TSongFindType(settings.FSongFind_Type), &services);
-        FModel->TakeMarksFromData();
-        ReportSearchResult(count, services, Dialogs());
+        const QList<int> found =
+            form.ActivePage() == 2
+                ? SearchArtists(data, form.Ticks(), &Status())
+                : SearchSongs(data, settings.FText, TSongFindType(settings.FSongFind_Type), &Status());
+        // The message counts the songs the search newly checked.
+        ReportSearchResult(FModel->CheckItems(found), Status(), Dialogs());
     }
     UpdateSongSelection();
 }
@@ -242,7 +242,7 @@ void TSongTab::ShowSongInfo()
     const int item = FUi->SongListView->CurrentItem();
     if (item < 0 || !FSongs)
         return;
-    const TITBSongItem &song = FSongs->FSongs.Items(FData.FRows.at(item).FIndex);
+    const TITBSongItem &song = FSongs->FSongs.Items(FModel->Row(item).FIndex);
     TSongInfoForm form(song, SongFilePath(Session().Player().FRoot, song), Session().Artwork(), Dialogs(),
                        Window());
     form.SetChecked(FModel->ItemChecked(item),

@@ -56,7 +56,6 @@ private:
     void UpdateCopyCommands();
 
     std::unique_ptr<Ui::TSongTab> FUi;
-    TSongListData FData;
     std::shared_ptr<const TITunesDBLoader> FSongs; // the database the rows point into
     TSongListModel *FModel = nullptr;
     QStandardItemModel *FTree = nullptr;

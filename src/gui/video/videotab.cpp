@@ -119,10 +119,12 @@ void TVideoTab::ExtractVideos()
     // Kept alive while the copy runs, whatever happens to the player meanwhile.
     const std::shared_ptr<const TArtworkDBLoader> artwork = FArtwork;
     options.FArtwork = artwork.get(); // artwork for the copies when tags are written into them
-    auto songs = std::const_pointer_cast<TITunesDBLoader>(FSongs);
+    const std::shared_ptr<const TITunesDBLoader> songs = FSongs;
     TTransferLogServices services(Status(), Dialogs(), songs->FSongs, Window());
-    ::ExtractVideos(songs->FSongs, Session().Player().FRoot, FModel.CopyRows(), options, Progress(), services,
-                    Dialogs(), &Session().Library());
+    const TCopyReport report =
+        ::ExtractVideos(songs->FSongs, Session().Player().FRoot, FModel.CopyRows(), options, Progress(),
+                        services, Dialogs(), &Session().Library());
+    Session().SetCopyReport(report);
 }
 
 void TVideoTab::ShowVideoInfo()
