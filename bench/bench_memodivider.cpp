@@ -1,7 +1,7 @@
 // Benchmark: encoding detection and conversion of a long text, then its division into notes in each mode.
 // Run: cmake --build build/release --target bench_memodivider && build/release/bench/bench_memodivider
 #include "notefiles.h"
-#include "notes/kirustringlist.h"
+#include "common/kirustringlist.h"
 #include "notes/memodivider.h"
 
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 // Fuzz target: text files of any encoding into Shift-JIS lines, and ruby removal on the result.
-#include "notes/kirustringlist.h"
+#include "common/kirustringlist.h"
 #include "notes/memodivider.h"
 
 #include <cstddef>

@@ -1,5 +1,5 @@
 // Fuzz target: vCard, vCalendar event and vTodo files through the property-line store.
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "pim/kiruvcal.h"
 #include "pim/kiruvcf.h"
 #include "pim/kiruvtodo.h"

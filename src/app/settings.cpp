@@ -1,7 +1,7 @@
 #include "app/settings.h"
 #include "platform/regularfile.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "common/format.h"
 #include "common/japanese.h"
 #include "common/paths.h"

@@ -1,6 +1,6 @@
 #include "app/settingslock.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "common/format.h"
 
 #include <QDir>

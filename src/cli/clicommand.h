@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/commandline.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 
 #include <QJsonValue>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "cli/cliextract.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "cli/clidevice.h"
 #include "cli/consoleprogress.h"
 #include "cli/consoleservices.h"

@@ -1,7 +1,7 @@
 #include "cli/cliplayer.h"
 #include "music/songdb.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "photos/artworkdbloader.h"
 #include "session/playersession.h"

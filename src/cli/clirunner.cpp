@@ -2,7 +2,7 @@
 #include "cli/clirunner.h"
 
 #include "app/commandline.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "app/version.h"
 #include "cli/cliregistry.h"

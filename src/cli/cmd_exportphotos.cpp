@@ -1,5 +1,5 @@
 // sorvo-cli export-photos: exports photo albums of the player to a folder, as JPEG thumbnails or full size.
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "cli/clidevice.h"
 #include "cli/consoleprogress.h"
 #include "cli/consoleservices.h"

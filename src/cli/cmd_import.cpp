@@ -1,6 +1,6 @@
 // sorvo-cli import: files onto the player as a drop on the notes, contacts or calendar tab does.
 #include "app/settings.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "cli/clicommand.h"
 #include "cli/pimcli.h"
 #include "common/format.h"

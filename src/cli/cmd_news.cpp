@@ -2,7 +2,7 @@
 #include "app/messages.h"
 #include "app/settings.h"
 #include "app/settingslock.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "cli/clicommand.h"
 #include "cli/clidevice.h"

@@ -1,5 +1,5 @@
 // sorvo-cli scan: the songs a music folder scan finds on a player without a song database.
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "cli/clicommand.h"
 #include "cli/clisongs.h"
 #include "common/paths.h"

@@ -1,5 +1,5 @@
 // sorvo-cli songs: every entry of the player's song database, in database order.
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "cli/clicommand.h"
 #include "cli/cliplayer.h"
 #include "cli/clisongs.h"

@@ -1,5 +1,5 @@
 // sorvo-cli tags: what the tag readers find in audio files.
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "cli/clicommand.h"
 #include "common/textutils.h"
 #include "common/format.h"

@@ -1,5 +1,5 @@
 // sorvo-cli thumbnail: decodes one stored thumbnail and saves it as PNG.
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "cli/clicommand.h"
 #include "cli/cliplayer.h"

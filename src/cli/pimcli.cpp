@@ -1,6 +1,6 @@
 #include "cli/pimcli.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "cli/clidevice.h"
 #include "pim/pimlistmodels.h"
 #include "session/playersession.h"

@@ -1,6 +1,6 @@
 #include "common/datetime.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "common/format.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "device/debugexport.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "common/format.h"
 #include "common/paths.h"
 #include "device/kiruipod.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/progress.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "device/mplayerchecker.h"
 
 #include <QString>

@@ -2,9 +2,9 @@
 
 #include "app/inidocument.h"
 #include "app/progress.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "device/playerinfo.h"
-#include "device/playerpaths.h"
+#include "platform/playerpaths.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "device/playerinfo.h"
 
-#include "device/playerpaths.h"
+#include "platform/playerpaths.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 // sorvo: the program's window.
 #include "app/commandline.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/version.h"
 #include "device/playerpage.h"
 #include "dialogs/widgetdialogs.h"

@@ -1,6 +1,6 @@
 #include "music/copydestination.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "common/format.h"
 #include "common/paths.h"
 #include "platform/system.h"

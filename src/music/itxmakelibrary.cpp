@@ -1,6 +1,6 @@
 #include "music/itxmakelibrary.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "common/datetime.h"
 #include "common/format.h"
 #include "common/japanese.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "news/tokenreader.h"
-#include "notes/kirustringlist.h"
+#include "common/kirustringlist.h"
 
 #include <QString>
 

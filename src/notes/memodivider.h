@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/progress.h"
-#include "notes/kirustringlist.h"
+#include "common/kirustringlist.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,12 +3,12 @@
 #include "app/mainservices.h"
 #include "app/messages.h"
 #include "app/settings.h"
-#include "app/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "common/japanese.h"
+#include "common/kirustringlist.h"
 #include "common/paths.h"
-#include "notes/kirustringlist.h"
+#include "common/sorvoerror.h"
 #include "platform/regularfile.h"
 
 #include <QDir>
@@ -22,64 +22,6 @@
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
-
-QStringList ListPlayerFiles(const QString &folder)
-{
-    QStringList files;
-    if (folder.isEmpty())
-        return files;
-    const QDir base(folder);
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        // A FIFO, socket or device standing among the files is no note or card and is never opened.
-        if (it.fileInfo().isFile())
-            files.append(base.relativeFilePath(it.filePath()));
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-void MakePlayerFolder(const QString &folder, const QString &root)
-{
-    if (QFileInfo(folder).isDir())
-        return;
-    const QString shown = QDir::toNativeSeparators(folder);
-    const QString cleanRoot = QDir::cleanPath(root);
-    const QString cleanFolder = QDir::cleanPath(folder);
-    // Nothing is created outside the player, whatever the folder's name says.
-    bool inside = !cleanRoot.isEmpty() && QFileInfo(cleanRoot).isDir() &&
-                  cleanFolder.startsWith(AddPathDelim(cleanRoot));
-    if (inside) {
-        QString existing = cleanFolder;
-        while (!QFileInfo::exists(existing))
-            existing = QFileInfo(existing).path();
-        const QString canonicalRoot = QFileInfo(cleanRoot).canonicalFilePath();
-        const QString canonicalExisting = QFileInfo(existing).canonicalFilePath();
-        inside =
-            canonicalExisting == canonicalRoot || canonicalExisting.startsWith(AddPathDelim(canonicalRoot));
-    }
-    if (!inside || !QDir().mkpath(cleanFolder))
-        throw ESorvoError(Format(u"フォルダ[ %s ]を作成できません"_s, {shown}));
-}
-
-void RemoveEmptySubFolders(const QString &folder, IUserDialogs &dialogs)
-{
-    const QDir base(folder);
-    for (const QFileInfo &sub :
-         base.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name)) {
-        if (sub.isSymLink() ||
-            !QDir(sub.filePath())
-                 .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
-            continue;
-        const QString shown = QDir::toNativeSeparators(sub.filePath());
-        if (dialogs.AskYesNo(Format(u"フォルダ [ %s ] が空ですので削除してもよろしいですか？"_s, {shown})) !=
-            TDialogAnswer::Yes)
-            continue;
-        if (!base.rmdir(sub.fileName()))
-            throw ESorvoError(Format(u"フォルダ[ %s ]の削除に失敗しました"_s, {shown}));
-    }
-}
 
 QString DecodeNoteText(QByteArrayView bytes, int *encoding, bool *byteOrderMark)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/playerfiles.h"
+
 #include <QByteArrayView>
 #include <QRect>
 #include <QString>
@@ -9,14 +11,6 @@ class IMainServices;
 class IUserDialogs;
 class TKiruIPodINI;
 class TLagugae;
-
-/// Every file below a folder as paths relative to it ("/"-separated), in name order.
-QStringList ListPlayerFiles(const QString &folder);
-/// Creates a missing player folder with its parents, but only below the player's root; raises ESorvoError
-/// "フォルダ[ %s ]を作成できません" when it cannot, or when the folder would lie outside the root.
-void MakePlayerFolder(const QString &folder, const QString &root);
-/// Offers every empty direct sub-folder for removal; raises ESorvoError when a removal fails.
-void RemoveEmptySubFolders(const QString &folder, IUserDialogs &dialogs);
 
 /// One row of the notes list.
 struct TNoteRow

@@ -1,6 +1,6 @@
 #include "notes/usablename.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "common/format.h"
 
 using namespace Qt::Literals::StringLiterals;

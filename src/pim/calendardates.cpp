@@ -1,6 +1,6 @@
 #include "pim/calendardates.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 
 #include <QTimeZone>
 

@@ -1,6 +1,6 @@
 #include "pim/calendarexpiry.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "pim/calendardates.h"
 #include "pim/propertystore.h"
 

@@ -1,6 +1,6 @@
 #include "pim/kiruvcf.h"
 
-#include "notes/kirustringlist.h"
+#include "common/kirustringlist.h"
 
 using namespace Qt::Literals::StringLiterals;
 

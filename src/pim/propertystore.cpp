@@ -1,7 +1,7 @@
 #include "pim/propertystore.h"
 
 #include "common/japanese.h"
-#include "notes/kirustringlist.h"
+#include "common/kirustringlist.h"
 
 #include <QFileInfo>
 

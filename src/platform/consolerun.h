@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 
 #include <QByteArray>
 #include <QString>

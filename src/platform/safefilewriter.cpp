@@ -1,6 +1,6 @@
 #include "platform/safefilewriter.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "common/format.h"
 #include "platform/system.h"
 

@@ -1,5 +1,5 @@
 #include "app/settings.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "common/japanese.h"
 
 #include "fixturefiles.h"

@@ -1,4 +1,4 @@
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "common/datetime.h"
 
 #include <QTest>

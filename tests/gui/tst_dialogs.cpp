@@ -1,6 +1,6 @@
 #include "app/guithreaddialogs.h"
 #include "app/settings.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/japanese.h"
 #include "device/configform.h"

@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 #include "app/settings.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "demoplayer.h"

@@ -1,5 +1,5 @@
 #include "app/settings.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "audiofilewriter.h"
 #include "common/japanese.h"

@@ -2,7 +2,7 @@
 #include "music/songcopy.h"
 #include "platform/filecopy.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/paths.h"
 #include "fakedrivetable.h"

@@ -1,6 +1,6 @@
 #include "music/transferlog.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/japanese.h"
 #include "music/songdb.h"

@@ -1,4 +1,4 @@
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "common/japanese.h"
 #include "fixturefiles.h"
 #include "news/htmlreader.h"

@@ -1,6 +1,6 @@
 #include "app/mainservices.h"
 #include "app/settings.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/japanese.h"
 #include "fixturefiles.h"

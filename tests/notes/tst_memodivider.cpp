@@ -1,7 +1,7 @@
 #include "notes/memodivider.h"
 
 #include "app/settings.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "fixturefiles.h"
 #include "notefiles.h"

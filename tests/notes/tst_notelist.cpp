@@ -2,7 +2,7 @@
 
 #include "app/messages.h"
 #include "app/settings.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "fixturefiles.h"

@@ -2,7 +2,7 @@
 #include "platform/system.h"
 
 #include "app/settings.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 
 #include "fixturefiles.h"

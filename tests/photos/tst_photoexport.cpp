@@ -1,6 +1,6 @@
 #include "photos/photoexport.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"

@@ -3,7 +3,7 @@
 #include "pim/pimlistmodels.h"
 
 #include "app/messages.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "fixturefiles.h"
 #include "notefiles.h"

@@ -1,7 +1,7 @@
 #include "device/configform.h"
 
 #include "app/settings.h"
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "dialogs/guarded.h"
 #include "news/newsdownloader.h"

@@ -1,6 +1,6 @@
 #include "dialogs/guarded.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 
 #include <QString>

@@ -1,4 +1,4 @@
-#include "device/playerpaths.h"
+#include "platform/playerpaths.h"
 
 #include "devicefixtures.h"
 

@@ -1,6 +1,6 @@
-#include "notes/kirustringlist.h"
+#include "common/kirustringlist.h"
 
-#include "app/sorvoerror.h"
+#include "common/sorvoerror.h"
 #include "common/format.h"
 #include "common/japanese.h"
 #include "platform/regularfile.h"
