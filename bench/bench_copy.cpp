@@ -113,8 +113,8 @@ int main(int argc, char **argv)
         progress.RunWithProgress(u"copy"_s, 0, int(rows.size()),
                                  [&](TProgressContext &context) { copier.Step(rows, context); });
         const double ms = double(timer.nsecsElapsed()) / 1e6;
-        if (copier.FResult.FCopied != songs)
-            std::fprintf(stderr, "engine copied %d of %d\n", copier.FResult.FCopied, songs);
+        if (copier.FReport.FCopied != songs)
+            std::fprintf(stderr, "engine copied %d of %d\n", copier.FReport.FCopied, songs);
         return ms;
     };
     auto cp = [&](const QString &dest) {

@@ -100,9 +100,8 @@ int main(int argc, char **argv)
     QDir().mkpath(ppm);
     for (int i = 0; i < db.Count(); ++i) {
         TArtImageObject *thumb = db.Items(i).SelectImage(0);
-        thumb->LoadBitmap();
-        thumb->FBitmap.save(ppm + u"P%1.ppm"_s.arg(i, 5, 10, QChar(u'0')), "PPM");
-        thumb->FBitmap = QImage(); // the engine decodes again in its run
+        thumb->Bitmap().save(ppm + u"P%1.ppm"_s.arg(i, 5, 10, QChar(u'0')), "PPM");
+        thumb->ForgetBitmap(); // the engine decodes again in its run
     }
     QStringList ppmFiles = QDir(ppm).entryList({u"*.ppm"_s}, QDir::Files);
     for (QString &f : ppmFiles)
@@ -114,7 +113,7 @@ int main(int argc, char **argv)
     auto engine = [&](const QString &dest) {
         for (int i = 0; i < db.Count(); ++i)
             for (const auto &image : db.Items(i).FImages)
-                image->FBitmap = QImage();
+                image->ForgetBitmap();
         QElapsedTimer timer;
         timer.start();
         ExportPhotos(db, {{u"Album"_s, true}}, dest, kExportThumbnails, progress, services, dialogs);

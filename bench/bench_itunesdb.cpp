@@ -114,8 +114,7 @@ int Thumbs(const QString &dir)
     int decoded = 0;
     for (const auto &item : loader.FItems)
         for (const auto &image : item->FImages) {
-            image->LoadBitmap();
-            decoded += image->FBitmap.isNull() ? 0 : 1;
+            decoded += image->Bitmap().isNull() ? 0 : 1;
         }
     const double ms = double(timer.nsecsElapsed()) / 1e6;
     std::printf("sorvo thumbnails=%d ms=%.2f peak_kib=%ld\n", decoded, ms, PeakKiB());

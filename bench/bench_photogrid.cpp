@@ -72,7 +72,8 @@ int Grid(const QString &folder, QSize viewport)
     timer.start();
     TArtworkDBLoader photos;
     photos.LoadFromFile(folder + u"/Photos/Photo Database"_s);
-    TPhotoGridModel grid(photos);
+    TPhotoGridModel grid;
+    grid.SetPhotos(&photos);
     grid.Build();
     const double loadMs = double(timer.nsecsElapsed()) / 1e6;
     const long loadedKiB = ResidentKiB();

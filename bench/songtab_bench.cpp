@@ -115,7 +115,7 @@ int Run(const QString &dir)
     setup.watcher = &watcher;
     TMainForm form(setup); // the real progress window
     form.show();
-    while (form.FAutoRecognize)
+    while (form.StatusText(0) != u"[接続中]"_s)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     auto *tab = form.findChild<TSongTab *>();
     const long before = ResidentKiB();
@@ -144,7 +144,7 @@ int Run(const QString &dir)
     }
     timer.restart();
     cpu = CpuMs();
-    tab->PopMenu_SelectAllClick(1);
+    tab->CheckAll(true);
     QCoreApplication::processEvents();
     const double check = Elapsed(timer);
     const double checkCpu = CpuMs() - cpu;

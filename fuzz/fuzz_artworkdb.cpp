@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const auto &item : loader.FItems)
         for (int width : {-1, 0, 150})
             if (TArtImageObject *image = item->SelectImage(width))
-                image->LoadBitmap();
+                (void)image->Bitmap();
     QStringList ids;
     loader.ListImageIds(ids);
     for (const TAlbumRow &row : loader.FAlbums.AlbumRows())

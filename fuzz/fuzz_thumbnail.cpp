@@ -28,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         buffer->open(QIODevice::ReadOnly);
         return buffer;
     };
-    image.LoadBitmap();
-    if (!image.FBitmap.isNull())
-        (void)image.FBitmap.pixel(image.FBitmap.width() - 1, image.FBitmap.height() - 1);
+    const QImage bitmap = image.Bitmap();
+    if (!bitmap.isNull())
+        (void)bitmap.pixel(bitmap.width() - 1, bitmap.height() - 1);
     return 0;
 }

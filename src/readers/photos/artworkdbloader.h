@@ -43,6 +43,8 @@ public:
     /// The picture (Format_RGB32), decoded on first use and kept; null for a missing file or an absurd
     /// layout, which is not looked for again. Safe to call from several threads at once.
     QImage Bitmap();
+    /// Lets the next Bitmap() decode again (a benchmark measures the decoding).
+    void ForgetBitmap();
 
 private:
     QImage FBitmap;

@@ -262,6 +262,12 @@ QImage TArtImageObject::Bitmap()
     return FBitmap;
 }
 
+void TArtImageObject::ForgetBitmap()
+{
+    FBitmap = QImage();
+    FLoadFailed = false;
+}
+
 TArtImageObject &TArtImageObjectList::Items(int index) const
 {
     if (index < 0 || index >= Count())
