@@ -1,5 +1,5 @@
 // Fuzz target: the player's SysInfo text and DeviceInfo records.
-#include "device/mplayerchecker.h"
+#include "device/sysinfo.h"
 
 #include <cstddef>
 #include <cstdint>
