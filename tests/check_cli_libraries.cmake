@@ -1,6 +1,6 @@
-# Fails when sorvo-cli itself (not its command module) needs a library that its own commands do not:
-# the scan starts faster than it reads files only while the picture, window-system and network
-# libraries stay in the module.
+# Fails when sorvo-cli (not sorvo-cli-full, the full command set) needs a library that its own
+# commands do not: the scan starts faster than it reads files only while the picture, window-system
+# and network libraries are left to the full command set.
 execute_process(COMMAND readelf -d ${PROGRAM} OUTPUT_VARIABLE dynamic RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "readelf failed on ${PROGRAM}")

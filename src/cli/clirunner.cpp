@@ -71,7 +71,7 @@ int CliMain(int argc, char **argv, TCliElsewhere elsewhere)
         CliOut(u"Sorvo "_s + QString::fromUtf16(kSorvoVersion) + u'\n');
         return 0;
     }
-    // The list of every command, and any command not built in here, are the other part's.
+    // The list of every command, and any command not built in here, are the full command set's.
     if (elsewhere && (line.positional.isEmpty() || !FindCommand(line.positional.first())))
         return elsewhere(argc, argv);
     if (line.help && line.positional.isEmpty()) {

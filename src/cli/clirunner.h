@@ -1,7 +1,7 @@
 #pragma once
 
-/// Runs the whole command line as the program's own: another part of the program that holds the
-/// commands not built in here (see main.cpp); null where every command is built in.
+/// Runs the whole command line in the full command set (sorvo-cli becomes sorvo-cli-full, see
+/// main.cpp); null in the full command set itself.
 using TCliElsewhere = int (*)(int argc, char **argv);
 
 /// Parses the command line, runs the command and returns the exit code: 0 done, 1 the work failed,

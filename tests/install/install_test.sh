@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and runs both installed programs from there on the demo
-# player: they must find the model data and the manual of that prefix. The window part needs Xvfb
-# (exit 77, skipped, without it).
+# player: they must find the model data and the manual of that prefix. The command line also runs from
+# the tree moved elsewhere. The window part needs Xvfb (exit 77, skipped, without it).
 # Usage: install_test.sh BUILD_DIR MAKE_DEMO_PLAYER
 set -euo pipefail
 build=$1
@@ -12,7 +12,7 @@ prefix=$tmp/prefix
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/sorvo bin/sorvo-cli share/sorvo/Velmor.MCD share/sorvo/manual/index.html \
+for f in bin/sorvo bin/sorvo-cli libexec/sorvo/sorvo-cli-full share/sorvo/Velmor.MCD share/sorvo/manual/index.html \
          share/applications/sorvo.desktop share/man/man1/sorvo-cli.1 \
          share/icons/hicolor/16x16/apps/sorvo.png share/icons/hicolor/48x48/apps/sorvo.png \
          share/icons/hicolor/256x256/apps/sorvo.png; do
@@ -27,16 +27,40 @@ settings=$tmp/Velmor.INI
 printf '[Copyright]\r\nCopyright=1\r\n' >"$settings"
 cd "$tmp" # nothing of the build tree around
 
-find "$prefix" -name 'sorvo-cli-commands*' | grep -q . || fail "not installed: the sorvo-cli command module"
+[ -e "$prefix/bin/sorvo-cli-full" ] && fail "the full command set is in bin/"
 
-# The installed sorvo-cli names the demo iPod's model from the installed model data (a command of
-# its module) and scans a music folder (one of its own).
-info=$("$prefix/bin/sorvo-cli" info --drive "$tmp/player" --settings "$settings")
-echo "$info"
-echo "$info" | grep -q '不明な種類' && fail "sorvo-cli did not find the model data"
-echo "$info" | grep -q 'iPod' || fail "sorvo-cli did not recognise the demo player"
-scan=$("$prefix/bin/sorvo-cli" scan --drive "$tmp/player" --music-folder iPod_Control/Music --json)
-echo "$scan" | grep -q '"location": "iPod_Control:Music:' || fail "sorvo-cli scan: $scan"
+# One command of each kind: the scan is sorvo-cli's own; the device record is the full command set's,
+# which sorvo-cli becomes. Both find the model data and each other from their own place, so the
+# same runs are made again with the tree moved elsewhere.
+cli_runs() { # PREFIX
+  local info scan
+  info=$("$1/bin/sorvo-cli" info --drive "$tmp/player" --settings "$settings") || fail "sorvo-cli info in $1"
+  echo "$info"
+  echo "$info" | grep -q '不明な種類' && fail "sorvo-cli did not find the model data in $1"
+  echo "$info" | grep -q 'iPod' || fail "sorvo-cli did not recognise the demo player"
+  scan=$("$1/bin/sorvo-cli" scan --drive "$tmp/player" --music-folder iPod_Control/Music --json)
+  echo "$scan" | grep -q '"location": "iPod_Control:Music:' || fail "sorvo-cli scan in $1: $scan"
+}
+cli_runs "$prefix"
+moved=$tmp/moved
+mv "$prefix" "$moved"
+cli_runs "$moved"
+# Without --settings the full command set uses the settings file beside the programs, as the window does.
+"$moved/bin/sorvo-cli" news add Feed https://example.org/index.rdf >/dev/null || fail "sorvo-cli news add"
+[ -f "$moved/bin/Velmor.INI" ] || fail "the settings file is not beside the programs"
+rm -f "$moved"/bin/Velmor.INI*
+mv "$moved" "$prefix"
+
+# sorvo-cli without its full command set fails and says so.
+cached() { sed -n "s/^$1:PATH=//p" "$build/CMakeCache.txt"; }
+configured=$(cached CMAKE_INSTALL_PREFIX)/$(cached CMAKE_INSTALL_LIBEXECDIR)/sorvo/sorvo-cli-full
+if [ ! -e "$configured" ]; then
+  mkdir "$tmp/alone"
+  cp "$prefix/bin/sorvo-cli" "$tmp/alone/"
+  status=0
+  err=$("$tmp/alone/sorvo-cli" info --drive "$tmp/player" 2>&1 >/dev/null) || status=$?
+  [ "$status" -eq 1 ] && echo "$err" | grep -q sorvo-cli-full || fail "sorvo-cli alone: exit $status, $err"
+fi
 
 if ! command -v xvfb-run >/dev/null; then
   echo "SKIP: no Xvfb for the window"

@@ -153,8 +153,23 @@ QString SanitizeFileNameNoDot(const QString &name)
     return ReplaceChars(name, u"\\?/\";:,<>*|.");
 }
 
+namespace {
+QString &ProgramFolderOverride()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
+void SetProgramFolder(const QString &folder)
+{
+    ProgramFolderOverride() = folder;
+}
+
 QString ProgramFolder()
 {
+    if (!ProgramFolderOverride().isEmpty())
+        return AddPathDelim(ProgramFolderOverride());
     if (QCoreApplication::instance())
         return AddPathDelim(QCoreApplication::applicationDirPath());
     return AddPathDelim(QDir::currentPath());

@@ -28,6 +28,9 @@ QString SanitizeFileName(const QString &name);
 QString SanitizeFileNameNoDot(const QString &name);
 /// Path of a file or folder next to the program.
 QString ProgramFolder();
+/// Makes ProgramFolder() answer `folder`: a helper program installed apart from the programs (the
+/// full command set of sorvo-cli, in libexec) keeps their settings, data and work folders.
+void SetProgramFolder(const QString &folder);
 /// A data file the program ships (the model data, the manual): next to the program (the build tree, a
 /// Windows-style folder), else in the data folder of the prefix the program is installed in, else in
 /// the data folder it was built for. A path next to the program when none exists.
