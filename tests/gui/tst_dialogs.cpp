@@ -1,8 +1,8 @@
 #include "app/guithreaddialogs.h"
 #include "app/settings.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/japanese.h"
+#include "common/sorvoerror.h"
 #include "device/configform.h"
 #include "device/modelpictures.h"
 #include "device/playerinfo.h"
@@ -240,7 +240,7 @@ void TstDialogs::logSave()
     form.Fill(songs, AddFailedSongs(songs, {-2, -1, -3}));
     const QString path = dir.filePath(u"log.TXT"_s);
     dialogs.FFileAnswers = {{path}};
-    form.Button2Click();
+    form.SaveLogAs();
     const QStringList lines = ShiftJisToUnicode(ReadFixtureFile(path)).split(u"\r\n"_s, Qt::SkipEmptyParts);
     QCOMPARE(lines, (QStringList{u"1 :「曲A」(歌手A) - データファイルが存在しません"_s,
                                  u"2 :「曲B」(歌手B) - 何らかの理由でデータ転送できません"_s,
@@ -249,10 +249,10 @@ void TstDialogs::logSave()
 
     // A folder that cannot be written raises the write error.
     dialogs.FFileAnswers = {{dir.filePath(u"missing/log.TXT"_s)}};
-    QVERIFY_THROWS_EXCEPTION(ESorvoError, form.Button2Click());
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, form.SaveLogAs());
     // Cancelled: nothing written.
     dialogs.FFileAnswers.clear();
-    form.Button2Click();
+    form.SaveLogAs();
 }
 
 void TstDialogs::messageBoxButtons_data()
@@ -372,7 +372,7 @@ void TstDialogs::configRefusesSaveFolder()
     TConfigForm form(settings, drives, dialogs);
     form.findChild<QLineEdit *>(u"Edit_NewsFolder"_s)->setText(u"../Music"_s);
     form.findChild<QCheckBox *>(u"ChkBox_DriveLock"_s)->setChecked(true);
-    form.Button_OkClick();
+    form.Confirm();
     QCOMPARE(dialogs.Texts(u"warning"_s).size(), 1);
     QCOMPARE(settings.FSaveFolder, u"News"_s);
     QVERIFY(!settings.FRecognize_MakeFolder);

@@ -159,6 +159,7 @@ private slots:
     void saveAsExistingAsksOnce();
     void closeModifiedYesThenCancel();
     void redoRedoesOneStep();
+    void redoOnBothKeys();
     void longNoteKeptWhole();
     void encodingKept_data();
     void encodingKept();
@@ -323,6 +324,28 @@ void TstMemoTab::redoRedoesOneStep()
     QCOMPARE(Edit(form).toPlainText(), afterOne);
     Trigger(form, u"Menu_Redo"_s);
     QCOMPARE(Edit(form).toPlainText(), full);
+}
+
+void TstMemoTab::redoOnBothKeys()
+{
+    TEditorFixture f;
+    TMemoForm &form = f.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClicks(&Edit(form), u"one"_s);
+    QTest::keyClick(&Edit(form), Qt::Key_Return);
+    QTest::keyClicks(&Edit(form), u"two"_s);
+    const QString full = Edit(form).toPlainText();
+    QTest::keyClick(&Edit(form), Qt::Key_Z, Qt::ControlModifier);
+    const QString afterOne = Edit(form).toPlainText();
+    QTest::keyClick(&Edit(form), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(afterOne != full && Edit(form).toPlainText() != afterOne);
+    QTest::keyClick(&Edit(form), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(Edit(form).toPlainText(), afterOne);
+    QTest::keyClick(&Edit(form), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(Edit(form).toPlainText(), full);
+    // The menu names the first key.
+    auto *redo = form.findChild<QAction *>(u"Menu_Redo"_s);
+    QCOMPARE(redo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
 }
 
 void TstMemoTab::longNoteKeptWhole()

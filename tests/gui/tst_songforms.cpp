@@ -1,8 +1,8 @@
 #include "app/settings.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "audiofilewriter.h"
 #include "common/japanese.h"
+#include "common/sorvoerror.h"
 #include "demoplayer.h"
 #include "fakedrivetable.h"
 #include "fixturefiles.h"
@@ -228,7 +228,7 @@ void TstSongForms::missingFolderQuestion()
     TSongCopyCfgForm form(*f.settings, f.drives, f.dialogs);
     const QString folder = f.disk + u"/new/sub"_s;
     Child<QLineEdit>(form, u"Edit_Folder"_s)->setText(folder);
-    form.Button_OkClick();
+    form.Confirm();
     QCOMPARE(f.dialogs.Texts(u"yesno"_s),
              QStringList{u"フォルダ[ %1 ]は存在しません。作成してもよろしいですか？"_s.arg(
                  QDir::toNativeSeparators(folder))});
@@ -249,7 +249,7 @@ void TstSongForms::folderInPlayerRefused()
     TSongCopyCfgForm form(*f.settings, f.drives, f.dialogs);
     form.SetPlayerRoot(player + u'/');
     Child<QLineEdit>(form, u"Edit_Folder"_s)->setText(f.disk + u"/link/Music/new"_s);
-    QVERIFY_THROWS_EXCEPTION(ESorvoError, form.Button_OkClick());
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, form.Confirm());
     QVERIFY(f.dialogs.Texts(u"yesno"_s).isEmpty());
     QVERIFY(!QFileInfo::exists(player + u"/Music/new"_s));
     QVERIFY(!form.FConfirmed);

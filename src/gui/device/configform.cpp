@@ -1,8 +1,8 @@
 #include "device/configform.h"
 
 #include "app/settings.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
+#include "common/sorvoerror.h"
 #include "dialogs/guarded.h"
 #include "news/newsdownloader.h"
 #include "platform/drivetable.h"
@@ -37,14 +37,14 @@ TConfigForm::TConfigForm(TKiruIPodINI &settings, const IDriveTable &drives, IUse
     FUi->CheckBox_MemDivEveryOn->setChecked(settings.FEveryDisplay);
 
     connect(FUi->Button_Ok, &QPushButton::clicked, this,
-            [this] { RunGuarded(FDialogs, [this] { Button_OkClick(); }); });
+            [this] { RunGuarded(FDialogs, [this] { Confirm(); }); });
     connect(FUi->Button_Cancel, &QPushButton::clicked, this, &QDialog::reject);
     resize(sizeHint().expandedTo(size()));
 }
 
 TConfigForm::~TConfigForm() = default;
 
-void TConfigForm::Button_OkClick()
+void TConfigForm::Confirm()
 {
     // The save folder is checked as the news download checks it, before anything is stored.
     TKiruIPodINI proposed = FSettings;

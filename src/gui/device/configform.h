@@ -22,7 +22,7 @@ public:
 
     /// Stores every control into the settings and closes; a save folder the news download would refuse
     /// keeps the window open.
-    void Button_OkClick();
+    void Confirm();
 
 private:
     std::unique_ptr<Ui::TConfigForm> FUi;

@@ -25,19 +25,19 @@ TCRForm::TCRForm(TKiruIPodINI &settings, QWidget *parent)
     const int textWidth = metrics.horizontalAdvance(
         u"・他人のコンピュータへ著作権のある音楽・ビデオなどを渡さないでください"_s);
     FUi->Memo1->setMinimumWidth(textWidth + 40);
-    connect(FUi->Button1, &QPushButton::clicked, this, &TCRForm::Button1Click);
-    connect(FUi->Button2, &QPushButton::clicked, this, &TCRForm::Button2Click);
+    connect(FUi->Button1, &QPushButton::clicked, this, &TCRForm::Agree);
+    connect(FUi->Button2, &QPushButton::clicked, this, &TCRForm::Decline);
 }
 
 TCRForm::~TCRForm() = default;
 
-void TCRForm::Button1Click()
+void TCRForm::Agree()
 {
     FSettings.FCopyright = true;
     accept();
 }
 
-void TCRForm::Button2Click()
+void TCRForm::Decline()
 {
     FSettings.FCopyright = false;
     QDialog::reject();
@@ -45,5 +45,5 @@ void TCRForm::Button2Click()
 
 void TCRForm::reject()
 {
-    Button2Click();
+    Decline();
 }

@@ -17,8 +17,8 @@ public:
     explicit TCRForm(TKiruIPodINI &settings, QWidget *parent = nullptr);
     ~TCRForm() override;
 
-    void Button1Click();
-    void Button2Click();
+    void Agree();
+    void Decline();
     void reject() override;
 
 private:

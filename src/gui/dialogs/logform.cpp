@@ -14,7 +14,7 @@ TLogForm::TLogForm(IUserDialogs &dialogs, QWidget *parent)
     FUi->LogListView->SetColumnWidths({40, 120, 70, 150});
     connect(FUi->Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(FUi->Button2, &QPushButton::clicked, this,
-            [this] { RunGuarded(FDialogs, [this] { Button2Click(); }); });
+            [this] { RunGuarded(FDialogs, [this] { SaveLogAs(); }); });
 }
 
 TLogForm::~TLogForm() = default;
@@ -29,7 +29,7 @@ QList<TTransferLogRow> TLogForm::Rows() const
     return FModel.Rows();
 }
 
-void TLogForm::Button2Click()
+void TLogForm::SaveLogAs()
 {
     SaveTransferLogAs(Rows(), FDialogs, QDate::currentDate());
 }

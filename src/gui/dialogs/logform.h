@@ -28,7 +28,7 @@ public:
     QList<TTransferLogRow> Rows() const;
 
     /// Asks for a file and writes the rows; raises ESorvoError when it cannot write.
-    void Button2Click();
+    void SaveLogAs();
 
 private:
     std::unique_ptr<Ui::TLogForm> FUi;

@@ -48,27 +48,27 @@ TSongCopyCfgForm::TSongCopyCfgForm(TKiruIPodINI &settings, const IDriveTable &dr
     // A value outside the three choices (a hand-edited file) ticks none, and is stored back unchanged.
     if (QAbstractButton *button = FNameTypes->button(nameType))
         button->setChecked(true);
-    Edit_FolderChange();
+    FolderChanged();
     FUi->Edit_Folder->setFocus();
 
-    connect(FUi->Edit_Folder, &QLineEdit::textChanged, this, &TSongCopyCfgForm::Edit_FolderChange);
+    connect(FUi->Edit_Folder, &QLineEdit::textChanged, this, &TSongCopyCfgForm::FolderChanged);
     connect(FUi->SButton_OpenFolder, &QToolButton::clicked, this,
-            [this] { RunGuarded(FDialogs, [this] { SButton_OpenFolderClick(); }); });
+            [this] { RunGuarded(FDialogs, [this] { ChooseFolder(); }); });
     connect(FUi->Button_Ok, &QPushButton::clicked, this,
-            [this] { RunGuarded(FDialogs, [this] { Button_OkClick(); }); });
+            [this] { RunGuarded(FDialogs, [this] { Confirm(); }); });
     connect(FUi->Button_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 TSongCopyCfgForm::~TSongCopyCfgForm() = default;
 
-void TSongCopyCfgForm::Edit_FolderChange()
+void TSongCopyCfgForm::FolderChanged()
 {
     const TFolderCheck check = CheckDestinationFolder(FUi->Edit_Folder->text(), FDrives);
     FUi->Button_Ok->setEnabled(check.FUsable);
     FUi->Label_DirCheck->setText(check.FText);
 }
 
-void TSongCopyCfgForm::SButton_OpenFolderClick()
+void TSongCopyCfgForm::ChooseFolder()
 {
     QString folder = FUi->Edit_Folder->text();
     if (FDialogs.BrowseForFolder(folder))
@@ -76,7 +76,7 @@ void TSongCopyCfgForm::SButton_OpenFolderClick()
             QDir::toNativeSeparators(NormalizeFolder(QDir::fromNativeSeparators(folder))));
 }
 
-void TSongCopyCfgForm::Button_OkClick()
+void TSongCopyCfgForm::Confirm()
 {
     const QString text = FUi->Edit_Folder->text();
     if (!FPlayerRoot.isEmpty())

@@ -25,11 +25,11 @@ public:
     ~TSongCopyCfgForm() override;
 
     /// Re-evaluates the folder text: the status label and whether OK may be pressed.
-    void Edit_FolderChange();
+    void FolderChanged();
     /// Lets the user pick the folder.
-    void SButton_OpenFolderClick();
+    void ChooseFolder();
     /// Asks to create a missing folder, stores the settings and closes confirmed; No keeps the window open.
-    void Button_OkClick();
+    void Confirm();
 
     /// The player's root: a destination inside it (also through a link) is refused before anything is made.
     void SetPlayerRoot(const QString &root) { FPlayerRoot = root; }

@@ -32,7 +32,7 @@ TSongFindForm::TSongFindForm(TKiruIPodINI &settings, const QList<TArtistTick> &a
         FUi->RadioButton_All->setChecked(true);
     FUi->Findpages->setCurrentIndex(settings.FPageIndex == 2 ? 2 : 0);
 
-    connect(FUi->Button_Ok, &QPushButton::clicked, this, &TSongFindForm::Button_OkClick);
+    connect(FUi->Button_Ok, &QPushButton::clicked, this, &TSongFindForm::Search);
     connect(FUi->Button_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -48,7 +48,7 @@ QList<TArtistTick> TSongFindForm::Ticks() const
     return FArtists->Ticks();
 }
 
-void TSongFindForm::Button_OkClick()
+void TSongFindForm::Search()
 {
     FSettings.FText = FUi->Edit_FindSongs->text();
     FSettings.FSongFind_Type = FTypes->checkedId();

@@ -24,7 +24,7 @@ public:
     ~TSongFindForm() override;
 
     /// Stores the text, the field and the page, and closes accepted.
-    void Button_OkClick();
+    void Search();
     /// The active page as the settings count it (0 keywords, 2 artists).
     int ActivePage() const;
     /// The artists with their ticks.

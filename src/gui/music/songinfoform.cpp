@@ -38,20 +38,20 @@ TSongInfoForm::TSongInfoForm(const TITBSongItem &song, const QString &filePath,
     QAction *clip = FArtworkPopupMenu->addAction(u"クリップボードにコピー(&C)"_s);
     clip->setObjectName(u"AWMenu_Clip"_s);
 
-    const auto lyric = [this](int tag) {
-        return [this, tag] { RunGuarded(FDialogs, [&] { LyricCommand(tag); }); };
+    const auto lyric = [this](TLyricCommand command) {
+        return [this, command] { RunGuarded(FDialogs, [&] { LyricCommand(command); }); };
     };
-    const auto art = [this](int tag) {
-        return [this, tag] { RunGuarded(FDialogs, [&] { ArtworkCommand(tag); }); };
+    const auto art = [this](TArtworkCommand command) {
+        return [this, command] { RunGuarded(FDialogs, [&] { ArtworkCommand(command); }); };
     };
-    connect(copy, &QAction::triggered, this, lyric(1));
-    connect(select, &QAction::triggered, this, lyric(2));
-    connect(FUi->SButton_CopyLyric, &QToolButton::clicked, this, lyric(3));
-    connect(FUi->SButton_SaveLyric, &QToolButton::clicked, this, lyric(4));
-    connect(save, &QAction::triggered, this, art(1));
-    connect(FUi->SButton_SavePic, &QToolButton::clicked, this, art(1));
-    connect(clip, &QAction::triggered, this, art(2));
-    connect(FUi->SButton_CopyToClip, &QToolButton::clicked, this, art(2));
+    connect(copy, &QAction::triggered, this, lyric(TLyricCommand::CopySelection));
+    connect(select, &QAction::triggered, this, lyric(TLyricCommand::SelectAll));
+    connect(FUi->SButton_CopyLyric, &QToolButton::clicked, this, lyric(TLyricCommand::CopyAll));
+    connect(FUi->SButton_SaveLyric, &QToolButton::clicked, this, lyric(TLyricCommand::Save));
+    connect(save, &QAction::triggered, this, art(TArtworkCommand::Save));
+    connect(FUi->SButton_SavePic, &QToolButton::clicked, this, art(TArtworkCommand::Save));
+    connect(clip, &QAction::triggered, this, art(TArtworkCommand::CopyToClipboard));
+    connect(FUi->SButton_CopyToClip, &QToolButton::clicked, this, art(TArtworkCommand::CopyToClipboard));
     connect(FUi->LyricMemo, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { FMemoPopupMenu->popup(FUi->LyricMemo->mapToGlobal(at)); });
     connect(FUi->Image_Art, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
@@ -59,7 +59,7 @@ TSongInfoForm::TSongInfoForm(const TITBSongItem &song, const QString &filePath,
             FArtworkPopupMenu->popup(FUi->Image_Art->mapToGlobal(at));
     });
     connect(FUi->Button1, &QPushButton::clicked, this,
-            [this] { RunGuarded(FDialogs, [this] { Button1Click(); }); });
+            [this] { RunGuarded(FDialogs, [this] { OpenSongFile(); }); });
     connect(FUi->Button_Close, &QPushButton::clicked, this, &QDialog::accept);
     connect(FUi->SongPages, &QTabWidget::currentChanged, this,
             [this] { RunGuarded(FDialogs, [this] { SongPagesChange(); }); });
@@ -146,42 +146,40 @@ void TSongInfoForm::ShowArtwork()
     FUi->SButton_CopyToClip->setEnabled(found);
 }
 
-void TSongInfoForm::LyricCommand(int tag)
+void TSongInfoForm::LyricCommand(TLyricCommand command)
 {
     QPlainTextEdit *memo = FUi->LyricMemo;
     if (!memo->isEnabled())
         return;
-    switch (tag) {
-    case 1:
+    switch (command) {
+    case TLyricCommand::CopySelection:
         FDialogs.SetClipboardText(
             memo->textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'));
         break;
-    case 2:
+    case TLyricCommand::SelectAll:
         memo->selectAll();
         break;
-    case 3:
+    case TLyricCommand::CopyAll:
         memo->selectAll();
         FDialogs.SetClipboardText(memo->toPlainText());
         break;
-    case 4:
+    case TLyricCommand::Save:
         SaveLyrics();
-        break;
-    default:
         break;
     }
 }
 
-void TSongInfoForm::ArtworkCommand(int tag)
+void TSongInfoForm::ArtworkCommand(TArtworkCommand command)
 {
     if (FArtImage.isNull())
         return;
-    if (tag == 1)
+    if (command == TArtworkCommand::Save)
         SaveArtwork();
-    else if (tag == 2)
+    else
         FDialogs.SetClipboardImage(FArtImage);
 }
 
-void TSongInfoForm::Button1Click()
+void TSongInfoForm::OpenSongFile()
 {
     FDialogs.ShellOpen(FFilePath);
 }

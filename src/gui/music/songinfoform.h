@@ -32,12 +32,22 @@ public:
 
     /// Fills the page just shown (lyrics or artwork).
     void SongPagesChange();
-    /// Lyrics commands by tag: 1 copy the selection, 2 select all, 3 select all and copy, 4 save.
-    void LyricCommand(int tag);
-    /// Artwork commands by tag: 1 save to a file, 2 copy to the clipboard.
-    void ArtworkCommand(int tag);
+    enum class TLyricCommand
+    {
+        CopySelection,
+        SelectAll,
+        CopyAll,
+        Save,
+    };
+    enum class TArtworkCommand
+    {
+        Save,
+        CopyToClipboard,
+    };
+    void LyricCommand(TLyricCommand command);
+    void ArtworkCommand(TArtworkCommand command);
     /// Opens the file with its associated program.
-    void Button1Click();
+    void OpenSongFile();
 
     const TITBSongItem &FSong;
     QString FFilePath;

@@ -11,14 +11,12 @@ TEditURLForm::TEditURLForm(IUserDialogs &dialogs, QWidget *parent)
     setFixedSize(sizeHint().expandedTo(QSize(420, 0)));
     // Addresses are typed in Latin letters: no input method.
     FUi->Edit_URL->setAttribute(Qt::WA_InputMethodEnabled, false);
-    FUi->Button_Ok->setProperty("tag", 1);
-    FUi->Button_Cancel->setProperty("tag", 0);
-    connect(FUi->Button_Ok, &QPushButton::clicked, this, [this] { Button_CancelClick(1); });
-    connect(FUi->Button_Cancel, &QPushButton::clicked, this, [this] { Button_CancelClick(0); });
+    connect(FUi->Button_Ok, &QPushButton::clicked, this, [this] { Finish(true); });
+    connect(FUi->Button_Cancel, &QPushButton::clicked, this, [this] { Finish(false); });
     connect(FUi->SpeedButton1, &QPushButton::clicked, this,
-            [this] { RunGuarded(FDialogs, [this] { SpeedButton1Click(); }); });
-    connect(FUi->Edit_name, &QLineEdit::textChanged, this, &TEditURLForm::Edit_nameChange);
-    Edit_nameChange();
+            [this] { RunGuarded(FDialogs, [this] { OpenAddress(); }); });
+    connect(FUi->Edit_name, &QLineEdit::textChanged, this, &TEditURLForm::NameChanged);
+    NameChanged();
 }
 
 TEditURLForm::~TEditURLForm() = default;
@@ -37,17 +35,17 @@ bool TEditURLForm::Execute(QString &name, QString &address)
     return true;
 }
 
-void TEditURLForm::Button_CancelClick(int tag)
+void TEditURLForm::Finish(bool accepted)
 {
-    done(tag == 1 ? QDialog::Accepted : QDialog::Rejected);
+    done(accepted ? QDialog::Accepted : QDialog::Rejected);
 }
 
-void TEditURLForm::SpeedButton1Click()
+void TEditURLForm::OpenAddress()
 {
     FDialogs.ShellOpen(FUi->Edit_URL->text());
 }
 
-void TEditURLForm::Edit_nameChange()
+void TEditURLForm::NameChanged()
 {
     FUi->Button_Ok->setEnabled(!FUi->Edit_name->text().isEmpty());
 }

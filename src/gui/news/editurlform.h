@@ -22,9 +22,9 @@ public:
     /// Shows the window with these values; true and the edited values on OK.
     bool Execute(QString &name, QString &address) override;
 
-    void Button_CancelClick(int tag);
-    void SpeedButton1Click();
-    void Edit_nameChange();
+    void Finish(bool accepted);
+    void OpenAddress();
+    void NameChanged();
 
 private:
     std::unique_ptr<Ui::TEditURLForm> FUi;

@@ -7,11 +7,9 @@ TMemoDivideForm::TMemoDivideForm(QWidget *parent)
 {
     FUi->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    FUi->Button_Ok->setProperty("tag", 1);
-    FUi->Button_Cancel->setProperty("tag", 0);
     FUi->Button_Cancel->setShortcut(QKeySequence(Qt::Key_Escape));
-    connect(FUi->Button_Ok, &QPushButton::clicked, this, [this] { Button_CancelClick(1); });
-    connect(FUi->Button_Cancel, &QPushButton::clicked, this, [this] { Button_CancelClick(0); });
+    connect(FUi->Button_Ok, &QPushButton::clicked, this, [this] { Finish(true); });
+    connect(FUi->Button_Cancel, &QPushButton::clicked, this, [this] { Finish(false); });
 }
 
 TMemoDivideForm::~TMemoDivideForm() = default;
@@ -19,7 +17,8 @@ TMemoDivideForm::~TMemoDivideForm() = default;
 void TMemoDivideForm::SetOptions(const TMemoDivideOptions &o)
 {
     FUi->Edit_Title->setText(o.Title);
-    FUi->ComboBox_BaseType->setCurrentIndex(qBound(0, int(o.MakeDivMode), FUi->ComboBox_BaseType->count() - 1));
+    FUi->ComboBox_BaseType->setCurrentIndex(
+        qBound(0, int(o.MakeDivMode), FUi->ComboBox_BaseType->count() - 1));
     FUi->SpinEdit_BaseSize->setValue(o.MakeWordSize);
     FUi->CheckBox_NextLink->setChecked(o.MakeLink);
     FUi->CheckBox_DelRuby->setChecked(o.MakeDelRuby);
@@ -57,9 +56,9 @@ bool TMemoDivideForm::Execute(TMemoDivideOptions &options)
     return FConfirmed;
 }
 
-void TMemoDivideForm::Button_CancelClick(int tag)
+void TMemoDivideForm::Finish(bool confirmed)
 {
-    FConfirmed = tag == 1;
+    FConfirmed = confirmed;
     if (FConfirmed)
         accept();
     else

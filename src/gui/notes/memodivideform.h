@@ -25,7 +25,7 @@ public:
     bool Confirmed() const { return FConfirmed; }
 
     /// OK (tag 1) confirms, Cancel (tag 0) does not; both close the window.
-    void Button_CancelClick(int tag);
+    void Finish(bool confirmed);
 
 private:
     std::unique_ptr<Ui::TMemoDivideForm> FUi;

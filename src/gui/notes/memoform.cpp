@@ -33,25 +33,22 @@ TMemoForm::TMemoForm(TKiruIPodINI &settings, IUserDialogs &dialogs, const QStrin
     FUi->StatusBar->addWidget(FStatus0);
     FUi->StatusBar->addWidget(FStatus1);
 
-    const struct
-    {
-        QAction *action;
-        int tag;
-        void (TMemoForm::*handler)(int);
-    } commands[] = {
-        {FUi->Menu_New, fcNew, &TMemoForm::Menu_FileClick},  {FUi->Menu_Save, fcSave, &TMemoForm::Menu_FileClick},
-        {FUi->Menu_SaveAs, fcSaveAs, &TMemoForm::Menu_FileClick},
-        {FUi->Menu_Close, fcClose, &TMemoForm::Menu_FileClick}, {FUi->Menu_Undo, 0, &TMemoForm::Undo1Click},
-        {FUi->Menu_Redo, 1, &TMemoForm::Undo1Click},         {FUi->Menu_Cut, 0, &TMemoForm::Menu_Edit},
-        {FUi->Menu_Copy, 1, &TMemoForm::Menu_Edit},          {FUi->Menu_Paste, 2, &TMemoForm::Menu_Edit},
+    const auto guarded = [this](QAction *action, void (TMemoForm::*command)()) {
+        connect(action, &QAction::triggered, this,
+                [this, command] { RunGuarded(FDialogs, [&] { (this->*command)(); }); });
     };
-    for (const auto &c : commands) {
-        c.action->setProperty("tag", c.tag);
-        const auto handler = c.handler;
-        const int tag = c.tag;
-        connect(c.action, &QAction::triggered, this,
-                [this, handler, tag] { RunGuarded(FDialogs, [&] { (this->*handler)(tag); }); });
-    }
+    guarded(FUi->Menu_New, &TMemoForm::NewNote);
+    guarded(FUi->Menu_Save, &TMemoForm::SaveNote);
+    guarded(FUi->Menu_SaveAs, &TMemoForm::SaveNoteAs);
+    connect(FUi->Menu_Close, &QAction::triggered, this, &QWidget::close);
+    connect(FUi->Menu_Undo, &QAction::triggered, FUi->MemoEdit, &QPlainTextEdit::undo);
+    connect(FUi->Menu_Redo, &QAction::triggered, FUi->MemoEdit, &QPlainTextEdit::redo);
+    // The menu shows Ctrl+Y, as on the desktops the program comes from; Ctrl+Shift+Z redoes too.
+    FUi->Menu_Redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(FUi->Menu_Cut, &QAction::triggered, FUi->MemoEdit, &QPlainTextEdit::cut);
+    connect(FUi->Menu_Copy, &QAction::triggered, FUi->MemoEdit, &QPlainTextEdit::copy);
+    connect(FUi->Menu_Paste, &QAction::triggered, FUi->MemoEdit, &QPlainTextEdit::paste);
     const struct
     {
         QToolButton *button;
@@ -120,49 +117,23 @@ void TMemoForm::MemoEditChange()
     FEditor.TextChanged(text, !FLoading);
 }
 
-void TMemoForm::Menu_FileClick(int tag)
+void TMemoForm::NewNote()
 {
-    switch (tag) {
-    case fcNew:
-        if (FEditor.New())
-            SetEditText(QString());
-        break;
-    case fcSave:
-    case fcSaveAs:
-        FEditor.Save(tag == fcSaveAs);
-        break;
-    case fcClose:
-        close();
-        return;
-    default:
-        return;
-    }
+    if (FEditor.New())
+        SetEditText(QString());
     RefreshCaption();
 }
 
-void TMemoForm::Menu_Edit(int tag)
+void TMemoForm::SaveNote()
 {
-    switch (tag) {
-    case 0:
-        FUi->MemoEdit->cut();
-        break;
-    case 1:
-        FUi->MemoEdit->copy();
-        break;
-    case 2:
-        FUi->MemoEdit->paste();
-        break;
-    default:
-        break;
-    }
+    FEditor.Save(false);
+    RefreshCaption();
 }
 
-void TMemoForm::Undo1Click(int tag)
+void TMemoForm::SaveNoteAs()
 {
-    if (tag == 0)
-        FUi->MemoEdit->undo();
-    else
-        FUi->MemoEdit->redo();
+    FEditor.Save(true);
+    RefreshCaption();
 }
 
 void TMemoForm::reject()

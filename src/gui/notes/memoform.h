@@ -19,16 +19,8 @@ class TMemoForm : public QDialog
 {
     Q_OBJECT
 public:
-    /// Editor commands, by the tags of their menu items and tool buttons.
-    enum TFileCommand : int
-    {
-        fcNew = 0,
-        fcSave = 1,
-        fcSaveAs = 2,
-        fcClose = 3,
-    };
-
-    TMemoForm(TKiruIPodINI &settings, IUserDialogs &dialogs, const QString &notesDir, QWidget *parent = nullptr);
+    TMemoForm(TKiruIPodINI &settings, IUserDialogs &dialogs, const QString &notesDir,
+              QWidget *parent = nullptr);
     ~TMemoForm() override;
 
     /// The player root: a missing notes folder is created below it when a new note is saved.
@@ -38,9 +30,9 @@ public:
     const TMemoEditor &Editor() const { return FEditor; }
     QString StatusText(int panel) const;
 
-    void Menu_FileClick(int tag);
-    void Menu_Edit(int tag);
-    void Undo1Click(int tag);
+    void NewNote();
+    void SaveNote();
+    void SaveNoteAs();
     void MemoEditChange();
 
 public slots:

@@ -15,12 +15,12 @@ TPhotoCopyForm::TPhotoCopyForm(TKiruIPodINI &settings, const IDriveTable &drives
 {
     FUi->setupUi(this);
     FUi->Edit_Folder->setText(QDir::toNativeSeparators(settings.FPhotoCopy_Folder));
-    connect(FUi->Edit_Folder, &QLineEdit::textChanged, this, &TPhotoCopyForm::Edit_FolderChange);
+    connect(FUi->Edit_Folder, &QLineEdit::textChanged, this, &TPhotoCopyForm::FolderChanged);
     connect(FUi->SButton_OpenFolder, &QPushButton::clicked, this,
-            [this] { RunGuarded(FDialogs, [this] { SButton_OpenFolderClick(); }); });
+            [this] { RunGuarded(FDialogs, [this] { ChooseFolder(); }); });
     connect(FUi->OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(FUi->CloseButton, &QPushButton::clicked, this, &QDialog::reject);
-    Edit_FolderChange();
+    FolderChanged();
     SetKind(settings.FPhotoCopy_Type, true);
     setFixedSize(sizeHint().expandedTo(QSize(440, 0)));
 }
@@ -43,14 +43,14 @@ QString TPhotoCopyForm::Folder() const
     return QDir::fromNativeSeparators(FUi->Edit_Folder->text());
 }
 
-void TPhotoCopyForm::Edit_FolderChange()
+void TPhotoCopyForm::FolderChanged()
 {
     const TFolderCheck check = CheckDestinationFolder(Folder(), FDrives);
     FUi->OkButton->setEnabled(check.FUsable);
     FUi->Label_DirCheck->setText(check.FText);
 }
 
-void TPhotoCopyForm::SButton_OpenFolderClick()
+void TPhotoCopyForm::ChooseFolder()
 {
     QString folder = Folder();
     if (FDialogs.BrowseForFolder(folder))

@@ -26,8 +26,8 @@ public:
     QString Folder() const;
 
     /// Shows what the folder text names and allows OK only for a drive that can take files.
-    void Edit_FolderChange();
-    void SButton_OpenFolderClick();
+    void FolderChanged();
+    void ChooseFolder();
 
 private:
     std::unique_ptr<Ui::TPhotoCopyForm> FUi;

@@ -35,13 +35,13 @@ TPhotoForm::TPhotoForm(TKiruIPodINI &settings, IUserDialogs &dialogs, QWidget *p
 
     connect(FUi->Button_Close, &QToolButton::clicked, this, &QDialog::accept);
     connect(FUi->Button_Save, &QToolButton::clicked, this,
-            [this] { RunGuarded(FDialogs, [this] { Button_SaveClick(); }); });
+            [this] { RunGuarded(FDialogs, [this] { SaveCopy(); }); });
     connect(FUi->Button_Clipboard, &QToolButton::clicked, this,
-            [this] { RunGuarded(FDialogs, [this] { Button_ClipboardClick(); }); });
-    for (QToolButton *button : {FUi->Button_Prior, FUi->Button_Next})
-        connect(button, &QToolButton::clicked, this, [this, button] {
-            RunGuarded(FDialogs, [&] { Button_NextClick(button->property("tag").toInt()); });
-        });
+            [this] { RunGuarded(FDialogs, [this] { CopyToClipboard(); }); });
+    connect(FUi->Button_Prior, &QToolButton::clicked, this,
+            [this] { RunGuarded(FDialogs, [this] { StepPhoto(false); }); });
+    connect(FUi->Button_Next, &QToolButton::clicked, this,
+            [this] { RunGuarded(FDialogs, [this] { StepPhoto(true); }); });
 
     // The saved place, unless no screen shows any of it any more.
     const QRect saved(FSettings.FPView_X, FSettings.FPView_Y, qMax(FSettings.FPView_W, 160),
@@ -84,20 +84,20 @@ QString TPhotoForm::StatusText(int panel) const
     return (panel == 0 ? FPanel0 : FPanel1)->text();
 }
 
-void TPhotoForm::Button_NextClick(int tag)
+void TPhotoForm::StepPhoto(bool next)
 {
-    if (FViewer.Step(tag == 1)) {
+    if (FViewer.Step(next)) {
         ShowState();
         FUi->PaintBox->update();
     }
 }
 
-void TPhotoForm::Button_SaveClick()
+void TPhotoForm::SaveCopy()
 {
     FViewer.SaveCopy(FSettings.FPhotoCopy_Folder);
 }
 
-void TPhotoForm::Button_ClipboardClick()
+void TPhotoForm::CopyToClipboard()
 {
     FViewer.CopyToClipboard();
 }
@@ -131,10 +131,10 @@ void TPhotoForm::keyPressEvent(QKeyEvent *event)
         accept();
         return;
     case Qt::Key_PageUp:
-        RunGuarded(FDialogs, [this] { Button_NextClick(0); });
+        RunGuarded(FDialogs, [this] { StepPhoto(false); });
         return;
     case Qt::Key_PageDown:
-        RunGuarded(FDialogs, [this] { Button_NextClick(1); });
+        RunGuarded(FDialogs, [this] { StepPhoto(true); });
         return;
     default:
         QDialog::keyPressEvent(event);
@@ -145,7 +145,7 @@ void TPhotoForm::wheelEvent(QWheelEvent *event)
 {
     const int delta = event->angleDelta().y();
     if (delta != 0)
-        RunGuarded(FDialogs, [&] { Button_NextClick(delta > 0 ? 0 : 1); });
+        RunGuarded(FDialogs, [&] { StepPhoto(delta <= 0); });
     event->accept();
 }
 

@@ -25,9 +25,9 @@ public:
     /// Loads the picture; false (after a message) when it cannot be shown.
     bool OpenPhoto(const QString &path, int index, int count);
     /// Tag 0 steps to the previous photo, tag 1 to the next.
-    void Button_NextClick(int tag);
-    void Button_SaveClick();
-    void Button_ClipboardClick();
+    void StepPhoto(bool next);
+    void SaveCopy();
+    void CopyToClipboard();
 
     const TPhotoViewer &Viewer() const { return FViewer; }
     QString StatusText(int panel) const;

@@ -42,7 +42,7 @@ TAddressForm::TAddressForm(IUserDialogs &dialogs, QWidget *parent)
     FUi->DataListView->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(FUi->DataListView, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { FPopupMenu.popup(FUi->DataListView->viewport()->mapToGlobal(pos)); });
-    const auto edit = [this] { RunGuarded(FDialogs, [this] { Button_EditClick(); }); };
+    const auto edit = [this] { RunGuarded(FDialogs, [this] { EditSelectedContact(); }); };
     connect(FUi->Button_Edit, &QPushButton::clicked, this, edit);
     connect(FUi->Action_Edit, &QAction::triggered, this, edit);
     connect(FUi->DataListView, &TReportListView::ItemActivated, this, edit);
@@ -63,7 +63,7 @@ TIpodVCF TAddressForm::Record() const
     return ContactFromEditorRows(FModel.Rows());
 }
 
-void TAddressForm::Button_EditClick()
+void TAddressForm::EditSelectedContact()
 {
     const QList<int> selected = FUi->DataListView->SelectedItems();
     if (selected.isEmpty())

@@ -45,7 +45,7 @@ public:
     /// Rows to record.
     TIpodVCF Record() const;
     /// Edits the selected row's content in an input box.
-    void Button_EditClick();
+    void EditSelectedContact();
     TContactRowsModel &Model() { return FModel; }
 
 private:

@@ -8,9 +8,9 @@ TDelCalForm::TDelCalForm(QWidget *parent) : QDialog(parent), FUi(std::make_uniqu
     FUi->setupUi(this);
     SetupDatePicker(FUi->DatePick);
     SetupTimePicker(FUi->TimePick);
-    SButton_SetNowClick();
+    SetToNow();
     setFixedSize(sizeHint());
-    connect(FUi->SButton_SetNow, &QPushButton::clicked, this, &TDelCalForm::SButton_SetNowClick);
+    connect(FUi->SButton_SetNow, &QPushButton::clicked, this, &TDelCalForm::SetToNow);
     connect(FUi->Button_OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(FUi->Button_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -27,7 +27,7 @@ void TDelCalForm::SetThreshold(TDateTime value)
     SetPickers(FUi->DatePick, FUi->TimePick, value);
 }
 
-void TDelCalForm::SButton_SetNowClick()
+void TDelCalForm::SetToNow()
 {
     SetThreshold(NowDateTime());
 }

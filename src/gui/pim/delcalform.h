@@ -21,7 +21,7 @@ public:
     /// The date of the date field with the time of the time field.
     TDateTime Threshold() const;
     void SetThreshold(TDateTime value);
-    void SButton_SetNowClick();
+    void SetToNow();
 
 private:
     std::unique_ptr<Ui::TDelCalForm> FUi;

@@ -17,21 +17,23 @@ TScheduleForm::TScheduleForm(QWidget *parent) : QDialog(parent), FUi(std::make_u
     for (QComboBox *box : {FUi->ComboBox_Summary, FUi->ComboBox_Category, FUi->ComboBox_Class})
         box->setCurrentIndex(-1);
     Preset(NowDateTime());
-    TrackBar_PriorityChange();
+    PriorityChanged();
     UpdateEnabled();
     setFixedSize(sizeHint());
-    connect(FUi->TrackBar_Priority, &QSlider::valueChanged, this, &TScheduleForm::TrackBar_PriorityChange);
+    connect(FUi->TrackBar_Priority, &QSlider::valueChanged, this, &TScheduleForm::PriorityChanged);
     connect(FUi->CheckBox_EndTime, &QCheckBox::toggled, this, &TScheduleForm::UpdateEnabled);
     connect(FUi->CheckBox_UseAlarm, &QCheckBox::toggled, this, &TScheduleForm::UpdateEnabled);
-    connect(FUi->SButton_EndCopy, &QPushButton::clicked, this, [this] { SButton_EndCopyClick(0); });
-    connect(FUi->SButton_AlarmCopy, &QPushButton::clicked, this, [this] { SButton_EndCopyClick(1); });
+    connect(FUi->SButton_EndCopy, &QPushButton::clicked, this,
+            [this] { CopyStartTo(FUi->DatePick_End, FUi->TimePick_End); });
+    connect(FUi->SButton_AlarmCopy, &QPushButton::clicked, this,
+            [this] { CopyStartTo(FUi->DatePick_Alarm, FUi->TimePick_Alarm); });
     connect(FUi->Button_OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(FUi->Button_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 TScheduleForm::~TScheduleForm() = default;
 
-void TScheduleForm::TrackBar_PriorityChange()
+void TScheduleForm::PriorityChanged()
 {
     FUi->Label_Priority->setText(Format(u"現在の重要度は [ %d ] です"_s, {FUi->TrackBar_Priority->value()}));
 }
@@ -84,11 +86,7 @@ void TScheduleForm::Preset(TDateTime value)
     SetPickers(FUi->DatePick_Alarm, FUi->TimePick_Alarm, value);
 }
 
-void TScheduleForm::SButton_EndCopyClick(int tag)
+void TScheduleForm::CopyStartTo(QDateEdit *date, QTimeEdit *time)
 {
-    const TDateTime start = PickedDateTime(FUi->DatePick_Start, FUi->TimePick_Start);
-    if (tag == 0)
-        SetPickers(FUi->DatePick_End, FUi->TimePick_End, start);
-    else
-        SetPickers(FUi->DatePick_Alarm, FUi->TimePick_Alarm, start);
+    SetPickers(date, time, PickedDateTime(FUi->DatePick_Start, FUi->TimePick_Start));
 }

@@ -3,7 +3,9 @@
 #include "pim/pimcommands.h"
 #include "pim/pimeditors.h"
 
+#include <QDateEdit>
 #include <QDialog>
+#include <QTimeEdit>
 
 #include <memory>
 
@@ -24,11 +26,11 @@ public:
     TEventEditorValues Values() const;
     /// Start, end and alarm all set to the value.
     void Preset(TDateTime value);
-    /// tag 0: start into the end fields; tag 1: start into the alarm fields.
-    void SButton_EndCopyClick(int tag);
+    /// The start date and time into the end fields or the alarm fields.
+    void CopyStartTo(QDateEdit *date, QTimeEdit *time);
 
 private:
-    void TrackBar_PriorityChange();
+    void PriorityChanged();
     void UpdateEnabled();
 
     std::unique_ptr<Ui::TScheduleForm> FUi;
