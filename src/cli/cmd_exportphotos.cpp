@@ -5,7 +5,7 @@
 #include "cli/consoleservices.h"
 #include "common/format.h"
 #include "common/paths.h"
-#include "music/songcopy.h"
+#include "music/copydestination.h"
 #include "photos/photoexport.h"
 #include "session/playersession.h"
 

@@ -1,10 +1,11 @@
 #include "common/namelength.h"
+#include "music/copydestination.h"
 #include "music/songcopy.h"
 #include "platform/filecopy.h"
 
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/paths.h"
+#include "common/sorvoerror.h"
 #include "fakedrivetable.h"
 #include "music/copydestination.h"
 #include "music/itunesdbloader.h"

@@ -256,7 +256,7 @@ void TstTagEmbedding::copiesCarryTheDatabaseTags()
     const QString copy = player.dest + u"夜空ノムコウ."_s + extension;
     QCOMPARE(player.Copies(), QStringList{QFileInfo(copy).fileName()}); // no temporary file left
 
-    const QByteArray artwork = TTagEmbedder::ArtworkJpeg(player.artwork, player.db.FSongs.Items(0));
+    const QByteArray artwork = TTagEmbedder::ArtworkJpeg(player.artwork, player.db.FSongs.Items(0).FDBID);
     QCOMPARE(DecodeJpeg(artwork).size(), QSize(120, 90)); // the largest thumbnail
     const QString picture = Sha1(ownPicture.isEmpty() ? artwork : ownPicture);
     const bool mp3 = extension.compare(u"mp3"_s, Qt::CaseInsensitive) == 0;

@@ -1,8 +1,8 @@
 #include "music/transferlog.h"
 
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/japanese.h"
+#include "common/sorvoerror.h"
 #include "music/songdb.h"
 #include "platform/system.h"
 #include "scripteddialogs.h"

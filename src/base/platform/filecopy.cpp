@@ -85,6 +85,33 @@ int CopyData(int in, int out)
 
 } // namespace
 
+// Puts `from` in place as `to` unless `to` exists. The hard link is atomic where the file system has
+// links; FAT has none, and there the check and the rename are as close together as they can be.
+int RenameNoReplace(const char *from, const char *to)
+{
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return errno;
+#endif
+    if (::link(from, to) == 0) {
+        ::unlink(from);
+        return 0;
+    }
+    if (errno == EEXIST)
+        return EEXIST;
+    struct stat st;
+    if (::lstat(to, &st) == 0)
+        return EEXIST;
+    return ::rename(from, to) == 0 ? 0 : errno;
+}
+
+int RenameNoReplace(const QString &from, const QString &to)
+{
+    return RenameNoReplace(QFile::encodeName(from).constData(), QFile::encodeName(to).constData());
+}
+
 bool PathTaken(const QString &path)
 {
     struct stat st;

@@ -1,7 +1,8 @@
 #include "platform/safefilewriter.h"
 
-#include "common/sorvoerror.h"
 #include "common/format.h"
+#include "common/sorvoerror.h"
+#include "platform/filecopy.h"
 #include "platform/system.h"
 
 #include <QDir>
@@ -30,28 +31,6 @@ mode_t CurrentUmask()
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return mask;
-}
-
-// Puts `from` in place as `to` unless `to` exists. The hard link is atomic where the file system has
-// links; FAT has none, and there the check and the rename are as close together as they can be.
-int RenameNoReplace(const char *from, const char *to)
-{
-#ifdef RENAME_NOREPLACE
-    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-        return errno;
-#endif
-    if (::link(from, to) == 0) {
-        ::unlink(from);
-        return 0;
-    }
-    if (errno == EEXIST)
-        return EEXIST;
-    struct stat st;
-    if (::lstat(to, &st) == 0)
-        return EEXIST;
-    return ::rename(from, to) == 0 ? 0 : errno;
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUrl>
 
 #include <curl/curl.h>
@@ -20,7 +19,7 @@ namespace {
 
 struct TTransfer
 {
-    QSaveFile *file = nullptr;
+    TSafeFileWriter *file = nullptr;
     qint64 written = 0;
     qint64 maxBytes = 0;
     bool tooLarge = false;
@@ -37,7 +36,7 @@ size_t WriteBody(char *data, size_t size, size_t count, void *user)
         transfer->tooLarge = true;
         return 0;
     }
-    if (transfer->file->write(data, bytes) != bytes) {
+    if (!transfer->file->Write(QByteArrayView(data, bytes))) {
         transfer->writeFailed = true;
         return 0;
     }
@@ -97,9 +96,9 @@ bool TWebFetch::FetchWeb(const QString &address, const QString &file)
         FError = u"libcurl could not start"_s;
         return false;
     }
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) {
-        FError = out.errorString();
+    TSafeFileWriter out(file);
+    if (!out.Open()) {
+        FError = out.ErrorString();
         return false;
     }
     TTransfer transfer;
@@ -138,10 +137,9 @@ bool TWebFetch::FetchWeb(const QString &address, const QString &file)
         if (transfer.tooLarge)
             FError = u"body larger than %1 bytes"_s.arg(FMaxBytes);
         else if (transfer.writeFailed)
-            FError = out.errorString();
+            FError = out.ErrorString();
         else
             FError = QString::fromUtf8(errorBuffer[0] ? errorBuffer : curl_easy_strerror(result));
-        out.cancelWriting();
         return false;
     }
     long status = 0;
@@ -151,11 +149,10 @@ bool TWebFetch::FetchWeb(const QString &address, const QString &file)
     const bool http = scheme && (qstricmp(scheme, "http") == 0 || qstricmp(scheme, "https") == 0);
     if (http && status >= 400) {
         FError = u"status %1"_s.arg(status);
-        out.cancelWriting();
         return false;
     }
-    if (!out.commit()) {
-        FError = out.errorString();
+    if (!out.Commit()) {
+        FError = out.ErrorString();
         return false;
     }
     return true;
@@ -168,9 +165,9 @@ bool TWebFetch::CopyLocal(const QString &path, const QString &file)
         return false;
     QElapsedTimer clock;
     clock.start();
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) {
-        FError = out.errorString();
+    TSafeFileWriter out(file);
+    if (!out.Open()) {
+        FError = out.ErrorString();
         return false;
     }
     qint64 total = 0;
@@ -178,36 +175,31 @@ bool TWebFetch::CopyLocal(const QString &path, const QString &file)
         // The same limits as a download: size, time, and a stop asked for by the user or a signal.
         if (StopRequested() || (FOnKeepAlive && FOnKeepAlive())) {
             FError = u"中止しました"_s;
-            out.cancelWriting();
             return false;
         }
         if (clock.elapsed() > qint64(FTotalTimeoutSeconds) * 1000) {
             FError = u"時間切れです"_s;
-            out.cancelWriting();
             return false;
         }
         const QByteArray block = in.read(1 << 20);
         total += block.size();
         if (total > FMaxBytes) {
             FError = u"body larger than %1 bytes"_s.arg(FMaxBytes);
-            out.cancelWriting();
             return false;
         }
         if (block.isEmpty())
             break;
-        if (out.write(block) != block.size()) {
-            FError = out.errorString();
-            out.cancelWriting();
+        if (!out.Write(block)) {
+            FError = out.ErrorString();
             return false;
         }
     }
     if (in.error() != QFile::NoError) {
         FError = in.errorString();
-        out.cancelWriting();
         return false;
     }
-    if (!out.commit()) {
-        FError = out.errorString();
+    if (!out.Commit()) {
+        FError = out.ErrorString();
         return false;
     }
     return true;

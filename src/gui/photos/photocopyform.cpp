@@ -4,7 +4,7 @@
 #include "app/userdialogs.h"
 #include "common/paths.h"
 #include "dialogs/guarded.h"
-#include "music/songcopy.h"
+#include "music/copydestination.h"
 #include "ui_photocopyform.h"
 
 #include <QDir>

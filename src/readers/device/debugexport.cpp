@@ -1,8 +1,11 @@
 #include "device/debugexport.h"
 
-#include "common/sorvoerror.h"
+#include "platform/filecopy.h"
+#include "platform/safefilewriter.h"
+
 #include "common/format.h"
 #include "common/paths.h"
+#include "common/sorvoerror.h"
 #include "device/kiruipod.h"
 #include "device/specvalues.h"
 #include "music/itunesdbloader.h"
@@ -11,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -24,11 +26,7 @@ QString Target(const QString &folder, const QString &name)
 
 void WriteReport(const QString &path, const QStringList &lines, QStringList &written)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = lines.join(u'\n').toUtf8() + '\n';
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw ESorvoError(Format(u"ファイル %s を作成できません。%s"_s,
-                                 {QDir::toNativeSeparators(path), file.errorString()}));
+    SaveFileOrThrow(path, QByteArray(lines.join(u'\n').toUtf8() + '\n'));
     written.append(path);
 }
 
@@ -37,7 +35,7 @@ void CopyDatabase(const QString &source, const QString &folder, QStringList &wri
     if (source.isEmpty() || !QFileInfo(source).isFile())
         return;
     const QString target = Target(folder, QFileInfo(source).fileName());
-    if (!QFile::copy(source, target))
+    if (CopyFileNoOverwrite(source, target) != 0)
         throw ESorvoError(Format(u"ファイル %s をコピーできません"_s, {QDir::toNativeSeparators(source)}));
     written.append(target);
 }

@@ -1,8 +1,10 @@
 #include "music/copydestination.h"
 
-#include "common/sorvoerror.h"
+#include "app/userdialogs.h"
 #include "common/format.h"
 #include "common/paths.h"
+#include "common/sorvoerror.h"
+#include "platform/drivetable.h"
 #include "platform/system.h"
 
 #include <QDir>
@@ -105,5 +107,37 @@ bool TCopyDestination::EnterFolder(const QString &relativeFolder, QString *why) 
             return false;
         }
     }
+    return true;
+}
+
+void CheckExtractionFolder(const QString &folder, const QString &playerRoot)
+{
+    const TCopyDestination destination(folder, playerRoot);
+}
+
+TFolderCheck CheckDestinationFolder(const QString &folder, const IDriveTable &drives)
+{
+    if (folder.trimmed().isEmpty() || QDir::isRelativePath(folder))
+        return {false, u"ドライブが存在しません"_s};
+    const TDriveFacts facts = drives.Query(folder);
+    if (!facts.ok)
+        return {false, u"ドライブが存在しません"_s};
+    if (facts.freeBytes <= 0)
+        return {false, u"このドライブにはコピーできません"_s};
+    const qint64 megabytes = facts.freeBytes >> 20;
+    if (QFileInfo(folder).isDir())
+        return {true, Format(u"このフォルダは存在します (%d MB空き)"_s, {megabytes})};
+    return {true, Format(u"このフォルダは存在しません (%d MB空き)"_s, {megabytes})};
+}
+
+bool ConfirmDestinationFolder(const QString &folder, IUserDialogs &dialogs)
+{
+    if (QFileInfo(folder).isDir())
+        return true;
+    const TDialogAnswer answer = dialogs.AskYesNo(Format(
+        u"フォルダ[ %s ]は存在しません。作成してもよろしいですか？"_s, {QDir::toNativeSeparators(folder)}));
+    if (answer == TDialogAnswer::No)
+        return false;
+    QDir().mkpath(folder);
     return true;
 }

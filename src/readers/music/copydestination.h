@@ -4,6 +4,9 @@
 
 #include <sys/types.h>
 
+class IDriveTable;
+class IUserDialogs;
+
 /// The destination folder of one copy run. It is made once at the start, every folder a copy creates or
 /// enters below it is checked after resolving links (a link into the player is refused before anything
 /// is created there), and before each file it must still be the same folder on the same device: a disk
@@ -35,3 +38,21 @@ private:
 void RefuseFolderInPlayer(const QString &folder, const QString &playerRoot);
 /// The path with its existing part resolved through links (the rest added as written).
 QString ResolvedPath(const QString &path);
+
+/// Refuses (ESorvoError) a destination inside the player, and creates a missing one; a folder that
+/// cannot be created raises its error once for the whole run.
+void CheckExtractionFolder(const QString &folder, const QString &playerRoot);
+
+/// What the settings window shows of a destination folder text, and whether OK may be pressed.
+struct TFolderCheck
+{
+    bool FUsable = false;
+    QString FText;
+};
+
+/// Checks a destination folder text: its drive (the file system of its nearest existing folder), the free
+/// space there and whether the folder itself exists.
+TFolderCheck CheckDestinationFolder(const QString &folder, const IDriveTable &drives);
+/// OK in the settings window: true when the folder exists, or the user agreed to create it and it was made
+/// (or at least attempted); false when the user said No.
+bool ConfirmDestinationFolder(const QString &folder, IUserDialogs &dialogs);

@@ -2,19 +2,19 @@
 
 #include "app/mainservices.h"
 #include "app/settings.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "common/namelength.h"
 #include "common/paths.h"
+#include "common/sorvoerror.h"
 #include "common/windowsnames.h"
-#include "platform/playerpaths.h"
 #include "music/copydestination.h"
 #include "music/itxmakelibrary.h"
 #include "music/songdb.h"
 #include "music/songlist.h"
 #include "platform/drivetable.h"
 #include "platform/filecopy.h"
+#include "platform/playerpaths.h"
 #include "platform/safefilewriter.h"
 #include "tags/tagembedder.h"
 
@@ -34,131 +34,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The last component of a location written with ":" (database) or "/" (folder scan).
-QString LocationFileName(const QString &location)
+TEmbedTags EmbedTagsOf(const TITBSongItem &entry)
 {
-    qsizetype cut = -1;
-    for (qsizetype i = location.size() - 1; i >= 0; --i) {
-        const QChar c = location.at(i);
-        if (c == u':' || c == u'/' || c == u'\\') {
-            cut = i;
-            break;
-        }
-    }
-    return location.mid(cut + 1);
-}
-
-// An artist or album folder level; empty means no level.
-QString FolderLevel(const QString &text)
-{
-    return ShortenComponent(SanitizeFileNameNoDot(text).trimmed(), kMaxComponentBytes, false);
-}
-
-QString VideoArtistLevel(const QString &artist)
-{
-    // Neither trimmed nor period-replaced, but never a name that would leave the destination folder.
-    const QString level = SanitizeFileName(artist);
-    if (level.trimmed().isEmpty() || level == u"."_s || level == u".."_s)
-        return {};
-    return ShortenComponent(level, kMaxComponentBytes, false);
-}
-
-// Gives a finished file its final name unless something already stands there.
-int RenameNoReplace(const QString &from, const QString &to)
-{
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-    // File systems without the flag: a hard link fails on an existing name; FAT has none, so check first.
-    if (::link(source.constData(), target.constData()) == 0) {
-        ::unlink(source.constData());
-        return 0;
-    }
-    if (errno == EEXIST)
-        return EEXIST;
-    if (PathTaken(to))
-        return EEXIST;
-    return ::rename(source.constData(), target.constData()) == 0 ? 0 : errno;
+    return {entry.Title(),     entry.Artist(),    entry.Album(),   entry.Genre(),
+            entry.Composer(),  entry.Comment(),   entry.FYear,     entry.FTrackNumber,
+            entry.FTrackCount, entry.FDiscNumber, entry.FDiscCount};
 }
 
 } // namespace
-
-TNamingType NamingTypeFromSetting(int value)
-{
-    return value == 0 ? TNamingType::ArtistTitle : value == 1 ? TNamingType::Title : TNamingType::Keep;
-}
-
-TCopyOptions TCopyOptions::ForSongs(const TKiruIPodINI &settings)
-{
-    TCopyOptions o;
-    o.FKind = TCopyKind::Songs;
-    o.FFolder = AddPathDelim(settings.FSongCopy_Folder);
-    o.FArtistFolder = settings.FMakeFolder_Artist;
-    o.FAlbumFolder = settings.FMakeFolder_Album;
-    o.FNameType = NamingTypeFromSetting(settings.FMakingNameType);
-    o.FAddTrackNo = settings.FAddTrackNo;
-    o.FMakeListing = settings.FMakeLibraryData;
-    o.FEmbedTags = settings.FSongCopy_EmbedTags;
-    return o;
-}
-
-TCopyOptions TCopyOptions::ForVideos(const TKiruIPodINI &settings)
-{
-    TCopyOptions o;
-    o.FKind = TCopyKind::Videos;
-    o.FFolder = AddPathDelim(settings.FVideoFolder);
-    o.FArtistFolder = settings.FMakeArtistFolder;
-    o.FAlbumFolder = settings.FMakeAlbumFolder;
-    o.FNameType = NamingTypeFromSetting(settings.FMakeType);
-    o.FAddTrackNo = false;
-    o.FMakeListing = settings.FMakeImportFile;
-    o.FEmbedTags = settings.FVideoCopy_EmbedTags;
-    return o;
-}
-
-QString CopyRelativePath(const TITBSongItem &entry, const TCopyOptions &options)
-{
-    const QString sourceName = LocationFileName(entry.Location());
-    const QString extension = ExtensionOf(sourceName);
-    const QString artist = SanitizeFileName(entry.Artist());
-    const QString title = SanitizeFileName(entry.Title());
-    const bool hasTitle = !title.trimmed().isEmpty();
-
-    QString name = sourceName;
-    if (options.FNameType == TNamingType::ArtistTitle) {
-        if (!artist.trimmed().isEmpty() && hasTitle)
-            name = artist + u'-' + title + extension;
-        else if (hasTitle)
-            name = title + extension;
-    } else if (options.FNameType == TNamingType::Title && hasTitle) {
-        name = title + extension;
-    }
-    if (options.FKind == TCopyKind::Songs && options.FAddTrackNo && entry.FTrackNumber > 0 &&
-        entry.FTrackNumber < 100)
-        name = Format(u"%0.2d %s"_s, {entry.FTrackNumber, name});
-    name = ShortenComponent(name, kMaxComponentBytes - kUniqueSuffixBytes, true);
-
-    QString folder;
-    if (options.FArtistFolder) {
-        if (options.FKind == TCopyKind::Songs) {
-            folder = FolderLevel(entry.Artist());
-            if (folder.isEmpty())
-                folder = QString::fromUtf16(kUnknownArtist);
-        } else {
-            folder = VideoArtistLevel(entry.Artist());
-        }
-    }
-    if (options.FAlbumFolder) {
-        const QString album = FolderLevel(entry.Album());
-        if (!album.isEmpty())
-            folder = folder.isEmpty() ? album : folder + u'/' + album;
-    }
-    // Names Windows refuses (devices, trailing dots and blanks) would be unreachable on FAT and exFAT.
-    return WindowsSafePath(folder.isEmpty() ? name : folder + u'/' + name);
-}
 
 TSongCopier::TSongCopier(const TITBSongList &songs, const QString &root, TCopyOptions options,
                          TITXMakeLibrary *listing)
@@ -283,8 +166,8 @@ int TSongCopier::CopyWithTags(const QString &source, const QString &target, cons
     if (error != 0)
         return error;
     const QByteArray artwork =
-        FOptions.FArtwork ? TTagEmbedder::ArtworkJpeg(*FOptions.FArtwork, entry) : QByteArray();
-    const TEmbedResult embedded = TTagEmbedder::Embed(temporary, entry, artwork);
+        FOptions.FArtwork ? TTagEmbedder::ArtworkJpeg(*FOptions.FArtwork, entry.FDBID) : QByteArray();
+    const TEmbedResult embedded = TTagEmbedder::Embed(temporary, EmbedTagsOf(entry), artwork);
     if (embedded.FOutcome == TEmbedOutcome::Failed) {
         // The copy stays as the player has it; the transfer log says why it has no tags.
         QFile::remove(temporary);
@@ -350,36 +233,4 @@ TCopyReport ExtractEntries(const TITBSongList &songs, const QString &root, const
     if (options.FMakeListing && listing)
         listing->SaveToFile(options.FFolder + u"iPodLibrary.TXT"_s);
     return report;
-}
-
-void CheckExtractionFolder(const QString &folder, const QString &playerRoot)
-{
-    const TCopyDestination destination(folder, playerRoot);
-}
-
-TFolderCheck CheckDestinationFolder(const QString &folder, const IDriveTable &drives)
-{
-    if (folder.trimmed().isEmpty() || QDir::isRelativePath(folder))
-        return {false, u"ドライブが存在しません"_s};
-    const TDriveFacts facts = drives.Query(folder);
-    if (!facts.ok)
-        return {false, u"ドライブが存在しません"_s};
-    if (facts.freeBytes <= 0)
-        return {false, u"このドライブにはコピーできません"_s};
-    const qint64 megabytes = facts.freeBytes >> 20;
-    if (QFileInfo(folder).isDir())
-        return {true, Format(u"このフォルダは存在します (%d MB空き)"_s, {megabytes})};
-    return {true, Format(u"このフォルダは存在しません (%d MB空き)"_s, {megabytes})};
-}
-
-bool ConfirmDestinationFolder(const QString &folder, IUserDialogs &dialogs)
-{
-    if (QFileInfo(folder).isDir())
-        return true;
-    const TDialogAnswer answer = dialogs.AskYesNo(Format(
-        u"フォルダ[ %s ]は存在しません。作成してもよろしいですか？"_s, {QDir::toNativeSeparators(folder)}));
-    if (answer == TDialogAnswer::No)
-        return false;
-    QDir().mkpath(folder);
-    return true;
 }

@@ -1,15 +1,17 @@
 #include "music/songinfo.h"
 
-#include "common/sorvoerror.h"
+#include "platform/safefilewriter.h"
+
 #include "common/format.h"
 #include "common/japanese.h"
 #include "common/paths.h"
 #include "common/pictures.h"
+#include "common/sorvoerror.h"
 #include "common/textutils.h"
-#include "platform/playerpaths.h"
 #include "music/songdb.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
+#include "platform/playerpaths.h"
 #include "tags/mpegextloader.h"
 
 #include <QBuffer>
@@ -17,7 +19,6 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
-#include <QSaveFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -134,10 +135,10 @@ QString ForceExtension(const QString &path, const QString &extension)
 namespace {
 void WriteWhole(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw ESorvoError(Format(u"[ %s ]に保存できませんでした。\n%s"_s,
-                                 {QDir::toNativeSeparators(path), file.errorString()}));
+    QString error;
+    if (!SaveFileSafely(path, bytes, &error))
+        throw ESorvoError(
+            Format(u"[ %s ]に保存できませんでした。\n%s"_s, {QDir::toNativeSeparators(path), error}));
 }
 } // namespace
 

@@ -1,6 +1,5 @@
 #include "tags/tagembedder.h"
 
-#include "music/songdb.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
 
@@ -44,7 +43,7 @@ void SetId3Text(TagLib::ID3v2::Tag &tag, const char *id, const QString &value)
     tag.addFrame(frame);
 }
 
-TEmbedResult EmbedMp3(const QByteArray &path, const TITBSongItem &entry, const QByteArray &artworkJpeg)
+TEmbedResult EmbedMp3(const QByteArray &path, const TEmbedTags &tags, const QByteArray &artworkJpeg)
 {
     TagLib::MPEG::File file(path.constData(), false);
     // TagLib would put a tag in front of anything; only a file with MPEG audio frames is an MP3.
@@ -53,19 +52,19 @@ TEmbedResult EmbedMp3(const QByteArray &path, const TITBSongItem &entry, const Q
     if (file.readOnly())
         return {TEmbedOutcome::Failed, u"ファイルに書き込めません"_s};
     TagLib::ID3v2::Tag &tag = *file.ID3v2Tag(true);
-    SetId3Text(tag, "TIT2", entry.Title());
-    SetId3Text(tag, "TPE1", entry.Artist());
-    SetId3Text(tag, "TALB", entry.Album());
-    SetId3Text(tag, "TCON", entry.Genre());
-    SetId3Text(tag, "TCOM", entry.Composer());
-    SetId3Text(tag, "TDRC", entry.FYear > 0 ? QString::number(entry.FYear) : QString());
-    SetId3Text(tag, "TRCK", NumberAndCount(entry.FTrackNumber, entry.FTrackCount));
-    SetId3Text(tag, "TPOS", NumberAndCount(entry.FDiscNumber, entry.FDiscCount));
-    if (!entry.CommentView().isEmpty()) {
+    SetId3Text(tag, "TIT2", tags.title);
+    SetId3Text(tag, "TPE1", tags.artist);
+    SetId3Text(tag, "TALB", tags.album);
+    SetId3Text(tag, "TCON", tags.genre);
+    SetId3Text(tag, "TCOM", tags.composer);
+    SetId3Text(tag, "TDRC", tags.year > 0 ? QString::number(tags.year) : QString());
+    SetId3Text(tag, "TRCK", NumberAndCount(tags.trackNumber, tags.trackCount));
+    SetId3Text(tag, "TPOS", NumberAndCount(tags.discNumber, tags.discCount));
+    if (!tags.comment.isEmpty()) {
         tag.removeFrames("COMM");
         auto *comment = new TagLib::ID3v2::CommentsFrame(TagLib::String::UTF8);
         comment->setLanguage("jpn");
-        comment->setText(Text(entry.Comment()));
+        comment->setText(Text(tags.comment));
         tag.addFrame(comment);
     }
     if (!artworkJpeg.isEmpty() && tag.frameList("APIC").isEmpty()) {
@@ -89,7 +88,7 @@ void SetMp4Text(TagLib::MP4::Tag &tag, const char *key, const QString &value)
         tag.setItem(key, TagLib::StringList(Text(value)));
 }
 
-TEmbedResult EmbedMp4(const QByteArray &path, const TITBSongItem &entry, const QByteArray &artworkJpeg)
+TEmbedResult EmbedMp4(const QByteArray &path, const TEmbedTags &tags, const QByteArray &artworkJpeg)
 {
     TagLib::MP4::File file(path.constData(), false);
     if (!file.isValid())
@@ -97,17 +96,17 @@ TEmbedResult EmbedMp4(const QByteArray &path, const TITBSongItem &entry, const Q
     if (file.readOnly())
         return {TEmbedOutcome::Failed, u"ファイルに書き込めません"_s};
     TagLib::MP4::Tag &tag = *file.tag();
-    SetMp4Text(tag, "\251nam", entry.Title());
-    SetMp4Text(tag, "\251ART", entry.Artist());
-    SetMp4Text(tag, "\251alb", entry.Album());
-    SetMp4Text(tag, "\251gen", entry.Genre());
-    SetMp4Text(tag, "\251wrt", entry.Composer());
-    SetMp4Text(tag, "\251cmt", entry.Comment());
-    SetMp4Text(tag, "\251day", entry.FYear > 0 ? QString::number(entry.FYear) : QString());
-    if (entry.FTrackNumber > 0)
-        tag.setItem("trkn", TagLib::MP4::Item(entry.FTrackNumber, qMax(entry.FTrackCount, 0)));
-    if (entry.FDiscNumber > 0)
-        tag.setItem("disk", TagLib::MP4::Item(entry.FDiscNumber, qMax(entry.FDiscCount, 0)));
+    SetMp4Text(tag, "\251nam", tags.title);
+    SetMp4Text(tag, "\251ART", tags.artist);
+    SetMp4Text(tag, "\251alb", tags.album);
+    SetMp4Text(tag, "\251gen", tags.genre);
+    SetMp4Text(tag, "\251wrt", tags.composer);
+    SetMp4Text(tag, "\251cmt", tags.comment);
+    SetMp4Text(tag, "\251day", tags.year > 0 ? QString::number(tags.year) : QString());
+    if (tags.trackNumber > 0)
+        tag.setItem("trkn", TagLib::MP4::Item(tags.trackNumber, qMax(tags.trackCount, 0)));
+    if (tags.discNumber > 0)
+        tag.setItem("disk", TagLib::MP4::Item(tags.discNumber, qMax(tags.discCount, 0)));
     if (!artworkJpeg.isEmpty() && !tag.contains("covr")) {
         TagLib::MP4::CoverArtList covers;
         covers.append(
@@ -134,26 +133,25 @@ bool TTagEmbedder::Handles(const QString &fileName)
     return suffix == u"mp3"_s || IsMp4Name(suffix);
 }
 
-TEmbedResult TTagEmbedder::Embed(const QString &path, const TITBSongItem &entry,
-                                 const QByteArray &artworkJpeg)
+TEmbedResult TTagEmbedder::Embed(const QString &path, const TEmbedTags &tags, const QByteArray &artworkJpeg)
 {
     if (!Handles(path))
         return {TEmbedOutcome::NotHandled, {}};
     const QByteArray name = QFile::encodeName(path);
     try {
         if (QFileInfo(path).suffix().toLower() == u"mp3"_s)
-            return EmbedMp3(name, entry, artworkJpeg);
-        return EmbedMp4(name, entry, artworkJpeg);
+            return EmbedMp3(name, tags, artworkJpeg);
+        return EmbedMp4(name, tags, artworkJpeg);
     } catch (const std::exception &) {
         return {TEmbedOutcome::Failed, u"タグを書き込めません"_s};
     }
 }
 
-QByteArray TTagEmbedder::ArtworkJpeg(const TArtworkDBLoader &artwork, const TITBSongItem &entry)
+QByteArray TTagEmbedder::ArtworkJpeg(const TArtworkDBLoader &artwork, quint64 songId)
 {
-    if (entry.FDBID == 0)
+    if (songId == 0)
         return {};
-    const TArtItem *item = artwork.FindBySongId(entry.FDBID);
+    const TArtItem *item = artwork.FindBySongId(songId);
     TArtImageObject *image = item ? item->SelectImage(0) : nullptr;
     if (!image)
         return {};

@@ -4,7 +4,22 @@
 #include <QString>
 
 class TArtworkDBLoader;
-class TITBSongItem;
+
+/// The fields written into a copy, whatever they were read from; empty texts and zero numbers are left out.
+struct TEmbedTags
+{
+    QString title;
+    QString artist;
+    QString album;
+    QString genre;
+    QString composer;
+    QString comment;
+    int year = 0;
+    int trackNumber = 0;
+    int trackCount = 0;
+    int discNumber = 0;
+    int discCount = 0;
+};
 
 /// How writing the tags into one copy went.
 enum class TEmbedOutcome
@@ -27,8 +42,9 @@ class TTagEmbedder
 public:
     /// Whether files of this name are written into (MP3 and MPEG-4 by their extension).
     static bool Handles(const QString &fileName);
-    /// Writes the entry's non-empty fields; `artworkJpeg` only when the file holds no picture of its own.
-    static TEmbedResult Embed(const QString &path, const TITBSongItem &entry, const QByteArray &artworkJpeg);
-    /// The largest thumbnail the artwork database holds for the entry, as JPEG; empty when there is none.
-    static QByteArray ArtworkJpeg(const TArtworkDBLoader &artwork, const TITBSongItem &entry);
+    /// Writes the non-empty fields; `artworkJpeg` only when the file holds no picture of its own.
+    static TEmbedResult Embed(const QString &path, const TEmbedTags &tags, const QByteArray &artworkJpeg);
+    /// The largest thumbnail the artwork database holds for a song (its database id), as JPEG; empty when
+    /// there is none.
+    static QByteArray ArtworkJpeg(const TArtworkDBLoader &artwork, quint64 songId);
 };
