@@ -32,3 +32,25 @@ bool ListFolder(const QString &folder, std::vector<TFolderEntry> &entries)
               [](const TFolderEntry &a, const TFolderEntry &b) { return a.name.compare(b.name) < 0; });
     return true;
 }
+
+bool WalkFolderTree(const QString &folderPath, const std::function<void(const QString &folder)> &enter,
+                    const std::function<void(const QString &folder, const TFolderEntry &entry)> &visit,
+                    QString *failed)
+{
+    const QString folder = folderPath.endsWith(u'/') ? folderPath : folderPath + u'/';
+    if (enter)
+        enter(folder);
+    std::vector<TFolderEntry> entries;
+    if (!ListFolder(folder, entries)) {
+        if (failed)
+            *failed = folder;
+        return false;
+    }
+    for (const TFolderEntry &entry : entries) {
+        if (entry.kind != TFolderEntry::Folder)
+            visit(folder, entry);
+        else if (!WalkFolderTree(folder + entry.name, enter, visit, failed))
+            return false;
+    }
+    return true;
+}

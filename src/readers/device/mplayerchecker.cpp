@@ -234,21 +234,25 @@ void TMPlayerChecker::ReadDeviceInfo()
 
 void TMPlayerChecker::ScanSongs(const QString &folderPath)
 {
+    const auto report = [this](const QString &folder) {
+        Report(Format(u"曲サイズを取得中 - [ %s ]"_s, {QDir::toNativeSeparators(folder)}));
+    };
     const QString folder = AddPathDelim(folderPath);
-    Report(Format(u"曲サイズを取得中 - [ %s ]"_s, {QDir::toNativeSeparators(folder)}));
-    if (!QFileInfo::exists(folder))
+    if (!QFileInfo::exists(folder)) {
+        report(folder);
         return; // a player without a music folder simply has no songs
-    std::vector<TFolderEntry> entries;
-    if (!ListFolder(folder, entries))
-        throw EPlayerCheckError(
-            Format(u"フォルダ[ %s ]でファイルの取得に失敗しました"_s, {QDir::toNativeSeparators(folder)}));
-    for (const TFolderEntry &entry : entries) {
-        // Links are not followed: one could lead outside the player or round in a circle.
-        if (entry.kind == TFolderEntry::Folder)
-            ScanSongs(folder + entry.name);
-        else if (entry.kind == TFolderEntry::File && IsCountedAudioFile(entry.name)) {
-            ++FInfo.FSongCount;
-            FInfo.FSongBytes += QFileInfo(folder + entry.name).size();
-        }
     }
+    QString failed;
+    const bool listed = WalkFolderTree(
+        folder, report,
+        [this](const QString &in, const TFolderEntry &entry) {
+            if (entry.kind == TFolderEntry::File && IsCountedAudioFile(entry.name)) {
+                ++FInfo.FSongCount;
+                FInfo.FSongBytes += QFileInfo(in + entry.name).size();
+            }
+        },
+        &failed);
+    if (!listed)
+        throw EPlayerCheckError(
+            Format(u"フォルダ[ %s ]でファイルの取得に失敗しました"_s, {QDir::toNativeSeparators(failed)}));
 }

@@ -4,10 +4,10 @@
 #include "common/format.h"
 #include "common/paths.h"
 #include "music/itunesdbloader.h"
+#include "platform/folderlisting.h"
 #include "tags/audiotags.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -21,72 +21,63 @@ namespace {
 class TMusicFolderScanner
 {
 public:
-    TMusicFolderScanner(TITunesDBLoader &loader, const QString &playerRoot)
-        : FLoader(loader), FRoot(QDir(playerRoot)), FNow(NowDateTime())
+    TMusicFolderScanner(TITunesDBLoader &loader, const QString &folder, const QString &playerRoot)
+        : FLoader(loader), FTop(AddPathDelim(folder)), FRoot(QDir(playerRoot)), FNow(NowDateTime())
     {}
 
-    void ScanFolder(const QString &folder);
+    void ScanFolder(const QString &top);
 
 private:
     void AddFile(const QString &path, const QString &location);
 
     TITunesDBLoader &FLoader;
+    QString FTop;     // the scanned folder, with a trailing "/"
+    QString FCurrent; // the file being read, below FTop
     QDir FRoot;
     TDateTime FNow; // scanned songs carry the time of the scan as their dates
     qint32 FCounter = 0;
     TAudioTagReader FTagReader;
 };
 
-void TMusicFolderScanner::ScanFolder(const QString &folderPath)
+void TMusicFolderScanner::ScanFolder(const QString &top)
 {
-    const QString folder = AddPathDelim(folderPath);
-    if (FLoader.FOnProgress)
-        FLoader.FOnProgress(FCounter, 0,
-                            Format(u"曲情報を取得中 - [ %s ]"_s, {QDir::toNativeSeparators(folder)}));
-
-    // The listing tells folders from files without asking the file system about each entry.
-    struct TEntry
-    {
-        QString name;
-        bool folder;
-        bool special; // a pipe, socket or device
+    const QString topFolder = AddPathDelim(top);
+    const auto enter = [this](const QString &folder) {
+        if (FLoader.FOnProgress)
+            FLoader.FOnProgress(FCounter, 0,
+                                Format(u"曲情報を取得中 - [ %s ]"_s, {QDir::toNativeSeparators(folder)}));
     };
-    std::vector<TEntry> entries;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo info = it.fileInfo();
-        // A link to a folder could lead back up the tree; player file systems have none.
-        const bool folder = info.isDir();
-        entries.push_back(
-            {info.fileName(), folder && !info.isSymLink(), !folder && !info.isFile() && info.exists()});
-    }
-    // Name order makes track ids and song order the same on every file system.
-    std::sort(entries.begin(), entries.end(),
-              [](const TEntry &a, const TEntry &b) { return a.name.compare(b.name) < 0; });
-
-    // Locations are relative to the player's root, with ':' between folders.
-    QString location = FRoot.relativeFilePath(folder);
-    location = location == u"."_s ? QString() : location.replace(u'/', u':') + u':';
-    for (const TEntry &entry : std::as_const(entries)) {
-        const QString path = folder + entry.name;
-        try {
-            if (entry.folder)
-                ScanFolder(path);
-            else if (entry.special)
-                ++FCounter; // never opened (a pipe would block) but keeps its number, as a song would
-            else
-                AddFile(path, location + entry.name);
-        } catch (const ESorvoError &) {
-            throw TITBException(Format(u"フォルダ[ %s ]でファイル[ %s ]の取得に失敗しました"_s,
-                                       {QDir::toNativeSeparators(folder), entry.name}));
+    const auto visit = [this](const QString &folder, const TFolderEntry &entry) {
+        switch (entry.kind) {
+        case TFolderEntry::File:
+        case TFolderEntry::FileLink: {
+            // Locations are relative to the player's root, with ':' between folders.
+            QString location = FRoot.relativeFilePath(folder);
+            location = location == u"."_s ? QString() : location.replace(u'/', u':') + u':';
+            AddFile(folder + entry.name, location + entry.name);
+            break;
         }
+        default:
+            // A pipe or device is never opened (it would block), nor a link to a folder (it could lead back
+            // up the tree), but each keeps its number, as a song would.
+            ++FCounter;
+            break;
+        }
+    };
+    try {
+        // A folder that cannot be listed holds no songs.
+        WalkFolderTree(topFolder, enter, visit);
+    } catch (const ESorvoError &) {
+        // Named by the entry of the top folder under which the file failed.
+        throw TITBException(Format(u"フォルダ[ %s ]でファイル[ %s ]の取得に失敗しました"_s,
+                                   {QDir::toNativeSeparators(topFolder), FCurrent.section(u'/', 0, 0)}));
     }
 }
 
 void TMusicFolderScanner::AddFile(const QString &path, const QString &location)
 {
     ++FCounter;
+    FCurrent = path.mid(FTop.size());
     TITBSongItem song(FNow);
     song.SetLocation(location);
     song.FTrackID = FCounter;
@@ -110,7 +101,7 @@ void TMusicFolderScanner::AddFile(const QString &path, const QString &location)
 
 void ScanMusicFolder(TITunesDBLoader &loader, const QString &folder, const QString &playerRoot)
 {
-    TMusicFolderScanner scanner(loader, playerRoot);
+    TMusicFolderScanner scanner(loader, folder, playerRoot);
     scanner.ScanFolder(folder);
     for (int i = loader.FSongs.Count() - 1; i >= 0; --i) {
         const TITBSongItem &song = loader.FSongs.Items(i);
