@@ -93,7 +93,7 @@ bool TWebFetch::FetchWeb(const QString &address, const QString &file)
     InitCurlOnce();
     std::unique_ptr<CURL, TCurlDeleter> curl(curl_easy_init());
     if (!curl) {
-        FError = u"libcurl could not start"_s;
+        FError = u"通信を開始できません (libcurl)"_s;
         return false;
     }
     TSafeFileWriter out(file);
@@ -135,7 +135,7 @@ bool TWebFetch::FetchWeb(const QString &address, const QString &file)
     const CURLcode result = curl_easy_perform(c);
     if (result != CURLE_OK) {
         if (transfer.tooLarge)
-            FError = u"body larger than %1 bytes"_s.arg(FMaxBytes);
+            FError = u"内容が %1 バイトを超えています"_s.arg(FMaxBytes);
         else if (transfer.writeFailed)
             FError = out.ErrorString();
         else
@@ -148,7 +148,7 @@ bool TWebFetch::FetchWeb(const QString &address, const QString &file)
     curl_easy_getinfo(c, CURLINFO_SCHEME, &scheme);
     const bool http = scheme && (qstricmp(scheme, "http") == 0 || qstricmp(scheme, "https") == 0);
     if (http && status >= 400) {
-        FError = u"status %1"_s.arg(status);
+        FError = u"サーバーの応答: HTTP %1"_s.arg(status);
         return false;
     }
     if (!out.Commit()) {
@@ -184,7 +184,7 @@ bool TWebFetch::CopyLocal(const QString &path, const QString &file)
         const QByteArray block = in.read(1 << 20);
         total += block.size();
         if (total > FMaxBytes) {
-            FError = u"body larger than %1 bytes"_s.arg(FMaxBytes);
+            FError = u"内容が %1 バイトを超えています"_s.arg(FMaxBytes);
             return false;
         }
         if (block.isEmpty())
