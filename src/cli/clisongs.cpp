@@ -3,6 +3,7 @@
 #include "cli/clicommand.h"
 #include "common/jsonwriter.h"
 #include "common/textutils.h"
+#include "music/playcounts.h"
 #include "music/songdb.h"
 
 #include <QDateTime>
@@ -43,7 +44,7 @@ QString CliJsonDateTime(TDateTime value)
 
 namespace {
 // One song as a JSON object, members in key order (the order the listing always had).
-void WriteSongJson(TJsonWriter &w, int index, const TITBSongItem &s)
+void WriteSongJson(TJsonWriter &w, int index, const TITBSongItem &s, const TPlayCountEntry &recorded)
 {
     w.BeginObject();
     w.Key(u"album"), w.Value(s.Album());
@@ -67,6 +68,8 @@ void WriteSongJson(TJsonWriter &w, int index, const TITBSongItem &s)
     w.Key(u"location"), w.Value(s.Location());
     w.Key(u"play_count"), w.Value(s.FPlayCount);
     w.Key(u"rating"), w.Value(int(s.FRating));
+    w.Key(u"recorded_plays"), w.Value(recorded.FPlays); // since the last sync, within play_count
+    w.Key(u"recorded_skips"), w.Value(recorded.FSkips);
     w.Key(u"sample_rate"), w.Value(s.FSampleRate);
     w.Key(u"size"), w.Value(s.FSize);
     w.Key(u"title"), w.Value(s.Title());
@@ -80,14 +83,15 @@ void WriteSongJson(TJsonWriter &w, int index, const TITBSongItem &s)
 
 } // namespace
 
-void CliPrintSongs(const TITBSongList &songs, bool json)
+void CliPrintSongs(const TITBSongList &songs, bool json, const TPlayCounts *recorded)
 {
+    const bool haveRecorded = recorded && recorded->FEntries.size() == songs.Count();
     if (json) {
         // Written as it goes: a document of 65,000 songs built first would take longer than reading them.
         TJsonWriter w;
         w.BeginArray();
         for (int i = 0; i < songs.Count(); ++i)
-            WriteSongJson(w, i, songs.Items(i));
+            WriteSongJson(w, i, songs.Items(i), haveRecorded ? recorded->FEntries.at(i) : TPlayCountEntry());
         w.EndArray();
         CliWriteBytes(w.Bytes());
         return;
