@@ -2,6 +2,7 @@
 
 #include "common/datetime.h"
 
+#include <QList>
 #include <QString>
 
 class TITBSongList;
@@ -12,3 +13,6 @@ QString CliJsonDateTime(TDateTime value);
 /// Prints song entries in list order, as JSON objects or as a table; `recorded` (may be null) gives the
 /// plays the player recorded since the last sync.
 void CliPrintSongs(const TITBSongList &songs, bool json, const TPlayCounts *recorded = nullptr);
+/// Prints the songs of a playlist (indexes into the list, in playlist order) with their position from 1.
+void CliPrintPlayListSongs(const TITBSongList &songs, const QList<int> &indexes, bool json,
+                           const TPlayCounts *recorded);

@@ -112,6 +112,7 @@ void TstPlayCounts::damaged_data()
     qToLittleEndian<quint32>(0xFFFFFFF0, headerPastEnd.data() + 4);
     QTest::addRow("header length past the end") << headerPastEnd;
     QTest::addRow("negative plays") << PlayCountsFile({Entry(-1, 0), Entry(1, 0)});
+    QTest::addRow("plays beyond any player") << PlayCountsFile({Entry(2'000'000'000, 1), Entry(1, 0)});
     // Three entries for two songs: written for another database.
     QTest::addRow("more entries than songs") << PlayCountsFile({Entry(1, 0), Entry(1, 0), Entry(1, 0)});
     QTest::addRow("fewer entries than songs") << PlayCountsFile({Entry(1, 0)});

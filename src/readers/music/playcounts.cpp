@@ -15,6 +15,7 @@ namespace {
 constexpr qint64 kHeaderFields = 16;      // mhdp: tag, header length, entry length, entry count
 constexpr quint32 kMostEntries = 1000000; // beyond any player
 constexpr qint64 kMostFileBytes = qint64(64) << 20;
+constexpr qint32 kMostPlays = 100000; // of one song between two syncs: more is damage
 
 QString DamagedText(const QString &why)
 {
@@ -79,9 +80,9 @@ void TPlayCounts::LoadFromBytes(QByteArrayView data)
             entry.FSkips = span.LEAt<qint32>(at + 20);
             entry.FLastSkipped = span.LEAt<quint32>(at + 24);
         }
-        if (entry.FPlays < 0 || entry.FSkips < 0) {
+        if (entry.FPlays < 0 || entry.FSkips < 0 || entry.FPlays > kMostPlays || entry.FSkips > kMostPlays) {
             Clear();
-            FWarning = DamagedText(u"回数が負の値です"_s);
+            FWarning = DamagedText(u"回数が不正です"_s);
             return;
         }
         FEntries.append(entry);

@@ -141,6 +141,16 @@ QList<int> TSongListData::ArtistRows(const QString &artist) const
     return rows;
 }
 
+QList<int> TSongListData::SongRows(const QList<int> &songs) const
+{
+    const QSet<int> wanted(songs.begin(), songs.end());
+    QList<int> rows;
+    for (int i = 0; i < FRows.size(); ++i)
+        if (wanted.contains(FRows.at(i).FIndex))
+            rows.append(i);
+    return rows;
+}
+
 QList<int> TSongListData::AlbumRows(const QString &artist, const QString &album) const
 {
     QList<int> rows;

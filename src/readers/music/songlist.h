@@ -52,6 +52,8 @@ public:
     QList<int> ArtistRows(const QString &artist) const;
     /// The rows of an album node below its artist.
     QList<int> AlbumRows(const QString &artist, const QString &album) const;
+    /// The rows of the given songs (indexes into the song database's list), in row order.
+    QList<int> SongRows(const QList<int> &songs) const;
     /// The first row (in `order`, or row order when empty) by the node's artist; -1 when none.
     int FindArtistRow(const QString &artist, const QList<int> &order = {}) const;
 
