@@ -1,15 +1,12 @@
 // sorvo-cli plays: what the player recorded since the last sync, listed or written as a scrobble log.
-#include "app/version.h"
 #include "cli/clicommand.h"
 #include "cli/cliplayer.h"
 #include "cli/clisongs.h"
 #include "common/format.h"
 #include "common/jsonwriter.h"
 #include "common/sorvoerror.h"
-#include "music/copydestination.h"
 #include "music/itunesdbloader.h"
 #include "music/scrobblelog.h"
-#include "platform/safefilewriter.h"
 #include "session/playersession.h"
 
 #include <QDir>
@@ -64,13 +61,9 @@ int Run(TCliContext &context)
         PrintPlays(db.FSongs, plays, context.line.json);
         return 0;
     }
-    // The log goes to the computer, never onto the player.
     const QString path = QFileInfo(QDir::fromNativeSeparators(logFile)).absoluteFilePath();
-    RefuseFolderInPlayer(QFileInfo(path).path(), session.Player().FRoot);
-    SaveFileOrThrow(path, ScrobbleLogText(db.FSongs, plays, u"Sorvo "_s + QString::fromUtf16(kSorvoVersion)));
-    CliErr(
-        Format(u"%d 件の再生を %s に書き込みました"_s, {int(plays.size()), QDir::toNativeSeparators(path)}) +
-        u'\n');
+    const int written = WriteScrobbleLog(path, db, session.Player().FRoot);
+    CliErr(Format(u"%d 件の再生を %s に書き込みました"_s, {written, QDir::toNativeSeparators(path)}) + u'\n');
     return 0;
 }
 

@@ -1,8 +1,14 @@
 #include "music/scrobblelog.h"
 
+#include "app/version.h"
 #include "common/datetime.h"
+#include "music/copydestination.h"
+#include "music/itunesdbloader.h"
 #include "music/playcounts.h"
 #include "music/songdb.h"
+#include "platform/safefilewriter.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -72,4 +78,13 @@ QByteArray ScrobbleLogText(const TITBSongList &songs, const QList<TRecordedPlay>
         text += fields.join(u'\t') + u'\n';
     }
     return text.toUtf8();
+}
+
+int WriteScrobbleLog(const QString &path, const TITunesDBLoader &db, const QString &playerRoot, int *untimed)
+{
+    // The log goes to the computer, never onto the player.
+    RefuseFolderInPlayer(QFileInfo(path).absolutePath(), playerRoot);
+    const QList<TRecordedPlay> plays = RecordedPlays(db.FSongs, db.FRecordedPlays, untimed);
+    SaveFileOrThrow(path, ScrobbleLogText(db.FSongs, plays, u"Sorvo "_s + QString::fromUtf16(kSorvoVersion)));
+    return int(plays.size());
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 class TITBSongList;
+class TITunesDBLoader;
 class TPlayCounts;
 
 /// One play the player recorded since the last sync.
@@ -25,3 +26,9 @@ QList<TRecordedPlay> RecordedPlays(const TITBSongList &songs, const TPlayCounts 
 /// time, and an empty MusicBrainz track id.
 QByteArray ScrobbleLogText(const TITBSongList &songs, const QList<TRecordedPlay> &plays,
                            const QString &client);
+
+/// Writes the log of the plays recorded in `db` to `path`, which may not lie on the player below
+/// `playerRoot` (ESorvoError, as for a write failure); returns the plays written. Songs with plays but
+/// no time are counted in `untimed` (may be null).
+int WriteScrobbleLog(const QString &path, const TITunesDBLoader &db, const QString &playerRoot,
+                     int *untimed = nullptr);
