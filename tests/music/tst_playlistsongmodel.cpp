@@ -92,6 +92,13 @@ void TstPlayListSongModel::marksShared()
     QVERIFY(f.model.ItemChecked(0));
     QVERIFY(!f.model.ItemChecked(1));
     QVERIFY(f.model.ItemChecked(2));
+    // Filled again (another playlist chosen and this one again), the marks stay the songs'.
+    f.model.Fill(f.songs, f.list);
+    QCOMPARE(f.songModel.CheckedCount(), 1);
+    QVERIFY(f.model.ItemChecked(0));
+    f.model.Clear();
+    QCOMPARE(f.songModel.CheckedCount(), 1);
+    f.model.Fill(f.songs, f.list);
     // Unchecking one entry unchecks the song, and so its other entry.
     f.model.SetItemChecked(0, false);
     QCOMPARE(f.songModel.CheckedCount(), 0);

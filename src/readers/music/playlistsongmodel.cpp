@@ -19,6 +19,7 @@ TPlayListSongModel::TPlayListSongModel(TSongListModel &songs, QObject *parent)
 
 void TPlayListSongModel::Fill(const TITBSongList &songs, const TITBPlayListData &list)
 {
+    FSyncing = true; // the marks a fill clears are not the songs'
     BeginFill();
     FEntries.clear();
     QHash<int, int> itemOfSong;
@@ -29,14 +30,17 @@ void TPlayListSongModel::Fill(const TITBSongList &songs, const TITBPlayListData 
         if (const auto at = itemOfSong.constFind(song); at != itemOfSong.cend())
             FEntries.append(*at);
     EndFill(int(FEntries.size()));
+    FSyncing = false;
     TakeSongMarks();
 }
 
 void TPlayListSongModel::Clear()
 {
+    FSyncing = true;
     BeginFill();
     FEntries.clear();
     EndFill(0);
+    FSyncing = false;
 }
 
 QList<int> TPlayListSongModel::SongItems() const
