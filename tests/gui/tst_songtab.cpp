@@ -524,7 +524,17 @@ void TstSongTab::scrobbleLog()
     QList<TPlayCountEntry> plays(Library().size());
     plays[6].FPlays = 1;
     plays[6].FLastPlayed = 3'800'000'000u;
+    plays[6].FRating = 60;
+    plays[0].FPlays = 10;
+    plays[1].FPlays = 2;
     TFixture f(Library(), -1, {}, PlayCountsFile(plays));
+    // The list shows the figures with the recorded plays, and sorts the counts by value.
+    f.List().ColumnClick(3);
+    QCOMPARE(f.Column(3), (QStringList{u"0"_s, u"0"_s, u"0"_s, u"1"_s, u"2"_s, u"10"_s}));
+    QCOMPARE(f.Column(0).at(3), u"Pop star"_s);
+    QCOMPARE(f.Column(4).at(3), u"2024/05/31 11:33"_s);
+    QCOMPARE(f.Column(5).at(3), u"★★★・・"_s);
+    QCOMPARE(f.Column(4).at(0), QString()); // never played
     auto *button = f.Child<QToolButton>(u"SButton_ScrobbleLog"_s);
     QVERIFY(button->isEnabled());
     const QString file = f.dir.filePath(u"pc/.scrobbler.log"_s);
