@@ -1,5 +1,8 @@
 // Reading benchmark: a full-size song database and a thousand thumbnails.
-//   bench_itunesdb write DIR [TRACKS]   writes DIR/iPod_Control/iTunes/iTunesDB and an artwork database
+//   bench_itunesdb write DIR [TRACKS] [PLAYLISTS]
+//                                       writes DIR/iPod_Control/iTunes/iTunesDB and an artwork database;
+//                                       PLAYLISTS of 1,000 songs each beside the master playlist (0 by
+//                                       default), or -1 for a database without a playlist section
 //   bench_itunesdb compress IN OUT      writes the compressed form (iTunesCDB) of the database IN
 //   bench_itunesdb songs FILE           reads the song database once; prints time and peak memory
 //   bench_itunesdb read FILE            reads the file's bytes and keeps nothing: the scale for `songs`
@@ -32,13 +35,26 @@ long PeakKiB()
     return usage.ru_maxrss;
 }
 
-int Write(const QString &dir, int tracks)
+int Write(const QString &dir, int tracks, int playlists)
 {
     TITunesDBWriter songs;
     songs.FTracks.reserve(tracks);
     for (int i = 0; i < tracks; ++i)
         songs.FTracks.append(TITunesDBWriter::SampleTrack(i));
-    songs.AddMasterPlaylist();
+    if (playlists < 0) {
+        songs.FSections = {1};
+    } else {
+        songs.AddMasterPlaylist();
+        // Playlists of a thousand songs each, every kind among them, the songs spread over the library.
+        for (int p = 0; p < playlists && tracks > 0; ++p) {
+            TITDBPlaylist list(u"Playlist %1"_s.arg(p), false, 0x9000 + quint64(p), {});
+            for (int k = 0; k < 1000; ++k)
+                list.trackIds.append(songs.FTracks[(p * 7919 + k * 61) % tracks].trackId);
+            list.smart = p % 5 == 1;
+            list.podcast = p == 2;
+            songs.FPlaylists.append(list);
+        }
+    }
     if (!songs.WriteTo(dir + u"/iPod_Control/iTunes/iTunesDB"_s))
         return 1;
 
@@ -128,7 +144,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() >= 3 && args[1] == u"write"_s)
-        return Write(args[2], args.size() > 3 ? args[3].toInt() : 65000);
+        return Write(args[2], args.size() > 3 ? args[3].toInt() : 65000,
+                     args.size() > 4 ? args[4].toInt() : 0);
     if (args.size() == 3 && args[1] == u"songs"_s)
         return Songs(args[2]);
     if (args.size() == 3 && args[1] == u"read"_s)
@@ -137,8 +154,7 @@ int main(int argc, char **argv)
         return Compress(args[2], args[3]);
     if (args.size() == 3 && args[1] == u"thumbs"_s)
         return Thumbs(args[2]);
-    std::fprintf(
-        stderr,
-        "usage: bench_itunesdb write DIR [TRACKS] | compress IN OUT | songs FILE | read FILE | thumbs DIR\n");
+    std::fprintf(stderr, "usage: bench_itunesdb write DIR [TRACKS] [PLAYLISTS] | compress IN OUT | songs "
+                         "FILE | read FILE | thumbs DIR\n");
     return 2;
 }

@@ -7,16 +7,17 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6network6 libqt6test6
   libgl-dev libvulkan-dev libxkbcommon-dev
   libicu-dev libcurl4-openssl-dev libjpeg62-turbo-dev zlib1g-dev libtag1-dev
-  python3-mutagen
+  python3-mutagen libgpod-dev
   python3
   clang libclang-rt-14-dev
   fonts-ipafont-gothic qt6-translations-l10n
   xvfb xauth xdotool desktop-file-utils
   at-spi2-core dbus python3-pyatspi
 )
-# --bench: what the comparisons of scripts/bench.sh need besides (libgpod, ffmpeg, ImageMagick).
+# --bench: what the comparisons of scripts/bench.sh need besides (ffmpeg, ImageMagick); libgpod, which
+# the tests use to write databases of another program, is installed always.
 if [ "${1:-}" = "--bench" ]; then
-  packages+=(libgpod-dev ffmpeg imagemagick)
+  packages+=(ffmpeg imagemagick)
 fi
 missing=()
 for p in "${packages[@]}"; do

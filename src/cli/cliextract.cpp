@@ -1,13 +1,14 @@
 #include "cli/cliextract.h"
 
-#include "common/sorvoerror.h"
 #include "cli/clidevice.h"
 #include "cli/consoleprogress.h"
 #include "cli/consoleservices.h"
 #include "common/format.h"
 #include "common/paths.h"
+#include "common/sorvoerror.h"
 #include "music/copydestination.h"
 #include "music/itunesdbloader.h"
+#include "music/playlistfile.h"
 #include "music/songcopy.h"
 #include "music/songlistmodel.h"
 #include "music/songsearch.h"
@@ -61,10 +62,17 @@ int RunExtractCommand(TCliContext &context, bool videos)
     const QString words = args.Value(u"--search"_s);
     const TSongFindType findType = FindType(args.Value(u"--field"_s, u"all"_s));
     const QStringList artists = args.Values(u"--artist"_s);
+    const QStringList playListNames = videos ? QStringList() : args.Values(u"--playlist"_s);
+    const bool allPlayLists = !videos && args.Flag(u"--all-playlists"_s);
     context.Operands();
     options.FFolder = CliDestinationFolder(to);
-    if (int(all) + int(!words.isEmpty()) + int(!artists.isEmpty()) != 1)
-        throw ECliUsageError(u"--all、--search、--artist のどれか一つを指定してください"_s);
+    if (int(all) + int(!words.isEmpty()) + int(!artists.isEmpty()) + int(!playListNames.isEmpty()) +
+            int(allPlayLists) !=
+        1)
+        throw ECliUsageError(
+            videos
+                ? u"--all、--search、--artist のどれか一つを指定してください"_s
+                : u"--all、--search、--artist、--playlist、--all-playlists のどれか一つを指定してください"_s);
     TCliDevice device(context);
     device.Locate();
     const TPlayerSession &session = device.Session();
@@ -77,8 +85,19 @@ int RunExtractCommand(TCliContext &context, bool videos)
     TSongListModel list;
     list.SetSortState(0);
     list.Fill(songs, videos);
+    // The playlists whose files are written after the copy; their songs are copied once each.
+    const TITBPlayLists &playLists = session.SongDatabase().FPlayLists;
+    QList<int> chosenLists = allPlayLists ? ExtractablePlayLists(playLists) : QList<int>();
+    for (const QString &name : playListNames) {
+        const int found = playLists.Find(name);
+        if (found < 0)
+            throw ESorvoError(Format(u"プレイリスト \"%s\" は見つかりません"_s, {name}));
+        chosenLists.append(found);
+    }
     if (all)
         list.SetAllChecked(true);
+    else if (!chosenLists.isEmpty())
+        list.CheckItems(list.Data().SongRows(SongsOfPlayLists(songs, playLists, chosenLists)));
     else if (!words.isEmpty())
         list.CheckItems(SearchSongs(list.Data(), words, findType, nullptr));
     else
@@ -113,6 +132,17 @@ int RunExtractCommand(TCliContext &context, bool videos)
                                                       context.dialogs, &listing)
                                       : ExtractEntries(songs, root, rows, options, context.progress, services,
                                                        context.dialogs, &listing);
+    // Each playlist's file names the copies this run made, songs that were not copied left out.
+    if (!result.FCancelled && !result.FDestinationLost) {
+        for (const int i : chosenLists) {
+            const TPlayListFileResult written =
+                WritePlayListFile(options.FFolder, songs, playLists.Items(i), result);
+            for (const int song : written.FLeftOut)
+                CliErr(LeftOutText(songs, song, playLists.Items(i).FName) + u'\n');
+            CliErr(Format(u"プレイリスト %s を書き込みました"_s, {QDir::toNativeSeparators(written.FPath)}) +
+                   u'\n');
+        }
+    }
     if (result.FCancelled) {
         // The status line above says how many were copied before the stop.
         const int signal = ConsoleStopSignal();

@@ -3,11 +3,13 @@
 #include "cli/clicommand.h"
 #include "common/jsonwriter.h"
 #include "common/textutils.h"
+#include "music/playcounts.h"
 #include "music/songdb.h"
 
 #include <QDateTime>
 
 #include <cmath>
+#include <numeric>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -43,7 +45,8 @@ QString CliJsonDateTime(TDateTime value)
 
 namespace {
 // One song as a JSON object, members in key order (the order the listing always had).
-void WriteSongJson(TJsonWriter &w, int index, const TITBSongItem &s)
+void WriteSongJson(TJsonWriter &w, int index, const TITBSongItem &s, const TPlayCountEntry &recorded,
+                   int position)
 {
     w.BeginObject();
     w.Key(u"album"), w.Value(s.Album());
@@ -66,7 +69,11 @@ void WriteSongJson(TJsonWriter &w, int index, const TITBSongItem &s)
     w.Key(u"length_ms"), w.Value(s.FLength);
     w.Key(u"location"), w.Value(s.Location());
     w.Key(u"play_count"), w.Value(s.FPlayCount);
+    if (position > 0)
+        w.Key(u"position"), w.Value(position);
     w.Key(u"rating"), w.Value(int(s.FRating));
+    w.Key(u"recorded_plays"), w.Value(recorded.FPlays); // since the last sync, within play_count
+    w.Key(u"recorded_skips"), w.Value(recorded.FSkips);
     w.Key(u"sample_rate"), w.Value(s.FSampleRate);
     w.Key(u"size"), w.Value(s.FSize);
     w.Key(u"title"), w.Value(s.Title());
@@ -80,24 +87,45 @@ void WriteSongJson(TJsonWriter &w, int index, const TITBSongItem &s)
 
 } // namespace
 
-void CliPrintSongs(const TITBSongList &songs, bool json)
+namespace {
+/// Songs by index (in the order given), numbered by `position` from 1 when `numbered`, else by index.
+void PrintRows(const TITBSongList &songs, const QList<int> &indexes, bool numbered, bool json,
+               const TPlayCounts *recorded)
 {
+    const bool haveRecorded = recorded && recorded->FEntries.size() == songs.Count();
     if (json) {
         // Written as it goes: a document of 65,000 songs built first would take longer than reading them.
         TJsonWriter w;
         w.BeginArray();
-        for (int i = 0; i < songs.Count(); ++i)
-            WriteSongJson(w, i, songs.Items(i));
+        for (int row = 0; row < indexes.size(); ++row) {
+            const int i = indexes[row];
+            WriteSongJson(w, i, songs.Items(i), haveRecorded ? recorded->FEntries.at(i) : TPlayCountEntry(),
+                          numbered ? row + 1 : 0);
+        }
         w.EndArray();
         CliWriteBytes(w.Bytes());
         return;
     }
     QList<QStringList> rows{
         {u"#"_s, u"タイトル"_s, u"アーティスト"_s, u"アルバム"_s, u"時間"_s, u"種類"_s, u"場所"_s}};
-    for (int i = 0; i < songs.Count(); ++i) {
-        const TITBSongItem &s = songs.Items(i);
-        rows.append({QString::number(i), s.Title(), s.Artist(), s.Album(), FormatDuration(s.FLength),
-                     s.FIsVideo ? u"ビデオ"_s : u"曲"_s, s.Location()});
+    for (int row = 0; row < indexes.size(); ++row) {
+        const TITBSongItem &s = songs.Items(indexes[row]);
+        rows.append({QString::number(numbered ? row + 1 : indexes[row]), s.Title(), s.Artist(), s.Album(),
+                     FormatDuration(s.FLength), s.FIsVideo ? u"ビデオ"_s : u"曲"_s, s.Location()});
     }
     CliTable(rows);
+}
+} // namespace
+
+void CliPrintSongs(const TITBSongList &songs, bool json, const TPlayCounts *recorded)
+{
+    QList<int> all(songs.Count());
+    std::iota(all.begin(), all.end(), 0);
+    PrintRows(songs, all, false, json, recorded);
+}
+
+void CliPrintPlayListSongs(const TITBSongList &songs, const QList<int> &indexes, bool json,
+                           const TPlayCounts *recorded)
+{
+    PrintRows(songs, indexes, true, json, recorded);
 }

@@ -8,8 +8,9 @@ int Run(TCliContext &context)
 }
 TCliCommand reg({u"extract", u"曲をPCのフォルダに取り出します",
                  u"--to FOLDER [--artist-folders] [--album-folders] [--naming artist-title|title|keep] "
-                 u"[--track-numbers] [--listing] [--embed-tags] (--all | --search WORDS [--field artist|title|album|all] | "
-                 u"--artist NAME ...)",
+                 u"[--track-numbers] [--listing] [--embed-tags] (--all | --search WORDS [--field "
+                 u"artist|title|album|all] | "
+                 u"--artist NAME ... | --playlist NAME ... | --all-playlists)",
                  false},
                 Run);
 } // namespace

@@ -7,6 +7,7 @@
 #include "recordingprogress.h"
 #include "scripteddialogs.h"
 
+#include "clirun.h"
 #include "demoplayer.h"
 #include "fixturefiles.h"
 #include "recordingservices.h"
@@ -41,20 +42,9 @@ private:
 
 namespace {
 
-struct TRun
+TCliRun RunCli(const QStringList &args)
 {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-TRun RunCli(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(SORVO_CLI_PATH), args);
-    process.waitForFinished(120000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return RunCliProgram(QStringLiteral(SORVO_CLI_PATH), args);
 }
 
 // Relative path and content digest of every file below a folder.
@@ -111,12 +101,12 @@ void TstExtract::sameFilesAsTheEngine()
     QDir().mkpath(cliFolder);
     QDir().mkpath(engineFolder);
 
-    const TRun run = RunCli(
+    const TCliRun run = RunCli(
         QStringList{u"--drive"_s, FRoot, u"extract"_s, u"--to"_s, cliFolder, u"--all"_s, u"--listing"_s} +
         flags);
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     // The status line is not data: it goes to standard error.
-    QCOMPARE(run.out, QString());
+    QCOMPARE(run.out, QByteArray());
     QVERIFY2(run.err.contains(u"フォルダ \"%1\" に音楽ファイルを全曲転送しました\n"_s.arg(cliFolder)),
              qPrintable(run.err));
 
@@ -197,7 +187,7 @@ void TstExtract::secondRunAddsNumbers()
 void TstExtract::videos()
 {
     QTemporaryDir out;
-    const TRun run = RunCli(
+    const TCliRun run = RunCli(
         {u"--drive"_s, FRoot, u"extract-videos"_s, u"--to"_s, out.path(), u"--all"_s, u"--artist-folders"_s});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QVERIFY(run.err.contains(u"にビデオファイルを全て転送しました"_s));
@@ -210,7 +200,7 @@ void TstExtract::videos()
 void TstExtract::photos()
 {
     QTemporaryDir out;
-    const TRun run = RunCli({u"--drive"_s, FRoot, u"export-photos"_s, u"--to"_s, out.path(), u"--all"_s});
+    const TCliRun run = RunCli({u"--drive"_s, FRoot, u"export-photos"_s, u"--to"_s, out.path(), u"--all"_s});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QVERIFY(run.err.contains(u"に写真ファイルを転送しました"_s));
     const QStringList files = Tree(out.path()).keys();
@@ -245,7 +235,7 @@ void TstExtract::usageErrors()
     QFETCH(QStringList, args);
     QFETCH(QString, message);
     QFETCH(int, exitCode);
-    const TRun run = RunCli(QStringList{u"--drive"_s, FRoot} + args);
+    const TCliRun run = RunCli(QStringList{u"--drive"_s, FRoot} + args);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
 }

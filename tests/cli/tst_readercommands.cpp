@@ -123,13 +123,14 @@ void TstReaderCommands::songsJson()
     const QJsonArray songs = QJsonDocument::fromJson(r.out).array();
     QCOMPARE(songs.size(), 2);
     const QJsonObject s = songs[0].toObject();
-    const QStringList keys = {
-        u"index"_s,         u"title"_s,       u"artist"_s,      u"album"_s,      u"genre"_s,
-        u"comment"_s,       u"composer"_s,    u"grouping"_s,    u"kind"_s,       u"equalizer"_s,
-        u"location"_s,      u"size"_s,        u"length_ms"_s,   u"track_id"_s,   u"play_count"_s,
-        u"sample_rate"_s,   u"bit_rate"_s,    u"rating"_s,      u"volume"_s,     u"year"_s,
-        u"track_number"_s,  u"track_count"_s, u"disc_number"_s, u"disc_count"_s, u"date_added"_s,
-        u"date_modified"_s, u"last_played"_s, u"dbid"_s,        u"is_video"_s};
+    const QStringList keys = {u"index"_s,        u"title"_s,          u"artist"_s,        u"album"_s,
+                              u"genre"_s,        u"comment"_s,        u"composer"_s,      u"grouping"_s,
+                              u"kind"_s,         u"equalizer"_s,      u"location"_s,      u"size"_s,
+                              u"length_ms"_s,    u"track_id"_s,       u"play_count"_s,    u"sample_rate"_s,
+                              u"bit_rate"_s,     u"rating"_s,         u"volume"_s,        u"year"_s,
+                              u"track_number"_s, u"track_count"_s,    u"disc_number"_s,   u"disc_count"_s,
+                              u"date_added"_s,   u"date_modified"_s,  u"last_played"_s,   u"dbid"_s,
+                              u"is_video"_s,     u"recorded_plays"_s, u"recorded_skips"_s};
     QStringList sortedKeys = keys;
     sortedKeys.sort();
     QCOMPARE(s.keys(), sortedKeys);
@@ -149,6 +150,7 @@ void TstReaderCommands::songsJson()
     QCOMPARE(s[u"last_played"_s].toString(), u"1904-01-01T00:00:00"_s);
     QCOMPARE(s[u"dbid"_s].toString(), u"18446744073709551600"_s);
     QCOMPARE(s[u"is_video"_s].toBool(), false);
+    QCOMPARE(s[u"recorded_plays"_s].toInt(), 0); // the player has no Play Counts file
     QCOMPARE(songs[1].toObject()[u"is_video"_s].toBool(), true);
     QCOMPARE(songs[1].toObject()[u"index"_s].toInt(), 1);
 }

@@ -92,6 +92,18 @@ void TstScreenshotsSongs::windows()
     CheckNothingCut(form);
     SaveScreenshot(form, u"song-tab.png"_s);
 
+    // A playlist chosen in the tree: its songs in its order with their position.
+    const QStandardItem *branch = tab->TreeModel().findItems(u"プレイリスト"_s).value(0);
+    QVERIFY(branch && branch->rowCount() > 0 && branch->child(0)->rowCount() > 0);
+    tree->collapseAll();
+    tree->expand(branch->index());
+    tree->expand(branch->child(0)->index());
+    tree->setCurrentIndex(branch->child(0)->child(0)->index());
+    QTest::qWait(200);
+    CheckNothingCut(form);
+    SaveScreenshot(form, u"song-playlist.png"_s);
+    tree->setCurrentIndex(tab->TreeModel().index(1, 0));
+
     TSongCopyCfgForm copy(form.Settings(), drives, dialogs, TCopyKind::Songs, &form);
     copy.show();
     QVERIFY(QTest::qWaitForWindowExposed(&copy));

@@ -8,6 +8,7 @@
 #include "music/songtab.h"
 #include "platform/drivetable.h"
 #include "platform/mountwatcher.h"
+#include "playcountswriter.h"
 #include "recordingprogress.h"
 #include "scripteddialogs.h"
 #include "songplayer.h"
@@ -47,7 +48,8 @@ struct TFixture
     std::unique_ptr<TMainForm> form;
     TSongTab *tab = nullptr;
 
-    explicit TFixture(const QList<TFixtureSong> &songs, int cancelAfter = -1)
+    explicit TFixture(const QList<TFixtureSong> &songs, int cancelAfter = -1,
+                      const QList<TFixturePlaylist> &playlists = {}, const QByteArray &playCounts = {})
     {
         const QString settingsFile = dir.filePath(u"Velmor.INI"_s);
         TKiruIPodINI ini(settingsFile);
@@ -55,7 +57,9 @@ struct TFixture
         ini.Save();
         root = dir.filePath(u"player"_s);
         QDir().mkpath(root);
-        if (!WriteSongPlayer(root, songs))
+        if (!WriteSongPlayer(root, songs, playlists) ||
+            (!playCounts.isEmpty() &&
+             !WriteFixtureFile(root + u"/iPod_Control/iTunes/Play Counts"_s, playCounts)))
             qFatal("fixture player not written");
         drives.Add(root, true, u"IPOD"_s, qint64(30) << 30, qint64(1) << 30);
         drives.Add(dir.filePath(u"pc"_s), false, u"PC"_s, qint64(100) << 30, qint64(50) << 30);
@@ -171,6 +175,9 @@ private slots:
     void searchByArtist();
     void informationWindowChecksRow();
     void extraction();
+    void playlistBranch();
+    void extractPlaylist();
+    void scrobbleLog();
 };
 
 void TstSongTab::listAndTree()
@@ -438,6 +445,105 @@ void TstSongTab::extraction()
     QCOMPARE(f.Status(),
              u"フォルダ \"%1/\" に音楽ファイルを全曲転送しました"_s.arg(QDir::toNativeSeparators(out)));
     QCOMPARE(f.dialogs.FOpened, QStringList{out + u'/'});
+}
+
+namespace {
+// Library(): 0 Song A, 1 Song b, 2 Nameless, 3 Film (video), 4 Alone, 5 Rock on, 6 Pop star.
+const QList<TFixturePlaylist> kPlaylists{{u"Drive"_s, {5, 3, 0, 5}}, {u"Quiet"_s, {4}}};
+
+/// The tree node of a playlist below "プレイリスト".
+QModelIndex PlaylistNode(QStandardItemModel &tree, const QString &name)
+{
+    const QList<QStandardItem *> branch = tree.findItems(u"プレイリスト"_s);
+    if (branch.size() != 1)
+        return {};
+    for (int i = 0; i < branch[0]->rowCount(); ++i)
+        if (branch[0]->child(i)->text() == name)
+            return branch[0]->child(i)->index();
+    return {};
+}
+} // namespace
+
+void TstSongTab::playlistBranch()
+{
+    TFixture f(Library(), -1, kPlaylists);
+    auto *view = f.Child<TReportListView>(u"SongListView"_s);
+    auto *tree = f.Child<QTreeView>(u"SongTreeView"_s);
+    const QModelIndex drive = PlaylistNode(f.tab->TreeModel(), u"Drive"_s);
+    QVERIFY(drive.isValid());
+    QVERIFY(PlaylistNode(f.tab->TreeModel(), u"Quiet"_s).isValid());
+    tree->setCurrentIndex(drive);
+    // The playlist's songs in its order with their position; the video is not a song of the list.
+    QAbstractItemModel *shown = view->model();
+    QVERIFY(shown != &f.List());
+    QAbstractItemModelTester tester(shown, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(shown->headerData(0, Qt::Horizontal).toString(), u"位置"_s);
+    QStringList rows;
+    for (int row = 0; row < shown->rowCount(); ++row)
+        rows << shown->index(row, 0).data().toString() + u' ' + shown->index(row, 1).data().toString();
+    QCOMPARE(rows, (QStringList{u"1 Rock on"_s, u"2 Song A"_s, u"3 Rock on"_s}));
+    // A mark set here is the song list's: the summary and the copy commands follow it.
+    QVERIFY(shown->setData(shown->index(1, 0), Qt::Checked, Qt::CheckStateRole));
+    QCOMPARE(f.CheckedTitles(), QStringList{u"Song A"_s});
+    QVERIFY(f.CopyEnabled());
+    // The tree's check command on a playlist checks its songs.
+    f.tab->CheckSelectedArtist();
+    QCOMPARE(f.CheckedTitles().size(), 2);
+    QCOMPARE(shown->index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    // An artist node shows the whole list again, marks kept.
+    tree->setCurrentIndex(f.tab->TreeModel().index(0, 0));
+    QCOMPARE(view->model(), &f.List());
+    QCOMPARE(f.CheckedTitles().size(), 2);
+}
+
+void TstSongTab::extractPlaylist()
+{
+    TFixture f(Library(), -1, kPlaylists);
+    auto *tree = f.Child<QTreeView>(u"SongTreeView"_s);
+    // Another song checked before: only the playlist's songs are copied.
+    f.List().SetItemChecked(f.List().Data().ArtistRows(u"Solo"_s).value(0), true);
+    tree->setCurrentIndex(PlaylistNode(f.tab->TreeModel(), u"Drive"_s));
+    const QString out = f.dir.filePath(u"pc/lists"_s);
+    f.dialogs.FAnswers = {TDialogAnswer::Yes}; // create the folder
+    OnModal([&](QWidget *window) {
+        window->findChild<QLineEdit *>(u"Edit_Folder"_s)->setText(out);
+        window->findChild<QCheckBox *>(u"CheckBox_MkDirArtist"_s)->setChecked(true);
+        window->findChild<QCheckBox *>(u"CheckBox_MkImportData"_s)->setChecked(false);
+        QTest::mouseClick(window->findChild<QPushButton *>(u"Button_Ok"_s), Qt::LeftButton);
+    });
+    f.Child<QAction>(u"Menu_ExtractPlayList"_s)->trigger();
+    QCOMPARE(ReadFixtureFile(out + u"/Drive.m3u8"_s),
+             QByteArray("#EXTM3U\n#EXTINF:0,Band - Rock on\nBand/Band-Rock on.mp3\n#EXTINF:0,ABC - Song A\n"
+                        "ABC/ABC-Song A.mp3\n#EXTINF:0,Band - Rock on\nBand/Band-Rock on.mp3\n"));
+    QVERIFY(!QFileInfo::exists(out + u"/Solo/Solo-Alone.mp3"_s));
+    QVERIFY(f.Status().contains(u"Drive.m3u8"_s));
+}
+
+void TstSongTab::scrobbleLog()
+{
+    QList<TPlayCountEntry> plays(Library().size());
+    plays[6].FPlays = 1;
+    plays[6].FLastPlayed = 3'800'000'000u;
+    plays[6].FRating = 60;
+    plays[0].FPlays = 10;
+    plays[1].FPlays = 2;
+    TFixture f(Library(), -1, {}, PlayCountsFile(plays));
+    // The list shows the figures with the recorded plays, and sorts the counts by value.
+    f.List().ColumnClick(3);
+    QCOMPARE(f.Column(3), (QStringList{u"0"_s, u"0"_s, u"0"_s, u"1"_s, u"2"_s, u"10"_s}));
+    QCOMPARE(f.Column(0).at(3), u"Pop star"_s);
+    QCOMPARE(f.Column(4).at(3), u"2024/05/31 11:33"_s);
+    QCOMPARE(f.Column(5).at(3), u"★★★・・"_s);
+    QCOMPARE(f.Column(4).at(0), QString()); // never played
+    auto *button = f.Child<QToolButton>(u"SButton_ScrobbleLog"_s);
+    QVERIFY(button->isEnabled());
+    const QString file = f.dir.filePath(u"pc/.scrobbler.log"_s);
+    f.dialogs.FFileAnswers = {{file}};
+    QTest::mouseClick(button, Qt::LeftButton);
+    const QStringList lines = QString::fromUtf8(ReadFixtureFile(file)).split(u'\n');
+    QCOMPARE(lines.value(0), u"#AUDIOSCROBBLER/1.1"_s);
+    QCOMPARE(lines.value(3).section(u'\t', 0, 5), u"Band\tAlpha\tPop star\t\t0\tL"_s);
+    QCOMPARE(lines.size(), 5);
 }
 
 QTEST_MAIN(TstSongTab)

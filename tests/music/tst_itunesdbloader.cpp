@@ -12,6 +12,7 @@ using namespace Qt::Literals::StringLiterals;
 using TStrings = QList<TITDBString>;
 Q_DECLARE_METATYPE(TStrings)
 Q_DECLARE_METATYPE(TITDBTrack)
+Q_DECLARE_METATYPE(TITDBPlaylist)
 
 class TstITunesDBLoader : public QObject
 {
@@ -28,6 +29,9 @@ private slots:
     void sections_data();
     void sections();
     void playlists();
+    void playlistKinds_data();
+    void playlistKinds();
+    void playlistFolders();
     void damagedPlaylists_data();
     void damagedPlaylists();
     void damaged_data();
@@ -330,6 +334,91 @@ void TstITunesDBLoader::playlists()
     QVERIFY(loader.FPlayLists.Items(3).FTrackIDs.isEmpty());
     // Playlist strings do not reach the songs.
     QVERIFY(loader.FSongs.Items(2).Title().isEmpty());
+}
+
+void TstITunesDBLoader::playlistKinds_data()
+{
+    QTest::addColumn<TITDBPlaylist>("playlist");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("kindName");
+    QTest::addColumn<QList<int>>("songs");
+    const QList<qint32> members{12, 99, 10}; // 99 is no song of the database
+    QTest::addRow("plain") << TITDBPlaylist(u"P"_s, false, 5, members) << int(TPlayListKind::Plain)
+                           << u"playlist"_s << QList<int>{2, 0};
+    QTest::addRow("master") << TITDBPlaylist(u"M"_s, true, 5, {10, 11, 12}) << int(TPlayListKind::Master)
+                            << u"master"_s << QList<int>{0, 1, 2};
+    TITDBPlaylist podcast(u"Podcasts"_s, false, 5, {11});
+    podcast.podcast = true;
+    QTest::addRow("podcast") << podcast << int(TPlayListKind::Podcast) << u"podcast"_s << QList<int>{1};
+    // A smart playlist's stored songs are its members, in their order.
+    TITDBPlaylist smart(u"Smart"_s, false, 5, members);
+    smart.smart = true;
+    QTest::addRow("smart") << smart << int(TPlayListKind::Smart) << u"smart"_s << QList<int>{2, 0};
+    // The master flag wins over the others.
+    TITDBPlaylist both = smart;
+    both.master = true;
+    QTest::addRow("master with rules")
+        << both << int(TPlayListKind::Master) << u"master"_s << QList<int>{2, 0};
+}
+
+void TstITunesDBLoader::playlistKinds()
+{
+    QFETCH(TITDBPlaylist, playlist);
+    QFETCH(int, kind);
+    QFETCH(QString, kindName);
+    QFETCH(QList<int>, songs);
+    TITunesDBWriter w;
+    for (int i = 0; i < 3; ++i) {
+        TITDBTrack t;
+        t.trackId = 10 + i;
+        w.FTracks.append(t);
+    }
+    w.FPlaylists = {playlist, {u"After"_s, false, 6, {11}}};
+    const TITunesDBLoader loader = Load(w.ToBytes());
+    QCOMPARE(loader.FPlayLists.Count(), 2);
+    const TITBPlayListData &list = loader.FPlayLists.Items(0);
+    QCOMPARE(int(list.FKind), kind);
+    QCOMPARE(PlayListKindName(loader.FPlayLists, 0), kindName);
+    QCOMPARE(list.FName, playlist.name);
+    QCOMPARE(list.FTrackIDs, playlist.trackIds);
+    QCOMPARE(PlayListSongIndexes(loader.FSongs, list), songs);
+    // The chunks of one playlist do not run into the next.
+    QCOMPARE(loader.FPlayLists.Items(1).FName, u"After"_s);
+    QCOMPARE(int(loader.FPlayLists.Items(1).FKind), int(TPlayListKind::Plain));
+    QCOMPARE(loader.FPlayLists.Items(1).FTrackIDs, QList<qint32>{11});
+}
+
+void TstITunesDBLoader::playlistFolders()
+{
+    TITunesDBWriter w;
+    w.FSections = {2};
+    const auto in = [](QString name, quint64 id, quint64 parent) {
+        TITDBPlaylist p(std::move(name), false, id, {});
+        p.parentId = parent;
+        return p;
+    };
+    w.FPlaylists = {in(u"Top"_s, 0x100000001ull, 0),
+                    in(u"Inner"_s, 0x100000002ull, 0x100000001ull),
+                    in(u"Leaf"_s, 3, 0x100000002ull),
+                    in(u"Orphan"_s, 4, 77),
+                    in(u"LoopA"_s, 5, 6),
+                    in(u"LoopB"_s, 6, 5)};
+    const TITunesDBLoader loader = Load(w.ToBytes());
+    const TITBPlayLists &lists = loader.FPlayLists;
+    QCOMPARE(lists.Count(), 6);
+    // The whole 64-bit id is compared: the low halves of Top and Inner are 1 and 2.
+    QCOMPARE(lists.Items(1).FParentID, 0x100000001ull);
+    QCOMPARE(lists.ParentOf(0), -1);
+    QCOMPARE(lists.ParentOf(1), 0);
+    QCOMPARE(lists.ParentOf(2), 1);
+    QCOMPARE(lists.ParentOf(3), -1); // its folder is missing
+    QCOMPARE(lists.ParentOf(4), -1); // folders in a loop stay at the top
+    QCOMPARE(lists.ParentOf(5), -1);
+    QVERIFY(lists.IsFolder(0));
+    QVERIFY(lists.IsFolder(1));
+    QVERIFY(!lists.IsFolder(2));
+    QCOMPARE(PlayListKindName(lists, 1), u"folder"_s);
+    QCOMPARE(PlayListKindName(lists, 2), u"playlist"_s);
 }
 
 void TstITunesDBLoader::damagedPlaylists_data()

@@ -169,6 +169,22 @@ QString BuildDemoPlayer(const QString &root)
         if (!addTrack(s, true))
             return u"videos"_s;
     db.AddMasterPlaylist(u"デモのiPod"_s);
+    // Two playlists in a folder and a smart one, songs picked across the library.
+    TITDBPlaylist folder(u"お気に入り"_s, false, 0x2000, {});
+    TITDBPlaylist drive(u"ドライブ"_s, false, 0x2001, {});
+    drive.parentId = folder.id;
+    TITDBPlaylist night(u"夜に聴く"_s, false, 0x2002, {});
+    night.parentId = folder.id;
+    TITDBPlaylist recent(u"最近追加した曲"_s, false, 0x2003, {});
+    recent.smart = true;
+    const int songCount = int(std::size(kSongs));
+    for (int i = 0; i < songCount; ++i) {
+        const qint32 id = db.FTracks[i].trackId;
+        (i % 3 == 0 ? drive : night).trackIds.prepend(id);
+        if (i >= songCount - 5)
+            recent.trackIds.append(id);
+    }
+    db.FPlaylists << folder << drive << night << recent;
     if (!db.WriteTo(root + u"/iPod_Control/iTunes/iTunesDB"_s))
         return u"iTunesDB"_s;
 

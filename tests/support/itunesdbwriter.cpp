@@ -106,6 +106,18 @@ QByteArray TITunesDBWriter::TrackChunk(const TITDBTrack &t)
 QByteArray TITunesDBWriter::PlaylistChunk(const TITDBPlaylist &p)
 {
     QByteArray body = StringChunk({1, p.name});
+    if (p.smart) {
+        // Settings (live update, limits) and the rules list, big-endian "SLst" with no rules.
+        QByteArray settings = Header("mhod", 24, 24 + 72);
+        Put32(settings, 8, quint32(settings.size()));
+        Put32(settings, 12, 50);
+        settings[24] = 1;
+        QByteArray rules = Header("mhod", 24, 24 + 136);
+        Put32(rules, 8, quint32(rules.size()));
+        Put32(rules, 12, 51);
+        std::memcpy(rules.data() + 24, "SLst", 4);
+        body += settings + rules;
+    }
     for (qsizetype i = 0; i < p.trackIds.size(); ++i) {
         QByteArray position = Header("mhod", 24, 44);
         Put32(position, 8, 44);
@@ -120,10 +132,12 @@ QByteArray TITunesDBWriter::PlaylistChunk(const TITDBPlaylist &p)
     }
     QByteArray b = Header("mhyp", 0x6C);
     Put32(b, 8, quint32(b.size() + body.size()));
-    Put32(b, 12, 1);
+    Put32(b, 12, p.smart ? 3 : 1);
     Put32(b, 16, quint32(p.itemCount.value_or(qint32(p.trackIds.size()))));
     b[20] = p.master ? 1 : 0;
     Put64(b, 28, p.id);
+    Put16(b, 42, p.podcast ? 1 : 0);
+    Put64(b, 80, p.parentId);
     return b + body;
 }
 

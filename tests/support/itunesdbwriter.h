@@ -67,6 +67,9 @@ struct TITDBPlaylist
     quint64 id = 0;
     QList<qint32> trackIds;
     std::optional<qint32> itemCount; // +16; default: trackIds.size()
+    bool podcast = false;            // +42
+    bool smart = false;              // settings and rules chunks (mhod 50, 51) after the name
+    quint64 parentId = 0;            // +80: the folder holding the playlist
 };
 
 /// An album entry of section 4 with its strings (types 200 and up in real databases).

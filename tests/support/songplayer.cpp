@@ -11,7 +11,8 @@ QString DefaultSongLocation(int index, bool video)
     return u":iPod_Control:Music:F00:S%1.%2"_s.arg(index).arg(video ? u"m4v"_s : u"mp3"_s);
 }
 
-bool WriteSongPlayer(const QString &root, const QList<TFixtureSong> &songs)
+bool WriteSongPlayer(const QString &root, const QList<TFixtureSong> &songs,
+                     const QList<TFixturePlaylist> &playlists)
 {
     const QString base = root.endsWith(u'/') ? root : root + u'/';
     TITunesDBWriter writer;
@@ -22,6 +23,7 @@ bool WriteSongPlayer(const QString &root, const QList<TFixtureSong> &songs)
         t.trackId = 100 + i;
         t.size = quint32(s.data.size());
         t.trackNumber = s.trackNumber;
+        t.length = s.lengthMs;
         t.mediaType = s.video ? 2 : 1;
         t.fileType = s.video ? "M4V " : "MP3 ";
         t.dbid = 0x1000 + quint64(i);
@@ -38,5 +40,13 @@ bool WriteSongPlayer(const QString &root, const QList<TFixtureSong> &songs)
         }
     }
     writer.AddMasterPlaylist();
+    for (const TFixturePlaylist &p : playlists) {
+        TITDBPlaylist list(p.name, false, 0x5000 + quint64(writer.FPlaylists.size()), {});
+        for (const int song : p.songs)
+            list.trackIds.append(100 + song);
+        list.podcast = p.podcast;
+        list.smart = p.smart;
+        writer.FPlaylists.append(list);
+    }
     return WriteSysInfo(base, u"xA002"_s) && writer.WriteTo(base + u"iPod_Control/iTunes/iTunesDB"_s);
 }

@@ -15,9 +15,20 @@ struct TFixtureSong
     QByteArray data = "ID3"; // the file's bytes
     bool video = false;
     bool writeFile = true; // false: the database names a file that is missing
+    qint32 lengthMs = 0;
+};
+
+/// A playlist of a fixture player: its songs by their place in the song list (track id 100 + place).
+struct TFixturePlaylist
+{
+    QString name;
+    QList<int> songs;
+    bool podcast = false;
+    bool smart = false;
 };
 
 /// Writes a player below `root`: SysInfo, the song database naming the songs, and their files.
-bool WriteSongPlayer(const QString &root, const QList<TFixtureSong> &songs);
+bool WriteSongPlayer(const QString &root, const QList<TFixtureSong> &songs,
+                     const QList<TFixturePlaylist> &playlists = {});
 /// The location a song gets when it names none.
 QString DefaultSongLocation(int index, bool video);

@@ -3,7 +3,11 @@
 #include "app/settings.h"
 #include "app/statusline.h"
 #include "app/userdialogs.h"
+#include "common/format.h"
 #include "dialogs/logform.h"
+#include "music/playlistbranch.h"
+#include "music/playlistfile.h"
+#include "music/scrobblelog.h"
 #include "music/songcopycfgform.h"
 #include "music/songfindform.h"
 #include "music/songinfo.h"
@@ -14,6 +18,7 @@
 #include "ui_songtab.h"
 #include "widgets/contextmenu.h"
 
+#include <QDir>
 #include <QStandardItemModel>
 
 using namespace Qt::Literals::StringLiterals;
@@ -29,6 +34,7 @@ TSongTab::TSongTab(TTabContext context, QWidget *parent)
     FUi->SongTreeView->setModel(FTree);
     FUi->Splitter_Songs->setStretchFactor(0, 3);
     FUi->Splitter_Songs->setStretchFactor(1, 1);
+    FPlayLists = new TPlayListBranch(*FTree, *FUi->SongListView, *FModel, this);
 
     // The list's keys act anywhere on the page, not only while the list has the focus.
     FListMenu = new TContextMenu(u"PopupMenu_SongList"_s, FUi->SongListView, Dialogs());
@@ -52,6 +58,9 @@ TSongTab::TSongTab(TTabContext context, QWidget *parent)
                    [this] { CheckSelectedArtist(); });
     FTreeMenu->Add(u"N16"_s, u"ツリーを展開する(&E)"_s, {}, [this] { ExpandTree(true); });
     FTreeMenu->Add(u"N17"_s, u"ツリーを閉じる(&L)"_s, {}, [this] { ExpandTree(false); });
+    FTreeMenu->addSeparator();
+    FTreeMenu->Add(u"Menu_ExtractPlayList"_s, u"このプレイリストを取り出す"_s, {},
+                   [this] { ExtractPlayList(); });
 
     connect(FUi->SButton_OutSongs, &QToolButton::clicked, this,
             [this] { Guarded([this] { ExtractSongs(); }); });
@@ -59,6 +68,11 @@ TSongTab::TSongTab(TTabContext context, QWidget *parent)
             [this] { Guarded([this] { FindSongs(); }); });
     connect(FUi->SButton_SongInfo, &QToolButton::clicked, this,
             [this] { Guarded([this] { ShowSongInfo(); }); });
+    connect(FUi->SButton_ScrobbleLog, &QToolButton::clicked, this,
+            [this] { Guarded([this] { SaveScrobbleLog(); }); });
+    // Choosing a playlist shows its songs; any other node the whole list.
+    connect(FUi->SongTreeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { FPlayLists->Show(FPlayLists->PlayListOf(current)); });
     connect(FUi->SongListView, &TReportListView::ItemActivated, this,
             [this] { Guarded([this] { ShowSongInfo(); }); });
     connect(FUi->SongTreeView, &QTreeView::doubleClicked, this,
@@ -79,6 +93,7 @@ TSongTab::~TSongTab() = default;
 void TSongTab::ClearList()
 {
     FLoading = true;
+    FPlayLists->Clear();
     FModel->Clear();
     FTree->clear();
     FLoading = false;
@@ -102,6 +117,7 @@ void TSongTab::Entering()
 void TSongTab::LoadSongList()
 {
     FLoading = true;
+    FPlayLists->Clear();
     FTree->clear();
     // Kept alive while the list is read, whatever happens to the player meanwhile.
     const auto songs = Session().SharedSongs();
@@ -147,6 +163,7 @@ void TSongTab::FillTree()
     }
     if (!artists.isEmpty())
         root->appendRows(artists);
+    FPlayLists->Fill(FSongs);
 }
 
 void TSongTab::UpdateCopyCommands()
@@ -155,6 +172,7 @@ void TSongTab::UpdateCopyCommands()
     FUi->SButton_OutSongs->setEnabled(any);
     FMenu_OutSongs->setEnabled(any);
     FUi->SButton_SongInfo->setEnabled(FModel->rowCount() > 0);
+    FUi->SButton_ScrobbleLog->setEnabled(FSongs && !FSongs->FRecordedPlays.FEntries.isEmpty());
 }
 
 void TSongTab::UpdateSongSelection()
@@ -174,6 +192,11 @@ void TSongTab::CheckSelectedArtist()
     const QModelIndex index = FUi->SongTreeView->currentIndex();
     if (!index.isValid())
         return;
+    if (FPlayLists->InBranch(index)) { // a playlist's songs
+        FModel->CheckItems(FPlayLists->SongItems(FPlayLists->PlayListOf(index)));
+        UpdateSongSelection();
+        return;
+    }
     const TSongListData &data = FModel->Data();
     FModel->CheckItems(index.parent().isValid()
                            ? data.AlbumRows(index.parent().data().toString(), index.data().toString())
@@ -191,7 +214,7 @@ void TSongTab::ExpandTree(bool expand)
 
 void TSongTab::SelectArtistRow(const QModelIndex &index)
 {
-    if (!index.isValid())
+    if (!index.isValid() || FPlayLists->InBranch(index))
         return;
     const QString artist =
         index.parent().isValid() ? index.parent().data().toString() : index.data().toString();
@@ -200,15 +223,15 @@ void TSongTab::SelectArtistRow(const QModelIndex &index)
         FUi->SongListView->SelectItem(item);
 }
 
-void TSongTab::ExtractSongs()
+bool TSongTab::ExtractSongs(TCopyReport *reportOut, QString *folder)
 {
     if (FModel->CheckedCount() == 0 || !FSongs)
-        return;
+        return false;
     TSongCopyCfgForm form(Settings(), Session().Drives(), Dialogs(), TCopyKind::Songs, Window());
     form.SetPlayerRoot(Session().Player().FRoot);
     form.exec();
     if (!form.FConfirmed)
-        return;
+        return false;
     TCopyOptions options = TCopyOptions::ForSongs(Settings());
     // Artwork for the copies when tags are written into them; kept alive while the copy runs.
     const std::shared_ptr<const TArtworkDBLoader> artwork = Session().SharedArtwork();
@@ -219,6 +242,51 @@ void TSongTab::ExtractSongs()
     const TCopyReport report = ExtractEntries(songs->FSongs, Session().Player().FRoot, FModel->CopyRows(),
                                               options, Progress(), services, Dialogs(), &Session().Library());
     Session().SetCopyReport(report);
+    if (reportOut)
+        *reportOut = report;
+    if (folder)
+        *folder = options.FFolder;
+    return true;
+}
+
+void TSongTab::ExtractPlayList()
+{
+    const int list = FPlayLists->PlayListOf(FUi->SongTreeView->currentIndex());
+    if (list < 0 || !FSongs)
+        return;
+    const std::shared_ptr<const TITunesDBLoader> db = FSongs;
+    FModel->SetAllChecked(false);
+    FModel->CheckItems(FPlayLists->SongItems(list));
+    UpdateSongSelection();
+    TCopyReport report;
+    QString folder;
+    if (!ExtractSongs(&report, &folder) || report.FCancelled || report.FDestinationLost)
+        return;
+    const TITBPlayListData &playList = db->FPlayLists.Items(list);
+    const TPlayListFileResult written = WritePlayListFile(folder, db->FSongs, playList, report);
+    QStringList leftOut;
+    for (const int song : written.FLeftOut)
+        leftOut << LeftOutText(db->FSongs, song, playList.FName);
+    if (!leftOut.isEmpty())
+        Dialogs().Warning(leftOut.join(u'\n'));
+    Status().SetStatusText(
+        Format(u"プレイリスト %s を書き込みました"_s, {QDir::toNativeSeparators(written.FPath)}));
+}
+
+void TSongTab::SaveScrobbleLog()
+{
+    if (!FSongs)
+        return;
+    const QString path = Dialogs().SaveFileName(u"再生履歴の書き出し"_s, u"スクロブルログ|*.log"_s, u"log"_s,
+                                                QDir::home().filePath(u".scrobbler.log"_s));
+    if (path.isEmpty())
+        return;
+    int untimed = 0;
+    const int written = WriteScrobbleLog(path, *FSongs, Session().Player().FRoot, &untimed);
+    QString text = Format(u"%d 件の再生を %s に書き込みました"_s, {written, QDir::toNativeSeparators(path)});
+    if (untimed > 0)
+        text += Format(u" (再生日時のない %d 曲の再生は含めていません)"_s, {untimed});
+    Status().SetStatusText(text);
 }
 
 void TSongTab::FindSongs()
@@ -239,7 +307,7 @@ void TSongTab::FindSongs()
 
 void TSongTab::ShowSongInfo()
 {
-    const int item = FUi->SongListView->CurrentItem();
+    const int item = FPlayLists->CurrentSongItem();
     if (item < 0 || !FSongs)
         return;
     const TITBSongItem &song = FSongs->FSongs.Items(FModel->Row(item).FIndex);

@@ -13,7 +13,9 @@ class TContextMenu;
 class QModelIndex;
 class QStandardItemModel;
 class TITunesDBLoader;
+class TPlayListBranch;
 class TSongListModel;
+struct TCopyReport;
 
 /// The song tab: the checkable song list beside the artist/album tree, the summary of the checked songs,
 /// extraction, search and song information.
@@ -33,8 +35,14 @@ public:
     void LoadSongList();
     /// The summary in the status line; the copy commands enabled exactly while something is checked.
     void UpdateSongSelection();
-    /// "取り出し": the settings window, then the copy of the checked songs.
-    void ExtractSongs();
+    /// "取り出し": the settings window, then the copy of the checked songs. False when the user stopped
+    /// at the settings window; `report` and `folder` receive the copy's report and destination.
+    bool ExtractSongs(TCopyReport *report = nullptr, QString *folder = nullptr);
+    /// "このプレイリストを取り出す": checks only the selected playlist's songs, copies them and writes its
+    /// playlist file in the destination.
+    void ExtractPlayList();
+    /// "再生履歴": writes the plays recorded since the last sync as a scrobble log on the computer.
+    void SaveScrobbleLog();
     /// "検索": the search window, then the marks it adds.
     void FindSongs();
     /// "曲の詳細情報": the information window of the selected row.
@@ -61,6 +69,7 @@ private:
     QStandardItemModel *FTree = nullptr;
     TContextMenu *FListMenu = nullptr;
     TContextMenu *FTreeMenu = nullptr;
+    TPlayListBranch *FPlayLists = nullptr;
     QAction *FMenu_OutSongs = nullptr;
     bool FLoaded = false;
     bool FLoading = false;

@@ -20,6 +20,7 @@ constexpr quint32 kM4VFileType = 0x4D345620; // "M4V " stored last letter first
 constexpr qint64 kTrackBlockEnd = 220;       // mhit fields are read as one block from +12 to +219
 constexpr quint32 kNoStringMarker = 100;
 constexpr quint32 kMostTracks = 100000;         // more than a player holds
+constexpr qint64 kPlayListHeaderEnd = 88;       // mhyp fields are read up to the parent id at +80
 constexpr quint32 kCompressedFlagOffset = 0xA8; // mhbd +0xA8: 16-bit, 1 when the sections are zlib data
 
 [[noreturn]] void ThrowBadHeader()
@@ -318,13 +319,22 @@ qint64 TDatabaseWalker::Walk()
                     break;
                 FPlayLists.FDeclaredCount = data.LEAt<qint32>(8);
             } else if (tag == TagCode("mhyp")) {
-                const TByteSpan header = FBytes.Span(start, 32);
-                if (header.Size() < 32)
+                const TByteSpan header =
+                    FBytes.Span(start, std::clamp<qint64>(headerLength, 36, kPlayListHeaderEnd));
+                if (header.Size() < 36)
                     break;
                 TITBPlayListData &list = FPlayLists.AddNew();
                 list.FItemCount = header.LEAt<qint32>(16);
                 list.FMaster = header.LEAt<quint8>(20) != 0;
-                list.FPlayListID = header.LEAt<qint32>(28);
+                list.FPersistentID = header.LEAt<quint64>(28);
+                list.FPlayListID = qint32(quint32(list.FPersistentID));
+                // +42: 1 for the podcast list; +80: the persistent id of the folder holding the playlist.
+                if (list.FMaster)
+                    list.FKind = TPlayListKind::Master;
+                else if (header.Size() >= 44 && header.LEAt<quint16>(42) == 1)
+                    list.FKind = TPlayListKind::Podcast;
+                if (header.Size() >= kPlayListHeaderEnd)
+                    list.FParentID = header.LEAt<quint64>(80);
                 list.FTrackIDs.reserve(std::clamp<qint32>(list.FItemCount, 0, kMostTracks));
                 step = header.LEAt<quint32>(8);
                 ReadPlayList(list, start + headerLength, start + step);
@@ -341,8 +351,9 @@ qint64 TDatabaseWalker::Walk()
     return pos;
 }
 
-/// The playlist's children from pos to end: its name (a type 1 string) and an mhip per member, track
-/// id at +24. Each child is stepped over by its total length (+8), an mhip with its own children.
+/// The playlist's children from pos to end: its name (a type 1 string), the smart rules (types 50, 51)
+/// and an mhip per member, track id at +24. Each child is stepped over by its total length (+8), an mhip with
+/// its own children.
 void TDatabaseWalker::ReadPlayList(TITBPlayListData &list, qint64 pos, qint64 end)
 {
     while (pos < end) {
@@ -359,6 +370,9 @@ void TDatabaseWalker::ReadPlayList(TITBPlayListData &list, qint64 pos, qint64 en
             const TStringChunk chunk = ReadStringChunk(FBytes, pos);
             if (chunk.FStores && chunk.FType == 1)
                 list.FName = DecodeWideOrUtf8(chunk.FText, 0, true);
+            // Types 50 and 51 hold a smart playlist's settings and rules.
+            else if ((chunk.FType == 50 || chunk.FType == 51) && list.FKind == TPlayListKind::Plain)
+                list.FKind = TPlayListKind::Smart;
             step = chunk.FStep;
         }
         if (step <= 0 || step > end - pos)
@@ -403,6 +417,7 @@ void TITunesDBLoader::Clear()
 {
     FSongs.Clear();
     FPlayLists.Clear();
+    FRecordedPlays.Clear();
     FEndedEarly = false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/progress.h"
+#include "music/playcounts.h"
 #include "music/songdb.h"
 
 #include <QByteArrayView>
@@ -24,6 +25,7 @@ public:
 
     TITBSongList FSongs;
     TITBPlayLists FPlayLists;
+    TPlayCounts FRecordedPlays; // what the player recorded since the last sync, already added to FSongs
     TProgressEvent FOnProgress; // used by the folder scan; may be empty
     bool FEndedEarly = false;   // a length ran past the end of the data: what came before was read
     /// A compressed database that would inflate beyond this is refused.

@@ -2,6 +2,7 @@
 
 #include "common/format.h"
 
+#include <QHash>
 #include <QtEndian>
 
 #include <algorithm>
@@ -377,4 +378,87 @@ void TITBPlayLists::Truncate(int count)
 {
     if (count >= 0 && count < Count())
         FItems.resize(size_t(count));
+}
+
+int TITBPlayLists::Find(QStringView name) const
+{
+    // A plain playlist wins over the master playlist of the same name.
+    int found = -1;
+    for (const Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        for (int i = 0; i < Count(); ++i) {
+            if (FItems[size_t(i)]->FName.compare(name, cs) != 0)
+                continue;
+            if (!FItems[size_t(i)]->FMaster)
+                return i;
+            if (found < 0)
+                found = i;
+        }
+        if (found >= 0)
+            return found;
+    }
+    return -1;
+}
+
+bool TITBPlayLists::IsFolder(int index) const
+{
+    const quint64 id = Items(index).FPersistentID;
+    if (id == 0)
+        return false;
+    for (int i = 0; i < Count(); ++i)
+        if (i != index && FItems[size_t(i)]->FParentID == id)
+            return true;
+    return false;
+}
+
+int TITBPlayLists::ParentOf(int index) const
+{
+    const auto lookUp = [this](int from) {
+        const quint64 parent = FItems[size_t(from)]->FParentID;
+        if (parent == 0)
+            return -1;
+        for (int i = 0; i < Count(); ++i)
+            if (i != from && FItems[size_t(i)]->FPersistentID == parent)
+                return i;
+        return -1;
+    };
+    Items(index); // raises for an index outside the list
+    const int parent = lookUp(index);
+    // A chain of folders that comes back to the playlist is damage: the playlist stays at the top.
+    for (int at = parent, steps = 0; at >= 0 && steps <= Count(); at = lookUp(at), ++steps)
+        if (at == index)
+            return -1;
+    return parent;
+}
+
+QList<int> PlayListSongIndexes(const TITBSongList &songs, const TITBPlayListData &list)
+{
+    QHash<qint32, int> byTrackID;
+    byTrackID.reserve(songs.Count());
+    int i = 0;
+    for (const TITBSongItem *song : songs) {
+        if (!byTrackID.contains(song->FTrackID)) // the first entry of a track id stands for it
+            byTrackID.insert(song->FTrackID, i);
+        ++i;
+    }
+    QList<int> indexes;
+    indexes.reserve(list.FTrackIDs.size());
+    for (const qint32 id : list.FTrackIDs)
+        if (const auto at = byTrackID.constFind(id); at != byTrackID.cend())
+            indexes.append(*at);
+    return indexes;
+}
+
+QString PlayListKindName(const TITBPlayLists &lists, int index)
+{
+    switch (lists.Items(index).FKind) {
+    case TPlayListKind::Master:
+        return u"master"_s;
+    case TPlayListKind::Podcast:
+        return u"podcast"_s;
+    case TPlayListKind::Smart:
+        return u"smart"_s;
+    case TPlayListKind::Plain:
+        break;
+    }
+    return lists.IsFolder(index) ? u"folder"_s : u"playlist"_s;
 }

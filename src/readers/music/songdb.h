@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/sorvoerror.h"
 #include "common/datetime.h"
+#include "common/sorvoerror.h"
 #include "platform/memoryarena.h"
 
 #include <QByteArrayView>
@@ -207,14 +207,26 @@ private:
     TOpenTexts FOpen;
 };
 
+/// What a playlist is, as the database marks it.
+enum class TPlayListKind
+{
+    Plain,
+    Master,  // the playlist that holds every song
+    Podcast, // the player's podcast list
+    Smart,   // filled by rules; the songs stored in it are read, the rules are not evaluated
+};
+
 /// One playlist of the song database.
 class TITBPlayListData
 {
 public:
     qint32 FItemCount = 0;  // entries the header states
     qint32 FPlayListID = 0; // low half of the 64-bit playlist id
+    quint64 FPersistentID = 0;
+    quint64 FParentID = 0; // the folder holding the playlist; 0 at the top
     QString FName;
-    bool FMaster = false;    // the playlist that holds every song
+    bool FMaster = false; // the playlist that holds every song
+    TPlayListKind FKind = TPlayListKind::Plain;
     QList<qint32> FTrackIDs; // the members in playlist order, by the songs' FTrackID
 };
 
@@ -228,9 +240,22 @@ public:
     void Clear();
     /// Drops the playlists from `count` on.
     void Truncate(int count);
+    /// The playlist of a name (exact, else ignoring case), master playlist last; -1 for none.
+    int Find(QStringView name) const;
+    /// Whether other playlists name this one as their folder.
+    bool IsFolder(int index) const;
+    /// The folder holding a playlist, -1 at the top (or when the folder is missing or a loop).
+    int ParentOf(int index) const;
 
     qint32 FDeclaredCount = 0; // count stated by the playlist list header
 
 private:
     std::vector<std::unique_ptr<TITBPlayListData>> FItems;
 };
+
+/// Indexes into a song list of a playlist's members, in playlist order; track ids not in the list are
+/// left out. Built once per call from the list's track ids.
+QList<int> PlayListSongIndexes(const TITBSongList &songs, const TITBPlayListData &list);
+/// The playlist's kind as the command line and JSON name it ("master", "podcast", "smart", "folder",
+/// "playlist").
+QString PlayListKindName(const TITBPlayLists &lists, int index);

@@ -14,6 +14,12 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+TSongRow RowOf(const TITBSongItem &song, int index)
+{
+    return {song.Title(), song.Artist(),   song.Album(),     index,
+            song.FSize,   song.FPlayCount, song.FLastPlayed, song.FRating};
+}
+
 QString Fold(const QString &text)
 {
     return text.toCaseFolded();
@@ -40,7 +46,7 @@ void TSongListData::FillRows(const TITBSongList &songs, bool videos)
     int index = 0;
     for (const auto &song : songs) {
         if (song->FIsVideo == videos)
-            FRows.append(TSongRow{song->Title(), song->Artist(), song->Album(), index, song->FSize});
+            FRows.append(RowOf(*song, index));
         ++index;
     }
 }
@@ -104,7 +110,7 @@ QString TSongListData::Load(const TITBSongList &songs, IProgressRunner &progress
             int index = 0;
             for (const auto &song : songs) {
                 if (!song->FIsVideo) {
-                    FRows.append(TSongRow{song->Title(), song->Artist(), song->Album(), index, song->FSize});
+                    FRows.append(RowOf(*song, index));
                     if (!song->ArtistView().isEmpty()) {
                         context.SetLabel(Format(u"準備中... %d %%"_s, {qint64(index) * 100 / count}));
                     }
@@ -137,6 +143,16 @@ QList<int> TSongListData::ArtistRows(const QString &artist) const
     QList<int> rows;
     for (int i = 0; i < FRows.size(); ++i)
         if (SameArtist(FRows.at(i).FArtist, artist))
+            rows.append(i);
+    return rows;
+}
+
+QList<int> TSongListData::SongRows(const QList<int> &songs) const
+{
+    const QSet<int> wanted(songs.begin(), songs.end());
+    QList<int> rows;
+    for (int i = 0; i < FRows.size(); ++i)
+        if (wanted.contains(FRows.at(i).FIndex))
             rows.append(i);
     return rows;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/datetime.h"
+
 #include "app/progress.h"
 
 #include <QList>
@@ -14,8 +16,11 @@ struct TSongRow
     QString FTitle;
     QString FArtist;
     QString FAlbum;
-    int FIndex = 0;   // into the song database's list
-    qint64 FSize = 0; // bytes, added up by the summary
+    int FIndex = 0;        // into the song database's list
+    qint64 FSize = 0;      // bytes, added up by the summary
+    qint32 FPlayCount = 0; // the database's and the plays recorded since the last sync
+    TDateTime FLastPlayed = 0;
+    quint8 FRating = 0; // 20 per star
 };
 
 /// One artist of the song tree with its albums, in the order they were added.
@@ -52,6 +57,8 @@ public:
     QList<int> ArtistRows(const QString &artist) const;
     /// The rows of an album node below its artist.
     QList<int> AlbumRows(const QString &artist, const QString &album) const;
+    /// The rows of the given songs (indexes into the song database's list), in row order.
+    QList<int> SongRows(const QList<int> &songs) const;
     /// The first row (in `order`, or row order when empty) by the node's artist; -1 when none.
     int FindArtistRow(const QString &artist, const QList<int> &order = {}) const;
 

@@ -1,5 +1,7 @@
 #include "music/songlistmodel.h"
 
+#include "music/songinfo.h"
+
 #include "common/format.h"
 #include "common/listsort.h"
 #include "music/songsearch.h"
@@ -7,7 +9,9 @@
 using namespace Qt::Literals::StringLiterals;
 
 TSongListModel::TSongListModel(QObject *parent)
-    : TReportListModel({u"曲名"_s, u"アーティスト"_s, u"アルバム"_s}, parent)
+    : TReportListModel(
+          {u"曲名"_s, u"アーティスト"_s, u"アルバム"_s, u"再生回数"_s, u"最後の再生"_s, u"マイレート"_s},
+          parent)
 {
     SetCheckable(true);
     SetSortState(InitialSortState(ssSongs));
@@ -75,8 +79,32 @@ QString TSongListModel::ItemText(int item, int column) const
         return row.FArtist;
     case 2:
         return row.FAlbum;
+    case 3:
+        return QString::number(row.FPlayCount);
+    case 4:
+        // 1462 is the Mac epoch: a song never played.
+        return row.FLastPlayed <= 1462 ? QString()
+                                       : DateTimeToQDateTime(row.FLastPlayed).toString(u"yyyy/MM/dd HH:mm"_s);
+    case 5:
+        return RatingStars(row.FRating);
     default:
         return {};
+    }
+}
+
+QString TSongListModel::ItemSortText(int item, int column) const
+{
+    // Numbers sort by value: padded to one width.
+    const TSongRow &row = FData.FRows.at(item);
+    switch (column) {
+    case 3:
+        return u"%1"_s.arg(row.FPlayCount, 10, 10, QChar(u'0'));
+    case 4:
+        return u"%1"_s.arg(qint64(row.FLastPlayed * 86400.0), 15, 10, QChar(u'0'));
+    case 5:
+        return u"%1"_s.arg(int(row.FRating), 3, 10, QChar(u'0'));
+    default:
+        return ItemText(item, column);
     }
 }
 

@@ -38,6 +38,7 @@ public:
 
 protected:
     QString ItemText(int item, int column) const override;
+    QString ItemSortText(int item, int column) const override;
 
 private:
     TSongListData FData;

@@ -3,8 +3,10 @@
 #include "app/mainservices.h"
 #include "app/messages.h"
 #include "app/settings.h"
+#include "app/userdialogs.h"
 #include "music/musicfolderscan.h"
 #include "pim/pimcommands.h"
+#include "platform/playerpaths.h"
 
 #include <QFileInfo>
 
@@ -18,9 +20,14 @@ TRecognition RecognizePlayer(TKiruIPOD &locator, IUserDialogs *dialogs)
     const TPlayerInfo &player = locator.Player();
     auto songs = std::make_shared<TITunesDBLoader>();
     songs->FOnProgress = locator.FOnProgress;
-    if (QFileInfo(player.FSongDBFile).isFile())
+    if (QFileInfo(player.FSongDBFile).isFile()) {
         songs->LoadFromFile(player.FSongDBFile);
-    else
+        songs->FRecordedPlays.LoadFromFile(
+            TPlayerPaths(player.FRoot).Resolve(u"iPod_Control/iTunes/Play Counts"_s));
+        songs->FRecordedPlays.ApplyTo(songs->FSongs);
+        if (dialogs && !songs->FRecordedPlays.FWarning.isEmpty())
+            dialogs->Warning(songs->FRecordedPlays.FWarning);
+    } else
         ScanMusicFolder(*songs, player.FMusicDir, player.FRoot);
     songs->FOnProgress = nullptr;
     auto artwork = std::make_shared<TArtworkDBLoader>(dialogs);
