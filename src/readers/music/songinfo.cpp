@@ -1,15 +1,15 @@
 #include "music/songinfo.h"
 
-#include "common/sorvoerror.h"
 #include "common/format.h"
 #include "common/japanese.h"
 #include "common/paths.h"
 #include "common/pictures.h"
+#include "common/sorvoerror.h"
 #include "common/textutils.h"
-#include "platform/playerpaths.h"
 #include "music/songdb.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
+#include "platform/playerpaths.h"
 #include "tags/mpegextloader.h"
 
 #include <QBuffer>
@@ -52,8 +52,8 @@ QString SongDateText(TDateTime value)
 {
     // 1462 is the Mac epoch: the value an unset database date turns into.
     if (value <= 1462)
-        return u"unknown"_s;
-    return QLocale().toString(DateTimeToQDateTime(value), QLocale::ShortFormat);
+        return u"不明"_s;
+    return ShownDateTime(DateTimeToQDateTime(value));
 }
 
 QList<QPair<QString, QString>> SongInfoLines(const TITBSongItem &song, const QString &filePath)
