@@ -2,19 +2,19 @@
 
 #include "app/mainservices.h"
 #include "app/settings.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "common/namelength.h"
 #include "common/paths.h"
+#include "common/sorvoerror.h"
 #include "common/windowsnames.h"
-#include "platform/playerpaths.h"
 #include "music/copydestination.h"
 #include "music/itxmakelibrary.h"
 #include "music/songdb.h"
 #include "music/songlist.h"
 #include "platform/drivetable.h"
 #include "platform/filecopy.h"
+#include "platform/playerpaths.h"
 #include "platform/safefilewriter.h"
 #include "tags/tagembedder.h"
 
@@ -359,7 +359,9 @@ void CheckExtractionFolder(const QString &folder, const QString &playerRoot)
 
 TFolderCheck CheckDestinationFolder(const QString &folder, const IDriveTable &drives)
 {
-    if (folder.trimmed().isEmpty() || QDir::isRelativePath(folder))
+    if (folder.trimmed().isEmpty())
+        return {false, u"フォルダが指定されていません"_s};
+    if (QDir::isRelativePath(folder))
         return {false, u"ドライブが存在しません"_s};
     const TDriveFacts facts = drives.Query(folder);
     if (!facts.ok)
