@@ -57,8 +57,9 @@ def do_action(node, wanted):
 
 
 # Latin-letter words a caption may hold: names the program and the player give in Latin letters.
-LATIN_ALLOWED = {"iPod", "ToDo", "MB", "KB", "GB", "OK", "URL", "Sorvo", "for", "Linux", "Windows", "RSS",
-                 "MP3", "AAC", "WMA", "JPEG", "iTunes", "http", "https", "byte", "kbps", "Hz"}
+LATIN_ALLOWED = {"iPod", "ToDo", "Todo", "MB", "KB", "GB", "OK", "URL", "Sorvo", "for", "Linux", "Windows", "RSS",
+                 "RDF", "HTML", "vCard", "PC", "HDD", "MP", "AAC", "WMA", "MPEG", "JPEG", "iTunes", "http",
+                 "https", "byte", "kbps", "Hz"}
 CAPTION_ROLES = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON,
                  pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_TABLE_COLUMN_HEADER, pyatspi.ROLE_COLUMN_HEADER,
                  pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_LABEL)
