@@ -18,6 +18,8 @@ int Run(TCliContext &context)
     const TPlayerInfo &c = device.Player();
     const TDriveDataInfo drive = device.Session().Locator().GetDriveDataInfo(c.FRoot);
     const int entries = device.Session().Songs().Count();
+    // The rows of `songs` and of the song tab; song_count counts the files in the music folder.
+    const int listedSongs = device.Session().Songs().ListedSongCount();
     if (context.line.json) {
         CliJson(QJsonObject{
             {u"kind"_s, int(c.FKind)},
@@ -54,6 +56,7 @@ int Run(TCliContext &context)
             {u"software"_s, c.FSoftware},
             {u"serial"_s, c.FSerial},
             {u"entries"_s, entries},
+            {u"listed_songs"_s, listedSongs},
         });
         return 0;
     }
@@ -67,7 +70,8 @@ int Run(TCliContext &context)
         {u"ドライブ:"_s, QDir::toNativeSeparators(c.FRoot) + u" ("_s + drive.driveType + u')'},
         {u"全容量:"_s, Format(u"%.0n MB"_s, {c.FTotalBytes >> 20})},
         {u"空き容量:"_s, Format(u"%.0n MB"_s, {c.FFreeBytes >> 20})},
-        {u"収録曲数:"_s, Format(u"%.0n 曲"_s, {c.FSongCount})},
+        {u"収録曲数:"_s, Format(u"%.0n 曲 (音楽フォルダのファイル)"_s, {c.FSongCount})},
+        {u"ソングタブの曲数:"_s, Format(u"%.0n 曲 (データベースの曲、ビデオを除く)"_s, {listedSongs})},
         {u"曲サイズ:"_s, Format(u"%.0n MB"_s, {c.FSongBytes >> 20})},
         {u"データベース:"_s, Format(u"%d 件"_s, {entries})},
         {u"ソフトウェア:"_s, c.FSoftware},

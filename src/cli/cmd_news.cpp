@@ -2,13 +2,13 @@
 #include "app/messages.h"
 #include "app/settings.h"
 #include "app/settingslock.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "cli/clicommand.h"
 #include "cli/clidevice.h"
 #include "cli/consoleprogress.h"
 #include "cli/consoleservices.h"
 #include "common/format.h"
+#include "common/sorvoerror.h"
 #include "news/newsdownloader.h"
 #include "news/newssitemodel.h"
 #include "session/playersession.h"
@@ -43,7 +43,8 @@ void List(const TNewsSiteModel &list, bool json)
     }
     QList<QStringList> table{{u""_s, u"サイト名"_s, u"URL"_s, u"最終更新"_s}};
     for (const TSiteRow &row : list.Rows())
-        table.append({row.FTicked ? u"[x]"_s : u"[ ]"_s, row.FCaption, row.FAddress, row.FLastUpdate});
+        table.append({row.FTicked ? u"[x]"_s : u"[ ]"_s, row.FCaption, row.FAddress,
+                      ShownLastUpdate(row.FLastUpdate)});
     CliTable(table);
 }
 

@@ -1,6 +1,6 @@
 #include "app/settings.h"
-#include "common/sorvoerror.h"
 #include "common/japanese.h"
+#include "common/sorvoerror.h"
 
 #include "fixturefiles.h"
 #include "smalldisk.h"
@@ -41,6 +41,7 @@ void TstSettings::defaultsWithoutFile()
     TKiruIPodINI ini(dir.filePath(u"Velmor.INI"_s));
     QCOMPARE(ini.FMain_X, (1024 - 594) / 2);
     QCOMPARE(ini.FMain_Y, (768 - 385) / 2);
+    QCOMPARE(QSize(ini.FMain_W, ini.FMain_H), QSize(594, 385));
     QCOMPARE(ini.FTView_X, (1024 - 400) / 2);
     QCOMPARE(ini.FPView_Y, (768 - 400) / 2);
     QCOMPARE(ini.FMakeWordSize, 4050);
@@ -58,8 +59,9 @@ void TstSettings::defaultsWithoutFile()
     QVERIFY(ini.FSiteList[4].endsWith(u";Not Updated"_s));
     QVERIFY(!QFileInfo::exists(dir.filePath(u"Velmor.INI"_s))); // reading never writes
 
-    TKiruIPodINI wide(dir.filePath(u"Velmor.INI"_s), QSize(1920, 1080));
-    QCOMPARE(wide.FMain_X, (1920 - 594) / 2);
+    TKiruIPodINI wide(dir.filePath(u"Velmor.INI"_s), QSize(1920, 1080), QSize(700, 450));
+    QCOMPARE(wide.FMain_X, (1920 - 700) / 2);
+    QCOMPARE(QSize(wide.FMain_W, wide.FMain_H), QSize(700, 450));
 }
 
 void TstSettings::firstSaveWritesEveryKey()
@@ -102,6 +104,8 @@ void TstSettings::roundTrip()
     {
         TKiruIPodINI ini(path);
         ini.FMain_X = -20;
+        ini.FMain_W = 1000;
+        ini.FMain_H = 700;
         ini.FSongCopy_Folder = u"/home/ユーザー/音楽"_s;
         ini.FPhotoCopy_Folder = u"/photos"_s;
         ini.FRecognize_MakeFolder = true;
@@ -115,6 +119,7 @@ void TstSettings::roundTrip()
     }
     TKiruIPodINI again(path);
     QCOMPARE(again.FMain_X, -20);
+    QCOMPARE(QSize(again.FMain_W, again.FMain_H), QSize(1000, 700));
     QCOMPARE(again.FSongCopy_Folder, u"/home/ユーザー/音楽"_s);
     QCOMPARE(again.FPhotoCopy_Folder, u"/photos"_s);
     QVERIFY(again.FRecognize_MakeFolder);
@@ -232,11 +237,15 @@ void TstSettings::foreignFileLeftAlone_data()
     QTest::addColumn<QByteArray>("bytes");
     QByteArray binary(1 << 20, '\0');
     QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(binary.data()), binary.size() / 4);
-    QTest::addRow("JPEG photo") << (QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00") + QByteArray(5000, '\x7F'));
+    QTest::addRow("JPEG photo") << (QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00") +
+                                    QByteArray(5000, '\x7F'));
     QTest::addRow("binary") << binary;
-    QTest::addRow("text without our sections") << QByteArray("Dear diary,\r\ntoday=sunny\r\n[Mine]\r\nA=1\r\n");
-    QTest::addRow("our section, then NULs") << (QByteArray("[SongCopy]\r\nAddTrackNo=1\r\n") + QByteArray(3, '\0'));
-    QTest::addRow("larger than any settings file") << (QByteArray("[SongCopy]\r\n") + QByteArray(17 << 20, ' '));
+    QTest::addRow("text without our sections")
+        << QByteArray("Dear diary,\r\ntoday=sunny\r\n[Mine]\r\nA=1\r\n");
+    QTest::addRow("our section, then NULs")
+        << (QByteArray("[SongCopy]\r\nAddTrackNo=1\r\n") + QByteArray(3, '\0'));
+    QTest::addRow("larger than any settings file")
+        << (QByteArray("[SongCopy]\r\n") + QByteArray(17 << 20, ' '));
 }
 
 void TstSettings::foreignFileLeftAlone()

@@ -1,4 +1,7 @@
 #include "demoplayer.h"
+#include "songplayer.h"
+
+#include <QJsonArray>
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,6 +18,7 @@ class TstInfo : public QObject
 private slots:
     void demoPlayer();
     void noPlayer();
+    void songCounts();
 
 private:
     static int Run(const QStringList &args, QByteArray &out, QByteArray &err, const QString &drivesEnv = {});
@@ -67,6 +71,29 @@ void TstInfo::noPlayer()
     QByteArray out, err;
     QCOMPARE(Run({u"info"_s, u"--drive"_s, empty.path()}, out, err), 1);
     QCOMPARE(QString::fromLocal8Bit(err).trimmed(), u"iPodが見つかりません"_s);
+}
+
+void TstInfo::songCounts()
+{
+    QTemporaryDir dir;
+    QVERIFY(WriteSongPlayer(dir.path(), SongCountCases()));
+    QByteArray out, err;
+    QCOMPARE(Run({u"info"_s, u"--drive"_s, dir.path(), u"--json"_s}, out, err), 0);
+    const QJsonObject info = QJsonDocument::fromJson(out).object();
+    QCOMPARE(info[u"song_count"_s].toInt(), 2); // the audio files found
+    QCOMPARE(info[u"entries"_s].toInt(), 4);
+    QCOMPARE(info[u"listed_songs"_s].toInt(), 3);
+    // The listed songs are the rows of `songs` that are not videos.
+    QCOMPARE(Run({u"songs"_s, u"--drive"_s, dir.path(), u"--json"_s}, out, err), 0);
+    int notVideos = 0;
+    for (const QJsonValue &row : QJsonDocument::fromJson(out).array())
+        notVideos += row.toObject()[u"is_video"_s].toBool() ? 0 : 1;
+    QCOMPARE(notVideos, 3);
+    // The table says what each figure counts.
+    QCOMPARE(Run({u"info"_s, u"--drive"_s, dir.path()}, out, err), 0);
+    const QString table = QString::fromUtf8(out);
+    QVERIFY2(table.contains(u"2 曲 (音楽フォルダのファイル)"_s), qPrintable(table));
+    QVERIFY2(table.contains(u"3 曲 (データベースの曲、ビデオを除く)"_s), qPrintable(table));
 }
 
 QTEST_GUILESS_MAIN(TstInfo)

@@ -1,4 +1,5 @@
 """The checks of a11y_check.py, run once the window is up."""
+import re
 import time
 
 import pyatspi
@@ -55,6 +56,54 @@ def do_action(node, wanted):
     raise AssertionError(f"{node.name!r} has no {wanted} action, only {names}")
 
 
+# Latin-letter words a caption may hold: names the program and the player give in Latin letters.
+LATIN_ALLOWED = {"iPod", "ToDo", "Todo", "MB", "KB", "GB", "OK", "URL", "Sorvo", "for", "Linux", "Windows", "RSS",
+                 "RDF", "HTML", "vCard", "PC", "HDD", "MP", "AAC", "WMA", "MPEG", "JPEG", "iTunes", "http",
+                 "https", "byte", "kbps", "Hz"}
+CAPTION_ROLES = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON,
+                 pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_TABLE_COLUMN_HEADER, pyatspi.ROLE_COLUMN_HEADER,
+                 pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_LABEL)
+
+
+def english_captions(app):
+    """Shown captions holding a Latin-letter word that is not a given name; labels holding a path or
+    an address are data."""
+    found = []
+    for node in walk(app):
+        if node.getRole() not in CAPTION_ROLES or not showing(node):
+            continue
+        for text in (node.name or "", node.description or ""):
+            if "/" in text or "\\" in text:
+                continue
+            words = re.findall(r"[A-Za-z]{2,}", text)
+            if any(w not in LATIN_ALLOWED for w in words):
+                found.append(f"{node.getRoleName()} {text!r}")
+    return found
+
+
+def tab_button(app, caption):
+    return (named(app, pyatspi.ROLE_CHECK_BOX, caption) or named(app, pyatspi.ROLE_TOGGLE_BUTTON, caption)
+            or named(app, pyatspi.ROLE_PUSH_BUTTON, caption))
+
+
+def press_tab(button):
+    """Works a tab button as an assistive tool does: its Toggle action, or Press when it has none."""
+    action = button.queryAction()
+    wanted = "toggle" if any(action.getName(i).lower() == "toggle" for i in range(action.nActions)) else "press"
+    do_action(button, wanted)
+
+
+def switch_tab(button, caption, failures):
+    """Presses a tab button and waits for it to be down; False (and a failure noted) when it stays up."""
+    press_tab(button)
+    try:
+        wait_for(f"{caption} checked", lambda: button.getState().contains(pyatspi.STATE_CHECKED), 30)
+        return True
+    except AssertionError as e:
+        failures.append(str(e))
+        return False
+
+
 def run(process):
     failures = []
     app = wait_for("the window on the accessibility bus", find_app, 90)
@@ -76,18 +125,12 @@ def run(process):
 
     # Each visible tab button switches the page through its accessible action, without a click.
     for caption in TAB_BUTTONS[1:] + TAB_BUTTONS[:1]:
-        button = (named(app, pyatspi.ROLE_CHECK_BOX, caption) or named(app, pyatspi.ROLE_TOGGLE_BUTTON, caption)
-                  or named(app, pyatspi.ROLE_PUSH_BUTTON, caption))
+        button = tab_button(app, caption)
         if button is None or not showing(button):
             continue
-        wanted = "toggle" if any(button.queryAction().getName(i).lower() == "toggle"
-                                 for i in range(button.queryAction().nActions)) else "press"
-        do_action(button, wanted)
-        try:
-            wait_for(f"{caption} checked", lambda: button.getState().contains(pyatspi.STATE_CHECKED), 30)
-        except AssertionError as e:
-            failures.append(str(e))
+        if not switch_tab(button, caption, failures):
             continue
+
         def lists():
             found = [n for n in walk(app) if n.getRole() in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE,
                                                              pyatspi.ROLE_LIST, pyatspi.ROLE_TREE) and showing(n)]
@@ -107,6 +150,8 @@ def run(process):
             tables, rows = lists()
         print(f"tab {caption}: {len(tables)} list(s) with rows {rows}")
         check_named(f"tab {caption}")
+        for text in english_captions(app):
+            failures.append(f"tab {caption}: English caption {text}")
         if caption == "iPod":
             if not named(app, pyatspi.ROLE_PUSH_BUTTON, "再認識") or not showing(
                     named(app, pyatspi.ROLE_PUSH_BUTTON, "再認識")):
@@ -120,6 +165,15 @@ def run(process):
                 failures.append(f"tab {caption}: no list seen by assistive tools")
             elif max(rows) == 0:
                 failures.append(f"tab {caption}: its lists expose no rows")
+
+    # After every tab has been shown, the window still switches: from the videos to the songs, twice.
+    for _ in range(2):
+        for caption in ("ビデオ", "ソング"):
+            button = tab_button(app, caption)
+            if button is None:
+                failures.append(f"no {caption} button")
+            else:
+                switch_tab(button, caption, failures)
 
     if process.poll() is not None:
         failures.append(f"sorvo ended with {process.returncode}")

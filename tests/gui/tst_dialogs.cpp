@@ -25,14 +25,17 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,6 +70,8 @@ private slots:
     void messageBoxButtons_data();
     void messageBoxButtons();
     void guardedErrors();
+    void shellOpenWithoutProgram_data();
+    void shellOpenWithoutProgram();
     void qtTranslation();
     void configCancel();
     void configOk();
@@ -278,6 +283,42 @@ void TstDialogs::messageBoxButtons()
     shown.sort();
     texts.sort();
     QCOMPARE(shown, texts);
+}
+
+void TstDialogs::shellOpenWithoutProgram_data()
+{
+    QTest::addColumn<QByteArray>("opener"); // the xdg-open script on the path; empty: none at all
+    QTest::addRow("no opener") << QByteArray();
+    QTest::addRow("opener finds no program") << QByteArray("#!/bin/sh\nexit 3\n");
+}
+
+void TstDialogs::shellOpenWithoutProgram()
+{
+    QFETCH(QByteArray, opener);
+    QTemporaryDir bin;
+    if (!opener.isEmpty()) {
+        const QString script = bin.filePath(u"xdg-open"_s);
+        QVERIFY(WriteFixtureFile(script, opener));
+        QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner));
+    }
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    const auto restore = qScopeGuard([&path] { qputenv("PATH", path); });
+    // The message box is read and closed whenever it shows, during the call or after it.
+    QString shown;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&shown] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    const QString folder = bin.filePath(u"取り出し先"_s);
+    TWidgetDialogs().ShellOpen(folder);
+    QTRY_VERIFY(!shown.isEmpty());
+    QVERIFY2(shown.contains(QDir::toNativeSeparators(folder)), qPrintable(shown));
+    QVERIFY(shown.contains(u"開くプログラムが見つかりません"_s));
 }
 
 void TstDialogs::guardedErrors()

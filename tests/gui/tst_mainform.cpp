@@ -1,8 +1,8 @@
 #include "app/commandline.h"
 #include "app/settings.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
+#include "common/sorvoerror.h"
 #include "demoplayer.h"
 #include "device/kiruipod.h"
 #include "device/playerpage.h"
@@ -16,6 +16,7 @@
 #include "recordingprogress.h"
 #include "scripteddialogs.h"
 #include "session/playersession.h"
+#include "songplayer.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -181,6 +182,11 @@ private slots:
     void buttonsFollowFeatures_data();
     void buttonsFollowFeatures();
     void playerPanels();
+    void songCountsLabelled();
+    void remembersSize();
+    void everyTabThenSongs();
+    void statusElided_data();
+    void statusElided();
     void functionKeys();
     void mountChange_data();
     void mountChange();
@@ -275,6 +281,19 @@ void TstMainForm::playerPanels()
              Format(u"iPodが[ %s ]で見つかりました"_s, {QDir::toNativeSeparators(f.root + u'/')}));
 }
 
+void TstMainForm::songCountsLabelled()
+{
+    TFixture f;
+    QVERIFY(WriteSongPlayer(f.root, SongCountCases()));
+    auto form = f.Make();
+    ShowAndRecognize(*form);
+    QCOMPARE(Text(*form, u"Panel_IPMusicCount"_s), u"2 曲"_s);
+    QCOMPARE(Text(*form, u"Panel_IPListedSongs"_s), u"3 曲"_s);
+    QVERIFY(!form->findChild<QLabel *>(u"Label_IPMusicCount"_s)->toolTip().isEmpty());
+    form->ShowTab(pgSongs);
+    QTRY_COMPARE(form->findChild<QAbstractItemView *>(u"SongListView"_s)->model()->rowCount(), 3);
+}
+
 void TstMainForm::functionKeys()
 {
     TFixture f;
@@ -315,6 +334,37 @@ void TstMainForm::functionKeys()
     QTest::keyClick(form.get(), Qt::Key_F1);
     form->findChild<QToolButton *>(u"TabButton_Song"_s)->toggle();
     QCOMPARE(songs->FLoads, 2);
+}
+
+void TstMainForm::everyTabThenSongs()
+{
+    // Every tab in turn through the buttons' toggle (an assistive tool's action), then back to the songs
+    // by the button and by F2: the window keeps switching.
+    TFixture f;
+    f.Build(u"demo"_s);
+    auto form = f.Make();
+    ShowAndRecognize(*form);
+    const QList<std::pair<const char16_t *, int>> tabs = {
+        {u"TabButton_Song", pgSongs},       {u"TabButton_Memo", pgNotes},   {u"TabButton_News", pgNews},
+        {u"TabButton_Address", pgContacts}, {u"TabButton_Cal", pgCalendar}, {u"TabButton_ToDo", pgToDo},
+        {u"TabButton_Photo", pgPhotos},     {u"TabButton_Video", pgVideos}};
+    const auto toggle = [&form](const char16_t *name) {
+        auto *button = form->findChild<QToolButton *>(QString::fromUtf16(name));
+        QVERIFY(button && button->isVisible());
+        button->toggle();
+    };
+    for (int round = 0; round < 2; ++round) {
+        for (const auto &[name, page] : tabs) {
+            toggle(name);
+            QCOMPARE(form->CurrentPage(), page);
+        }
+        toggle(u"TabButton_Song");
+        QCOMPARE(form->CurrentPage(), int(pgSongs));
+        toggle(u"TabButton_Video");
+        QCOMPARE(form->CurrentPage(), int(pgVideos));
+        QTest::keyClick(form.get(), Qt::Key_F2);
+        QCOMPARE(form->CurrentPage(), int(pgSongs));
+    }
 }
 
 void TstMainForm::mountChange_data()
@@ -555,6 +605,53 @@ void TstMainForm::autoDownloadNews()
     QStringList notes;
     ListFilesBelow(form->Session().Player().FNotesDir, notes);
     QCOMPARE(notes.size(), 1);
+    // The outcome is the status line's last word, not the notes list's message.
+    QCOMPARE(form->StatusText(1), u"ニュースをダウンロードしました (メモ 1 件)"_s);
+}
+
+void TstMainForm::remembersSize()
+{
+    TFixture f;
+    {
+        TKiruIPodINI ini(f.settingsFile);
+        ini.FMain_W = 760;
+        ini.FMain_H = 520;
+        ini.Save();
+    }
+    {
+        auto form = f.Make();
+        form->show();
+        QCOMPARE(form->size(), QSize(760, 520));
+        form->resize(700, 500);
+    }
+    TKiruIPodINI again(f.settingsFile);
+    QCOMPARE(QSize(again.FMain_W, again.FMain_H), QSize(700, 500));
+}
+
+void TstMainForm::statusElided_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("cut");
+    QTest::addRow("short") << u"メモを読み込みました"_s << false;
+    QTest::addRow("long folder") << u"iPodが[ /media/"_s + QString(200, u'x') + u"/ ]で見つかりました"_s
+                                 << true;
+}
+
+void TstMainForm::statusElided()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, cut);
+    TFixture f;
+    auto form = f.Make();
+    form->show();
+    const int width = form->width();
+    form->SetStatusText(text);
+    const QLabel *panel = form->findChild<QLabel *>(u"StatusPanel1"_s);
+    QCOMPARE(form->width(), width); // never widened by the text
+    QCOMPARE(panel->text().endsWith(u'…'), cut);
+    QCOMPARE(panel->text() == text, !cut);
+    QCOMPARE(panel->toolTip(), text);
+    QCOMPARE(form->StatusText(1), text);
 }
 
 void TstMainForm::removeFolderPlayer()

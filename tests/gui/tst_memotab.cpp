@@ -209,9 +209,9 @@ void TstMemoTab::typingCounts()
 {
     TEditorFixture f;
     TMemoForm &form = f.Show();
-    QCOMPARE(form.StatusText(0), u"0 words "_s);
+    QCOMPARE(form.StatusText(0), u"文字数 0"_s);
     QTest::keyClicks(&Edit(form), u"a"_s);
-    QCOMPARE(form.StatusText(0), u"3 words "_s);
+    QCOMPARE(form.StatusText(0), u"文字数 3"_s);
     QVERIFY(form.Editor().FModified);
 }
 
@@ -221,7 +221,7 @@ void TstMemoTab::loadLeavesUnmodified()
     const QString path = WriteLinesFile(f.dir.path(), u"m.txt"_s, {u"メモ"_s, u"二行目"_s});
     TMemoForm &form = f.Show(path);
     QCOMPARE(form.windowTitle(), u"メモの編集 - [ %1 ]"_s.arg(path));
-    QCOMPARE(form.StatusText(0), u"14 words "_s);
+    QCOMPARE(form.StatusText(0), u"文字数 14"_s);
     QVERIFY(!form.Editor().FModified);
     QVERIFY(form.close());
     QVERIFY(f.dialogs.FCalls.isEmpty());

@@ -200,7 +200,7 @@ void TstNewsTab::listShape()
     // The default sites, unticked, never updated.
     QCOMPARE(list->model()->rowCount(), 5);
     QCOMPARE(list->model()->index(0, 0).data().toString(), u"日経デジタルARENA"_s);
-    QCOMPARE(list->model()->index(0, 2).data().toString(), u"Not Updated"_s);
+    QCOMPARE(list->model()->index(0, 2).data().toString(), u"未更新"_s);
     QCOMPARE(list->model()->index(0, 0).data(Qt::CheckStateRole).toInt(),
              int(form->Session().NewsSites().Row(0).FTicked ? Qt::Checked : Qt::Unchecked));
     // A tick in the list is the site's tick.
@@ -266,7 +266,7 @@ void TstNewsTab::download()
     for (int row = 0; row < model->rowCount(); ++row) {
         const QString caption = model->index(row, 0).data().toString();
         const QString update = model->index(row, 2).data().toString();
-        QCOMPARE(update != u"Not Updated"_s, stamped.contains(caption));
+        QCOMPARE(update != u"未更新"_s, stamped.contains(caption));
     }
     for (const QString &text : statusHas) {
         QVERIFY2(form->StatusText(1).contains(text), qPrintable(form->StatusText(1)));

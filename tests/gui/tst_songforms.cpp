@@ -116,7 +116,7 @@ void TstSongForms::folderCheck_data()
     QTest::addRow("missing folder") << u"disk/new/sub"_s << true
                                     << u"このフォルダは存在しません (5120 MB空き)"_s;
     QTest::addRow("no drive") << u"elsewhere"_s << false << u"ドライブが存在しません"_s;
-    QTest::addRow("nothing typed") << u""_s << false << u"ドライブが存在しません"_s;
+    QTest::addRow("nothing typed") << u""_s << false << u"フォルダが指定されていません"_s;
     QTest::addRow("full drive") << u"full"_s << false << u"このドライブにはコピーできません"_s;
 }
 
@@ -279,14 +279,14 @@ void TstSongForms::overview_data()
     QTest::addColumn<QString>("stars");
     QTest::addColumn<QString>("played");
     QTest::addColumn<QString>("format");
-    const double day = 1462 + 36000; // some day in 2002
-    const QString dayText = SongDateText(day);
-    QTest::addRow("never played") << 0 << 1462.0 << u"A.mp3"_s << u"・・・・・"_s << u"unknown"_s
+    const double day = 1462 + 36000.75; // 2002/07/25 18:00
+    const QString dayText = u"2002/07/25 18:00"_s;
+    QTest::addRow("never played") << 0 << 1462.0 << u"A.mp3"_s << u"・・・・・"_s << u"不明"_s
                                   << u"MP3 (MPEG1 Layer3)"_s;
     QTest::addRow("rating 50") << 50 << day << u"B.M4A"_s << u"・・・・・"_s << dayText
                                << u"AAC (MPEG4 AAC)"_s;
     QTest::addRow("rating 60") << 60 << day << u"C.ogg"_s << u"★★★・・"_s << dayText << u"不明な音楽形式"_s;
-    QTest::addRow("rating 100") << 100 << 0.0 << u"D.m4v"_s << u"★★★★★"_s << u"unknown"_s << u"MPEG4 Video"_s;
+    QTest::addRow("rating 100") << 100 << 0.0 << u"D.m4v"_s << u"★★★★★"_s << u"不明"_s << u"MPEG4 Video"_s;
 }
 
 void TstSongForms::overview()
@@ -431,7 +431,11 @@ void TstSongForms::artworkPage()
         QCOMPARE(InfoValue(form, u"サイズ:"_s) == u"0 byte"_s, false);
         Child<QTabWidget>(form, u"SongPages"_s)
             ->setCurrentWidget(Child<QWidget>(form, u"TabSheet_Artwork"_s));
-        QCOMPARE(Child<QLabel>(form, u"Image_Art"_s)->size(), has ? QSize(100, 100) : QSize(0, 0));
+        const QLabel *art = Child<QLabel>(form, u"Image_Art"_s);
+        QCOMPARE(art->pixmap().isNull(), !has);
+        QCOMPARE(art->text(), has ? QString() : u"アートワーク情報はありませんでした"_s);
+        if (has)
+            QCOMPARE(art->size(), QSize(100, 100));
         QCOMPARE(Child<QToolButton>(form, u"SButton_SavePic"_s)->isEnabled(), has);
         QCOMPARE(Child<QToolButton>(form, u"SButton_CopyToClip"_s)->isEnabled(), has);
         if (has) {

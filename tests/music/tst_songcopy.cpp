@@ -528,7 +528,8 @@ void TstSongCopy::folderCheck_data()
     QTest::addColumn<qint64>("freeBytes");
     QTest::addColumn<bool>("usable");
     QTest::addColumn<QString>("text");
-    QTest::addRow("empty") << "" << qint64(1) << false << "ドライブが存在しません";
+    QTest::addRow("empty") << "" << qint64(1) << false << "フォルダが指定されていません";
+    QTest::addRow("spaces") << "  " << qint64(1) << false << "フォルダが指定されていません";
     QTest::addRow("relative") << "music/out" << qint64(1) << false << "ドライブが存在しません";
     QTest::addRow("full drive") << "@" << qint64(0) << false << "このドライブにはコピーできません";
     QTest::addRow("existing") << "@" << qint64(5LL << 20 | 12345) << true

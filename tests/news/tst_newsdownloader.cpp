@@ -1,12 +1,13 @@
 #include "app/mainservices.h"
 #include "app/settings.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/japanese.h"
+#include "common/sorvoerror.h"
 #include "fixturefiles.h"
 #include "news/newsdownloader.h"
 #include "newsfixtures.h"
 #include "recordingprogress.h"
+#include "recordingservices.h"
 #include "scripteddialogs.h"
 
 #include <QDir>
@@ -21,16 +22,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-class TRecordingServices : public IMainServices
-{
-public:
-    void SetStatusText(const QString &) override {}
-    void ShowProgressText(int, int, const QString &) override {}
-    void LoadTabData(TTabCode tabCode) override { FTabs << int(tabCode); }
-    void ShowTransferLog(const TCopyReport &) override {}
-    QList<int> FTabs;
-};
-
 const QString kFeed = uR"(<rss version="2.0"><channel><title>日本語ニュース</title><link>http://n/</link>
 <description>毎日の話題</description><item><title>記事その一</title><link>http://n/1</link>
 <description>本文です</description></item></channel></rss>)"_s;
@@ -120,7 +111,7 @@ void TstNewsDownloader::init()
     QVERIFY(QDir().mkpath(FNotes));
     FSettings = std::make_unique<TKiruIPodINI>(FDir->filePath(u"Velmor.INI"_s));
     FDialogs = TScriptedDialogs();
-    FServices.FTabs.clear();
+    FServices = TRecordingServices();
 }
 
 QString TstNewsDownloader::Address(QString text) const
@@ -278,8 +269,9 @@ void TstNewsDownloader::commandProgressAndReload()
     QCOMPARE(rows[0].FLastUpdate, u"Not Updated"_s); // not ticked
     QVERIFY(rows[1].FLastUpdate != u"Not Updated"_s);
     QCOMPARE(FilesBelow(FNotes), QStringList{u"RSS News/二.txt"_s});
-    QCOMPARE(FServices.FTabs, QList<int>{0});
+    QCOMPARE(FServices.FLoadedTabs, QList<int>{0});
     QCOMPARE(FDialogs.FCalls.size(), 0);
+    QCOMPARE(FServices.FStatusTexts, QStringList{u"ニュースをダウンロードしました (メモ 1 件)"_s});
 }
 
 void TstNewsDownloader::offlineWarns()
@@ -303,7 +295,7 @@ void TstNewsDownloader::cancelStops()
     Run(rows, &progress);
     QCOMPARE(rows[1].FLastUpdate, u"Not Updated"_s);
     QVERIFY(!FilesBelow(FNotes).contains(u"RSS News/B.txt"_s));
-    QCOMPARE(FServices.FTabs, QList<int>{0});
+    QCOMPARE(FServices.FLoadedTabs, QList<int>{0});
 }
 
 void TstNewsDownloader::longFeedIsDivided()
@@ -342,6 +334,8 @@ void TstNewsDownloader::unreadableSites()
     QCOMPARE(failures.size(), 1);
     QVERIFY(failures[0].startsWith(u"[ サイト ]を取得できませんでした ("_s));
     QCOMPARE(FilesBelow(FNotes), QStringList{});
+    QCOMPARE(FServices.FStatusTexts.value(FServices.FStatusTexts.size() - 1),
+             u"ニュースをダウンロードしました (メモ 0 件)  ダウンロードできなかったサイト: "_s + failures[0]);
 }
 
 QTEST_GUILESS_MAIN(TstNewsDownloader)

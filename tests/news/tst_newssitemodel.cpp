@@ -171,6 +171,9 @@ void TstNewsSiteModel::settingsRoundTrip()
     QStringList lines;
     list.StoreToSettings(lines);
     QCOMPARE(lines, (QStringList{u"A;http://a/;2007/01/01 10:00;1;"_s, u"B;http://b/;Not Updated;0;"_s}));
+    // The file keeps its marker; the list shows Japanese.
+    QCOMPARE(list.index(0, 2).data().toString(), u"2007/01/01 10:00"_s);
+    QCOMPARE(list.index(1, 2).data().toString(), u"未更新"_s);
     TNewsSiteModel back;
     back.LoadFromSettings(lines);
     QCOMPARE(back.Rows(), TwoRows());

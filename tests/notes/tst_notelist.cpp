@@ -2,9 +2,10 @@
 
 #include "app/messages.h"
 #include "app/settings.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
+#include "common/kirustringlist.h"
+#include "common/sorvoerror.h"
 #include "fixturefiles.h"
 #include "notefiles.h"
 #include "recordingservices.h"
@@ -184,17 +185,33 @@ void TstNoteList::deletion()
 void TstNoteList::counter_data()
 {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("encoding");
     QTest::addColumn<QString>("counter");
-    QTest::addRow("empty") << QString() << u"0 words "_s;
-    QTest::addRow("one character") << u"a"_s << u"3 words "_s;
-    QTest::addRow("double-byte and two lines") << u"あ\nb"_s << u"7 words "_s;
+    QTest::addRow("empty") << QString() << int(tcShiftJIS) << u"文字数 0"_s;
+    QTest::addRow("ten letters, bytes with the line end")
+        << u"abcdefghij"_s << int(tcShiftJIS) << u"文字数 12"_s;
+    QTest::addRow("double-byte and two lines") << u"あ\nb"_s << int(tcShiftJIS) << u"文字数 7"_s;
+    QTest::addRow("UTF-8 counts characters") << u"あ\nb"_s << int(tcUTF8) << u"文字数 6"_s;
+    QTest::addRow("UTF-16 counts characters") << u"日本語"_s << int(tcUTF16LE) << u"文字数 5"_s;
+    QTest::addRow("thousands") << QString(1200, u'x') << int(tcShiftJIS) << u"文字数 1,202"_s;
 }
 
 void TstNoteList::counter()
 {
     QFETCH(QString, text);
+    QFETCH(int, encoding);
     QFETCH(QString, counter);
-    QCOMPARE(TMemoEditor::Counter(text), counter);
+    TScriptedDialogs dialogs;
+    TMemoEditor editor(QString(), dialogs);
+    editor.FText = text;
+    editor.FEncoding = encoding;
+    editor.FByteOrderMark = IsUnicodeNote(encoding);
+    QCOMPARE(editor.Counter(), counter);
+    // The same figure as the notes list shows for the saved file.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"n.txt"_s);
+    QVERIFY(WriteFixtureFile(path, editor.EncodedText()));
+    QCOMPARE(u"文字数 "_s + FormatNumber(double(SummariseNote(path).FSize), 0), counter);
 }
 
 void TstNoteList::editorOpen()

@@ -24,7 +24,7 @@ bool WriteSongPlayer(const QString &root, const QList<TFixtureSong> &songs,
         t.size = quint32(s.data.size());
         t.trackNumber = s.trackNumber;
         t.length = s.lengthMs;
-        t.mediaType = s.video ? 2 : 1;
+        t.mediaType = s.mediaType ? s.mediaType : s.video ? 2 : 1;
         t.fileType = s.video ? "M4V " : "MP3 ";
         t.dbid = 0x1000 + quint64(i);
         t.Str(2, location);
@@ -49,4 +49,15 @@ bool WriteSongPlayer(const QString &root, const QList<TFixtureSong> &songs,
         writer.FPlaylists.append(list);
     }
     return WriteSysInfo(base, u"xA002"_s) && writer.WriteTo(base + u"iPod_Control/iTunes/iTunesDB"_s);
+}
+
+QList<TFixtureSong> SongCountCases()
+{
+    TFixtureSong missing{u"Missing"_s};
+    missing.writeFile = false;
+    TFixtureSong video{u"Video"_s};
+    video.video = true;
+    TFixtureSong podcast{u"Podcast"_s};
+    podcast.mediaType = 4;
+    return {TFixtureSong{u"Present"_s}, missing, video, podcast};
 }

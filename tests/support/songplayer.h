@@ -16,6 +16,7 @@ struct TFixtureSong
     bool video = false;
     bool writeFile = true; // false: the database names a file that is missing
     qint32 lengthMs = 0;
+    quint32 mediaType = 0; // the database's media type; 0: 1 for a song, 2 for a video (4 is a podcast)
 };
 
 /// A playlist of a fixture player: its songs by their place in the song list (track id 100 + place).
@@ -32,3 +33,6 @@ bool WriteSongPlayer(const QString &root, const QList<TFixtureSong> &songs,
                      const QList<TFixturePlaylist> &playlists = {});
 /// The location a song gets when it names none.
 QString DefaultSongLocation(int index, bool video);
+/// A song, a song whose file is missing, a video and a podcast: where the audio files of the music folder
+/// and the songs of the database differ (2 files, 3 songs, 4 entries).
+QList<TFixtureSong> SongCountCases();

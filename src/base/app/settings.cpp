@@ -1,10 +1,10 @@
 #include "app/settings.h"
 #include "platform/regularfile.h"
 
-#include "common/sorvoerror.h"
 #include "common/format.h"
 #include "common/japanese.h"
 #include "common/paths.h"
+#include "common/sorvoerror.h"
 #include "common/textutils.h"
 #include "platform/safefilewriter.h"
 
@@ -32,6 +32,8 @@ struct TKey
 const TKey kKeys[] = {
     {u"Positions", u"Main_X", &TKiruIPodINI::FMain_X},
     {u"Positions", u"Main_Y", &TKiruIPodINI::FMain_Y},
+    {u"Positions", u"Main_W", &TKiruIPodINI::FMain_W},
+    {u"Positions", u"Main_H", &TKiruIPodINI::FMain_H},
     {u"Positions", u"TView_X", &TKiruIPodINI::FTView_X},
     {u"Positions", u"TView_Y", &TKiruIPodINI::FTView_Y},
     {u"Positions", u"TView_W", &TKiruIPodINI::FTView_W},
@@ -180,6 +182,8 @@ TKiruIPodINI::TKiruIPodINI(const QString &path, QSize screen, QSize mainWindow) 
     Load(path);
     FMain_X = (screen.width() - mainWindow.width()) / 2;
     FMain_Y = (screen.height() - mainWindow.height()) / 2;
+    FMain_W = mainWindow.width();
+    FMain_H = mainWindow.height();
     FTView_X = (screen.width() - 400) / 2;
     FTView_Y = (screen.height() - 330) / 2;
     FPView_X = (screen.width() - 640) / 2;

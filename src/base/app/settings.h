@@ -52,6 +52,7 @@ public:
 
     // Positions
     int FMain_X, FMain_Y;
+    int FMain_W, FMain_H; // the main window's size; its default size when missing
     int FTView_X, FTView_Y, FTView_W = 400, FTView_H = 330;
     int FPView_X, FPView_Y, FPView_W = 640, FPView_H = 400;
     // SongCopy

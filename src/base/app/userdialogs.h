@@ -43,7 +43,8 @@ public:
     virtual QString SaveFileName(const QString &title, const QString &filter, const QString &defaultExt,
                                  const QString &proposedPath) = 0;
     /// A save dialog that reports the chosen filter and leaves the overwrite question to the caller.
-    virtual TSaveChoice SaveFileChoice(const QString &title, const QString &filter, const QString &proposedPath)
+    virtual TSaveChoice SaveFileChoice(const QString &title, const QString &filter,
+                                       const QString &proposedPath)
     {
         return {SaveFileName(title, filter, {}, proposedPath), 0};
     }
@@ -60,7 +61,7 @@ public:
 
     virtual void SetClipboardText(const QString &text) = 0;
     virtual void SetClipboardImage(const QImage &image) = 0;
-    /// Opens a file, folder or address with its associated program; silent when nothing can.
+    /// Opens a file, folder or address with its associated program; says so, with the path, when nothing can.
     virtual void ShellOpen(const QString &target) = 0;
 
     QString OpenFileName(const QString &title, const QString &filter, const QString &folder = {})

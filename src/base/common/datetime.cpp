@@ -1,7 +1,7 @@
 #include "common/datetime.h"
 
-#include "common/sorvoerror.h"
 #include "common/format.h"
+#include "common/sorvoerror.h"
 
 #include <cmath>
 
@@ -53,6 +53,11 @@ QDate DateTimeToDate(TDateTime value)
 TDateTime DateToDateTime(QDate date)
 {
     return double(kEpoch.daysTo(date));
+}
+
+QString ShownDateTime(const QDateTime &value)
+{
+    return value.toString(u"yyyy/MM/dd HH:mm"_s);
 }
 
 TDateTime NowDateTime()

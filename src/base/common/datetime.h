@@ -14,6 +14,8 @@ QDateTime DateTimeToQDateTime(TDateTime value);
 /// The date alone.
 QDate DateTimeToDate(TDateTime value);
 TDateTime DateToDateTime(QDate date);
+/// A date and time as every window shows it: 2007/05/14 21:15.
+QString ShownDateTime(const QDateTime &value);
 /// Now, as a date-time value.
 TDateTime NowDateTime();
 /// Seconds since 1904-01-01 as stored by the song database: seconds / 86400 + 1462.

@@ -11,7 +11,7 @@ enum TSortSlot : int
 {
     ssCalendar = 1, // events: "日時" ascending
     ssSongs = 2,    // songs: artist ascending
-    ssTodo = 4,     // tasks: "Date" ascending
+    ssTodo = 4,     // tasks: the hidden "日時" ascending
     ssAddress = 5,  // contacts: "名前" ascending
 };
 

@@ -2,14 +2,15 @@
 
 #include "app/mainservices.h"
 #include "app/progress.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
+#include "common/datetime.h"
 #include "common/format.h"
+#include "common/kirustringlist.h"
 #include "common/paths.h"
+#include "common/sorvoerror.h"
 #include "common/windowsnames.h"
 #include "news/htmlreader.h"
 #include "news/webfetch.h"
-#include "common/kirustringlist.h"
 #include "notes/memodivider.h"
 #include "notes/usablename.h"
 #include "platform/network.h"
@@ -98,9 +99,12 @@ void TNewsDownloader::Download(QList<TSiteRow> &rows, const QString &notesFolder
     }
     if (services) {
         services->LoadTabData(TTabCode::Notes);
+        // The outcome is the last word on the status line, after the notes list's own message.
+        QString outcome =
+            Format(u"ニュースをダウンロードしました (メモ %d 件)"_s, {int(FWrittenNotes.size())});
         if (!FFailures.isEmpty())
-            services->SetStatusText(
-                Format(u"ダウンロードできなかったサイト: %s"_s, {FFailures.join(u" / "_s)}));
+            outcome += Format(u"  ダウンロードできなかったサイト: %s"_s, {FFailures.join(u" / "_s)});
+        services->SetStatusText(outcome);
     }
 }
 
@@ -151,7 +155,7 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
                 }
                 // Nothing read is no update: the site keeps its last update time.
                 if (error.isEmpty() && DivideIntoNotes(lines, title, dest, error))
-                    row.FLastUpdate = QDateTime::currentDateTime().toString(u"yyyy/MM/dd hh:mm"_s);
+                    row.FLastUpdate = ShownDateTime(QDateTime::currentDateTime());
             }
             // A stop asked for by the user is not the site's failure.
             if (!error.isEmpty() && !context.Cancelled()) {

@@ -20,6 +20,12 @@ QStringList SiteKeys(const QList<TSiteRow> &rows)
 }
 } // namespace
 
+QString ShownLastUpdate(const QString &stored)
+{
+    // The settings keep the English marker other programs read; the user sees Japanese.
+    return stored == kNotUpdated ? u"未更新"_s : stored;
+}
+
 TNewsSiteModel::TNewsSiteModel(QObject *parent)
     : TReportListModel({u"サイト名"_s, u"URL"_s, u"最終更新"_s}, parent)
 {
@@ -161,7 +167,7 @@ QString TNewsSiteModel::ItemText(int item, int column) const
     case 1:
         return row.FAddress;
     default:
-        return row.FLastUpdate;
+        return ShownLastUpdate(row.FLastUpdate);
     }
 }
 

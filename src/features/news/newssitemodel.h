@@ -17,6 +17,9 @@ public:
     virtual bool Execute(QString &name, QString &address) = 0;
 };
 
+/// The 最終更新 text shown for a stored value: a site never fetched reads 未更新.
+QString ShownLastUpdate(const QString &stored);
+
 /// The news sites: one row per site in list order, its check box the site's tick, and the commands of
 /// the news tab that change them. The model owns the rows; a row's tick is its check mark.
 class TNewsSiteModel : public TReportListModel

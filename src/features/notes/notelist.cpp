@@ -78,6 +78,11 @@ QString NoteHeadline(const QString &path)
     return ShiftJisToUnicode(QByteArrayView(line).sliced(b, e - b));
 }
 
+bool IsUnicodeNote(int encoding)
+{
+    return encoding == tcUTF8 || encoding == tcUTF16LE || encoding == tcUTF16BE;
+}
+
 TNoteSummary SummariseNote(const QString &path)
 {
     TNoteSummary summary;
@@ -87,7 +92,7 @@ TNoteSummary SummariseNote(const QString &path)
         return summary;
     const QByteArray head = file.read(4096);
     const int detected = TKiruStringList::DetectEncoding(head);
-    if (detected != tcUTF8 && detected != tcUTF16LE && detected != tcUTF16BE) {
+    if (!IsUnicodeNote(detected)) {
         file.close();
         summary.FHeadline = NoteHeadline(path);
         return summary;
@@ -214,14 +219,22 @@ QStringList EditorLines(QString text)
         return {};
     return text.split(u'\n');
 }
+
+/// The editor's text with CR LF after every line, as the file holds it.
+QString FileText(const QString &text)
+{
+    QString joined;
+    for (const QString &line : EditorLines(text))
+        joined += line + u"\r\n"_s;
+    return joined;
+}
 } // namespace
 
-QString TMemoEditor::Counter(const QString &text)
+QString TMemoEditor::Counter() const
 {
-    qint64 bytes = 0;
-    for (const QString &line : EditorLines(text))
-        bytes += UnicodeToShiftJis(line).size() + 2;
-    return Format(u"%d words "_s, {bytes});
+    // The figure the notes list shows for the saved note: its bytes, or its characters in Unicode.
+    const qint64 count = IsUnicodeNote(FEncoding) ? FileText(FText).toUcs4().size() : EncodedText().size();
+    return u"文字数 "_s + FormatNumber(double(count), 0);
 }
 
 QString TMemoEditor::Caption() const
@@ -242,9 +255,7 @@ bool TMemoEditor::New()
 
 QByteArray TMemoEditor::EncodedText() const
 {
-    QString joined;
-    for (const QString &line : EditorLines(FText))
-        joined += line + u"\r\n"_s;
+    const QString joined = FileText(FText);
     switch (FEncoding) {
     case tcUTF8:
         return (FByteOrderMark ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + joined.toUtf8();

@@ -28,6 +28,9 @@ QString NoteHeadline(const QString &path);
 /// mark); `encoding` receives tcShiftJIS, tcUTF8, tcUTF16LE or tcUTF16BE.
 QString DecodeNoteText(QByteArrayView bytes, int *encoding = nullptr, bool *byteOrderMark = nullptr);
 
+/// UTF-8 and UTF-16 notes are measured in characters, the others in bytes.
+bool IsUnicodeNote(int encoding);
+
 /// What the notes list shows of one note's content.
 struct TNoteSummary
 {
@@ -69,8 +72,8 @@ public:
     void Open(const QString &path);
     /// The text field changed; only changes while the window is active mark the note modified.
     void TextChanged(const QString &text, bool windowActive);
-    /// "%d words " with the bytes the text takes as CR LF lines.
-    static QString Counter(const QString &text);
+    /// "文字数 N": the size the notes list shows once the note is saved.
+    QString Counter() const;
     QString Caption() const;
 
     /// New: asks always; on Yes the text is cleared. Returns whether it was cleared.

@@ -48,7 +48,7 @@ QString ShownCalendarDateTime(const QString &value)
     if (value.trimmed().isEmpty())
         return {}; // no start is shown as none, not as the moment the list was read
     try {
-        return DateTimeToQDateTime(ReadCalendarDateTime(value)).toString(u"yyyy/MM/dd HH:mm"_s);
+        return ShownDateTime(DateTimeToQDateTime(ReadCalendarDateTime(value)));
     } catch (const EConvertError &) {
         return {};
     }

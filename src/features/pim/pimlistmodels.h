@@ -124,7 +124,7 @@ public:
     {}
 };
 
-/// The task list: "タスクの名前", "Date" (kept hidden), "期限", "説明", "ファイル名"; starts on "Date".
+/// The task list: "タスクの名前", "日時" (kept hidden: the sort key), "期限", "説明", "ファイル名"; starts on "日時".
 class TTodoListModel : public TPimRowsModel<TTaskRow>
 {
 public:

@@ -55,7 +55,7 @@ inline constexpr TRowColumn<TCalendarRow> kCalendarColumns[] = {
     {u"ファイル名", u"file", &TCalendarRow::FFile},
 };
 inline constexpr TRowColumn<TTaskRow> kTaskColumns[] = {
-    {u"タスクの名前", u"summary", &TTaskRow::FName}, {u"Date", u"dtstart", &TTaskRow::FDue, true},
+    {u"タスクの名前", u"summary", &TTaskRow::FName}, {u"日時", u"dtstart", &TTaskRow::FDue, true},
     {u"期限", u"shown", &TTaskRow::FShownDue},       {u"説明", u"description", &TTaskRow::FDescription},
     {u"ファイル名", u"file", &TTaskRow::FFile},
 };

@@ -43,6 +43,10 @@ TPlayerPage::TPlayerPage(TTabContext context, const QString &manualFile, QWidget
     connect(FUi->SpeedButton4, &QPushButton::clicked, this, [this] { Guarded([this] { OpenManual(); }); });
     connect(&Session(), &TPlayerSession::playerFound, this, &TPlayerPage::ShowPlayer);
     connect(&Session(), &TPlayerSession::playerLost, this, &TPlayerPage::ShowNoPlayer);
+    // The files counted in the music folder and the songs of the database differ by design; both are shown.
+    connect(&Session(), &TPlayerSession::songsLoaded, this, [this] {
+        FUi->Panel_IPListedSongs->setText(Format(u"%.0n 曲"_s, {Session().Songs().ListedSongCount()}));
+    });
     ShowNoPlayer();
 }
 
@@ -133,7 +137,7 @@ void TPlayerPage::ShowNoPlayer()
     FUi->SButton_Remove->setEnabled(false);
     FUi->Panel_Recognize->setText(Session().Messages().GetText("MSG_RECG_NOT"));
     for (QLabel *panel : {FUi->Panel_IPName, FUi->Panel_IPSize, FUi->Panel_IPFreeSize,
-                          FUi->Panel_IPMusicCount, FUi->Panel_IPMusicSize})
+                          FUi->Panel_IPMusicCount, FUi->Panel_IPListedSongs, FUi->Panel_IPMusicSize})
         panel->clear();
     ShowElidedPath(FUi->Panel_IPDrive, QString());
 }

@@ -1,5 +1,7 @@
 #include "dialogs/widgetdialogs.h"
 
+#include "common/format.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -8,7 +10,10 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLibraryInfo>
+#include <QPointer>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
 
@@ -111,7 +116,8 @@ QString TWidgetDialogs::SaveFileName(const QString &title, const QString &filter
     return RunSaveDialog(title, filter, defaultExt, proposedPath, true);
 }
 QString TWidgetDialogs::SaveFileNameNoOverwriteQuestion(const QString &title, const QString &filter,
-                                                        const QString &defaultExt, const QString &proposedPath)
+                                                        const QString &defaultExt,
+                                                        const QString &proposedPath)
 {
     return RunSaveDialog(title, filter, defaultExt, proposedPath, false);
 }
@@ -127,7 +133,8 @@ QString TWidgetDialogs::RunSaveDialog(const QString &title, const QString &filte
         return {};
     return dialog.selectedFiles().first();
 }
-TSaveChoice TWidgetDialogs::SaveFileChoice(const QString &title, const QString &filter, const QString &proposedPath)
+TSaveChoice TWidgetDialogs::SaveFileChoice(const QString &title, const QString &filter,
+                                           const QString &proposedPath)
 {
     QFileDialog dialog(FOwner, title, proposedPath, FilterToQt(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -135,7 +142,8 @@ TSaveChoice TWidgetDialogs::SaveFileChoice(const QString &title, const QString &
     dialog.selectFile(proposedPath);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return {dialog.selectedFiles().first(), qMax(0, int(dialog.nameFilters().indexOf(dialog.selectedNameFilter())))};
+    return {dialog.selectedFiles().first(),
+            qMax(0, int(dialog.nameFilters().indexOf(dialog.selectedNameFilter())))};
 }
 bool TWidgetDialogs::BrowseForFolder(QString &folder)
 {
@@ -170,5 +178,33 @@ void TWidgetDialogs::SetClipboardImage(const QImage &image)
 void TWidgetDialogs::ShellOpen(const QString &target)
 {
     const QUrl url = target.contains(u"://"_s) ? QUrl(target) : QUrl::fromLocalFile(target);
-    QDesktopServices::openUrl(url);
+    const QString failed =
+        Format(u"[ %s ] を開くプログラムが見つかりません。ファイルマネージャーやブラウザで開いてください。"_s,
+               {url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : target});
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Qt only reports that xdg-open started; its exit status tells whether some program took the target.
+    const QString opener = QStandardPaths::findExecutable(u"xdg-open"_s);
+    if (!opener.isEmpty()) {
+        auto *process = new QProcess(qApp);
+        process->setProcessChannelMode(QProcess::ForwardedChannels);
+        const QPointer<QWidget> owner = FOwner;
+        const auto report = [process, owner, failed](bool ok) {
+            process->deleteLater();
+            if (!ok)
+                TWidgetDialogs(owner).Warning(failed);
+        };
+        QObject::connect(process, &QProcess::finished, process,
+                         [report](int code, QProcess::ExitStatus status) {
+                             report(status == QProcess::NormalExit && code == 0);
+                         });
+        QObject::connect(process, &QProcess::errorOccurred, process, [report](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart)
+                report(false);
+        });
+        process->start(opener, {url.toString()});
+        return;
+    }
+#endif
+    if (!QDesktopServices::openUrl(url))
+        Warning(failed);
 }

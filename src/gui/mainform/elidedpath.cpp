@@ -14,11 +14,12 @@ int EffectiveIndent(const QLabel *label)
     return label->frameWidth() > 0 ? label->fontMetrics().horizontalAdvance(u'x') / 2 : 0;
 }
 
-constexpr char kFullTextProperty[] = "sorvoFullPath";
+constexpr char kFullTextProperty[] = "sorvoFullText";
+constexpr char kElideModeProperty[] = "sorvoElideMode";
 constexpr char kDesignWidthProperty[] = "sorvoDesignWidth";
 constexpr int kMaxPathWidth = 360; // leaves the window well inside a 1280-pixel screen
 
-/// Re-cuts the label's path when the label changes size.
+/// Re-cuts the label's text when the label changes size.
 class TElideOnResize : public QObject
 {
 public:
@@ -26,14 +27,11 @@ public:
 
     static void Elide(QLabel *label)
     {
-        const QString path = label->property(kFullTextProperty).toString();
-        const QFontMetrics metrics = label->fontMetrics();
-        // A label with a frame and no indent of its own indents its text by half an "x".
-        const int indent = label->indent() >= 0      ? label->indent()
-                           : label->frameWidth() > 0 ? metrics.horizontalAdvance(u'x') / 2
-                                                     : 0;
-        const int width = qMax(0, label->contentsRect().width() - 2 * label->margin() - indent);
-        label->setText(metrics.elidedText(path, Qt::ElideMiddle, width));
+        const QString text = label->property(kFullTextProperty).toString();
+        const auto mode = Qt::TextElideMode(label->property(kElideModeProperty).toInt());
+        const int width =
+            qMax(0, label->contentsRect().width() - 2 * label->margin() - EffectiveIndent(label));
+        label->setText(label->fontMetrics().elidedText(text, mode, width));
     }
 
 protected:
@@ -48,7 +46,7 @@ protected:
 
 } // namespace
 
-void ShowElidedPath(QLabel *label, const QString &path)
+void ShowElidedText(QLabel *label, const QString &text, Qt::TextElideMode mode)
 {
     if (!label->property(kFullTextProperty).isValid()) {
         label->installEventFilter(new TElideOnResize(label));
@@ -58,12 +56,24 @@ void ShowElidedPath(QLabel *label, const QString &path)
         policy.setHorizontalPolicy(QSizePolicy::Ignored);
         label->setSizePolicy(policy);
     }
+    label->setProperty(kFullTextProperty, text);
+    label->setProperty(kElideModeProperty, int(mode));
+    label->setToolTip(text);
+    TElideOnResize::Elide(label);
+}
+
+QString FullLabelText(const QLabel *label)
+{
+    const QVariant full = label->property(kFullTextProperty);
+    return full.isValid() ? full.toString() : label->text();
+}
+
+void ShowElidedPath(QLabel *label, const QString &path)
+{
+    ShowElidedText(label, path, Qt::ElideMiddle);
     // A short path is shown whole; a long one asks for no more than kMaxPathWidth and is cut.
     const QMargins margins = label->contentsMargins();
     const int wanted = label->fontMetrics().horizontalAdvance(path) + margins.left() + margins.right() +
                        2 * label->margin() + EffectiveIndent(label) + 2;
     label->setMinimumWidth(qBound(label->property(kDesignWidthProperty).toInt(), wanted, kMaxPathWidth));
-    label->setProperty(kFullTextProperty, path);
-    label->setToolTip(path);
-    TElideOnResize::Elide(label);
 }

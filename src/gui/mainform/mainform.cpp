@@ -1,5 +1,7 @@
 #include "mainform/mainform.h"
 
+#include "mainform/elidedpath.h"
+
 #include "app/guithreaddialogs.h"
 #include "app/messages.h"
 #include "app/settings.h"
@@ -90,8 +92,6 @@ TMainForm::TMainForm(const TMainFormSetup &setup, QWidget *parent)
     FStatus0->setMinimumWidth(100);
     FStatus1 = new QLabel(this);
     FStatus1->setObjectName(u"StatusPanel1"_s);
-    // A message naming a long folder is cut by the window's edge rather than widening the window.
-    FStatus1->setSizePolicy(QSizePolicy::Ignored, FStatus1->sizePolicy().verticalPolicy());
     FStatus1->setMinimumWidth(100);
     FUi->StatusBar->addWidget(FStatus0);
     FUi->StatusBar->addWidget(FStatus1, 1);
@@ -123,7 +123,12 @@ TMainForm::TMainForm(const TMainFormSetup &setup, QWidget *parent)
                                                screenSize, windowSize);
     if (!FSettings->LoadWarning().isEmpty())
         Dialogs().Warning(FSettings->LoadWarning());
-    PlaceWindow(windowSize);
+    // The size the user left it at, never smaller than the layout needs nor larger than the screen.
+    const QSize savedSize = QSize(FSettings->FMain_W, FSettings->FMain_H)
+                                .expandedTo(minimumSizeHint())
+                                .boundedTo(screenSize.expandedTo(windowSize));
+    resize(savedSize);
+    PlaceWindow(savedSize);
 
     FSession = std::make_unique<TPlayerSession>(
         drives, *FDialogs, FSettings.get(),
@@ -183,6 +188,9 @@ void TMainForm::StoreState()
 {
     FSettings->FMain_X = x();
     FSettings->FMain_Y = y();
+    const QSize shown = isMaximized() || isFullScreen() ? normalGeometry().size() : size();
+    FSettings->FMain_W = shown.width();
+    FSettings->FMain_H = shown.height();
     FSession->StoreNewsSites();
 }
 
@@ -289,20 +297,21 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
 
 void TMainForm::SetStatusText(const QString &text)
 {
-    FStatus1->setText(text);
+    // A message naming a long folder is cut with "…" rather than widening the window; whole in the tip.
+    ShowElidedText(FStatus1, text);
 }
 
 QString TMainForm::StatusText(int panel) const
 {
-    return panel == 0 ? FStatus0->text() : FStatus1->text();
+    return panel == 0 ? FStatus0->text() : FullLabelText(FStatus1);
 }
 
 void TMainForm::ShowProgressText(int position, int total, const QString &message)
 {
     if (total == 0)
-        FStatus1->setText(message);
+        ShowElidedText(FStatus1, message);
     else
-        FStatus1->setText(Format(u"%d %% - %s"_s, {qint64(position) * 100 / total, message}));
+        ShowElidedText(FStatus1, Format(u"%d %% - %s"_s, {qint64(position) * 100 / total, message}));
 }
 
 void TMainForm::DeviceChange()

@@ -32,6 +32,15 @@ TSongFindForm::TSongFindForm(TKiruIPodINI &settings, const QList<TArtistTick> &a
         FUi->RadioButton_All->setChecked(true);
     FUi->Findpages->setCurrentIndex(settings.FPageIndex == 2 ? 2 : 0);
 
+    // The caret starts where the user types: the keywords, or the artist list on its page.
+    const auto focusPage = [this](int page) {
+        if (page == 2)
+            FUi->ArtistsListView->setFocus();
+        else
+            FUi->Edit_FindSongs->setFocus();
+    };
+    focusPage(FUi->Findpages->currentIndex());
+    connect(FUi->Findpages, &QTabWidget::currentChanged, this, focusPage);
     connect(FUi->Button_Ok, &QPushButton::clicked, this, &TSongFindForm::Search);
     connect(FUi->Button_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -140,8 +140,14 @@ void TSongInfoForm::ShowArtwork()
 {
     FArtImage = SongArtwork(FArtwork, FSong, 0);
     const bool found = !FArtImage.isNull();
-    FUi->Image_Art->setPixmap(found ? QPixmap::fromImage(FArtImage) : QPixmap());
-    FUi->Image_Art->resize(found ? FArtImage.size() : QSize(0, 0));
+    // No artwork is said in words, as the lyrics page does.
+    if (found) {
+        FUi->Image_Art->setPixmap(QPixmap::fromImage(FArtImage));
+        FUi->Image_Art->resize(FArtImage.size());
+    } else {
+        FUi->Image_Art->setText(u"アートワーク情報はありませんでした"_s);
+        FUi->Image_Art->adjustSize();
+    }
     FUi->SButton_SavePic->setEnabled(found);
     FUi->SButton_CopyToClip->setEnabled(found);
 }

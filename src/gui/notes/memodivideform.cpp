@@ -6,6 +6,7 @@ TMemoDivideForm::TMemoDivideForm(QWidget *parent)
     : QDialog(parent), FUi(std::make_unique<Ui::TMemoDivideForm>())
 {
     FUi->setupUi(this);
+    FUi->Edit_Title->setFocus();
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     FUi->Button_Cancel->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(FUi->Button_Ok, &QPushButton::clicked, this, [this] { Finish(true); });

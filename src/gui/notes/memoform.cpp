@@ -22,6 +22,7 @@ TMemoForm::TMemoForm(TKiruIPodINI &settings, IUserDialogs &dialogs, const QStrin
     FUi->setupUi(this);
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     FUi->MemoEdit->SetMaxLength(4096);
+    FUi->MemoEdit->setFocus(); // the caret in the text, not on the tool buttons
 
     FStatus0 = new QLabel(this);
     FStatus0->setObjectName(u"StatusPanel0"_s);
@@ -76,9 +77,13 @@ TMemoForm::TMemoForm(TKiruIPodINI &settings, IUserDialogs &dialogs, const QStrin
             [this](const QPoint &pos) { FEditPopup->popup(FUi->MemoEdit->viewport()->mapToGlobal(pos)); });
 
     connect(FUi->MemoEdit, &QPlainTextEdit::textChanged, this, &TMemoForm::MemoEditChange);
+    {
+        // The first count is the program's, not a change by the user: a new note closes without a question.
+        const QScopedValueRollback<bool> loading(FLoading, true);
+        MemoEditChange();
+    }
     FEditor.FModified = false;
     FEditor.FSaved = false;
-    MemoEditChange();
     RefreshCaption();
 }
 
@@ -112,9 +117,9 @@ void TMemoForm::RefreshCaption()
 void TMemoForm::MemoEditChange()
 {
     const QString text = FUi->MemoEdit->toPlainText();
-    FStatus0->setText(TMemoEditor::Counter(text));
     // Only the user's own changes make the note modified, not the program's loads.
     FEditor.TextChanged(text, !FLoading);
+    FStatus0->setText(FEditor.Counter());
 }
 
 void TMemoForm::NewNote()

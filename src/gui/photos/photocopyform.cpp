@@ -14,6 +14,7 @@ TPhotoCopyForm::TPhotoCopyForm(TKiruIPodINI &settings, const IDriveTable &drives
     : QDialog(parent), FUi(std::make_unique<Ui::TPhotoCopyForm>()), FDrives(drives), FDialogs(dialogs)
 {
     FUi->setupUi(this);
+    FUi->Edit_Folder->setFocus();
     FUi->Edit_Folder->setText(QDir::toNativeSeparators(settings.FPhotoCopy_Folder));
     connect(FUi->Edit_Folder, &QLineEdit::textChanged, this, &TPhotoCopyForm::FolderChanged);
     connect(FUi->SButton_OpenFolder, &QPushButton::clicked, this,

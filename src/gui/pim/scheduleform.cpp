@@ -9,6 +9,7 @@ using namespace Qt::Literals::StringLiterals;
 TScheduleForm::TScheduleForm(QWidget *parent) : QDialog(parent), FUi(std::make_unique<Ui::TScheduleForm>())
 {
     FUi->setupUi(this);
+    FUi->ComboBox_Summary->setFocus();
     for (QDateEdit *date : {FUi->DatePick_Start, FUi->DatePick_End, FUi->DatePick_Alarm})
         SetupDatePicker(date);
     for (QTimeEdit *time : {FUi->TimePick_Start, FUi->TimePick_End, FUi->TimePick_Alarm})

@@ -6,6 +6,7 @@
 TToDoForm::TToDoForm(QWidget *parent) : QDialog(parent), FUi(std::make_unique<Ui::TToDoForm>())
 {
     FUi->setupUi(this);
+    FUi->ComboBox_Summary->setFocus();
     SetupDatePicker(FUi->DatePick_Start);
     SetupTimePicker(FUi->TimePick_Start);
     FUi->ComboBox_Summary->setCurrentIndex(-1);

@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 
 QColor TStripedRowDelegate::RowColor(int row)
 {
@@ -32,6 +33,13 @@ TReportListView::TReportListView(QWidget *parent) : QTableView(parent)
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setSectionsClickable(true);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (FReloading)
+            return;
+        if (FColumnWidths.size() <= column)
+            FColumnWidths.resize(column + 1, -1);
+        FColumnWidths[column] = width;
+    });
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
         if (FModel && FModel->Sortable())
             FModel->ColumnClick(column);
@@ -46,12 +54,22 @@ void TReportListView::SetReportModel(TReportListModel *model)
 {
     FModel = model;
     setModel(model);
+    // A reset gives the header its default widths; the user's widths come back after it.
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { FReloading = true; });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        SetColumnWidths(FColumnWidths);
+        FReloading = false;
+    });
 }
 
 void TReportListView::SetColumnWidths(const QList<int> &widths)
 {
-    for (qsizetype i = 0; i < widths.size(); ++i)
-        setColumnWidth(int(i), widths.at(i));
+    const QList<int> kept = widths; // setColumnWidth reports back into FColumnWidths
+    const QScopedValueRollback<bool> quiet(FReloading, true);
+    for (qsizetype i = 0; i < kept.size(); ++i)
+        if (kept.at(i) > 0)
+            setColumnWidth(int(i), kept.at(i));
+    FColumnWidths = kept;
 }
 
 int TReportListView::CurrentItem() const
@@ -65,7 +83,8 @@ QList<int> TReportListView::SelectedItems() const
     if (!FModel || !selectionModel())
         return items;
     QModelIndexList rows = selectionModel()->selectedRows();
-    std::sort(rows.begin(), rows.end(), [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
     for (const QModelIndex &row : std::as_const(rows))
         items.append(FModel->ItemOfRow(row.row()));
     return items;
@@ -85,14 +104,14 @@ void TReportListView::SelectItem(int item)
 
 void TReportListView::keyPressEvent(QKeyEvent *event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier &&
-        FModel && currentIndex().isValid()) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier && FModel && currentIndex().isValid()) {
         emit ItemActivated(FModel->ItemOfRow(currentIndex().row()));
         return;
     }
     // Space ticks the current row's box whichever cell of the row has the focus.
-    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && FModel && FModel->Checkable() &&
-        currentIndex().isValid()) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && FModel &&
+        FModel->Checkable() && currentIndex().isValid()) {
         const int item = FModel->ItemOfRow(currentIndex().row());
         FModel->SetItemChecked(item, !FModel->ItemChecked(item));
         return;

@@ -18,7 +18,8 @@ protected:
 };
 
 /// The view of a report list: whole-row selection, fixed row heights, striped rows, and a header
-/// whose clicks sort the model (when it has a sort state) with the arrow on the sorted caption.
+/// whose clicks sort the model (when it has a sort state) with the arrow on the sorted caption. The last
+/// column fills the width; the others keep their widths across reloads.
 class TReportListView : public QTableView
 {
     Q_OBJECT
@@ -46,4 +47,6 @@ protected:
 
 private:
     TReportListModel *FModel = nullptr;
+    QList<int> FColumnWidths; // the widths set or dragged, put back after a reload
+    bool FReloading = false;
 };

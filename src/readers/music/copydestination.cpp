@@ -117,7 +117,9 @@ void CheckExtractionFolder(const QString &folder, const QString &playerRoot)
 
 TFolderCheck CheckDestinationFolder(const QString &folder, const IDriveTable &drives)
 {
-    if (folder.trimmed().isEmpty() || QDir::isRelativePath(folder))
+    if (folder.trimmed().isEmpty())
+        return {false, u"フォルダが指定されていません"_s};
+    if (QDir::isRelativePath(folder))
         return {false, u"ドライブが存在しません"_s};
     const TDriveFacts facts = drives.Query(folder);
     if (!facts.ok)

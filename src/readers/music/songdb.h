@@ -163,6 +163,8 @@ public:
     int Count() const { return int(FItems.size()); }
     /// Number of entries that are videos.
     int VideoCount() const;
+    /// The entries that are not videos: the rows of the song tab, files present or not.
+    int ListedSongCount() const { return Count() - VideoCount(); }
     /// Raises TITBException for an index outside the list.
     TITBSongItem &Items(int index) const;
     /// Appends an entry with the defaults and returns it.

@@ -53,8 +53,8 @@ QString SongDateText(TDateTime value)
 {
     // 1462 is the Mac epoch: the value an unset database date turns into.
     if (value <= 1462)
-        return u"unknown"_s;
-    return QLocale().toString(DateTimeToQDateTime(value), QLocale::ShortFormat);
+        return u"不明"_s;
+    return ShownDateTime(DateTimeToQDateTime(value));
 }
 
 QList<QPair<QString, QString>> SongInfoLines(const TITBSongItem &song, const QString &filePath)

@@ -1,0 +1,160 @@
+// Every window as the keyboard finds it: the caret where the user types, Escape to close.
+#include "app/settings.h"
+#include "device/configform.h"
+#include "device/playerinfo.h"
+#include "device/specform.h"
+#include "dialogs/crform.h"
+#include "dialogs/logform.h"
+#include "fakedrivetable.h"
+#include "fixturefiles.h"
+#include "music/songcopycfgform.h"
+#include "music/songdb.h"
+#include "music/songfindform.h"
+#include "music/songinfoform.h"
+#include "news/editurlform.h"
+#include "notes/memodivideform.h"
+#include "notes/memoform.h"
+#include "photos/artworkdbloader.h"
+#include "photos/photocopyform.h"
+#include "photos/photoform.h"
+#include "pim/addressform.h"
+#include "pim/delcalform.h"
+#include "pim/scheduleform.h"
+#include "pim/todoform.h"
+#include "scripteddialogs.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+struct TFixture
+{
+    QTemporaryDir dir;
+    TFakeDriveTable drives;
+    TScriptedDialogs dialogs;
+    TKiruIPodINI settings{dir.filePath(u"Velmor.INI"_s)};
+    TPlayerInfo device;
+    TITBSongItem song;
+    TArtworkDBLoader artwork;
+};
+
+using TMaker = std::function<QDialog *(TFixture &)>;
+
+struct TWindowRow
+{
+    const char *name;
+    TMaker make;
+    QString focus; // the field the caret starts in; empty when the window asks for no text
+};
+
+QList<TWindowRow> Windows()
+{
+    return {
+        {"search", [](TFixture &f) { return new TSongFindForm(f.settings, {}); }, u"Edit_FindSongs"_s},
+        {"search on the artists page",
+         [](TFixture &f) {
+             f.settings.FPageIndex = 2;
+             return new TSongFindForm(f.settings, {{u"A"_s, false}});
+         },
+         u"ArtistsListView"_s},
+        {"new note", [](TFixture &f) { return new TMemoForm(f.settings, f.dialogs, f.dir.path()); },
+         u"MemoEdit"_s},
+        {"existing note",
+         [](TFixture &f) {
+             const QString path = f.dir.filePath(u"note.txt"_s);
+             WriteFixtureFile(path, "abc\r\n");
+             auto *form = new TMemoForm(f.settings, f.dialogs, f.dir.path());
+             form->Open(path);
+             return form;
+         },
+         u"MemoEdit"_s},
+        {"news site", [](TFixture &f) { return new TEditURLForm(f.dialogs); }, u"Edit_name"_s},
+        {"note division", [](TFixture &) { return new TMemoDivideForm; }, u"Edit_Title"_s},
+        {"song extraction",
+         [](TFixture &f) { return new TSongCopyCfgForm(f.settings, f.drives, f.dialogs, TCopyKind::Songs); },
+         u"Edit_Folder"_s},
+        {"photo export", [](TFixture &f) { return new TPhotoCopyForm(f.settings, f.drives, f.dialogs); },
+         u"Edit_Folder"_s},
+        {"event", [](TFixture &) { return new TScheduleForm; }, u"ComboBox_Summary"_s},
+        {"to-do", [](TFixture &) { return new TToDoForm; }, u"ComboBox_Summary"_s},
+        {"contact", [](TFixture &f) { return new TAddressForm(f.dialogs); }, {}},
+        {"expired entries", [](TFixture &) { return new TDelCalForm; }, {}},
+        {"settings", [](TFixture &f) { return new TConfigForm(f.settings, f.drives, f.dialogs); }, {}},
+        {"details", [](TFixture &f) { return new TSpecForm(f.device, f.dialogs); }, {}},
+        {"transfer log", [](TFixture &f) { return new TLogForm(f.dialogs); }, {}},
+        {"song information",
+         [](TFixture &f) { return new TSongInfoForm(f.song, QString(), f.artwork, f.dialogs); },
+         {}},
+        {"photo viewer", [](TFixture &f) { return new TPhotoForm(f.settings, f.dialogs); }, {}},
+        {"terms of use", [](TFixture &f) { return new TCRForm(f.settings); }, {}},
+    };
+}
+
+/// Shows the window and waits until it has the keyboard.
+void ShowActive(QDialog &form)
+{
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+}
+} // namespace
+
+class TstWindowKeys : public QObject
+{
+    Q_OBJECT
+private slots:
+    void caretAndEscape_data();
+    void caretAndEscape();
+    void searchTypedAtOnce();
+};
+
+void TstWindowKeys::caretAndEscape_data()
+{
+    QTest::addColumn<int>("row");
+    const QList<TWindowRow> windows = Windows();
+    for (int i = 0; i < windows.size(); ++i)
+        QTest::addRow("%s", windows[i].name) << i;
+}
+
+void TstWindowKeys::caretAndEscape()
+{
+    QFETCH(int, row);
+    const TWindowRow window = Windows().at(row);
+    TFixture f;
+    std::unique_ptr<QDialog> form(window.make(f));
+    ShowActive(*form);
+    QWidget *focus = QApplication::focusWidget();
+    if (!window.focus.isEmpty()) {
+        QVERIFY2(focus, "nothing has the keyboard");
+        const QWidget *wanted = form->findChild<QWidget *>(window.focus);
+        QVERIFY(wanted);
+        // An editable combo box types into its own line edit.
+        QVERIFY2(focus == wanted || wanted->isAncestorOf(focus), qPrintable(focus->objectName()));
+    }
+    QTest::keyClick(focus ? focus : form.get(), Qt::Key_Escape);
+    QTRY_VERIFY(!form->isVisible());
+}
+
+void TstWindowKeys::searchTypedAtOnce()
+{
+    TFixture f;
+    f.settings.FText = u"old"_s;
+    TSongFindForm form(f.settings, {});
+    ShowActive(form);
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keySequence(focus, QKeySequence::SelectAll);
+    QTest::keyClicks(focus, u"Night"_s);
+    QTest::keyClick(focus, Qt::Key_Return);
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    QCOMPARE(f.settings.FText, u"Night"_s);
+}
+
+QTEST_MAIN(TstWindowKeys)
+#include "tst_windowkeys.moc"
