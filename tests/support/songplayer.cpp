@@ -53,11 +53,13 @@ bool WriteSongPlayer(const QString &root, const QList<TFixtureSong> &songs,
 
 QList<TFixtureSong> SongCountCases()
 {
-    TFixtureSong missing{u"Missing"_s};
-    missing.writeFile = false;
-    TFixtureSong video{u"Video"_s};
-    video.video = true;
-    TFixtureSong podcast{u"Podcast"_s};
-    podcast.mediaType = 4;
-    return {TFixtureSong{u"Present"_s}, missing, video, podcast};
+    QList<TFixtureSong> songs(4);
+    songs[0].title = u"Present"_s;
+    songs[1].title = u"Missing"_s;
+    songs[1].writeFile = false;
+    songs[2].title = u"Video"_s;
+    songs[2].video = true;
+    songs[3].title = u"Podcast"_s;
+    songs[3].mediaType = 4;
+    return songs;
 }
