@@ -10,7 +10,7 @@ packages=(
   python3-mutagen libgpod-dev
   python3
   clang libclang-rt-14-dev
-  fonts-ipafont-gothic qt6-translations-l10n
+  fonts-ipafont-gothic fonts-nanum qt6-translations-l10n qt6-l10n-tools
   xvfb xauth xdotool desktop-file-utils
   at-spi2-core dbus python3-pyatspi
 )
