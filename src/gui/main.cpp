@@ -1,7 +1,9 @@
 // sorvo: the program's window.
 #include "app/commandline.h"
-#include "common/sorvoerror.h"
+#include "app/language.h"
+#include "app/settings.h"
 #include "app/version.h"
+#include "common/sorvoerror.h"
 #include "device/playerpage.h"
 #include "dialogs/widgetdialogs.h"
 #include "mainform/mainform.h"
@@ -54,46 +56,63 @@ void SelfCheck(TMainForm &form)
     const QString model = TMPlayerChecker::DefaultModelFile();
     const QString manual = form.PlayerPage()->ManualFile();
     const bool found = form.Session().Connected();
-    const auto shown = [](const QString &path) {
-        return QFileInfo::exists(path) ? QDir::toNativeSeparators(path) : u"見つかりません"_s;
+    const QString missing = QCoreApplication::translate("SorvoMain", "見つかりません");
+    const auto shown = [&missing](const QString &path) {
+        return QFileInfo::exists(path) ? QDir::toNativeSeparators(path) : missing;
     };
-    Print(stdout, u"プレーヤー: "_s +
-                      (found ? device.FName + u" ("_s + device.FKindName + u')' : u"見つかりません"_s) +
-                      u"\nページ: "_s +
-                      (form.CurrentPage() == pgPlayer ? u"iPod"_s : QString::number(form.CurrentPage())) +
-                      u"\nモデルデータ: "_s + shown(model) + u"\nマニュアル: "_s + shown(manual) +
-                      u"\n状態: "_s + form.StatusText(1) + u'\n');
+    Print(stdout, QCoreApplication::translate("SorvoMain", "プレーヤー: %1\nページ: %2\nモデルデータ: %3\n"
+                                                           "マニュアル: %4\n状態: %5\n")
+                      .arg(found ? device.FName + u" ("_s + device.FKindName + u')' : missing,
+                           form.CurrentPage() == pgPlayer ? u"iPod"_s : QString::number(form.CurrentPage()),
+                           shown(model), shown(manual), form.StatusText(1)));
     const bool ok = found && QFileInfo::exists(model) && QFileInfo::exists(manual);
     QCoreApplication::exit(ok ? 0 : 1);
+}
+
+/// The language chosen by --lang, else by the setting, else by the system's locale.
+TUiLanguage ChosenLanguage(const TCommandLine &line)
+{
+    const TKiruIPodINI settings(line.settingsFile.isEmpty() ? TKiruIPodINI::DefaultPath()
+                                                            : line.settingsFile);
+    return ChooseUiLanguage(line.language, settings.FLanguage);
 }
 } // namespace
 
 int main(int argc, char **argv)
 {
-    // Options are read before QApplication, which needs a display.
-    const TCommandLine line = TCommandLine::Parse(TCommandLine::FromArgv(argc, argv));
-    if (!line.error.isEmpty()) {
-        Print(stderr, line.error + u'\n');
-        return 2;
-    }
-    if (line.version) {
-        Print(stdout, u"Sorvo "_s + QString::fromUtf16(kSorvoVersion) + u'\n');
-        return 0;
-    }
-    if (line.help) {
-        Print(
-            stdout,
-            u"使い方: sorvo [-debug] [--drive PATH]... [--settings FILE] [--yes] [--self-check]\n"
-            u"  --self-check  プレーヤーを認識し、見つけたプレーヤー・モデルデータ・マニュアルを表示して終了します\n"_s);
+    // Options are read before QApplication, which needs a display: --help and a wrong line are answered
+    // without one.
+    const QStringList arguments = TCommandLine::FromArgv(argc, argv);
+    const TCommandLine line = TCommandLine::Parse(arguments);
+    if (!line.error.isEmpty() || line.help || line.version) {
+        QCoreApplication core(argc, argv);
+        InstallUiLanguage(core, ChosenLanguage(line));
+        if (!line.error.isEmpty()) {
+            Print(stderr,
+                  TCommandLine::Parse(arguments).error + u'\n'); // read again, now in the chosen language
+            return 2;
+        }
+        if (line.version) {
+            Print(stdout, u"Sorvo "_s + QString::fromUtf16(kSorvoVersion) + u'\n');
+            return 0;
+        }
+        Print(stdout,
+              QCoreApplication::translate(
+                  "SorvoMain",
+                  "使い方: sorvo [-debug] [--drive PATH]... [--settings FILE] [--lang ja|en] [--yes] "
+                  "[--self-check]\n"
+                  "  --lang        表示の言語 (ja: 日本語, en: 英語)。既定は設定、なければシステムの言語\n"
+                  "  --self-check  "
+                  "プレーヤーを認識し、見つけたプレーヤー・モデルデータ・マニュアルを表示して終了します\n"));
         return 0;
     }
     TSorvoApplication app(argc, argv);
     QApplication::setApplicationName(u"Sorvo"_s);
-    TWidgetDialogs::LoadQtTranslation(app);
+    InstallUiLanguage(app, ChosenLanguage(line));
 
     TSingleInstance instance;
     if (!instance.TryAcquire()) {
-        const QString message = u"既にSorvoが起動しています"_s;
+        const QString message = QCoreApplication::translate("SorvoMain", "既にSorvoが起動しています");
         Print(stderr, message + u'\n');
         if (!line.assumeYes) // --yes: no box waits for the user
             TWidgetDialogs().Warning(message);

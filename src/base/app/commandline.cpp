@@ -1,4 +1,7 @@
 #include "app/commandline.h"
+#include "app/language.h"
+
+#include <QCoreApplication>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,7 +21,7 @@ TCommandLine TCommandLine::Parse(const QStringList &arguments)
                 return a.mid(prefix.size());
             if (i + 1 < arguments.size())
                 return arguments[++i];
-            line.error = name + u" には値が必要です"_s;
+            line.error = QCoreApplication::translate("TCommandLine", "%1 には値が必要です").arg(name);
             return {};
         };
         if (a == u"--"_s)
@@ -39,7 +42,13 @@ TCommandLine TCommandLine::Parse(const QStringList &arguments)
                 line.drives << v;
         } else if (a == u"--settings"_s || a.startsWith(u"--settings="_s))
             line.settingsFile = value(u"--settings"_s);
-        else
+        else if (a == u"--lang"_s || a.startsWith(u"--lang="_s)) {
+            line.language = value(u"--lang"_s);
+            TUiLanguage language;
+            if (line.error.isEmpty() && !ParseUiLanguage(line.language, language))
+                line.error =
+                    QCoreApplication::translate("TCommandLine", "--lang には ja か en を指定してください");
+        } else
             line.positional << a; // commands read their own options from here
     }
     return line;

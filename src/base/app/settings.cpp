@@ -79,6 +79,7 @@ const TKey kKeys[] = {
     {u"Photos", u"Type", &TKiruIPodINI::FPhotos_Type},
     {u"Photos", u"PosX", &TKiruIPodINI::FPosX},
     {u"Photos", u"PosY", &TKiruIPodINI::FPosY},
+    {u"Language", u"Language", &TKiruIPodINI::FLanguage},
 };
 
 const QString kSiteSection = u"RSSURLData"_s;

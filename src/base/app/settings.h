@@ -97,6 +97,8 @@ public:
     // PhotoCopy
     QString FPhotoCopy_Folder;
     int FPhotoCopy_Type = 0;
+    // Language: "ja", "en", or empty for the system's
+    QString FLanguage;
     // Photos
     int FPhotos_Type = 0;
     int FPosX = 0;
