@@ -13,10 +13,16 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/sorvo bin/sorvo-cli libexec/sorvo/sorvo-cli-full share/sorvo/Velmor.MCD share/sorvo/manual/index.html \
-         share/applications/sorvo.desktop share/man/man1/sorvo-cli.1 \
+         share/sorvo/manual/en/index.html share/applications/sorvo.desktop share/man/man1/sorvo-cli.1 \
          share/icons/hicolor/16x16/apps/sorvo.png share/icons/hicolor/48x48/apps/sorvo.png \
          share/icons/hicolor/256x256/apps/sorvo.png; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
+done
+# Every picture and page the Japanese and English manuals link to is installed beside them.
+for page in "$prefix"/share/sorvo/manual/index.html "$prefix"/share/sorvo/manual/en/index.html; do
+  while read -r ref; do
+    [ -e "$(dirname "$page")/$ref" ] || fail "${page#"$prefix"/} links to $ref, which is not installed"
+  done < <(grep -oE '(src|href)="[^"#:]+"' "$page" | sed -E 's/^[a-z]+="(.*)"$/\1/')
 done
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$prefix/share/applications/sorvo.desktop" | grep -v ': hint: ' && fail "desktop file" || true
