@@ -38,5 +38,6 @@ void TDebugPage::ExportDebugFiles()
     const TDebugSources sources{session.Player(), session.Songs(), session.Artwork(),
                                 session.PhotosLoaded() ? &session.Photos() : nullptr};
     const QStringList written = ExportDebugData(sources, choice, folder);
-    Status().SetStatusText(Format(u"%d 個のファイルを書き出しました"_s, {int(written.size())}));
+    Status().SetStatusText(
+        Format(tr("%d 個のファイルを書き出しました", nullptr, int(written.size())), {int(written.size())}));
 }

@@ -45,7 +45,8 @@ TPlayerPage::TPlayerPage(TTabContext context, const QString &manualFile, QWidget
     connect(&Session(), &TPlayerSession::playerLost, this, &TPlayerPage::ShowNoPlayer);
     // The files counted in the music folder and the songs of the database differ by design; both are shown.
     connect(&Session(), &TPlayerSession::songsLoaded, this, [this] {
-        FUi->Panel_IPListedSongs->setText(Format(u"%.0n 曲"_s, {Session().Songs().ListedSongCount()}));
+        FUi->Panel_IPListedSongs->setText(Format(tr("%.0n 曲", nullptr, Session().Songs().ListedSongCount()),
+                                                 {Session().Songs().ListedSongCount()}));
     });
     ShowNoPlayer();
 }
@@ -126,7 +127,7 @@ void TPlayerPage::ShowPlayer(const TPlayerInfo &player)
     FUi->Panel_IPSize->setText(Format(u"%.0n MB"_s, {player.FTotalBytes >> 20}));
     FUi->Panel_IPFreeSize->setText(Format(u"%.0n MB"_s, {player.FFreeBytes >> 20}));
     FUi->Panel_IPMusicSize->setText(Format(u"%.0n MB"_s, {player.FSongBytes >> 20}));
-    FUi->Panel_IPMusicCount->setText(Format(u"%.0n 曲"_s, {player.FSongCount}));
+    FUi->Panel_IPMusicCount->setText(Format(tr("%.0n 曲", nullptr, player.FSongCount), {player.FSongCount}));
 }
 
 void TPlayerPage::ShowNoPlayer()
@@ -158,7 +159,7 @@ void TPlayerPage::RemovePlayer()
 {
     QString error;
     if (!EjectPlayer(Session().Player().FRoot, error))
-        Dialogs().Warning(Format(u"iPodを取り外せませんでした。\n%s"_s, {error}));
+        Dialogs().Warning(Format(tr("iPodを取り外せませんでした。\n%s"), {error}));
 }
 
 QString TPlayerPage::ManualFile() const
@@ -174,5 +175,5 @@ void TPlayerPage::OpenManual()
     if (QFileInfo::exists(manual))
         Dialogs().ShellOpen(manual);
     else
-        Dialogs().Warning(u"Sorvoのヘルプが見つかりません"_s);
+        Dialogs().Warning(tr("Sorvoのヘルプが見つかりません"));
 }

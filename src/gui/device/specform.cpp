@@ -45,11 +45,11 @@ TSpecForm::TSpecForm(const TPlayerInfo &device, IUserDialogs &dialogs, QWidget *
 
     // The information file's own menu: copy and select all.
     FUi->IniMemo->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto *copy = new QAction(u"コピー(&C)"_s, FUi->IniMemo);
+    auto *copy = new QAction(tr("コピー(&C)"), FUi->IniMemo);
     copy->setShortcut(QKeySequence(u"Ctrl+C"_s));
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, FUi->IniMemo, &QPlainTextEdit::copy);
-    auto *all = new QAction(u"全てを選択(&L)"_s, FUi->IniMemo);
+    auto *all = new QAction(tr("全てを選択(&L)"), FUi->IniMemo);
     all->setShortcut(QKeySequence(u"Ctrl+A"_s));
     all->setShortcutContext(Qt::WidgetShortcut);
     connect(all, &QAction::triggered, FUi->IniMemo, &QPlainTextEdit::selectAll);
@@ -67,12 +67,13 @@ void TSpecForm::SetDiskCheck(const TDiskCheck &check)
 {
     FDiskCheck = check;
     // The note says what the checker here really does; a player kept in a folder cannot be checked at all.
-    QString note = check.repairs
-                       ? u"※iPod内のデータの損傷をチェックし修正を行います。"_s
-                       : u"※iPod内のデータの損傷をチェックします。読み取りのみで、修正は行いません。"_s;
-    note += u"iPod nanoやShuffleには絶対に使用しないで下さい。"_s;
+    QString note = check.repairs ? tr("※iPod内のデータの損傷をチェックし修正を行います。iPod "
+                                      "nanoやShuffleには絶対に使用しないで下さい。")
+                                 : tr("※iPod内のデータの損傷をチェックします。読み取りのみで、修正は行いませ"
+                                      "ん。iPod nanoやShuffleには絶対に使用しないで下さい。");
     if (!check.possible)
-        note = u"※"_s + check.reason;
+        //: %1 is why this drive cannot be checked; ※ marks a note
+        note = tr("※%1").arg(check.reason);
     FUi->Label_ScanNote->setText(note);
     FUi->Button1->setEnabled(check.possible);
     FUi->Button1->setToolTip(check.possible ? QString() : check.reason);
@@ -84,12 +85,11 @@ void TSpecForm::CheckDisk()
 {
     // Nothing is asked about a check that cannot run.
     if (!FDiskCheck.possible) {
-        FDialogs.Warning(u"このドライブはスキャンディスクできません"_s);
+        FDialogs.Warning(tr("このドライブはスキャンディスクできません"));
         return;
     }
-    if (FDialogs.AskYesNo(
-            u"iPodをスキャンディスクしてもよろしいですか？意味のわからない方は、「いいえ」を選択して作業を中止してください。"_s) !=
-        TDialogAnswer::Yes)
+    if (FDialogs.AskYesNo(tr("iPodをスキャンディスクしてもよろしいですか？意味のわからない方は、「いいえ」を"
+                             "選択して作業を中止してください。")) != TDialogAnswer::Yes)
         return;
     // The check runs beside the window, which stays painted; its output shows when it has ended.
     auto output = std::make_shared<QString>();
@@ -105,7 +105,7 @@ void TSpecForm::CheckDisk()
                               std::rethrow_exception(error);
                           FUi->ConsoleMemo->setPlainText(*output);
                       } catch (const ELaunchFailed &) {
-                          FDialogs.Error(u"エラー情報"_s, u"スキャンディスクの起動に失敗しました。"_s);
+                          FDialogs.Error(tr("エラー情報"), tr("スキャンディスクの起動に失敗しました。"));
                       } catch (...) {
                           RunGuarded(FDialogs, [error] { std::rethrow_exception(error); });
                       }

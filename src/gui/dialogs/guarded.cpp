@@ -1,14 +1,13 @@
 #include "dialogs/guarded.h"
 
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
+#include "common/sorvoerror.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <exception>
 #include <new>
-
-using namespace Qt::Literals::StringLiterals;
 
 bool RunGuarded(IUserDialogs &dialogs, const std::function<void()> &command)
 {
@@ -19,11 +18,11 @@ bool RunGuarded(IUserDialogs &dialogs, const std::function<void()> &command)
     } catch (const ESorvoError &e) {
         message = e.Message();
     } catch (const std::bad_alloc &) {
-        message = u"メモリが足りません"_s;
+        message = QCoreApplication::translate("Guarded", "メモリが足りません");
     } catch (const std::exception &e) {
         message = QString::fromLocal8Bit(e.what());
     } catch (...) {
-        message = u"不明なエラーが発生しました"_s;
+        message = QCoreApplication::translate("Guarded", "不明なエラーが発生しました");
     }
     dialogs.Error({}, message);
     return false;

@@ -35,9 +35,9 @@ std::unique_ptr<QMessageBox> TWidgetDialogs::MakeBox(QWidget *owner, QMessageBox
     {
         QMessageBox::StandardButton button;
         QString text;
-    } texts[] = {{QMessageBox::Yes, u"はい(&Y)"_s},
-                 {QMessageBox::No, u"いいえ(&N)"_s},
-                 {QMessageBox::Cancel, u"キャンセル"_s},
+    } texts[] = {{QMessageBox::Yes, tr("はい(&Y)")},
+                 {QMessageBox::No, tr("いいえ(&N)")},
+                 {QMessageBox::Cancel, tr("キャンセル")},
                  {QMessageBox::Ok, u"OK"_s}};
     for (const auto &t : texts)
         if (QAbstractButton *b = box->button(t.button))
@@ -148,7 +148,7 @@ TSaveChoice TWidgetDialogs::SaveFileChoice(const QString &title, const QString &
 bool TWidgetDialogs::BrowseForFolder(QString &folder)
 {
     const QString chosen =
-        QFileDialog::getExistingDirectory(FOwner, u"フォルダを選択してください。"_s, folder);
+        QFileDialog::getExistingDirectory(FOwner, tr("フォルダを選択してください。"), folder);
     if (chosen.isEmpty())
         return false;
     folder = chosen;
@@ -161,7 +161,7 @@ bool TWidgetDialogs::InputBox(const QString &caption, const QString &prompt, QSt
     dialog.setLabelText(prompt);
     dialog.setTextValue(value);
     dialog.setOkButtonText(u"OK"_s);
-    dialog.setCancelButtonText(u"キャンセル"_s);
+    dialog.setCancelButtonText(tr("キャンセル"));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     value = dialog.textValue();
@@ -178,9 +178,9 @@ void TWidgetDialogs::SetClipboardImage(const QImage &image)
 void TWidgetDialogs::ShellOpen(const QString &target)
 {
     const QUrl url = target.contains(u"://"_s) ? QUrl(target) : QUrl::fromLocalFile(target);
-    const QString failed =
-        Format(u"[ %s ] を開くプログラムが見つかりません。ファイルマネージャーやブラウザで開いてください。"_s,
-               {url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : target});
+    const QString failed = Format(
+        tr("[ %s ] を開くプログラムが見つかりません。ファイルマネージャーやブラウザで開いてください。"),
+        {url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : target});
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     // Qt only reports that xdg-open started; its exit status tells whether some program took the target.
     const QString opener = QStandardPaths::findExecutable(u"xdg-open"_s);

@@ -2,6 +2,7 @@
 
 #include "app/userdialogs.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 class QApplication;
@@ -10,6 +11,8 @@ class QWidget;
 /// The dialog seam with Qt message boxes, file dialogs and the clipboard.
 class TWidgetDialogs : public IUserDialogs
 {
+    Q_DECLARE_TR_FUNCTIONS(TWidgetDialogs)
+
 public:
     explicit TWidgetDialogs(QWidget *owner = nullptr) : FOwner(owner) {}
     void SetOwner(QWidget *owner) { FOwner = owner; }
@@ -24,9 +27,10 @@ public:
                               bool multiple) override;
     QString SaveFileName(const QString &title, const QString &filter, const QString &defaultExt,
                          const QString &proposedPath) override;
-    TSaveChoice SaveFileChoice(const QString &title, const QString &filter, const QString &proposedPath) override;
-    QString SaveFileNameNoOverwriteQuestion(const QString &title, const QString &filter, const QString &defaultExt,
-                                            const QString &proposedPath) override;
+    TSaveChoice SaveFileChoice(const QString &title, const QString &filter,
+                               const QString &proposedPath) override;
+    QString SaveFileNameNoOverwriteQuestion(const QString &title, const QString &filter,
+                                            const QString &defaultExt, const QString &proposedPath) override;
     bool BrowseForFolder(QString &folder) override;
     bool InputBox(const QString &caption, const QString &prompt, QString &value) override;
     void SetClipboardText(const QString &text) override;

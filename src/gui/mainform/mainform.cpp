@@ -253,7 +253,7 @@ void TMainForm::HidePlayerTabs()
     FUi->TabButton_iPod->setChecked(true);
     FUi->PageControl->setCurrentIndex(pgPlayer);
     FWatcher->StopWatchingPlayer();
-    FStatus0->setText(u"[接続待ち]"_s);
+    FStatus0->setText(tr("[接続待ち]"));
 }
 
 void TMainForm::PageChosen(int page)
@@ -345,12 +345,12 @@ void TMainForm::DropFiles(const QStringList &paths)
     const int page = CurrentPage();
     TTabPage *tab = FPages[size_t(page)];
     if (!tab || !tab->AcceptsDrops()) {
-        Dialogs().Warning(u"現在の画面ではドラッグされたファイルを登録できません"_s);
+        Dialogs().Warning(tr("現在の画面ではドラッグされたファイルを登録できません"));
         return;
     }
     for (const QString &path : paths) {
         if (CurrentPage() != page) {
-            Dialogs().Warning(u"ドラッグされたファイルを登録できません"_s);
+            Dialogs().Warning(tr("ドラッグされたファイルを登録できません"));
             continue;
         }
         RunGuarded(Dialogs(), [tab, &path] { tab->DropFile(path); });

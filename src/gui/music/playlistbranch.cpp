@@ -30,7 +30,7 @@ void TPlayListBranch::Fill(std::shared_ptr<const TITunesDBLoader> db)
     if (!FDb)
         return;
     const TITBPlayLists &lists = FDb->FPlayLists;
-    auto *branch = new QStandardItem(u"プレイリスト"_s);
+    auto *branch = new QStandardItem(tr("プレイリスト"));
     branch->setEditable(false);
     branch->setData(kBranch, kPlayListRole);
     // Folders first made, then their playlists put below them; a missing folder leaves a playlist at the top.

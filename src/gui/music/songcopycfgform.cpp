@@ -27,8 +27,8 @@ TSongCopyCfgForm::TSongCopyCfgForm(TKiruIPodINI &settings, const IDriveTable &dr
 
     int nameType = 0;
     if (kind == TCopyKind::Videos) {
-        setWindowTitle(u"ビデオデータの取り出し"_s);
-        FUi->GroupBox_Detail->setTitle(u"ビデオデータの取り出し詳細設定"_s);
+        setWindowTitle(tr("ビデオデータの取り出し"));
+        FUi->GroupBox_Detail->setTitle(tr("ビデオデータの取り出し詳細設定"));
         FUi->Edit_Folder->setText(settings.FVideoFolder);
         FUi->CheckBox_MkDirArtist->setChecked(settings.FMakeArtistFolder);
         FUi->CheckBox_MkDirAlbum->setChecked(settings.FMakeAlbumFolder);

@@ -25,17 +25,17 @@ TSongInfoForm::TSongInfoForm(const TITBSongItem &song, const QString &filePath,
 
     FMemoPopupMenu = new QMenu(this);
     FMemoPopupMenu->setObjectName(u"MemoPopupMenu"_s);
-    QAction *copy = FMemoPopupMenu->addAction(u"コピー(&C)"_s);
+    QAction *copy = FMemoPopupMenu->addAction(tr("コピー(&C)"));
     copy->setObjectName(u"Menu_LyricCopy"_s);
     copy->setShortcut(QKeySequence(u"Ctrl+C"_s));
-    QAction *select = FMemoPopupMenu->addAction(u"全てを選択(&L)"_s);
+    QAction *select = FMemoPopupMenu->addAction(tr("全てを選択(&L)"));
     select->setObjectName(u"Menu_LyricSelect"_s);
     select->setShortcut(QKeySequence(u"Ctrl+A"_s));
     FArtworkPopupMenu = new QMenu(this);
     FArtworkPopupMenu->setObjectName(u"ArtworkPopupMenu"_s);
-    QAction *save = FArtworkPopupMenu->addAction(u"ファイルに保存(&S)..."_s);
+    QAction *save = FArtworkPopupMenu->addAction(tr("ファイルに保存(&S)..."));
     save->setObjectName(u"AWMenu_Save"_s);
-    QAction *clip = FArtworkPopupMenu->addAction(u"クリップボードにコピー(&C)"_s);
+    QAction *clip = FArtworkPopupMenu->addAction(tr("クリップボードにコピー(&C)"));
     clip->setObjectName(u"AWMenu_Clip"_s);
 
     const auto lyric = [this](TLyricCommand command) {
@@ -84,7 +84,7 @@ TSongInfoForm::~TSongInfoForm() = default;
 void TSongInfoForm::SetVideoMode(bool video)
 {
     FVideoMode = video;
-    setWindowTitle(video ? u"ビデオファイルの詳細情報"_s : u"音楽ファイルの詳細情報"_s);
+    setWindowTitle(video ? tr("ビデオファイルの詳細情報") : tr("音楽ファイルの詳細情報"));
     FUi->SongPages->setTabVisible(FUi->SongPages->indexOf(FUi->TabSheet_Lyric), !video);
 }
 
@@ -130,7 +130,7 @@ void TSongInfoForm::ShowLyrics()
 {
     const QString lyrics = ReadSongLyrics(FFilePath);
     const bool found = !lyrics.isEmpty();
-    FUi->LyricMemo->setPlainText(found ? lyrics : u"歌詞情報はありませんでした"_s);
+    FUi->LyricMemo->setPlainText(found ? lyrics : tr("歌詞情報はありませんでした"));
     FUi->LyricMemo->setEnabled(found);
     FUi->SButton_CopyLyric->setEnabled(found);
     FUi->SButton_SaveLyric->setEnabled(found);
@@ -145,7 +145,7 @@ void TSongInfoForm::ShowArtwork()
         FUi->Image_Art->setPixmap(QPixmap::fromImage(FArtImage));
         FUi->Image_Art->resize(FArtImage.size());
     } else {
-        FUi->Image_Art->setText(u"アートワーク情報はありませんでした"_s);
+        FUi->Image_Art->setText(tr("アートワーク情報はありませんでした"));
         FUi->Image_Art->adjustSize();
     }
     FUi->SButton_SavePic->setEnabled(found);
@@ -194,14 +194,16 @@ bool TSongInfoForm::MayOverwrite(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return true;
-    return FDialogs.AskYesNo(Format(u"[ %s ]は既に存在します。上書き保存してもよろしいですか？"_s,
+    return FDialogs.AskYesNo(Format(tr("[ %s ]は既に存在します。上書き保存してもよろしいですか？"),
                                     {QFileInfo(path).fileName()})) != TDialogAnswer::No;
 }
 
 void TSongInfoForm::SaveLyrics()
 {
-    TSaveChoice choice = FDialogs.SaveFileChoice(u"歌詞情報の保存"_s,
-                                                 u"テキストファイル(*.TXT)|*.TXT|全てのファイル(*.*)|*.*"_s,
+    // The offered file name stays Japanese in every language, as the program's other file names do.
+    TSaveChoice choice = FDialogs.SaveFileChoice(tr("歌詞情報の保存"),
+                                                 //: File type filters of the save dialog: name|pattern|...
+                                                 tr("テキストファイル(*.TXT)|*.TXT|全てのファイル(*.*)|*.*"),
                                                  SanitizeFileName(FSong.Title()) + u"の歌詞.TXT"_s);
     if (choice.FPath.isEmpty())
         return;
@@ -216,8 +218,9 @@ void TSongInfoForm::SaveLyrics()
 void TSongInfoForm::SaveArtwork()
 {
     TSaveChoice choice = FDialogs.SaveFileChoice(
-        u"アートワークの保存"_s,
-        u"JPEG イメージファイル (*.jpg)|*.jpg;*.jpeg;*.jpe|ビットマップ (*.bmp)|*.bmp"_s,
+        tr("アートワークの保存"),
+        //: File type filters of the save dialog: name|patterns|...; the JPEG type comes first
+        tr("JPEG イメージファイル (*.jpg)|*.jpg;*.jpeg;*.jpe|ビットマップ (*.bmp)|*.bmp"),
         SanitizeFileName(FSong.Title()) + u"のアートワーク"_s);
     if (choice.FPath.isEmpty())
         return;

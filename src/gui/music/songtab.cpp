@@ -39,27 +39,29 @@ TSongTab::TSongTab(TTabContext context, QWidget *parent)
     // The list's keys act anywhere on the page, not only while the list has the focus.
     FListMenu = new TContextMenu(u"PopupMenu_SongList"_s, FUi->SongListView, Dialogs());
     FListMenu->Add(
-        u"PopMenu_SelectAll"_s, u"全てを選択(&L)"_s, {QKeySequence(u"Ctrl+A"_s)}, [this] { CheckAll(true); },
+        u"PopMenu_SelectAll"_s, tr("全てを選択(&L)"), {QKeySequence(u"Ctrl+A"_s)}, [this] { CheckAll(true); },
         this);
     FListMenu->Add(
-        u"N1"_s, u"全ての選択を解除(&R)"_s, {}, [this] { CheckAll(false); }, this);
+        u"N1"_s, tr("全ての選択を解除(&R)"), {}, [this] { CheckAll(false); }, this);
     FListMenu->addSeparator();
     FMenu_OutSongs = FListMenu->Add(
-        u"Menu_OutSongs"_s, u"曲を取り出す(&X)"_s, {QKeySequence(u"F9"_s)}, [this] { ExtractSongs(); }, this);
+        u"Menu_OutSongs"_s, tr("曲を取り出す(&X)"), {QKeySequence(u"F9"_s)}, [this] { ExtractSongs(); },
+        this);
     FListMenu->addSeparator();
     FListMenu->Add(
-        u"Menu_FindSongs"_s, u"曲の検索(&F)"_s, {QKeySequence(u"Ctrl+F"_s)}, [this] { FindSongs(); }, this);
+        u"Menu_FindSongs"_s, tr("曲の検索(&F)"), {QKeySequence(u"Ctrl+F"_s)}, [this] { FindSongs(); }, this);
     FListMenu->addSeparator();
     FListMenu->Add(
-        u"Menu_Property"_s, u"曲の詳細情報"_s, {QKeySequence(u"Ctrl+P"_s)}, [this] { ShowSongInfo(); }, this);
+        u"Menu_Property"_s, tr("曲の詳細情報"), {QKeySequence(u"Ctrl+P"_s)}, [this] { ShowSongInfo(); },
+        this);
 
     FTreeMenu = new TContextMenu(u"PopupMenu_AristTree"_s, FUi->SongTreeView, Dialogs());
-    FTreeMenu->Add(u"N12"_s, u"選択中のアーティストの曲をチェック(&C)"_s, {},
+    FTreeMenu->Add(u"N12"_s, tr("選択中のアーティストの曲をチェック(&C)"), {},
                    [this] { CheckSelectedArtist(); });
-    FTreeMenu->Add(u"N16"_s, u"ツリーを展開する(&E)"_s, {}, [this] { ExpandTree(true); });
-    FTreeMenu->Add(u"N17"_s, u"ツリーを閉じる(&L)"_s, {}, [this] { ExpandTree(false); });
+    FTreeMenu->Add(u"N16"_s, tr("ツリーを展開する(&E)"), {}, [this] { ExpandTree(true); });
+    FTreeMenu->Add(u"N17"_s, tr("ツリーを閉じる(&L)"), {}, [this] { ExpandTree(false); });
     FTreeMenu->addSeparator();
-    FTreeMenu->Add(u"Menu_ExtractPlayList"_s, u"このプレイリストを取り出す"_s, {},
+    FTreeMenu->Add(u"Menu_ExtractPlayList"_s, tr("このプレイリストを取り出す"), {},
                    [this] { ExtractPlayList(); });
 
     connect(FUi->SButton_OutSongs, &QToolButton::clicked, this,
@@ -270,22 +272,27 @@ void TSongTab::ExtractPlayList()
     if (!leftOut.isEmpty())
         Dialogs().Warning(leftOut.join(u'\n'));
     Status().SetStatusText(
-        Format(u"プレイリスト %s を書き込みました"_s, {QDir::toNativeSeparators(written.FPath)}));
+        Format(tr("プレイリスト %s を書き込みました"), {QDir::toNativeSeparators(written.FPath)}));
 }
 
 void TSongTab::SaveScrobbleLog()
 {
     if (!FSongs)
         return;
-    const QString path = Dialogs().SaveFileName(u"再生履歴の書き出し"_s, u"スクロブルログ|*.log"_s, u"log"_s,
+    const QString path = Dialogs().SaveFileName(tr("再生履歴の書き出し"),
+                                                //: File type filter of the save dialog: name|pattern
+                                                tr("スクロブルログ|*.log"), u"log"_s,
                                                 QDir::home().filePath(u".scrobbler.log"_s));
     if (path.isEmpty())
         return;
     int untimed = 0;
     const int written = WriteScrobbleLog(path, *FSongs, Session().Player().FRoot, &untimed);
-    QString text = Format(u"%d 件の再生を %s に書き込みました"_s, {written, QDir::toNativeSeparators(path)});
+    //: %d is the number of plays, %s the log file
+    QString text = Format(tr("%d 件の再生を %s に書き込みました", nullptr, written),
+                          {written, QDir::toNativeSeparators(path)});
     if (untimed > 0)
-        text += Format(u" (再生日時のない %d 曲の再生は含めていません)"_s, {untimed});
+        //: Appended to the message that the plays were written; %d is a number of plays
+        text += Format(tr(" (再生日時のない %d 曲の再生は含めていません)", nullptr, untimed), {untimed});
     Status().SetStatusText(text);
 }
 

@@ -32,14 +32,14 @@ TNewsTab::TNewsTab(TTabContext context, QWidget *parent)
     // F9 downloads while the page has the focus; Enter and Delete act on the list.
     FMenu = new TContextMenu(u"PopupMenu_URLList"_s, FUi->URLListView, Dialogs());
     FMenu->Add(
-        u"D1"_s, u"ダウンロード更新(&D)..."_s, {QKeySequence(Qt::Key_F9)}, [this] { DownloadNews(); }, this);
+        u"D1"_s, tr("ダウンロード更新(&D)..."), {QKeySequence(Qt::Key_F9)}, [this] { DownloadNews(); }, this);
     FMenu->addSeparator();
-    FMenu->Add(u"N19"_s, u"サイトの新規追加(&N)"_s, {}, [this] { AddSite(); });
-    FMenu->Add(u"N18"_s, u"サイトの編集(&E)"_s, EnterKeys(), [this] { EditSelectedSite(); });
+    FMenu->Add(u"N19"_s, tr("サイトの新規追加(&N)"), {}, [this] { AddSite(); });
+    FMenu->Add(u"N18"_s, tr("サイトの編集(&E)"), EnterKeys(), [this] { EditSelectedSite(); });
     FMenu->addSeparator();
-    FMenu->Add(u"PM_SiteDelete"_s, u"サイトを削除(&D)"_s, {QKeySequence(Qt::Key_Delete)},
+    FMenu->Add(u"PM_SiteDelete"_s, tr("サイトを削除(&D)"), {QKeySequence(Qt::Key_Delete)},
                [this] { DeleteSite(); });
-    FMenu->Add(u"PM_SiteAllDelete"_s, u"デフォルトでサイトを全てクリア(&A)"_s, {}, [this] { ResetSites(); });
+    FMenu->Add(u"PM_SiteAllDelete"_s, tr("デフォルトでサイトを全てクリア(&A)"), {}, [this] { ResetSites(); });
 
     // The settings may ask for the news as soon as a player is recognised.
     connect(&Session(), &TPlayerSession::playerFound, this, [this] {

@@ -25,14 +25,14 @@ TMemoTab::TMemoTab(TTabContext context, QWidget *parent)
             [this](int item) { Guarded([this, item] { EditItem(item); }); });
 
     FPopupMenu = new TContextMenu(u"PopupMenu_MemoList"_s, FUi->MemoListView, Dialogs());
-    FPopupMenu->Add(u"Menu_MemoEdit"_s, u"編集(&E)..."_s, {QKeySequence(Qt::Key_Return)},
+    FPopupMenu->Add(u"Menu_MemoEdit"_s, tr("編集(&E)..."), {QKeySequence(Qt::Key_Return)},
                     [this] { EditNote(); });
-    FPopupMenu->Add(u"Menu_MemoNew"_s, u"新規メモを作成(&N)"_s, {QKeySequence(Qt::CTRL | Qt::Key_N)},
+    FPopupMenu->Add(u"Menu_MemoNew"_s, tr("新規メモを作成(&N)"), {QKeySequence(Qt::CTRL | Qt::Key_N)},
                     [this] { NewNote(); });
-    FPopupMenu->Add(u"Menu_MemoDelete"_s, u"削除(&D)"_s, {QKeySequence(Qt::Key_Delete)},
+    FPopupMenu->Add(u"Menu_MemoDelete"_s, tr("削除(&D)"), {QKeySequence(Qt::Key_Delete)},
                     [this] { DeleteNotes(); });
     FPopupMenu->addSeparator();
-    FPopupMenu->Add(u"Menu_MemoImport"_s, u"テキストファイルを取り込む(&I)..."_s, {QKeySequence(Qt::Key_F9)},
+    FPopupMenu->Add(u"Menu_MemoImport"_s, tr("テキストファイルを取り込む(&I)..."), {QKeySequence(Qt::Key_F9)},
                     [this] { ImportTextFiles(); });
 
     connect(&Session(), &TPlayerSession::notesChanged, this, [this] { FModel.Fill(Session().Notes()); });

@@ -27,11 +27,11 @@ TPhotoTab::TPhotoTab(TTabContext context, QWidget *parent)
     FUi->PhotoListBox->setModel(&FGrid);
 
     FPopup = new TContextMenu(u"PopupMenu_Photo"_s, FUi->PhotoAlbumListView, Dialogs());
-    FPopup->Add(u"A1"_s, u"全てを選択(&A)"_s, {QKeySequence(Qt::CTRL | Qt::Key_A)},
+    FPopup->Add(u"A1"_s, tr("全てを選択(&A)"), {QKeySequence(Qt::CTRL | Qt::Key_A)},
                 [this] { CheckAlbums(true); });
-    FPopup->Add(u"N27"_s, u"全ての選択を解除(&R)"_s, {}, [this] { CheckAlbums(false); });
+    FPopup->Add(u"N27"_s, tr("全ての選択を解除(&R)"), {}, [this] { CheckAlbums(false); });
     FPopup->addSeparator();
-    FExtract = FPopup->Add(u"Menu_ExtractPhotos"_s, u"フォトを取り出す(&X)"_s, {QKeySequence(Qt::Key_F9)},
+    FExtract = FPopup->Add(u"Menu_ExtractPhotos"_s, tr("フォトを取り出す(&X)"), {QKeySequence(Qt::Key_F9)},
                            [this] { ExtractPhotos(); });
     SwallowKey(FUi->PhotoAlbumListView, Qt::Key_F9);
 
@@ -79,7 +79,7 @@ void TPhotoTab::LoadPhotoList()
     FUi->SButton_ExtractPhotos->setEnabled(false);
     const TPlayerInfo player = Session().Player();
     if (player.FPhotoDBFile.isEmpty() || !QFileInfo(player.FPhotoDBFile).isFile()) {
-        Status().SetStatusText(u"iPod内にフォトデータが見つかりません"_s);
+        Status().SetStatusText(tr("iPod内にフォトデータが見つかりません"));
         return;
     }
     // The grid points into the database: emptied before another one takes its place.
@@ -88,7 +88,7 @@ void TPhotoTab::LoadPhotoList()
     std::shared_ptr<TArtworkDBLoader> photos;
     TPhotoGridModel::TGrid grid;
     IUserDialogs *dialogs = &Dialogs();
-    Progress().RunWithProgress(u"サムネイルの取得"_s, 0, 1, [&](TProgressContext &context) {
+    Progress().RunWithProgress(tr("サムネイルの取得"), 0, 1, [&](TProgressContext &context) {
         photos = ReadPhotoDatabase(player, dialogs);
         context.SetMaximum(photos ? photos->Count() : 0);
         if (photos)
@@ -106,7 +106,8 @@ void TPhotoTab::LoadPhotoList()
     FUi->SButton_OpenPhoto->setEnabled(!grid.lastFullFile.isEmpty());
     if (FPhotos->Count() > 0 && !FPhotos->Items(0).FFullFileName.isEmpty())
         FUi->SButton_OpenPhoto->setEnabled(true);
-    Status().SetStatusText(Format(u"%d 枚のサムネイル画像を取得しました"_s, {FPhotos->Count()}));
+    Status().SetStatusText(
+        Format(tr("%d 枚のサムネイル画像を取得しました", nullptr, FPhotos->Count()), {FPhotos->Count()}));
 }
 
 void TPhotoTab::ShowAlbum(int row)

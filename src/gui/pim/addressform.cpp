@@ -5,7 +5,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TContactRowsModel::TContactRowsModel(QObject *parent) : TReportListModel({u"項目"_s, u"内容"_s}, parent) {}
+TContactRowsModel::TContactRowsModel(QObject *parent) : TReportListModel({tr("項目"), tr("内容")}, parent) {}
 
 void TContactRowsModel::SetRows(const QList<TContactEditorRow> &rows)
 {

@@ -27,9 +27,12 @@ TCalendarTab::TCalendarTab(TTabContext context, QWidget *parent)
     FPopupMenu->addSeparator();
     FPopupMenu->Add(FUi->Action_CalImport);
 
-    SetupDatePicker(FUi->Picker_Year, u"yyyy年"_s);
-    SetupDatePicker(FUi->Picker_Month, u"MM月"_s);
-    SetupDatePicker(FUi->Picker_Day, u"dd日"_s);
+    //: Display format (QDateTime) of the year field; the fields keep the Japanese locale
+    SetupDatePicker(FUi->Picker_Year, tr("yyyy年"));
+    //: Display format (QDateTime) of the month field, in numbers
+    SetupDatePicker(FUi->Picker_Month, tr("MM月"));
+    //: Display format (QDateTime) of the day field
+    SetupDatePicker(FUi->Picker_Day, tr("dd日"));
     FUi->CalendarGraph->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
     SetCalendarDate(QDate::currentDate());
 

@@ -8,10 +8,9 @@
 #include "pim/pimlistmodels.h"
 #include "session/playersession.h"
 
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QTimeEdit>
-
-using namespace Qt::Literals::StringLiterals;
 
 TPimCommands PimCommands(TPlayerSession &session)
 {
@@ -41,7 +40,8 @@ void SetupDatePicker(QDateEdit *picker, const QString &format)
 void SetupTimePicker(QTimeEdit *picker)
 {
     picker->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
-    picker->setDisplayFormat(u"AP hh時mm分"_s);
+    //: Display format (QDateTime) of a time field. Its locale stays Japanese, so AP shows 午前/午後
+    picker->setDisplayFormat(QCoreApplication::translate("PimTab", "AP hh時mm分"));
 }
 
 void SetPickers(QDateEdit *date, QTimeEdit *time, TDateTime value)

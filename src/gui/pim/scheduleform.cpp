@@ -36,7 +36,7 @@ TScheduleForm::~TScheduleForm() = default;
 
 void TScheduleForm::PriorityChanged()
 {
-    FUi->Label_Priority->setText(Format(u"現在の重要度は [ %d ] です"_s, {FUi->TrackBar_Priority->value()}));
+    FUi->Label_Priority->setText(Format(tr("現在の重要度は [ %d ] です"), {FUi->TrackBar_Priority->value()}));
 }
 
 void TScheduleForm::UpdateEnabled()

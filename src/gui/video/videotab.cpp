@@ -25,19 +25,19 @@ TVideoTab::TVideoTab(TTabContext context, QWidget *parent)
 
     FPopup = new TContextMenu(u"PopupMenu_VideoList"_s, FUi->VideoListBox, Dialogs());
     FPopup->Add(
-        u"Menu_Video_AllCheck"_s, u"全てを選択(&L)"_s, {QKeySequence(Qt::CTRL | Qt::Key_A)},
-        [this] { FModel.SetAllChecked(true); }, nullptr, u"一覧にある全てのビデオを選択します"_s);
+        u"Menu_Video_AllCheck"_s, tr("全てを選択(&L)"), {QKeySequence(Qt::CTRL | Qt::Key_A)},
+        [this] { FModel.SetAllChecked(true); }, nullptr, tr("一覧にある全てのビデオを選択します"));
     FPopup->Add(
-        u"Menu_Video_UnCheck"_s, u"全ての選択を解除(&R)"_s, {}, [this] { FModel.SetAllChecked(false); },
-        nullptr, u"全てのビデオの選択を解除します"_s);
+        u"Menu_Video_UnCheck"_s, tr("全ての選択を解除(&R)"), {}, [this] { FModel.SetAllChecked(false); },
+        nullptr, tr("全てのビデオの選択を解除します"));
     FPopup->addSeparator();
     FExtract = FPopup->Add(
-        u"Menu_Video_Extract"_s, u"ビデオを取り出す(&X)"_s, {QKeySequence(Qt::Key_F9)},
-        [this] { ExtractVideos(); }, nullptr, u"iPod内のビデオをPCに取り出します"_s);
+        u"Menu_Video_Extract"_s, tr("ビデオを取り出す(&X)"), {QKeySequence(Qt::Key_F9)},
+        [this] { ExtractVideos(); }, nullptr, tr("iPod内のビデオをPCに取り出します"));
     FPopup->addSeparator();
     FPopup->Add(
-        u"N30"_s, u"ビデオの詳細情報"_s, {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { ShowVideoInfo(); },
-        nullptr, u"ビデオの詳細な情報を表示します"_s);
+        u"N30"_s, tr("ビデオの詳細情報"), {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { ShowVideoInfo(); },
+        nullptr, tr("ビデオの詳細な情報を表示します"));
     SwallowKey(FUi->VideoListBox, Qt::Key_F9);
 
     connect(FUi->SButton_ExtractVideos, &QPushButton::clicked, this,
