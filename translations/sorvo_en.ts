@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ja_JP">
 <context>
+    <name>Guarded</name>
+    <message>
+        <source>メモリが足りません</source>
+        <translation>There is not enough memory.</translation>
+    </message>
+    <message>
+        <source>不明なエラーが発生しました</source>
+        <translation>An unknown error occurred.</translation>
+    </message>
+</context>
+<context>
+    <name>PimTab</name>
+    <message>
+        <source>AP hh時mm分</source>
+        <extracomment>Display format (QDateTime) of a time field. Its locale stays Japanese, so AP shows 午前/午後</extracomment>
+        <translation>hh:mm</translation>
+    </message>
+</context>
+<context>
     <name>SorvoMain</name>
     <message>
         <source>見つかりません</source>
@@ -40,204 +59,237 @@ Status: %5
     <name>TAddressForm</name>
     <message>
         <source>連絡先の編集</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit contact</translation>
     </message>
     <message>
         <source>連絡先の内容</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact details</translation>
     </message>
     <message>
         <source>ダブルクリックで編集できます</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-click a row to edit it.</translation>
     </message>
     <message>
         <source>編集(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>キャンセル(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
     <name>TAddressTab</name>
     <message>
         <source>アドレス帳</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacts</translation>
     </message>
     <message>
         <source>名刺を新規に追加します</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds a new contact.</translation>
     </message>
     <message>
         <source>新規追加</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>vCard形式の名刺情報をiPodに取り込みます</source>
-        <translation type="unfinished"></translation>
+        <translation>Imports contacts in vCard format onto the iPod.</translation>
     </message>
     <message>
         <source>取り込む</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>新規名刺を作成(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New contact</translation>
     </message>
     <message>
         <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N</translation>
     </message>
     <message>
         <source>編集(&amp;E)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit...</translation>
     </message>
     <message>
         <source>削除(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Del</translation>
     </message>
     <message>
         <source>名刺(vCard)を取り込む(&amp;I)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import contacts (vCard)...</translation>
     </message>
 </context>
 <context>
     <name>TCRForm</name>
     <message>
         <source>Sorvoの使用に関して</source>
-        <translation type="unfinished"></translation>
+        <translation>About using Sorvo</translation>
     </message>
     <message>
         <source>音楽・ビデオを盗用しないでください</source>
-        <translation type="unfinished"></translation>
+        <translation>Please do not pirate music or videos</translation>
     </message>
     <message>
         <source>同意して使用します</source>
-        <translation type="unfinished"></translation>
+        <translation>I agree</translation>
     </message>
     <message>
         <source>キャンセル(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Sorvoは、以下の条件に従って著作権を守った使用をしてください。
+
+・他人のiPodから著作権のある音楽・ビデオなどを取り出さないでください
+・他人のコンピュータへ著作権のある音楽・ビデオなどを渡さないでください
+・その他、他人の著作権を侵害する行為をしないでください
+
+条件に同意いただける場合は、&quot;同意して使用します&quot;を押して、
+快適なiPodライフをおくってください。</source>
+        <translation>Please use Sorvo with respect for copyright, on the following conditions.
+
+• Do not copy copyrighted music, videos and the like from other people&apos;s iPods
+• Do not pass copyrighted music, videos and the like to other people&apos;s computers
+• Do not infringe anyone else&apos;s copyright in any other way
+
+If you accept these conditions, press &quot;I agree&quot;
+and enjoy your iPod.</translation>
     </message>
 </context>
 <context>
     <name>TCalendarTab</name>
     <message>
         <source>カレンダーとスケジュール</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendar and events</translation>
     </message>
     <message>
         <source>スケジュール一覧</source>
-        <translation type="unfinished"></translation>
+        <translation>Events</translation>
     </message>
     <message>
         <source>スケジュールを新規に追加します</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds a new event.</translation>
     </message>
     <message>
         <source>新規追加</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>スケジュールファイルをiPodに取り込みます</source>
-        <translation type="unfinished"></translation>
+        <translation>Imports a calendar file onto the iPod.</translation>
     </message>
     <message>
         <source>取り込む</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>期日を経過したスケジュールを削除します</source>
-        <translation type="unfinished"></translation>
+        <translation>Deletes the events whose date has passed.</translation>
     </message>
     <message>
         <source>経過後の削除</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete past</translation>
     </message>
     <message>
         <source>カレンダー</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendar</translation>
     </message>
     <message>
         <source>前の月へ変更します</source>
-        <translation type="unfinished"></translation>
+        <translation>Goes to the previous month.</translation>
     </message>
     <message>
         <source>前の月</source>
-        <translation type="unfinished"></translation>
+        <translation>Previous month</translation>
     </message>
     <message>
         <source>◀</source>
-        <translation type="unfinished"></translation>
+        <translation>◀</translation>
     </message>
     <message>
         <source>次の月へ変更します</source>
-        <translation type="unfinished"></translation>
+        <translation>Goes to the next month.</translation>
     </message>
     <message>
         <source>次の月</source>
-        <translation type="unfinished"></translation>
+        <translation>Next month</translation>
     </message>
     <message>
         <source>▶</source>
-        <translation type="unfinished"></translation>
+        <translation>▶</translation>
     </message>
     <message>
         <source>西暦:</source>
-        <translation type="unfinished"></translation>
+        <translation>Year:</translation>
     </message>
     <message>
         <source>月:</source>
-        <translation type="unfinished"></translation>
+        <translation>Month:</translation>
     </message>
     <message>
         <source>日:</source>
-        <translation type="unfinished"></translation>
+        <translation>Day:</translation>
     </message>
     <message>
         <source>カレンダーの日時を現在日時に変更します</source>
-        <translation type="unfinished"></translation>
+        <translation>Sets the calendar to today&apos;s date.</translation>
     </message>
     <message>
         <source>日付のリセット</source>
-        <translation type="unfinished"></translation>
+        <translation>Today</translation>
     </message>
     <message>
         <source>選択された日時にスケジュールを追加します</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds an event on the selected date.</translation>
     </message>
     <message>
         <source>スケジュールの追加</source>
-        <translation type="unfinished"></translation>
+        <translation>Add event</translation>
     </message>
     <message>
         <source>新規スケジュールを作成(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New event</translation>
     </message>
     <message>
         <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N</translation>
     </message>
     <message>
         <source>編集(&amp;E)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit...</translation>
     </message>
     <message>
         <source>削除(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete</translation>
     </message>
     <message>
         <source>スケジュール(vCard)を取り込む(&amp;I)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import events (vCalendar)...</translation>
+    </message>
+    <message>
+        <source>yyyy年</source>
+        <extracomment>Display format (QDateTime) of the year field; the fields keep the Japanese locale</extracomment>
+        <translation>yyyy</translation>
+    </message>
+    <message>
+        <source>MM月</source>
+        <extracomment>Display format (QDateTime) of the month field, in numbers</extracomment>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>dd日</source>
+        <extracomment>Display format (QDateTime) of the day field</extracomment>
+        <translation>dd</translation>
     </message>
 </context>
 <context>
@@ -255,1492 +307,1776 @@ Status: %5
     <name>TConfigForm</name>
     <message>
         <source>Sorvoの設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorvo settings</translation>
     </message>
     <message>
         <source>起動の設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Startup</translation>
     </message>
     <message>
         <source>各種設定</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>チェックするドライブを固定する</source>
-        <translation type="unfinished"></translation>
+        <translation>Look for the iPod only at this drive</translation>
     </message>
     <message>
         <source>ニュースの設定</source>
-        <translation type="unfinished"></translation>
+        <translation>News</translation>
     </message>
     <message>
         <source>ニュースの保存先設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination folder for news</translation>
     </message>
     <message>
         <source>保存先フォルダ名</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder name</translation>
     </message>
     <message>
         <source>iPod認識時に自動的に更新・転送する</source>
-        <translation type="unfinished"></translation>
+        <translation>Update the news automatically when the iPod is detected</translation>
     </message>
     <message>
         <source>RSSのデコード設定</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS conversion</translation>
     </message>
     <message>
         <source>日付を追加する</source>
-        <translation type="unfinished"></translation>
+        <translation>Add the date</translation>
     </message>
     <message>
         <source>URLを追加する</source>
-        <translation type="unfinished"></translation>
+        <translation>Add the URL</translation>
     </message>
     <message>
         <source>ニュース取り込み時の分割設定は、「メモの分割設定」を利用します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Imported news is split with the settings on the &quot;Note splitting&quot; page.</translation>
     </message>
     <message>
         <source>メモの分割設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Note splitting</translation>
     </message>
     <message>
         <source>ページ番号を付加</source>
-        <translation type="unfinished"></translation>
+        <translation>Add page numbers</translation>
     </message>
     <message>
         <source>個別フォルダを作成</source>
-        <translation type="unfinished"></translation>
+        <translation>Create a folder for each text</translation>
     </message>
     <message>
         <source>見やすいようにフォルダの中にメモを作成します</source>
-        <translation type="unfinished"></translation>
+        <translation>Puts the notes of one text into a folder of their own, for easier browsing.</translation>
     </message>
     <message>
         <source>「次へ」のリンクを設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Add &quot;Next&quot; links</translation>
     </message>
     <message>
         <source>メモの最後に続きとなるメモへのリンクを貼ります</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds a link to the following note at the end of each note.</translation>
     </message>
     <message>
         <source>タイトルタグを追加</source>
-        <translation type="unfinished"></translation>
+        <translation>Add a title tag</translation>
     </message>
     <message>
         <source>分割文字数の設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Note size</translation>
     </message>
     <message>
         <source>分割文字数:</source>
-        <translation type="unfinished"></translation>
+        <translation>Characters per note:</translation>
     </message>
     <message>
         <source>特殊機能の設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Special functions</translation>
     </message>
     <message>
         <source>ルビ部分を除去</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove ruby</translation>
     </message>
     <message>
         <source>青空文庫などの形式からルビ部分を自動で除去します</source>
-        <translation type="unfinished"></translation>
+        <translation>Removes the ruby (reading aids) from texts in Aozora Bunko and similar formats.</translation>
     </message>
     <message>
         <source>エンコードタグを追加</source>
-        <translation type="unfinished"></translation>
+        <translation>Add an encoding tag</translation>
     </message>
     <message>
         <source>取り込み時に設定画面を表示</source>
-        <translation type="unfinished"></translation>
+        <translation>Show these settings on every import</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>キャンセル(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>表示の言語</source>
+        <translation>Language of the window</translation>
+    </message>
+    <message>
+        <source>次回の起動から切り替わります。</source>
+        <translation>Takes effect the next time Sorvo starts.</translation>
+    </message>
+    <message>
+        <source>システムに合わせる</source>
+        <translation>Same as the system</translation>
+    </message>
+</context>
+<context>
+    <name>TContactRowsModel</name>
+    <message>
+        <source>項目</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>Value</translation>
     </message>
 </context>
 <context>
     <name>TDebugPage</name>
     <message>
         <source>Sorvoのデバッグツール</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>iTunesDB</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ArtworkDB</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PhotoDB</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorvo debug tools</translation>
     </message>
     <message>
         <source>アートワーク情報</source>
-        <translation type="unfinished"></translation>
+        <translation>Artwork information</translation>
     </message>
     <message>
         <source>フォト情報</source>
-        <translation type="unfinished"></translation>
+        <translation>Photo information</translation>
     </message>
     <message>
         <source>フォルダ構造レポート作成</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder structure report</translation>
     </message>
     <message>
         <source>取得情報レポート作成</source>
-        <translation type="unfinished"></translation>
+        <translation>Report of the information read</translation>
     </message>
     <message>
         <source>エクスポート</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d 個のファイルを書き出しました</source>
+        <translation>
+            <numerusform>Exported %d file</numerusform>
+            <numerusform>Exported %d files</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>TDelCalForm</name>
     <message>
         <source>経過済みスケジュールの削除</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete past entries</translation>
     </message>
     <message>
         <source>基準時刻の指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the entries before</translation>
     </message>
     <message>
         <source>基準日</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut-off date</translation>
     </message>
     <message>
         <source>基準時刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut-off time</translation>
     </message>
     <message>
         <source>現在時刻に設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Set to now</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>キャンセル(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
     <name>TEditURLForm</name>
     <message>
         <source>サイトの編集</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit site</translation>
     </message>
     <message>
         <source>サイトの登録・編集</source>
-        <translation type="unfinished"></translation>
+        <translation>News site</translation>
     </message>
     <message>
         <source>サイト名:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site name:</translation>
     </message>
     <message>
         <source>登録するサイトの名前を指定します</source>
-        <translation type="unfinished"></translation>
+        <translation>The name the site is listed under.</translation>
     </message>
     <message>
         <source>パス・URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>Path or URL:</translation>
     </message>
     <message>
         <source>登録するサイトのURLを指定します。HTML・RSSファイルを指定できます</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>http://</source>
-        <translation type="unfinished"></translation>
+        <translation>The site&apos;s address. It can be an HTML page or an RSS feed.</translation>
     </message>
     <message>
         <source>ローカルファイルも指定できます</source>
-        <translation type="unfinished"></translation>
+        <translation>A file on this computer can be given as well.</translation>
     </message>
     <message>
         <source>サイトを見る</source>
-        <translation type="unfinished"></translation>
+        <translation>View site</translation>
     </message>
     <message>
         <source>入力されたサイトを閲覧します</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens the site in the browser.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>キャンセル(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
     <name>TLogForm</name>
     <message>
         <source>コピー結果のログ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: red;</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy log</translation>
     </message>
     <message>
         <source>ここに表示されているファイルは正常に転送できなかったものです。</source>
-        <translation type="unfinished"></translation>
+        <translation>The files listed here could not be copied.</translation>
     </message>
     <message>
         <source>ログを保存(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save log</translation>
     </message>
     <message>
         <source>閉じる(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>iPod</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod</translation>
     </message>
     <message>
         <source>ソング</source>
-        <translation type="unfinished"></translation>
+        <translation>Songs</translation>
     </message>
     <message>
         <source>メモ</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>ニュース</source>
-        <translation type="unfinished"></translation>
+        <translation>News</translation>
     </message>
     <message>
         <source>アドレス</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacts</translation>
     </message>
     <message>
         <source>カレンダ</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendar</translation>
     </message>
     <message>
         <source>ToDo</source>
-        <translation type="unfinished"></translation>
+        <translation>To-do</translation>
     </message>
     <message>
         <source>フォト</source>
-        <translation type="unfinished"></translation>
+        <translation>Photos</translation>
     </message>
     <message>
         <source>ビデオ</source>
-        <translation type="unfinished"></translation>
+        <translation>Videos</translation>
     </message>
     <message>
         <source>デバグ</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>[接続待ち]</source>
+        <translation>[Waiting for the iPod]</translation>
+    </message>
+    <message>
+        <source>現在の画面ではドラッグされたファイルを登録できません</source>
+        <translation>Dropped files cannot be added on this page.</translation>
+    </message>
+    <message>
+        <source>ドラッグされたファイルを登録できません</source>
+        <translation>The dropped file cannot be added.</translation>
     </message>
 </context>
 <context>
     <name>TMemoDivideForm</name>
     <message>
         <source>メモの分割設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Note splitting</translation>
     </message>
     <message>
         <source>ファイルの設定</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>タイトル:</source>
-        <translation type="unfinished"></translation>
+        <translation>Title:</translation>
     </message>
     <message>
         <source>全角8文字以内でタイトルを設定してください</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>タイトル不明</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a title of at most 8 full-width characters.</translation>
     </message>
     <message>
         <source>分割基準の設定:</source>
-        <translation type="unfinished"></translation>
+        <translation>Split at:</translation>
     </message>
     <message>
         <source>行で区切る</source>
-        <translation type="unfinished"></translation>
+        <translation>Line ends</translation>
     </message>
     <message>
         <source>読点句点等で区切る(和文)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanese punctuation (、。)</translation>
     </message>
     <message>
         <source>ピリオド等で区切る(英文)</source>
-        <translation type="unfinished"></translation>
+        <translation>Full stops and the like (English)</translation>
     </message>
     <message>
         <source>特に指定しない</source>
-        <translation type="unfinished"></translation>
+        <translation>Anywhere</translation>
     </message>
     <message>
         <source>分割基準文字数:</source>
-        <translation type="unfinished"></translation>
+        <translation>Characters per note:</translation>
     </message>
     <message>
         <source>その他の設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Other settings</translation>
     </message>
     <message>
         <source>「次へ」のリンクを設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Add &quot;Next&quot; links</translation>
     </message>
     <message>
         <source>メモの最後に続きとなるメモへのリンクを貼ります</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds a link to the following note at the end of each note.</translation>
     </message>
     <message>
         <source>ルビ部分を除去</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove ruby</translation>
     </message>
     <message>
         <source>青空文庫などの形式からルビ部分を自動で除去します</source>
-        <translation type="unfinished"></translation>
+        <translation>Removes the ruby (reading aids) from texts in Aozora Bunko and similar formats.</translation>
     </message>
     <message>
         <source>エンコードタグを追加</source>
-        <translation type="unfinished"></translation>
+        <translation>Add an encoding tag</translation>
     </message>
     <message>
         <source>ページ番号を付加</source>
-        <translation type="unfinished"></translation>
+        <translation>Add page numbers</translation>
     </message>
     <message>
         <source>タイトルタグを追加</source>
-        <translation type="unfinished"></translation>
+        <translation>Add a title tag</translation>
     </message>
     <message>
         <source>個別フォルダを作成</source>
-        <translation type="unfinished"></translation>
+        <translation>Create a folder for this text</translation>
     </message>
     <message>
         <source>見やすいようにフォルダの中にメモを作成します</source>
-        <translation type="unfinished"></translation>
+        <translation>Puts the notes into a folder of their own, for easier browsing.</translation>
     </message>
     <message>
         <source>この画面を毎回表示する</source>
-        <translation type="unfinished"></translation>
+        <translation>Show this window every time</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>キャンセル(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
     <name>TMemoForm</name>
     <message>
         <source>メモの編集 - [  ]</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit note - [  ]</translation>
     </message>
     <message>
         <source>ファイル(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>編集(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>新規メモの作成</source>
-        <translation type="unfinished"></translation>
+        <translation>New note</translation>
     </message>
     <message>
         <source>メモの保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save note</translation>
     </message>
     <message>
         <source>閉じる</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>変更した内容を元に戻す</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo the last change</translation>
     </message>
     <message>
         <source>元に戻しなおします</source>
-        <translation type="unfinished"></translation>
+        <translation>Redo the change</translation>
     </message>
     <message>
         <source>メモ</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>新規作成(&amp;N)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New...</translation>
     </message>
     <message>
         <source>上書き保存(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>名前を付けて保存(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;as...</translation>
     </message>
     <message>
         <source>閉じる(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>元に戻す(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Undo</translation>
     </message>
     <message>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <source>やり直し(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Redo</translation>
     </message>
     <message>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
     <message>
         <source>切り取り(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cu&amp;t</translation>
     </message>
     <message>
         <source>Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+X</translation>
     </message>
     <message>
         <source>コピー(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copy</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+C</translation>
     </message>
     <message>
         <source>貼り付け(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paste</translation>
     </message>
     <message>
         <source>Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V</translation>
     </message>
 </context>
 <context>
     <name>TMemoTab</name>
     <message>
         <source>メモ</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>新規メモ</source>
-        <translation type="unfinished"></translation>
+        <translation>New note</translation>
     </message>
     <message>
         <source>iPodにテキストファイルを取り込みます</source>
-        <translation type="unfinished"></translation>
+        <translation>Imports text files onto the iPod as notes.</translation>
     </message>
     <message>
         <source>取り込む</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)...</source>
+        <translation>&amp;Edit...</translation>
+    </message>
+    <message>
+        <source>新規メモを作成(&amp;N)</source>
+        <translation>&amp;New note</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>テキストファイルを取り込む(&amp;I)...</source>
+        <translation>&amp;Import text files...</translation>
     </message>
 </context>
 <context>
     <name>TNewsTab</name>
     <message>
         <source>ニュースの一覧</source>
-        <translation type="unfinished"></translation>
+        <translation>News sites</translation>
     </message>
     <message>
         <source>右クリックするとメニューが表示されます</source>
-        <translation type="unfinished"></translation>
+        <translation>Right-click for more commands.</translation>
     </message>
     <message>
         <source>ダウンロード </source>
-        <translation type="unfinished"></translation>
+        <translation>Download </translation>
     </message>
     <message>
         <source>最新のRDFやHTMLデータをインターネットからダウンロードします</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloads the latest RSS/RDF and HTML pages from the Internet onto the iPod.</translation>
     </message>
     <message>
         <source>新規追加</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>新しくサイトを追加します</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds a new site.</translation>
     </message>
     <message>
         <source>編集</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>選択されているサイトを編集します</source>
-        <translation type="unfinished"></translation>
+        <translation>Edits the selected site.</translation>
+    </message>
+    <message>
+        <source>ダウンロード更新(&amp;D)...</source>
+        <translation>&amp;Download and update...</translation>
+    </message>
+    <message>
+        <source>サイトの新規追加(&amp;N)</source>
+        <translation>&amp;New site</translation>
+    </message>
+    <message>
+        <source>サイトの編集(&amp;E)</source>
+        <translation>&amp;Edit site</translation>
+    </message>
+    <message>
+        <source>サイトを削除(&amp;D)</source>
+        <translation>&amp;Delete site</translation>
+    </message>
+    <message>
+        <source>デフォルトでサイトを全てクリア(&amp;A)</source>
+        <translation>Reset &amp;all sites to the defaults</translation>
     </message>
 </context>
 <context>
     <name>TPhotoCopyForm</name>
     <message>
         <source>写真画像の取り出し</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy photos to computer</translation>
     </message>
     <message>
         <source>写真画像の取り出し設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings for copying photos</translation>
     </message>
     <message>
         <source>出力先フォルダの指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination folder</translation>
     </message>
     <message>
         <source>出力先のフォルダを入力できます</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the destination folder here.</translation>
     </message>
     <message>
         <source>開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse</translation>
     </message>
     <message>
         <source>フォルダを選択します</source>
-        <translation type="unfinished"></translation>
+        <translation>Chooses a folder.</translation>
     </message>
     <message>
         <source>画像の種類</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictures</translation>
     </message>
     <message>
         <source>取り出せる画像の種類を選べます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose which pictures to copy.</translation>
     </message>
     <message>
         <source>サムネイル画像</source>
-        <translation type="unfinished"></translation>
+        <translation>Thumbnails</translation>
     </message>
     <message>
         <source>フルサイズ画像</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: red;</source>
-        <translation type="unfinished"></translation>
+        <translation>Full-size pictures</translation>
     </message>
     <message>
         <source>※注意事項</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>iTunesにおいて「フル解像度の写真を含める」の設定を行いませんと、フルサイズ画像の取り出しは行えません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Full-size pictures can be copied only if &quot;Include full-resolution photos&quot; was turned on in iTunes.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>TPhotoForm</name>
     <message>
         <source>フォトビューア</source>
-        <translation type="unfinished"></translation>
+        <translation>Photo viewer</translation>
     </message>
     <message>
         <source>ビューアを閉じる</source>
-        <translation type="unfinished"></translation>
+        <translation>Close the viewer</translation>
     </message>
     <message>
         <source>ファイルに保存する</source>
-        <translation type="unfinished"></translation>
+        <translation>Save to a file</translation>
     </message>
     <message>
         <source>クリップボードにコピーする</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy to the clipboard</translation>
     </message>
     <message>
         <source>前の画像へ</source>
-        <translation type="unfinished"></translation>
+        <translation>Previous picture</translation>
     </message>
     <message>
         <source>次の画像へ</source>
-        <translation type="unfinished"></translation>
+        <translation>Next picture</translation>
     </message>
     <message>
         <source>クリックで終了、 ホイールで画像切り替えができます</source>
-        <translation type="unfinished"></translation>
+        <translation>Click to close, turn the wheel to change pictures.</translation>
     </message>
     <message>
         <source>フォト</source>
-        <translation type="unfinished"></translation>
+        <translation>Photo</translation>
     </message>
 </context>
 <context>
     <name>TPhotoTab</name>
     <message>
         <source>フォトの一覧</source>
-        <translation type="unfinished"></translation>
+        <translation>Photos</translation>
     </message>
     <message>
         <source>アルバム</source>
-        <translation type="unfinished"></translation>
+        <translation>Albums</translation>
     </message>
     <message>
         <source>フォト</source>
-        <translation type="unfinished"></translation>
+        <translation>Photos</translation>
     </message>
     <message>
         <source>フォトを見る</source>
-        <translation type="unfinished"></translation>
+        <translation>View photo</translation>
     </message>
     <message>
         <source>フルサイズ画像を表示します</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows the full-size picture.</translation>
     </message>
     <message>
         <source>フォトを取り出す</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy to computer</translation>
     </message>
     <message>
         <source>アルバム単位でフルサイズ画像を取り出します</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies the pictures of the ticked albums to the computer.</translation>
+    </message>
+    <message>
+        <source>全てを選択(&amp;A)</source>
+        <translation>Tick &amp;all</translation>
+    </message>
+    <message>
+        <source>全ての選択を解除(&amp;R)</source>
+        <translation>Clea&amp;r all ticks</translation>
+    </message>
+    <message>
+        <source>フォトを取り出す(&amp;X)</source>
+        <translation>&amp;Copy photos to computer</translation>
+    </message>
+    <message>
+        <source>iPod内にフォトデータが見つかりません</source>
+        <translation>No photos were found on the iPod</translation>
+    </message>
+    <message>
+        <source>サムネイルの取得</source>
+        <translation>Reading thumbnails</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d 枚のサムネイル画像を取得しました</source>
+        <translation>
+            <numerusform>Read %d thumbnail</numerusform>
+            <numerusform>Read %d thumbnails</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPlayListBranch</name>
+    <message>
+        <source>プレイリスト</source>
+        <translation>Playlists</translation>
     </message>
 </context>
 <context>
     <name>TPlayerPage</name>
     <message>
         <source>iPodの情報</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod information</translation>
     </message>
     <message>
         <source>名前:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>ドライブレター:</source>
-        <translation type="unfinished"></translation>
+        <translation>Drive:</translation>
     </message>
     <message>
         <source>全容量:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacity:</translation>
     </message>
     <message>
         <source>空き容量:</source>
-        <translation type="unfinished"></translation>
+        <translation>Free space:</translation>
     </message>
     <message>
         <source>収録曲数:</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of songs:</translation>
     </message>
     <message>
         <source>音楽フォルダにある音楽ファイルの数です（ファイルのない曲とビデオは数えません）</source>
-        <translation type="unfinished"></translation>
+        <translation>The number of music files in the music folder (songs without a file and videos are not counted).</translation>
     </message>
     <message>
         <source>ソングタブの曲数:</source>
-        <translation type="unfinished"></translation>
+        <translation>On the Songs tab:</translation>
     </message>
     <message>
         <source>データベースにある曲の数です（ビデオを除き、ファイルが見つからない曲も数えます）</source>
-        <translation type="unfinished"></translation>
+        <translation>The number of songs in the database (without videos; songs whose file is missing are counted).</translation>
     </message>
     <message>
         <source>ソングタブの曲数</source>
-        <translation type="unfinished"></translation>
+        <translation>Songs on the Songs tab</translation>
     </message>
     <message>
         <source>曲サイズ:</source>
-        <translation type="unfinished"></translation>
+        <translation>Size of songs:</translation>
     </message>
     <message>
         <source>iPodの状態</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod status</translation>
     </message>
     <message>
         <source>認識されていません</source>
-        <translation type="unfinished"></translation>
+        <translation>Not detected</translation>
     </message>
     <message>
         <source>取り外し</source>
-        <translation type="unfinished"></translation>
+        <translation>Eject</translation>
     </message>
     <message>
         <source>再認識</source>
-        <translation type="unfinished"></translation>
+        <translation>Detect again</translation>
     </message>
     <message>
         <source>詳細な情報</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>ヘルプ</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
+    </message>
+    <message numerus="yes">
+        <source>%.0n 曲</source>
+        <translation>
+            <numerusform>%.0n song</numerusform>
+            <numerusform>%.0n songs</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Sorvo for Windows 2000 / xp</source>
-        <translation type="unfinished"></translation>
+        <source>iPodを取り外せませんでした。
+%s</source>
+        <translation>The iPod could not be ejected.
+%s</translation>
     </message>
     <message>
-        <source>color: gray;</source>
-        <translation type="unfinished"></translation>
+        <source>Sorvoのヘルプが見つかりません</source>
+        <translation>Sorvo&apos;s help could not be found.</translation>
     </message>
 </context>
 <context>
     <name>TProgressForm</name>
     <message>
         <source>準備中...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparing...</translation>
     </message>
     <message>
         <source>作業を途中で中断させます</source>
-        <translation type="unfinished"></translation>
+        <translation>Stops the work before it is finished.</translation>
     </message>
     <message>
         <source>キャンセル(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
     <name>TScheduleForm</name>
     <message>
         <source>スケジュールの編集</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit event</translation>
     </message>
     <message>
         <source>スケジュール内容</source>
-        <translation type="unfinished"></translation>
+        <translation>Event</translation>
     </message>
     <message>
         <source>件名:</source>
-        <translation type="unfinished"></translation>
+        <translation>Title:</translation>
     </message>
     <message>
         <source>スケジュールのタイトルを設定します</source>
-        <translation type="unfinished"></translation>
+        <translation>The title of the event.</translation>
     </message>
     <message>
         <source>待ち合わせ</source>
-        <translation type="unfinished"></translation>
+        <translation>Appointment</translation>
     </message>
     <message>
         <source>試験・テスト</source>
-        <translation type="unfinished"></translation>
+        <translation>Exam</translation>
     </message>
     <message>
         <source>宿題・レポート</source>
-        <translation type="unfinished"></translation>
+        <translation>Homework</translation>
     </message>
     <message>
         <source>起床</source>
-        <translation type="unfinished"></translation>
+        <translation>Wake up</translation>
     </message>
     <message>
         <source>旅行</source>
-        <translation type="unfinished"></translation>
+        <translation>Trip</translation>
     </message>
     <message>
         <source>買い物</source>
-        <translation type="unfinished"></translation>
+        <translation>Shopping</translation>
     </message>
     <message>
         <source>デート</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>飲み会</source>
-        <translation type="unfinished"></translation>
+        <translation>Drinks</translation>
     </message>
     <message>
         <source>誕生日</source>
-        <translation type="unfinished"></translation>
+        <translation>Birthday</translation>
     </message>
     <message>
         <source>会議・打ち合わせ</source>
-        <translation type="unfinished"></translation>
+        <translation>Meeting</translation>
     </message>
     <message>
         <source>内容:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description:</translation>
     </message>
     <message>
         <source>スケジュールについてのコメントを入力します</source>
-        <translation type="unfinished"></translation>
+        <translation>A comment on the event.</translation>
     </message>
     <message>
         <source>分類:</source>
-        <translation type="unfinished"></translation>
+        <translation>Category:</translation>
     </message>
     <message>
         <source>特に記入の必要はありません</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PRIVATE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PUBLIC</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>FREE</source>
-        <translation type="unfinished"></translation>
+        <translation>May be left empty.</translation>
     </message>
     <message>
         <source>クラス:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>公開</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>非公開</source>
-        <translation type="unfinished"></translation>
+        <translation>Class:</translation>
     </message>
     <message>
         <source>重要度:</source>
-        <translation type="unfinished"></translation>
+        <translation>Priority:</translation>
     </message>
     <message>
         <source>開始日時:</source>
-        <translation type="unfinished"></translation>
+        <translation>Start:</translation>
     </message>
     <message>
         <source>開始時刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Start time</translation>
     </message>
     <message>
         <source>終了日時:</source>
-        <translation type="unfinished"></translation>
+        <translation>End:</translation>
     </message>
     <message>
         <source>終了日</source>
-        <translation type="unfinished"></translation>
+        <translation>End date</translation>
     </message>
     <message>
         <source>終了時刻</source>
-        <translation type="unfinished"></translation>
+        <translation>End time</translation>
     </message>
     <message>
         <source>開始日時をコピー</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy start</translation>
     </message>
     <message>
         <source>終了日時に開始日時を設定します</source>
-        <translation type="unfinished"></translation>
+        <translation>Sets the end to the start date and time.</translation>
     </message>
     <message>
         <source>アラームの使用:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm:</translation>
     </message>
     <message>
         <source>設定時刻になるとアラームを鳴らすようにします</source>
-        <translation type="unfinished"></translation>
+        <translation>Sounds an alarm at the set time.</translation>
     </message>
     <message>
         <source>アラームの日付</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm date</translation>
     </message>
     <message>
         <source>アラームの時刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm time</translation>
     </message>
     <message>
         <source>アラーム再生時間に開始日時を設定します</source>
-        <translation type="unfinished"></translation>
+        <translation>Sets the alarm to the start date and time.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>キャンセル(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>現在の重要度は [ %d ] です</source>
+        <translation>The priority is [ %d ]</translation>
     </message>
 </context>
 <context>
     <name>TSongCopyCfgForm</name>
     <message>
         <source>曲データの取り出し</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy songs to computer</translation>
     </message>
     <message>
         <source>曲データの取り出し詳細設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings for copying songs</translation>
     </message>
     <message>
         <source>出力先フォルダの指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination folder</translation>
     </message>
     <message>
         <source>出力先のフォルダを入力できます</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the destination folder here.</translation>
     </message>
     <message>
         <source>開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse</translation>
     </message>
     <message>
         <source>フォルダを選択します</source>
-        <translation type="unfinished"></translation>
+        <translation>Chooses a folder.</translation>
     </message>
     <message>
         <source>出力先フォルダの状態</source>
-        <translation type="unfinished"></translation>
+        <translation>State of the destination folder</translation>
     </message>
     <message>
         <source>転送オプション</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>歌手ごとにフォルダを作成</source>
-        <translation type="unfinished"></translation>
+        <translation>A folder for each artist</translation>
     </message>
     <message>
         <source>アーティストごとにフォルダ分けを行います</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorts the copies into one folder per artist.</translation>
     </message>
     <message>
         <source>アルバムごとにフォルダを作成</source>
-        <translation type="unfinished"></translation>
+        <translation>A folder for each album</translation>
     </message>
     <message>
         <source>ファイル名にトラック番号を付加</source>
-        <translation type="unfinished"></translation>
+        <translation>Track number in the file name</translation>
     </message>
     <message>
         <source>iTunesインポートファイルを作成</source>
-        <translation type="unfinished"></translation>
+        <translation>Create an iTunes import file</translation>
     </message>
     <message>
         <source>タグとアートワークを書き込む</source>
-        <translation type="unfinished"></translation>
+        <translation>Write tags and artwork</translation>
     </message>
     <message>
         <source>データベースの曲名やアーティスト、アートワークをコピーしたファイルに書き込みます (MP3 と MPEG-4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Writes the title, artist and artwork from the database into the copied files (MP3 and MPEG-4).</translation>
     </message>
     <message>
         <source>ファイル名の補正設定</source>
-        <translation type="unfinished"></translation>
+        <translation>File name correction</translation>
     </message>
     <message>
         <source>ファイル名の補正の形式を設定します</source>
-        <translation type="unfinished"></translation>
+        <translation>How the file names are corrected.</translation>
     </message>
     <message>
         <source>歌手-曲名</source>
-        <translation type="unfinished"></translation>
+        <translation>Artist-Title</translation>
     </message>
     <message>
         <source>曲名</source>
-        <translation type="unfinished"></translation>
+        <translation>Title</translation>
     </message>
     <message>
         <source>変更しない</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep as is</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>取り出しを開始します</source>
-        <translation type="unfinished"></translation>
+        <translation>Starts copying.</translation>
     </message>
     <message>
         <source>キャンセル(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>取り出しをキャンセルします</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancels the copy.</translation>
+    </message>
+    <message>
+        <source>ビデオデータの取り出し</source>
+        <translation>Copy videos to computer</translation>
+    </message>
+    <message>
+        <source>ビデオデータの取り出し詳細設定</source>
+        <translation>Settings for copying videos</translation>
     </message>
 </context>
 <context>
     <name>TSongFindForm</name>
     <message>
         <source>曲の検索</source>
-        <translation type="unfinished"></translation>
+        <translation>Find songs</translation>
     </message>
     <message>
         <source>検索対象の指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Search for</translation>
     </message>
     <message>
         <source>半角スペースで区切って複数を選択できます</source>
-        <translation type="unfinished"></translation>
+        <translation>Separate several words with spaces.</translation>
     </message>
     <message>
         <source>スペースで区切って複数指定が可能です</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: red; font-size: small;</source>
-        <translation type="unfinished"></translation>
+        <translation>Several words can be given, separated by spaces.</translation>
     </message>
     <message>
         <source>検索条件</source>
-        <translation type="unfinished"></translation>
+        <translation>Search in</translation>
     </message>
     <message>
         <source>対象となる検索項目を指定できます</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the field to search.</translation>
     </message>
     <message>
         <source>歌手</source>
-        <translation type="unfinished"></translation>
+        <translation>Artist</translation>
     </message>
     <message>
         <source>曲名</source>
-        <translation type="unfinished"></translation>
+        <translation>Title</translation>
     </message>
     <message>
         <source>アルバム</source>
-        <translation type="unfinished"></translation>
+        <translation>Album</translation>
     </message>
     <message>
         <source>全て</source>
-        <translation type="unfinished"></translation>
+        <translation>All</translation>
     </message>
     <message>
         <source>プレイリスト</source>
-        <translation type="unfinished"></translation>
+        <translation>Playlist</translation>
     </message>
     <message>
         <source>アーティスト</source>
-        <translation type="unfinished"></translation>
+        <translation>Artists</translation>
     </message>
     <message>
         <source>チェックされたアーティストを、選択することができます</source>
-        <translation type="unfinished"></translation>
+        <translation>The songs of the artists ticked here are ticked.</translation>
     </message>
     <message>
         <source>アーティストの名前</source>
-        <translation type="unfinished"></translation>
+        <translation>Artist name</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>確定して検索を行います</source>
-        <translation type="unfinished"></translation>
+        <translation>Starts the search.</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>TSongInfoForm</name>
     <message>
         <source>音楽ファイルの詳細情報</source>
-        <translation type="unfinished"></translation>
+        <translation>Song details</translation>
     </message>
     <message>
         <source>概要</source>
-        <translation type="unfinished"></translation>
+        <translation>Summary</translation>
     </message>
     <message>
         <source>アートワーク</source>
-        <translation type="unfinished"></translation>
+        <translation>Artwork</translation>
     </message>
     <message>
         <source>歌詞</source>
-        <translation type="unfinished"></translation>
+        <translation>Lyrics</translation>
     </message>
     <message>
         <source>全てコピー</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy all</translation>
     </message>
     <message>
         <source>歌詞をクリップボードにコピーします</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies the lyrics to the clipboard.</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>歌詞をファイルに保存します</source>
-        <translation type="unfinished"></translation>
+        <translation>Saves the lyrics to a file.</translation>
     </message>
     <message>
         <source>右クリックでアートワークを保存できます</source>
-        <translation type="unfinished"></translation>
+        <translation>Right-click to save the artwork.</translation>
     </message>
     <message>
         <source>アートワークをファイルに保存します</source>
-        <translation type="unfinished"></translation>
+        <translation>Saves the artwork to a file.</translation>
     </message>
     <message>
         <source>コピー</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>アートワークをクリップボードにコピーします</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies the artwork to the clipboard.</translation>
     </message>
     <message>
         <source>この曲をチェックする(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tick this song</translation>
     </message>
     <message>
         <source>iPodから取り出したい曲としてチェック項目に追加します</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticks the song for copying from the iPod to the computer.</translation>
     </message>
     <message>
         <source>再生(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Play</translation>
     </message>
     <message>
         <source>閉じる(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>全てを選択(&amp;L)</source>
+        <translation>Select &amp;all</translation>
+    </message>
+    <message>
+        <source>ファイルに保存(&amp;S)...</source>
+        <translation>&amp;Save to file...</translation>
+    </message>
+    <message>
+        <source>クリップボードにコピー(&amp;C)</source>
+        <translation>&amp;Copy to clipboard</translation>
+    </message>
+    <message>
+        <source>ビデオファイルの詳細情報</source>
+        <translation>Video details</translation>
+    </message>
+    <message>
+        <source>歌詞情報はありませんでした</source>
+        <translation>No lyrics were found.</translation>
+    </message>
+    <message>
+        <source>アートワーク情報はありませんでした</source>
+        <translation>No artwork was found.</translation>
+    </message>
+    <message>
+        <source>[ %s ]は既に存在します。上書き保存してもよろしいですか？</source>
+        <translation>[ %s ] already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>歌詞情報の保存</source>
+        <translation>Save lyrics</translation>
+    </message>
+    <message>
+        <source>テキストファイル(*.TXT)|*.TXT|全てのファイル(*.*)|*.*</source>
+        <extracomment>File type filters of the save dialog: name|pattern|...</extracomment>
+        <translation>Text files (*.TXT)|*.TXT|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>アートワークの保存</source>
+        <translation>Save artwork</translation>
+    </message>
+    <message>
+        <source>JPEG イメージファイル (*.jpg)|*.jpg;*.jpeg;*.jpe|ビットマップ (*.bmp)|*.bmp</source>
+        <extracomment>File type filters of the save dialog: name|patterns|...; the JPEG type comes first</extracomment>
+        <translation>JPEG images (*.jpg)|*.jpg;*.jpeg;*.jpe|Bitmaps (*.bmp)|*.bmp</translation>
     </message>
 </context>
 <context>
     <name>TSongTab</name>
     <message>
         <source>収録曲の一覧</source>
-        <translation type="unfinished"></translation>
+        <translation>Songs on the iPod</translation>
     </message>
     <message>
         <source>右クリックでメニューが表示されます</source>
-        <translation type="unfinished"></translation>
+        <translation>Right-click for more commands.</translation>
     </message>
     <message>
         <source>アーティストとアルバム</source>
-        <translation type="unfinished"></translation>
+        <translation>Artists and albums</translation>
     </message>
     <message>
         <source>取り出し</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy to computer</translation>
     </message>
     <message>
         <source>PCのHDD等にiPodの中にある曲を転送します</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies the ticked songs from the iPod to the computer.</translation>
     </message>
     <message>
         <source>検索</source>
-        <translation type="unfinished"></translation>
+        <translation>Find</translation>
     </message>
     <message>
         <source>取り出す曲を検索条件で自動チェックできます</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticks the songs that match a search.</translation>
     </message>
     <message>
         <source>詳細情報</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>曲の詳細なデータを表示します</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows the details of the song.</translation>
     </message>
     <message>
         <source>再生履歴</source>
-        <translation type="unfinished"></translation>
+        <translation>Play history</translation>
     </message>
     <message>
         <source>前回の同期からの再生をスクロブルログに書き出します</source>
-        <translation type="unfinished"></translation>
+        <translation>Exports the plays since the last sync to a scrobbler log.</translation>
+    </message>
+    <message>
+        <source>全てを選択(&amp;L)</source>
+        <translation>Tick a&amp;ll</translation>
+    </message>
+    <message>
+        <source>全ての選択を解除(&amp;R)</source>
+        <translation>Clea&amp;r all ticks</translation>
+    </message>
+    <message>
+        <source>曲を取り出す(&amp;X)</source>
+        <translation>&amp;Copy songs to computer</translation>
+    </message>
+    <message>
+        <source>曲の検索(&amp;F)</source>
+        <translation>&amp;Find songs</translation>
+    </message>
+    <message>
+        <source>曲の詳細情報</source>
+        <translation>Song details</translation>
+    </message>
+    <message>
+        <source>選択中のアーティストの曲をチェック(&amp;C)</source>
+        <translation>&amp;Tick the selected artist&apos;s songs</translation>
+    </message>
+    <message>
+        <source>ツリーを展開する(&amp;E)</source>
+        <translation>&amp;Expand the tree</translation>
+    </message>
+    <message>
+        <source>ツリーを閉じる(&amp;L)</source>
+        <translation>Co&amp;llapse the tree</translation>
+    </message>
+    <message>
+        <source>このプレイリストを取り出す</source>
+        <translation>Copy this playlist to computer</translation>
+    </message>
+    <message>
+        <source>プレイリスト %s を書き込みました</source>
+        <translation>Wrote the playlist %s</translation>
+    </message>
+    <message>
+        <source>再生履歴の書き出し</source>
+        <translation>Export play history</translation>
+    </message>
+    <message>
+        <source>スクロブルログ|*.log</source>
+        <extracomment>File type filter of the save dialog: name|pattern</extracomment>
+        <translation>Scrobbler log|*.log</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d 件の再生を %s に書き込みました</source>
+        <extracomment>%d is the number of plays, %s the log file</extracomment>
+        <translation>
+            <numerusform>Wrote %d play to %s</numerusform>
+            <numerusform>Wrote %d plays to %s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (再生日時のない %d 曲の再生は含めていません)</source>
+        <extracomment>Appended to the message that the plays were written; %d is a number of plays</extracomment>
+        <translation>
+            <numerusform> (the plays of %d song without a play date are left out)</numerusform>
+            <numerusform> (the plays of %d songs without a play date are left out)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>TSpecForm</name>
     <message>
         <source>iPodの詳細な情報</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod details</translation>
     </message>
     <message>
         <source>概要</source>
-        <translation type="unfinished"></translation>
+        <translation>Summary</translation>
     </message>
     <message>
         <source>機種名:</source>
-        <translation type="unfinished"></translation>
+        <translation>Model:</translation>
     </message>
     <message>
         <source>世代:</source>
-        <translation type="unfinished"></translation>
+        <translation>Generation:</translation>
     </message>
     <message>
         <source>型番:</source>
-        <translation type="unfinished"></translation>
+        <translation>Model number:</translation>
     </message>
     <message>
         <source>iPodの名前:</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod name:</translation>
     </message>
     <message>
         <source>オーナー:</source>
-        <translation type="unfinished"></translation>
+        <translation>Owner:</translation>
     </message>
     <message>
         <source>ソフトウェア:</source>
-        <translation type="unfinished"></translation>
+        <translation>Software:</translation>
     </message>
     <message>
         <source>シリアルナンバー:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial number:</translation>
     </message>
     <message>
         <source>地域コード:</source>
-        <translation type="unfinished"></translation>
+        <translation>Region code:</translation>
     </message>
     <message>
         <source>容量:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacity:</translation>
     </message>
     <message>
         <source>曲数:</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of songs:</translation>
     </message>
     <message>
         <source>曲の大きさ:</source>
-        <translation type="unfinished"></translation>
+        <translation>Size of songs:</translation>
     </message>
     <message>
         <source>情報ファイル</source>
-        <translation type="unfinished"></translation>
+        <translation>Information file</translation>
     </message>
     <message>
         <source>スキャンディスク</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk check</translation>
     </message>
     <message>
         <source>※iPod内のデータの損傷をチェックし修正を行います。iPod nanoやShuffleには絶対に使用しないで下さい。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: red;</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: this checks the data on the iPod for damage and repairs it. Never use it on an iPod nano or Shuffle.</translation>
     </message>
     <message>
         <source>iPodをスキャンディスク</source>
-        <translation type="unfinished"></translation>
+        <translation>Check the iPod&apos;s disk</translation>
     </message>
     <message>
         <source>閉じる(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>全てを選択(&amp;L)</source>
+        <translation>Select &amp;all</translation>
+    </message>
+    <message>
+        <source>※iPod内のデータの損傷をチェックします。読み取りのみで、修正は行いません。iPod nanoやShuffleには絶対に使用しないで下さい。</source>
+        <translation>Note: this checks the data on the iPod for damage. It only reads and repairs nothing. Never use it on an iPod nano or Shuffle.</translation>
+    </message>
+    <message>
+        <source>※%1</source>
+        <extracomment>%1 is why this drive cannot be checked; ※ marks a note</extracomment>
+        <translation>Note: %1</translation>
+    </message>
+    <message>
+        <source>このドライブはスキャンディスクできません</source>
+        <translation>This drive cannot be checked.</translation>
+    </message>
+    <message>
+        <source>iPodをスキャンディスクしてもよろしいですか？意味のわからない方は、「いいえ」を選択して作業を中止してください。</source>
+        <translation>Do you want to check the iPod&apos;s disk? If you are not sure what this means, choose &quot;No&quot; to stop.</translation>
+    </message>
+    <message>
+        <source>エラー情報</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>スキャンディスクの起動に失敗しました。</source>
+        <translation>The disk check could not be started.</translation>
     </message>
 </context>
 <context>
     <name>TToDoForm</name>
     <message>
         <source>ToDo編集</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit to-do item</translation>
     </message>
     <message>
         <source>ToDoの内容</source>
-        <translation type="unfinished"></translation>
+        <translation>To-do item</translation>
     </message>
     <message>
         <source>件名:</source>
-        <translation type="unfinished"></translation>
+        <translation>Title:</translation>
     </message>
     <message>
         <source>タスクのタイトルを設定します</source>
-        <translation type="unfinished"></translation>
+        <translation>The title of the to-do item.</translation>
     </message>
     <message>
         <source>宿題</source>
-        <translation type="unfinished"></translation>
+        <translation>Homework</translation>
     </message>
     <message>
         <source>レポート</source>
-        <translation type="unfinished"></translation>
+        <translation>Report</translation>
     </message>
     <message>
         <source>実験</source>
-        <translation type="unfinished"></translation>
+        <translation>Experiment</translation>
     </message>
     <message>
         <source>テスト</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>会議</source>
-        <translation type="unfinished"></translation>
+        <translation>Meeting</translation>
     </message>
     <message>
         <source>打ち合わせ</source>
-        <translation type="unfinished"></translation>
+        <translation>Discussion</translation>
     </message>
     <message>
         <source>買い物</source>
-        <translation type="unfinished"></translation>
+        <translation>Shopping</translation>
     </message>
     <message>
         <source>支払い</source>
-        <translation type="unfinished"></translation>
+        <translation>Payment</translation>
     </message>
     <message>
         <source>契約</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract</translation>
     </message>
     <message>
         <source>申し込み</source>
-        <translation type="unfinished"></translation>
+        <translation>Sign-up</translation>
     </message>
     <message>
         <source>申請</source>
-        <translation type="unfinished"></translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>郵送</source>
-        <translation type="unfinished"></translation>
+        <translation>Post</translation>
     </message>
     <message>
         <source>受け取り</source>
-        <translation type="unfinished"></translation>
+        <translation>Pick-up</translation>
     </message>
     <message>
         <source>製作</source>
-        <translation type="unfinished"></translation>
+        <translation>Making</translation>
     </message>
     <message>
         <source>作業</source>
-        <translation type="unfinished"></translation>
+        <translation>Work</translation>
     </message>
     <message>
         <source>内容:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description:</translation>
     </message>
     <message>
         <source>タスクについてのコメントを入力します</source>
-        <translation type="unfinished"></translation>
+        <translation>A comment on the to-do item.</translation>
     </message>
     <message>
         <source>期限:</source>
-        <translation type="unfinished"></translation>
+        <translation>Due:</translation>
     </message>
     <message>
         <source>期限の時刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Due time</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>キャンセル(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
     <name>TToDoTab</name>
     <message>
         <source>ToDoの一覧</source>
-        <translation type="unfinished"></translation>
+        <translation>To-do list</translation>
     </message>
     <message>
         <source>新しくToDoを追加します</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds a new to-do item.</translation>
     </message>
     <message>
         <source>新規追加</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>選択されているToDoを編集します</source>
-        <translation type="unfinished"></translation>
+        <translation>Edits the selected to-do item.</translation>
     </message>
     <message>
         <source>タスク編集 </source>
-        <translation type="unfinished"></translation>
+        <translation>Edit </translation>
     </message>
     <message>
         <source>期限を経過したToDoを削除します</source>
-        <translation type="unfinished"></translation>
+        <translation>Deletes the to-do items that are past due.</translation>
     </message>
     <message>
         <source>期限切れの削除</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete overdue</translation>
     </message>
     <message>
         <source>右クリックするとメニューが表示されます</source>
-        <translation type="unfinished"></translation>
+        <translation>Right-click for more commands.</translation>
     </message>
     <message>
         <source>タスクの新規追加(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Add to-do item</translation>
     </message>
     <message>
         <source>タスクの編集(&amp;E)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit to-do item...</translation>
     </message>
     <message>
         <source>タスクの削除(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete to-do item</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Del</translation>
     </message>
     <message>
         <source>期限切れタスクの削除(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>De&amp;lete overdue items</translation>
     </message>
 </context>
 <context>
     <name>TVideoTab</name>
     <message>
         <source>収録ビデオの一覧</source>
-        <translation type="unfinished"></translation>
+        <translation>Videos on the iPod</translation>
     </message>
     <message>
         <source>取り出し</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy to computer</translation>
     </message>
     <message>
         <source>PCのHDD等にiPodの中にあるビデオを転送します</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies the ticked videos from the iPod to the computer.</translation>
     </message>
     <message>
         <source>詳細情報</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>ビデオの詳細なデータを表示します</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows the details of the video.</translation>
+    </message>
+    <message>
+        <source>全てを選択(&amp;L)</source>
+        <translation>Tick a&amp;ll</translation>
+    </message>
+    <message>
+        <source>一覧にある全てのビデオを選択します</source>
+        <translation>Ticks every video in the list.</translation>
+    </message>
+    <message>
+        <source>全ての選択を解除(&amp;R)</source>
+        <translation>Clea&amp;r all ticks</translation>
+    </message>
+    <message>
+        <source>全てのビデオの選択を解除します</source>
+        <translation>Removes the ticks from every video.</translation>
+    </message>
+    <message>
+        <source>ビデオを取り出す(&amp;X)</source>
+        <translation>&amp;Copy videos to computer</translation>
+    </message>
+    <message>
+        <source>iPod内のビデオをPCに取り出します</source>
+        <translation>Copies the videos from the iPod to the computer.</translation>
+    </message>
+    <message>
+        <source>ビデオの詳細情報</source>
+        <translation>Video details</translation>
+    </message>
+    <message>
+        <source>ビデオの詳細な情報を表示します</source>
+        <translation>Shows the details of the video.</translation>
+    </message>
+</context>
+<context>
+    <name>TWidgetDialogs</name>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>フォルダを選択してください。</source>
+        <translation>Choose a folder.</translation>
+    </message>
+    <message>
+        <source>[ %s ] を開くプログラムが見つかりません。ファイルマネージャーやブラウザで開いてください。</source>
+        <translation>No program was found to open [ %s ]. Please open it in a file manager or web browser.</translation>
     </message>
 </context>
 </TS>

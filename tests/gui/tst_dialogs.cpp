@@ -383,8 +383,12 @@ void TstDialogs::configOk()
     combo->setEditText(u"/media/IPOD"_s);
     form.findChild<QLineEdit *>(u"Edit_NewsFolder"_s)->setText(u"News"_s);
     form.findChild<QSpinBox *>(u"SpinEdit_BaseSize"_s)->setValue(-5);
+    auto *language = form.findChild<QComboBox *>(u"ComboBox_Language"_s);
+    QCOMPARE(language->currentIndex(), 0); // the system's language until one is chosen
+    language->setCurrentIndex(language->findText(u"English"_s));
     ClickInModal(u"Button_Ok"_s);
     QCOMPARE(form.exec(), int(QDialog::Accepted));
+    QCOMPARE(settings.FLanguage, u"en"_s);
 
     QVERIFY(settings.FRecognize_MakeFolder);
     QCOMPARE(settings.FDriveLockPath, u"/media/IPOD"_s);

@@ -93,7 +93,8 @@ void TstScreenshotsSongs::windows()
     SaveScreenshot(form, u"song-tab.png"_s);
 
     // A playlist chosen in the tree: its songs in its order with their position.
-    const QStandardItem *branch = tab->TreeModel().findItems(u"プレイリスト"_s).value(0);
+    const QStandardItem *branch =
+        tab->TreeModel().findItems(QCoreApplication::translate("TPlayListBranch", "プレイリスト")).value(0);
     QVERIFY(branch && branch->rowCount() > 0 && branch->child(0)->rowCount() > 0);
     tree->collapseAll();
     tree->expand(branch->index());

@@ -10,6 +10,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 TConfigForm::TConfigForm(TKiruIPodINI &settings, const IDriveTable &drives, IUserDialogs &dialogs,
@@ -35,6 +37,12 @@ TConfigForm::TConfigForm(TKiruIPodINI &settings, const IDriveTable &drives, IUse
     FUi->CheckBox_DelRuby->setChecked(settings.FMakeDelRuby);
     FUi->CheckBox_Encode->setChecked(settings.FAddEncoded);
     FUi->CheckBox_MemDivEveryOn->setChecked(settings.FEveryDisplay);
+    // Each language by its own name, so that a user who cannot read the current one still finds theirs.
+    FUi->ComboBox_Language->addItem(tr("システムに合わせる"), QString());
+    FUi->ComboBox_Language->addItem(u"日本語"_s, u"ja"_s);
+    FUi->ComboBox_Language->addItem(u"English"_s, u"en"_s);
+    FUi->ComboBox_Language->setCurrentIndex(
+        std::max(0, FUi->ComboBox_Language->findData(settings.FLanguage)));
 
     connect(FUi->Button_Ok, &QPushButton::clicked, this,
             [this] { RunGuarded(FDialogs, [this] { Confirm(); }); });
@@ -73,5 +81,6 @@ void TConfigForm::Confirm()
     FSettings.FMakeDelRuby = FUi->CheckBox_DelRuby->isChecked();
     FSettings.FAddEncoded = FUi->CheckBox_Encode->isChecked();
     FSettings.FEveryDisplay = FUi->CheckBox_MemDivEveryOn->isChecked();
+    FSettings.FLanguage = FUi->ComboBox_Language->currentData().toString();
     accept();
 }

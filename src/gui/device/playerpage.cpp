@@ -1,4 +1,5 @@
 #include "device/playerpage.h"
+#include "app/language.h"
 
 #include "app/backgroundtask.h"
 #include "app/messages.h"
@@ -166,6 +167,12 @@ QString TPlayerPage::ManualFile() const
 {
     if (!FManualFile.isEmpty())
         return FManualFile;
+    // The manual in the language of the window; the Japanese one when the English one is missing.
+    if (CurrentUiLanguage() == TUiLanguage::English) {
+        const QString english = ProgramDataFile(u"manual/en/index.html"_s);
+        if (QFileInfo::exists(english))
+            return english;
+    }
     return ProgramDataFile(u"manual/index.html"_s);
 }
 
