@@ -12,6 +12,7 @@
 #include "audiofilewriter.h"
 #include "fixturefiles.h"
 #include "itunesdbwriter.h"
+#include "markingtranslator.h"
 #include "recordingservices.h"
 #include "scripteddialogs.h"
 
@@ -217,6 +218,8 @@ private slots:
     void optionOffCopiesStayByteIdentical();
     void untaggableFileStaysAsCopied_data();
     void untaggableFileStaysAsCopied();
+    void untaggedNoteTranslatedOnlyInWindow_data();
+    void untaggedNoteTranslatedOnlyInWindow();
     void otherFormatsAreCopiedUntouched_data();
     void otherFormatsAreCopiedUntouched();
     void takenNameIsNeverReplaced();
@@ -341,6 +344,31 @@ void TstTagEmbedding::untaggableFileStaysAsCopied()
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows.first().FErrorText, u"コピーしましたがタグを書き込めませんでした (%1)"_s.arg(reason));
     QCOMPARE(rows.first().FTitle, u"夜空ノムコウ"_s);
+}
+
+void TstTagEmbedding::untaggedNoteTranslatedOnlyInWindow_data()
+{
+    untaggableFileStaysAsCopied_data();
+}
+
+void TstTagEmbedding::untaggedNoteTranslatedOnlyInWindow()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    TTaggedPlayer player(fileName, bytes);
+    TRecordingServices services;
+    TMarkingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const TCopyReport result = player.Copy(true, services);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(result.FOutcomes.size(), 1);
+    const TCopyOutcome &outcome = result.FOutcomes.first();
+    QCOMPARE(outcome.FShownNote,
+             u"EN:コピーしましたがタグを書き込めませんでした (%s)"_s.replace(u"%s"_s, u"EN:"_s + reason));
+    // The log file keeps the untranslated note.
+    QCOMPARE(outcome.FNote, u"コピーしましたがタグを書き込めませんでした (%1)"_s.arg(reason));
+    QCOMPARE(TransferLogRows(player.db.FSongs, result).first().FErrorText, outcome.FNote);
 }
 
 void TstTagEmbedding::otherFormatsAreCopiedUntouched_data()

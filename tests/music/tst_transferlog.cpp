@@ -8,6 +8,7 @@
 #include "scripteddialogs.h"
 
 #include "fixturefiles.h"
+#include "markingtranslator.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +27,7 @@ private slots:
     void proposedName();
     void saveAs();
     void unwritableFile();
+    void translatedWindowKeepsFileTexts();
 };
 
 namespace {
@@ -132,6 +134,35 @@ void TstTransferLog::unwritableFile()
     QTemporaryDir dir;
     QVERIFY_THROWS_EXCEPTION(ESorvoError, SaveTransferLog(TransferLogRows(TenSongs(), Report()),
                                                           dir.filePath(u"missing/folder/log.TXT"_s)));
+}
+
+void TstTransferLog::translatedWindowKeepsFileTexts()
+{
+    TCopyReport report = Report();
+    report.FOutcomes[5].FShownNote = u"Copied without tags"_s;
+    TMarkingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const TITBSongList songs = TenSongs();
+    TTransferLogModel model;
+    model.Fill(songs, report);
+    const QStringList lines = TransferLogLines(model.Rows());
+    const QString shownError = model.index(0, 3).data().toString();
+    const QString shownNote = model.index(1, 3).data().toString();
+    const QString header = model.headerData(3, Qt::Horizontal).toString();
+    const QString fileError = TransferErrorText(-2);
+    const QString shownCode = ShownTransferErrorText(-2);
+    QCoreApplication::removeTranslator(&translator);
+
+    // The window speaks the chosen language ...
+    QCOMPARE(shownError, u"EN:データファイルが存在しません"_s);
+    QCOMPARE(shownNote, u"Copied without tags"_s);
+    QCOMPARE(shownCode, u"EN:データファイルが存在しません"_s);
+    QCOMPARE(header, u"EN:エラー状況"_s);
+    // ... while the saved log keeps its Japanese texts.
+    QCOMPARE(fileError, u"データファイルが存在しません"_s);
+    QCOMPARE(lines, (QStringList{u"1 :「曲2」(歌手2) - データファイルが存在しません"_s,
+                                 u"2 :「曲5」(歌手5) - タグを書き込めませんでした"_s,
+                                 u"3 :「曲8」(歌手8) - "_s + SystemErrorText(ENOSPC)}));
 }
 
 QTEST_GUILESS_MAIN(TstTransferLog)

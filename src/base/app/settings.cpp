@@ -8,6 +8,7 @@
 #include "common/textutils.h"
 #include "platform/safefilewriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -137,10 +138,11 @@ bool IsStorableSiteCaption(const QString &caption)
 void CheckSiteCaption(const QString &caption)
 {
     if (!IsStorableSiteCaption(caption))
-        throw ESorvoError(
-            Format(u"サイト名[ %s ]は保存できません。Shift-JIS にない文字 (ハングル、絵文字など)、"
-                   u"「;」と制御文字はサイト名に使えません"_s,
-                   {caption}));
+        throw ESorvoError(Format(
+            QCoreApplication::translate("TKiruIPodINI",
+                                        "サイト名[ %s ]は保存できません。Shift-JIS にない文字 "
+                                        "(ハングル、絵文字など)、「;」と制御文字はサイト名に使えません"),
+            {caption}));
 }
 
 void FillSiteRows(const QStringList &sites, QList<TSiteRow> &view)
@@ -205,17 +207,17 @@ void TKiruIPodINI::Load(const QString &path)
         FLoadWarning = why;
     };
     const QString notSettings = Format(
-        u"ファイル %s は設定ファイルではありません。既定の設定で動作し、このファイルには書き込みません"_s,
+        tr("ファイル %s は設定ファイルではありません。既定の設定で動作し、このファイルには書き込みません"),
         {shown});
     if (!info.isFile())
         return refuse(Format(
-            u"設定ファイル %s はファイルではありません。既定の設定で動作し、設定は保存しません"_s, {shown}));
+            tr("設定ファイル %s はファイルではありません。既定の設定で動作し、設定は保存しません"), {shown}));
     if (info.size() > kMaxSettingsBytes)
         return refuse(notSettings);
     QByteArray bytes;
     QString why;
     if (!ReadRegularFile(path, bytes, &why))
-        return refuse(Format(u"設定ファイル %s を読めません (%s)。既定の設定で動作し、設定は保存しません"_s,
+        return refuse(Format(tr("設定ファイル %s を読めません (%s)。既定の設定で動作し、設定は保存しません"),
                              {shown, why}));
     if (bytes.isEmpty())
         return;
@@ -229,7 +231,7 @@ void TKiruIPodINI::Load(const QString &path)
         return refuse(notSettings);
     if (IsReadOnlyFile(path))
         FLoadWarning =
-            Format(u"設定ファイル %s は書き込みできません。変更した設定は保存されません"_s, {shown});
+            Format(tr("設定ファイル %s は書き込みできません。変更した設定は保存されません"), {shown});
 }
 
 void TKiruIPodINI::ReadAll()

@@ -2,6 +2,7 @@
 
 #include "app/inidocument.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -32,6 +33,8 @@ void StoreSiteRows(const QList<TSiteRow> &view, QStringList &sites);
 /// Every persistent setting of the program, read from "Velmor.INI" once and written back whole by Save().
 class TKiruIPodINI
 {
+    Q_DECLARE_TR_FUNCTIONS(TKiruIPodINI)
+
 public:
     /// Reads the file (a missing file gives the defaults). The screen size centres the default window
     /// positions; without a screen it is 1024 x 768.

@@ -1,7 +1,7 @@
 #include "app/settingslock.h"
 
-#include "common/sorvoerror.h"
 #include "common/format.h"
+#include "common/sorvoerror.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,12 +24,12 @@ void TSettingsLock::Acquire(int timeoutMs)
     switch (FLock.error()) {
     case QLockFile::LockFailedError:
         throw ESorvoError(Format(
-            u"設定ファイル %s は他の sorvo が使用中です。しばらくしてからやり直してください"_s, {shown}));
+            tr("設定ファイル %s は他の sorvo が使用中です。しばらくしてからやり直してください"), {shown}));
     case QLockFile::PermissionError:
         throw ESorvoError(
-            Format(u"設定ファイル %s をロックできません (書き込みの権限がありません)"_s, {shown}));
+            Format(tr("設定ファイル %s をロックできません (書き込みの権限がありません)"), {shown}));
     default:
-        throw ESorvoError(Format(u"設定ファイル %s をロックできません"_s, {shown}));
+        throw ESorvoError(Format(tr("設定ファイル %s をロックできません"), {shown}));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLockFile>
 #include <QString>
 
@@ -8,6 +9,8 @@
 /// from what the other wrote, and neither loses the other's change.
 class TSettingsLock
 {
+    Q_DECLARE_TR_FUNCTIONS(TSettingsLock)
+
 public:
     explicit TSettingsLock(const QString &settingsPath);
     /// Waits for the lock up to `timeoutMs`; raises ESorvoError naming the file and the reason when it

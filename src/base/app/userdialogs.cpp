@@ -117,7 +117,8 @@ bool TConsoleDialogs::BrowseForFolder(QString &folder)
 {
     if (!SORVO_ISATTY(0))
         return false;
-    const QString line = ReadLine(u"フォルダを選択してください。 ["_s + folder + u"]: "_s);
+    //: Console prompt; %1 is the folder taken when the answer is empty
+    const QString line = ReadLine(tr("フォルダを選択してください。 [%1]: ").arg(folder));
     if (!line.isEmpty())
         folder = line;
     return !folder.isEmpty();

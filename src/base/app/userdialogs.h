@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -77,6 +78,8 @@ QString FilterToQt(const QString &filter);
 /// sorvo-cli: messages to standard error; questions asked on a terminal, otherwise No (Yes with --yes).
 class TConsoleDialogs : public IUserDialogs
 {
+    Q_DECLARE_TR_FUNCTIONS(TConsoleDialogs)
+
 public:
     explicit TConsoleDialogs(bool assumeYes = false) : FAssumeYes(assumeYes) {}
 

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -13,7 +15,8 @@ constexpr qint64 kMsPerDay = 86400000;
 
 [[noreturn]] void ThrowConvert(const QString &text)
 {
-    throw EConvertError(Format(u"'%s' は正しい日付/時刻ではありません"_s, {text}));
+    throw EConvertError(
+        Format(QCoreApplication::translate("DateTime", "'%s' は正しい日付/時刻ではありません"), {text}));
 }
 
 int ParseNumber(QStringView digits, bool &ok)

@@ -1,11 +1,12 @@
 #include "common/kirustringlist.h"
 
-#include "common/sorvoerror.h"
 #include "common/format.h"
 #include "common/japanese.h"
+#include "common/sorvoerror.h"
 #include "platform/regularfile.h"
 #include "platform/safefilewriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
@@ -156,7 +157,9 @@ void WriteFileAtomic(const QString &fileName, const QByteArray &bytes)
 {
     QString why;
     if (!SaveFileSafely(fileName, bytes, &why))
-        throw ESorvoError(Format(u"ファイル[ %s ]に書き込めません (%s)"_s, {fileName, why}));
+        throw ESorvoError(
+            Format(QCoreApplication::translate("TKiruStringList", "ファイル[ %s ]に書き込めません (%s)"),
+                   {fileName, why}));
 }
 
 QByteArray ReadWholeFile(const QString &fileName)
@@ -164,7 +167,9 @@ QByteArray ReadWholeFile(const QString &fileName)
     QByteArray bytes;
     QString why;
     if (!ReadRegularFile(fileName, bytes, &why))
-        throw ESorvoError(Format(u"ファイル[ %s ]を開けません (%s)"_s, {fileName, why}));
+        throw ESorvoError(
+            Format(QCoreApplication::translate("TKiruStringList", "ファイル[ %s ]を開けません (%s)"),
+                   {fileName, why}));
     return bytes;
 }
 

@@ -54,7 +54,7 @@ bool DeleteFileForced(const QString &path, QString *why)
     if (!info.isSymLink()) {
         if (!info.exists()) {
             if (why)
-                *why = u"ファイルが見つかりません"_s;
+                *why = QCoreApplication::translate("Paths", "ファイルが見つかりません");
             return false;
         }
         QFile::setPermissions(path,

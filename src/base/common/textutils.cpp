@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
 QString GetField(int n, const QString &text, QChar separator)
@@ -65,10 +67,11 @@ QString FormatDuration(qint32 ms)
     const qint32 minutes = ms / 60000;
     const qint32 hours = ms / 3600000;
     if (minutes <= 0)
-        return Format(u"%d 秒"_s, {seconds});
+        return Format(QCoreApplication::translate("TextUtils", "%d 秒"), {seconds});
     if (hours > 0)
-        return Format(u"%d 時間 %d 分 %d 秒"_s, {hours, minutes % 60, seconds % 60});
-    return Format(u"%d 分 %d 秒"_s, {minutes, seconds % 60});
+        return Format(QCoreApplication::translate("TextUtils", "%d 時間 %d 分 %d 秒"),
+                      {hours, minutes % 60, seconds % 60});
+    return Format(QCoreApplication::translate("TextUtils", "%d 分 %d 秒"), {minutes, seconds % 60});
 }
 
 QString EscapeControlChars(const QString &text)

@@ -3,6 +3,7 @@
 #include "common/paths.h"
 #include "platform/consolerun.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <QStorageInfo>
@@ -21,12 +22,14 @@ TDiskCheck PlanDiskCheck(const QString &root)
     const QString device = QString::fromLocal8Bit(storage.device());
     if (!storage.isValid() || QDir::cleanPath(storage.rootPath()) != QDir::cleanPath(root) ||
         !device.startsWith(u"/dev/"_s)) {
-        check.reason = u"このプレーヤーはフォルダで、マウントされたデバイスではないため、スキャンディスクできません"_s;
+        check.reason = QCoreApplication::translate(
+            "DiskCheck",
+            "このプレーヤーはフォルダで、マウントされたデバイスではないため、スキャンディスクできません");
         return check;
     }
     check.possible = true;
     check.command = u"/usr/sbin/fsck -n "_s + device;
-    check.note = u"（読み取り専用のチェックです。修正は行いません）"_s;
+    check.note = QCoreApplication::translate("DiskCheck", "（読み取り専用のチェックです。修正は行いません）");
 #endif
     return check;
 }
@@ -48,6 +51,6 @@ QString RunDiskCheck(const TDiskCheck &check, const QDateTime &now)
         if (!text.endsWith(u'\n'))
             text += u'\n';
     }
-    text += u"終了コード: "_s + QString::number(code);
+    text += QCoreApplication::translate("DiskCheck", "終了コード: %1").arg(code);
     return text;
 }

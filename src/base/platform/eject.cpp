@@ -1,5 +1,6 @@
 #include "platform/eject.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 #include <QStorageInfo>
@@ -12,19 +13,20 @@ bool Run(const QString &program, const QStringList &arguments, QString &error)
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForStarted(5000)) {
-        error = program + u" を起動できません"_s;
+        //: %1 is the name of a system program
+        error = QCoreApplication::translate("Eject", "%1 を起動できません").arg(program);
         return false;
     }
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished(1000);
-        error = program + u" が応答しません"_s;
+        error = QCoreApplication::translate("Eject", "%1 が応答しません").arg(program);
         return false;
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         error = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
         if (error.isEmpty())
-            error = program + u" が失敗しました"_s;
+            error = QCoreApplication::translate("Eject", "%1 が失敗しました").arg(program);
         return false;
     }
     return true;
@@ -34,7 +36,7 @@ bool Run(const QString &program, const QStringList &arguments, QString &error)
 bool EjectPlayer(const QString &root, QString &error)
 {
     if (root.isEmpty()) {
-        error = u"iPodが認識されていません"_s;
+        error = QCoreApplication::translate("Eject", "iPodが認識されていません");
         return false;
     }
 #ifdef Q_OS_WIN
@@ -44,7 +46,7 @@ bool EjectPlayer(const QString &root, QString &error)
     const QString device = QString::fromLocal8Bit(storage.device());
     if (!storage.isValid() || QDir::cleanPath(storage.rootPath()) != QDir::cleanPath(root) ||
         !device.startsWith(u"/dev/"_s)) {
-        error = u"このドライブは取り外せません"_s;
+        error = QCoreApplication::translate("Eject", "このドライブは取り外せません");
         return false;
     }
     return Run(u"udisksctl"_s, {u"unmount"_s, u"--block-device"_s, device}, error) &&

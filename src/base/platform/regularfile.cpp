@@ -2,6 +2,7 @@
 
 #include "platform/system.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,7 +22,7 @@ QString NotRegularText(mode_t mode)
 {
     if (S_ISDIR(mode))
         return SystemErrorText(EISDIR);
-    return u"通常のファイルではありません"_s;
+    return QCoreApplication::translate("RegularFile", "通常のファイルではありません");
 }
 
 } // namespace

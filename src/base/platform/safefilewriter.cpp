@@ -5,6 +5,7 @@
 #include "platform/filecopy.h"
 #include "platform/system.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <QFile>
@@ -176,7 +177,8 @@ void SaveFileOrThrow(const QString &path, QByteArrayView data)
     QString error;
     if (!SaveFileSafely(path, data, &error))
         throw ESorvoError(
-            Format(u"ファイル %s を作成できません。%s"_s, {QDir::toNativeSeparators(path), error}));
+            Format(QCoreApplication::translate("SafeFileWriter", "ファイル %s を作成できません。%s"),
+                   {QDir::toNativeSeparators(path), error}));
 }
 
 void RequestStop()

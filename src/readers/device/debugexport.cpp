@@ -11,6 +11,7 @@
 #include "music/itunesdbloader.h"
 #include "photos/artworkdbloader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,10 +37,12 @@ void CopyDatabase(const QString &source, const QString &folder, QStringList &wri
         return;
     const QString target = Target(folder, QFileInfo(source).fileName());
     if (CopyFileNoOverwrite(source, target) != 0)
-        throw ESorvoError(Format(u"ファイル %s をコピーできません"_s, {QDir::toNativeSeparators(source)}));
+        throw ESorvoError(Format(QCoreApplication::translate("DebugExport", "ファイル %s をコピーできません"),
+                                 {QDir::toNativeSeparators(source)}));
     written.append(target);
 }
 
+// Written to a file: not translated.
 QStringList PictureReport(const QString &caption, const TArtworkDBLoader &db)
 {
     return {caption, Format(u"項目数: %d"_s, {db.Count()}),

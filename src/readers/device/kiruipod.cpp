@@ -45,11 +45,11 @@ QString TKiruIPOD::ScanDrives()
     const QStringList candidates = FDrives.Candidates();
     for (qsizetype k = 0; k < candidates.size() && k < 23; ++k) {
         const int position = int(k) + 4;
-        Report(position, 26, u"iPodを検索中"_s);
+        Report(position, 26, tr("iPodを検索中"));
         const QString root = AddPathDelim(candidates[k]);
         if (FChecker.CheckPlayer(root)) {
             Report(position, 26,
-                   Format(u"iPodを[ %s ]ドライブで発見しました"_s, {QDir::toNativeSeparators(root)}));
+                   Format(tr("iPodを[ %s ]ドライブで発見しました"), {QDir::toNativeSeparators(root)}));
             return TrimPathDelim(root);
         }
     }
@@ -58,12 +58,12 @@ QString TKiruIPOD::ScanDrives()
 
 QString TKiruIPOD::CheckLockedPath()
 {
-    Report(1, 1, u"iPodを検索中"_s);
+    Report(1, 1, tr("iPodを検索中"));
     const QString root = AddPathDelim(FLockPath);
     FDrives.AddUserRoot(root);
     if (!FChecker.CheckPlayer(root))
         return {};
-    Report(1, 1, Format(u"iPodを[ %s ]ドライブで発見しました"_s, {QDir::toNativeSeparators(root)}));
+    Report(1, 1, Format(tr("iPodを[ %s ]ドライブで発見しました"), {QDir::toNativeSeparators(root)}));
     return TrimPathDelim(root);
 }
 
@@ -85,7 +85,7 @@ void ListFilesBelow(const QString &folderPath, QStringList &list)
 bool TKiruIPOD::ListFiles(const QString &folderPath, QStringList &list)
 {
     const QString folder = AddPathDelim(folderPath);
-    Report(0, 0, Format(u"データ一覧を取得中 - [ %s ]"_s, {QDir::toNativeSeparators(folder)}));
+    Report(0, 0, Format(tr("データ一覧を取得中 - [ %s ]"), {QDir::toNativeSeparators(folder)}));
     ListFilesBelow(folder, list);
     return true;
 }
@@ -106,11 +106,11 @@ bool TKiruIPOD::RemoveEmptyFolders(const QString &folderPath)
             continue;
         const QString shown = QDir::toNativeSeparators(entry.filePath());
         if (!FDialogs ||
-            FDialogs->AskYesNo(Format(u"フォルダ [ %s ] が空ですので削除してもよろしいですか？"_s,
+            FDialogs->AskYesNo(Format(tr("フォルダ [ %s ] が空ですので削除してもよろしいですか？"),
                                       {shown})) != TDialogAnswer::Yes)
             continue;
         if (!QDir().rmdir(entry.filePath()))
-            throw EIPODError(Format(u"フォルダ[ %s ]の削除に失敗しました"_s, {shown}));
+            throw EIPODError(Format(tr("フォルダ[ %s ]の削除に失敗しました"), {shown}));
     }
     return true;
 }

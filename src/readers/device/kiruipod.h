@@ -4,6 +4,7 @@
 #include "common/sorvoerror.h"
 #include "device/mplayerchecker.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +36,8 @@ void ListFilesBelow(const QString &folder, QStringList &list);
 /// Finds the player among the drives and has it identified; the disk helpers of the player's folders.
 class TKiruIPOD
 {
+    Q_DECLARE_TR_FUNCTIONS(TKiruIPOD)
+
 public:
     TKiruIPOD(IDriveTable &drives, IUserDialogs *dialogs,
               const QString &modelFile = TMPlayerChecker::DefaultModelFile());

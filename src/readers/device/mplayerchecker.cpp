@@ -123,7 +123,7 @@ bool TMPlayerChecker::CheckIPod(const QString &root)
     const bool compressed = FPaths.Exists(u"iPod_Control/iTunes/iTunesCDB"_s);
     if (!compressed && !FPaths.Exists(QString::fromUtf16(kIPodMarker)))
         return false;
-    Report(u"iPodの情報を取得中"_s);
+    Report(tr("iPodの情報を取得中"));
     ReadDriveFacts(root);
     FInfo.FKind = kPlayerIPod;
     FInfo.FMusicDir = Folder(u"iPod_Control/Music/"_s);
@@ -139,6 +139,7 @@ bool TMPlayerChecker::CheckIPod(const QString &root)
     FInfo.FHasSongs = FInfo.FHasNotes = FInfo.FHasContacts = FInfo.FHasCalendar = FInfo.FHasTodo = true;
     FInfo.FHasPhotos = false;
     FInfo.FHasVideo = false;
+    // Data of the player record, as --json gives it: not translated.
     FInfo.FKindName = u"不明なiPod"_s;
     FInfo.FModelNumber = FInfo.FGeneration = FInfo.FRegion = FInfo.FSoftware = u"不明"_s;
     FInfo.FModelCode = u"unknown"_s;
@@ -235,7 +236,7 @@ void TMPlayerChecker::ReadDeviceInfo()
 void TMPlayerChecker::ScanSongs(const QString &folderPath)
 {
     const auto report = [this](const QString &folder) {
-        Report(Format(u"曲サイズを取得中 - [ %s ]"_s, {QDir::toNativeSeparators(folder)}));
+        Report(Format(tr("曲サイズを取得中 - [ %s ]"), {QDir::toNativeSeparators(folder)}));
     };
     const QString folder = AddPathDelim(folderPath);
     if (!QFileInfo::exists(folder)) {
@@ -254,5 +255,5 @@ void TMPlayerChecker::ScanSongs(const QString &folderPath)
         &failed);
     if (!listed)
         throw EPlayerCheckError(
-            Format(u"フォルダ[ %s ]でファイルの取得に失敗しました"_s, {QDir::toNativeSeparators(failed)}));
+            Format(tr("フォルダ[ %s ]でファイルの取得に失敗しました"), {QDir::toNativeSeparators(failed)}));
 }

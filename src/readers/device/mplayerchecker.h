@@ -6,6 +6,7 @@
 #include "device/playerinfo.h"
 #include "platform/playerpaths.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class IDriveTable;
@@ -21,6 +22,8 @@ public:
 /// Decides whether a drive holds a supported player and describes it in a TPlayerInfo.
 class TMPlayerChecker
 {
+    Q_DECLARE_TR_FUNCTIONS(TMPlayerChecker)
+
 public:
     /// Reads the model data file (a missing file gives an empty table).
     explicit TMPlayerChecker(IDriveTable &drives, const QString &modelFile = DefaultModelFile());

@@ -5,6 +5,7 @@
 #include "common/paths.h"
 #include "common/sorvoerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -50,7 +51,8 @@ void MakePlayerFolder(const QString &folder, const QString &root)
             canonicalExisting == canonicalRoot || canonicalExisting.startsWith(AddPathDelim(canonicalRoot));
     }
     if (!inside || !QDir().mkpath(cleanFolder))
-        throw ESorvoError(Format(u"フォルダ[ %s ]を作成できません"_s, {shown}));
+        throw ESorvoError(
+            Format(QCoreApplication::translate("PlayerFiles", "フォルダ[ %s ]を作成できません"), {shown}));
 }
 
 void RemoveEmptySubFolders(const QString &folder, IUserDialogs &dialogs)
@@ -63,10 +65,13 @@ void RemoveEmptySubFolders(const QString &folder, IUserDialogs &dialogs)
                  .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
             continue;
         const QString shown = QDir::toNativeSeparators(sub.filePath());
-        if (dialogs.AskYesNo(Format(u"フォルダ [ %s ] が空ですので削除してもよろしいですか？"_s, {shown})) !=
-            TDialogAnswer::Yes)
+        if (dialogs.AskYesNo(
+                Format(QCoreApplication::translate("PlayerFiles",
+                                                   "フォルダ [ %s ] が空ですので削除してもよろしいですか？"),
+                       {shown})) != TDialogAnswer::Yes)
             continue;
         if (!base.rmdir(sub.fileName()))
-            throw ESorvoError(Format(u"フォルダ[ %s ]の削除に失敗しました"_s, {shown}));
+            throw ESorvoError(Format(
+                QCoreApplication::translate("PlayerFiles", "フォルダ[ %s ]の削除に失敗しました"), {shown}));
     }
 }

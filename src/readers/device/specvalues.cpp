@@ -3,6 +3,7 @@
 #include "common/format.h"
 #include "device/playerinfo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 using namespace Qt::Literals::StringLiterals;
@@ -36,7 +37,7 @@ TSpecValues MakeSpecValues(const TPlayerInfo &device)
     v.serial = device.FSerial;
     v.area = device.FRegion;
     v.hdd = Format(u"%.0n MB"_s, {double(device.FTotalBytes) / 1048576.0});
-    v.songs = Format(u"%.0n 曲"_s, {device.FSongCount});
+    v.songs = Format(QCoreApplication::translate("TSpecValues", "%.0n 曲"), {device.FSongCount});
     v.songSize = Format(u"%.0n MB"_s, {double(device.FSongBytes) / 1048576.0});
     v.pictureIndex = ModelPictureIndex(device.FModelCode);
     return v;

@@ -7,6 +7,7 @@
 #include "platform/drivetable.h"
 #include "platform/system.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,8 +59,10 @@ void RefuseFolderInPlayer(const QString &folder, const QString &playerRoot)
 {
     // Copies written among the player's own files could be taken for songs or overwrite its data.
     if (InPlayer(folder, playerRoot))
-        throw ESorvoError(Format(u"フォルダ[ %s ]はプレーヤーの中にあるため、取り出し先にできません"_s,
-                                 {QDir::toNativeSeparators(folder)}));
+        throw ESorvoError(Format(
+            QCoreApplication::translate("TCopyDestination",
+                                        "フォルダ[ %s ]はプレーヤーの中にあるため、取り出し先にできません"),
+            {QDir::toNativeSeparators(folder)}));
 }
 
 TCopyDestination::TCopyDestination(const QString &folder, const QString &playerRoot)
@@ -69,10 +72,10 @@ TCopyDestination::TCopyDestination(const QString &folder, const QString &playerR
     const QString shown = QDir::toNativeSeparators(FFolder);
     // A folder that cannot be made or written stops the run once, rather than failing every song.
     if (!QFileInfo(FFolder).isDir() && (!QDir().mkpath(FFolder) || !QFileInfo(FFolder).isDir()))
-        throw ESorvoError(Format(u"フォルダ[ %s ]を作成できません"_s, {shown}));
+        throw ESorvoError(Format(tr("フォルダ[ %s ]を作成できません"), {shown}));
     const QByteArray name = QFile::encodeName(FFolder);
     if (::access(name.constData(), W_OK | X_OK) != 0)
-        throw ESorvoError(Format(u"フォルダ[ %s ]に書き込めません (%s)"_s, {shown, SystemErrorText(errno)}));
+        throw ESorvoError(Format(tr("フォルダ[ %s ]に書き込めません (%s)"), {shown, SystemErrorText(errno)}));
     struct stat st;
     if (::stat(name.constData(), &st) == 0) {
         FDevice = st.st_dev;
@@ -95,7 +98,7 @@ bool TCopyDestination::EnterFolder(const QString &relativeFolder, QString *why) 
         // A link standing here may lead anywhere, the player included: checked before it is used.
         if (InPlayer(path, FPlayerRoot)) {
             if (why)
-                *why = Format(u"フォルダ[ %s ]はプレーヤーの中を指しています"_s,
+                *why = Format(tr("フォルダ[ %s ]はプレーヤーの中を指しています"),
                               {QDir::toNativeSeparators(path)});
             return false;
         }
@@ -103,7 +106,7 @@ bool TCopyDestination::EnterFolder(const QString &relativeFolder, QString *why) 
             continue;
         if (!QDir().mkdir(path) && !QFileInfo(path).isDir()) {
             if (why)
-                *why = Format(u"フォルダ[ %s ]を作成できません"_s, {QDir::toNativeSeparators(path)});
+                *why = Format(tr("フォルダ[ %s ]を作成できません"), {QDir::toNativeSeparators(path)});
             return false;
         }
     }
@@ -118,26 +121,32 @@ void CheckExtractionFolder(const QString &folder, const QString &playerRoot)
 TFolderCheck CheckDestinationFolder(const QString &folder, const IDriveTable &drives)
 {
     if (folder.trimmed().isEmpty())
-        return {false, u"フォルダが指定されていません"_s};
+        return {false, QCoreApplication::translate("TCopyDestination", "フォルダが指定されていません")};
     if (QDir::isRelativePath(folder))
-        return {false, u"ドライブが存在しません"_s};
+        return {false, QCoreApplication::translate("TCopyDestination", "ドライブが存在しません")};
     const TDriveFacts facts = drives.Query(folder);
     if (!facts.ok)
-        return {false, u"ドライブが存在しません"_s};
+        return {false, QCoreApplication::translate("TCopyDestination", "ドライブが存在しません")};
     if (facts.freeBytes <= 0)
-        return {false, u"このドライブにはコピーできません"_s};
+        return {false, QCoreApplication::translate("TCopyDestination", "このドライブにはコピーできません")};
     const qint64 megabytes = facts.freeBytes >> 20;
     if (QFileInfo(folder).isDir())
-        return {true, Format(u"このフォルダは存在します (%d MB空き)"_s, {megabytes})};
-    return {true, Format(u"このフォルダは存在しません (%d MB空き)"_s, {megabytes})};
+        return {true, Format(QCoreApplication::translate("TCopyDestination",
+                                                         "このフォルダは存在します (%d MB空き)"),
+                             {megabytes})};
+    return {true,
+            Format(QCoreApplication::translate("TCopyDestination", "このフォルダは存在しません (%d MB空き)"),
+                   {megabytes})};
 }
 
 bool ConfirmDestinationFolder(const QString &folder, IUserDialogs &dialogs)
 {
     if (QFileInfo(folder).isDir())
         return true;
-    const TDialogAnswer answer = dialogs.AskYesNo(Format(
-        u"フォルダ[ %s ]は存在しません。作成してもよろしいですか？"_s, {QDir::toNativeSeparators(folder)}));
+    const TDialogAnswer answer = dialogs.AskYesNo(
+        Format(QCoreApplication::translate("TCopyDestination",
+                                           "フォルダ[ %s ]は存在しません。作成してもよろしいですか？"),
+               {QDir::toNativeSeparators(folder)}));
     if (answer == TDialogAnswer::No)
         return false;
     QDir().mkpath(folder);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <sys/types.h>
@@ -13,6 +14,8 @@ class IUserDialogs;
 /// unmounted mid-run leaves an empty mount point that must not be filled on the system disk.
 class TCopyDestination
 {
+    Q_DECLARE_TR_FUNCTIONS(TCopyDestination)
+
 public:
     /// Refuses (ESorvoError) a folder inside the player, also through links or parts still to be made,
     /// then creates it; one that cannot be created or written raises its error once for the whole run.

@@ -6,10 +6,11 @@
 /// What one copy run did with one song or video.
 struct TCopyOutcome
 {
-    int FIndex = -1;   // into the song database's list
-    QString FPath;     // where the copy went; empty when it failed
-    qint32 FError = 0; // 0 copied; negative: the transfer log's own reasons; positive: system error code
-    QString FNote;     // the copy was made but something about it went wrong (its tags)
+    int FIndex = -1;      // into the song database's list
+    QString FPath;        // where the copy went; empty when it failed
+    qint32 FError = 0;    // 0 copied; negative: the transfer log's own reasons; positive: system error code
+    QString FNote;        // the copy was made but without its tags: why, as the log file says it
+    QString FShownNote{}; // the same in the window's language; empty: FNote
     bool Failed() const { return FError != 0; }
 };
 

@@ -11,6 +11,8 @@
 #include <limits>
 #include <optional>
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -25,7 +27,7 @@ constexpr quint32 kCompressedFlagOffset = 0xA8; // mhbd +0xA8: 16-bit, 1 when th
 
 [[noreturn]] void ThrowBadHeader()
 {
-    throw TITBException(u"ヘッダーが不正です"_s);
+    throw TITBException(QCoreApplication::translate("TITunesDBLoader", "ヘッダーが不正です"));
 }
 
 bool IsVideo(quint32 mediaType, quint32 fileType)
@@ -105,7 +107,7 @@ void FillTrack(TITBSongItem &song, const TByteSpan &data, qint64 start)
 class EDamagedStream : public TITBException
 {
 public:
-    EDamagedStream() : TITBException(u"ヘッダーが不正です"_s) {}
+    EDamagedStream() : TITBException(QCoreApplication::translate("TITunesDBLoader", "ヘッダーが不正です")) {}
 };
 
 /// The header length of a compressed database (iTunesCDB), 0 for a plain one. `head` is the start of
@@ -385,14 +387,16 @@ void TDatabaseWalker::ReadPlayList(TITBPlayListData &list, qint64 pos, qint64 en
 
 QString EndedEarlyText(int songs)
 {
-    return Format(u"曲データベースが途中で終わっています。読み込めた %d 件の曲だけを扱います"_s, {songs});
+    return QCoreApplication::translate(
+        "TITunesDBLoader", "曲データベースが途中で終わっています。読み込めた %n 件の曲だけを扱います",
+        nullptr, songs);
 }
 
 void TITunesDBLoader::LoadFromFile(const QString &path)
 {
     TFileBytes bytes;
     if (!bytes.Open(path))
-        throw ESorvoError(Format(u"ファイル \"%s\" を開けません。%s"_s, {path, bytes.ErrorString()}));
+        throw ESorvoError(Format(tr("ファイル \"%s\" を開けません。%s"), {path, bytes.ErrorString()}));
     const qint64 headerLength = CompressedHeaderLength(bytes.At(0, kCompressedFlagOffset + 2), bytes.Size());
     if (headerLength == 0) {
         Walk(bytes);

@@ -5,6 +5,7 @@
 #include "music/songdb.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 
 class TByteSource;
@@ -16,6 +17,8 @@ QString EndedEarlyText(int songs);
 /// pass, a record at a time.
 class TITunesDBLoader
 {
+    Q_DECLARE_TR_FUNCTIONS(TITunesDBLoader)
+
 public:
     /// Walks the file, reading it a part at a time; a file that cannot be opened raises ESorvoError.
     void LoadFromFile(const QString &path);

@@ -1,9 +1,9 @@
 #include "music/itxmakelibrary.h"
 
-#include "common/sorvoerror.h"
 #include "common/datetime.h"
 #include "common/format.h"
 #include "common/japanese.h"
+#include "common/sorvoerror.h"
 #include "music/songdb.h"
 #include "platform/safefilewriter.h"
 
@@ -24,6 +24,7 @@ QString NumberCell(qint64 value)
 void TITXMakeLibrary::Reset()
 {
     FLines.clear();
+    // The listing file's header stays Japanese whatever the window's language.
     FLines << u"名前\tアーティスト\t作曲者\tアルバム\tグループ\tジャンル\tサイズ\t時間\tディスク番号\tディス"
               u"ク数\t"
               u"トラック番号\tトラック数\t年\t変更日\t追加日\tビットレート\tサンプルレート\t音量調整\t種類\t"

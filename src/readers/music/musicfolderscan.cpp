@@ -7,6 +7,7 @@
 #include "platform/folderlisting.h"
 #include "tags/audiotags.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -20,6 +21,8 @@ namespace {
 
 class TMusicFolderScanner
 {
+    Q_DECLARE_TR_FUNCTIONS(TMusicFolderScanner)
+
 public:
     TMusicFolderScanner(TITunesDBLoader &loader, const QString &folder, const QString &playerRoot)
         : FLoader(loader), FTop(AddPathDelim(folder)), FRoot(QDir(playerRoot)), FNow(NowDateTime())
@@ -45,7 +48,7 @@ void TMusicFolderScanner::ScanFolder(const QString &top)
     const auto enter = [this](const QString &folder) {
         if (FLoader.FOnProgress)
             FLoader.FOnProgress(FCounter, 0,
-                                Format(u"曲情報を取得中 - [ %s ]"_s, {QDir::toNativeSeparators(folder)}));
+                                Format(tr("曲情報を取得中 - [ %s ]"), {QDir::toNativeSeparators(folder)}));
     };
     const auto visit = [this](const QString &folder, const TFolderEntry &entry) {
         switch (entry.kind) {
@@ -69,7 +72,7 @@ void TMusicFolderScanner::ScanFolder(const QString &top)
         WalkFolderTree(topFolder, enter, visit);
     } catch (const ESorvoError &) {
         // Named by the entry of the top folder under which the file failed.
-        throw TITBException(Format(u"フォルダ[ %s ]でファイル[ %s ]の取得に失敗しました"_s,
+        throw TITBException(Format(tr("フォルダ[ %s ]でファイル[ %s ]の取得に失敗しました"),
                                    {QDir::toNativeSeparators(topFolder), FCurrent.section(u'/', 0, 0)}));
     }
 }

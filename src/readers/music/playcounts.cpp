@@ -4,6 +4,7 @@
 #include "common/format.h"
 #include "music/songdb.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -19,7 +20,9 @@ constexpr qint32 kMostPlays = 100000; // of one song between two syncs: more is 
 
 QString DamagedText(const QString &why)
 {
-    return Format(u"再生回数のファイル (Play Counts) が壊れているので使いません。%s"_s, {why});
+    return Format(QCoreApplication::translate(
+                      "TPlayCounts", "再生回数のファイル (Play Counts) が壊れているので使いません。%s"),
+                  {why});
 }
 
 } // namespace
@@ -37,11 +40,11 @@ void TPlayCounts::LoadFromFile(const QString &path)
     if (!file.exists())
         return;
     if (!file.open(QIODevice::ReadOnly)) {
-        FWarning = Format(u"再生回数のファイル (Play Counts) を開けません。%s"_s, {file.errorString()});
+        FWarning = Format(tr("再生回数のファイル (Play Counts) を開けません。%s"), {file.errorString()});
         return;
     }
     if (file.size() > kMostFileBytes) {
-        FWarning = DamagedText(u"大きすぎます"_s);
+        FWarning = DamagedText(tr("大きすぎます"));
         return;
     }
     LoadFromBytes(file.readAll());
@@ -52,7 +55,7 @@ void TPlayCounts::LoadFromBytes(QByteArrayView data)
     Clear();
     const TByteSpan span(data);
     if (data.size() < kHeaderFields || data.first(4) != "mhdp") {
-        FWarning = DamagedText(u"ヘッダーが不正です"_s);
+        FWarning = DamagedText(tr("ヘッダーが不正です"));
         return;
     }
     const quint32 headerLength = span.LEAt<quint32>(4);
@@ -60,11 +63,11 @@ void TPlayCounts::LoadFromBytes(QByteArrayView data)
     const quint32 count = span.LEAt<quint32>(12);
     // An entry holds at least the play count and the last play.
     if (headerLength < kHeaderFields || entryLength < 8 || count > kMostEntries) {
-        FWarning = DamagedText(u"ヘッダーが不正です"_s);
+        FWarning = DamagedText(tr("ヘッダーが不正です"));
         return;
     }
     if (qint64(headerLength) + qint64(entryLength) * count > data.size()) {
-        FWarning = DamagedText(u"途中で終わっています"_s);
+        FWarning = DamagedText(tr("途中で終わっています"));
         return;
     }
     FEntries.reserve(qsizetype(count));
@@ -82,7 +85,7 @@ void TPlayCounts::LoadFromBytes(QByteArrayView data)
         }
         if (entry.FPlays < 0 || entry.FSkips < 0 || entry.FPlays > kMostPlays || entry.FSkips > kMostPlays) {
             Clear();
-            FWarning = DamagedText(u"回数が不正です"_s);
+            FWarning = DamagedText(tr("回数が不正です"));
             return;
         }
         FEntries.append(entry);
@@ -96,7 +99,7 @@ void TPlayCounts::ApplyTo(TITBSongList &songs)
     if (FEntries.size() != songs.Count()) {
         // Written for another song database: the entries would go to the wrong songs.
         FWarning = Format(
-            u"再生回数のファイル (Play Counts) の曲数 (%d) が曲データベース (%d) と合わないので使いません"_s,
+            tr("再生回数のファイル (Play Counts) の曲数 (%d) が曲データベース (%d) と合わないので使いません"),
             {int(FEntries.size()), songs.Count()});
         FEntries.clear();
         return;

@@ -3,6 +3,7 @@
 #include "common/datetime.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -24,6 +25,8 @@ struct TPlayCountEntry
 /// song, in song database order.
 class TPlayCounts
 {
+    Q_DECLARE_TR_FUNCTIONS(TPlayCounts)
+
 public:
     /// A missing file means no recorded plays; a damaged one leaves no entries and a warning.
     void LoadFromFile(const QString &path);

@@ -9,6 +9,7 @@
 #include "platform/safefilewriter.h"
 #include "platform/system.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -105,15 +106,20 @@ TPlayListFileResult WritePlayListFile(const QString &folder, const TITBSongList 
             return result;
         }
         if (writer.Error() != EEXIST)
-            throw ESorvoError(Format(u"ファイル %s を作成できません。%s"_s,
-                                     {QDir::toNativeSeparators(path), SystemErrorText(writer.Error())}));
+            throw ESorvoError(
+                Format(QCoreApplication::translate("PlayListFile", "ファイル %s を作成できません。%s"),
+                       {QDir::toNativeSeparators(path), SystemErrorText(writer.Error())}));
     }
-    throw ESorvoError(Format(u"ファイル %s を作成できません。"_s, {QDir::toNativeSeparators(planned)}));
+    throw ESorvoError(Format(QCoreApplication::translate("PlayListFile", "ファイル %s を作成できません。"),
+                             {QDir::toNativeSeparators(planned)}));
 }
 
 QString LeftOutText(const TITBSongList &songs, int song, const QString &playListName)
 {
     const TITBSongItem &s = songs.Items(song);
-    return Format(u"[ %s - %s ] はコピーされなかったので、プレイリスト \"%s\" に入れていません"_s,
-                  {s.Artist(), s.Title(), playListName});
+    //: The artist, the title and the playlist's name
+    return Format(
+        QCoreApplication::translate(
+            "PlayListFile", "[ %s - %s ] はコピーされなかったので、プレイリスト \"%s\" に入れていません"),
+        {s.Artist(), s.Title(), playListName});
 }

@@ -8,8 +8,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+//: Column: the song's place in the playlist
 TPlayListSongModel::TPlayListSongModel(TSongListModel &songs, QObject *parent)
-    : TReportListModel({u"位置"_s, u"タイトル"_s, u"アーティスト"_s, u"アルバム"_s}, parent), FSongs(songs)
+    : TReportListModel({tr("位置"), tr("タイトル"), tr("アーティスト"), tr("アルバム")}, parent),
+      FSongs(songs)
 {
     SetCheckable(true);
     // Marks set in the song list (search, check all) show here at once, and the other way round.

@@ -88,7 +88,7 @@ bool TSongCopier::CopyOne(int index, int checkedCount, TProgressContext &context
     const QString relative = CopyRelativePath(entry, FOptions);
     QString target = FOptions.FFolder + relative;
     const QString name = relative.mid(relative.lastIndexOf(u'/') + 1);
-    context.SetLabel(Format(u"(%d/%d) [ %s ]をコピー中"_s, {FReport.FHandled + 1, checkedCount, name}));
+    context.SetLabel(Format(tr("(%d/%d) [ %s ]をコピー中"), {FReport.FHandled + 1, checkedCount, name}));
 
     const QString planned = target;
     auto list = [&](const QString &path) {
@@ -103,7 +103,7 @@ bool TSongCopier::CopyOne(int index, int checkedCount, TProgressContext &context
     };
     // An entry without a location names no file on the player: nothing to copy.
     if (entry.LocationView().trimmed().isEmpty()) {
-        fail(-4, u"[ "_s + name + u" ]のコピーに失敗しました"_s);
+        fail(-4, tr("[ %1 ]のコピーに失敗しました").arg(name));
         return true;
     }
     // A destination disk removed mid-run leaves its empty mount point: nothing goes there.
@@ -127,13 +127,13 @@ bool TSongCopier::CopyOne(int index, int checkedCount, TProgressContext &context
         if (PathTaken(target)) {
             const QString unique = MakeUniqueFileName(planned);
             if (unique.isEmpty()) {
-                fail(-2, u"[ "_s + name + u" ]のリネームに失敗しました"_s);
+                fail(-2, tr("[ %1 ]のリネームに失敗しました").arg(name));
                 return false;
             }
             target = unique;
         }
-        error = withTags ? CopyWithTags(source, target, entry, outcome().FNote)
-                         : CopyFileNoOverwrite(source, target);
+        error =
+            withTags ? CopyWithTags(source, target, entry, outcome()) : CopyFileNoOverwrite(source, target);
     }
     if (error == 0) {
         ++FReport.FCopied;
@@ -144,13 +144,13 @@ bool TSongCopier::CopyOne(int index, int checkedCount, TProgressContext &context
     } else if (!FDestination->StillThere()) {
         FReport.FDestinationLost = true; // the file in hand went with the disk; the run stops here
     } else {
-        fail(error, u"[ "_s + target.mid(target.lastIndexOf(u'/') + 1) + u" ]のコピーに失敗しました"_s);
+        fail(error, tr("[ %1 ]のコピーに失敗しました").arg(target.mid(target.lastIndexOf(u'/') + 1)));
     }
     return true;
 }
 
 int TSongCopier::CopyWithTags(const QString &source, const QString &target, const TITBSongItem &entry,
-                              QString &note)
+                              TCopyOutcome &outcome)
 {
     // The tags are written into a hidden copy beside the target, which takes the final name only when
     // complete: a failure part-way never leaves a half-written file under that name.
@@ -172,8 +172,15 @@ int TSongCopier::CopyWithTags(const QString &source, const QString &target, cons
         // The copy stays as the player has it; the transfer log says why it has no tags.
         QFile::remove(temporary);
         error = CopyFileNoOverwrite(source, target);
-        if (error == 0)
-            note = Format(u"コピーしましたがタグを書き込めませんでした (%s)"_s, {embedded.FReason});
+        // The log file keeps the untranslated note; the window shows it in its language.
+        if (error == 0) {
+            static const char *const kNote =
+                QT_TRANSLATE_NOOP("TSongCopier", "コピーしましたがタグを書き込めませんでした (%s)");
+            outcome.FNote = Format(QString::fromUtf8(kNote), {embedded.FReason});
+            outcome.FShownNote =
+                Format(QCoreApplication::translate("TSongCopier", kNote),
+                       {QCoreApplication::translate("TTagEmbedder", embedded.FReason.toUtf8().constData())});
+        }
         return error;
     }
     error = RenameNoReplace(temporary, target);
@@ -188,28 +195,29 @@ QString TSongCopier::StatusText() const
     if (FReport.FDestinationLost) {
         if (FOptions.FKind == TCopyKind::Videos)
             return Format(
-                u"出力先フォルダ \"%s\" が見つからなくなったため転送を中止しました。ビデオファイルを %d 本転送しました"_s,
+                tr("出力先フォルダ \"%s\" が見つからなくなったため転送を中止しました。ビデオファイルを %d "
+                   "本転送しました"),
                 {folder, FReport.FCopied});
-        return Format(
-            u"出力先フォルダ \"%s\" が見つからなくなったため転送を中止しました。音楽ファイルを %d 曲転送しました"_s,
-            {folder, FReport.FCopied});
+        return Format(tr("出力先フォルダ \"%s\" が見つからなくなったため転送を中止しました。音楽ファイルを "
+                         "%d 曲転送しました"),
+                      {folder, FReport.FCopied});
     }
     if (FReport.FCancelled) {
         if (FOptions.FKind == TCopyKind::Videos)
-            return Format(u"転送を中止しました。フォルダ \"%s\" にビデオファイルを %d 本転送しました"_s,
+            return Format(tr("転送を中止しました。フォルダ \"%s\" にビデオファイルを %d 本転送しました"),
                           {folder, FReport.FCopied});
-        return Format(u"転送を中止しました。フォルダ \"%s\" に音楽ファイルを %d 曲転送しました"_s,
+        return Format(tr("転送を中止しました。フォルダ \"%s\" に音楽ファイルを %d 曲転送しました"),
                       {folder, FReport.FCopied});
     }
     if (FOptions.FKind == TCopyKind::Videos) {
         if (FReport.FFailed == 0)
-            return Format(u"フォルダ \"%s\" にビデオファイルを全て転送しました"_s, {folder});
-        return Format(u"フォルダ \"%s\" にビデオファイルを %d 本転送しました(スキップは %d 本)"_s,
+            return Format(tr("フォルダ \"%s\" にビデオファイルを全て転送しました"), {folder});
+        return Format(tr("フォルダ \"%s\" にビデオファイルを %d 本転送しました(スキップは %d 本)"),
                       {folder, FReport.FCopied, FReport.FFailed});
     }
     if (FReport.FFailed == 0)
-        return Format(u"フォルダ \"%s\" に音楽ファイルを全曲転送しました"_s, {folder});
-    return Format(u"フォルダ \"%s\" に音楽ファイルを %d 曲転送しました(スキップは %d 曲)"_s,
+        return Format(tr("フォルダ \"%s\" に音楽ファイルを全曲転送しました"), {folder});
+    return Format(tr("フォルダ \"%s\" に音楽ファイルを %d 曲転送しました(スキップは %d 曲)"),
                   {folder, FReport.FCopied, FReport.FFailed});
 }
 
@@ -222,7 +230,7 @@ TCopyReport ExtractEntries(const TITBSongList &songs, const QString &root, const
     copier.FDestination = &destination;
     const int checkedCount =
         int(std::count_if(rows.begin(), rows.end(), [](const TCopyRow &r) { return r.FChecked; }));
-    progress.RunWithProgress(u"楽曲の転送状況"_s, 0, checkedCount,
+    progress.RunWithProgress(QCoreApplication::translate("TSongCopier", "楽曲の転送状況"), 0, checkedCount,
                              [&](TProgressContext &context) { copier.Step(rows, context); });
     TCopyReport report = copier.FReport;
     report.FStatusText = copier.StatusText();

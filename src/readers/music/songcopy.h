@@ -4,6 +4,7 @@
 #include "music/copynaming.h"
 #include "music/copyreport.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -25,6 +26,8 @@ struct TCopyRow
 /// Copies the checked entries of a list to the PC; what became of each goes into its report.
 class TSongCopier
 {
+    Q_DECLARE_TR_FUNCTIONS(TSongCopier)
+
 public:
     /// `root` is the player root; `listing` receives a row per copy when the options ask for it (may be
     /// null).
@@ -42,8 +45,9 @@ public:
 
 private:
     bool CopyOne(int index, int checkedCount, TProgressContext &context);
-    /// Copies with the database's tags written in; `note` says why a copy was made without them.
-    int CopyWithTags(const QString &source, const QString &target, const TITBSongItem &entry, QString &note);
+    /// Copies with the database's tags written in; the outcome's note says why a copy was made without them.
+    int CopyWithTags(const QString &source, const QString &target, const TITBSongItem &entry,
+                     TCopyOutcome &outcome);
 
     const TITBSongList &FSongs;
     QString FRoot;

@@ -2,6 +2,7 @@
 
 #include "common/format.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QtEndian>
 
@@ -18,7 +19,8 @@ constexpr qsizetype kEndsBytes = TSongTextBlock::kEndsBytes;
 
 [[noreturn]] void ThrowNoItem(int index)
 {
-    throw TITBException(Format(u"アイテム番号%dにはアイテムが存在しません"_s, {index}));
+    throw TITBException(Format(
+        QCoreApplication::translate("TITBSongList", "アイテム番号%dにはアイテムが存在しません"), {index}));
 }
 
 /// Writes the block of `texts` at `place`: the end of each text in UTF-16 units, then the texts.

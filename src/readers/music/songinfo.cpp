@@ -15,6 +15,7 @@
 #include "tags/mpegextloader.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -38,7 +39,7 @@ QString MusicFormatName(const QString &path)
             if (ext == extension)
                 return text;
     }
-    return u"不明な音楽形式"_s;
+    return QCoreApplication::translate("SongInfo", "不明な音楽形式");
 }
 
 QString RatingStars(int rating)
@@ -53,29 +54,33 @@ QString SongDateText(TDateTime value)
 {
     // 1462 is the Mac epoch: the value an unset database date turns into.
     if (value <= 1462)
-        return u"不明"_s;
+        //: An unset date
+        return QCoreApplication::translate("SongInfo", "不明");
     return ShownDateTime(DateTimeToQDateTime(value));
 }
 
 QList<QPair<QString, QString>> SongInfoLines(const TITBSongItem &song, const QString &filePath)
 {
+    const auto Tr = [](const char *caption) { return QCoreApplication::translate("SongInfo", caption); };
     return {
-        {u"タイトル:"_s, song.Title()},
-        {u"アーティスト:"_s, song.Artist()},
-        {u"アルバム:"_s, song.Album()},
-        {u"再生時間:"_s, FormatDuration(song.FLength)},
-        {u"マイレート:"_s, RatingStars(song.FRating)},
-        {u"形式:"_s, MusicFormatName(filePath)},
-        {u"サイズ:"_s, Format(u"%.0n byte"_s, {double(GetFileSize64(filePath))})},
-        {u"ビットレート:"_s, Format(u"%d kbps"_s, {song.FBitRate})},
-        {u"サンプリング:"_s, Format(u"%d Hz"_s, {song.FSampleRate})},
-        {u"ジャンル:"_s, song.Genre()},
-        {u"所在:"_s, QDir::toNativeSeparators(filePath)},
-        {u"再生された日:"_s, SongDateText(song.FLastPlayed)},
-        {u"変更された日:"_s, SongDateText(song.FDateModified)},
-        {u"作成された日:"_s, SongDateText(song.FDateAdded)},
-        {u"再生回数:"_s, Format(u"%d 回"_s, {song.FPlayCount})},
-        {u"トラック:"_s, Format(u"%d"_s, {song.FTrackNumber})},
+        {Tr(QT_TRANSLATE_NOOP("SongInfo", "タイトル:")), song.Title()},
+        {Tr(QT_TRANSLATE_NOOP("SongInfo", "アーティスト:")), song.Artist()},
+        {Tr(QT_TRANSLATE_NOOP("SongInfo", "アルバム:")), song.Album()},
+        {Tr(QT_TRANSLATE_NOOP("SongInfo", "再生時間:")), FormatDuration(song.FLength)},
+        {Tr(QT_TRANSLATE_NOOP("SongInfo", "マイレート:")), RatingStars(song.FRating)},
+        {Tr(QT_TRANSLATE_NOOP("SongInfo", "形式:")), MusicFormatName(filePath)},
+        {Tr(QT_TRANSLATE_NOOP("SongInfo", "サイズ:")),
+         Format(u"%.0n byte"_s, {double(GetFileSize64(filePath))})},
+        {Tr(QT_TRANSLATE_NOOP("SongInfo", "ビットレート:")), Format(u"%d kbps"_s, {song.FBitRate})},
+        {Tr(QT_TRANSLATE_NOOP("SongInfo", "サンプリング:")), Format(u"%d Hz"_s, {song.FSampleRate})},
+        {Tr(QT_TRANSLATE_NOOP("SongInfo", "ジャンル:")), song.Genre()},
+        {Tr(QT_TRANSLATE_NOOP("SongInfo", "所在:")), QDir::toNativeSeparators(filePath)},
+        {Tr(QT_TRANSLATE_NOOP("SongInfo", "再生された日:")), SongDateText(song.FLastPlayed)},
+        {Tr(QT_TRANSLATE_NOOP("SongInfo", "変更された日:")), SongDateText(song.FDateModified)},
+        {Tr(QT_TRANSLATE_NOOP("SongInfo", "作成された日:")), SongDateText(song.FDateAdded)},
+        {Tr(QT_TRANSLATE_NOOP("SongInfo", "再生回数:")),
+         QCoreApplication::translate("SongInfo", "%n 回", nullptr, song.FPlayCount)},
+        {Tr(QT_TRANSLATE_NOOP("SongInfo", "トラック:")), Format(u"%d"_s, {song.FTrackNumber})},
     };
 }
 
@@ -138,7 +143,8 @@ void WriteWhole(const QString &path, const QByteArray &bytes)
     QString error;
     if (!SaveFileSafely(path, bytes, &error))
         throw ESorvoError(
-            Format(u"[ %s ]に保存できませんでした。\n%s"_s, {QDir::toNativeSeparators(path), error}));
+            Format(QCoreApplication::translate("SongInfo", "[ %s ]に保存できませんでした。\n%s"),
+                   {QDir::toNativeSeparators(path), error}));
 }
 } // namespace
 
@@ -163,6 +169,7 @@ void SaveArtworkFile(const QImage &image, const QString &path, bool jpeg)
         image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP");
     }
     if (bytes.isEmpty())
-        throw ESorvoError(Format(u"[ %s ]に保存できませんでした。"_s, {QDir::toNativeSeparators(path)}));
+        throw ESorvoError(Format(QCoreApplication::translate("SongInfo", "[ %s ]に保存できませんでした。"),
+                                 {QDir::toNativeSeparators(path)}));
     WriteWhole(path, bytes);
 }

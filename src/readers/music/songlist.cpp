@@ -5,6 +5,7 @@
 #include "music/songdb.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -102,8 +103,9 @@ bool TSongListData::BuildTree(TProgressContext *context)
 QString TSongListData::Load(const TITBSongList &songs, IProgressRunner &progress)
 {
     const int count = songs.Count();
+    const QString preparing = tr("準備中... %d %%");
     progress.RunWithProgress(
-        u"音楽ファイルの一覧取得"_s, 0, std::max(1, count - 1), [&](TProgressContext &context) {
+        tr("音楽ファイルの一覧取得"), 0, std::max(1, count - 1), [&](TProgressContext &context) {
             FRows.clear();
             FTree.clear();
             FRows.reserve(count);
@@ -112,7 +114,7 @@ QString TSongListData::Load(const TITBSongList &songs, IProgressRunner &progress
                 if (!song->FIsVideo) {
                     FRows.append(RowOf(*song, index));
                     if (!song->ArtistView().isEmpty()) {
-                        context.SetLabel(Format(u"準備中... %d %%"_s, {qint64(index) * 100 / count}));
+                        context.SetLabel(Format(preparing, {qint64(index) * 100 / count}));
                     }
                 }
                 ++index;
@@ -135,7 +137,8 @@ void TSongListData::SortTree()
 
 QString SongSelectionSummary(int count, qint64 bytes)
 {
-    return Format(u"%d 曲を選択しています ( 合計 %.1n MB )"_s, {count, double(bytes) / 1048576.0});
+    return Format(QCoreApplication::translate("TSongListData", "%d 曲を選択しています ( 合計 %.1n MB )"),
+                  {count, double(bytes) / 1048576.0});
 }
 
 QList<int> TSongListData::ArtistRows(const QString &artist) const

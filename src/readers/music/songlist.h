@@ -4,6 +4,7 @@
 
 #include "app/progress.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -40,6 +41,8 @@ QString SongSelectionSummary(int count, qint64 bytes);
 /// list model's.
 class TSongListData
 {
+    Q_DECLARE_TR_FUNCTIONS(TSongListData)
+
 public:
     /// Rows for every entry that is not a video (or, asked for, every video), in database order; clears
     /// the tree.

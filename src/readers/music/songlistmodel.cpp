@@ -9,9 +9,9 @@
 using namespace Qt::Literals::StringLiterals;
 
 TSongListModel::TSongListModel(QObject *parent)
-    : TReportListModel(
-          {u"曲名"_s, u"アーティスト"_s, u"アルバム"_s, u"再生回数"_s, u"最後の再生"_s, u"マイレート"_s},
-          parent)
+    : TReportListModel({tr("曲名"), tr("アーティスト"), tr("アルバム"), tr("再生回数"), tr("最後の再生"),
+                        tr("マイレート")},
+                       parent)
 {
     SetCheckable(true);
     SetSortState(InitialSortState(ssSongs));
@@ -108,7 +108,7 @@ QString TSongListModel::ItemSortText(int item, int column) const
     }
 }
 
-TArtistTickModel::TArtistTickModel(QObject *parent) : TReportListModel({u"アーティストの名前"_s}, parent)
+TArtistTickModel::TArtistTickModel(QObject *parent) : TReportListModel({tr("アーティストの名前")}, parent)
 {
     SetCheckable(true);
 }

@@ -5,6 +5,8 @@
 #include "common/format.h"
 #include "music/songlist.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -21,7 +23,10 @@ QString TrimControls(const QString &text)
     return text.mid(start, end - start);
 }
 
-const QString kChecking = u"曲のチェック処理中"_s;
+QString CheckingText()
+{
+    return QCoreApplication::translate("SongSearch", "曲のチェック処理中");
+}
 
 } // namespace
 
@@ -43,6 +48,7 @@ QList<int> SearchSongs(const TSongListData &list, const QString &text, TSongFind
     const QStringList keywords = SplitKeywords(text);
     QList<int> found;
     const int total = int(list.FRows.size());
+    const QString checking = CheckingText();
     for (int i = 0; i < total; ++i) {
         const TSongRow &row = list.FRows[i];
         if (!keywords.isEmpty()) {
@@ -69,7 +75,7 @@ QList<int> SearchSongs(const TSongListData &list, const QString &text, TSongFind
                 }
         }
         if (status)
-            status->ShowProgressText(i + 1, total, kChecking);
+            status->ShowProgressText(i + 1, total, checking);
     }
     return found;
 }
@@ -78,9 +84,10 @@ QList<int> SearchArtists(const TSongListData &list, const QList<TArtistTick> &ar
 {
     QList<int> found;
     const int total = int(artists.size());
+    const QString checking = CheckingText();
     for (int i = 0; i < total; ++i) {
         if (status)
-            status->ShowProgressText(i + 1, total, kChecking);
+            status->ShowProgressText(i + 1, total, checking);
         if (!artists.at(i).FTicked)
             continue;
         for (int k = 0; k < list.FRows.size(); ++k)
@@ -102,8 +109,8 @@ QList<TArtistTick> ArtistTicks(const TSongListData &list)
 QString SearchResultText(int count)
 {
     if (count > 0)
-        return Format(u"%d 曲をチェック項目に追加しました"_s, {count});
-    return u"該当する曲はありませんでした"_s;
+        return QCoreApplication::translate("SongSearch", "%n 曲をチェック項目に追加しました", nullptr, count);
+    return QCoreApplication::translate("SongSearch", "該当する曲はありませんでした");
 }
 
 void ReportSearchResult(int count, IStatusLine &status, IUserDialogs &dialogs)

@@ -1,37 +1,55 @@
 #include "music/transferlog.h"
 
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "common/japanese.h"
 #include "common/paths.h"
+#include "common/sorvoerror.h"
 #include "music/songdb.h"
 #include "platform/safefilewriter.h"
 #include "platform/system.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 
 using namespace Qt::Literals::StringLiterals;
 
-QString TransferErrorText(int code)
+namespace {
+
+/// The source text of one of the log's own reasons; null for a system error code.
+const char *OwnErrorText(int code)
 {
     switch (code) {
     case -5:
-        return u"出力先のフォルダがプレーヤーの中を指しています"_s;
+        return QT_TRANSLATE_NOOP("TransferLog", "出力先のフォルダがプレーヤーの中を指しています");
     case -4:
-        return u"データベースに曲の場所が記録されていません"_s;
+        return QT_TRANSLATE_NOOP("TransferLog", "データベースに曲の場所が記録されていません");
     case -3:
-        return u"出力先の容量が足りません"_s;
+        return QT_TRANSLATE_NOOP("TransferLog", "出力先の容量が足りません");
     case -2:
-        return u"データファイルが存在しません"_s;
+        return QT_TRANSLATE_NOOP("TransferLog", "データファイルが存在しません");
     case -1:
-        return u"何らかの理由でデータ転送できません"_s;
+        return QT_TRANSLATE_NOOP("TransferLog", "何らかの理由でデータ転送できません");
     case 0:
-        return u"エラーは起きていません"_s;
+        return QT_TRANSLATE_NOOP("TransferLog", "エラーは起きていません");
     default:
-        return SystemErrorText(code);
+        return nullptr;
     }
+}
+
+} // namespace
+
+QString TransferErrorText(int code)
+{
+    const char *text = OwnErrorText(code);
+    return text ? QString::fromUtf8(text) : SystemErrorText(code);
+}
+
+QString ShownTransferErrorText(int code)
+{
+    const char *text = OwnErrorText(code);
+    return text ? QCoreApplication::translate("TransferLog", text) : SystemErrorText(code);
 }
 
 QList<TTransferLogRow> TransferLogRows(const TITBSongList &songs, const TCopyReport &report)
@@ -42,7 +60,7 @@ QList<TTransferLogRow> TransferLogRows(const TITBSongList &songs, const TCopyRep
 }
 
 TTransferLogModel::TTransferLogModel(QObject *parent)
-    : TReportListModel({u"#"_s, u"曲名"_s, u"アーティスト"_s, u"エラー状況"_s}, parent)
+    : TReportListModel({u"#"_s, tr("曲名"), tr("アーティスト"), tr("エラー状況")}, parent)
 {}
 
 void TTransferLogModel::Fill(const TITBSongList &songs, const TCopyReport &report)
@@ -58,6 +76,17 @@ void TTransferLogModel::Fill(const TITBSongList &songs, const TCopyReport &repor
 }
 
 QString TTransferLogModel::ItemText(int item, int column) const
+{
+    if (column == 3) {
+        const TCopyOutcome &outcome = FEntries.at(item);
+        if (outcome.Failed())
+            return ShownTransferErrorText(outcome.FError);
+        return outcome.FShownNote.isEmpty() ? outcome.FNote : outcome.FShownNote;
+    }
+    return FileText(item, column);
+}
+
+QString TTransferLogModel::FileText(int item, int column) const
 {
     const TCopyOutcome &outcome = FEntries.at(item);
     const TITBSongItem &entry = FSongs->Items(outcome.FIndex);
@@ -78,7 +107,7 @@ QList<TTransferLogRow> TTransferLogModel::Rows() const
     QList<TTransferLogRow> rows;
     rows.reserve(rowCount());
     for (int item : Order())
-        rows.append({ItemText(item, 0), ItemText(item, 1), ItemText(item, 2), ItemText(item, 3)});
+        rows.append({FileText(item, 0), FileText(item, 1), FileText(item, 2), FileText(item, 3)});
     return rows;
 }
 
@@ -112,8 +141,10 @@ void SaveTransferLog(const QList<TTransferLogRow> &rows, const QString &path)
 bool SaveTransferLogAs(const QList<TTransferLogRow> &rows, IUserDialogs &dialogs, const QDate &today,
                        const QString &folder)
 {
-    const QString path = dialogs.SaveFileName(u"ログファイルの保存"_s, u"ログテキストファイル(*.LOG)|*.LOG"_s,
-                                              u"TXT"_s, AddPathDelim(folder) + TransferLogFileName(today));
+    const QString path =
+        dialogs.SaveFileName(QCoreApplication::translate("TransferLog", "ログファイルの保存"),
+                             QCoreApplication::translate("TransferLog", "ログテキストファイル(*.LOG)|*.LOG"),
+                             u"TXT"_s, AddPathDelim(folder) + TransferLogFileName(today));
     if (path.isEmpty())
         return false;
     SaveTransferLog(rows, path);

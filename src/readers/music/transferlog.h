@@ -20,8 +20,10 @@ struct TTransferLogRow
     QString FErrorText;
 };
 
-/// The "エラー状況" text of an entry's copy result code.
+/// The "エラー状況" text of an entry's copy result code, untranslated as the log file has it.
 QString TransferErrorText(int code);
+/// The same in the window's language.
+QString ShownTransferErrorText(int code);
 /// A row for every entry, song or video, whose copy failed or was made without its tags, in the order
 /// the copy took them up.
 QList<TTransferLogRow> TransferLogRows(const TITBSongList &songs, const TCopyReport &report);
@@ -43,13 +45,15 @@ public:
     explicit TTransferLogModel(QObject *parent = nullptr);
     /// Rows for the failed entries of a copy report over `songs`, which must outlive the model's use.
     void Fill(const TITBSongList &songs, const TCopyReport &report);
-    /// The rows as shown, numbered from 1.
+    /// The rows in the shown order, numbered from 1, with their texts untranslated as the log file has them.
     QList<TTransferLogRow> Rows() const;
 
 protected:
     QString ItemText(int item, int column) const override;
 
 private:
+    QString FileText(int item, int column) const;
+
     const TITBSongList *FSongs = nullptr;
     QList<TCopyOutcome> FEntries; // item -> what became of an entry
 };

@@ -3,22 +3,25 @@
 #include "common/format.h"
 #include "music/songdb.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
 QString TVideoListData::Load(const TITBSongList &songs, IProgressRunner &progress)
 {
     FRows.clear();
     const int count = songs.Count();
-    progress.RunWithProgress(u"ビデオの取得"_s, 0, count, [&](TProgressContext &context) {
+    const QString reading = tr("読み込み中... %d %%");
+    progress.RunWithProgress(tr("ビデオの取得"), 0, count, [&](TProgressContext &context) {
         int index = 0;
         for (const auto &entry : songs) {
             if (entry->FIsVideo)
                 FRows.append(index);
-            context.SetLabel(Format(u"読み込み中... %d %%"_s, {qint64(index) * 100 / count}));
+            context.SetLabel(Format(reading, {qint64(index) * 100 / count}));
             ++index;
         }
     });
-    return Format(u"%d 本のビデオを取得しました"_s, {int(FRows.size())});
+    return tr("%n 本のビデオを取得しました", nullptr, int(FRows.size()));
 }
 
 void TVideoListData::FillRows(const TITBSongList &songs)
@@ -34,7 +37,9 @@ void TVideoListData::FillRows(const TITBSongList &songs)
 
 QString VideoSelectionSummary(int count, qint64 bytes)
 {
-    return Format(u"%d 本をチェックしています ( 全体で %.1n MB )"_s, {count, double(bytes) / 1048576.0});
+    return Format(
+        QCoreApplication::translate("TVideoListData", "%d 本をチェックしています ( 全体で %.1n MB )"),
+        {count, double(bytes) / 1048576.0});
 }
 
 TCopyReport ExtractVideos(const TITBSongList &songs, const QString &root, const QList<TCopyRow> &rows,

@@ -3,6 +3,7 @@
 #include "app/progress.h"
 #include "music/songcopy.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -18,6 +19,8 @@ QString VideoSelectionSummary(int count, qint64 bytes);
 /// marks are the list model's.
 class TVideoListData
 {
+    Q_DECLARE_TR_FUNCTIONS(TVideoListData)
+
 public:
     /// Rows inside the progress window "ビデオの取得"; returns the status text "%d 本のビデオを取得しました".
     QString Load(const TITBSongList &songs, IProgressRunner &progress);

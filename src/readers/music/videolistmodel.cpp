@@ -4,7 +4,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TVideoListModel::TVideoListModel(QObject *parent) : TReportListModel({u"ビデオ"_s}, parent)
+TVideoListModel::TVideoListModel(QObject *parent) : TReportListModel({tr("ビデオ")}, parent)
 {
     SetCheckable(true);
 }

@@ -1,5 +1,6 @@
 #include "photos/artworkdbloader.h"
 
+#include <QCoreApplication>
 #include <QMutex>
 
 #include "app/userdialogs.h"
@@ -25,7 +26,9 @@ constexpr qint64 kFullScreenPhotoSize = 691200; // never chosen as a thumbnail
 
 [[noreturn]] void ThrowNoItem(int index)
 {
-    throw TArtDBException(Format(u"アイテム番号%dにはアイテムが存在しません"_s, {index}));
+    throw TArtDBException(
+        Format(QCoreApplication::translate("TArtworkDBLoader", "アイテム番号%dにはアイテムが存在しません"),
+               {index}));
 }
 
 /// Thrown inside the parser when a length runs past the data or would not advance: the reading
@@ -80,18 +83,18 @@ private:
             throw TEndOfData();
         return start + length;
     }
-    static void CheckTag(const TByteSpan &chunk, const char *tag, const char16_t *message)
+    static void CheckTag(const TByteSpan &chunk, const char *tag, const char *message)
     {
         const QByteArrayView found = chunk.Tag(0);
         if (found != tag)
-            throw TArtDBException(
-                Format(QString::fromUtf16(message), {QString::fromLatin1(found.data(), found.size())}));
+            throw TArtDBException(Format(QCoreApplication::translate("TArtworkDBLoader", message),
+                                         {QString::fromLatin1(found.data(), found.size())}));
     }
 
     void ReadPictureList(qint64 pos)
     {
         const TByteSpan list = Need(pos, 12);
-        CheckTag(list, "mhli", u"MHLIヘッダが読み取れません - \"%s\"");
+        CheckTag(list, "mhli", QT_TRANSLATE_NOOP("TArtworkDBLoader", "MHLIヘッダが読み取れません - \"%s\""));
         const quint32 count = list.LEAt<quint32>(8);
         pos = Step(pos, list.LEAt<quint32>(4));
         for (quint32 i = 0; i < count; ++i)
@@ -101,7 +104,8 @@ private:
     qint64 ReadPictureRecord(qint64 start)
     {
         const TByteSpan record = Need(start, 52);
-        CheckTag(record, "mhii", u"MHIIヘッダが読み取れません - \"%s\"");
+        CheckTag(record, "mhii",
+                 QT_TRANSLATE_NOOP("TArtworkDBLoader", "MHIIヘッダが読み取れません - \"%s\""));
         const quint32 headerLength = record.LEAt<quint32>(4);
         const qint64 end = start + record.LEAt<quint32>(8);
         TArtItem &item = FLoader.FItems.AddNew();
@@ -176,7 +180,7 @@ private:
     QString ReadString(qint64 pos)
     {
         const TByteSpan head = Need(pos, 36);
-        CheckTag(head, "mhod", u"MHODヘッダが読み取れません - \"%s\"");
+        CheckTag(head, "mhod", QT_TRANSLATE_NOOP("TArtworkDBLoader", "MHODヘッダが読み取れません - \"%s\""));
         const qint64 total = head.LEAt<quint32>(8);
         const qint64 length = head.LEAt<quint32>(24);
         const quint32 encoding = head.LEAt<quint32>(28);
@@ -187,13 +191,14 @@ private:
     void ReadAlbumList(qint64 pos)
     {
         const TByteSpan list = Need(pos, 12);
-        CheckTag(list, "mhla", u"MHLAヘッダが読み取れません - \"%s\"");
+        CheckTag(list, "mhla", QT_TRANSLATE_NOOP("TArtworkDBLoader", "MHLAヘッダが読み取れません - \"%s\""));
         const quint32 count = list.LEAt<quint32>(8);
         pos = Step(pos, list.LEAt<quint32>(4));
         for (quint32 i = 0; i < count; ++i) {
             const qint64 start = pos;
             const TByteSpan header = Need(start, 48);
-            CheckTag(header, "mhba", u"MHBAヘッダが読み取れません - \"%s\"");
+            CheckTag(header, "mhba",
+                     QT_TRANSLATE_NOOP("TArtworkDBLoader", "MHBAヘッダが読み取れません - \"%s\""));
             const quint32 totalLength = header.LEAt<quint32>(8);
             const qint64 entries = header.LEAt<quint32>(16);
             TIntList &album = FLoader.FAlbums.AddNew();
@@ -367,7 +372,7 @@ void TArtworkDBLoader::LoadFromFile(const QString &path)
     Clear();
     TFileBytes bytes;
     if (!bytes.Open(path))
-        throw ESorvoError(Format(u"ファイル \"%s\" を開けません。%s"_s, {path, bytes.ErrorString()}));
+        throw ESorvoError(Format(tr("ファイル \"%s\" を開けません。%s"), {path, bytes.ErrorString()}));
     Load(bytes, QFileInfo(path).absolutePath());
 }
 
@@ -383,12 +388,12 @@ void TArtworkDBLoader::Load(TByteSource &bytes, const QString &baseDir)
     FBaseDir = AddPathDelim(baseDir);
     if (bytes.Size() <= kSmallestDatabase) {
         if (FDialogs)
-            FDialogs->Warning(u"ファイルが不正です"_s);
+            FDialogs->Warning(tr("ファイルが不正です"));
         return;
     }
     if (bytes.At(0, 4) != "mhfd") {
         if (FDialogs)
-            FDialogs->Warning(u"ArtwokDBではないファイルが読み込まれました"_s);
+            FDialogs->Warning(tr("ArtwokDBではないファイルが読み込まれました"));
         return;
     }
     try {

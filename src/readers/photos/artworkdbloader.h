@@ -3,6 +3,7 @@
 #include "common/sorvoerror.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QImage>
 #include <QList>
@@ -138,6 +139,8 @@ private:
 /// Reads a picture database (song artwork or photos) and opens the thumbnail files it names.
 class TArtworkDBLoader
 {
+    Q_DECLARE_TR_FUNCTIONS(TArtworkDBLoader)
+
 public:
     /// `dialogs` receives the two message boxes of an unreadable file; may be null.
     explicit TArtworkDBLoader(IUserDialogs *dialogs = nullptr);

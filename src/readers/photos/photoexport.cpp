@@ -1,17 +1,18 @@
 #include "photos/photoexport.h"
 
 #include "app/mainservices.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "common/namelength.h"
 #include "common/paths.h"
+#include "common/sorvoerror.h"
 #include "common/windowsnames.h"
-#include "platform/playerpaths.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
 #include "platform/filecopy.h"
+#include "platform/playerpaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -59,7 +60,7 @@ void TPhotoExporter::Step(const QList<TAlbumCheckRow> &rows, TProgressContext &c
             folderName = WindowsSafeName(folderName);
         for (int e = 0; e < ids.size(); ++e) {
             context.SetLabel(
-                Format(u"写真アルバム(%d/%d)のコピー中 %d%%"_s, {n, total, qint64(e) * 100 / ids.size()}));
+                Format(tr("写真アルバム(%d/%d)のコピー中 %d%%"), {n, total, qint64(e) * 100 / ids.size()}));
             const TArtItem *item = FPhotos.FindByImageId(ids.at(e).toUInt());
             if (!item)
                 continue;
@@ -73,7 +74,7 @@ void TPhotoExporter::Step(const QList<TAlbumCheckRow> &rows, TProgressContext &c
             if (PathTaken(target)) {
                 const QString unique = MakeUniqueFileName(target);
                 if (unique.isEmpty()) {
-                    context.SetLabel(u"[ "_s + LastComponent(target) + u" ]のリネームに失敗しました"_s);
+                    context.SetLabel(tr("[ %1 ]のリネームに失敗しました").arg(LastComponent(target)));
                     ++FResult.FRenameFailures;
                     continue;
                 }
@@ -89,7 +90,7 @@ void TPhotoExporter::Step(const QList<TAlbumCheckRow> &rows, TProgressContext &c
                     if (!picture.isNull()) {
                         QString error;
                         if (!SaveJpeg(picture, target, kJpegQuality, &error))
-                            throw ESorvoError(Format(u"ファイル %s を作成できません。%s"_s,
+                            throw ESorvoError(Format(tr("ファイル %s を作成できません。%s"),
                                                      {QDir::toNativeSeparators(target), error}));
                         ++FResult.FWritten;
                     }
@@ -117,12 +118,14 @@ TPhotoExportResult ExportPhotos(const TArtworkDBLoader &photos, const QList<TAlb
     TPhotoExporter exporter(photos, folder, kind);
     const int total =
         int(std::count_if(rows.begin(), rows.end(), [](const TAlbumCheckRow &r) { return r.FChecked; }));
-    progress.RunWithProgress(u"フォトの取り出し"_s, 0, total,
+    progress.RunWithProgress(QCoreApplication::translate("TPhotoExporter", "フォトの取り出し"), 0, total,
                              [&](TProgressContext &context) { exporter.Step(rows, context); });
     services.SetStatusText(
-        Format(u"フォルダ \"%s\" に写真ファイルを転送しました"_s, {QDir::toNativeSeparators(folder)}));
+        Format(QCoreApplication::translate("TPhotoExporter", "フォルダ \"%s\" に写真ファイルを転送しました"),
+               {QDir::toNativeSeparators(folder)}));
     if (exporter.FResult.FFailedCopies > 0)
-        dialogs.Warning(Format(u"%d 枚の写真を転送できませんでした"_s, {exporter.FResult.FFailedCopies}));
+        dialogs.Warning(QCoreApplication::translate("TPhotoExporter", "%n 枚の写真を転送できませんでした",
+                                                    nullptr, exporter.FResult.FFailedCopies));
     dialogs.ShellOpen(folder);
     return exporter.FResult;
 }

@@ -2,6 +2,7 @@
 
 #include "app/progress.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -39,6 +40,8 @@ TPhotoExportKind DefaultPhotoExportKind(const TArtworkDBLoader &photos);
 /// Exports the checked albums of the photo database, album by album, into one folder each.
 class TPhotoExporter
 {
+    Q_DECLARE_TR_FUNCTIONS(TPhotoExporter)
+
 public:
     TPhotoExporter(const TArtworkDBLoader &photos, QString folder, TPhotoExportKind kind);
     /// The loop run inside the progress window. A thumbnail JPEG that cannot be written raises ESorvoError.

@@ -4,7 +4,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TPhotoAlbumListModel::TPhotoAlbumListModel(QObject *parent) : TReportListModel({u"アルバム"_s}, parent)
+TPhotoAlbumListModel::TPhotoAlbumListModel(QObject *parent) : TReportListModel({tr("アルバム")}, parent)
 {
     SetCheckable(true);
     connect(this, &TReportListModel::CheckMarksChanged, this, &TPhotoAlbumListModel::DropLibraryMark);
@@ -109,7 +109,7 @@ Qt::ItemFlags TPhotoGridModel::flags(const QModelIndex &index) const
 TPhotoGridModel::TGrid TPhotoGridModel::Gather(const TArtworkDBLoader &photos, TProgressContext *context)
 {
     if (context)
-        context->SetLabel(u"情報の整理中..."_s);
+        context->SetLabel(tr("情報の整理中..."));
     TGrid grid;
     QSize cell = kDefaultCellSize;
     for (int k = 0; k < photos.Count(); ++k) {

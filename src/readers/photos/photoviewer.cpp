@@ -64,7 +64,7 @@ QString PhotoPathForRow(const TArtworkDBLoader &photos, const QStringList &rowId
 bool TPhotoViewer::OpenPhoto(const QString &path, int index, int count)
 {
     if (!QFileInfo::exists(path)) {
-        FDialogs.Warning(Format(u"ファイル[ %s ]は存在しません"_s, {QDir::toNativeSeparators(path)}));
+        FDialogs.Warning(Format(tr("ファイル[ %s ]は存在しません"), {QDir::toNativeSeparators(path)}));
         return false;
     }
     const QString extension = QFileInfo(path).suffix().toLower();
@@ -75,7 +75,7 @@ bool TPhotoViewer::OpenPhoto(const QString &path, int index, int count)
         picture = LoadJpeg(path);
     // A file that does not decode is no more showable than an unknown kind.
     if (picture.isNull()) {
-        FDialogs.Warning(u"対応できないファイル形式です"_s);
+        FDialogs.Warning(tr("対応できないファイル形式です"));
         return false;
     }
     FPicture = picture.convertToFormat(QImage::Format_RGB32);
@@ -125,7 +125,7 @@ bool TPhotoViewer::SaveCopy(QString &exportFolder)
     const QString name = QFileInfo(FFileName).fileName();
     const QString target = exportFolder + name;
     if (QFileInfo::exists(target) &&
-        FDialogs.AskOkCancel(u"同名のファイルが存在します。上書きしてもよろしいですか？"_s) !=
+        FDialogs.AskOkCancel(tr("同名のファイルが存在します。上書きしてもよろしいですか？")) !=
             TDialogAnswer::Ok)
         return false;
     // Copied beside the target and renamed over it, so a failed copy leaves an existing file whole.
@@ -138,11 +138,11 @@ bool TPhotoViewer::SaveCopy(QString &exportFolder)
     if (error != 0) {
         QFile::remove(partial);
         FDialogs.Warning(
-            Format(u"ファイル[ %s ]を転送できませんでした (%s)"_s, {name, SystemErrorText(error)}));
+            Format(tr("ファイル[ %s ]を転送できませんでした (%s)"), {name, SystemErrorText(error)}));
         return false;
     }
     FDialogs.Information(
-        Format(u"ファイル[ %s ]を\" %s \"に転送しました"_s, {name, QDir::toNativeSeparators(exportFolder)}));
+        Format(tr("ファイル[ %s ]を\" %s \"に転送しました"), {name, QDir::toNativeSeparators(exportFolder)}));
     return true;
 }
 

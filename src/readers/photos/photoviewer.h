@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -20,6 +21,8 @@ QString PhotoPathForRow(const TArtworkDBLoader &photos, const QStringList &rowId
 /// The photo viewer without its window: the loaded picture, the fitted drawing, stepping and saving.
 class TPhotoViewer
 {
+    Q_DECLARE_TR_FUNCTIONS(TPhotoViewer)
+
 public:
     /// Moves the grid's selection to the previous (-1) or next (+1) photo; returns its path (empty when there
     /// is none) and sets `index` to its row.

@@ -3,6 +3,7 @@
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -48,9 +49,11 @@ TEmbedResult EmbedMp3(const QByteArray &path, const TEmbedTags &tags, const QByt
     TagLib::MPEG::File file(path.constData(), false);
     // TagLib would put a tag in front of anything; only a file with MPEG audio frames is an MP3.
     if (!file.isValid() || file.firstFrameOffset() < 0)
-        return {TEmbedOutcome::Failed, u"MP3 ファイルとして読めません"_s};
+        return {TEmbedOutcome::Failed,
+                QString::fromUtf8(QT_TRANSLATE_NOOP("TTagEmbedder", "MP3 ファイルとして読めません"))};
     if (file.readOnly())
-        return {TEmbedOutcome::Failed, u"ファイルに書き込めません"_s};
+        return {TEmbedOutcome::Failed,
+                QString::fromUtf8(QT_TRANSLATE_NOOP("TTagEmbedder", "ファイルに書き込めません"))};
     TagLib::ID3v2::Tag &tag = *file.ID3v2Tag(true);
     SetId3Text(tag, "TIT2", tags.title);
     SetId3Text(tag, "TPE1", tags.artist);
@@ -78,7 +81,8 @@ TEmbedResult EmbedMp3(const QByteArray &path, const TEmbedTags &tags, const QByt
     // An ID3v1 tag is left as it was: copying Japanese text into it would only garble it.
     if (!file.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone, TagLib::ID3v2::v4,
                    TagLib::File::DoNotDuplicate))
-        return {TEmbedOutcome::Failed, u"タグを保存できません"_s};
+        return {TEmbedOutcome::Failed,
+                QString::fromUtf8(QT_TRANSLATE_NOOP("TTagEmbedder", "タグを保存できません"))};
     return {TEmbedOutcome::Written, {}};
 }
 
@@ -92,9 +96,11 @@ TEmbedResult EmbedMp4(const QByteArray &path, const TEmbedTags &tags, const QByt
 {
     TagLib::MP4::File file(path.constData(), false);
     if (!file.isValid())
-        return {TEmbedOutcome::Failed, u"MPEG-4 ファイルとして読めません"_s};
+        return {TEmbedOutcome::Failed,
+                QString::fromUtf8(QT_TRANSLATE_NOOP("TTagEmbedder", "MPEG-4 ファイルとして読めません"))};
     if (file.readOnly())
-        return {TEmbedOutcome::Failed, u"ファイルに書き込めません"_s};
+        return {TEmbedOutcome::Failed,
+                QString::fromUtf8(QT_TRANSLATE_NOOP("TTagEmbedder", "ファイルに書き込めません"))};
     TagLib::MP4::Tag &tag = *file.tag();
     SetMp4Text(tag, "\251nam", tags.title);
     SetMp4Text(tag, "\251ART", tags.artist);
@@ -115,7 +121,8 @@ TEmbedResult EmbedMp4(const QByteArray &path, const TEmbedTags &tags, const QByt
         tag.setItem("covr", covers);
     }
     if (!file.save())
-        return {TEmbedOutcome::Failed, u"タグを保存できません"_s};
+        return {TEmbedOutcome::Failed,
+                QString::fromUtf8(QT_TRANSLATE_NOOP("TTagEmbedder", "タグを保存できません"))};
     return {TEmbedOutcome::Written, {}};
 }
 
@@ -143,7 +150,8 @@ TEmbedResult TTagEmbedder::Embed(const QString &path, const TEmbedTags &tags, co
             return EmbedMp3(name, tags, artworkJpeg);
         return EmbedMp4(name, tags, artworkJpeg);
     } catch (const std::exception &) {
-        return {TEmbedOutcome::Failed, u"タグを書き込めません"_s};
+        return {TEmbedOutcome::Failed,
+                QString::fromUtf8(QT_TRANSLATE_NOOP("TTagEmbedder", "タグを書き込めません"))};
     }
 }
 

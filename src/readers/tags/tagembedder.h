@@ -32,7 +32,7 @@ enum class TEmbedOutcome
 struct TEmbedResult
 {
     TEmbedOutcome FOutcome = TEmbedOutcome::NotHandled;
-    QString FReason;
+    QString FReason; // untranslated, for the transfer log file; shown through tr()
 };
 
 /// Writes a song's database fields and its artwork into a copy of its file with TagLib: MP3 as

@@ -19,7 +19,7 @@ TTagSource::TTagSource(QByteArrayView data) : FData(data), FSize(data.size()) {}
 TTagSource::TTagSource(const QString &path) : FFile(std::make_unique<TReadOnlyFile>())
 {
     if (!FFile->Open(path))
-        throw ETagFileOpenError(Format(u"ファイル %s を開けません。%s"_s, {path, FFile->ErrorString()}));
+        throw ETagFileOpenError(Format(tr("ファイル %s を開けません。%s"), {path, FFile->ErrorString()}));
     FSize = FFile->Size();
 }
 

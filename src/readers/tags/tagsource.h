@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -20,6 +21,8 @@ public:
 /// Random access to the bytes of an audio file or of a buffer; reads past the end give fewer bytes.
 class TTagSource
 {
+    Q_DECLARE_TR_FUNCTIONS(TTagSource)
+
 public:
     /// Reads from memory; the bytes must outlive the source.
     explicit TTagSource(QByteArrayView data);
@@ -48,5 +51,5 @@ private:
     qint64 FWindowPos = 0; // file offset of FData's first byte
     qint64 FSize = 0;
     std::unique_ptr<TReadOnlyFile> FFile; // empty for a memory source
-    QByteArray FBuffer;           // holds the window of a file source
+    QByteArray FBuffer;                   // holds the window of a file source
 };
