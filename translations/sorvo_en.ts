@@ -1,6 +1,58 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US" sourcelanguage="ja_JP">
+<context>
+    <name>DateTime</name>
+    <message>
+        <source>'%s' は正しい日付/時刻ではありません</source>
+        <translation>'%s' is not a valid date or time.</translation>
+    </message>
+</context>
+<context>
+    <name>DebugExport</name>
+    <message>
+        <source>ファイル %s をコピーできません</source>
+        <translation>Cannot copy the file %s.</translation>
+    </message>
+</context>
+<context>
+    <name>DiskCheck</name>
+    <message>
+        <source>このプレーヤーはフォルダで、マウントされたデバイスではないため、スキャンディスクできません</source>
+        <translation>This player is a folder, not a mounted device, so its disk cannot be checked.</translation>
+    </message>
+    <message>
+        <source>（読み取り専用のチェックです。修正は行いません）</source>
+        <translation>(A read-only check: nothing is repaired.)</translation>
+    </message>
+    <message>
+        <source>終了コード: %1</source>
+        <translation>Exit code: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Eject</name>
+    <message>
+        <source>%1 を起動できません</source>
+        <extracomment>%1 is the name of a system program</extracomment>
+        <translation>Cannot start %1.</translation>
+    </message>
+    <message>
+        <source>%1 が応答しません</source>
+        <translation>%1 is not responding.</translation>
+    </message>
+    <message>
+        <source>%1 が失敗しました</source>
+        <translation>%1 failed.</translation>
+    </message>
+    <message>
+        <source>iPodが認識されていません</source>
+        <translation>No iPod has been detected.</translation>
+    </message>
+    <message>
+        <source>このドライブは取り外せません</source>
+        <translation>This drive cannot be removed.</translation>
+    </message>
+</context>
 <context>
     <name>Guarded</name>
     <message>
@@ -13,11 +65,174 @@
     </message>
 </context>
 <context>
+    <name>Paths</name>
+    <message>
+        <source>ファイルが見つかりません</source>
+        <translation>File not found</translation>
+    </message>
+</context>
+<context>
     <name>PimTab</name>
     <message>
         <source>AP hh時mm分</source>
         <extracomment>Display format (QDateTime) of a time field. Its locale stays Japanese, so AP shows 午前/午後</extracomment>
         <translation>hh:mm</translation>
+    </message>
+</context>
+<context>
+    <name>PlayListFile</name>
+    <message>
+        <source>ファイル %s を作成できません。%s</source>
+        <translation>Cannot create the file %s. %s</translation>
+    </message>
+    <message>
+        <source>ファイル %s を作成できません。</source>
+        <translation>Cannot create the file %s.</translation>
+    </message>
+    <message>
+        <source>[ %s - %s ] はコピーされなかったので、プレイリスト "%s" に入れていません</source>
+        <extracomment>The artist, the title and the playlist's name</extracomment>
+        <translation>[ %s - %s ] was not copied, so it was left out of the playlist "%s".</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerFiles</name>
+    <message>
+        <source>フォルダ[ %s ]を作成できません</source>
+        <translation>Cannot create the folder [ %s ].</translation>
+    </message>
+    <message>
+        <source>フォルダ [ %s ] が空ですので削除してもよろしいですか？</source>
+        <translation>The folder [ %s ] is empty. Delete it?</translation>
+    </message>
+    <message>
+        <source>フォルダ[ %s ]の削除に失敗しました</source>
+        <translation>Could not delete the folder [ %s ].</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>通常のファイルではありません</source>
+        <translation>Not a regular file</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFileWriter</name>
+    <message>
+        <source>ファイル %s を作成できません。%s</source>
+        <translation>Cannot create the file %s. %s</translation>
+    </message>
+</context>
+<context>
+    <name>SongInfo</name>
+    <message>
+        <source>不明な音楽形式</source>
+        <translation>Unknown music format</translation>
+    </message>
+    <message>
+        <source>不明</source>
+        <extracomment>An unset date</extracomment>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>タイトル:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>アーティスト:</source>
+        <translation>Artist:</translation>
+    </message>
+    <message>
+        <source>アルバム:</source>
+        <translation>Album:</translation>
+    </message>
+    <message>
+        <source>再生時間:</source>
+        <translation>Length:</translation>
+    </message>
+    <message>
+        <source>マイレート:</source>
+        <translation>My rating:</translation>
+    </message>
+    <message>
+        <source>形式:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>サイズ:</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>ビットレート:</source>
+        <translation>Bit rate:</translation>
+    </message>
+    <message>
+        <source>サンプリング:</source>
+        <translation>Sample rate:</translation>
+    </message>
+    <message>
+        <source>ジャンル:</source>
+        <translation>Genre:</translation>
+    </message>
+    <message>
+        <source>所在:</source>
+        <translation>Location:</translation>
+    </message>
+    <message>
+        <source>再生された日:</source>
+        <translation>Last played:</translation>
+    </message>
+    <message>
+        <source>変更された日:</source>
+        <translation>Date modified:</translation>
+    </message>
+    <message>
+        <source>作成された日:</source>
+        <translation>Date added:</translation>
+    </message>
+    <message>
+        <source>再生回数:</source>
+        <translation>Play count:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 回</source>
+        <translation>
+            <numerusform>%n time</numerusform>
+            <numerusform>%n times</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>トラック:</source>
+        <translation>Track:</translation>
+    </message>
+    <message>
+        <source>[ %s ]に保存できませんでした。
+%s</source>
+        <translation>Could not save to [ %s ].
+%s</translation>
+    </message>
+    <message>
+        <source>[ %s ]に保存できませんでした。</source>
+        <translation>Could not save to [ %s ].</translation>
+    </message>
+</context>
+<context>
+    <name>SongSearch</name>
+    <message>
+        <source>曲のチェック処理中</source>
+        <translation>Ticking songs</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 曲をチェック項目に追加しました</source>
+        <translation>
+            <numerusform>%n song ticked.</numerusform>
+            <numerusform>%n songs ticked.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>該当する曲はありませんでした</source>
+        <translation>No matching songs were found.</translation>
     </message>
 </context>
 <context>
@@ -46,7 +261,7 @@ Status: %5
   --self-check  プレーヤーを認識し、見つけたプレーヤー・モデルデータ・マニュアルを表示して終了します
 </source>
         <translation>Usage: sorvo [-debug] [--drive PATH]... [--settings FILE] [--lang ja|en] [--yes] [--self-check]
-  --lang        language of the window (ja: Japanese, en: English); by default the setting, else the system&apos;s language
+  --lang        language of the window (ja: Japanese, en: English); by default the setting, else the system's language
   --self-check  detects the player, prints the player, model data and manual found, and exits
 </translation>
     </message>
@@ -130,6 +345,52 @@ Status: %5
     </message>
 </context>
 <context>
+    <name>TArtistTickModel</name>
+    <message>
+        <source>アーティストの名前</source>
+        <translation>Artist name</translation>
+    </message>
+</context>
+<context>
+    <name>TArtworkDBLoader</name>
+    <message>
+        <source>アイテム番号%dにはアイテムが存在しません</source>
+        <translation>There is no item number %d.</translation>
+    </message>
+    <message>
+        <source>MHLIヘッダが読み取れません - "%s"</source>
+        <translation>Cannot read the MHLI header - "%s"</translation>
+    </message>
+    <message>
+        <source>MHIIヘッダが読み取れません - "%s"</source>
+        <translation>Cannot read the MHII header - "%s"</translation>
+    </message>
+    <message>
+        <source>MHODヘッダが読み取れません - "%s"</source>
+        <translation>Cannot read the MHOD header - "%s"</translation>
+    </message>
+    <message>
+        <source>MHLAヘッダが読み取れません - "%s"</source>
+        <translation>Cannot read the MHLA header - "%s"</translation>
+    </message>
+    <message>
+        <source>MHBAヘッダが読み取れません - "%s"</source>
+        <translation>Cannot read the MHBA header - "%s"</translation>
+    </message>
+    <message>
+        <source>ファイル "%s" を開けません。%s</source>
+        <translation>Cannot open the file "%s". %s</translation>
+    </message>
+    <message>
+        <source>ファイルが不正です</source>
+        <translation>The file is invalid.</translation>
+    </message>
+    <message>
+        <source>ArtwokDBではないファイルが読み込まれました</source>
+        <translation>The file read is not an ArtworkDB file.</translation>
+    </message>
+</context>
+<context>
     <name>TCRForm</name>
     <message>
         <source>Sorvoの使用に関して</source>
@@ -154,15 +415,15 @@ Status: %5
 ・他人のコンピュータへ著作権のある音楽・ビデオなどを渡さないでください
 ・その他、他人の著作権を侵害する行為をしないでください
 
-条件に同意いただける場合は、&quot;同意して使用します&quot;を押して、
+条件に同意いただける場合は、"同意して使用します"を押して、
 快適なiPodライフをおくってください。</source>
         <translation>Please use Sorvo with respect for copyright, on the following conditions.
 
-• Do not copy copyrighted music, videos and the like from other people&apos;s iPods
-• Do not pass copyrighted music, videos and the like to other people&apos;s computers
-• Do not infringe anyone else&apos;s copyright in any other way
+• Do not copy copyrighted music, videos and the like from other people's iPods
+• Do not pass copyrighted music, videos and the like to other people's computers
+• Do not infringe anyone else's copyright in any other way
 
-If you accept these conditions, press &quot;I agree&quot;
+If you accept these conditions, press "I agree"
 and enjoy your iPod.</translation>
     </message>
 </context>
@@ -242,7 +503,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>カレンダーの日時を現在日時に変更します</source>
-        <translation>Sets the calendar to today&apos;s date.</translation>
+        <translation>Sets the calendar to today's date.</translation>
     </message>
     <message>
         <source>日付のリセット</source>
@@ -351,7 +612,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>ニュース取り込み時の分割設定は、「メモの分割設定」を利用します。</source>
-        <translation>Imported news is split with the settings on the &quot;Note splitting&quot; page.</translation>
+        <translation>Imported news is split with the settings on the "Note splitting" page.</translation>
     </message>
     <message>
         <source>メモの分割設定</source>
@@ -371,7 +632,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>「次へ」のリンクを設定</source>
-        <translation>Add &quot;Next&quot; links</translation>
+        <translation>Add "Next" links</translation>
     </message>
     <message>
         <source>メモの最後に続きとなるメモへのリンクを貼ります</source>
@@ -435,6 +696,14 @@ and enjoy your iPod.</translation>
     </message>
 </context>
 <context>
+    <name>TConsoleDialogs</name>
+    <message>
+        <source>フォルダを選択してください。 [%1]: </source>
+        <extracomment>Console prompt; %1 is the folder taken when the answer is empty</extracomment>
+        <translation>Choose a folder. [%1]: </translation>
+    </message>
+</context>
+<context>
     <name>TContactRowsModel</name>
     <message>
         <source>項目</source>
@@ -443,6 +712,49 @@ and enjoy your iPod.</translation>
     <message>
         <source>内容</source>
         <translation>Value</translation>
+    </message>
+</context>
+<context>
+    <name>TCopyDestination</name>
+    <message>
+        <source>フォルダ[ %s ]はプレーヤーの中にあるため、取り出し先にできません</source>
+        <translation>The folder [ %s ] is on the player, so songs cannot be copied there.</translation>
+    </message>
+    <message>
+        <source>フォルダ[ %s ]を作成できません</source>
+        <translation>Cannot create the folder [ %s ].</translation>
+    </message>
+    <message>
+        <source>フォルダ[ %s ]に書き込めません (%s)</source>
+        <translation>Cannot write to the folder [ %s ] (%s).</translation>
+    </message>
+    <message>
+        <source>フォルダ[ %s ]はプレーヤーの中を指しています</source>
+        <translation>The folder [ %s ] points into the player.</translation>
+    </message>
+    <message>
+        <source>フォルダが指定されていません</source>
+        <translation>No folder specified</translation>
+    </message>
+    <message>
+        <source>ドライブが存在しません</source>
+        <translation>The drive does not exist</translation>
+    </message>
+    <message>
+        <source>このドライブにはコピーできません</source>
+        <translation>Cannot copy to this drive</translation>
+    </message>
+    <message>
+        <source>このフォルダは存在します (%d MB空き)</source>
+        <translation>This folder exists (%d MB free)</translation>
+    </message>
+    <message>
+        <source>このフォルダは存在しません (%d MB空き)</source>
+        <translation>This folder does not exist (%d MB free)</translation>
+    </message>
+    <message>
+        <source>フォルダ[ %s ]は存在しません。作成してもよろしいですか？</source>
+        <translation>The folder [ %s ] does not exist. Create it?</translation>
     </message>
 </context>
 <context>
@@ -534,7 +846,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>登録するサイトのURLを指定します。HTML・RSSファイルを指定できます</source>
-        <translation>The site&apos;s address. It can be an HTML page or an RSS feed.</translation>
+        <translation>The site's address. It can be an HTML page or an RSS feed.</translation>
     </message>
     <message>
         <source>ローカルファイルも指定できます</source>
@@ -558,6 +870,247 @@ and enjoy your iPod.</translation>
     </message>
 </context>
 <context>
+    <name>TITBSongList</name>
+    <message>
+        <source>アイテム番号%dにはアイテムが存在しません</source>
+        <translation>There is no item number %d.</translation>
+    </message>
+</context>
+<context>
+    <name>TITunesDBLoader</name>
+    <message>
+        <source>ヘッダーが不正です</source>
+        <translation>The header is invalid.</translation>
+    </message>
+    <message numerus="yes">
+        <source>曲データベースが途中で終わっています。読み込めた %n 件の曲だけを扱います</source>
+        <translation>
+            <numerusform>The song database ends early. Only the %n song read is used.</numerusform>
+            <numerusform>The song database ends early. Only the %n songs read are used.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>ファイル "%s" を開けません。%s</source>
+        <translation>Cannot open the file "%s". %s</translation>
+    </message>
+</context>
+<context>
+    <name>TKiruIPOD</name>
+    <message>
+        <source>iPodを検索中</source>
+        <translation>Searching for the iPod</translation>
+    </message>
+    <message>
+        <source>iPodを[ %s ]ドライブで発見しました</source>
+        <translation>iPod found at [ %s ]</translation>
+    </message>
+    <message>
+        <source>データ一覧を取得中 - [ %s ]</source>
+        <translation>Listing the data - [ %s ]</translation>
+    </message>
+    <message>
+        <source>フォルダ [ %s ] が空ですので削除してもよろしいですか？</source>
+        <translation>The folder [ %s ] is empty. Delete it?</translation>
+    </message>
+    <message>
+        <source>フォルダ[ %s ]の削除に失敗しました</source>
+        <translation>Could not delete the folder [ %s ].</translation>
+    </message>
+</context>
+<context>
+    <name>TKiruIPodINI</name>
+    <message>
+        <source>サイト名[ %s ]は保存できません。Shift-JIS にない文字 (ハングル、絵文字など)、「;」と制御文字はサイト名に使えません</source>
+        <translation>The site name [ %s ] cannot be saved. Characters missing from Shift-JIS (Hangul, emoji and the like), ";" and control characters cannot be used in site names.</translation>
+    </message>
+    <message>
+        <source>ファイル %s は設定ファイルではありません。既定の設定で動作し、このファイルには書き込みません</source>
+        <translation>The file %s is not a settings file. Sorvo runs with the default settings and does not write to this file.</translation>
+    </message>
+    <message>
+        <source>設定ファイル %s はファイルではありません。既定の設定で動作し、設定は保存しません</source>
+        <translation>The settings file %s is not a file. Sorvo runs with the default settings and does not save the settings.</translation>
+    </message>
+    <message>
+        <source>設定ファイル %s を読めません (%s)。既定の設定で動作し、設定は保存しません</source>
+        <translation>Cannot read the settings file %s (%s). Sorvo runs with the default settings and does not save the settings.</translation>
+    </message>
+    <message>
+        <source>設定ファイル %s は書き込みできません。変更した設定は保存されません</source>
+        <translation>The settings file %s cannot be written. Changed settings will not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>TKiruStringList</name>
+    <message>
+        <source>ファイル[ %s ]に書き込めません (%s)</source>
+        <translation>Cannot write to the file [ %s ] (%s).</translation>
+    </message>
+    <message>
+        <source>ファイル[ %s ]を開けません (%s)</source>
+        <translation>Cannot open the file [ %s ] (%s).</translation>
+    </message>
+</context>
+<context>
+    <name>TLagugae</name>
+    <message>
+        <source>iPodが[ %s ]で見つかりました</source>
+        <translation>iPod found at [ %s ]</translation>
+    </message>
+    <message>
+        <source>iPodが見つかりません</source>
+        <translation>No iPod found.</translation>
+    </message>
+    <message>
+        <source>認識できません</source>
+        <translation>Not detected</translation>
+    </message>
+    <message>
+        <source>認識されています</source>
+        <translation>Detected</translation>
+    </message>
+    <message>
+        <source>[接続されていません]</source>
+        <translation>[Not connected]</translation>
+    </message>
+    <message>
+        <source>[接続中]</source>
+        <translation>[Connected]</translation>
+    </message>
+    <message>
+        <source>iPodは取り外されました</source>
+        <translation>The iPod has been removed.</translation>
+    </message>
+    <message>
+        <source>ソング</source>
+        <translation>Songs</translation>
+    </message>
+    <message>
+        <source>メモ</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>アドレス帳</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>カレンダー</source>
+        <translation>Calendar</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>ドライブレター</source>
+        <translation>Drive letter</translation>
+    </message>
+    <message>
+        <source>全容量</source>
+        <translation>Capacity</translation>
+    </message>
+    <message>
+        <source>空き容量</source>
+        <translation>Free space</translation>
+    </message>
+    <message>
+        <source>収録曲数</source>
+        <translation>Number of songs</translation>
+    </message>
+    <message>
+        <source>曲サイズ</source>
+        <translation>Size of songs</translation>
+    </message>
+    <message>
+        <source>iPodのバッテリ表示を数値化することができます</source>
+        <translation>The iPod can show its battery level as a number.</translation>
+    </message>
+    <message>
+        <source>バッテリ状態を数値化する</source>
+        <translation>Show the battery level as a number</translation>
+    </message>
+    <message>
+        <source>バッテリ状態の変更</source>
+        <translation>Battery display</translation>
+    </message>
+    <message>
+        <source>iPodの状態</source>
+        <translation>iPod status</translation>
+    </message>
+    <message>
+        <source>iPodの情報</source>
+        <translation>iPod information</translation>
+    </message>
+    <message>
+        <source>再認識</source>
+        <translation>Detect again</translation>
+    </message>
+    <message>
+        <source>ソングリスト</source>
+        <translation>Song list</translation>
+    </message>
+    <message>
+        <source>曲の検索</source>
+        <translation>Find songs</translation>
+    </message>
+    <message>
+        <source>曲の取り出し</source>
+        <translation>Copy to computer</translation>
+    </message>
+    <message>
+        <source>%d 曲チェックされています</source>
+        <translation>Songs ticked: %d</translation>
+    </message>
+    <message>
+        <source>%d 曲を読み込みました</source>
+        <translation>Songs loaded: %d</translation>
+    </message>
+    <message>
+        <source>メモの一覧</source>
+        <translation>List of notes</translation>
+    </message>
+    <message>
+        <source>取り込む</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>新規追加</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>インターネットから取り込む</source>
+        <translation>Import from the Internet</translation>
+    </message>
+    <message>
+        <source>メモを読み込みました</source>
+        <translation>Notes loaded.</translation>
+    </message>
+    <message>
+        <source>アドレス帳の一覧</source>
+        <translation>List of contacts</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>アドレス帳を読み込みました</source>
+        <translation>Contacts loaded.</translation>
+    </message>
+    <message>
+        <source>スケジュールの一覧</source>
+        <translation>List of events</translation>
+    </message>
+    <message>
+        <source>古いものを削除</source>
+        <translation>Delete past events</translation>
+    </message>
+    <message>
+        <source>スケジュールを読み込みました</source>
+        <translation>Events loaded.</translation>
+    </message>
+</context>
+<context>
     <name>TLogForm</name>
     <message>
         <source>コピー結果のログ</source>
@@ -574,6 +1127,21 @@ and enjoy your iPod.</translation>
     <message>
         <source>閉じる(&amp;C)</source>
         <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
+    <name>TMPlayerChecker</name>
+    <message>
+        <source>iPodの情報を取得中</source>
+        <translation>Reading the iPod's information</translation>
+    </message>
+    <message>
+        <source>曲サイズを取得中 - [ %s ]</source>
+        <translation>Measuring the songs - [ %s ]</translation>
+    </message>
+    <message>
+        <source>フォルダ[ %s ]でファイルの取得に失敗しました</source>
+        <translation>Could not list the files in the folder [ %s ].</translation>
     </message>
 </context>
 <context>
@@ -679,7 +1247,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>「次へ」のリンクを設定</source>
-        <translation>Add &quot;Next&quot; links</translation>
+        <translation>Add "Next" links</translation>
     </message>
     <message>
         <source>メモの最後に続きとなるメモへのリンクを貼ります</source>
@@ -865,6 +1433,17 @@ and enjoy your iPod.</translation>
     </message>
 </context>
 <context>
+    <name>TMusicFolderScanner</name>
+    <message>
+        <source>曲情報を取得中 - [ %s ]</source>
+        <translation>Reading song information - [ %s ]</translation>
+    </message>
+    <message>
+        <source>フォルダ[ %s ]でファイル[ %s ]の取得に失敗しました</source>
+        <translation>In the folder [ %s ], the file [ %s ] could not be read.</translation>
+    </message>
+</context>
+<context>
     <name>TNewsTab</name>
     <message>
         <source>ニュースの一覧</source>
@@ -920,6 +1499,13 @@ and enjoy your iPod.</translation>
     </message>
 </context>
 <context>
+    <name>TPhotoAlbumListModel</name>
+    <message>
+        <source>アルバム</source>
+        <translation>Album</translation>
+    </message>
+</context>
+<context>
     <name>TPhotoCopyForm</name>
     <message>
         <source>写真画像の取り出し</source>
@@ -967,7 +1553,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>iTunesにおいて「フル解像度の写真を含める」の設定を行いませんと、フルサイズ画像の取り出しは行えません。</source>
-        <translation>Full-size pictures can be copied only if &quot;Include full-resolution photos&quot; was turned on in iTunes.</translation>
+        <translation>Full-size pictures can be copied only if "Include full-resolution photos" was turned on in iTunes.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -976,6 +1562,36 @@ and enjoy your iPod.</translation>
     <message>
         <source>キャンセル</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TPhotoExporter</name>
+    <message>
+        <source>写真アルバム(%d/%d)のコピー中 %d%%</source>
+        <translation>Copying photo album (%d/%d) %d%%</translation>
+    </message>
+    <message>
+        <source>[ %1 ]のリネームに失敗しました</source>
+        <translation>Could not rename [ %1 ]</translation>
+    </message>
+    <message>
+        <source>ファイル %s を作成できません。%s</source>
+        <translation>Cannot create the file %s. %s</translation>
+    </message>
+    <message>
+        <source>フォトの取り出し</source>
+        <translation>Copying photos to computer</translation>
+    </message>
+    <message>
+        <source>フォルダ "%s" に写真ファイルを転送しました</source>
+        <translation>Photos copied to the folder "%s".</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 枚の写真を転送できませんでした</source>
+        <translation>
+            <numerusform>%n photo could not be copied.</numerusform>
+            <numerusform>%n photos could not be copied.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1011,6 +1627,13 @@ and enjoy your iPod.</translation>
     <message>
         <source>フォト</source>
         <translation>Photo</translation>
+    </message>
+</context>
+<context>
+    <name>TPhotoGridModel</name>
+    <message>
+        <source>情報の整理中...</source>
+        <translation>Arranging the information...</translation>
     </message>
 </context>
 <context>
@@ -1072,10 +1695,84 @@ and enjoy your iPod.</translation>
     </message>
 </context>
 <context>
+    <name>TPhotoViewer</name>
+    <message>
+        <source>ファイル[ %s ]は存在しません</source>
+        <translation>The file [ %s ] does not exist.</translation>
+    </message>
+    <message>
+        <source>対応できないファイル形式です</source>
+        <translation>This file format is not supported.</translation>
+    </message>
+    <message>
+        <source>同名のファイルが存在します。上書きしてもよろしいですか？</source>
+        <translation>A file with the same name exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>ファイル[ %s ]を転送できませんでした (%s)</source>
+        <translation>Could not copy the file [ %s ] (%s).</translation>
+    </message>
+    <message>
+        <source>ファイル[ %s ]を" %s "に転送しました</source>
+        <translation>Copied the file [ %s ] to "%s".</translation>
+    </message>
+</context>
+<context>
+    <name>TPlayCounts</name>
+    <message>
+        <source>再生回数のファイル (Play Counts) が壊れているので使いません。%s</source>
+        <translation>The play count file (Play Counts) is damaged and is not used. %s</translation>
+    </message>
+    <message>
+        <source>再生回数のファイル (Play Counts) を開けません。%s</source>
+        <translation>Cannot open the play count file (Play Counts). %s</translation>
+    </message>
+    <message>
+        <source>大きすぎます</source>
+        <translation>It is too large.</translation>
+    </message>
+    <message>
+        <source>ヘッダーが不正です</source>
+        <translation>Its header is invalid.</translation>
+    </message>
+    <message>
+        <source>途中で終わっています</source>
+        <translation>It ends early.</translation>
+    </message>
+    <message>
+        <source>回数が不正です</source>
+        <translation>A count is invalid.</translation>
+    </message>
+    <message>
+        <source>再生回数のファイル (Play Counts) の曲数 (%d) が曲データベース (%d) と合わないので使いません</source>
+        <translation>The play count file (Play Counts) is not used: its number of songs (%d) does not match the song database (%d).</translation>
+    </message>
+</context>
+<context>
     <name>TPlayListBranch</name>
     <message>
         <source>プレイリスト</source>
         <translation>Playlists</translation>
+    </message>
+</context>
+<context>
+    <name>TPlayListSongModel</name>
+    <message>
+        <source>位置</source>
+        <extracomment>Column: the song's place in the playlist</extracomment>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>アーティスト</source>
+        <translation>Artist</translation>
+    </message>
+    <message>
+        <source>アルバム</source>
+        <translation>Album</translation>
     </message>
 </context>
 <context>
@@ -1167,7 +1864,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>Sorvoのヘルプが見つかりません</source>
-        <translation>Sorvo&apos;s help could not be found.</translation>
+        <translation>Sorvo's help could not be found.</translation>
     </message>
 </context>
 <context>
@@ -1326,6 +2023,76 @@ and enjoy your iPod.</translation>
     <message>
         <source>現在の重要度は [ %d ] です</source>
         <translation>The priority is [ %d ]</translation>
+    </message>
+</context>
+<context>
+    <name>TSettingsLock</name>
+    <message>
+        <source>設定ファイル %s は他の sorvo が使用中です。しばらくしてからやり直してください</source>
+        <translation>The settings file %s is in use by another sorvo. Please try again in a moment.</translation>
+    </message>
+    <message>
+        <source>設定ファイル %s をロックできません (書き込みの権限がありません)</source>
+        <translation>Cannot lock the settings file %s (no permission to write).</translation>
+    </message>
+    <message>
+        <source>設定ファイル %s をロックできません</source>
+        <translation>Cannot lock the settings file %s.</translation>
+    </message>
+</context>
+<context>
+    <name>TSongCopier</name>
+    <message>
+        <source>(%d/%d) [ %s ]をコピー中</source>
+        <translation>(%d/%d) Copying [ %s ]</translation>
+    </message>
+    <message>
+        <source>[ %1 ]のコピーに失敗しました</source>
+        <translation>Could not copy [ %1 ]</translation>
+    </message>
+    <message>
+        <source>[ %1 ]のリネームに失敗しました</source>
+        <translation>Could not rename [ %1 ]</translation>
+    </message>
+    <message>
+        <source>コピーしましたがタグを書き込めませんでした (%s)</source>
+        <translation>Copied, but the tags could not be written (%s)</translation>
+    </message>
+    <message>
+        <source>出力先フォルダ "%s" が見つからなくなったため転送を中止しました。ビデオファイルを %d 本転送しました</source>
+        <translation>The destination folder "%s" could no longer be found, so copying stopped. Videos copied: %d.</translation>
+    </message>
+    <message>
+        <source>出力先フォルダ "%s" が見つからなくなったため転送を中止しました。音楽ファイルを %d 曲転送しました</source>
+        <translation>The destination folder "%s" could no longer be found, so copying stopped. Songs copied: %d.</translation>
+    </message>
+    <message>
+        <source>転送を中止しました。フォルダ "%s" にビデオファイルを %d 本転送しました</source>
+        <translation>Copying stopped. Videos copied to the folder "%s": %d.</translation>
+    </message>
+    <message>
+        <source>転送を中止しました。フォルダ "%s" に音楽ファイルを %d 曲転送しました</source>
+        <translation>Copying stopped. Songs copied to the folder "%s": %d.</translation>
+    </message>
+    <message>
+        <source>フォルダ "%s" にビデオファイルを全て転送しました</source>
+        <translation>All videos copied to the folder "%s".</translation>
+    </message>
+    <message>
+        <source>フォルダ "%s" にビデオファイルを %d 本転送しました(スキップは %d 本)</source>
+        <translation>Videos copied to the folder "%s": %d (%d skipped).</translation>
+    </message>
+    <message>
+        <source>フォルダ "%s" に音楽ファイルを全曲転送しました</source>
+        <translation>All songs copied to the folder "%s".</translation>
+    </message>
+    <message>
+        <source>フォルダ "%s" に音楽ファイルを %d 曲転送しました(スキップは %d 曲)</source>
+        <translation>Songs copied to the folder "%s": %d (%d skipped).</translation>
+    </message>
+    <message>
+        <source>楽曲の転送状況</source>
+        <translation>Copying songs to computer</translation>
     </message>
 </context>
 <context>
@@ -1624,6 +2391,48 @@ and enjoy your iPod.</translation>
     </message>
 </context>
 <context>
+    <name>TSongListData</name>
+    <message>
+        <source>準備中... %d %%</source>
+        <translation>Preparing... %d%%</translation>
+    </message>
+    <message>
+        <source>音楽ファイルの一覧取得</source>
+        <translation>Listing the music files</translation>
+    </message>
+    <message>
+        <source>%d 曲を選択しています ( 合計 %.1n MB )</source>
+        <translation>Songs selected: %d (%.1n MB in all)</translation>
+    </message>
+</context>
+<context>
+    <name>TSongListModel</name>
+    <message>
+        <source>曲名</source>
+        <translation>Song</translation>
+    </message>
+    <message>
+        <source>アーティスト</source>
+        <translation>Artist</translation>
+    </message>
+    <message>
+        <source>アルバム</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>再生回数</source>
+        <translation>Play count</translation>
+    </message>
+    <message>
+        <source>最後の再生</source>
+        <translation>Last played</translation>
+    </message>
+    <message>
+        <source>マイレート</source>
+        <translation>My rating</translation>
+    </message>
+</context>
+<context>
     <name>TSongTab</name>
     <message>
         <source>収録曲の一覧</source>
@@ -1691,7 +2500,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>選択中のアーティストの曲をチェック(&amp;C)</source>
-        <translation>&amp;Tick the selected artist&apos;s songs</translation>
+        <translation>&amp;Tick the selected artist's songs</translation>
     </message>
     <message>
         <source>ツリーを展開する(&amp;E)</source>
@@ -1803,7 +2612,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>iPodをスキャンディスク</source>
-        <translation>Check the iPod&apos;s disk</translation>
+        <translation>Check the iPod's disk</translation>
     </message>
     <message>
         <source>閉じる(&amp;C)</source>
@@ -1832,7 +2641,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>iPodをスキャンディスクしてもよろしいですか？意味のわからない方は、「いいえ」を選択して作業を中止してください。</source>
-        <translation>Do you want to check the iPod&apos;s disk? If you are not sure what this means, choose &quot;No&quot; to stop.</translation>
+        <translation>Do you want to check the iPod's disk? If you are not sure what this means, choose "No" to stop.</translation>
     </message>
     <message>
         <source>エラー情報</source>
@@ -1841,6 +2650,43 @@ and enjoy your iPod.</translation>
     <message>
         <source>スキャンディスクの起動に失敗しました。</source>
         <translation>The disk check could not be started.</translation>
+    </message>
+</context>
+<context>
+    <name>TSpecValues</name>
+    <message>
+        <source>%.0n 曲</source>
+        <translation>%.0n songs</translation>
+    </message>
+</context>
+<context>
+    <name>TTagEmbedder</name>
+    <message>
+        <source>MP3 ファイルとして読めません</source>
+        <translation>cannot be read as an MP3 file</translation>
+    </message>
+    <message>
+        <source>ファイルに書き込めません</source>
+        <translation>cannot write to the file</translation>
+    </message>
+    <message>
+        <source>タグを保存できません</source>
+        <translation>cannot save the tags</translation>
+    </message>
+    <message>
+        <source>MPEG-4 ファイルとして読めません</source>
+        <translation>cannot be read as an MPEG-4 file</translation>
+    </message>
+    <message>
+        <source>タグを書き込めません</source>
+        <translation>cannot write the tags</translation>
+    </message>
+</context>
+<context>
+    <name>TTagSource</name>
+    <message>
+        <source>ファイル %s を開けません。%s</source>
+        <translation>Cannot open the file %s. %s</translation>
     </message>
 </context>
 <context>
@@ -2002,6 +2848,50 @@ and enjoy your iPod.</translation>
     </message>
 </context>
 <context>
+    <name>TTransferLogModel</name>
+    <message>
+        <source>曲名</source>
+        <translation>Song</translation>
+    </message>
+    <message>
+        <source>アーティスト</source>
+        <translation>Artist</translation>
+    </message>
+    <message>
+        <source>エラー状況</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>TVideoListData</name>
+    <message>
+        <source>読み込み中... %d %%</source>
+        <translation>Loading... %d%%</translation>
+    </message>
+    <message>
+        <source>ビデオの取得</source>
+        <translation>Loading the videos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 本のビデオを取得しました</source>
+        <translation>
+            <numerusform>%n video loaded.</numerusform>
+            <numerusform>%n videos loaded.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%d 本をチェックしています ( 全体で %.1n MB )</source>
+        <translation>Videos ticked: %d (%.1n MB in all)</translation>
+    </message>
+</context>
+<context>
+    <name>TVideoListModel</name>
+    <message>
+        <source>ビデオ</source>
+        <translation>Video</translation>
+    </message>
+</context>
+<context>
     <name>TVideoTab</name>
     <message>
         <source>収録ビデオの一覧</source>
@@ -2077,6 +2967,56 @@ and enjoy your iPod.</translation>
     <message>
         <source>[ %s ] を開くプログラムが見つかりません。ファイルマネージャーやブラウザで開いてください。</source>
         <translation>No program was found to open [ %s ]. Please open it in a file manager or web browser.</translation>
+    </message>
+</context>
+<context>
+    <name>TextUtils</name>
+    <message>
+        <source>%d 秒</source>
+        <translation>%d sec</translation>
+    </message>
+    <message>
+        <source>%d 時間 %d 分 %d 秒</source>
+        <translation>%d h %d min %d sec</translation>
+    </message>
+    <message>
+        <source>%d 分 %d 秒</source>
+        <translation>%d min %d sec</translation>
+    </message>
+</context>
+<context>
+    <name>TransferLog</name>
+    <message>
+        <source>出力先のフォルダがプレーヤーの中を指しています</source>
+        <translation>The destination folder points into the player</translation>
+    </message>
+    <message>
+        <source>データベースに曲の場所が記録されていません</source>
+        <translation>The database does not record where the song is</translation>
+    </message>
+    <message>
+        <source>出力先の容量が足りません</source>
+        <translation>Not enough space in the destination folder</translation>
+    </message>
+    <message>
+        <source>データファイルが存在しません</source>
+        <translation>The data file does not exist</translation>
+    </message>
+    <message>
+        <source>何らかの理由でデータ転送できません</source>
+        <translation>The data could not be copied for some reason</translation>
+    </message>
+    <message>
+        <source>エラーは起きていません</source>
+        <translation>No error</translation>
+    </message>
+    <message>
+        <source>ログファイルの保存</source>
+        <translation>Save the log file</translation>
+    </message>
+    <message>
+        <source>ログテキストファイル(*.LOG)|*.LOG</source>
+        <translation>Log text files (*.LOG)|*.LOG</translation>
     </message>
 </context>
 </TS>
