@@ -613,6 +613,7 @@ void TstPimTabs::newTask_data()
     QTest::addRow("button") << u"SButton_NewVTodo"_s << true;
     QTest::addRow("edit without selection") << u"SButton_EditVTodo"_s << true;
     QTest::addRow("menu without preset") << u"Action_TodoNew"_s << false;
+    QTest::addRow("Ctrl+N in the list") << u"Ctrl+N"_s << false;
 }
 
 void TstPimTabs::newTask()
@@ -636,7 +637,11 @@ void TstPimTabs::newTask()
         });
         if (how.startsWith(u"Action"_s))
             f.form->findChild<QAction *>(how)->trigger();
-        else
+        else if (how == u"Ctrl+N"_s) {
+            f.form->activateWindow(); // a shortcut reaches only the active window
+            QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+            QTest::keyClick(f.List(u"TodoListView"_s), Qt::Key_N, Qt::ControlModifier);
+        } else
             ClickButton(f.form.get(), how);
     }
     const QStringList lines =

@@ -12,6 +12,8 @@ class TstReportListView : public QObject
     Q_OBJECT
 private slots:
     void columnsFillAndKeepWidths();
+    void homeAndEndGoToTheEnds_data();
+    void homeAndEndGoToTheEnds();
 };
 
 void TstReportListView::columnsFillAndKeepWidths()
@@ -34,6 +36,37 @@ void TstReportListView::columnsFillAndKeepWidths()
     QCOMPARE(view.columnWidth(1), 60);
     QCOMPARE(view.columnWidth(2), 80);
     QCOMPARE(header->sectionPosition(3) + header->sectionSize(3), view.viewport()->width());
+}
+
+void TstReportListView::homeAndEndGoToTheEnds_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("row");
+    QTest::addRow("End from the first row") << 0 << int(Qt::Key_End) << 2;
+    QTest::addRow("Home from the last row") << 2 << int(Qt::Key_Home) << 0;
+    QTest::addRow("End from the middle") << 1 << int(Qt::Key_End) << 2;
+}
+
+void TstReportListView::homeAndEndGoToTheEnds()
+{
+    QFETCH(int, start);
+    QFETCH(int, key);
+    QFETCH(int, row);
+    TNoteListModel model;
+    model.Fill({{u"a.txt"_s, u"10"_s, {}, u"一"_s},
+                {u"b.txt"_s, u"20"_s, {}, u"二"_s},
+                {u"c.txt"_s, u"30"_s, {}, u"三"_s}});
+    TReportListView view;
+    view.SetReportModel(&model);
+    view.resize(600, 200);
+    view.show();
+    view.setCurrentIndex(model.index(start, 1));
+    QTest::keyClick(&view, Qt::Key(key));
+    QCOMPARE(view.currentIndex().row(), row);
+    QCOMPARE(view.currentIndex().column(), 1); // the cell in the same column
+    QCOMPARE(view.selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(view.selectionModel()->selectedRows().first().row(), row);
 }
 
 QTEST_MAIN(TstReportListView)

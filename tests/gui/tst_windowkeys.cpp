@@ -22,9 +22,11 @@
 #include "pim/scheduleform.h"
 #include "pim/todoform.h"
 #include "scripteddialogs.h"
+#include "widgets/reportlistview.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -112,6 +114,10 @@ private slots:
     void caretAndEscape_data();
     void caretAndEscape();
     void searchTypedAtOnce();
+    void enterAccepts_data();
+    void enterAccepts();
+    void newContactWaitsForFullName_data();
+    void newContactWaitsForFullName();
 };
 
 void TstWindowKeys::caretAndEscape_data()
@@ -154,6 +160,73 @@ void TstWindowKeys::searchTypedAtOnce()
     QTest::keyClick(focus, Qt::Key_Return);
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QCOMPARE(f.settings.FText, u"Night"_s);
+}
+
+void TstWindowKeys::enterAccepts_data()
+{
+    QTest::addColumn<bool>("task");
+    QTest::addColumn<QString>("field");
+    QTest::addRow("event, title") << false << u"ComboBox_Summary"_s;
+    QTest::addRow("event, description") << false << u"Edit_Description"_s;
+    QTest::addRow("event, start date") << false << u"DatePick_Start"_s;
+    QTest::addRow("to-do, title") << true << u"ComboBox_Summary"_s;
+    QTest::addRow("to-do, description") << true << u"Edit_Description"_s;
+}
+
+void TstWindowKeys::enterAccepts()
+{
+    QFETCH(bool, task);
+    QFETCH(QString, field);
+    std::unique_ptr<QDialog> form(task ? static_cast<QDialog *>(new TToDoForm) : new TScheduleForm);
+    ShowActive(*form);
+    QWidget *wanted = form->findChild<QWidget *>(field);
+    QVERIFY(wanted);
+    wanted->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), u"abc"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(!form->isVisible());
+    QCOMPARE(form->result(), int(QDialog::Accepted));
+}
+
+void TstWindowKeys::newContactWaitsForFullName_data()
+{
+    QTest::addColumn<bool>("required");
+    QTest::addColumn<QString>("fullName");
+    QTest::addColumn<bool>("closes");
+    QTest::addRow("new, no full name") << true << QString() << false;
+    QTest::addRow("new, a slash in the full name") << true << u"A/B"_s << false;
+    QTest::addRow("new, full name") << true << u"山田花子"_s << true;
+    QTest::addRow("existing, no full name") << false << QString() << true;
+}
+
+void TstWindowKeys::newContactWaitsForFullName()
+{
+    QFETCH(bool, required);
+    QFETCH(QString, fullName);
+    QFETCH(bool, closes);
+    TFixture f;
+    TAddressForm form(f.dialogs);
+    form.SetFileNameRequired(required);
+    form.Model().SetRowValue(0, u"佐藤 花子"_s); // 名前, typed first
+    form.Model().SetRowValue(1, fullName);       // フルネーム
+    ShowActive(form);
+    form.findChild<QPushButton *>(u"Button_OK"_s)->click();
+    QCOMPARE(form.isVisible(), !closes);
+    if (closes) {
+        QVERIFY(f.dialogs.Texts(u"warning"_s).isEmpty());
+        return;
+    }
+    // Still open with what was typed, the full-name row chosen, and the reason given.
+    QCOMPARE(form.Record().Name, u"佐藤 花子"_s);
+    const QStringList warnings = f.dialogs.Texts(u"warning"_s);
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.first().contains(u"フルネーム"_s));
+    auto *list = form.findChild<TReportListView *>(u"DataListView"_s);
+    QCOMPARE(list->SelectedItems(), QList<int>{1});
+    form.Model().SetRowValue(1, u"佐藤花子"_s);
+    form.findChild<QPushButton *>(u"Button_OK"_s)->click();
+    QVERIFY(!form.isVisible());
+    QCOMPARE(form.result(), int(QDialog::Accepted));
 }
 
 QTEST_MAIN(TstWindowKeys)

@@ -358,7 +358,7 @@ void TstSongCopy::failuresAreMarkedCountedAndLogged()
     QCOMPARE(r.FCopied, 3);
     QCOMPARE(r.FFailed, 2);
     QCOMPARE(r.FHandled, 5);
-    QCOMPARE(TPlayer::ErrorOf(r, 1), ENOENT);
+    QCOMPARE(TPlayer::ErrorOf(r, 1), -2); // missing on the player: データファイルが存在しません
     QCOMPARE(TPlayer::ErrorOf(r, 3), -2); // leaves the root: never read
     QCOMPARE(TPlayer::ErrorOf(r, 0), 0);
     QCOMPARE(r.FOutcomes.first().FPath, player.dest + u"A-Song 0.mp3"_s);

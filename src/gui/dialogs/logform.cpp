@@ -11,7 +11,7 @@ TLogForm::TLogForm(IUserDialogs &dialogs, QWidget *parent)
 {
     FUi->setupUi(this);
     FUi->LogListView->SetReportModel(&FModel);
-    FUi->LogListView->SetColumnWidths({40, 120, 70, 150});
+    FUi->LogListView->SetColumnWidths({40, 120, 90, 130}); // アーティスト whole in its header
     connect(FUi->Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(FUi->Button2, &QPushButton::clicked, this,
             [this] { RunGuarded(FDialogs, [this] { SaveLogAs(); }); });

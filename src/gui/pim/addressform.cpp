@@ -1,6 +1,8 @@
 #include "pim/addressform.h"
 
+#include "app/userdialogs.h"
 #include "dialogs/guarded.h"
+#include "notes/usablename.h"
 #include "ui_addressform.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -71,4 +73,18 @@ void TAddressForm::EditSelectedContact()
     TContactEditorRow row = FModel.Rows().at(selected.first());
     if (EditContactRow(FDialogs, row))
         FModel.SetRowValue(selected.first(), row.FValue);
+}
+
+void TAddressForm::accept()
+{
+    // Closing here would lose what was typed: the save could only refuse the card afterwards.
+    if (FFileNameRequired && !IsUsableFileName(Record().FullName)) {
+        constexpr int kFullNameRow = 1; // the second row, after 名前
+        FUi->DataListView->SelectItem(kFullNameRow);
+        FUi->DataListView->setFocus();
+        FDialogs.Warning(tr("フルネームが連絡先のファイル名になります。フルネームを、ファイル名に使えない文字"
+                            "（\\ / : * ? \" < > |）を含めずに入力してください"));
+        return;
+    }
+    QDialog::accept();
 }

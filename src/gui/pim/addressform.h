@@ -47,10 +47,14 @@ public:
     /// Edits the selected row's content in an input box.
     void EditSelectedContact();
     TContactRowsModel &Model() { return FModel; }
+    /// A new card takes its file name from the full name: OK then waits for a usable one.
+    void SetFileNameRequired(bool required) { FFileNameRequired = required; }
+    void accept() override;
 
 private:
     std::unique_ptr<Ui::TAddressForm> FUi;
     IUserDialogs &FDialogs;
     TContactRowsModel FModel;
     QMenu FPopupMenu;
+    bool FFileNameRequired = false;
 };

@@ -77,6 +77,7 @@ void TAddressTab::ImportContacts()
 void TAddressTab::EditContact(const QString &path)
 {
     TAddressForm editor(Dialogs(), Window());
+    editor.SetFileNameRequired(path.isEmpty());
     if (!path.isEmpty() && QFileInfo::exists(path))
         editor.SetRecord(TKiruVCF(path).GetRecord());
     if (editor.exec() != QDialog::Accepted)

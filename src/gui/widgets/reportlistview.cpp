@@ -118,3 +118,13 @@ void TReportListView::keyPressEvent(QKeyEvent *event)
     }
     QTableView::keyPressEvent(event);
 }
+
+QModelIndex TReportListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    // In a list of rows Home and End go to the first and the last row, not along the row's cells.
+    if ((cursorAction != MoveHome && cursorAction != MoveEnd) || selectionBehavior() != SelectRows)
+        return QTableView::moveCursor(cursorAction, modifiers);
+    const QModelIndex current = currentIndex();
+    const QModelIndex target = QTableView::moveCursor(cursorAction, modifiers | Qt::ControlModifier);
+    return current.isValid() && target.isValid() ? target.siblingAtColumn(current.column()) : target;
+}
