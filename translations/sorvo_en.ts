@@ -1,10 +1,11 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ja_JP">
 <context>
     <name>DateTime</name>
     <message>
-        <source>'%s' は正しい日付/時刻ではありません</source>
-        <translation>'%s' is not a valid date or time.</translation>
+        <source>&apos;%s&apos; は正しい日付/時刻ではありません</source>
+        <translation>&apos;%s&apos; is not a valid date or time.</translation>
     </message>
 </context>
 <context>
@@ -90,9 +91,9 @@
         <translation>Cannot create the file %s.</translation>
     </message>
     <message>
-        <source>[ %s - %s ] はコピーされなかったので、プレイリスト "%s" に入れていません</source>
-        <extracomment>The artist, the title and the playlist's name</extracomment>
-        <translation>[ %s - %s ] was not copied, so it was left out of the playlist "%s".</translation>
+        <source>[ %s - %s ] はコピーされなかったので、プレイリスト &quot;%s&quot; に入れていません</source>
+        <extracomment>The artist, the title and the playlist&apos;s name</extracomment>
+        <translation>[ %s - %s ] was not copied, so it was left out of the playlist &quot;%s&quot;.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +262,7 @@ Status: %5
   --self-check  プレーヤーを認識し、見つけたプレーヤー・モデルデータ・マニュアルを表示して終了します
 </source>
         <translation>Usage: sorvo [-debug] [--drive PATH]... [--settings FILE] [--lang ja|en] [--yes] [--self-check]
-  --lang        language of the window (ja: Japanese, en: English); by default the setting, else the system's language
+  --lang        language of the window (ja: Japanese, en: English); by default the setting, else the system&apos;s language
   --self-check  detects the player, prints the player, model data and manual found, and exits
 </translation>
     </message>
@@ -295,6 +296,10 @@ Status: %5
     <message>
         <source>キャンセル(&amp;C)</source>
         <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>フルネームが連絡先のファイル名になります。フルネームを、ファイル名に使えない文字（\ / : * ? &quot; &lt; &gt; |）を含めずに入力してください</source>
+        <translation>The full name becomes the contact&apos;s file name. Enter a full name without the characters a file name cannot hold (\ / : * ? &quot; &lt; &gt; |).</translation>
     </message>
 </context>
 <context>
@@ -358,28 +363,28 @@ Status: %5
         <translation>There is no item number %d.</translation>
     </message>
     <message>
-        <source>MHLIヘッダが読み取れません - "%s"</source>
-        <translation>Cannot read the MHLI header - "%s"</translation>
+        <source>MHLIヘッダが読み取れません - &quot;%s&quot;</source>
+        <translation>Cannot read the MHLI header - &quot;%s&quot;</translation>
     </message>
     <message>
-        <source>MHIIヘッダが読み取れません - "%s"</source>
-        <translation>Cannot read the MHII header - "%s"</translation>
+        <source>MHIIヘッダが読み取れません - &quot;%s&quot;</source>
+        <translation>Cannot read the MHII header - &quot;%s&quot;</translation>
     </message>
     <message>
-        <source>MHODヘッダが読み取れません - "%s"</source>
-        <translation>Cannot read the MHOD header - "%s"</translation>
+        <source>MHODヘッダが読み取れません - &quot;%s&quot;</source>
+        <translation>Cannot read the MHOD header - &quot;%s&quot;</translation>
     </message>
     <message>
-        <source>MHLAヘッダが読み取れません - "%s"</source>
-        <translation>Cannot read the MHLA header - "%s"</translation>
+        <source>MHLAヘッダが読み取れません - &quot;%s&quot;</source>
+        <translation>Cannot read the MHLA header - &quot;%s&quot;</translation>
     </message>
     <message>
-        <source>MHBAヘッダが読み取れません - "%s"</source>
-        <translation>Cannot read the MHBA header - "%s"</translation>
+        <source>MHBAヘッダが読み取れません - &quot;%s&quot;</source>
+        <translation>Cannot read the MHBA header - &quot;%s&quot;</translation>
     </message>
     <message>
-        <source>ファイル "%s" を開けません。%s</source>
-        <translation>Cannot open the file "%s". %s</translation>
+        <source>ファイル &quot;%s&quot; を開けません。%s</source>
+        <translation>Cannot open the file &quot;%s&quot;. %s</translation>
     </message>
     <message>
         <source>ファイルが不正です</source>
@@ -415,15 +420,15 @@ Status: %5
 ・他人のコンピュータへ著作権のある音楽・ビデオなどを渡さないでください
 ・その他、他人の著作権を侵害する行為をしないでください
 
-条件に同意いただける場合は、"同意して使用します"を押して、
+条件に同意いただける場合は、&quot;同意して使用します&quot;を押して、
 快適なiPodライフをおくってください。</source>
         <translation>Please use Sorvo with respect for copyright, on the following conditions.
 
-• Do not copy copyrighted music, videos and the like from other people's iPods
-• Do not pass copyrighted music, videos and the like to other people's computers
-• Do not infringe anyone else's copyright in any other way
+• Do not copy copyrighted music, videos and the like from other people&apos;s iPods
+• Do not pass copyrighted music, videos and the like to other people&apos;s computers
+• Do not infringe anyone else&apos;s copyright in any other way
 
-If you accept these conditions, press "I agree"
+If you accept these conditions, press &quot;I agree&quot;
 and enjoy your iPod.</translation>
     </message>
 </context>
@@ -503,7 +508,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>カレンダーの日時を現在日時に変更します</source>
-        <translation>Sets the calendar to today's date.</translation>
+        <translation>Sets the calendar to today&apos;s date.</translation>
     </message>
     <message>
         <source>日付のリセット</source>
@@ -612,7 +617,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>ニュース取り込み時の分割設定は、「メモの分割設定」を利用します。</source>
-        <translation>Imported news is split with the settings on the "Note splitting" page.</translation>
+        <translation>Imported news is split with the settings on the &quot;Note splitting&quot; page.</translation>
     </message>
     <message>
         <source>メモの分割設定</source>
@@ -632,7 +637,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>「次へ」のリンクを設定</source>
-        <translation>Add "Next" links</translation>
+        <translation>Add &quot;Next&quot; links</translation>
     </message>
     <message>
         <source>メモの最後に続きとなるメモへのリンクを貼ります</source>
@@ -846,7 +851,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>登録するサイトのURLを指定します。HTML・RSSファイルを指定できます</source>
-        <translation>The site's address. It can be an HTML page or an RSS feed.</translation>
+        <translation>The site&apos;s address. It can be an HTML page or an RSS feed.</translation>
     </message>
     <message>
         <source>ローカルファイルも指定できます</source>
@@ -890,8 +895,8 @@ and enjoy your iPod.</translation>
         </translation>
     </message>
     <message>
-        <source>ファイル "%s" を開けません。%s</source>
-        <translation>Cannot open the file "%s". %s</translation>
+        <source>ファイル &quot;%s&quot; を開けません。%s</source>
+        <translation>Cannot open the file &quot;%s&quot;. %s</translation>
     </message>
 </context>
 <context>
@@ -921,7 +926,7 @@ and enjoy your iPod.</translation>
     <name>TKiruIPodINI</name>
     <message>
         <source>サイト名[ %s ]は保存できません。Shift-JIS にない文字 (ハングル、絵文字など)、「;」と制御文字はサイト名に使えません</source>
-        <translation>The site name [ %s ] cannot be saved. Characters missing from Shift-JIS (Hangul, emoji and the like), ";" and control characters cannot be used in site names.</translation>
+        <translation>The site name [ %s ] cannot be saved. Characters missing from Shift-JIS (Hangul, emoji and the like), &quot;;&quot; and control characters cannot be used in site names.</translation>
     </message>
     <message>
         <source>ファイル %s は設定ファイルではありません。既定の設定で動作し、このファイルには書き込みません</source>
@@ -1133,7 +1138,7 @@ and enjoy your iPod.</translation>
     <name>TMPlayerChecker</name>
     <message>
         <source>iPodの情報を取得中</source>
-        <translation>Reading the iPod's information</translation>
+        <translation>Reading the iPod&apos;s information</translation>
     </message>
     <message>
         <source>曲サイズを取得中 - [ %s ]</source>
@@ -1247,7 +1252,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>「次へ」のリンクを設定</source>
-        <translation>Add "Next" links</translation>
+        <translation>Add &quot;Next&quot; links</translation>
     </message>
     <message>
         <source>メモの最後に続きとなるメモへのリンクを貼ります</source>
@@ -1553,7 +1558,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>iTunesにおいて「フル解像度の写真を含める」の設定を行いませんと、フルサイズ画像の取り出しは行えません。</source>
-        <translation>Full-size pictures can be copied only if "Include full-resolution photos" was turned on in iTunes.</translation>
+        <translation>Full-size pictures can be copied only if &quot;Include full-resolution photos&quot; was turned on in iTunes.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1583,8 +1588,8 @@ and enjoy your iPod.</translation>
         <translation>Copying photos to computer</translation>
     </message>
     <message>
-        <source>フォルダ "%s" に写真ファイルを転送しました</source>
-        <translation>Photos copied to the folder "%s".</translation>
+        <source>フォルダ &quot;%s&quot; に写真ファイルを転送しました</source>
+        <translation>Photos copied to the folder &quot;%s&quot;.</translation>
     </message>
     <message numerus="yes">
         <source>%n 枚の写真を転送できませんでした</source>
@@ -1713,8 +1718,8 @@ and enjoy your iPod.</translation>
         <translation>Could not copy the file [ %s ] (%s).</translation>
     </message>
     <message>
-        <source>ファイル[ %s ]を" %s "に転送しました</source>
-        <translation>Copied the file [ %s ] to "%s".</translation>
+        <source>ファイル[ %s ]を&quot; %s &quot;に転送しました</source>
+        <translation>Copied the file [ %s ] to &quot;%s&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1759,7 +1764,7 @@ and enjoy your iPod.</translation>
     <name>TPlayListSongModel</name>
     <message>
         <source>位置</source>
-        <extracomment>Column: the song's place in the playlist</extracomment>
+        <extracomment>Column: the song&apos;s place in the playlist</extracomment>
         <translation>Position</translation>
     </message>
     <message>
@@ -1864,7 +1869,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>Sorvoのヘルプが見つかりません</source>
-        <translation>Sorvo's help could not be found.</translation>
+        <translation>Sorvo&apos;s help could not be found.</translation>
     </message>
 </context>
 <context>
@@ -2059,36 +2064,36 @@ and enjoy your iPod.</translation>
         <translation>Copied, but the tags could not be written (%s)</translation>
     </message>
     <message>
-        <source>出力先フォルダ "%s" が見つからなくなったため転送を中止しました。ビデオファイルを %d 本転送しました</source>
-        <translation>The destination folder "%s" could no longer be found, so copying stopped. Videos copied: %d.</translation>
+        <source>出力先フォルダ &quot;%s&quot; が見つからなくなったため転送を中止しました。ビデオファイルを %d 本転送しました</source>
+        <translation>The destination folder &quot;%s&quot; could no longer be found, so copying stopped. Videos copied: %d.</translation>
     </message>
     <message>
-        <source>出力先フォルダ "%s" が見つからなくなったため転送を中止しました。音楽ファイルを %d 曲転送しました</source>
-        <translation>The destination folder "%s" could no longer be found, so copying stopped. Songs copied: %d.</translation>
+        <source>出力先フォルダ &quot;%s&quot; が見つからなくなったため転送を中止しました。音楽ファイルを %d 曲転送しました</source>
+        <translation>The destination folder &quot;%s&quot; could no longer be found, so copying stopped. Songs copied: %d.</translation>
     </message>
     <message>
-        <source>転送を中止しました。フォルダ "%s" にビデオファイルを %d 本転送しました</source>
-        <translation>Copying stopped. Videos copied to the folder "%s": %d.</translation>
+        <source>転送を中止しました。フォルダ &quot;%s&quot; にビデオファイルを %d 本転送しました</source>
+        <translation>Copying stopped. Videos copied to the folder &quot;%s&quot;: %d.</translation>
     </message>
     <message>
-        <source>転送を中止しました。フォルダ "%s" に音楽ファイルを %d 曲転送しました</source>
-        <translation>Copying stopped. Songs copied to the folder "%s": %d.</translation>
+        <source>転送を中止しました。フォルダ &quot;%s&quot; に音楽ファイルを %d 曲転送しました</source>
+        <translation>Copying stopped. Songs copied to the folder &quot;%s&quot;: %d.</translation>
     </message>
     <message>
-        <source>フォルダ "%s" にビデオファイルを全て転送しました</source>
-        <translation>All videos copied to the folder "%s".</translation>
+        <source>フォルダ &quot;%s&quot; にビデオファイルを全て転送しました</source>
+        <translation>All videos copied to the folder &quot;%s&quot;.</translation>
     </message>
     <message>
-        <source>フォルダ "%s" にビデオファイルを %d 本転送しました(スキップは %d 本)</source>
-        <translation>Videos copied to the folder "%s": %d (%d skipped).</translation>
+        <source>フォルダ &quot;%s&quot; にビデオファイルを %d 本転送しました(スキップは %d 本)</source>
+        <translation>Videos copied to the folder &quot;%s&quot;: %d (%d skipped).</translation>
     </message>
     <message>
-        <source>フォルダ "%s" に音楽ファイルを全曲転送しました</source>
-        <translation>All songs copied to the folder "%s".</translation>
+        <source>フォルダ &quot;%s&quot; に音楽ファイルを全曲転送しました</source>
+        <translation>All songs copied to the folder &quot;%s&quot;.</translation>
     </message>
     <message>
-        <source>フォルダ "%s" に音楽ファイルを %d 曲転送しました(スキップは %d 曲)</source>
-        <translation>Songs copied to the folder "%s": %d (%d skipped).</translation>
+        <source>フォルダ &quot;%s&quot; に音楽ファイルを %d 曲転送しました(スキップは %d 曲)</source>
+        <translation>Songs copied to the folder &quot;%s&quot;: %d (%d skipped).</translation>
     </message>
     <message>
         <source>楽曲の転送状況</source>
@@ -2500,7 +2505,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>選択中のアーティストの曲をチェック(&amp;C)</source>
-        <translation>&amp;Tick the selected artist's songs</translation>
+        <translation>&amp;Tick the selected artist&apos;s songs</translation>
     </message>
     <message>
         <source>ツリーを展開する(&amp;E)</source>
@@ -2612,7 +2617,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>iPodをスキャンディスク</source>
-        <translation>Check the iPod's disk</translation>
+        <translation>Check the iPod&apos;s disk</translation>
     </message>
     <message>
         <source>閉じる(&amp;C)</source>
@@ -2641,7 +2646,7 @@ and enjoy your iPod.</translation>
     </message>
     <message>
         <source>iPodをスキャンディスクしてもよろしいですか？意味のわからない方は、「いいえ」を選択して作業を中止してください。</source>
-        <translation>Do you want to check the iPod's disk? If you are not sure what this means, choose "No" to stop.</translation>
+        <translation>Do you want to check the iPod&apos;s disk? If you are not sure what this means, choose &quot;No&quot; to stop.</translation>
     </message>
     <message>
         <source>エラー情報</source>
@@ -2845,6 +2850,10 @@ and enjoy your iPod.</translation>
     <message>
         <source>期限切れタスクの削除(&amp;L)</source>
         <translation>De&amp;lete overdue items</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
     </message>
 </context>
 <context>
