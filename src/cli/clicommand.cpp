@@ -5,6 +5,7 @@
 
 #include "app/settings.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -46,7 +47,7 @@ QStringList TCliArgs::Rest(QString *error) const
 {
     for (const QString &a : FArgs)
         if (a.startsWith(u"--"_s) && error)
-            *error = u"不明なオプションです: "_s + a;
+            *error = QCoreApplication::translate("CliCommand", "不明なオプションです: %1").arg(a);
     return FArgs;
 }
 
@@ -57,9 +58,10 @@ QStringList TCliContext::Operands(qsizetype minimum, qsizetype maximum) const
     if (!error.isEmpty())
         throw ECliUsageError(error);
     if (rest.size() > maximum)
-        throw ECliUsageError(u"不明な引数です: "_s + rest.at(maximum));
+        throw ECliUsageError(
+            QCoreApplication::translate("CliCommand", "不明な引数です: %1").arg(rest.at(maximum)));
     if (rest.size() < minimum)
-        throw ECliUsageError(u"引数が足りません"_s);
+        throw ECliUsageError(QCoreApplication::translate("CliCommand", "引数が足りません"));
     return rest;
 }
 
@@ -68,9 +70,22 @@ QString TCliContext::SettingsFile() const
     return line.settingsFile.isEmpty() ? TKiruIPodINI::DefaultPath() : line.settingsFile;
 }
 
+QString TCliCommandInfo::Summary() const
+{
+    return QCoreApplication::translate("CliCommand", FSummary);
+}
+
+QString TCliCommandInfo::Usage() const
+{
+    const QString arguments = QCoreApplication::translate("CliCommand", FUsage);
+    //: %1 is the command with its arguments
+    return QCoreApplication::translate("CliCommand", "使い方: sorvo-cli %1")
+        .arg(arguments.isEmpty() ? FName : FName + u' ' + arguments);
+}
+
 QString TCliCommandInfo::HelpText() const
 {
-    return FName + u": "_s + FSummary + u'\n' + FUsage + u'\n';
+    return FName + u": "_s + Summary() + u'\n' + Usage() + u'\n';
 }
 
 QList<TCliCommandInfo> &CliCommands()
@@ -81,11 +96,8 @@ QList<TCliCommandInfo> &CliCommands()
 
 TCliCommand::TCliCommand(const TCliCommandSpec &spec, TCliHandler handler)
 {
-    const QString name = QString::fromUtf16(spec.name);
-    QString usage = u"使い方: sorvo-cli "_s + name;
-    if (spec.usage[0])
-        usage += u' ' + QString::fromUtf16(spec.usage);
-    CliCommands().append({name, QString::fromUtf16(spec.summary), usage, spec.json, std::move(handler)});
+    CliCommands().append(
+        {QString::fromUtf16(spec.name), spec.summary, spec.usage, spec.json, std::move(handler)});
 }
 
 static void Write(FILE *f, const QString &text)

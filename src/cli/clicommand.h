@@ -55,15 +55,18 @@ struct TCliContext
 using TCliHandler = std::function<int(TCliContext &context)>;
 
 /// What a command tells of itself: `sorvo-cli COMMAND --help` prints it, a usage error repeats the usage.
+/// The summary and the usage are registered before any translation is loaded: they are marked with
+/// QT_TRANSLATE_NOOP("CliCommand", ...) and translated where printed.
 struct TCliCommandSpec
 {
     const char16_t *name;
-    const char16_t *summary; // one line
-    const char16_t *usage;   // the arguments after "sorvo-cli NAME"
-    bool json = false;       // takes --json
+    const char *summary; // one line, UTF-8
+    const char *usage;   // the arguments after "sorvo-cli NAME", UTF-8
+    bool json = false;   // takes --json
 };
 
-/// Registers a command at program start: TCliCommand c({u"songs", u"...", u"[--json]", true}, Run);
+/// Registers a command at program start:
+/// TCliCommand c({u"songs", QT_TRANSLATE_NOOP("CliCommand", "..."), "[--json]", true}, Run);
 struct TCliCommand
 {
     TCliCommand(const TCliCommandSpec &spec, TCliHandler handler);

@@ -5,6 +5,7 @@
 #include "common/paths.h"
 #include "session/playersession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -42,7 +43,8 @@ void TCliDevice::Locate()
 QString CliDestinationFolder(const QString &to)
 {
     if (to.isEmpty())
-        throw ECliUsageError(u"--to で保存先のフォルダを指定してください"_s);
+        throw ECliUsageError(
+            QCoreApplication::translate("CliDevice", "--to で保存先のフォルダを指定してください"));
     return AddPathDelim(
         QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(QDir::fromNativeSeparators(to))));
 }

@@ -16,6 +16,7 @@
 #include "music/videocopy.h"
 #include "session/playersession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 using namespace Qt::Literals::StringLiterals;
@@ -31,7 +32,9 @@ TNamingType NameType(const QString &naming)
     if (naming == u"keep"_s)
         return TNamingType::Keep;
     throw ECliUsageError(
-        Format(u"--naming には artist-title、title、keep のどれかを指定してください (%s)"_s, {naming}));
+        Format(QCoreApplication::translate(
+                   "CliExtract", "--naming には artist-title、title、keep のどれかを指定してください (%s)"),
+               {naming}));
 }
 
 TSongFindType FindType(const QString &field)
@@ -39,8 +42,10 @@ TSongFindType FindType(const QString &field)
     static const QStringList fields = {u"artist"_s, u"title"_s, u"album"_s, u"all"_s};
     const qsizetype type = fields.indexOf(field);
     if (type < 0)
-        throw ECliUsageError(
-            Format(u"--field には artist、title、album、all のどれかを指定してください (%s)"_s, {field}));
+        throw ECliUsageError(Format(
+            QCoreApplication::translate(
+                "CliExtract", "--field には artist、title、album、all のどれかを指定してください (%s)"),
+            {field}));
     return TSongFindType(type);
 }
 
@@ -70,9 +75,10 @@ int RunExtractCommand(TCliContext &context, bool videos)
             int(allPlayLists) !=
         1)
         throw ECliUsageError(
-            videos
-                ? u"--all、--search、--artist のどれか一つを指定してください"_s
-                : u"--all、--search、--artist、--playlist、--all-playlists のどれか一つを指定してください"_s);
+            videos ? QCoreApplication::translate("CliExtract",
+                                                 "--all、--search、--artist のどれか一つを指定してください")
+                   : QCoreApplication::translate("CliExtract", "--all、--search、--artist、--playlist、--all-"
+                                                               "playlists のどれか一つを指定してください"));
     TCliDevice device(context);
     device.Locate();
     const TPlayerSession &session = device.Session();
@@ -91,7 +97,8 @@ int RunExtractCommand(TCliContext &context, bool videos)
     for (const QString &name : playListNames) {
         const int found = playLists.Find(name);
         if (found < 0)
-            throw ESorvoError(Format(u"プレイリスト \"%s\" は見つかりません"_s, {name}));
+            throw ESorvoError(Format(
+                QCoreApplication::translate("CliExtract", "プレイリスト \"%s\" は見つかりません"), {name}));
         chosenLists.append(found);
     }
     if (all)
@@ -122,7 +129,7 @@ int RunExtractCommand(TCliContext &context, bool videos)
     const QList<TCopyRow> rows = list.CopyRows();
     TConsoleMainServices services;
     services.FOnTransferLog = [&songs](const TCopyReport &report) {
-        CliErr(u"コピー結果のログ\n"_s);
+        CliErr(QCoreApplication::translate("CliExtract", "コピー結果のログ") + u'\n');
         for (const QString &line : TransferLogLines(TransferLogRows(songs, report)))
             CliErr(line + u'\n');
     };
@@ -139,7 +146,8 @@ int RunExtractCommand(TCliContext &context, bool videos)
                 WritePlayListFile(options.FFolder, songs, playLists.Items(i), result);
             for (const int song : written.FLeftOut)
                 CliErr(LeftOutText(songs, song, playLists.Items(i).FName) + u'\n');
-            CliErr(Format(u"プレイリスト %s を書き込みました"_s, {QDir::toNativeSeparators(written.FPath)}) +
+            CliErr(Format(QCoreApplication::translate("CliExtract", "プレイリスト %s を書き込みました"),
+                          {QDir::toNativeSeparators(written.FPath)}) +
                    u'\n');
         }
     }

@@ -1,11 +1,12 @@
 #include "cli/cliplayer.h"
 #include "music/songdb.h"
 
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
+#include "common/sorvoerror.h"
 #include "photos/artworkdbloader.h"
 #include "session/playersession.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -27,7 +28,7 @@ const TArtworkDBLoader &TCliPlayer::LoadPhotos()
     RaiseMessages();
     const QString path = session.Player().FPhotoDBFile;
     if (path.isEmpty() || !QFileInfo(path).isFile())
-        throw ESorvoError(u"iPod内にフォトデータが見つかりません"_s);
+        throw ESorvoError(QCoreApplication::translate("CliPlayer", "iPod内にフォトデータが見つかりません"));
     session.LoadPhotos();
     RaiseMessages();
     return session.Photos();
@@ -78,7 +79,10 @@ void CliPrintPictureDatabase(const TArtworkDBLoader &loader, bool json)
         return;
     }
     if (loader.FAlbums.Count() > 0) {
-        QList<QStringList> rows{{u"アルバム"_s, u"種類"_s, u"画像数"_s}};
+        QList<QStringList> rows{
+            {QCoreApplication::translate("CliPlayer", "アルバム"),
+             /*: Column: the album's kind (a number) */ QCoreApplication::translate("CliPlayer", "種類"),
+             QCoreApplication::translate("CliPlayer", "画像数")}};
         for (int i = 0; i < loader.FAlbums.Count(); ++i) {
             const TIntList &album = loader.FAlbums.Items(i);
             rows.append({album.FName, QString::number(album.FTag), QString::number(album.FItems.size())});
@@ -86,7 +90,10 @@ void CliPrintPictureDatabase(const TArtworkDBLoader &loader, bool json)
         CliTable(rows);
         CliOut(u"\n"_s);
     }
-    QList<QStringList> rows{{u"画像ID"_s, u"曲ID"_s, u"サムネイル"_s, u"フルサイズ"_s}};
+    QList<QStringList> rows{{QCoreApplication::translate("CliPlayer", "画像ID"),
+                             QCoreApplication::translate("CliPlayer", "曲ID"),
+                             QCoreApplication::translate("CliPlayer", "サムネイル"),
+                             QCoreApplication::translate("CliPlayer", "フルサイズ")}};
     for (const auto &item : loader.FItems) {
         QStringList sizes;
         for (const auto &image : item->FImages)

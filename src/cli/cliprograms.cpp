@@ -5,6 +5,7 @@
 
 #include "cli/clicommand.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +13,6 @@
 #include <QStringList>
 
 #ifdef Q_OS_WIN
-#include <QCoreApplication>
 #include <QProcess>
 #else
 #include <cerrno>
@@ -79,8 +79,11 @@ int RunFullCommandSet(int argc, char **argv)
         QStringList shown;
         for (const QString &f : folders)
             shown << QDir::toNativeSeparators(f);
-        CliErr(u"sorvo-cli のコマンドを実行できません: "_s + name + u" がありません ("_s +
-               shown.join(u", "_s) + u")\n"_s);
+        //: %1 is the program's file name, %2 the folders searched
+        CliErr(QCoreApplication::translate("CliPrograms",
+                                           "sorvo-cli のコマンドを実行できません: %1 がありません (%2)")
+                   .arg(name, shown.join(u", "_s)) +
+               u'\n');
         return 1;
     }
     const QString path = folder + u'/' + name;
@@ -94,8 +97,10 @@ int RunFullCommandSet(int argc, char **argv)
     execv(QFile::encodeName(path).constData(), argv);
     error = QString::fromLocal8Bit(std::strerror(errno));
 #endif
-    CliErr(u"sorvo-cli のコマンドを実行できません: "_s + QDir::toNativeSeparators(path) + u" ("_s + error +
-           u")\n"_s);
+    //: %1 is the program's path, %2 the system's reason
+    CliErr(QCoreApplication::translate("CliPrograms", "sorvo-cli のコマンドを実行できません: %1 (%2)")
+               .arg(QDir::toNativeSeparators(path), error) +
+           u'\n');
     return 1;
 }
 

@@ -2,15 +2,16 @@
 #include "cli/clirunner.h"
 
 #include "app/commandline.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "app/version.h"
 #include "cli/cliregistry.h"
 #include "cli/consoleprogress.h"
+#include "common/sorvoerror.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,23 +19,25 @@ namespace {
 
 QString HelpText()
 {
-    QString text = u"使い方: sorvo-cli コマンド [オプション] [引数...]\n"
-                   u"\n"
-                   u"共通のオプション:\n"
-                   u"  --help             この説明を表示します\n"
-                   u"  --version          バージョンを表示します\n"
-                   u"  --drive PATH       プレーヤーを探すフォルダ (繰り返し指定できます)\n"
-                   u"  --settings FILE    設定ファイル (既定: Velmor.INI)\n"
-                   u"  --yes              確認にすべて「はい」と答えます\n"
-                   u"  --json             表の代わりに JSON で出力します (対応するコマンドのみ)\n"
-                   u"\n"
-                   u"コマンド:\n"_s;
+    //: sorvo-cli --help; keep the options and PATH, FILE as they are, and the columns aligned
+    QString text = QCoreApplication::translate(
+        "CliRunner", "使い方: sorvo-cli コマンド [オプション] [引数...]\n"
+                     "\n"
+                     "共通のオプション:\n"
+                     "  --help             この説明を表示します\n"
+                     "  --version          バージョンを表示します\n"
+                     "  --drive PATH       プレーヤーを探すフォルダ (繰り返し指定できます)\n"
+                     "  --settings FILE    設定ファイル (既定: Velmor.INI)\n"
+                     "  --yes              確認にすべて「はい」と答えます\n"
+                     "  --json             表の代わりに JSON で出力します (対応するコマンドのみ)\n"
+                     "\n"
+                     "コマンド:\n");
     QList<TCliCommandInfo> commands = CliCommands();
     std::sort(commands.begin(), commands.end(),
               [](const auto &a, const auto &b) { return a.FName < b.FName; });
     for (const TCliCommandInfo &c : commands)
-        text += u"  "_s + c.FName.leftJustified(18) + u' ' + c.FSummary + u'\n';
-    text += u"\n各コマンドの説明: sorvo-cli コマンド --help\n"_s;
+        text += u"  "_s + c.FName.leftJustified(18) + u' ' + c.Summary() + u'\n';
+    text += QCoreApplication::translate("CliRunner", "\n各コマンドの説明: sorvo-cli コマンド --help\n");
     return text;
 }
 
@@ -43,10 +46,11 @@ int RunCommand(const TCliCommandInfo &command, TCliContext &context)
 {
     try {
         if (context.line.json && !command.FJson)
-            throw ECliUsageError(u"不明なオプションです: --json"_s);
+            throw ECliUsageError(
+                QCoreApplication::translate("CliCommand", "不明なオプションです: %1").arg(u"--json"_s));
         return command.FHandler(context);
     } catch (const ECliUsageError &e) {
-        CliErr(e.Message() + u'\n' + command.FUsage + u'\n');
+        CliErr(e.Message() + u'\n' + command.Usage() + u'\n');
         return 2;
     } catch (const ESorvoError &e) {
         CliErr(e.Message() + u'\n');
@@ -85,18 +89,21 @@ int CliMain(int argc, char **argv, TCliElsewhere elsewhere)
     const QString name = line.positional.first();
     const TCliCommandInfo *const it = FindCommand(name);
     if (!it) {
-        CliErr(u"不明なコマンドです: "_s + name + u'\n');
+        CliErr(QCoreApplication::translate("CliRunner", "不明なコマンドです: %1").arg(name) + u'\n');
         return 2;
     }
     if (!line.error.isEmpty()) {
-        CliErr(line.error + u'\n' + it->FUsage + u'\n');
+        CliErr(line.error + u'\n' + it->Usage() + u'\n');
         return 2;
     }
     if (line.help) {
         CliOut(it->HelpText());
         return 0;
     }
-    QCoreApplication app(argc, argv);
+    // The program's main may have made the application already, to load the translation.
+    std::optional<QCoreApplication> app;
+    if (!QCoreApplication::instance())
+        app.emplace(argc, argv);
     QCoreApplication::setApplicationName(u"Sorvo"_s);
     TConsoleDialogs dialogs(line.assumeYes);
     TConsoleProgress progress;

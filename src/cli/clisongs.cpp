@@ -6,6 +6,7 @@
 #include "music/playcounts.h"
 #include "music/songdb.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <cmath>
@@ -107,11 +108,20 @@ void PrintRows(const TITBSongList &songs, const QList<int> &indexes, bool number
         return;
     }
     QList<QStringList> rows{
-        {u"#"_s, u"タイトル"_s, u"アーティスト"_s, u"アルバム"_s, u"時間"_s, u"種類"_s, u"場所"_s}};
+        {u"#"_s, QCoreApplication::translate("CliSongs", "タイトル"),
+         QCoreApplication::translate("CliSongs", "アーティスト"),
+         QCoreApplication::translate("CliSongs", "アルバム"),
+         /*: Column: the length */ QCoreApplication::translate("CliSongs", "時間"),
+         /*: Column: song or video */ QCoreApplication::translate("CliSongs", "種類"),
+         /*: Column: the file's place on the player */ QCoreApplication::translate("CliSongs", "場所")}};
     for (int row = 0; row < indexes.size(); ++row) {
         const TITBSongItem &s = songs.Items(indexes[row]);
         rows.append({QString::number(numbered ? row + 1 : indexes[row]), s.Title(), s.Artist(), s.Album(),
-                     FormatDuration(s.FLength), s.FIsVideo ? u"ビデオ"_s : u"曲"_s, s.Location()});
+                     FormatDuration(s.FLength),
+                     s.FIsVideo
+                         ? QCoreApplication::translate("CliSongs", "ビデオ")
+                         : /*: The kind column's value */ QCoreApplication::translate("CliSongs", "曲"),
+                     s.Location()});
     }
     CliTable(rows);
 }

@@ -17,6 +17,6 @@ int Run(TCliContext &context)
     return 0;
 }
 
-TCliCommand reg({u"artwork", u"アートワークの一覧", u"[--json]", true}, Run);
+TCliCommand reg({u"artwork", QT_TRANSLATE_NOOP("CliCommand", "アートワークの一覧"), "[--json]", true}, Run);
 
 } // namespace

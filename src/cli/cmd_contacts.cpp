@@ -17,6 +17,8 @@ int Run(TCliContext &context)
     return 0;
 }
 
-TCliCommand reg({u"contacts", u"プレーヤーのアドレス帳を一覧表示します", u"[--json]", true}, Run);
+TCliCommand reg({u"contacts", QT_TRANSLATE_NOOP("CliCommand", "プレーヤーのアドレス帳を一覧表示します"),
+                 "[--json]", true},
+                Run);
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "device/debugexport.h"
 #include "session/playersession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 using namespace Qt::Literals::StringLiterals;
@@ -29,7 +30,9 @@ int Run(TCliContext &context)
           choice.folderReport || choice.deviceReport))
         choice = TDebugExportChoice::All();
     if (!QDir().mkpath(folder))
-        throw ESorvoError(Format(u"フォルダ %s を作成できません"_s, {QDir::toNativeSeparators(folder)}));
+        throw ESorvoError(
+            Format(QCoreApplication::translate("CliDebugExport", "フォルダ %s を作成できません"),
+                   {QDir::toNativeSeparators(folder)}));
 
     TCliDevice device(context);
     device.Locate();
@@ -38,14 +41,19 @@ int Run(TCliContext &context)
         ExportDebugData({session.Player(), session.Songs(), session.Artwork(), nullptr}, choice, folder);
     for (const QString &file : written)
         CliOut(QDir::toNativeSeparators(file) + u'\n');
-    CliErr(Format(u"%d 個のファイルを書き出しました\n"_s, {int(written.size())}));
+    CliErr(QCoreApplication::translate("CliDebugExport", "%n 個のファイルを書き出しました", nullptr,
+                                       int(written.size())) +
+           u'\n');
     return 0;
 }
 
-TCliCommand reg({u"debug-export", u"不具合の報告用にデータベースと情報をフォルダに書き出します",
-                 u"--to FOLDER [--song-db] [--artwork-db] [--photo-db] [--artwork-info] [--photo-info] "
-                 u"[--folder-report] [--device-report] (指定がなければすべて)",
-                 false},
-                Run);
+TCliCommand reg(
+    {u"debug-export",
+     QT_TRANSLATE_NOOP("CliCommand", "不具合の報告用にデータベースと情報をフォルダに書き出します"),
+     QT_TRANSLATE_NOOP("CliCommand",
+                       "--to FOLDER [--song-db] [--artwork-db] [--photo-db] [--artwork-info] [--photo-info] "
+                       "[--folder-report] [--device-report] (指定がなければすべて)"),
+     false},
+    Run);
 
 } // namespace

@@ -34,7 +34,11 @@ int Todos(TCliContext &context)
     return List(context, true);
 }
 
-TCliCommand events({u"events", u"プレーヤーのスケジュールを一覧表示します", u"[--json]", true}, Events);
-TCliCommand todos({u"todos", u"プレーヤーのToDoを一覧表示します", u"[--json]", true}, Todos);
+TCliCommand events({u"events", QT_TRANSLATE_NOOP("CliCommand", "プレーヤーのスケジュールを一覧表示します"),
+                    "[--json]", true},
+                   Events);
+TCliCommand todos({u"todos", QT_TRANSLATE_NOOP("CliCommand", "プレーヤーのToDoを一覧表示します"), "[--json]",
+                   true},
+                  Todos);
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "pim/pimcommands.h"
 #include "pim/pimlistmodels.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 using namespace Qt::Literals::StringLiterals;
@@ -15,12 +16,15 @@ int Run(TCliContext &context)
     const QString before = context.args.Value(u"--before"_s);
     const QString what = context.Operands(1, 1).first();
     if (what != u"events"_s && what != u"todos"_s)
-        throw ECliUsageError(u"events か todos を指定してください: "_s + what);
+        //: events and todos are the command's arguments, kept as they are
+        throw ECliUsageError(
+            QCoreApplication::translate("CliExpire", "events か todos を指定してください: %1").arg(what));
     TDateTime threshold = NowDateTime();
     if (!before.isEmpty()) {
         const QDateTime at = QDateTime::fromString(before, u"yyyy-MM-dd HH:mm"_s);
         if (!at.isValid())
-            throw ECliUsageError(u"--before は \"YYYY-MM-DD HH:MM\" の形式で指定してください"_s);
+            throw ECliUsageError(QCoreApplication::translate(
+                "CliExpire", "--before は \"YYYY-MM-DD HH:MM\" の形式で指定してください"));
         threshold = QDateTimeToDateTime(at);
     }
     const bool tasks = what == u"todos"_s;
@@ -43,8 +47,8 @@ int Run(TCliContext &context)
     return deleted == scan.FExpired.size() && scan.FUnreadable.isEmpty() ? 0 : 1;
 }
 
-TCliCommand reg({u"expire", u"経過済みのスケジュールかToDoを削除します",
-                 u"events|todos [--before \"YYYY-MM-DD HH:MM\"]", false},
+TCliCommand reg({u"expire", QT_TRANSLATE_NOOP("CliCommand", "経過済みのスケジュールかToDoを削除します"),
+                 "events|todos [--before \"YYYY-MM-DD HH:MM\"]", false},
                 Run);
 
 } // namespace

@@ -1,14 +1,15 @@
 // sorvo-cli export-photos: exports photo albums of the player to a folder, as JPEG thumbnails or full size.
-#include "common/sorvoerror.h"
 #include "cli/clidevice.h"
 #include "cli/consoleprogress.h"
 #include "cli/consoleservices.h"
 #include "common/format.h"
 #include "common/paths.h"
+#include "common/sorvoerror.h"
 #include "music/copydestination.h"
 #include "photos/photoexport.h"
 #include "session/playersession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -26,7 +27,8 @@ int Run(TCliContext &context)
     context.Operands();
     const QString folder = CliDestinationFolder(to);
     if (all == !albums.isEmpty())
-        throw ECliUsageError(u"--all か --album のどちらかを指定してください"_s);
+        throw ECliUsageError(
+            QCoreApplication::translate("CliExportPhotos", "--all か --album のどちらかを指定してください"));
 
     TCliDevice device(context);
     device.Locate();
@@ -34,8 +36,9 @@ int Run(TCliContext &context)
     device.Session().LoadPhotos();
     const TArtworkDBLoader &photos = device.Session().Photos();
     if (full && DefaultPhotoExportKind(photos) != kExportFullSize)
-        throw ESorvoError(
-            u"iTunesにおいて「フル解像度の写真を含める」の設定を行いませんと、フルサイズ画像の取り出しは行えません。"_s);
+        throw ESorvoError(QCoreApplication::translate("CliExportPhotos",
+                                                      "iTunesにおいて「フル解像度の写真を含める」の設定を行い"
+                                                      "ませんと、フルサイズ画像の取り出しは行えません。"));
 
     QList<TAlbumCheckRow> rows;
     QStringList unknown = albums;
@@ -45,9 +48,10 @@ int Run(TCliContext &context)
         rows.append(TAlbumCheckRow{album.FName, wanted});
     }
     if (!unknown.isEmpty())
-        throw ESorvoError(Format(u"アルバム[ %s ]はありません"_s, {unknown.join(u", "_s)}));
+        throw ESorvoError(Format(QCoreApplication::translate("CliExportPhotos", "アルバム[ %s ]はありません"),
+                                 {unknown.join(u", "_s)}));
     if (std::none_of(rows.begin(), rows.end(), [](const TAlbumCheckRow &r) { return r.FChecked; }))
-        throw ESorvoError(u"写真アルバムがありません"_s);
+        throw ESorvoError(QCoreApplication::translate("CliExportPhotos", "写真アルバムがありません"));
 
     const TFolderCheck check = CheckDestinationFolder(folder, device.FDrives);
     if (!check.FUsable)
@@ -61,8 +65,9 @@ int Run(TCliContext &context)
     return result.FFailedCopies > 0 ? 1 : 0;
 }
 
-TCliCommand reg({u"export-photos", u"写真アルバムをPCのフォルダに取り出します",
-                 u"--to FOLDER (--all | --album NAME ...) [--full]", false},
+TCliCommand reg({u"export-photos",
+                 QT_TRANSLATE_NOOP("CliCommand", "写真アルバムをPCのフォルダに取り出します"),
+                 "--to FOLDER (--all | --album NAME ...) [--full]", false},
                 Run);
 
 } // namespace

@@ -6,11 +6,11 @@ int Run(TCliContext &context)
 {
     return RunExtractCommand(context, false);
 }
-TCliCommand reg({u"extract", u"曲をPCのフォルダに取り出します",
-                 u"--to FOLDER [--artist-folders] [--album-folders] [--naming artist-title|title|keep] "
-                 u"[--track-numbers] [--listing] [--embed-tags] (--all | --search WORDS [--field "
-                 u"artist|title|album|all] | "
-                 u"--artist NAME ... | --playlist NAME ... | --all-playlists)",
+TCliCommand reg({u"extract", QT_TRANSLATE_NOOP("CliCommand", "曲をPCのフォルダに取り出します"),
+                 "--to FOLDER [--artist-folders] [--album-folders] [--naming artist-title|title|keep] "
+                 "[--track-numbers] [--listing] [--embed-tags] (--all | --search WORDS [--field "
+                 "artist|title|album|all] | "
+                 "--artist NAME ... | --playlist NAME ... | --all-playlists)",
                  false},
                 Run);
 } // namespace

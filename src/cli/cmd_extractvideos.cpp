@@ -6,9 +6,10 @@ int Run(TCliContext &context)
 {
     return RunExtractCommand(context, true);
 }
-TCliCommand reg({u"extract-videos", u"ビデオをPCのフォルダに取り出します",
-                 u"--to FOLDER [--artist-folders] [--album-folders] [--naming artist-title|title|keep] "
-                 u"[--listing] [--embed-tags] (--all | --search WORDS [--field artist|title|album|all] | --artist NAME ...)",
+TCliCommand reg({u"extract-videos", QT_TRANSLATE_NOOP("CliCommand", "ビデオをPCのフォルダに取り出します"),
+                 "--to FOLDER [--artist-folders] [--album-folders] [--naming artist-title|title|keep] "
+                 "[--listing] [--embed-tags] (--all | --search WORDS [--field artist|title|album|all] | "
+                 "--artist NAME ...)",
                  false},
                 Run);
 } // namespace

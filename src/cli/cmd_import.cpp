@@ -1,11 +1,12 @@
 // sorvo-cli import: files onto the player as a drop on the notes, contacts or calendar tab does.
 #include "app/settings.h"
-#include "common/sorvoerror.h"
 #include "cli/clicommand.h"
 #include "cli/pimcli.h"
 #include "common/format.h"
+#include "common/sorvoerror.h"
 #include "notes/textimport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -30,7 +31,9 @@ int Run(TCliContext &context)
     else if (kindName == u"calendar"_s)
         forced = ikCalendar;
     else if (!kindName.isEmpty())
-        throw ECliUsageError(u"--kind は note, contact, calendar のいずれかです"_s);
+        //: note, contact and calendar are the option's values, kept as they are
+        throw ECliUsageError(
+            QCoreApplication::translate("CliImport", "--kind は note, contact, calendar のいずれかです"));
     const TCliPlayerFolders folders = LocatePlayerFolders(context);
     TKiruIPodINI settings(context.SettingsFile());
     TConsoleMainServices services;
@@ -51,11 +54,14 @@ int Run(TCliContext &context)
             kind == ikNote ? folders.FNotes : (kind == ikContact ? folders.FContacts : folders.FCalendars);
         try {
             if (!QFileInfo(file).isFile())
-                throw ESorvoError(Format(u"ファイル[ %s ]を開けません"_s, {file}));
+                throw ESorvoError(
+                    Format(QCoreApplication::translate("CliImport", "ファイル[ %s ]を開けません"), {file}));
             RequireFolder(folder);
             const bool imported = importer.ImportFile(file, kind);
             for (const QString &note : importer.FReplacedNotes)
-                CliErr(Format(u"メモ[ %s ]を置き換えました\n"_s, {QDir::toNativeSeparators(note)}));
+                CliErr(Format(QCoreApplication::translate("CliImport", "メモ[ %s ]を置き換えました"),
+                              {QDir::toNativeSeparators(note)}) +
+                       u'\n');
             importer.FReplacedNotes.clear();
             if (imported)
                 CliOut(Format(u"%s -> %s\n"_s, {file, folder}));
@@ -69,8 +75,8 @@ int Run(TCliContext &context)
     return failures ? 1 : 0;
 }
 
-TCliCommand reg({u"import", u"ファイルをプレーヤーに取り込みます", u"FILE... [--kind note|contact|calendar]",
-                 false},
+TCliCommand reg({u"import", QT_TRANSLATE_NOOP("CliCommand", "ファイルをプレーヤーに取り込みます"),
+                 "FILE... [--kind note|contact|calendar]", false},
                 Run);
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "common/format.h"
 #include "session/playersession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QJsonObject>
 
@@ -60,32 +61,43 @@ int Run(TCliContext &context)
         });
         return 0;
     }
-    const auto yes = [](bool b) { return b ? u"あり"_s : u"なし"_s; };
+    const auto yes = [](bool b) {
+        return b ? /*: The player has the feature */ QCoreApplication::translate("CliInfo", "あり")
+                 : QCoreApplication::translate("CliInfo", "なし");
+    };
     CliTable({
-        {u"機種名:"_s, c.FKindName + u" ( "_s + c.FCapacity + u" )"_s},
-        {u"世代:"_s, c.FGeneration},
-        {u"型番:"_s, c.FModelNumber},
-        {u"名前:"_s, c.FName},
-        {u"オーナー:"_s, c.FOwner},
-        {u"ドライブ:"_s, QDir::toNativeSeparators(c.FRoot) + u" ("_s + drive.driveType + u')'},
-        {u"全容量:"_s, Format(u"%.0n MB"_s, {c.FTotalBytes >> 20})},
-        {u"空き容量:"_s, Format(u"%.0n MB"_s, {c.FFreeBytes >> 20})},
-        {u"収録曲数:"_s, Format(u"%.0n 曲 (音楽フォルダのファイル)"_s, {c.FSongCount})},
-        {u"ソングタブの曲数:"_s, Format(u"%.0n 曲 (データベースの曲、ビデオを除く)"_s, {listedSongs})},
-        {u"曲サイズ:"_s, Format(u"%.0n MB"_s, {c.FSongBytes >> 20})},
-        {u"データベース:"_s, Format(u"%d 件"_s, {entries})},
-        {u"ソフトウェア:"_s, c.FSoftware},
-        {u"シリアルナンバー:"_s, c.FSerial},
-        {u"地域コード:"_s, c.FRegion},
-        {u"メモ:"_s, yes(c.FHasNotes)},
-        {u"アドレス帳:"_s, yes(c.FHasContacts)},
-        {u"カレンダー:"_s, yes(c.FHasCalendar)},
-        {u"フォト:"_s, yes(c.FHasPhotos)},
-        {u"ビデオ:"_s, yes(c.FHasVideo)},
+        {QCoreApplication::translate("CliInfo", "機種名:"), c.FKindName + u" ( "_s + c.FCapacity + u" )"_s},
+        {QCoreApplication::translate("CliInfo", "世代:"), c.FGeneration},
+        {QCoreApplication::translate("CliInfo", "型番:"), c.FModelNumber},
+        {QCoreApplication::translate("CliInfo", "名前:"), c.FName},
+        {QCoreApplication::translate("CliInfo", "オーナー:"), c.FOwner},
+        {QCoreApplication::translate("CliInfo", "ドライブ:"),
+         QDir::toNativeSeparators(c.FRoot) + u" ("_s + drive.driveType + u')'},
+        {QCoreApplication::translate("CliInfo", "全容量:"), Format(u"%.0n MB"_s, {c.FTotalBytes >> 20})},
+        {QCoreApplication::translate("CliInfo", "空き容量:"), Format(u"%.0n MB"_s, {c.FFreeBytes >> 20})},
+        {QCoreApplication::translate("CliInfo", "収録曲数:"),
+         Format(QCoreApplication::translate("CliInfo", "%.0n 曲 (音楽フォルダのファイル)"), {c.FSongCount})},
+        {QCoreApplication::translate("CliInfo", "ソングタブの曲数:"),
+         Format(QCoreApplication::translate("CliInfo", "%.0n 曲 (データベースの曲、ビデオを除く)"),
+                {listedSongs})},
+        {QCoreApplication::translate("CliInfo", "曲サイズ:"), Format(u"%.0n MB"_s, {c.FSongBytes >> 20})},
+        {/*: The number of entries in the song database */ QCoreApplication::translate("CliInfo",
+                                                                                       "データベース:"),
+         QCoreApplication::translate("CliInfo", "%n 件", nullptr, entries)},
+        {QCoreApplication::translate("CliInfo", "ソフトウェア:"), c.FSoftware},
+        {QCoreApplication::translate("CliInfo", "シリアルナンバー:"), c.FSerial},
+        {QCoreApplication::translate("CliInfo", "地域コード:"), c.FRegion},
+        {QCoreApplication::translate("CliInfo", "メモ:"), yes(c.FHasNotes)},
+        {QCoreApplication::translate("CliInfo", "アドレス帳:"), yes(c.FHasContacts)},
+        {QCoreApplication::translate("CliInfo", "カレンダー:"), yes(c.FHasCalendar)},
+        {QCoreApplication::translate("CliInfo", "フォト:"), yes(c.FHasPhotos)},
+        {QCoreApplication::translate("CliInfo", "ビデオ:"), yes(c.FHasVideo)},
     });
     return 0;
 }
 
-TCliCommand reg({u"info", u"プレーヤーを認識して情報を表示します", u"[--json]", true}, Run);
+TCliCommand reg({u"info", QT_TRANSLATE_NOOP("CliCommand", "プレーヤーを認識して情報を表示します"), "[--json]",
+                 true},
+                Run);
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "news/newssitemodel.h"
 #include "session/playersession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -25,7 +26,8 @@ int SiteIndex(const TNewsSiteModel &list, const QString &name)
 {
     const int index = list.IndexOfCaption(name);
     if (index < 0)
-        throw ESorvoError(Format(u"サイト[ %s ]は登録されていません"_s, {name}));
+        throw ESorvoError(
+            Format(QCoreApplication::translate("CliNews", "サイト[ %s ]は登録されていません"), {name}));
     return index;
 }
 
@@ -41,7 +43,8 @@ void List(const TNewsSiteModel &list, bool json)
         CliJson(rows);
         return;
     }
-    QList<QStringList> table{{u""_s, u"サイト名"_s, u"URL"_s, u"最終更新"_s}};
+    QList<QStringList> table{{u""_s, QCoreApplication::translate("CliNews", "サイト名"), u"URL"_s,
+                              QCoreApplication::translate("CliNews", "最終更新")}};
     for (const TSiteRow &row : list.Rows())
         table.append({row.FTicked ? u"[x]"_s : u"[ ]"_s, row.FCaption, row.FAddress,
                       ShownLastUpdate(row.FLastUpdate)});
@@ -93,7 +96,9 @@ int Download(TCliContext &context, TKiruIPodINI &settings, TNewsSiteModel &list)
         StoreUpdateTimes(settings.FileName(), before, rows);
     for (const QString &file : downloader.FWrittenNotes)
         CliOut(QDir::toNativeSeparators(file) + u'\n');
-    CliErr(Format(u"%d 件のメモを書き込みました\n"_s, {int(downloader.FWrittenNotes.size())}));
+    CliErr(QCoreApplication::translate("CliNews", "%n 件のメモを書き込みました", nullptr,
+                                       int(downloader.FWrittenNotes.size())) +
+           u'\n');
     if (const int signal = ConsoleStopSignal())
         return 128 + signal;
     return downloader.FFailures.isEmpty() ? 0 : 1; // each failure was named on the status line
@@ -107,10 +112,11 @@ int Run(TCliContext &context)
                                                                                                        : 1;
     if (!QStringList{u"list"_s, u"add"_s, u"remove"_s, u"tick"_s, u"untick"_s, u"download"_s}.contains(
             action))
-        throw ECliUsageError(u"不明な操作です: "_s + action);
+        throw ECliUsageError(QCoreApplication::translate("CliNews", "不明な操作です: %1").arg(action));
     const QStringList rest = context.Operands(wanted, wanted);
     if (context.line.json && action != u"list"_s)
-        throw ECliUsageError(u"--json は list でのみ使えます"_s);
+        //: list is an argument of the news command, kept as it is
+        throw ECliUsageError(QCoreApplication::translate("CliNews", "--json は list でのみ使えます"));
 
     // A change is made to the settings as they are on disk, and no other run writes between the reading
     // and the writing.
@@ -145,9 +151,9 @@ int Run(TCliContext &context)
     return 0;
 }
 
-const TCliCommand reg({u"news", u"ニュースサイトの一覧・登録・削除とダウンロード",
-                       u"list [--json] | add NAME ADDRESS | remove NAME | tick NAME | untick NAME | download",
-                       true},
-                      Run);
+const TCliCommand
+    reg({u"news", QT_TRANSLATE_NOOP("CliCommand", "ニュースサイトの一覧・登録・削除とダウンロード"),
+         "list [--json] | add NAME ADDRESS | remove NAME | tick NAME | untick NAME | download", true},
+        Run);
 
 } // namespace

@@ -37,6 +37,8 @@ int Run(TCliContext &context)
     return 0;
 }
 
-TCliCommand reg({u"notes", u"プレーヤーのメモを一覧表示します", u"[--json]", true}, Run);
+TCliCommand reg({u"notes", QT_TRANSLATE_NOOP("CliCommand", "プレーヤーのメモを一覧表示します"), "[--json]",
+                 true},
+                Run);
 
 } // namespace

@@ -14,6 +14,7 @@ int Run(TCliContext &context)
     return 0;
 }
 
-TCliCommand reg({u"photos", u"フォトのアルバムと画像の一覧", u"[--json]", true}, Run);
+TCliCommand
+    reg({u"photos", QT_TRANSLATE_NOOP("CliCommand", "フォトのアルバムと画像の一覧"), "[--json]", true}, Run);
 
 } // namespace

@@ -9,6 +9,8 @@
 #include "music/itunesdbloader.h"
 #include "session/playersession.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -44,7 +46,11 @@ void PrintPlayLists(const TITunesDBLoader &db, bool json)
         CliWriteBytes(w.Bytes());
         return;
     }
-    QList<QStringList> rows{{u"#"_s, u"名前"_s, u"種類"_s, u"曲数"_s, u"時間"_s}};
+    QList<QStringList> rows{
+        {u"#"_s, QCoreApplication::translate("CliPlaylists", "名前"),
+         /*: Column: the playlist's kind */ QCoreApplication::translate("CliPlaylists", "種類"),
+         QCoreApplication::translate("CliPlaylists", "曲数"),
+         /*: Column: the total length */ QCoreApplication::translate("CliPlaylists", "時間")}};
     for (int i = 0; i < lists.Count(); ++i) {
         const QList<int> songs = PlayListSongIndexes(db.FSongs, lists.Items(i));
         // A playlist inside a folder is shown below it, indented by its depth.
@@ -73,12 +79,16 @@ int Run(TCliContext &context)
     }
     const int found = db.FPlayLists.Find(operands.first());
     if (found < 0)
-        throw ESorvoError(Format(u"プレイリスト \"%s\" は見つかりません"_s, {operands.first()}));
+        throw ESorvoError(
+            Format(QCoreApplication::translate("CliPlaylists", "プレイリスト \"%s\" は見つかりません"),
+                   {operands.first()}));
     CliPrintPlayListSongs(db.FSongs, PlayListSongIndexes(db.FSongs, db.FPlayLists.Items(found)),
                           context.line.json, &db.FRecordedPlays);
     return 0;
 }
 
-TCliCommand reg({u"playlists", u"プレイリストの一覧、またはプレイリストの曲", u"[--json] [NAME]", true}, Run);
+TCliCommand reg({u"playlists", QT_TRANSLATE_NOOP("CliCommand", "プレイリストの一覧、またはプレイリストの曲"),
+                 "[--json] [NAME]", true},
+                Run);
 
 } // namespace

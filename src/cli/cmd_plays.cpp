@@ -2,13 +2,13 @@
 #include "cli/clicommand.h"
 #include "cli/cliplayer.h"
 #include "cli/clisongs.h"
-#include "common/format.h"
 #include "common/jsonwriter.h"
 #include "common/sorvoerror.h"
 #include "music/itunesdbloader.h"
 #include "music/scrobblelog.h"
 #include "session/playersession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -36,7 +36,10 @@ void PrintPlays(const TITBSongList &songs, const QList<TRecordedPlay> &plays, bo
         CliWriteBytes(w.Bytes());
         return;
     }
-    QList<QStringList> rows{{u"日時"_s, u"タイトル"_s, u"アーティスト"_s}};
+    QList<QStringList> rows{
+        {/*: Column: when the song was played */ QCoreApplication::translate("CliPlays", "日時"),
+         QCoreApplication::translate("CliPlays", "タイトル"),
+         QCoreApplication::translate("CliPlays", "アーティスト")}};
     for (const TRecordedPlay &play : plays) {
         const TITBSongItem &s = songs.Items(play.FSong);
         rows.append({QDateTime::fromSecsSinceEpoch(play.FUnixTime).toString(u"yyyy-MM-dd HH:mm:ss"_s),
@@ -56,19 +59,27 @@ int Run(TCliContext &context)
     int untimed = 0;
     const QList<TRecordedPlay> plays = RecordedPlays(db.FSongs, db.FRecordedPlays, &untimed);
     if (untimed > 0)
-        CliErr(Format(u"再生日時のない %d 曲の再生は含めていません"_s, {untimed}) + u'\n');
+        CliErr(QCoreApplication::translate("CliPlays", "再生日時のない %n 曲の再生は含めていません", nullptr,
+                                           untimed) +
+               u'\n');
     if (logFile.isEmpty()) {
         PrintPlays(db.FSongs, plays, context.line.json);
         return 0;
     }
     const QString path = QFileInfo(QDir::fromNativeSeparators(logFile)).absoluteFilePath();
     const int written = WriteScrobbleLog(path, db, session.Player().FRoot);
-    CliErr(Format(u"%d 件の再生を %s に書き込みました"_s, {written, QDir::toNativeSeparators(path)}) + u'\n');
+    //: %n is the number of plays, %1 the scrobble log written
+    CliErr(QCoreApplication::translate("CliPlays", "%n 件の再生を %1 に書き込みました", nullptr, written)
+               .arg(QDir::toNativeSeparators(path)) +
+           u'\n');
     return 0;
 }
 
-TCliCommand reg({u"plays", u"前回の同期からの再生の一覧、またはスクロブルログ (.scrobbler.log) の書き出し",
-                 u"[--json] [--scrobble-log FILE]", true},
-                Run);
+TCliCommand
+    reg({u"plays",
+         QT_TRANSLATE_NOOP("CliCommand",
+                           "前回の同期からの再生の一覧、またはスクロブルログ (.scrobbler.log) の書き出し"),
+         "[--json] [--scrobble-log FILE]", true},
+        Run);
 
 } // namespace

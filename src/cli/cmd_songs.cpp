@@ -26,6 +26,7 @@ int Run(TCliContext &context)
     return 0;
 }
 
-TCliCommand reg({u"songs", u"曲とビデオの一覧", u"[--json] [--count]", true}, Run);
+TCliCommand reg({u"songs", QT_TRANSLATE_NOOP("CliCommand", "曲とビデオの一覧"), "[--json] [--count]", true},
+                Run);
 
 } // namespace

@@ -1,11 +1,12 @@
 // sorvo-cli tags: what the tag readers find in audio files.
-#include "common/sorvoerror.h"
 #include "cli/clicommand.h"
-#include "common/textutils.h"
 #include "common/format.h"
+#include "common/sorvoerror.h"
+#include "common/textutils.h"
 #include "tags/audiotags.h"
 #include "tags/mpegextloader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -21,7 +22,8 @@ namespace {
 QJsonObject ReadTags(const QString &path)
 {
     if (!QFileInfo(path).isFile())
-        throw ESorvoError(Format(u"ファイル[ %s ]を開けません"_s, {QDir::toNativeSeparators(path)}));
+        throw ESorvoError(Format(QCoreApplication::translate("CliTags", "ファイル[ %s ]を開けません"),
+                                 {QDir::toNativeSeparators(path)}));
     TMP3Tag tag;
     TAudioTagReader().ReadFromFile(path, tag);
     TMPEGExtLoader lyrics;
@@ -69,6 +71,8 @@ int Run(TCliContext &context)
     return 0;
 }
 
-TCliCommand reg({u"tags", u"音声ファイルのタグと歌詞を表示します", u"ファイル... [--json]", true}, Run);
+TCliCommand reg({u"tags", QT_TRANSLATE_NOOP("CliCommand", "音声ファイルのタグと歌詞を表示します"),
+                 QT_TRANSLATE_NOOP("CliCommand", "ファイル... [--json]"), true},
+                Run);
 
 } // namespace

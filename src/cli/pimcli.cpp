@@ -1,10 +1,11 @@
 #include "cli/pimcli.h"
 
-#include "common/sorvoerror.h"
 #include "cli/clidevice.h"
+#include "common/sorvoerror.h"
 #include "pim/pimlistmodels.h"
 #include "session/playersession.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -21,7 +22,7 @@ TCliPlayerFolders LocatePlayerFolders(const TCliContext &context)
 QString RequireFolder(const QString &folder)
 {
     if (folder.isEmpty())
-        throw ESorvoError(u"このプレーヤーにはこの機能がありません"_s);
+        throw ESorvoError(QCoreApplication::translate("CliPim", "このプレーヤーにはこの機能がありません"));
     return folder;
 }
 

@@ -43,7 +43,8 @@ bool IsUnreadableBody(const QByteArray &body)
 void MakeFolder(const QString &folder)
 {
     if (!QDir().mkpath(folder))
-        throw ESorvoError(Format(u"フォルダ[ %s ]を作成できません"_s, {QDir::toNativeSeparators(folder)}));
+        throw ESorvoError(Format(TNewsDownloader::tr("フォルダ[ %s ]を作成できません"),
+                                 {QDir::toNativeSeparators(folder)}));
 }
 } // namespace
 
@@ -77,7 +78,7 @@ QString TNewsDownloader::DestinationFolder(const QString &notesFolder) const
     const QString save = FSettings.FSaveFolder;
     if (save.trimmed().isEmpty() || save == u"."_s || save == u".."_s || save.contains(u'/') ||
         save.contains(u'\\'))
-        throw ESorvoError(Format(u"保存先フォルダ名[ %s ]は使えません"_s, {save}));
+        throw ESorvoError(Format(tr("保存先フォルダ名[ %s ]は使えません"), {save}));
     return notes + save + u'/';
 }
 
@@ -85,10 +86,10 @@ void TNewsDownloader::Download(QList<TSiteRow> &rows, const QString &notesFolder
                                IMainServices *services)
 {
     if (FIsOnline && !FIsOnline())
-        FDialogs.Warning(u"このコンピュータはオンラインではありません!"_s);
+        FDialogs.Warning(tr("このコンピュータはオンラインではありません!"));
     DestinationFolder(notesFolder); // refuses a bad save folder before anything is deleted
     try {
-        progress.RunWithProgress(u"ダウンロード状況"_s, 0, int(rows.size()), [&](TProgressContext &context) {
+        progress.RunWithProgress(tr("ダウンロード状況"), 0, int(rows.size()), [&](TProgressContext &context) {
             DownloadStep(rows, notesFolder, context);
         });
     } catch (...) {
@@ -101,9 +102,10 @@ void TNewsDownloader::Download(QList<TSiteRow> &rows, const QString &notesFolder
         services->LoadTabData(TTabCode::Notes);
         // The outcome is the last word on the status line, after the notes list's own message.
         QString outcome =
-            Format(u"ニュースをダウンロードしました (メモ %d 件)"_s, {int(FWrittenNotes.size())});
+            tr("ニュースをダウンロードしました (メモ %n 件)", nullptr, int(FWrittenNotes.size()));
         if (!FFailures.isEmpty())
-            outcome += Format(u"  ダウンロードできなかったサイト: %s"_s, {FFailures.join(u" / "_s)});
+            //: Follows the message above on the status line; %s lists the failed sites
+            outcome += Format(tr("  ダウンロードできなかったサイト: %s"), {FFailures.join(u" / "_s)});
         services->SetStatusText(outcome);
     }
 }
@@ -128,7 +130,8 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
     for (qsizetype i = 0; i < rows.size(); ++i) {
         TSiteRow &row = rows[i];
         context.SetPosition(int(i));
-        context.SetLabel(Format(u"Downloading... %s"_s, {row.FCaption}));
+        //: Progress caption; %s is the news site's name
+        context.SetLabel(Format(tr("Downloading... %s"), {row.FCaption}));
         if (row.FTicked) {
             const QString title = SafeCaption(row.FCaption);
             const QString file = work + title + u".RDF"_s;
@@ -140,7 +143,7 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
                 TKiruStringList lines;
                 if (IsUnreadableBody(body)) {
                     // A compressed or binary body would become notes of garbage, or none at all.
-                    error = u"テキストとして読めない内容です"_s;
+                    error = tr("テキストとして読めない内容です");
                 } else if (MatchExtensionList(row.FAddress, kPlainTextExtensions)) {
                     lines.SetText(body);
                 } else {
@@ -151,7 +154,7 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
                     reader.Convert();
                     lines = reader.FLines;
                     if (reader.FDocKind == THTMLReader::DocUnknown)
-                        error = u"フィードでもHTMLでもない内容です"_s;
+                        error = tr("フィードでもHTMLでもない内容です");
                 }
                 // Nothing read is no update: the site keeps its last update time.
                 if (error.isEmpty() && DivideIntoNotes(lines, title, dest, error))
@@ -159,7 +162,8 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
             }
             // A stop asked for by the user is not the site's failure.
             if (!error.isEmpty() && !context.Cancelled()) {
-                FFailures << Format(u"[ %s ]を取得できませんでした (%s)"_s, {row.FCaption, error});
+                //: %s: the news site's name, then the reason
+                FFailures << Format(tr("[ %s ]を取得できませんでした (%s)"), {row.FCaption, error});
                 context.SetLabel(FFailures.last());
             }
         }

@@ -2,6 +2,7 @@
 
 #include "app/settings.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,8 @@ class TProgressContext;
 /// Downloads the ticked news sites and writes each onto the player as a chain of linked notes.
 class TNewsDownloader
 {
+    Q_DECLARE_TR_FUNCTIONS(TNewsDownloader)
+
 public:
     TNewsDownloader(const TKiruIPodINI &settings, IUserDialogs &dialogs);
 

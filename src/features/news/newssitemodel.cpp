@@ -4,6 +4,8 @@
 #include "common/format.h"
 #include "common/textutils.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -22,12 +24,13 @@ QStringList SiteKeys(const QList<TSiteRow> &rows)
 
 QString ShownLastUpdate(const QString &stored)
 {
-    // The settings keep the English marker other programs read; the user sees Japanese.
-    return stored == kNotUpdated ? u"未更新"_s : stored;
+    // The settings keep the English marker other programs read; the user sees it in the window's language.
+    //: The news list's last-update column for a site never downloaded
+    return stored == kNotUpdated ? QCoreApplication::translate("TNewsSiteModel", "未更新") : stored;
 }
 
 TNewsSiteModel::TNewsSiteModel(QObject *parent)
-    : TReportListModel({u"サイト名"_s, u"URL"_s, u"最終更新"_s}, parent)
+    : TReportListModel({/*: Column of the news site list */ tr("サイト名"), u"URL"_s, tr("最終更新")}, parent)
 {
     SetCheckable(true);
 }
@@ -87,7 +90,7 @@ int TNewsSiteModel::EditSite(TEditMode mode, const QString &path, int selected, 
     QString name;
     QString address;
     if (mode == ModeDroppedFile) {
-        name = u"不明なニュース"_s;
+        name = u"不明なニュース"_s; // not translated: it becomes the notes' file name on the player
         address = path;
     } else if (selected >= 0 && selected < FRows.size() && mode != ModeAdd) {
         name = FRows[selected].FCaption;
@@ -110,10 +113,10 @@ int TNewsSiteModel::EditSite(TEditMode mode, const QString &path, int selected, 
 bool TNewsSiteModel::DeleteSite(int selected, IUserDialogs &dialogs)
 {
     if (selected < 0 || selected >= FRows.size()) {
-        dialogs.Warning(u"アイテムが選択されていません"_s);
+        dialogs.Warning(tr("アイテムが選択されていません"));
         return false;
     }
-    if (dialogs.AskYesNo(Format(u"[ %s ]を削除してもよろしいですか？"_s, {FRows[selected].FCaption})) !=
+    if (dialogs.AskYesNo(Format(tr("[ %s ]を削除してもよろしいですか？"), {FRows[selected].FCaption})) !=
         TDialogAnswer::Yes)
         return false;
     QList<TSiteRow> rows = Rows();
@@ -124,7 +127,8 @@ bool TNewsSiteModel::DeleteSite(int selected, IUserDialogs &dialogs)
 
 bool TNewsSiteModel::ResetToDefaults(IUserDialogs &dialogs)
 {
-    if (dialogs.AskYesNo(u"サイト情報をクリアして初期状態にします。よろしいですか？"_s) != TDialogAnswer::Yes)
+    if (dialogs.AskYesNo(tr("サイト情報をクリアして初期状態にします。よろしいですか？")) !=
+        TDialogAnswer::Yes)
         return false;
     SetRows(DefaultRows());
     return true;

@@ -80,7 +80,7 @@ bool TWebFetch::Fetch(const QString &address, const QString &file)
         const QUrl url(address, QUrl::TolerantMode);
         const QString local = url.isLocalFile() ? url.toLocalFile() : QString();
         if (local.isEmpty()) {
-            FError = u"ファイルのアドレスではありません"_s;
+            FError = tr("ファイルのアドレスではありません");
             return false;
         }
         return CopyLocal(local, file);
@@ -93,7 +93,7 @@ bool TWebFetch::FetchWeb(const QString &address, const QString &file)
     InitCurlOnce();
     std::unique_ptr<CURL, TCurlDeleter> curl(curl_easy_init());
     if (!curl) {
-        FError = u"通信を開始できません (libcurl)"_s;
+        FError = tr("通信を開始できません (libcurl)");
         return false;
     }
     TSafeFileWriter out(file);
@@ -135,7 +135,7 @@ bool TWebFetch::FetchWeb(const QString &address, const QString &file)
     const CURLcode result = curl_easy_perform(c);
     if (result != CURLE_OK) {
         if (transfer.tooLarge)
-            FError = u"内容が %1 バイトを超えています"_s.arg(FMaxBytes);
+            FError = tr("内容が %1 バイトを超えています").arg(FMaxBytes);
         else if (transfer.writeFailed)
             FError = out.ErrorString();
         else
@@ -148,7 +148,8 @@ bool TWebFetch::FetchWeb(const QString &address, const QString &file)
     curl_easy_getinfo(c, CURLINFO_SCHEME, &scheme);
     const bool http = scheme && (qstricmp(scheme, "http") == 0 || qstricmp(scheme, "https") == 0);
     if (http && status >= 400) {
-        FError = u"サーバーの応答: HTTP %1"_s.arg(status);
+        //: %1 is the HTTP status code
+        FError = tr("サーバーの応答: HTTP %1").arg(status);
         return false;
     }
     if (!out.Commit()) {
@@ -174,17 +175,17 @@ bool TWebFetch::CopyLocal(const QString &path, const QString &file)
     while (!in.atEnd()) {
         // The same limits as a download: size, time, and a stop asked for by the user or a signal.
         if (StopRequested() || (FOnKeepAlive && FOnKeepAlive())) {
-            FError = u"中止しました"_s;
+            FError = tr("中止しました");
             return false;
         }
         if (clock.elapsed() > qint64(FTotalTimeoutSeconds) * 1000) {
-            FError = u"時間切れです"_s;
+            FError = tr("時間切れです");
             return false;
         }
         const QByteArray block = in.read(1 << 20);
         total += block.size();
         if (total > FMaxBytes) {
-            FError = u"内容が %1 バイトを超えています"_s.arg(FMaxBytes);
+            FError = tr("内容が %1 バイトを超えています").arg(FMaxBytes);
             return false;
         }
         if (block.isEmpty())

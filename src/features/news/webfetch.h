@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -8,6 +9,8 @@
 /// anything else as a local path copied byte for byte.
 class TWebFetch
 {
+    Q_DECLARE_TR_FUNCTIONS(TWebFetch)
+
 public:
     /// True for the lower-case prefixes "http://", "https://", "ftp://" and "file://" at the start.
     static bool IsWebAddress(const QString &address);

@@ -2,11 +2,11 @@
 
 #include "app/progress.h"
 #include "app/settings.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
 #include "common/japanese.h"
 #include "common/paths.h"
+#include "common/sorvoerror.h"
 #include "common/windowsnames.h"
 #include "notes/usablename.h"
 
@@ -122,7 +122,7 @@ QByteArray TKiruMemoDivider::RemoveRuby(const QByteArray &text) const
     int inside = -1;
     qsizetype i = 0;
     while (i < text.size()) {
-        Report(i + 1, text.size(), u"ルビを除去中です"_s);
+        Report(i + 1, text.size(), tr("ルビを除去中です"));
         const int len = CharLength(text, i);
         const QByteArrayView ch(text.constData() + i, len);
         if (inside < 0) {
@@ -155,7 +155,7 @@ bool TKiruMemoDivider::Divide(const QString &destFolder)
     if (!onePage && MakeDivMode == dmLine)
         for (const QByteArray &line : std::as_const(Lines.FLines))
             if (line.size() + 2 >= budget) {
-                FErrorMessage = u"行に文字を詰め込みすぎです。行によるカット処理が行えません。"_s;
+                FErrorMessage = tr("行に文字を詰め込みすぎです。行によるカット処理が行えません。");
                 if (FDialogs)
                     FDialogs->Warning(FErrorMessage);
                 return false;
@@ -169,7 +169,7 @@ bool TKiruMemoDivider::Divide(const QString &destFolder)
     if (MakeFolder) {
         if (!QFileInfo::exists(FOutFolder)) {
             if (!QDir().mkdir(FOutFolder))
-                throw ESorvoError(Format(u"フォルダ[ %s ]を作成できません"_s, {FOutFolder}));
+                throw ESorvoError(Format(tr("フォルダ[ %s ]を作成できません"), {FOutFolder}));
             createdFolder = FOutFolder;
         }
     }
@@ -230,7 +230,7 @@ QStringList TKiruMemoDivider::ExistingNotes(const QString &destFolder) const
 
 void TKiruMemoDivider::DivideByLines(int budget)
 {
-    const QString message = Format(u"メモ[ %s ]の分割処理中"_s, {Title});
+    const QString message = Format(tr("メモ[ %s ]の分割処理中"), {Title});
     const qsizetype count = Lines.FLines.size();
     int page = 1;
     qint64 used = 0;
@@ -258,7 +258,7 @@ void TKiruMemoDivider::DivideByLines(int budget)
 
 void TKiruMemoDivider::DivideByChars(const QByteArray &text, int budget)
 {
-    const QString message = Format(u"メモ[ %s ]の分割処理中"_s, {Title});
+    const QString message = Format(tr("メモ[ %s ]の分割処理中"), {Title});
     const qsizetype n = text.size();
     qsizetype p = 0; // next byte to read
     qsizetype s = 0; // start of the page being filled
@@ -366,8 +366,9 @@ bool DivideWithDialog(const QString &destFolder, const TKiruStringList &lines, c
     if (replacing && replacing->FAsk && dialogs) {
         const QStringList existing = divider.ExistingNotes(destFolder);
         if (!existing.isEmpty() &&
-            dialogs->AskYesNo(Format(u"同名のメモ[ %s ]が既にあります。置き換えてもよろしいですか？"_s,
-                                     {QDir::toNativeSeparators(existing.first())})) != TDialogAnswer::Yes)
+            dialogs->AskYesNo(
+                Format(TKiruMemoDivider::tr("同名のメモ[ %s ]が既にあります。置き換えてもよろしいですか？"),
+                       {QDir::toNativeSeparators(existing.first())})) != TDialogAnswer::Yes)
             return false;
     }
     const auto told = [&](bool divided) {
@@ -382,16 +383,16 @@ bool DivideWithDialog(const QString &destFolder, const TKiruStringList &lines, c
     // The window shows per mille, so long texts move the bar smoothly whatever their size.
     constexpr int kScale = 1000;
     bool divided = false;
-    runner->RunWithProgress(
-        Format(u"メモ[ %s ]の分割処理中"_s, {options.Title}), 0, kScale, [&](TProgressContext &context) {
-            divider.OnProgress = [&](qint64 position, qint64 total, const QString &message) {
-                if (total > 0)
-                    context.SetPosition(int(qMin(position, total) * kScale / total));
-                context.SetLabel(message);
-                if (progress)
-                    progress(position, total, message);
-            };
-            divided = divider.Divide(destFolder);
-        });
+    const QString title = Format(TKiruMemoDivider::tr("メモ[ %s ]の分割処理中"), {options.Title});
+    runner->RunWithProgress(title, 0, kScale, [&](TProgressContext &context) {
+        divider.OnProgress = [&](qint64 position, qint64 total, const QString &message) {
+            if (total > 0)
+                context.SetPosition(int(qMin(position, total) * kScale / total));
+            context.SetLabel(message);
+            if (progress)
+                progress(position, total, message);
+        };
+        divided = divider.Divide(destFolder);
+    });
     return told(divided);
 }

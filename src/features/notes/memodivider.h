@@ -3,6 +3,7 @@
 #include "app/progress.h"
 #include "common/kirustringlist.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,8 @@ TMemoDivMode MemoDivModeFromSetting(int value);
 /// Splits a long text into numbered, linked note files that each fit the player's note reader.
 class TKiruMemoDivider
 {
+    Q_DECLARE_TR_FUNCTIONS(TKiruMemoDivider)
+
 public:
     /// Replaces the text with a copy of the given lines.
     void SetLines(const TKiruStringList &lines);

@@ -150,24 +150,26 @@ QList<TNoteRow> TNoteCommands::LoadNoteList()
         rows.append(row);
     }
     if (FServices)
-        FServices->SetStatusText(FMessages ? FMessages->GetText("MSG_LOAD_NOTE") : u"メモを読み込みました"_s);
+        FServices->SetStatusText(FMessages ? FMessages->GetText("MSG_LOAD_NOTE")
+                                           : tr("メモを読み込みました"));
     return rows;
 }
 
 bool TNoteCommands::DeleteSelectedNotes(const QList<TNoteRow> &selected)
 {
     if (selected.isEmpty()) {
-        FDialogs.Warning(u"ファイルが選択されていませんので削除できません"_s);
+        FDialogs.Warning(tr("ファイルが選択されていませんので削除できません"));
         return false;
     }
     QString name = selected.first().FFileName;
     if (selected.size() > 1)
-        name = u'"' + name + u"\"を含む複数の選択されたファイル"_s;
-    if (FDialogs.AskYesNo(Format(u"[ %s ]を削除してもよろしいですか？"_s, {name})) != TDialogAnswer::Yes)
+        //: %1 is the first of the selected file names
+        name = tr("\"%1\"を含む複数の選択されたファイル").arg(name);
+    if (FDialogs.AskYesNo(Format(tr("[ %s ]を削除してもよろしいですか？"), {name})) != TDialogAnswer::Yes)
         return false;
     for (const TNoteRow &row : selected)
         if (!DeleteFileForced(FullPath(row)))
-            FDialogs.Warning(u"ファイルの削除に失敗しました"_s);
+            FDialogs.Warning(tr("ファイルの削除に失敗しました"));
     RemoveEmptySubFolders(FNotesDir, FDialogs);
     if (FServices)
         FServices->LoadTabData(TTabCode::Notes);
@@ -234,17 +236,19 @@ QString TMemoEditor::Counter() const
 {
     // The figure the notes list shows for the saved note: its bytes, or its characters in Unicode.
     const qint64 count = IsUnicodeNote(FEncoding) ? FileText(FText).toUcs4().size() : EncodedText().size();
-    return u"文字数 "_s + FormatNumber(double(count), 0);
+    //: The note editor's counter; %1 is the number of characters
+    return tr("文字数 %1").arg(FormatNumber(double(count), 0));
 }
 
 QString TMemoEditor::Caption() const
 {
-    return Format(u"メモの編集 - [ %s ]"_s, {FMemoFileName});
+    //: The note editor's window title; %s is the note's file
+    return Format(tr("メモの編集 - [ %s ]"), {FMemoFileName});
 }
 
 bool TMemoEditor::New()
 {
-    if (FDialogs.AskYesNo(u"今までの編集結果が消去されますがよろしいですか？"_s) != TDialogAnswer::Yes)
+    if (FDialogs.AskYesNo(tr("今までの編集結果が消去されますがよろしいですか？")) != TDialogAnswer::Yes)
         return false;
     FText.clear();
     FMemoFileName.clear();
@@ -286,12 +290,12 @@ bool TMemoEditor::Save(bool saveAs)
         if (FSaveFileName.isEmpty() && !FRoot.isEmpty())
             MakePlayerFolder(FNotesDir, FRoot); // the dialog starts there
         // The question below is the only one about overwriting.
-        target = FDialogs.SaveFileNameNoOverwriteQuestion(QString(), u"全てのファイル(*.*)|*.*"_s, QString(),
+        target = FDialogs.SaveFileNameNoOverwriteQuestion(QString(), tr("全てのファイル(*.*)|*.*"), QString(),
                                                           proposed);
         if (target.isEmpty())
             return false;
         if (QFileInfo::exists(target) &&
-            FDialogs.AskYesNo(u"同名のファイルが存在します。上書きしてもよろしいですか？"_s) !=
+            FDialogs.AskYesNo(tr("同名のファイルが存在します。上書きしてもよろしいですか？")) !=
                 TDialogAnswer::Yes)
             return false;
         FSaveFileName = target;
@@ -307,7 +311,7 @@ bool TMemoEditor::Close()
 {
     if (!FModified)
         return true;
-    switch (FDialogs.AskYesNoCancel(u"編集結果が保存されていません。保存して閉じますか？"_s)) {
+    switch (FDialogs.AskYesNoCancel(tr("編集結果が保存されていません。保存して閉じますか？"))) {
     case TDialogAnswer::Cancel:
         return false;
     case TDialogAnswer::Yes:

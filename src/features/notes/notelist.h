@@ -3,6 +3,7 @@
 #include "device/playerfiles.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,8 @@ TNoteSummary SummariseNote(const QString &path);
 /// The notes tab without its widgets: list rows and deletion.
 class TNoteCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(TNoteCommands)
+
 public:
     TNoteCommands(const QString &notesDir, IUserDialogs &dialogs, IMainServices *services,
                   const TLagugae *messages);
@@ -64,6 +67,8 @@ private:
 /// The note editor's decisions without its widgets: file, flags, caption, questions, counter, geometry.
 class TMemoEditor
 {
+    Q_DECLARE_TR_FUNCTIONS(TMemoEditor)
+
 public:
     TMemoEditor(const QString &notesDir, IUserDialogs &dialogs);
 

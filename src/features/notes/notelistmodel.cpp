@@ -5,7 +5,10 @@
 using namespace Qt::Literals::StringLiterals;
 
 TNoteListModel::TNoteListModel(QObject *parent)
-    : TReportListModel({u"ファイル名"_s, u"文字数"_s, u"フォルダ"_s, u"内容"_s}, parent)
+    : TReportListModel({/*: Column of the notes list */ tr("ファイル名"),
+                        /*: Column: the note's size */ tr("文字数"), tr("フォルダ"),
+                        /*: Column: the note's first line */ tr("内容")},
+                       parent)
 {}
 
 void TNoteListModel::Fill(const QList<TNoteRow> &rows)

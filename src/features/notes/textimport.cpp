@@ -2,13 +2,13 @@
 
 #include "app/mainservices.h"
 #include "app/settings.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
+#include "common/kirustringlist.h"
 #include "common/paths.h"
+#include "common/sorvoerror.h"
 #include "common/windowsnames.h"
 #include "device/playerinfo.h"
-#include "common/kirustringlist.h"
 #include "notes/memodivider.h"
 #include "notes/notelist.h"
 #include "notes/usablename.h"
@@ -36,11 +36,15 @@ QString TTextImporter::OpenDialogFilter(TImportKind kind)
 {
     switch (kind) {
     case ikNote:
-        return u"全てのテキストファイル|*.TXT;*.C;*.PAS;*.CPP;|テキストファイル|*.TXT;|ソースコードファイル|*.C;*.PAS;*.CPP;*.H;*.CS;*.BAS;*.VHD|全てのファイル(*.*)|*.*"_s;
+        //: File dialog filter: pairs of a name and its patterns, separated by |
+        return tr("全てのテキストファイル|*.TXT;*.C;*.PAS;*.CPP;|テキストファイル|*.TXT;|"
+                  "ソースコードファイル|*.C;*.PAS;*.CPP;*.H;*.CS;*.BAS;*.VHD|全てのファイル(*.*)|*.*");
     case ikContact:
-        return u"vCardファイル(*.VCF)|*.VCF|全てのファイル(*.*)|*.*"_s;
+        //: File dialog filter: pairs of a name and its patterns, separated by |
+        return tr("vCardファイル(*.VCF)|*.VCF|全てのファイル(*.*)|*.*");
     case ikCalendar:
-        return u"vCalendarファイル(*.ICS)|*.ICS|全てのファイル(*.*)|*.*"_s;
+        //: File dialog filter: pairs of a name and its patterns, separated by |
+        return tr("vCalendarファイル(*.ICS)|*.ICS|全てのファイル(*.*)|*.*");
     default:
         return {};
     }
@@ -128,7 +132,7 @@ bool TTextImporter::ImportTextNote(const QString &path)
         const QString target = AddPathDelim(FNotesDir) + name;
         const bool replacing = QFileInfo(target).isFile();
         if (replacing && FAskBeforeReplacing &&
-            FDialogs.AskYesNo(Format(u"同名のメモ[ %s ]が既にあります。置き換えてもよろしいですか？"_s,
+            FDialogs.AskYesNo(Format(tr("同名のメモ[ %s ]が既にあります。置き換えてもよろしいですか？"),
                                      {QDir::toNativeSeparators(target)})) != TDialogAnswer::Yes)
             return false;
         if (FSettings.FAddEncoded)
@@ -140,8 +144,10 @@ bool TTextImporter::ImportTextNote(const QString &path)
     }
     // Text changed on the way in is said, never silent.
     if (result && FReplacedChars > 0)
-        FDialogs.Warning(Format(u"[ %s ] の %d 文字はShift-JISにない文字のため「?」に置き換えました"_s,
-                                {QFileInfo(path).fileName(), FReplacedChars}));
+        //: %1 is a file name, %n the number of characters replaced
+        FDialogs.Warning(
+            tr("[ %1 ] の %n 文字はShift-JISにない文字のため「?」に置き換えました", nullptr, FReplacedChars)
+                .arg(QFileInfo(path).fileName()));
     if (result && FServices)
         FServices->LoadTabData(TTabCode::Notes);
     return result;
@@ -157,7 +163,7 @@ bool TTextImporter::CopyInto(const QString &path, const QString &folder, TTabCod
     const bool ok = error == 0;
     if (!ok)
         FDialogs.Warning(
-            Format(u"[ %s ]のコピーに失敗しました (%s)"_s,
+            Format(tr("[ %s ]のコピーに失敗しました (%s)"),
                    {name, QString(SystemErrorText(error) + u": "_s + QDir::toNativeSeparators(folder))}));
     if (FServices)
         FServices->LoadTabData(tabCode);

@@ -3,6 +3,7 @@
 #include "app/progress.h"
 #include "app/tabcode.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,8 @@ enum TImportKind : int
 /// Brings files from the PC onto the player: text files as notes, vCards and vCalendar files as copies.
 class TTextImporter
 {
+    Q_DECLARE_TR_FUNCTIONS(TTextImporter)
+
 public:
     TTextImporter(TKiruIPodINI &settings, IUserDialogs &dialogs, IMainServices *services);
 

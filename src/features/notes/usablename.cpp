@@ -1,7 +1,9 @@
 #include "notes/usablename.h"
 
-#include "common/sorvoerror.h"
 #include "common/format.h"
+#include "common/sorvoerror.h"
+
+#include <QCoreApplication>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -25,7 +27,8 @@ bool IsUsableFileName(const QString &name)
 void CheckUsableFileName(const QString &name)
 {
     if (!IsUsableFileName(name))
-        throw ESorvoError(Format(u"ファイル名[ %s ]は使えません"_s, {name}));
+        throw ESorvoError(
+            Format(QCoreApplication::translate("UsableName", "ファイル名[ %s ]は使えません"), {name}));
 }
 
 QString BlankUnusableChars(const QString &name)

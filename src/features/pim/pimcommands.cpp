@@ -25,7 +25,9 @@ constexpr int kLastNameNumber = 65536;
 // The given message, followed by the file and the system's reason.
 QString DeleteFailedText(const QString &path, const QString &why)
 {
-    return Format(u"ファイルの削除に失敗しました [ %s ] (%s)"_s, {QDir::toNativeSeparators(path), why});
+    //: %s: the file, then the system's reason
+    return Format(TPimCommands::tr("ファイルの削除に失敗しました [ %s ] (%s)"),
+                  {QDir::toNativeSeparators(path), why});
 }
 
 // Writes the record into its file (made from the skeleton when new); returns the path.
@@ -76,7 +78,7 @@ QList<TContactRow> TPimCommands::LoadContactList()
             rows.append(TContactRow{rel, card.GetValue(u"FN"_s), card.GetValue(u"NOTE"_s)});
         }
     }
-    Status("MSG_LOAD_ADDR", u"アドレス帳を読み込みました"_s);
+    Status("MSG_LOAD_ADDR", tr("アドレス帳を読み込みました"));
     return rows;
 }
 
@@ -106,7 +108,7 @@ QList<TCalendarRow> TPimCommands::LoadCalendarRows(bool tasks)
 QList<TCalendarRow> TPimCommands::LoadEventList()
 {
     QList<TCalendarRow> rows = LoadCalendarRows(false);
-    Status("MSG_LOAD_CALD", u"スケジュールを読み込みました"_s);
+    Status("MSG_LOAD_CALD", tr("スケジュールを読み込みました"));
     return rows;
 }
 
@@ -116,7 +118,7 @@ QList<TTaskRow> TPimCommands::LoadTaskList()
     for (const TCalendarRow &row : LoadCalendarRows(true))
         rows.append(TTaskRow{row.FTitle, row.FStart, row.FShownStart, row.FComment, row.FFile});
     if (FServices)
-        FServices->SetStatusText(u"Todoファイルを読み込みました"_s);
+        FServices->SetStatusText(tr("Todoファイルを読み込みました"));
     return rows;
 }
 
@@ -130,7 +132,7 @@ QString TPimCommands::FirstFree(const QString &prefix, const QString &value) con
         if (!QFileInfo::exists(path))
             return path;
     }
-    throw ESorvoError(u"空いているファイル名が見つかりません"_s);
+    throw ESorvoError(tr("空いているファイル名が見つかりません"));
 }
 
 QString TPimCommands::FirstFreeEventFile(const QString &dtStart) const
@@ -149,7 +151,7 @@ QString TPimCommands::SaveContact(const QString &path, const TIpodVCF &record)
     if (target.isEmpty()) {
         const QString name = WindowsSafeName(Format(u"%s.vcf"_s, {record.FullName}));
         if (!IsUsableFileName(record.FullName))
-            throw ESorvoError(Format(u"ファイル名[ %s ]は使えません"_s, {name}));
+            throw ESorvoError(Format(tr("ファイル名[ %s ]は使えません"), {name}));
         target = FContactsDir + name;
     }
     WriteRecordFile<TKiruVCF>(target, record);
@@ -176,10 +178,10 @@ QString TPimCommands::SaveTask(const QString &path, const TVTodoObj &record)
 bool TPimCommands::DeleteSelected(const QString &folder, const QStringList &fileNames, TTabCode tabCode)
 {
     if (fileNames.isEmpty()) {
-        FDialogs.Warning(u"ファイルが選択されていませんので削除できません"_s);
+        FDialogs.Warning(tr("ファイルが選択されていませんので削除できません"));
         return false;
     }
-    if (FDialogs.AskYesNo(Format(u"[ %s ]を削除してもよろしいですか？"_s, {fileNames.first()})) !=
+    if (FDialogs.AskYesNo(Format(tr("[ %s ]を削除してもよろしいですか？"), {fileNames.first()})) !=
         TDialogAnswer::Yes)
         return false;
     QSet<QString> seen; // a file holding several cards has a row for each
@@ -245,18 +247,20 @@ int TPimCommands::DeleteExpired(TCalendarList list, const QStringList &files, TD
 {
     const TExpiredScan scan = ScanExpired(files, threshold);
     if (!scan.FUnreadable.isEmpty())
-        FDialogs.Warning(Format(u"日時を読めないファイルは削除の対象から外しました: %s"_s,
+        FDialogs.Warning(Format(tr("日時を読めないファイルは削除の対象から外しました: %s"),
                                 {scan.FUnreadable.join(u", "_s)}));
     if (!scan.FPartly.isEmpty())
-        FDialogs.Warning(Format(u"経過していない予定も含むファイルは削除しませんでした: %s"_s,
+        FDialogs.Warning(Format(tr("経過していない予定も含むファイルは削除しませんでした: %s"),
                                 {scan.FPartly.join(u", "_s)}));
     const QStringList &names = scan.FExpired;
     if (names.isEmpty())
         return 0;
-    const QString question = list == TCalendarList::Events
-                                 ? u"%d 個のスケジュールが既に経過済みです。削除してもよろしいですか？"_s
-                                 : u"%d 個のタスクが既に経過済みです。削除してもよろしいですか？"_s;
-    if (FDialogs.AskOkCancel(Format(question, {int(names.size())})) != TDialogAnswer::Ok)
+    const int count = int(names.size());
+    const QString question =
+        list == TCalendarList::Events
+            ? tr("%n 個のスケジュールが既に経過済みです。削除してもよろしいですか？", nullptr, count)
+            : tr("%n 個のタスクが既に経過済みです。削除してもよろしいですか？", nullptr, count);
+    if (FDialogs.AskOkCancel(question) != TDialogAnswer::Ok)
         return 0;
     int deleted = 0;
     for (const QString &name : names) {

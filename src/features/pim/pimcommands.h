@@ -8,6 +8,7 @@
 #include "pim/kiruvtodo.h"
 #include "pim/pimrows.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringList>
 
@@ -25,6 +26,8 @@ enum class TCalendarList
 /// The contacts, events and to-do tabs without their widgets: rows, saving, deletion, expired entries.
 class TPimCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(TPimCommands)
+
 public:
     TPimCommands(const QString &contactsDir, const QString &calendarsDir, IUserDialogs &dialogs,
                  IMainServices *services, const TLagugae *messages);

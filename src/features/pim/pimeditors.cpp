@@ -3,6 +3,8 @@
 #include "app/userdialogs.h"
 #include "pim/calendardates.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
 TEventEditorValues TEventEditorValues::FromRecord(const TIpodVCal &r)
@@ -49,22 +51,22 @@ namespace {
 // Caption and field of each editor row, in the order the editor shows them.
 struct TContactField
 {
-    const char16_t *FCaption;
+    const char *FCaption; // translated where shown
     QString TIpodVCF::*FField;
 };
 const TContactField kContactFields[] = {
-    {u"名前", &TIpodVCF::Name},
-    {u"フルネーム", &TIpodVCF::FullName},
-    {u"役職", &TIpodVCF::JobTitle},
-    {u"所属", &TIpodVCF::Org},
-    {u"携帯電話番号", &TIpodVCF::CellPhone},
-    {u"会社電話番号", &TIpodVCF::WorkPhone},
-    {u"自宅電話番号", &TIpodVCF::HomePhone},
-    {u"メールアドレス", &TIpodVCF::Email},
-    {u"URL", &TIpodVCF::Url},
-    {u"会社住所", &TIpodVCF::WorkAddress},
-    {u"自宅住所", &TIpodVCF::HomeAddress},
-    {u"コメント", &TIpodVCF::Note},
+    {QT_TRANSLATE_NOOP("ContactEditor", "名前"), &TIpodVCF::Name},
+    {QT_TRANSLATE_NOOP("ContactEditor", "フルネーム"), &TIpodVCF::FullName},
+    {QT_TRANSLATE_NOOP("ContactEditor", "役職"), &TIpodVCF::JobTitle},
+    {QT_TRANSLATE_NOOP("ContactEditor", "所属"), &TIpodVCF::Org},
+    {QT_TRANSLATE_NOOP("ContactEditor", "携帯電話番号"), &TIpodVCF::CellPhone},
+    {QT_TRANSLATE_NOOP("ContactEditor", "会社電話番号"), &TIpodVCF::WorkPhone},
+    {QT_TRANSLATE_NOOP("ContactEditor", "自宅電話番号"), &TIpodVCF::HomePhone},
+    {QT_TRANSLATE_NOOP("ContactEditor", "メールアドレス"), &TIpodVCF::Email},
+    {"URL", &TIpodVCF::Url},
+    {QT_TRANSLATE_NOOP("ContactEditor", "会社住所"), &TIpodVCF::WorkAddress},
+    {QT_TRANSLATE_NOOP("ContactEditor", "自宅住所"), &TIpodVCF::HomeAddress},
+    {QT_TRANSLATE_NOOP("ContactEditor", "コメント"), &TIpodVCF::Note},
 };
 
 } // namespace
@@ -83,7 +85,7 @@ QList<TContactEditorRow> ContactEditorRows(const TIpodVCF &record)
 {
     QList<TContactEditorRow> rows;
     for (const TContactField &f : kContactFields)
-        rows.append({QString::fromUtf16(f.FCaption), record.*f.FField});
+        rows.append({QCoreApplication::translate("ContactEditor", f.FCaption), record.*f.FField});
     return rows;
 }
 
@@ -92,7 +94,7 @@ TIpodVCF ContactFromEditorRows(const QList<TContactEditorRow> &rows)
     TIpodVCF record;
     for (const TContactEditorRow &row : rows)
         for (const TContactField &f : kContactFields)
-            if (row.FCaption == QString::fromUtf16(f.FCaption))
+            if (row.FCaption == QCoreApplication::translate("ContactEditor", f.FCaption))
                 record.*f.FField = row.FValue;
     return record;
 }
@@ -100,7 +102,9 @@ TIpodVCF ContactFromEditorRows(const QList<TContactEditorRow> &rows)
 bool EditContactRow(IUserDialogs &dialogs, TContactEditorRow &row)
 {
     QString value = row.FValue;
-    if (!dialogs.InputBox(row.FCaption + u" の編集"_s, u"テキストを入力してください"_s, value))
+    //: Title of the input box; %1 is the contact field's caption
+    if (!dialogs.InputBox(QCoreApplication::translate("ContactEditor", "%1 の編集").arg(row.FCaption),
+                          QCoreApplication::translate("ContactEditor", "テキストを入力してください"), value))
         return false;
     row.FValue = value;
     return true;
@@ -108,5 +112,6 @@ bool EditContactRow(IUserDialogs &dialogs, TContactEditorRow &row)
 
 QString TCalendarMonth::YearMonthLabel() const
 {
-    return FDate.toString(u"yyyy'年'MM'月'"_s);
+    //: The month view's label: a QDate format (yyyy year, MM month number, MMMM month name)
+    return FDate.toString(tr("yyyy'年'MM'月'"));
 }

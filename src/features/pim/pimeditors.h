@@ -5,6 +5,7 @@
 #include "pim/kiruvcf.h"
 #include "pim/kiruvtodo.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -56,6 +57,8 @@ bool EditContactRow(IUserDialogs &dialogs, TContactEditorRow &row);
 /// The month view's date: the grid, the three pickers and the "yyyy年MM月" label follow it.
 class TCalendarMonth
 {
+    Q_DECLARE_TR_FUNCTIONS(TCalendarMonth)
+
 public:
     void SetCalendarDate(QDate date) { FDate = date; }
     /// One month forward or back, keeping the day or taking the month's last day.

@@ -4,6 +4,7 @@
 #include "common/reportlistmodel.h"
 #include "pim/pimrows.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringList>
 
@@ -84,7 +85,7 @@ private:
     {
         QStringList list;
         for (const auto &column : columns)
-            list.append(QString::fromUtf16(column.FCaption));
+            list.append(QCoreApplication::translate("PimRows", column.FCaption));
         return list;
     }
     template <std::size_t N> static QStringList JsonKeys(const TRowColumn<TRow> (&columns)[N])
@@ -124,7 +125,8 @@ public:
     {}
 };
 
-/// The task list: "タスクの名前", "日時" (kept hidden: the sort key), "期限", "説明", "ファイル名"; starts on "日時".
+/// The task list: "タスクの名前", "日時" (kept hidden: the sort key), "期限", "説明", "ファイル名"; starts on
+/// "日時".
 class TTodoListModel : public TPimRowsModel<TTaskRow>
 {
 public:

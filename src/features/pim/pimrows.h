@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -38,26 +39,35 @@ struct TTaskRow
 /// A column of one of these lists: its caption, its key in JSON listings and the field it shows.
 template <typename TRow> struct TRowColumn
 {
-    const char16_t *FCaption;
+    const char *FCaption; // translated where shown ("PimRows")
     const char16_t *FKey;
     QString TRow::*FField;
     bool FHidden = false; // kept out of sight (a raw value the list sorts by)
 };
 
 inline constexpr TRowColumn<TContactRow> kContactColumns[] = {
-    {u"ファイル名", u"file", &TContactRow::FFile},
-    {u"名前", u"name", &TContactRow::FName},
-    {u"コメント", u"note", &TContactRow::FNote},
+    {/*: Column of the contacts, events and to-do lists */ QT_TRANSLATE_NOOP("PimRows", "ファイル名"),
+     u"file", &TContactRow::FFile},
+    {QT_TRANSLATE_NOOP("PimRows", "名前"), u"name", &TContactRow::FName},
+    {QT_TRANSLATE_NOOP("PimRows", "コメント"), u"note", &TContactRow::FNote},
 };
 inline constexpr TRowColumn<TCalendarRow> kCalendarColumns[] = {
-    {u"タイトル", u"summary", &TCalendarRow::FTitle}, {u"日付", u"dtstart", &TCalendarRow::FStart, true},
-    {u"日時", u"shown", &TCalendarRow::FShownStart},  {u"コメント", u"description", &TCalendarRow::FComment},
-    {u"ファイル名", u"file", &TCalendarRow::FFile},
+    {QT_TRANSLATE_NOOP("PimRows", "タイトル"), u"summary", &TCalendarRow::FTitle},
+    {/*: Hidden column: the stored start, for sorting */ QT_TRANSLATE_NOOP("PimRows", "日付"), u"dtstart",
+     &TCalendarRow::FStart, true},
+    {/*: Column: when the event starts */ QT_TRANSLATE_NOOP("PimRows", "日時"), u"shown",
+     &TCalendarRow::FShownStart},
+    {QT_TRANSLATE_NOOP("PimRows", "コメント"), u"description", &TCalendarRow::FComment},
+    {QT_TRANSLATE_NOOP("PimRows", "ファイル名"), u"file", &TCalendarRow::FFile},
 };
 inline constexpr TRowColumn<TTaskRow> kTaskColumns[] = {
-    {u"タスクの名前", u"summary", &TTaskRow::FName}, {u"日時", u"dtstart", &TTaskRow::FDue, true},
-    {u"期限", u"shown", &TTaskRow::FShownDue},       {u"説明", u"description", &TTaskRow::FDescription},
-    {u"ファイル名", u"file", &TTaskRow::FFile},
+    {QT_TRANSLATE_NOOP("PimRows", "タスクの名前"), u"summary", &TTaskRow::FName},
+    {QT_TRANSLATE_NOOP("PimRows", "日時"), u"dtstart", &TTaskRow::FDue, true},
+    {/*: Column: the to-do item's deadline */ QT_TRANSLATE_NOOP("PimRows", "期限"), u"shown",
+     &TTaskRow::FShownDue},
+    {/*: Column: the to-do item's description */ QT_TRANSLATE_NOOP("PimRows", "説明"), u"description",
+     &TTaskRow::FDescription},
+    {QT_TRANSLATE_NOOP("PimRows", "ファイル名"), u"file", &TTaskRow::FFile},
 };
 
 /// The files of calendar rows, in their order.
