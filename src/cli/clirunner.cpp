@@ -2,6 +2,7 @@
 #include "cli/clirunner.h"
 
 #include "app/commandline.h"
+#include "app/language.h"
 #include "app/userdialogs.h"
 #include "app/version.h"
 #include "cli/cliregistry.h"
@@ -11,7 +12,6 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -30,6 +30,7 @@ QString HelpText()
                      "  --settings FILE    設定ファイル (既定: Velmor.INI)\n"
                      "  --yes              確認にすべて「はい」と答えます\n"
                      "  --json             表の代わりに JSON で出力します (対応するコマンドのみ)\n"
+                     "  --lang ja|en       メッセージの言語 (既定: LC_ALL, LC_MESSAGES, LANG の言語)\n"
                      "\n"
                      "コマンド:\n");
     QList<TCliCommandInfo> commands = CliCommands();
@@ -70,7 +71,13 @@ const TCliCommandInfo *FindCommand(const QString &name)
 
 int CliMain(int argc, char **argv, TCliElsewhere elsewhere)
 {
-    const TCommandLine line = TCommandLine::Parse(TCommandLine::FromArgv(argc, argv));
+    // The application exists from the start so that every message, usage errors included, comes in the
+    // language of --lang or of the environment.
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(u"Sorvo"_s);
+    const QStringList arguments = TCommandLine::FromArgv(argc, argv);
+    InstallUiLanguage(app, ChooseUiLanguage(TCommandLine::Parse(arguments).language, {}));
+    const TCommandLine line = TCommandLine::Parse(arguments);
     if (line.version) {
         CliOut(u"Sorvo "_s + QString::fromUtf16(kSorvoVersion) + u'\n');
         return 0;
@@ -100,11 +107,6 @@ int CliMain(int argc, char **argv, TCliElsewhere elsewhere)
         CliOut(it->HelpText());
         return 0;
     }
-    // The program's main may have made the application already, to load the translation.
-    std::optional<QCoreApplication> app;
-    if (!QCoreApplication::instance())
-        app.emplace(argc, argv);
-    QCoreApplication::setApplicationName(u"Sorvo"_s);
     TConsoleDialogs dialogs(line.assumeYes);
     TConsoleProgress progress;
     TCliContext context{line, TCliArgs(line.positional.mid(1)), dialogs, progress};
