@@ -21,6 +21,12 @@ inline void InstallTestLanguage()
 }
 Q_COREAPP_STARTUP_FUNCTION(InstallTestLanguage)
 
+/// The status line's text once the player is found, in the language installed.
+inline QString ConnectedText()
+{
+    return QCoreApplication::translate("TLagugae", "[接続中]");
+}
+
 /// Saves the window's picture into SORVO_SCREENSHOT_DIR when that names a folder.
 inline void SaveScreenshot(QWidget &window, const QString &name)
 {

@@ -67,7 +67,7 @@ void TstScreenshots::windows()
     setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
     TMainForm form(setup);
     form.show();
-    QTRY_COMPARE(form.StatusText(0), u"[接続中]"_s);
+    QTRY_COMPARE(form.StatusText(0), ConnectedText());
     QTest::qWait(200); // let the window system paint before grabbing
     CheckNothingCut(form);
     SaveScreenshot(form, u"main-window.png"_s);

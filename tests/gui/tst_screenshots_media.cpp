@@ -72,7 +72,7 @@ void TstScreenshotsMedia::windows()
     setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
     TMainForm form(setup);
     form.show();
-    QTRY_COMPARE(form.StatusText(0), u"[接続中]"_s);
+    QTRY_COMPARE(form.StatusText(0), ConnectedText());
 
     QTest::mouseClick(form.findChild<QToolButton *>(u"TabButton_Video"_s), Qt::LeftButton);
     auto *videos = form.findChild<TVideoTab *>();

@@ -71,7 +71,7 @@ void TstScreenshotsNews::newsTab()
     setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
     TMainForm form(setup);
     form.show();
-    QTRY_COMPARE(form.StatusText(0), u"[接続中]"_s);
+    QTRY_COMPARE(form.StatusText(0), ConnectedText());
     form.findChild<QToolButton *>(u"TabButton_News"_s)->click();
     QCOMPARE(form.CurrentPage(), int(pgNews));
     QTest::qWait(200); // let the window system paint before grabbing

@@ -63,7 +63,7 @@ void TstScreenshotsNotes::windows()
     setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
     TMainForm form(setup);
     form.show();
-    QTRY_COMPARE(form.StatusText(0), u"[接続中]"_s);
+    QTRY_COMPARE(form.StatusText(0), ConnectedText());
     form.ShowTab(pgNotes); // the notes tab, as its button shows it
     QTest::qWait(200);     // let the window system paint before grabbing
     CheckNothingCut(form);

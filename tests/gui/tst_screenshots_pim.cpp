@@ -80,7 +80,7 @@ void TstScreenshotsPim::pimWindows()
     setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
     TMainForm form(setup);
     form.show();
-    QTRY_COMPARE(form.StatusText(0), u"[接続中]"_s);
+    QTRY_COMPARE(form.StatusText(0), ConnectedText());
 
     const auto showTab = [&](const QString &button, const QString &picture) {
         form.findChild<QToolButton *>(button)->click();

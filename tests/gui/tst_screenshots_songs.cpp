@@ -78,7 +78,7 @@ void TstScreenshotsSongs::windows()
     setup.modelFile = QStringLiteral(SORVO_SOURCE_DIR "/data/Velmor.MCD");
     TMainForm form(setup);
     form.show();
-    QTRY_COMPARE(form.StatusText(0), u"[接続中]"_s);
+    QTRY_COMPARE(form.StatusText(0), ConnectedText());
     QTest::mouseClick(form.findChild<QToolButton *>(u"TabButton_Song"_s), Qt::LeftButton);
     auto *tab = form.findChild<TSongTab *>();
     QVERIFY(tab->ListModel().rowCount() > 0);
