@@ -2,8 +2,11 @@
 #include "notes/notelistmodel.h"
 #include "widgets/reportlistview.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -14,6 +17,7 @@ private slots:
     void columnsFillAndKeepWidths();
     void homeAndEndGoToTheEnds_data();
     void homeAndEndGoToTheEnds();
+    void hiddenColumnsComeBackFromTheHeaderMenu();
 };
 
 void TstReportListView::columnsFillAndKeepWidths()
@@ -67,6 +71,39 @@ void TstReportListView::homeAndEndGoToTheEnds()
     QCOMPARE(view.currentIndex().column(), 1); // the cell in the same column
     QCOMPARE(view.selectionModel()->selectedRows().size(), 1);
     QCOMPARE(view.selectionModel()->selectedRows().first().row(), row);
+}
+
+void TstReportListView::hiddenColumnsComeBackFromTheHeaderMenu()
+{
+    TNoteListModel model;
+    const QList<TNoteRow> rows{{u"a.txt"_s, u"10"_s, {}, u"一"_s}};
+    model.Fill(rows);
+    TReportListView view;
+    view.SetReportModel(&model);
+    const QString second = model.headerData(1, Qt::Horizontal).toString();
+    view.SetHiddenColumns({second});
+    view.resize(600, 200);
+    view.show();
+    QVERIFY(view.isColumnHidden(1));
+    model.Fill(rows); // a reload keeps it hidden
+    QVERIFY(view.isColumnHidden(1));
+    QVERIFY(!view.isColumnHidden(0) && !view.isColumnHidden(2));
+
+    // The header's menu lists every column, ticked when shown; choosing the hidden one shows it.
+    QStringList listed;
+    QTimer::singleShot(0, &view, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction *action : menu->actions())
+            listed << action->text() + (action->isChecked() ? u"+"_s : u"-"_s);
+        menu->actions().at(1)->trigger();
+        menu->close();
+    });
+    emit view.horizontalHeader()->customContextMenuRequested(QPoint(5, 5));
+    QCOMPARE(listed.size(), model.columnCount());
+    QCOMPARE(listed.at(1), second + u"-"_s);
+    QVERIFY(!view.isColumnHidden(1));
+    QVERIFY(view.HiddenColumns().isEmpty());
 }
 
 QTEST_MAIN(TstReportListView)

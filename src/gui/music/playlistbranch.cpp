@@ -80,14 +80,14 @@ void TPlayListBranch::Show(int playList)
         FModel->Fill(FDb->FSongs, FDb->FPlayLists.Items(playList));
         if (FShown < 0) {
             FList.SetReportModel(FModel);
-            FList.SetColumnWidths({50, 140, 105, 100});
+            FList.SetColumnWidths({50, 125, 100, 95, 75});
         }
         FShown = playList;
         return;
     }
     if (FShown >= 0) {
         FList.SetReportModel(&FSongs);
-        FList.SetColumnWidths({140, 105, 100});
+        FList.SetColumnWidths({125, 100, 95, 75});
     }
     FShown = -1;
     FModel->Clear();

@@ -29,7 +29,11 @@ TSongTab::TSongTab(TTabContext context, QWidget *parent)
     FUi->setupUi(this);
     FModel = new TSongListModel(this);
     FUi->SongListView->SetReportModel(FModel);
-    FUi->SongListView->SetColumnWidths({140, 105, 100});
+    FUi->SongListView->SetColumnWidths({125, 100, 95, 75});
+    // The list fits its pane with the play count as the only play column; the header's menu shows the
+    // others.
+    FUi->SongListView->SetHiddenColumns(
+        {FModel->headerData(4, Qt::Horizontal).toString(), FModel->headerData(5, Qt::Horizontal).toString()});
     FTree = new QStandardItemModel(this);
     FUi->SongTreeView->setModel(FTree);
     FUi->Splitter_Songs->setStretchFactor(0, 3);

@@ -4,7 +4,10 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScopedValueRollback>
+
+using namespace Qt::Literals::StringLiterals;
 
 QColor TStripedRowDelegate::RowColor(int row)
 {
@@ -33,6 +36,8 @@ TReportListView::TReportListView(QWidget *parent) : QTableView(parent)
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(horizontalHeader(), &QWidget::customContextMenuRequested, this, &TReportListView::ShowHeaderMenu);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
         if (FReloading)
             return;
@@ -58,8 +63,49 @@ void TReportListView::SetReportModel(TReportListModel *model)
     connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { FReloading = true; });
     connect(model, &QAbstractItemModel::modelReset, this, [this] {
         SetColumnWidths(FColumnWidths);
+        ApplyHiddenColumns();
         FReloading = false;
     });
+    ApplyHiddenColumns();
+}
+
+void TReportListView::SetHiddenColumns(const QStringList &captions)
+{
+    FHiddenColumns = captions;
+    ApplyHiddenColumns();
+}
+
+void TReportListView::ApplyHiddenColumns()
+{
+    if (!model())
+        return;
+    for (int column = 0; column < model()->columnCount(); ++column)
+        setColumnHidden(column,
+                        FHiddenColumns.contains(model()->headerData(column, Qt::Horizontal).toString()));
+}
+
+void TReportListView::ShowHeaderMenu(const QPoint &position)
+{
+    if (!model())
+        return;
+    QMenu menu(this);
+    menu.setObjectName(u"HeaderMenu"_s);
+    for (int column = 0; column < model()->columnCount(); ++column) {
+        const QString caption = model()->headerData(column, Qt::Horizontal).toString();
+        QAction *action = menu.addAction(caption);
+        action->setCheckable(true);
+        action->setChecked(!isColumnHidden(column));
+        // The first column always stays: a list without columns could not bring its menu back.
+        action->setEnabled(column > 0);
+        connect(action, &QAction::toggled, this, [this, caption](bool shown) {
+            if (shown)
+                FHiddenColumns.removeAll(caption);
+            else if (!FHiddenColumns.contains(caption))
+                FHiddenColumns.append(caption);
+            ApplyHiddenColumns();
+        });
+    }
+    menu.exec(horizontalHeader()->viewport()->mapToGlobal(position));
 }
 
 void TReportListView::SetColumnWidths(const QList<int> &widths)

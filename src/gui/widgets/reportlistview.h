@@ -31,6 +31,10 @@ public:
     TReportListModel *ReportModel() const { return FModel; }
     /// Column widths in pixels, in column order.
     void SetColumnWidths(const QList<int> &widths);
+    /// Columns hidden until the user shows them from the header's menu, named by their captions (so
+    /// that they stay hidden in another model with the same columns). The menu lists every column.
+    void SetHiddenColumns(const QStringList &captions);
+    const QStringList &HiddenColumns() const { return FHiddenColumns; }
     /// The item of the current row; -1 for none.
     int CurrentItem() const;
     /// The items of the selected rows, in the order shown.
@@ -48,6 +52,9 @@ protected:
 
 private:
     TReportListModel *FModel = nullptr;
+    void ApplyHiddenColumns();
+    void ShowHeaderMenu(const QPoint &position);
     QList<int> FColumnWidths; // the widths set or dragged, put back after a reload
+    QStringList FHiddenColumns;
     bool FReloading = false;
 };
