@@ -913,6 +913,11 @@ Help on a command: sorvo-cli COMMAND --help
         <source>[ %s ]に保存できませんでした。</source>
         <translation>Could not save to [ %s ].</translation>
     </message>
+    <message>
+        <source>%.0n byte</source>
+        <extracomment>the file size; %.0n is the number of bytes with thousands separators</extracomment>
+        <translation>%.0n bytes</translation>
+    </message>
 </context>
 <context>
     <name>SongSearch</name>

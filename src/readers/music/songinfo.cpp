@@ -70,7 +70,8 @@ QList<QPair<QString, QString>> SongInfoLines(const TITBSongItem &song, const QSt
         {Tr(QT_TRANSLATE_NOOP("SongInfo", "マイレート:")), RatingStars(song.FRating)},
         {Tr(QT_TRANSLATE_NOOP("SongInfo", "形式:")), MusicFormatName(filePath)},
         {Tr(QT_TRANSLATE_NOOP("SongInfo", "サイズ:")),
-         Format(u"%.0n byte"_s, {double(GetFileSize64(filePath))})},
+         //: the file size; %.0n is the number of bytes with thousands separators
+         Format(QCoreApplication::translate("SongInfo", "%.0n byte"), {double(GetFileSize64(filePath))})},
         {Tr(QT_TRANSLATE_NOOP("SongInfo", "ビットレート:")), Format(u"%d kbps"_s, {song.FBitRate})},
         {Tr(QT_TRANSLATE_NOOP("SongInfo", "サンプリング:")), Format(u"%d Hz"_s, {song.FSampleRate})},
         {Tr(QT_TRANSLATE_NOOP("SongInfo", "ジャンル:")), song.Genre()},
