@@ -130,7 +130,9 @@ int RunExtractCommand(TCliContext &context, bool videos)
     TConsoleMainServices services;
     services.FOnTransferLog = [&songs](const TCopyReport &report) {
         CliErr(QCoreApplication::translate("CliExtract", "コピー結果のログ") + u'\n');
-        for (const QString &line : TransferLogLines(TransferLogRows(songs, report)))
+        TTransferLogModel log;
+        log.Fill(songs, report);
+        for (const QString &line : TransferLogLines(log.ShownRows()))
             CliErr(line + u'\n');
     };
     TITXMakeLibrary &listing = device.Session().Library();

@@ -146,6 +146,7 @@ void TstTransferLog::translatedWindowKeepsFileTexts()
     TTransferLogModel model;
     model.Fill(songs, report);
     const QStringList lines = TransferLogLines(model.Rows());
+    const QStringList shownLines = TransferLogLines(model.ShownRows());
     const QString shownError = model.index(0, 3).data().toString();
     const QString shownNote = model.index(1, 3).data().toString();
     const QString header = model.headerData(3, Qt::Horizontal).toString();
@@ -158,6 +159,9 @@ void TstTransferLog::translatedWindowKeepsFileTexts()
     QCOMPARE(shownNote, u"Copied without tags"_s);
     QCOMPARE(shownCode, u"EN:データファイルが存在しません"_s);
     QCOMPARE(header, u"EN:エラー状況"_s);
+    QCOMPARE(shownLines, (QStringList{u"1 :「曲2」(歌手2) - EN:データファイルが存在しません"_s,
+                                      u"2 :「曲5」(歌手5) - Copied without tags"_s,
+                                      u"3 :「曲8」(歌手8) - "_s + SystemErrorText(ENOSPC)}));
     // ... while the saved log keeps its Japanese texts.
     QCOMPARE(fileError, u"データファイルが存在しません"_s);
     QCOMPARE(lines, (QStringList{u"1 :「曲2」(歌手2) - データファイルが存在しません"_s,

@@ -111,6 +111,15 @@ QList<TTransferLogRow> TTransferLogModel::Rows() const
     return rows;
 }
 
+QList<TTransferLogRow> TTransferLogModel::ShownRows() const
+{
+    QList<TTransferLogRow> rows;
+    rows.reserve(rowCount());
+    for (int item : Order())
+        rows.append({ItemText(item, 0), ItemText(item, 1), ItemText(item, 2), ItemText(item, 3)});
+    return rows;
+}
+
 QStringList TransferLogLines(const QList<TTransferLogRow> &rows)
 {
     QStringList lines;

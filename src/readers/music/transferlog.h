@@ -47,6 +47,8 @@ public:
     void Fill(const TITBSongList &songs, const TCopyReport &report);
     /// The rows in the shown order, numbered from 1, with their texts untranslated as the log file has them.
     QList<TTransferLogRow> Rows() const;
+    /// The same rows with their texts in the user's language, as the console prints them.
+    QList<TTransferLogRow> ShownRows() const;
 
 protected:
     QString ItemText(int item, int column) const override;
