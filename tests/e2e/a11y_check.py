@@ -83,7 +83,7 @@ def main():
             os.chmod(lock_home, 0o700)
             env["HOME"] = lock_home
             env["XDG_RUNTIME_DIR"] = lock_home
-            procs.append(subprocess.Popen([sorvo, "--drive", player, "--settings", settings, "--yes"], env=env))
+            procs.append(subprocess.Popen([sorvo, "--lang", "ja", "--drive", player, "--settings", settings, "--yes"], env=env))
             if attempt == 2 or not wait_exit(procs[-1], 3):
                 break
             for p in reversed(procs[started:]):

@@ -37,7 +37,7 @@ xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
 # A runtime folder of its own: the single-instance lock must not meet other tests' windows.
 mkdir -m 700 "$work/run"
 export QT_QPA_PLATFORM=xcb PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work/run"
-"$sorvo" --drive "$work/player" --settings "$work/Velmor.INI" >"$work/sorvo.log" 2>&1 &
+"$sorvo" --lang ja --drive "$work/player" --settings "$work/Velmor.INI" >"$work/sorvo.log" 2>&1 &
 sorvo_pid=$!
 
 # Waits for a visible window whose title matches; prints its id.
