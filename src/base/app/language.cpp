@@ -73,3 +73,9 @@ TUiLanguage CurrentUiLanguage()
 {
     return gCurrent;
 }
+
+QLocale CurrentUiLocale()
+{
+    return gCurrent == TUiLanguage::Japanese ? QLocale(QLocale::Japanese, QLocale::Japan)
+                                             : QLocale(QLocale::English, QLocale::UnitedStates);
+}

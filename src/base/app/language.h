@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 class QCoreApplication;
@@ -31,3 +32,5 @@ bool InstallUiLanguage(QCoreApplication &app, TUiLanguage language);
 
 /// The language installed last by InstallUiLanguage (Japanese before any).
 TUiLanguage CurrentUiLanguage();
+/// The locale of names the window takes from Qt (days of the week, months) in that language.
+QLocale CurrentUiLocale();

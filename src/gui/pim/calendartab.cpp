@@ -1,4 +1,5 @@
 #include "pim/calendartab.h"
+#include "app/language.h"
 
 #include "notes/textimport.h"
 #include "pim/pimtab.h"
@@ -33,7 +34,7 @@ TCalendarTab::TCalendarTab(TTabContext context, QWidget *parent)
     SetupDatePicker(FUi->Picker_Month, tr("MM月"));
     //: Display format (QDateTime) of the day field
     SetupDatePicker(FUi->Picker_Day, tr("dd日"));
-    FUi->CalendarGraph->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+    FUi->CalendarGraph->setLocale(CurrentUiLocale()); // the days of the week in the window's language
     SetCalendarDate(QDate::currentDate());
 
     const auto command = [this](void (TCalendarTab::*handler)()) {
