@@ -3606,6 +3606,14 @@ and enjoy your iPod.</translation>
         <source>%.0n 曲</source>
         <translation>%.0n songs</translation>
     </message>
+    <message>
+        <source>第%1世代</source>
+        <translation>Generation %1</translation>
+    </message>
+    <message>
+        <source>不明</source>
+        <translation>Unknown</translation>
+    </message>
 </context>
 <context>
     <name>TTagEmbedder</name>

@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 """What a screen reader sees of Sorvo's window, and its tab buttons worked through their accessible actions.
 
-Usage: a11y_check.py SORVO MAKE_DEMO_PLAYER
+Usage: a11y_check.py [--lang en] SORVO MAKE_DEMO_PLAYER
 Starts Xvfb, a session bus with the accessibility bus, and the real window on a demo player; then, through
 AT-SPI: every button and check box has a name, each tab button's Toggle action shows its page, every list of a
-tab is a table that exposes its rows. Exits 77 (skipped) when Xvfb, the accessibility bus or pyatspi is missing.
+tab is a table that exposes its rows (a11y_steps.py). With --lang en the window runs in English and the walk
+also opens the windows of the tabs, looking for Japanese interface text and cut text (a11y_english.py).
+Exits 77 (skipped) when Xvfb, the accessibility bus or pyatspi is missing.
 """
 import os
 import shutil
@@ -31,10 +33,14 @@ def wait_exit(proc, seconds):
 
 
 def main():
-    if len(sys.argv) != 3:
+    args = sys.argv[1:]
+    lang = "ja"
+    if args[:1] == ["--lang"] and len(args) > 1:
+        lang, args = args[1], args[2:]
+    if len(args) != 2 or lang not in ("ja", "en"):
         print(__doc__)
         return 2
-    sorvo, make_demo = sys.argv[1], sys.argv[2]
+    sorvo, make_demo = args
     if not shutil.which("Xvfb") or not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
         skip("Xvfb or at-spi2-core missing")
     if "DBUS_SESSION_BUS_ADDRESS" not in os.environ or os.environ.get("SORVO_A11Y_INNER") != "1":
@@ -83,13 +89,17 @@ def main():
             os.chmod(lock_home, 0o700)
             env["HOME"] = lock_home
             env["XDG_RUNTIME_DIR"] = lock_home
-            procs.append(subprocess.Popen([sorvo, "--lang", "ja", "--drive", player, "--settings", settings, "--yes"], env=env))
+            procs.append(subprocess.Popen([sorvo, "--lang", lang, "--drive", player, "--settings", settings, "--yes"],
+                                          env=env))
             if attempt == 2 or not wait_exit(procs[-1], 3):
                 break
             for p in reversed(procs[started:]):
                 p.terminate()
                 p.wait(5)
             del procs[started:]
+        if lang == "en":
+            import a11y_english
+            return a11y_english.run(procs[-1])
         import a11y_steps
         return a11y_steps.run(procs[-1])
     finally:

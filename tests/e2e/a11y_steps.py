@@ -104,6 +104,19 @@ def switch_tab(button, caption, failures):
         return False
 
 
+def shown_lists(root):
+    """The lists shown below root, each with its number of rows."""
+    found = []
+    for n in walk(root):
+        if n.getRole() in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_LIST,
+                           pyatspi.ROLE_TREE) and showing(n):
+            try:
+                found.append((n, n.queryTable().nRows))
+            except NotImplementedError:
+                found.append((n, n.childCount))
+    return found
+
+
 def run(process):
     failures = []
     app = wait_for("the window on the accessibility bus", find_app, 90)
@@ -132,15 +145,8 @@ def run(process):
             continue
 
         def lists():
-            found = [n for n in walk(app) if n.getRole() in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE,
-                                                             pyatspi.ROLE_LIST, pyatspi.ROLE_TREE) and showing(n)]
-            counts = []
-            for t in found:
-                try:
-                    counts.append(t.queryTable().nRows)
-                except NotImplementedError:
-                    counts.append(t.childCount)
-            return found, counts
+            found = shown_lists(app)
+            return [t for t, _ in found], [rows for _, rows in found]
 
         # The page loads its lists when first shown: give a slow machine time to fill them.
         end = time.time() + (30 if caption != "iPod" else 1)

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -25,17 +26,32 @@ int ModelPictureIndex(const QString &modelCode)
     return 1;
 }
 
+namespace {
+/// A value of the player record as the window shows it: the model data's "第N世代" and the record's "不明"
+/// are kept in Japanese in the record, and shown in the window's language.
+QString Shown(const QString &value)
+{
+    static const QRegularExpression generation(u"^第(\\d+)世代$"_s);
+    const QRegularExpressionMatch match = generation.match(value);
+    if (match.hasMatch())
+        return QCoreApplication::translate("TSpecValues", "第%1世代").arg(match.captured(1));
+    if (value == u"不明"_s)
+        return QCoreApplication::translate("TSpecValues", "不明");
+    return value;
+}
+} // namespace
+
 TSpecValues MakeSpecValues(const TPlayerInfo &device)
 {
     TSpecValues v;
     v.machine = device.FKindName + u" ( "_s + device.FCapacity + u" )"_s;
-    v.generation = device.FGeneration;
-    v.number = device.FModelNumber;
+    v.generation = Shown(device.FGeneration);
+    v.number = Shown(device.FModelNumber);
     v.name = device.FName;
     v.owner = device.FOwner;
-    v.software = device.FSoftware;
+    v.software = Shown(device.FSoftware);
     v.serial = device.FSerial;
-    v.area = device.FRegion;
+    v.area = Shown(device.FRegion);
     v.hdd = Format(u"%.0n MB"_s, {double(device.FTotalBytes) / 1048576.0});
     v.songs = Format(QCoreApplication::translate("TSpecValues", "%.0n 曲"), {device.FSongCount});
     v.songSize = Format(u"%.0n MB"_s, {double(device.FSongBytes) / 1048576.0});
