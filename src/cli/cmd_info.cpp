@@ -1,6 +1,7 @@
 // sorvo-cli info: recognises the player and prints its device record.
 #include "cli/clidevice.h"
 #include "common/format.h"
+#include "device/specvalues.h"
 #include "session/playersession.h"
 
 #include <QCoreApplication>
@@ -67,7 +68,7 @@ int Run(TCliContext &context)
     };
     CliTable({
         {QCoreApplication::translate("CliInfo", "機種名:"), c.FKindName + u" ( "_s + c.FCapacity + u" )"_s},
-        {QCoreApplication::translate("CliInfo", "世代:"), c.FGeneration},
+        {QCoreApplication::translate("CliInfo", "世代:"), ShownPlayerValue(c.FGeneration)},
         {QCoreApplication::translate("CliInfo", "型番:"), c.FModelNumber},
         {QCoreApplication::translate("CliInfo", "名前:"), c.FName},
         {QCoreApplication::translate("CliInfo", "オーナー:"), c.FOwner},

@@ -26,10 +26,7 @@ int ModelPictureIndex(const QString &modelCode)
     return 1;
 }
 
-namespace {
-/// A value of the player record as the window shows it: the model data's "第N世代" and the record's "不明"
-/// are kept in Japanese in the record, and shown in the window's language.
-QString Shown(const QString &value)
+QString ShownPlayerValue(const QString &value)
 {
     static const QRegularExpression generation(u"^第(\\d+)世代$"_s);
     const QRegularExpressionMatch match = generation.match(value);
@@ -39,19 +36,18 @@ QString Shown(const QString &value)
         return QCoreApplication::translate("TSpecValues", "不明");
     return value;
 }
-} // namespace
 
 TSpecValues MakeSpecValues(const TPlayerInfo &device)
 {
     TSpecValues v;
     v.machine = device.FKindName + u" ( "_s + device.FCapacity + u" )"_s;
-    v.generation = Shown(device.FGeneration);
-    v.number = Shown(device.FModelNumber);
+    v.generation = ShownPlayerValue(device.FGeneration);
+    v.number = ShownPlayerValue(device.FModelNumber);
     v.name = device.FName;
     v.owner = device.FOwner;
-    v.software = Shown(device.FSoftware);
+    v.software = ShownPlayerValue(device.FSoftware);
     v.serial = device.FSerial;
-    v.area = Shown(device.FRegion);
+    v.area = ShownPlayerValue(device.FRegion);
     v.hdd = Format(u"%.0n MB"_s, {double(device.FTotalBytes) / 1048576.0});
     v.songs = Format(QCoreApplication::translate("TSpecValues", "%.0n 曲"), {device.FSongCount});
     v.songSize = Format(u"%.0n MB"_s, {double(device.FSongBytes) / 1048576.0});

@@ -21,6 +21,9 @@ struct TSpecValues
     int pictureIndex = 1;
 };
 
+/// A value of the player record as it is shown: the model data's "第N世代" and the record's "不明" stay
+/// Japanese in the record (and in JSON) and are shown in the language of the texts.
+QString ShownPlayerValue(const QString &value);
 TSpecValues MakeSpecValues(const TPlayerInfo &device);
 /// The model picture by model code: mini 0, shuffle 3, nano 2, nano2 5, shuffle2 6, 5G 4, else 1.
 int ModelPictureIndex(const QString &modelCode);
