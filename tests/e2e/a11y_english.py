@@ -10,7 +10,7 @@ import xml.etree.ElementTree as ET
 import pyatspi
 from gi.repository import GLib
 
-from a11y_steps import TAB_BUTTONS, do_action, find_app, shown_lists, showing, switch_tab, tab_button, wait_for
+from a11y_steps import TAB_BUTTONS, do_action, find_app, shown_lists, showing, switch_tab, tab_button, wait_for, walk
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SOURCES = os.path.normpath(os.path.join(HERE, "..", ".."))
@@ -105,17 +105,9 @@ class Font:
         return total
 
 
-def shown_nodes(node, depth=0):
-    """The node and what is shown below it: a hidden node's children are passed over, whatever they say."""
-    if not showing(node):
-        return
-    yield node
-    if depth > 40:
-        return
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from shown_nodes(child, depth + 1)
+def shown_nodes(node):
+    """The node and what is shown below it."""
+    return walk(node, shown_only=True)
 
 
 TEXT_ROLES = {pyatspi.ROLE_LABEL, pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX,

@@ -25,14 +25,18 @@ def find_app():
     return None
 
 
-def walk(node, depth=0):
+def walk(node, depth=0, shown_only=False):
+    """The node and every node below it; with shown_only, a hidden node and all below it are passed over,
+    whatever they say."""
+    if shown_only and not showing(node):
+        return
     yield node
     if depth > 40:
         return
     for i in range(node.childCount):
         child = node.getChildAtIndex(i)
         if child is not None:
-            yield from walk(child, depth + 1)
+            yield from walk(child, depth + 1, shown_only)
 
 
 def showing(node):

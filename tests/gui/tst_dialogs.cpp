@@ -1,4 +1,5 @@
 #include "app/guithreaddialogs.h"
+#include "app/language.h"
 #include "app/settings.h"
 #include "app/userdialogs.h"
 #include "common/japanese.h"
@@ -335,7 +336,7 @@ void TstDialogs::qtTranslation()
     const QString file = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + u"/qtbase_ja.qm"_s;
     if (!QFileInfo::exists(file))
         QSKIP("Qt's Japanese translation is not installed (scripts/install-deps.sh installs it)");
-    QVERIFY(TWidgetDialogs::LoadQtTranslation(*qApp));
+    QVERIFY(InstallUiLanguage(*qApp, TUiLanguage::Japanese));
     QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), u"開く(&O)"_s);
 }
 

@@ -25,11 +25,6 @@ bool ParseUiLanguage(const QString &code, TUiLanguage &language)
     return false;
 }
 
-QString UiLanguageCode(TUiLanguage language)
-{
-    return language == TUiLanguage::Japanese ? u"ja"_s : u"en"_s;
-}
-
 TUiLanguage LanguageFromEnvironment()
 {
     for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {

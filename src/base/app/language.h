@@ -15,7 +15,6 @@ enum class TUiLanguage
 
 /// Reads "ja" or "en" (any case) into `language`; false when the text names neither.
 bool ParseUiLanguage(const QString &code, TUiLanguage &language);
-QString UiLanguageCode(TUiLanguage language);
 
 /// The language of the messages the environment asks for: LC_ALL, else LC_MESSAGES, else LANG (the
 /// first one set). A Japanese locale ("ja", "ja_JP.UTF-8", ...) gives Japanese, any other English.

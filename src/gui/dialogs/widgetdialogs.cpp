@@ -9,12 +9,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QLibraryInfo>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTranslator>
 #include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
@@ -53,18 +51,6 @@ QMessageBox::StandardButton TWidgetDialogs::Show(QMessageBox::Icon icon, const Q
     const auto box = MakeBox(FOwner, icon, title.isEmpty() ? Caption() : title, text, buttons);
     box->exec();
     return box->standardButton(box->clickedButton());
-}
-
-bool TWidgetDialogs::LoadQtTranslation(QApplication &app)
-{
-    auto *translator = new QTranslator(&app);
-    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), u"qtbase"_s, u"_"_s,
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    QCoreApplication::installTranslator(translator);
-    return true;
 }
 
 void TWidgetDialogs::Warning(const QString &text)

@@ -41,8 +41,6 @@ public:
     /// whatever the system's language.
     static std::unique_ptr<QMessageBox> MakeBox(QWidget *owner, QMessageBox::Icon icon, const QString &title,
                                                 const QString &text, QMessageBox::StandardButtons buttons);
-    /// Loads Qt's Japanese translation for the standard file and folder dialogs; false when not installed.
-    static bool LoadQtTranslation(QApplication &app);
 
 private:
     QString RunSaveDialog(const QString &title, const QString &filter, const QString &defaultExt,
