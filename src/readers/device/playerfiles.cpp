@@ -4,6 +4,7 @@
 #include "common/format.h"
 #include "common/paths.h"
 #include "common/sorvoerror.h"
+#include "platform/safefilewriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,8 +24,9 @@ QStringList ListPlayerFiles(const QString &folder)
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
-        // A FIFO, socket or device standing among the files is no note or card and is never opened.
-        if (it.fileInfo().isFile())
+        // A FIFO, socket or device standing among the files is no note or card and is never opened; a
+        // temporary file of a write in progress (or one stopped by a crash) is not one either.
+        if (it.fileInfo().isFile() && !IsTemporaryFileName(it.fileName()))
             files.append(base.relativeFilePath(it.filePath()));
     }
     std::sort(files.begin(), files.end());
