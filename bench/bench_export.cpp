@@ -116,7 +116,7 @@ int main(int argc, char **argv)
                 image->ForgetBitmap();
         QElapsedTimer timer;
         timer.start();
-        ExportPhotos(db, {{u"Album"_s, true}}, dest, kExportThumbnails, progress, services, dialogs);
+        ExportPhotos(db, {{u"Album"_s, true}}, dest, {}, kExportThumbnails, progress, services, dialogs);
         const double ms = double(timer.nsecsElapsed()) / 1e6;
         QDir(dest).removeRecursively();
         return ms;

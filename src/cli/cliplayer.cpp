@@ -22,6 +22,11 @@ TPlayerSession &TCliPlayer::Locate()
     return FDevice.Session();
 }
 
+QString TCliPlayer::Root() const
+{
+    return FDevice.Player().FRoot;
+}
+
 const TArtworkDBLoader &TCliPlayer::LoadPhotos()
 {
     TPlayerSession &session = Locate();

@@ -42,6 +42,8 @@ public:
     void RaiseMessages() const;
     /// Prints the message boxes shown so far to standard error.
     void PrintMessages() const;
+    /// The root of the player found by the last Locate or LoadPhotos.
+    QString Root() const;
 
 private:
     TCollectedDialogs FDialogs;

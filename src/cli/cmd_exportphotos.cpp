@@ -58,11 +58,11 @@ int Run(TCliContext &context)
         throw ESorvoError(check.FText);
     TConsoleMainServices services;
     const TPhotoExportResult result =
-        ExportPhotos(photos, rows, folder, full ? kExportFullSize : kExportThumbnails, context.progress,
-                     services, context.dialogs);
+        ExportPhotos(photos, rows, folder, device.Player().FRoot, full ? kExportFullSize : kExportThumbnails,
+                     context.progress, services, context.dialogs);
     if (ConsoleStopSignal())
         return 128 + ConsoleStopSignal(); // the file in hand was removed; the status line has the count
-    return result.FFailedCopies > 0 ? 1 : 0;
+    return result.FFailedCopies > 0 || result.FUnreadable > 0 ? 1 : 0;
 }
 
 TCliCommand reg({u"export-photos",

@@ -64,7 +64,8 @@ int Run(TCliContext &context)
                u'\n');
     if (logFile.isEmpty()) {
         PrintPlays(db.FSongs, plays, context.line.json);
-        return 0;
+        // The warning above said why the list is empty: not a success.
+        return db.FRecordedPlays.FWarning.isEmpty() ? 0 : 1;
     }
     const QString path = QFileInfo(QDir::fromNativeSeparators(logFile)).absoluteFilePath();
     const int written = WriteScrobbleLog(path, db, session.Player().FRoot);

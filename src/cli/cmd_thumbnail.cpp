@@ -3,6 +3,7 @@
 #include "cli/clicommand.h"
 #include "cli/cliplayer.h"
 #include "common/sorvoerror.h"
+#include "music/copydestination.h"
 #include "photos/artworkdbloader.h"
 #include "platform/safefilewriter.h"
 #include "session/playersession.h"
@@ -55,6 +56,8 @@ int Run(TCliContext &context)
         loader = &player.Locate().Artwork();
         player.RaiseMessages();
     }
+    // A picture written over the player's own files would break it.
+    RefuseFileInPlayer(QDir::fromNativeSeparators(out), player.Root());
     const TArtItem *item = songId.isEmpty() ? loader->FindByImageId(quint32(id)) : loader->FindBySongId(id);
     if (!item)
         throw ESorvoError(QCoreApplication::translate("CliThumbnail", "指定された画像が見つかりません"));

@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/mount.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 class TstExtract : public QObject
@@ -34,6 +36,11 @@ private slots:
     void photos();
     void usageErrors_data();
     void usageErrors();
+    void nothingWrittenIntoThePlayer_data();
+    void nothingWrittenIntoThePlayer();
+    void nothingWrittenThroughASecondMount();
+    void unreadInputIsAFailure_data();
+    void unreadInputIsAFailure();
 
 private:
     QTemporaryDir FDir;
@@ -58,6 +65,18 @@ QMap<QString, QByteArray> Tree(const QString &folder)
                      QCryptographicHash::hash(ReadFixtureFile(path), QCryptographicHash::Sha1));
     }
     return files;
+}
+
+// Every name below a folder, folders and hidden files too.
+QStringList Names(const QString &folder)
+{
+    QStringList names;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        names.append(QDir(folder).relativeFilePath(it.next()));
+    names.sort();
+    return names;
 }
 
 } // namespace
@@ -238,6 +257,104 @@ void TstExtract::usageErrors()
     const TCliRun run = RunCli(QStringList{u"--drive"_s, FRoot} + args);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
+}
+
+void TstExtract::nothingWrittenIntoThePlayer_data()
+{
+    // %1 is replaced by the player's root, %2 by a link to it.
+    QTest::addColumn<QStringList>("args");
+    QTest::addRow("thumbnail over the song database") << QStringList{
+        u"thumbnail"_s, u"--song-id"_s, u"1"_s, u"--out"_s, u"%1iPod_Control/iTunes/iTunesDB"_s};
+    QTest::addRow("thumbnail through a link")
+        << QStringList{u"thumbnail"_s, u"--song-id"_s, u"1"_s, u"--out"_s, u"%2/Notes/x.png"_s};
+    QTest::addRow("photos") << QStringList{u"export-photos"_s, u"--all"_s, u"--to"_s, u"%1Photos/out"_s};
+    QTest::addRow("debug export") << QStringList{u"debug-export"_s, u"--song-db"_s, u"--device-report"_s,
+                                                 u"--to"_s, u"%2/Notes"_s};
+    QTest::addRow("scrobble log") << QStringList{u"plays"_s, u"--scrobble-log"_s,
+                                                 u"%2/Notes/.scrobbler.log"_s};
+    QTest::addRow("songs through a link")
+        << QStringList{u"extract"_s, u"--all"_s, u"--to"_s, u"%2/Music/x"_s};
+    QTest::addRow("videos") << QStringList{u"extract-videos"_s, u"--all"_s, u"--to"_s, u"%1Videos"_s};
+}
+
+void TstExtract::nothingWrittenIntoThePlayer()
+{
+    QFETCH(QStringList, args);
+    QTemporaryDir dir;
+    const QString link = dir.filePath(u"player-link"_s);
+    QVERIFY(QFile::link(QDir::cleanPath(FRoot), link));
+    for (QString &a : args)
+        a = a.replace(u"%1"_s, FRoot).replace(u"%2"_s, link);
+    const QMap<QString, QByteArray> before = Tree(FRoot);
+    const QStringList names = Names(FRoot);
+    const TCliRun run = RunCli(QStringList{u"--drive"_s, FRoot} + args);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(u"はプレーヤーの中にあるため"_s), qPrintable(run.err));
+    QCOMPARE(Tree(FRoot), before);
+    QCOMPARE(Names(FRoot), names); // no folder made either
+}
+
+void TstExtract::nothingWrittenThroughASecondMount()
+{
+    QTemporaryDir dir;
+    const QString second = dir.filePath(u"second"_s);
+    QVERIFY(QDir().mkpath(second));
+    const QByteArray target = QFile::encodeName(second);
+    if (::mount(QFile::encodeName(FRoot).constData(), target.constData(), nullptr, MS_BIND, nullptr) != 0)
+        QSKIP("a second mount needs root");
+    const QMap<QString, QByteArray> before = Tree(FRoot);
+    const QList<QStringList> commands{
+        {u"extract"_s, u"--all"_s, u"--to"_s, second + u"/Music"_s},
+        {u"thumbnail"_s, u"--song-id"_s, u"1"_s, u"--out"_s, second + u"/iPod_Control/iTunes/iTunesDB"_s},
+        {u"export-photos"_s, u"--all"_s, u"--to"_s, second + u"/Photos/out"_s},
+        {u"plays"_s, u"--scrobble-log"_s, second + u"/x.log"_s},
+    };
+    for (const QStringList &args : commands) {
+        const TCliRun run = RunCli(QStringList{u"--drive"_s, FRoot} + args);
+        if (run.exitCode != 1 || !run.err.contains(u"はプレーヤーの中にあるため"_s)) {
+            ::umount2(target.constData(), MNT_DETACH);
+            QFAIL(qPrintable(args.first() + u": "_s + run.err));
+        }
+    }
+    ::umount2(target.constData(), MNT_DETACH);
+    QCOMPARE(Tree(FRoot), before);
+}
+
+void TstExtract::unreadInputIsAFailure_data()
+{
+    QTest::addColumn<QString>("damaged"); // below the player's root
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("notWritten"); // below the output folder
+    QTest::addRow("photos without thumbnails")
+        << u"Photos/Thumbs/F1009_1.ithmb"_s << QStringList{u"export-photos"_s, u"--all"_s, u"--to"_s, u"%o"_s}
+        << u"枚の写真を読み込めませんでした"_s << QString();
+    QTest::addRow("scrobble log from damaged play counts")
+        << u"iPod_Control/iTunes/Play Counts"_s
+        << QStringList{u"plays"_s, u"--scrobble-log"_s, u"%o/.scrobbler.log"_s} << u"Play Counts"_s
+        << u".scrobbler.log"_s;
+    QTest::addRow("plays listed from damaged play counts")
+        << u"iPod_Control/iTunes/Play Counts"_s << QStringList{u"plays"_s} << u"Play Counts"_s << QString();
+}
+
+void TstExtract::unreadInputIsAFailure()
+{
+    QFETCH(QString, damaged);
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    QFETCH(QString, notWritten);
+    QTemporaryDir dir;
+    const QString root = dir.filePath(u"player/"_s);
+    QCOMPARE(BuildDemoPlayer(root), QString());
+    QVERIFY(WriteFixtureFile(root + damaged, "damaged"));
+    const QString out = dir.filePath(u"out"_s);
+    for (QString &a : args)
+        a.replace(u"%o"_s, out);
+    const TCliRun run = RunCli(QStringList{u"--drive"_s, root} + args);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    if (!notWritten.isEmpty())
+        QVERIFY(!QFileInfo::exists(out + u'/' + notWritten));
 }
 
 QTEST_GUILESS_MAIN(TstExtract)

@@ -10,6 +10,7 @@
 #include "fixturefiles.h"
 #include "markingtranslator.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -127,6 +128,12 @@ void TstTransferLog::saveAs()
     QCOMPARE(bytes.count("\r\n"), 3);
     QVERIFY(bytes.startsWith(UnicodeToShiftJis(u"1 :「曲2」(歌手2) - データファイルが存在しません\r\n")));
     QVERIFY(dialogs.Texts(u"save"_s).first().contains(u"転送失敗ログ("_s));
+    // Never into the player the songs came from.
+    const QString player = dir.filePath(u"player"_s);
+    QVERIFY(QDir(dir.path()).mkdir(u"player"_s));
+    dialogs.FFileAnswers = {{player + u"/log.TXT"_s}};
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, SaveTransferLogAs(rows, dialogs, QDate(2024, 5, 1), dir.path(), player));
+    QVERIFY(!QFileInfo::exists(player + u"/log.TXT"_s));
 }
 
 void TstTransferLog::unwritableFile()

@@ -1,7 +1,7 @@
 #include "photos/photoexport.h"
 
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
+#include "common/sorvoerror.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
 #include "recordingprogress.h"
@@ -88,7 +88,7 @@ void TstPhotoExport::thumbnails()
     TScriptedDialogs dialogs;
     const QList<TAlbumCheckRow> rows = {{first, true}, {u"Unchecked"_s, false}, {u"Home"_s, true}};
     const TPhotoExportResult r =
-        ExportPhotos(player.db, rows, player.out, kExportThumbnails, progress, services, dialogs);
+        ExportPhotos(player.db, rows, player.out, {}, kExportThumbnails, progress, services, dialogs);
 
     QCOMPARE(r.FWritten, 5);
     QStringList expected{u"Home/IMG00000.jpg"_s, u"Home/IMG00001.jpg"_s, firstFolder + u"/IMG00000.jpg"_s,
@@ -116,14 +116,14 @@ void TstPhotoExport::secondExportAddsNumbers()
     TRecordingProgress progress;
     TRecordingServices services;
     TScriptedDialogs dialogs;
-    ExportPhotos(player.db, {{u"A"_s, true}}, player.out, kExportThumbnails, progress, services, dialogs);
-    ExportPhotos(player.db, {{u"A"_s, true}}, player.out, kExportThumbnails, progress, services, dialogs);
+    ExportPhotos(player.db, {{u"A"_s, true}}, player.out, {}, kExportThumbnails, progress, services, dialogs);
+    ExportPhotos(player.db, {{u"A"_s, true}}, player.out, {}, kExportThumbnails, progress, services, dialogs);
     QCOMPARE(FilesBelow(player.out), (QStringList{u"A/IMG00000(2).jpg"_s, u"A/IMG00000.jpg"_s}));
 
     for (int n = 3; n <= 99; ++n)
         WriteFixtureFile(player.out + u"/A/IMG00000(%1).jpg"_s.arg(n), "x");
-    const TPhotoExportResult r =
-        ExportPhotos(player.db, {{u"A"_s, true}}, player.out, kExportThumbnails, progress, services, dialogs);
+    const TPhotoExportResult r = ExportPhotos(player.db, {{u"A"_s, true}}, player.out, {}, kExportThumbnails,
+                                              progress, services, dialogs);
     QCOMPARE(r.FWritten, 0);
     QCOMPARE(r.FRenameFailures, 1);
     QCOMPARE(progress.FRuns.last().labels.last(), u"[ IMG00000.jpg ]のリネームに失敗しました"_s);
@@ -140,13 +140,15 @@ void TstPhotoExport::fullSize()
     TRecordingProgress progress;
     TRecordingServices services;
     TScriptedDialogs dialogs;
-    const TPhotoExportResult r =
-        ExportPhotos(player.db, {{u"A"_s, true}}, player.out, kExportFullSize, progress, services, dialogs);
+    const TPhotoExportResult r = ExportPhotos(player.db, {{u"A"_s, true}}, player.out, {}, kExportFullSize,
+                                              progress, services, dialogs);
     QCOMPARE(r.FWritten, 2);
     QCOMPARE(r.FFailedCopies, 2);
+    QCOMPARE(r.FUnreadable, 1); // 999: in the album, not in the database
     QCOMPARE(FilesBelow(player.out), (QStringList{u"A/P1.jpg"_s, u"A/P4.jpg"_s}));
     QCOMPARE(ReadFixtureFile(player.out + u"/A/P4.jpg"_s), QByteArray("jpeg4"));
-    QCOMPARE(dialogs.Texts(u"warning"_s), QStringList{u"2 枚の写真を転送できませんでした"_s});
+    QCOMPARE(dialogs.Texts(u"warning"_s),
+             (QStringList{u"1 枚の写真を読み込めませんでした"_s, u"2 枚の写真を転送できませんでした"_s}));
     QCOMPARE(services.FStatusTexts.size(), 1);
 }
 
@@ -157,7 +159,7 @@ void TstPhotoExport::cancelInFirstAlbum()
     progress.FCancelAtCheck = 2; // asked after each photo: stops after the second
     TRecordingServices services;
     TScriptedDialogs dialogs;
-    const TPhotoExportResult r = ExportPhotos(player.db, {{u"A"_s, true}, {u"B"_s, true}}, player.out,
+    const TPhotoExportResult r = ExportPhotos(player.db, {{u"A"_s, true}, {u"B"_s, true}}, player.out, {},
                                               kExportThumbnails, progress, services, dialogs);
     QVERIFY(r.FCancelled);
     QCOMPARE(FilesBelow(player.out), (QStringList{u"A/IMG00000.jpg"_s, u"A/IMG00001.jpg"_s}));
@@ -172,7 +174,7 @@ void TstPhotoExport::unwritableThumbnailEndsExport()
     TRecordingProgress progress;
     TRecordingServices services;
     TScriptedDialogs dialogs;
-    QVERIFY_THROWS_EXCEPTION(ESorvoError, ExportPhotos(player.db, {{u"A"_s, true}}, player.out,
+    QVERIFY_THROWS_EXCEPTION(ESorvoError, ExportPhotos(player.db, {{u"A"_s, true}}, player.out, {},
                                                        kExportThumbnails, progress, services, dialogs));
 }
 

@@ -22,6 +22,7 @@ TLogForm::~TLogForm() = default;
 void TLogForm::Fill(const TITBSongList &songs, const TCopyReport &report)
 {
     FModel.Fill(songs, report);
+    FPlayerRoot = report.FPlayerRoot;
 }
 
 QList<TTransferLogRow> TLogForm::Rows() const
@@ -31,7 +32,7 @@ QList<TTransferLogRow> TLogForm::Rows() const
 
 void TLogForm::SaveLogAs()
 {
-    SaveTransferLogAs(Rows(), FDialogs, QDate::currentDate());
+    SaveTransferLogAs(Rows(), FDialogs, QDate::currentDate(), {}, FPlayerRoot);
 }
 
 void TTransferLogServices::ShowTransferLog(const TCopyReport &report)

@@ -34,6 +34,7 @@ private:
     std::unique_ptr<Ui::TLogForm> FUi;
     IUserDialogs &FDialogs;
     TTransferLogModel FModel;
+    QString FPlayerRoot;
 };
 
 /// What a copy asks of the window: the status line, and the transfer log over the list it copied.

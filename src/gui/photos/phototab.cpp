@@ -177,7 +177,7 @@ void TPhotoTab::ExtractPhotos()
         return;
     settings.FPhotoCopy_Folder = form.Folder();
     settings.FPhotoCopy_Type = form.Kind();
-    ExportPhotos(*photos, FAlbums.CheckRows(), settings.FPhotoCopy_Folder,
+    ExportPhotos(*photos, FAlbums.CheckRows(), settings.FPhotoCopy_Folder, Session().Player().FRoot,
                  TPhotoExportKind(settings.FPhotoCopy_Type), Progress(), Session().CommandServices(),
                  Dialogs());
 }

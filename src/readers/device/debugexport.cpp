@@ -8,6 +8,7 @@
 #include "common/sorvoerror.h"
 #include "device/kiruipod.h"
 #include "device/specvalues.h"
+#include "music/copydestination.h"
 #include "music/itunesdbloader.h"
 #include "photos/artworkdbloader.h"
 
@@ -54,6 +55,8 @@ QStringList ExportDebugData(const TDebugSources &sources, const TDebugExportChoi
                             const QString &folder)
 {
     const TPlayerInfo &record = sources.player;
+    // Copies of the databases written among the player's own files could be taken for its own.
+    RefuseFolderInPlayer(folder, record.FRoot);
     QStringList written;
     if (choice.songDB)
         CopyDatabase(record.FSongDBFile, folder, written);

@@ -5,6 +5,7 @@
 #include "common/paths.h"
 #include "common/sorvoerror.h"
 #include "platform/drivetable.h"
+#include "platform/playerbounds.h"
 #include "platform/system.h"
 
 #include <QCoreApplication>
@@ -17,25 +18,6 @@
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-bool Inside(const QString &path, const QString &root)
-{
-    return !path.isEmpty() && !root.isEmpty() && (path == root || path.startsWith(AddPathDelim(root)));
-}
-
-bool InPlayer(const QString &path, const QString &playerRoot)
-{
-    if (playerRoot.isEmpty())
-        return false;
-    const QString root = ResolvedPath(playerRoot);
-    return Inside(ResolvedPath(path), root) ||
-           Inside(QDir::cleanPath(QFileInfo(path).absoluteFilePath()),
-                  QDir::cleanPath(QFileInfo(playerRoot).absoluteFilePath()));
-}
-
-} // namespace
 
 QString ResolvedPath(const QString &path)
 {
@@ -58,17 +40,28 @@ QString ResolvedPath(const QString &path)
 void RefuseFolderInPlayer(const QString &folder, const QString &playerRoot)
 {
     // Copies written among the player's own files could be taken for songs or overwrite its data.
-    if (InPlayer(folder, playerRoot))
+    if (LandsInPlayer(folder, playerRoot))
         throw ESorvoError(Format(
             QCoreApplication::translate("TCopyDestination",
                                         "フォルダ[ %s ]はプレーヤーの中にあるため、取り出し先にできません"),
             {QDir::toNativeSeparators(folder)}));
 }
 
-TCopyDestination::TCopyDestination(const QString &folder, const QString &playerRoot)
-    : FFolder(AddPathDelim(folder)), FPlayerRoot(playerRoot)
+void RefuseFileInPlayer(const QString &file, const QString &playerRoot)
 {
-    RefuseFolderInPlayer(FFolder, playerRoot);
+    if (LandsInPlayer(file, playerRoot))
+        throw ESorvoError(
+            Format(QCoreApplication::translate("TCopyDestination",
+                                               "ファイル[ %s ]はプレーヤーの中にあるため、書き出せません"),
+                   {QDir::toNativeSeparators(file)}));
+}
+
+TCopyDestination::TCopyDestination(const QString &folder, const QString &playerRoot)
+    : FFolder(AddPathDelim(folder)), FPlayer(playerRoot)
+{
+    if (FPlayer.Contains(FFolder))
+        throw ESorvoError(Format(tr("フォルダ[ %s ]はプレーヤーの中にあるため、取り出し先にできません"),
+                                 {QDir::toNativeSeparators(FFolder)}));
     const QString shown = QDir::toNativeSeparators(FFolder);
     // A folder that cannot be made or written stops the run once, rather than failing every song.
     if (!QFileInfo(FFolder).isDir() && (!QDir().mkpath(FFolder) || !QFileInfo(FFolder).isDir()))
@@ -96,7 +89,7 @@ bool TCopyDestination::EnterFolder(const QString &relativeFolder, QString *why) 
     for (const QString &level : relativeFolder.split(u'/', Qt::SkipEmptyParts)) {
         path += level + u'/';
         // A link standing here may lead anywhere, the player included: checked before it is used.
-        if (InPlayer(path, FPlayerRoot)) {
+        if (FPlayer.Contains(path)) {
             if (why)
                 *why = Format(tr("フォルダ[ %s ]はプレーヤーの中を指しています"),
                               {QDir::toNativeSeparators(path)});
@@ -106,7 +99,10 @@ bool TCopyDestination::EnterFolder(const QString &relativeFolder, QString *why) 
             continue;
         if (!QDir().mkdir(path) && !QFileInfo(path).isDir()) {
             if (why)
-                *why = Format(tr("フォルダ[ %s ]を作成できません"), {QDir::toNativeSeparators(path)});
+                *why = QFileInfo::exists(path.chopped(1))
+                           ? Format(tr("フォルダ[ %s ]を作成できません。同じ名前のファイルがあります"),
+                                    {QDir::toNativeSeparators(path)})
+                           : Format(tr("フォルダ[ %s ]を作成できません"), {QDir::toNativeSeparators(path)});
             return false;
         }
     }

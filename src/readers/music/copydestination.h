@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/playerbounds.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -31,14 +33,16 @@ public:
 
 private:
     QString FFolder; // with a trailing "/"
-    QString FPlayerRoot;
+    TPlayerBounds FPlayer;
     dev_t FDevice = 0;
     ino_t FInode = 0;
 };
 
-/// Raises ESorvoError when the folder lies inside the player: its nearest existing parent is resolved
-/// through links and the parts still to be made are added, so nothing is created before the check.
+/// Raises ESorvoError when the folder lies inside the player (TPlayerBounds: through links, parts still
+/// to be made and second mounts of the player), so nothing is created before the check.
 void RefuseFolderInPlayer(const QString &folder, const QString &playerRoot);
+/// Raises ESorvoError when a file written at this path would land inside the player.
+void RefuseFileInPlayer(const QString &file, const QString &playerRoot);
 /// The path with its existing part resolved through links (the rest added as written).
 QString ResolvedPath(const QString &path);
 

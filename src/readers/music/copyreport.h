@@ -23,6 +23,7 @@ struct TCopyReport
     int FFailed = 0;
     bool FCancelled = false;
     bool FDestinationLost = false; // the destination went away (or changed device) mid-run
+    QString FPlayerRoot;           // where the songs came from: nothing of the run is written there
     QString FStatusText;
 
     /// Songs the transfer log lists: failed ones and copies with a note.

@@ -2,6 +2,7 @@
 
 #include "app/version.h"
 #include "common/datetime.h"
+#include "common/sorvoerror.h"
 #include "music/copydestination.h"
 #include "music/itunesdbloader.h"
 #include "music/playcounts.h"
@@ -83,7 +84,10 @@ QByteArray ScrobbleLogText(const TITBSongList &songs, const QList<TRecordedPlay>
 int WriteScrobbleLog(const QString &path, const TITunesDBLoader &db, const QString &playerRoot, int *untimed)
 {
     // The log goes to the computer, never onto the player.
-    RefuseFolderInPlayer(QFileInfo(path).absolutePath(), playerRoot);
+    RefuseFileInPlayer(path, playerRoot);
+    // A damaged play history is not an empty one: no log rather than a log that says nothing was played.
+    if (!db.FRecordedPlays.FWarning.isEmpty())
+        throw ESorvoError(db.FRecordedPlays.FWarning);
     const QList<TRecordedPlay> plays = RecordedPlays(db.FSongs, db.FRecordedPlays, untimed);
     SaveFileOrThrow(path, ScrobbleLogText(db.FSongs, plays, u"Sorvo "_s + QString::fromUtf16(kSorvoVersion)));
     return int(plays.size());

@@ -235,6 +235,7 @@ TCopyReport ExtractEntries(const TITBSongList &songs, const QString &root, const
     progress.RunWithProgress(QCoreApplication::translate("TSongCopier", "楽曲の転送状況"), 0, checkedCount,
                              [&](TProgressContext &context) { copier.Step(rows, context); });
     TCopyReport report = copier.FReport;
+    report.FPlayerRoot = root;
     report.FStatusText = copier.StatusText();
     services.SetStatusText(report.FStatusText);
     if (report.HasLogRows())

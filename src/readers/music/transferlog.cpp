@@ -5,6 +5,7 @@
 #include "common/japanese.h"
 #include "common/paths.h"
 #include "common/sorvoerror.h"
+#include "music/copydestination.h"
 #include "music/songdb.h"
 #include "platform/safefilewriter.h"
 #include "platform/system.h"
@@ -148,7 +149,7 @@ void SaveTransferLog(const QList<TTransferLogRow> &rows, const QString &path)
 }
 
 bool SaveTransferLogAs(const QList<TTransferLogRow> &rows, IUserDialogs &dialogs, const QDate &today,
-                       const QString &folder)
+                       const QString &folder, const QString &playerRoot)
 {
     const QString path =
         dialogs.SaveFileName(QCoreApplication::translate("TransferLog", "ログファイルの保存"),
@@ -156,6 +157,7 @@ bool SaveTransferLogAs(const QList<TTransferLogRow> &rows, IUserDialogs &dialogs
                              u"TXT"_s, AddPathDelim(folder) + TransferLogFileName(today));
     if (path.isEmpty())
         return false;
+    RefuseFileInPlayer(path, playerRoot);
     SaveTransferLog(rows, path);
     return true;
 }

@@ -34,8 +34,9 @@ QString TransferLogFileName(const QDate &date);
 /// Writes the lines in Shift-JIS with CR LF; raises ESorvoError when the file cannot be written.
 void SaveTransferLog(const QList<TTransferLogRow> &rows, const QString &path);
 /// "ログを保存(&S)": asks for the file (proposing `folder` + the dated name) and saves; false when cancelled.
+/// A file inside the player is refused (ESorvoError).
 bool SaveTransferLogAs(const QList<TTransferLogRow> &rows, IUserDialogs &dialogs, const QDate &today,
-                       const QString &folder = {});
+                       const QString &folder = {}, const QString &playerRoot = {});
 
 /// The transfer log window's list: a row for every entry whose copy failed, pointing at the entry.
 class TTransferLogModel : public TReportListModel

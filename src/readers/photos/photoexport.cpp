@@ -1,5 +1,7 @@
 #include "photos/photoexport.h"
 
+#include "music/copydestination.h"
+
 #include "app/mainservices.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
@@ -7,6 +9,7 @@
 #include "common/paths.h"
 #include "common/sorvoerror.h"
 #include "common/windowsnames.h"
+#include "music/copydestination.h"
 #include "photos/artworkdbloader.h"
 #include "photos/jpegio.h"
 #include "platform/filecopy.h"
@@ -62,8 +65,10 @@ void TPhotoExporter::Step(const QList<TAlbumCheckRow> &rows, TProgressContext &c
             context.SetLabel(
                 Format(tr("写真アルバム(%d/%d)のコピー中 %d%%"), {n, total, qint64(e) * 100 / ids.size()}));
             const TArtItem *item = FPhotos.FindByImageId(ids.at(e).toUInt());
-            if (!item)
+            if (!item) {
+                ++FResult.FUnreadable;
                 continue;
+            }
             const QString fileName =
                 FKind == kExportThumbnails
                     ? Format(u"IMG%.05d.jpg"_s, {e})
@@ -85,15 +90,16 @@ void TPhotoExporter::Step(const QList<TAlbumCheckRow> &rows, TProgressContext &c
                 QDir().mkpath(targetFolder);
 
             if (FKind == kExportThumbnails) {
-                if (TArtImageObject *thumb = item->SelectImage(0)) {
-                    const QImage picture = thumb->Bitmap();
-                    if (!picture.isNull()) {
-                        QString error;
-                        if (!SaveJpeg(picture, target, kJpegQuality, &error))
-                            throw ESorvoError(Format(tr("ファイル %s を作成できません。%s"),
-                                                     {QDir::toNativeSeparators(target), error}));
-                        ++FResult.FWritten;
-                    }
+                TArtImageObject *thumb = item->SelectImage(0);
+                const QImage picture = thumb ? thumb->Bitmap() : QImage();
+                if (picture.isNull()) {
+                    ++FResult.FUnreadable;
+                } else {
+                    QString error;
+                    if (!SaveJpeg(picture, target, kJpegQuality, &error))
+                        throw ESorvoError(Format(tr("ファイル %s を作成できません。%s"),
+                                                 {QDir::toNativeSeparators(target), error}));
+                    ++FResult.FWritten;
                 }
             } else {
                 // Names leading outside the database folder are never read.
@@ -112,17 +118,29 @@ void TPhotoExporter::Step(const QList<TAlbumCheckRow> &rows, TProgressContext &c
 }
 
 TPhotoExportResult ExportPhotos(const TArtworkDBLoader &photos, const QList<TAlbumCheckRow> &rows,
-                                const QString &folder, TPhotoExportKind kind, IProgressRunner &progress,
-                                IMainServices &services, IUserDialogs &dialogs)
+                                const QString &folder, const QString &playerRoot, TPhotoExportKind kind,
+                                IProgressRunner &progress, IMainServices &services, IUserDialogs &dialogs)
 {
+    RefuseFolderInPlayer(folder, playerRoot);
     TPhotoExporter exporter(photos, folder, kind);
     const int total =
         int(std::count_if(rows.begin(), rows.end(), [](const TAlbumCheckRow &r) { return r.FChecked; }));
     progress.RunWithProgress(QCoreApplication::translate("TPhotoExporter", "フォトの取り出し"), 0, total,
                              [&](TProgressContext &context) { exporter.Step(rows, context); });
-    services.SetStatusText(
-        Format(QCoreApplication::translate("TPhotoExporter", "フォルダ \"%s\" に写真ファイルを転送しました"),
-               {QDir::toNativeSeparators(folder)}));
+    const TPhotoExportResult &result = exporter.FResult;
+    if (result.FUnreadable == 0 && result.FFailedCopies == 0)
+        services.SetStatusText(Format(
+            QCoreApplication::translate("TPhotoExporter", "フォルダ \"%s\" に写真ファイルを転送しました"),
+            {QDir::toNativeSeparators(folder)}));
+    else
+        //: %1 is the number of pictures written, %2 the folder
+        services.SetStatusText(QCoreApplication::translate(
+                                   "TPhotoExporter", "フォルダ \"%2\" に写真ファイルを %1 枚転送しました")
+                                   .arg(result.FWritten)
+                                   .arg(QDir::toNativeSeparators(folder)));
+    if (result.FUnreadable > 0)
+        dialogs.Warning(QCoreApplication::translate("TPhotoExporter", "%n 枚の写真を読み込めませんでした",
+                                                    nullptr, result.FUnreadable));
     if (exporter.FResult.FFailedCopies > 0)
         dialogs.Warning(QCoreApplication::translate("TPhotoExporter", "%n 枚の写真を転送できませんでした",
                                                     nullptr, exporter.FResult.FFailedCopies));

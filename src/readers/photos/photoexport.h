@@ -31,6 +31,7 @@ struct TPhotoExportResult
     int FWritten = 0;
     int FFailedCopies = 0; // full-size files that could not be copied
     int FRenameFailures = 0;
+    int FUnreadable = 0; // thumbnails missing from the database or that could not be decoded
     bool FCancelled = false;
 };
 
@@ -55,8 +56,9 @@ private:
     TPhotoExportKind FKind;
 };
 
-/// The whole export once the settings are confirmed: the loop in the progress window "フォトの取り出し", the
-/// status text, a warning when full-size copies failed, the folder opened.
+/// The whole export once the settings are confirmed: a folder inside the player refused (ESorvoError), the
+/// loop in the progress window "フォトの取り出し", the status text, a warning when pictures were not read
+/// or copied, the folder opened.
 TPhotoExportResult ExportPhotos(const TArtworkDBLoader &photos, const QList<TAlbumCheckRow> &rows,
-                                const QString &folder, TPhotoExportKind kind, IProgressRunner &progress,
-                                IMainServices &services, IUserDialogs &dialogs);
+                                const QString &folder, const QString &playerRoot, TPhotoExportKind kind,
+                                IProgressRunner &progress, IMainServices &services, IUserDialogs &dialogs);
