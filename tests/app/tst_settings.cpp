@@ -33,6 +33,7 @@ private slots:
     void emptyFileIsWritten();
     void fullDiskKeepsOldFile();
     void longFile();
+    void changesMergedIntoTheFile();
 };
 
 void TstSettings::defaultsWithoutFile()
@@ -330,6 +331,49 @@ void TstSettings::longFile()
     QVERIFY(WriteFixtureFile(path, "[RSSURLData]\r\nCount=2000000000\r\nNo.0=a;b;c;1;\r\n"));
     TKiruIPodINI huge(path);
     QCOMPARE(huge.FSiteList, QStringList{u"a;b;c;1;"_s});
+}
+
+void TstSettings::changesMergedIntoTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Velmor.INI"_s);
+    {
+        TKiruIPodINI first(path);
+        first.FSiteList = {u"Keep;http://keep/;Not Updated;1;"_s, u"Gone;http://gone/;Not Updated;1;"_s,
+                           u"Tick;http://tick/;Not Updated;1;"_s};
+        first.Save();
+    }
+    TKiruIPodINI window(path); // read at start, saved at exit
+    {
+        // Another run changes the file meanwhile.
+        TKiruIPodINI other(path);
+        other.FSiteList << u"Added by the other;http://other/;Not Updated;1;"_s;
+        other.FSongCopy_Folder = u"/other"_s;
+        other.FText = u"other's"_s;
+        other.Save();
+    }
+    window.FText = u"window's"_s;    // changed by both: the later save wins
+    window.FMakeFolder_Album = true; // changed here only
+    window.FSiteList.removeAt(1);    // "Gone" removed here
+    window.FSiteList[1] = u"Tick;http://tick/;2026/12/01;0;"_s;
+    window.FSiteList << u"Added here;http://here/;Not Updated;1;"_s;
+    window.SaveChanges();
+    const TKiruIPodINI after(path);
+    QCOMPARE(after.FSongCopy_Folder, u"/other"_s);
+    QCOMPARE(after.FText, u"window's"_s);
+    QVERIFY(after.FMakeFolder_Album);
+    QCOMPARE(after.FSiteList,
+             (QStringList{u"Keep;http://keep/;Not Updated;1;"_s, u"Tick;http://tick/;2026/12/01;0;"_s,
+                          u"Added by the other;http://other/;Not Updated;1;"_s,
+                          u"Added here;http://here/;Not Updated;1;"_s}));
+    // Nothing changed here since: a second save keeps what another run writes next.
+    {
+        TKiruIPodINI other(path);
+        other.FSongCopy_Folder = u"/later"_s;
+        other.Save();
+    }
+    window.SaveChanges();
+    QCOMPARE(TKiruIPodINI(path).FSongCopy_Folder, u"/later"_s);
 }
 
 QTEST_GUILESS_MAIN(TstSettings)

@@ -1,6 +1,7 @@
 #include "app/settings.h"
 #include "platform/regularfile.h"
 
+#include "app/settingslock.h"
 #include "common/format.h"
 #include "common/japanese.h"
 #include "common/paths.h"
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <variant>
 
 using namespace Qt::Literals::StringLiterals;
@@ -180,7 +182,8 @@ QStringList TKiruIPodINI::DefaultSiteList()
     };
 }
 
-TKiruIPodINI::TKiruIPodINI(const QString &path, QSize screen, QSize mainWindow) : FFileName(path)
+TKiruIPodINI::TKiruIPodINI(const QString &path, QSize screen, QSize mainWindow)
+    : FScreen(screen), FMainWindow(mainWindow), FFileName(path)
 {
     Load(path);
     FMain_X = (screen.width() - mainWindow.width()) / 2;
@@ -194,6 +197,84 @@ TKiruIPodINI::TKiruIPodINI(const QString &path, QSize screen, QSize mainWindow) 
     FSaveFolder = u"RSS News"_s;
     FSiteList = DefaultSiteList();
     ReadAll();
+    FAsRead = Values();
+    FSiteListAsRead = FSiteList;
+}
+
+QList<QVariant> TKiruIPodINI::Values() const
+{
+    QList<QVariant> values;
+    for (const TKey &k : kKeys)
+        std::visit([&](auto member) { values.append(QVariant::fromValue(this->*member)); }, k.field);
+    return values;
+}
+
+namespace {
+
+bool SameSite(const TSiteRow &a, const TSiteRow &b)
+{
+    return a.FCaption == b.FCaption && a.FAddress == b.FAddress;
+}
+
+// The news sites after a three-way merge: `theirs` (on disk now) with what `mine` changed from `base`.
+QStringList MergeSites(const QStringList &base, const QStringList &mine, const QStringList &theirs)
+{
+    if (mine == base)
+        return theirs;
+    QList<TSiteRow> baseRows, mineRows, merged;
+    FillSiteRows(base, baseRows);
+    FillSiteRows(mine, mineRows);
+    FillSiteRows(theirs, merged);
+    const auto find = [](const QList<TSiteRow> &rows, const TSiteRow &row) {
+        return std::find_if(rows.begin(), rows.end(), [&](const TSiteRow &r) { return SameSite(r, row); });
+    };
+    // Removed here: removed there too.
+    for (const TSiteRow &row : baseRows)
+        if (find(mineRows, row) == mineRows.end())
+            merged.removeIf([&](const TSiteRow &r) { return SameSite(r, row); });
+    for (const TSiteRow &row : mineRows) {
+        const auto before = find(baseRows, row);
+        auto there =
+            std::find_if(merged.begin(), merged.end(), [&](const TSiteRow &r) { return SameSite(r, row); });
+        if (before == baseRows.end()) {
+            if (there == merged.end())
+                merged.append(row); // added here
+        } else if (*before != row && there != merged.end()) {
+            *there = row; // its tick or last update changed here
+        }
+    }
+    QStringList lines;
+    if (merged.isEmpty())
+        return lines;
+    StoreSiteRows(merged, lines);
+    return lines;
+}
+
+} // namespace
+
+void TKiruIPodINI::SaveChanges()
+{
+    if (!CanSave())
+        throw ESorvoError(FLoadWarning);
+    TSettingsLock lock(FFileName);
+    lock.Acquire();
+    TKiruIPodINI disk(FFileName, FScreen, FMainWindow);
+    if (!disk.CanSave())
+        throw ESorvoError(disk.LoadWarning());
+    const QList<QVariant> now = Values();
+    for (qsizetype i = 0; i < now.size(); ++i) {
+        if (now[i] == FAsRead.value(i))
+            continue;
+        std::visit([&](auto member) { disk.*member = this->*member; }, kKeys[i].field);
+    }
+    disk.FSiteList = MergeSites(FSiteListAsRead, FSiteList, disk.FSiteList);
+    disk.Save();
+    // From now on this object stands where the file stands.
+    for (const TKey &k : kKeys)
+        std::visit([&](auto member) { this->*member = disk.*member; }, k.field);
+    FSiteList = disk.FSiteList;
+    FAsRead = Values();
+    FSiteListAsRead = FSiteList;
 }
 
 void TKiruIPodINI::Load(const QString &path)

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 /// One row of the news site list view: caption, address, last update, tick mark.
 struct TSiteRow
@@ -44,6 +45,10 @@ public:
     /// Rewrites the file whole and atomically; raises ESorvoError with the file error's message, or with
     /// LoadWarning when the file is one that must not be written.
     void Save();
+    /// Saves what this object changed since it was read into the file as it is on disk now, under the
+    /// settings lock: what another run (sorvo-cli) saved meanwhile stays, unless this one changed the
+    /// same setting. News sites are merged row by row. Raises as Save().
+    void SaveChanges();
     /// Why the file was not read or must not be written (not a settings file, unreadable, read-only);
     /// empty when all is well. The program then runs on what it could read and leaves the file alone.
     const QString &LoadWarning() const { return FLoadWarning; }
@@ -116,6 +121,10 @@ private:
     void Load(const QString &path);
     void ReadAll();
     void WriteAll();
+    QList<QVariant> Values() const;
+    QSize FScreen, FMainWindow; // what the defaults were computed from
+    QList<QVariant> FAsRead;    // every setting as read, in key order
+    QStringList FSiteListAsRead;
     QString FFileName;
     QString FLoadWarning;
     TIniDocument FIni;

@@ -154,7 +154,7 @@ TMainForm::~TMainForm()
     }
     try {
         if (FSettings->CanSave()) // the user was told at start why this file is left alone
-            FSettings->Save();
+            FSettings->SaveChanges();
     } catch (const ESorvoError &e) {
         Dialogs().Warning(e.Message());
     }
