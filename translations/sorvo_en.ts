@@ -211,6 +211,10 @@
         <source>メモ[ %s ]を置き換えました</source>
         <translation>Replaced the note [ %s ].</translation>
     </message>
+    <message>
+        <source>取り込み</source>
+        <translation>Import</translation>
+    </message>
 </context>
 <context>
     <name>CliInfo</name>
@@ -819,6 +823,10 @@ Help on a command: sorvo-cli COMMAND --help
     <message>
         <source>ファイル %s を作成できません。%s</source>
         <translation>Cannot create the file %s. %s</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません</source>
+        <translation>It is not a regular file</translation>
     </message>
 </context>
 <context>
@@ -1432,7 +1440,7 @@ and enjoy your iPod.</translation>
     <name>TCopyDestination</name>
     <message>
         <source>フォルダ[ %s ]はプレーヤーの中にあるため、取り出し先にできません</source>
-        <translation>The folder [ %s ] is on the player, so songs cannot be copied there.</translation>
+        <translation>The folder [ %s ] is on the player, so nothing is written there.</translation>
     </message>
     <message>
         <source>フォルダ[ %s ]を作成できません</source>
@@ -1469,6 +1477,14 @@ and enjoy your iPod.</translation>
     <message>
         <source>フォルダ[ %s ]は存在しません。作成してもよろしいですか？</source>
         <translation>The folder [ %s ] does not exist. Create it?</translation>
+    </message>
+    <message>
+        <source>ファイル[ %s ]はプレーヤーの中にあるため、書き出せません</source>
+        <translation>The file [ %s ] is on the player, so it is not written there.</translation>
+    </message>
+    <message>
+        <source>フォルダ[ %s ]を作成できません。同じ名前のファイルがあります</source>
+        <translation>Cannot create the folder [ %s ]: a file of that name is in the way.</translation>
     </message>
 </context>
 <context>
@@ -1675,6 +1691,18 @@ and enjoy your iPod.</translation>
     <message>
         <source>同名のメモ[ %s ]が既にあります。置き換えてもよろしいですか？</source>
         <translation>A note named [ %s ] already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>フォルダ[ %s ]には別の取り込みが書き込み中です</source>
+        <translation>Another import is writing into the folder [ %s ].</translation>
+    </message>
+    <message>
+        <source>取り込みを中止しました</source>
+        <translation>The import was stopped.</translation>
+    </message>
+    <message>
+        <source>ファイル %s を作成できません。%s</source>
+        <translation>Cannot create the file %s. %s</translation>
     </message>
 </context>
 <context>
@@ -2481,6 +2509,18 @@ and enjoy your iPod.</translation>
         <translation>
             <numerusform>%n photo could not be copied.</numerusform>
             <numerusform>%n photos could not be copied.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>フォルダ &quot;%2&quot; に写真ファイルを %1 枚転送しました</source>
+        <extracomment>%1 is the number of pictures written, %2 the folder</extracomment>
+        <translation>Copied %1 photo files to the folder &quot;%2&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 枚の写真を読み込めませんでした</source>
+        <translation>
+            <numerusform>%n photo could not be read</numerusform>
+            <numerusform>%n photos could not be read</numerusform>
         </translation>
     </message>
 </context>

@@ -1,6 +1,7 @@
 // sorvo-cli import: files onto the player as a drop on the notes, contacts or calendar tab does.
 #include "app/settings.h"
 #include "cli/clicommand.h"
+#include "cli/consoleprogress.h"
 #include "cli/pimcli.h"
 #include "common/format.h"
 #include "common/sorvoerror.h"
@@ -48,30 +49,42 @@ int Run(TCliContext &context)
     if (!settings.LoadWarning().isEmpty())
         CliErr(settings.LoadWarning() + u'\n');
     int failures = 0;
-    for (const QString &file : files) {
-        const TImportKind kind = forced.value_or(TTextImporter::KindForFile(file));
-        const QString folder =
-            kind == ikNote ? folders.FNotes : (kind == ikContact ? folders.FContacts : folders.FCalendars);
-        try {
-            if (!QFileInfo(file).isFile())
-                throw ESorvoError(
-                    Format(QCoreApplication::translate("CliImport", "ファイル[ %s ]を開けません"), {file}));
-            RequireFolder(folder);
-            const bool imported = importer.ImportFile(file, kind);
-            for (const QString &note : importer.FReplacedNotes)
-                CliErr(Format(QCoreApplication::translate("CliImport", "メモ[ %s ]を置き換えました"),
-                              {QDir::toNativeSeparators(note)}) +
-                       u'\n');
-            importer.FReplacedNotes.clear();
-            if (imported)
-                CliOut(Format(u"%s -> %s\n"_s, {file, folder}));
-            else
-                ++failures;
-        } catch (const ESorvoError &e) {
-            CliErr(e.Message() + u'\n');
-            ++failures;
-        }
-    }
+    // Inside a progress run: Ctrl-C or a kill stops between files and between a divided note's pages,
+    // leaving every note whole.
+    context.progress.RunWithProgress(
+        QCoreApplication::translate("CliImport", "取り込み"), 0, int(files.size()),
+        [&](TProgressContext &run) {
+            for (const QString &file : files) {
+                if (run.Cancelled())
+                    break;
+                run.SetPosition(run.Position() + 1);
+                const TImportKind kind = forced.value_or(TTextImporter::KindForFile(file));
+                const QString folder = kind == ikNote
+                                           ? folders.FNotes
+                                           : (kind == ikContact ? folders.FContacts : folders.FCalendars);
+                try {
+                    if (!QFileInfo(file).isFile())
+                        throw ESorvoError(Format(
+                            QCoreApplication::translate("CliImport", "ファイル[ %s ]を開けません"), {file}));
+                    RequireFolder(folder);
+                    const bool imported = importer.ImportFile(file, kind);
+                    for (const QString &note : importer.FReplacedNotes)
+                        CliErr(Format(QCoreApplication::translate("CliImport", "メモ[ %s ]を置き換えました"),
+                                      {QDir::toNativeSeparators(note)}) +
+                               u'\n');
+                    importer.FReplacedNotes.clear();
+                    if (imported)
+                        CliOut(Format(u"%s -> %s\n"_s, {file, folder}));
+                    else
+                        ++failures;
+                } catch (const ESorvoError &e) {
+                    CliErr(e.Message() + u'\n');
+                    ++failures;
+                }
+            }
+        });
+    if (const int signal = ConsoleStopSignal())
+        return 128 + signal;
     return failures ? 1 : 0;
 }
 

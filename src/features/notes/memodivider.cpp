@@ -9,10 +9,18 @@
 #include "common/sorvoerror.h"
 #include "common/windowsnames.h"
 #include "notes/usablename.h"
+#include "platform/safefilewriter.h"
+#include "platform/system.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+
+#include <cerrno>
+#include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -107,9 +115,77 @@ void TKiruMemoDivider::Report(qint64 position, qint64 total, const QString &mess
 
 void TKiruMemoDivider::WritePage(const QList<QByteArray> &lines, const QString &fileName)
 {
-    const QString path = FOutFolder + fileName;
-    WriteFileAtomic(path, JoinTextLines(lines));
-    FWrittenFiles.append(path);
+    FPages.append({fileName, JoinTextLines(lines)});
+}
+
+bool TKiruMemoDivider::PutPagesInPlace(const QString &destFolder)
+{
+    // One import at a time in a folder: another run's pages never mix with these.
+    const QString lockName = QString::fromLatin1(
+        QCryptographicHash::hash(QFileInfo(destFolder).absoluteFilePath().toUtf8(), QCryptographicHash::Sha1)
+            .toHex());
+    QLockFile lock(QDir::tempPath() + u"/sorvo-notes-"_s + lockName + u".lock"_s);
+    if (!lock.tryLock(120000))
+        throw ESorvoError(Format(tr("フォルダ[ %s ]には別の取り込みが書き込み中です"),
+                                 {QDir::toNativeSeparators(destFolder)}));
+    // An old chain longer than the new one loses its extra pages, which nothing would link to any more.
+    const QStringList existing = ExistingNotes(destFolder);
+    QString createdFolder;
+    if (MakeFolder && !QFileInfo::exists(FOutFolder)) {
+        if (!QDir().mkdir(FOutFolder))
+            throw ESorvoError(Format(tr("フォルダ[ %s ]を作成できません"), {FOutFolder}));
+        createdFolder = FOutFolder;
+    }
+    // The new pages beside the old ones, under names the note lists pass over.
+    QStringList temporaries;
+    const auto discard = [&] {
+        for (const QString &file : std::as_const(temporaries))
+            QFile::remove(file);
+        if (!createdFolder.isEmpty())
+            QDir().rmdir(createdFolder);
+    };
+    const QString prefix =
+        FOutFolder + TemporaryFilePrefix() + QString::number(QCoreApplication::applicationPid()) + u'-';
+    for (qsizetype i = 0; i < FPages.size(); ++i) {
+        if (StopRequested()) {
+            discard();
+            FErrorMessage = tr("取り込みを中止しました");
+            return false;
+        }
+        const QString temporary = prefix + QString::number(i);
+        QString error;
+        if (!SaveFileSafely(temporary, FPages[i].FBytes, &error)) {
+            discard();
+            throw ESorvoError(Format(tr("ファイル %s を作成できません。%s"),
+                                     {QDir::toNativeSeparators(FOutFolder + FPages[i].FName), error}));
+        }
+        temporaries.append(temporary);
+    }
+    // The swap itself: renames only, not interrupted by a stop request.
+    for (qsizetype i = 0; i < FPages.size(); ++i) {
+        const QString target = FOutFolder + FPages[i].FName;
+        if (::rename(QFile::encodeName(temporaries[i]).constData(), QFile::encodeName(target).constData()) !=
+            0) {
+            const int error = errno;
+            // Pages already swapped are the new chain's beginning: without the rest they go again.
+            for (const QString &file : std::as_const(FWrittenFiles))
+                QFile::remove(file);
+            FWrittenFiles.clear();
+            temporaries = temporaries.mid(i);
+            discard();
+            throw ESorvoError(Format(tr("ファイル %s を作成できません。%s"),
+                                     {QDir::toNativeSeparators(target), SystemErrorText(error)}));
+        }
+        FWrittenFiles.append(target);
+    }
+    for (const QString &file : existing) {
+        if (FWrittenFiles.contains(file)) {
+            FReplacedFiles.append(file);
+        } else if (file != FOutFolder + WindowsSafeName(Title + u".txt"_s) && QFile::remove(file)) {
+            FReplacedFiles.append(file); // a page of the old chain past the new one's end
+        }
+    }
+    return true;
 }
 
 QByteArray TKiruMemoDivider::RemoveRuby(const QByteArray &text) const
@@ -162,48 +238,24 @@ bool TKiruMemoDivider::Divide(const QString &destFolder)
             }
 
     FOutFolder = OutFolder(destFolder);
-    // An old chain longer than the new one loses its extra pages, which nothing would link to any more.
     FReplacedFiles.clear();
-    const QStringList existing = ExistingNotes(destFolder);
-    QString createdFolder;
-    if (MakeFolder) {
-        if (!QFileInfo::exists(FOutFolder)) {
-            if (!QDir().mkdir(FOutFolder))
-                throw ESorvoError(Format(tr("フォルダ[ %s ]を作成できません"), {FOutFolder}));
-            createdFolder = FOutFolder;
-        }
+    FPages.clear();
+    if (onePage) {
+        QList<QByteArray> lines;
+        if (AddEncoded)
+            lines.append(kEncodingLine);
+        if (AddTitle)
+            lines.append(Sjis(Format(u"<Title>%s</Title>"_s, {Title})));
+        lines.append(Lines.FLines);
+        WritePage(lines, WindowsSafeName(Title + u".txt"_s));
+    } else if (MakeDivMode == dmLine) {
+        DivideByLines(budget);
+    } else {
+        DivideByChars(text, budget);
     }
-    try {
-        if (onePage) {
-            QList<QByteArray> lines;
-            if (AddEncoded)
-                lines.append(kEncodingLine);
-            if (AddTitle)
-                lines.append(Sjis(Format(u"<Title>%s</Title>"_s, {Title})));
-            lines.append(Lines.FLines);
-            WritePage(lines, WindowsSafeName(Title + u".txt"_s));
-        } else if (MakeDivMode == dmLine) {
-            DivideByLines(budget);
-        } else {
-            DivideByChars(text, budget);
-        }
-    } catch (...) {
-        // Half a chain of pages is no use on the player: what this run wrote goes again.
-        for (const QString &file : std::as_const(FWrittenFiles))
-            QFile::remove(file);
-        FWrittenFiles.clear();
-        if (!createdFolder.isEmpty())
-            QDir().rmdir(createdFolder);
-        throw;
-    }
-    for (const QString &file : existing) {
-        if (FWrittenFiles.contains(file)) {
-            FReplacedFiles.append(file);
-        } else if (file != FOutFolder + WindowsSafeName(Title + u".txt"_s) && QFile::remove(file)) {
-            FReplacedFiles.append(file); // a page of the old chain past the new one's end
-        }
-    }
-    return true;
+    const bool placed = PutPagesInPlace(destFolder);
+    FPages.clear();
+    return placed;
 }
 
 QString TKiruMemoDivider::OutFolder(const QString &destFolder) const

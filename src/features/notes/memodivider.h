@@ -31,8 +31,11 @@ class TKiruMemoDivider
 public:
     /// Replaces the text with a copy of the given lines.
     void SetLines(const TKiruStringList &lines);
-    /// Writes the notes below the folder. False when line mode met a line that cannot fit any page
-    /// (pages already written stay). Raises ESorvoError for an unusable title or a file error.
+    /// Writes the notes below the folder. The pages are made first and written beside the old chain, then
+    /// swapped in together under a lock on the folder, so another import of the same title, a failure or
+    /// a stop request (RequestStop, from a signal) leaves the old chain or the new one whole, never a mix.
+    /// False when line mode met a line that cannot fit any page, or when stopped (FErrorMessage says
+    /// which; nothing written). Raises ESorvoError for an unusable title or a file error.
     bool Divide(const QString &destFolder);
 
     /// Text bytes one note may hold once the added lines are reserved.
@@ -73,11 +76,18 @@ private:
     QList<QByteArray> PageHeaders(int page) const;
     QByteArray NextLink(int page) const;
     void WritePage(const QList<QByteArray> &lines, const QString &fileName);
+    bool PutPagesInPlace(const QString &destFolder);
     void DivideByLines(int budget);
     void DivideByChars(const QByteArray &text, int budget);
     void Report(qint64 position, qint64 total, const QString &message) const;
 
     QString FOutFolder;
+    struct TPage
+    {
+        QString FName;
+        QByteArray FBytes;
+    };
+    QList<TPage> FPages; // made by the division, written by PutPagesInPlace
 };
 
 /// The choices of the division dialog.
