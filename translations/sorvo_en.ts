@@ -4080,6 +4080,10 @@ and enjoy your iPod.</translation>
         <source>ログテキストファイル(*.LOG)|*.LOG</source>
         <translation>Log text files (*.LOG)|*.LOG</translation>
     </message>
+    <message>
+        <source>出力先にフォルダと同じ名前のファイルがあります</source>
+        <translation>A file of the folder&apos;s name is in the way at the destination</translation>
+    </message>
 </context>
 <context>
     <name>UsableName</name>

@@ -64,6 +64,7 @@ private slots:
     void windowsRefusedNames_data();
     void windowsRefusedNames();
     void linkIntoPlayerIsRefused();
+    void fileInTheWayOfAFolder();
     void destinationUnmountedMidCopy();
 };
 
@@ -756,6 +757,23 @@ void TstSongCopy::linkIntoPlayerIsRefused()
     // A destination through the link, with folders still to be made: refused before any is made.
     QVERIFY_THROWS_EXCEPTION(ESorvoError, RefuseFolderInPlayer(player.dest + u"A/new/x/"_s, player.root));
     QVERIFY(!QFileInfo::exists(player.root + u"iPod_Control/Music/new"_s));
+}
+
+void TstSongCopy::fileInTheWayOfAFolder()
+{
+    // A plain file named as artist A's folder: A's song fails with its own reason, B's is copied.
+    TPlayer player({Song(u"S1"_s, u"A"_s), Song(u"S2"_s, u"B"_s)});
+    QVERIFY(WriteFixtureFile(player.dest + u"A"_s, "a file"));
+    TRecordingProgress progress;
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    const TCopyReport r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
+                                         player.Options(0, true), progress, services, dialogs, nullptr);
+    QCOMPARE(r.FCopied, 1);
+    QCOMPARE(TPlayer::ErrorOf(r, 0), TCopyDestination::kFileInTheWay);
+    QCOMPARE(ReadFixtureFile(player.dest + u"A"_s), QByteArray("a file"));
+    QCOMPARE(TransferErrorText(TCopyDestination::kFileInTheWay),
+             u"出力先にフォルダと同じ名前のファイルがあります"_s);
 }
 
 void TstSongCopy::destinationUnmountedMidCopy()

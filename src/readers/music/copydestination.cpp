@@ -83,13 +83,15 @@ bool TCopyDestination::StillThere() const
            st.st_dev == FDevice && st.st_ino == FInode;
 }
 
-bool TCopyDestination::EnterFolder(const QString &relativeFolder, QString *why) const
+bool TCopyDestination::EnterFolder(const QString &relativeFolder, QString *why, int *code) const
 {
     QString path = FFolder;
     for (const QString &level : relativeFolder.split(u'/', Qt::SkipEmptyParts)) {
         path += level + u'/';
         // A link standing here may lead anywhere, the player included: checked before it is used.
         if (FPlayer.Contains(path)) {
+            if (code)
+                *code = kIntoPlayer;
             if (why)
                 *why = Format(tr("フォルダ[ %s ]はプレーヤーの中を指しています"),
                               {QDir::toNativeSeparators(path)});
@@ -98,8 +100,12 @@ bool TCopyDestination::EnterFolder(const QString &relativeFolder, QString *why) 
         if (QFileInfo(path).isDir())
             continue;
         if (!QDir().mkdir(path) && !QFileInfo(path).isDir()) {
+            const int error = errno;
+            const bool fileInTheWay = QFileInfo::exists(path.chopped(1));
+            if (code)
+                *code = fileInTheWay ? kFileInTheWay : (error ? error : EIO);
             if (why)
-                *why = QFileInfo::exists(path.chopped(1))
+                *why = fileInTheWay
                            ? Format(tr("フォルダ[ %s ]を作成できません。同じ名前のファイルがあります"),
                                     {QDir::toNativeSeparators(path)})
                            : Format(tr("フォルダ[ %s ]を作成できません"), {QDir::toNativeSeparators(path)});

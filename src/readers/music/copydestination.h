@@ -26,8 +26,11 @@ public:
     /// True while the folder is still there on the device it was on at the start.
     bool StillThere() const;
     /// Makes the sub-folders of `relativeFolder` ("Artist/Album", may be empty) one by one. False with
-    /// the reason when a level leads into the player or cannot be made.
-    bool EnterFolder(const QString &relativeFolder, QString *why) const;
+    /// the reason when a level leads into the player or cannot be made; `code` then receives the transfer
+    /// log's code: kIntoPlayer, kFileInTheWay or the system's error number.
+    bool EnterFolder(const QString &relativeFolder, QString *why, int *code = nullptr) const;
+    static constexpr int kIntoPlayer = -5;
+    static constexpr int kFileInTheWay = -6;
 
     const QString &Folder() const { return FFolder; }
 

@@ -112,8 +112,10 @@ bool TSongCopier::CopyOne(int index, int checkedCount, TProgressContext &context
         return true;
     }
     QString why;
-    if (!FDestination->EnterFolder(relative.left(qMax<qsizetype>(0, relative.lastIndexOf(u'/'))), &why)) {
-        fail(-5, why);
+    int code = 0;
+    if (!FDestination->EnterFolder(relative.left(qMax<qsizetype>(0, relative.lastIndexOf(u'/'))), &why,
+                                   &code)) {
+        fail(code, why);
         return true;
     }
 

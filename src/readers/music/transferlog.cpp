@@ -22,6 +22,8 @@ namespace {
 const char *OwnErrorText(int code)
 {
     switch (code) {
+    case -6:
+        return QT_TRANSLATE_NOOP("TransferLog", "出力先にフォルダと同じ名前のファイルがあります");
     case -5:
         return QT_TRANSLATE_NOOP("TransferLog", "出力先のフォルダがプレーヤーの中を指しています");
     case -4:
