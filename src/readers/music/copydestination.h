@@ -30,7 +30,7 @@ public:
     /// log's code: kIntoPlayer, kFileInTheWay or the system's error number.
     bool EnterFolder(const QString &relativeFolder, QString *why, int *code = nullptr) const;
     static constexpr int kIntoPlayer = -5;
-    static constexpr int kFileInTheWay = -6;
+    static constexpr int kFileInTheWay = -7;
 
     const QString &Folder() const { return FFolder; }
 

@@ -22,7 +22,7 @@ namespace {
 const char *OwnErrorText(int code)
 {
     switch (code) {
-    case -6:
+    case -7:
         return QT_TRANSLATE_NOOP("TransferLog", "出力先にフォルダと同じ名前のファイルがあります");
     case -5:
         return QT_TRANSLATE_NOOP("TransferLog", "出力先のフォルダがプレーヤーの中を指しています");
