@@ -445,14 +445,6 @@
             <numerusform>The plays of %n songs without a play time are left out.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n 件の再生を %1 に書き込みました</source>
-        <extracomment>%n is the number of plays, %1 the scrobble log written</extracomment>
-        <translation>
-            <numerusform>Wrote %n play to %1.</numerusform>
-            <numerusform>Wrote %n plays to %1.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>CliPrograms</name>
@@ -599,6 +591,16 @@ Help on a command: sorvo-cli COMMAND --help
         <source>ファイル &quot;%1&quot; に保存できません %2</source>
         <extracomment>%1 is the file, %2 the reason</extracomment>
         <translation>Cannot save the file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>ファイル &quot;%1&quot; は既にあります。上書きしますか？</source>
+        <extracomment>%1 is the file given with --out</extracomment>
+        <translation>The file &quot;%1&quot; already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>ファイル &quot;%1&quot; は既にあるため保存しませんでした (--yes で上書きします)</source>
+        <extracomment>%1 is the file given with --out</extracomment>
+        <translation>The file &quot;%1&quot; already exists and was not replaced (--yes replaces it).</translation>
     </message>
 </context>
 <context>
@@ -1604,6 +1606,35 @@ and enjoy your iPod.</translation>
     <message>
         <source>アイテム番号%dにはアイテムが存在しません</source>
         <translation>There is no item number %d.</translation>
+    </message>
+</context>
+<context>
+    <name>TITXMakeLibrary</name>
+    <message>
+        <source>ファイル %s を作成できません。%s</source>
+        <translation>Cannot create the file %s. %s</translation>
+    </message>
+    <message>
+        <source>同じ名前のファイルが多すぎます</source>
+        <translation>Too many files of the same name.</translation>
+    </message>
+    <message numerus="yes">
+        <source>(一覧表 %1 に %n 行を追加しました)</source>
+        <extracomment>%1 is the song listing file, %n the number of rows added</extracomment>
+        <translation>
+            <numerusform>(%n row added to the song list %1)</numerusform>
+            <numerusform>(%n rows added to the song list %1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(%1 は一覧表ではないためそのままにし、一覧表を %2 に書きました)</source>
+        <extracomment>%1 is a file that has the listing&apos;s name but is not a listing, %2 the listing written instead</extracomment>
+        <translation>(%1 is not a song list and was kept; the list was written to %2)</translation>
+    </message>
+    <message>
+        <source>(一覧表 %1 を書きました)</source>
+        <extracomment>%1 is the song listing file</extracomment>
+        <translation>(song list %1 written)</translation>
     </message>
 </context>
 <context>
@@ -3014,6 +3045,42 @@ and enjoy your iPod.</translation>
     </message>
 </context>
 <context>
+    <name>TScrobbleLog</name>
+    <message>
+        <source>ファイル %1 を読み込めません。%2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason</extracomment>
+        <translation>Cannot read the file %1. %2</translation>
+    </message>
+    <message>
+        <source>%1 はスクロブルログではないため、書き込みませんでした。別のファイルを指定してください</source>
+        <extracomment>%1 is the file chosen for the log</extracomment>
+        <translation>%1 is not a scrobble log and was left as it is. Choose another file.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 件の再生を %1 に追記しました</source>
+        <translation>
+            <numerusform>Added %n play to %1.</numerusform>
+            <numerusform>Added %n plays to %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 件の再生を %1 に書き込みました</source>
+        <extracomment>%n is the number of plays, %1 the scrobble log written</extracomment>
+        <translation>
+            <numerusform>Wrote %n play to %1.</numerusform>
+            <numerusform>Wrote %n plays to %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (ログにすでにある %n 件は加えていません)</source>
+        <extracomment>Appended to the message above; %n is a number of plays</extracomment>
+        <translation>
+            <numerusform> (%n play already in the log not added again)</numerusform>
+            <numerusform> (%n plays already in the log not added again)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TSettingsLock</name>
     <message>
         <source>設定ファイル %s は他の sorvo が使用中です。しばらくしてからやり直してください</source>
@@ -3514,14 +3581,6 @@ and enjoy your iPod.</translation>
         <source>スクロブルログ|*.log</source>
         <extracomment>File type filter of the save dialog: name|pattern</extracomment>
         <translation>Scrobbler log|*.log</translation>
-    </message>
-    <message numerus="yes">
-        <source>%d 件の再生を %s に書き込みました</source>
-        <extracomment>%d is the number of plays, %s the log file</extracomment>
-        <translation>
-            <numerusform>Wrote %d play to %s</numerusform>
-            <numerusform>Wrote %d plays to %s</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source> (再生日時のない %d 曲の再生は含めていません)</source>

@@ -68,11 +68,8 @@ int Run(TCliContext &context)
         return db.FRecordedPlays.FWarning.isEmpty() ? 0 : 1;
     }
     const QString path = QFileInfo(QDir::fromNativeSeparators(logFile)).absoluteFilePath();
-    const int written = WriteScrobbleLog(path, db, session.Player().FRoot);
-    //: %n is the number of plays, %1 the scrobble log written
-    CliErr(QCoreApplication::translate("CliPlays", "%n 件の再生を %1 に書き込みました", nullptr, written)
-               .arg(QDir::toNativeSeparators(path)) +
-           u'\n');
+    // An existing log is added to: a second run does not write the same plays again.
+    CliErr(ScrobbleLogResultText(WriteScrobbleLog(path, db, session.Player().FRoot), path) + u'\n');
     return 0;
 }
 

@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -69,6 +70,17 @@ int Run(TCliContext &context)
     if (picture.isNull())
         throw ESorvoError(QCoreApplication::translate("CliThumbnail", "サムネイル画像を読み込めません: %1")
                               .arg(QDir::toNativeSeparators(image->FFileName)));
+    // A file of that name is the user's: replaced only when they say so (at the terminal, or by --yes).
+    if (QFileInfo::exists(out) &&
+        context.dialogs.AskYesNo(
+            //: %1 is the file given with --out
+            QCoreApplication::translate("CliThumbnail", "ファイル \"%1\" は既にあります。上書きしますか？")
+                .arg(QDir::toNativeSeparators(out))) != TDialogAnswer::Yes)
+        //: %1 is the file given with --out
+        throw ESorvoError(
+            QCoreApplication::translate(
+                "CliThumbnail", "ファイル \"%1\" は既にあるため保存しませんでした (--yes で上書きします)")
+                .arg(QDir::toNativeSeparators(out)));
     // Encoded in memory and written whole: a failed write keeps an older file of that name.
     QByteArray png;
     QBuffer buffer(&png);

@@ -28,6 +28,8 @@ private slots:
     void playHistory();
     void scrobbleLog();
     void scrobbleLogNeverOnThePlayer();
+    void scrobbleLogKeepsExistingFile_data();
+    void scrobbleLogKeepsExistingFile();
 
 private:
     QTemporaryDir FDir;
@@ -243,6 +245,61 @@ void TstPlaylists::scrobbleLogNeverOnThePlayer()
     const TCliRun r = RunCli({u"plays"_s, u"--drive"_s, FRoot, u"--scrobble-log"_s, file});
     QCOMPARE(r.exitCode, 1);
     QVERIFY(!QFileInfo::exists(file));
+}
+
+void TstPlaylists::scrobbleLogKeepsExistingFile_data()
+{
+    QTest::addColumn<QByteArray>("existing"); // null: the log of a first run
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("added"); // what follows the existing bytes afterwards
+    QTest::addColumn<QString>("message");
+    const qint64 alphaLast = 3'800'000'000 - kMacToUnix - kTokyo;
+    const qint64 gammaLast = 3'800'000'500 - kMacToUnix - kTokyo;
+    const auto lines = [&](qint64 shift) {
+        return u"Band\tRecord\tAlpha\t1\t60\tL\t%1\t\nBand\tRecord\tAlpha\t1\t60\tL\t%2\t\n"
+               u"Band\tRecord\tGamma\t3\t180\tL\t%3\t\n"_s.arg(alphaLast - 60 + shift)
+                   .arg(alphaLast + shift)
+                   .arg(gammaLast + shift)
+                   .toUtf8();
+    };
+    const QByteArray other = "#AUDIOSCROBBLER/1.1\n#TZ/UTC\n#CLIENT/Other 1\nX\tY\tZ\t\t10\tL\t100\t\n";
+    QTest::addRow("another program's log: the plays added, one header")
+        << other << 0 << lines(0) << u"3 件の再生を %1 に追記しました"_s;
+    QTest::addRow("no line end after the last line")
+        << other.chopped(1) << 0 << "\n" + lines(0) << u"3 件の再生を %1 に追記しました"_s;
+    QTest::addRow("the same plays again: none added twice")
+        << QByteArray() << 0 << QByteArray()
+        << u"0 件の再生を %1 に追記しました (ログにすでにある 3 件は加えていません)"_s;
+    // A log without a zone counts the computer's wall-clock time.
+    QTest::addRow("a log in local time") << QByteArray("#AUDIOSCROBBLER/1.1\n#TZ/UNKNOWN\n#CLIENT/Other 1\n")
+                                         << 0 << lines(kTokyo) << u"3 件の再生を %1 に追記しました"_s;
+    QTest::addRow("not a scrobble log: refused, kept")
+        << QByteArray("my unsent plays\n") << 1 << QByteArray()
+        << u"%1 はスクロブルログではないため、書き込みませんでした。別のファイルを指定してください"_s;
+}
+
+void TstPlaylists::scrobbleLogKeepsExistingFile()
+{
+    QFETCH(QByteArray, existing);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, added);
+    QFETCH(QString, message);
+    QTemporaryDir out;
+    const QString file = out.filePath(u".scrobbler.log"_s);
+    const QStringList args{u"--lang"_s, u"ja"_s, u"plays"_s, u"--drive"_s, FRoot, u"--scrobble-log"_s, file};
+    if (existing.isNull()) {
+        const TCliRun first = RunCli(args);
+        QVERIFY2(first.exitCode == 0, qPrintable(first.err));
+        existing = ReadFixtureFile(file);
+        QVERIFY(existing.startsWith("#AUDIOSCROBBLER/1.1\n"));
+    } else {
+        QVERIFY(WriteFixtureFile(file, existing));
+    }
+    const TCliRun r = RunCli(args);
+    QCOMPARE(r.exitCode, exitCode);
+    QVERIFY2(r.err.contains(message.arg(QDir::toNativeSeparators(file))), qPrintable(r.err));
+    QCOMPARE(ReadFixtureFile(file), existing + added);
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u".scrobbler.log"_s});
 }
 
 QTEST_GUILESS_MAIN(TstPlaylists)

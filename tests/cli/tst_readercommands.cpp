@@ -25,6 +25,8 @@ private slots:
     void pictureDatabases();
     void thumbnail_data();
     void thumbnail();
+    void thumbnailOverExistingFile_data();
+    void thumbnailOverExistingFile();
     void errors_data();
     void errors();
 
@@ -216,6 +218,39 @@ void TstReaderCommands::thumbnail()
     const QImage picture(out);
     QCOMPARE(picture.size(), QSize(56, 56));
     QCOMPARE(picture.pixel(55, 30) & 0xFFFFFF, Rgb565Rounded(FSource.pixel(55, 30)) & 0xFFFFFF);
+}
+
+void TstReaderCommands::thumbnailOverExistingFile_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<int>("exitCode");
+    QTest::addRow("without --yes and no terminal: refused, kept") << false << 1;
+    QTest::addRow("with --yes: replaced") << true << 0;
+}
+
+void TstReaderCommands::thumbnailOverExistingFile()
+{
+    QFETCH(bool, yes);
+    QFETCH(int, exitCode);
+    const QString out = FDir.filePath(u"existing.png"_s);
+    QVERIFY(WriteFixtureFile(out, "the user's picture"));
+    QStringList arguments{u"--lang"_s,  u"ja"_s,        u"thumbnail"_s,
+                          u"--drive"_s, FRoot,          u"--out"_s,
+                          out,          u"--song-id"_s, u"18446744073709551600"_s};
+    if (yes)
+        arguments.prepend(u"--yes"_s);
+    const TResult r = Run(arguments); // standard input is not a terminal
+    QCOMPARE(r.exitCode, exitCode);
+    QVERIFY2(r.err.contains(u"ファイル \"%1\" は既にあります。上書きしますか？"_s.arg(out)),
+             qPrintable(r.err));
+    if (yes) {
+        QCOMPARE(QImage(out).size(), QSize(56, 56));
+    } else {
+        QVERIFY2(r.err.contains(u"ファイル \"%1\" は既にあるため保存しませんでした"_s.arg(out)),
+                 qPrintable(r.err));
+        QCOMPARE(ReadFixtureFile(out), QByteArray("the user's picture"));
+    }
+    QFile::remove(out);
 }
 
 void TstReaderCommands::errors_data()

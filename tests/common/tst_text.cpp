@@ -20,6 +20,8 @@ private slots:
     void decodeWideOrUtf8();
     void escapeControlChars_data();
     void escapeControlChars();
+    void oneLineCell_data();
+    void oneLineCell();
 };
 
 void TstText::getField_data()
@@ -107,6 +109,22 @@ void TstText::escapeControlChars()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(EscapeControlChars(text), expected);
+}
+
+void TstText::oneLineCell_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::addRow("plain") << u"曲 名"_s << u"曲 名"_s;
+    QTest::addRow("tab, CR LF, LF") << u"a\tb\r\nc\nd"_s << u"a b  c d"_s;
+    QTest::addRow("other control characters stay") << (u"a"_s + QChar(0x1B)) << (u"a"_s + QChar(0x1B));
+}
+
+void TstText::oneLineCell()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(OneLineCell(text), expected);
 }
 
 QTEST_GUILESS_MAIN(TstText)

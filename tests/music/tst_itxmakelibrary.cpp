@@ -19,6 +19,11 @@ const QString Header =
     u"トラック番号\tトラック数\t年\t変更日\t追加日\tビットレート\tサンプルレート\t音量調整\t種類\t"
     u"イコライザ\tコメント\t再生回数\t最後に再生した日\tマイレート\t場所"_s;
 
+QByteArray Utf16Bytes(const QString &text)
+{
+    return QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+}
+
 TDateTime At(int y, int mo, int d, int h, int mi, int s)
 {
     return QDateTimeToDateTime(QDateTime(QDate(y, mo, d), QTime(h, mi, s)));
@@ -40,6 +45,8 @@ private slots:
     void encoding_data();
     void encoding();
     void fullDiskKeepsOldListing();
+    void saveIntoFolder_data();
+    void saveIntoFolder();
 };
 
 void TstITXMakeLibrary::row_data()
@@ -82,6 +89,18 @@ void TstITXMakeLibrary::row_data()
     QTest::addRow("zero numbers are empty cells")
         << zeros
         << u"\t\t\t\t\t\t\t\t\t\t\t\t\t1904/01/01\t1904/01/01\t\t\t\t\t\t\t\t1904/01/01\t\t/pc/曲名.mp3"_s;
+
+    TITBSongItem split(MacTimeToDateTime(0));
+    split.SetTitle(u"Two\nlines"_s);
+    split.SetArtist(u"A\tB"_s);
+    split.SetAlbum(u"CR\r\nLF"_s);
+    split.SetComment(u"first\r\nsecond\tthird"_s);
+    split.FYear = 0;
+    split.FSampleRate = 0;
+    QTest::addRow("tabs and line breaks become blanks")
+        << split
+        << u"Two lines\tA B\t\tCR  LF\t\t\t\t\t\t\t\t\t\t1904/01/01\t1904/01/01\t\t\t\t\t\tfirst  second "
+           u"third\t\t1904/01/01\t\t/pc/曲名.mp3"_s;
 }
 
 void TstITXMakeLibrary::row()
@@ -203,6 +222,89 @@ void TstITXMakeLibrary::fullDiskKeepsOldListing()
     QVERIFY_THROWS_EXCEPTION(ESorvoError, library.SaveToFile(path));
     QCOMPARE(ReadFixtureFile(path), QByteArray("old listing\r\n"));
     QCOMPARE(FolderEntries(disk.Path()), (QStringList{u"filler"_s, u"iPodLibrary.TXT"_s}));
+}
+
+void TstITXMakeLibrary::saveIntoFolder_data()
+{
+    QTest::addColumn<QByteArray>("existing"); // the iPodLibrary.TXT already there; null: none
+    QTest::addColumn<bool>("secondTaken");    // iPodLibrary(2).TXT is there too
+    QTest::addColumn<QString>("title");       // of the song this run lists
+    QTest::addColumn<QString>("written");     // the file the listing went to
+    QTest::addColumn<bool>("appended");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QByteArray>("expected"); // the listing's bytes afterwards; null: not checked
+
+    const QByteArray header = UnicodeToShiftJis(Header) + "\r\n";
+    const QByteArray earlier = header + "Old\tBand\r\n";
+    const QByteArray other = "my own notes\r\n";
+    TITBSongItem song(At(2020, 1, 1, 0, 0, 0));
+    song.SetTitle(u"New"_s);
+    TITXMakeLibrary library;
+    library.Add(song, u"/pc/New.mp3"_s);
+    const QByteArray newRow = UnicodeToShiftJis(library.FLines.at(1)) + "\r\n";
+
+    QTest::addRow("no file: written")
+        << QByteArray() << false << u"New"_s << u"iPodLibrary.TXT"_s << false << 1 << header + newRow;
+    QTest::addRow("an earlier listing: rows added, no second header")
+        << earlier << false << u"New"_s << u"iPodLibrary.TXT"_s << true << 1 << earlier + newRow;
+    QTest::addRow("an earlier listing without a last line end")
+        << earlier.chopped(2) << false << u"New"_s << u"iPodLibrary.TXT"_s << true << 1 << earlier + newRow;
+    QTest::addRow("rows already there are not added again")
+        << earlier + newRow << false << u"New"_s << u"iPodLibrary.TXT"_s << true << 0 << earlier + newRow;
+    QTest::addRow("another file kept, (2) written")
+        << other << false << u"New"_s << u"iPodLibrary(2).TXT"_s << false << 1 << header + newRow;
+    QTest::addRow("(2) taken as well: (3)")
+        << other << true << u"New"_s << u"iPodLibrary(3).TXT"_s << false << 1 << header + newRow;
+    QTest::addRow("an empty file is not a listing")
+        << QByteArray("") << false << u"New"_s << u"iPodLibrary(2).TXT"_s << false << 1 << header + newRow;
+    // A row Shift-JIS cannot hold turns the whole listing into UTF-16, the earlier rows with it.
+    QTest::addRow("an earlier Shift-JIS listing and a Korean title")
+        << earlier << false << u"아침"_s << u"iPodLibrary.TXT"_s << true << 1 << QByteArray();
+    QTest::addRow("an earlier UTF-16 listing")
+        << QByteArray("\xFF\xFE", 2) + Utf16Bytes(Header + u"\r\nOld\tBand\r\n"_s) << false << u"New"_s
+        << u"iPodLibrary.TXT"_s << true << 1 << QByteArray();
+}
+
+void TstITXMakeLibrary::saveIntoFolder()
+{
+    QFETCH(QByteArray, existing);
+    QFETCH(bool, secondTaken);
+    QFETCH(QString, title);
+    QFETCH(QString, written);
+    QFETCH(bool, appended);
+    QFETCH(int, rows);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir dir;
+    const QString first = dir.filePath(u"iPodLibrary.TXT"_s);
+    if (!existing.isNull())
+        QVERIFY(WriteFixtureFile(first, existing));
+    if (secondTaken)
+        QVERIFY(WriteFixtureFile(dir.filePath(u"iPodLibrary(2).TXT"_s), "taken"));
+    TITXMakeLibrary library;
+    TITBSongItem song(At(2020, 1, 1, 0, 0, 0));
+    song.SetTitle(title);
+    library.Add(song, u"/pc/"_s + title + u".mp3"_s);
+
+    const TListingSaved saved = library.SaveIntoFolder(dir.path());
+    QCOMPARE(saved.FPath, dir.filePath(written));
+    QCOMPARE(saved.FAppended, appended);
+    QCOMPARE(saved.FRows, rows);
+    QCOMPARE(saved.FKept, written == u"iPodLibrary.TXT"_s ? QString() : first);
+    // A file that is not a listing, and a listing's earlier rows, stay as they were.
+    if (written != u"iPodLibrary.TXT"_s)
+        QCOMPARE(ReadFixtureFile(first), existing);
+    if (secondTaken)
+        QCOMPARE(ReadFixtureFile(dir.filePath(u"iPodLibrary(2).TXT"_s)), QByteArray("taken"));
+    const QByteArray bytes = ReadFixtureFile(saved.FPath);
+    if (!expected.isNull()) {
+        QCOMPARE(bytes, expected);
+    } else {
+        QVERIFY(bytes.startsWith("\xFF\xFE"));
+        const QString text = QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData() + 2),
+                                                (bytes.size() - 2) / 2);
+        QCOMPARE(text, Header + u"\r\nOld\tBand\r\n"_s + library.FLines.at(1) + u"\r\n"_s);
+    }
+    QCOMPARE(FolderEntries(dir.path()).size(), 1 + int(written != u"iPodLibrary.TXT"_s) + int(secondTaken));
 }
 
 QTEST_GUILESS_MAIN(TstITXMakeLibrary)

@@ -4,6 +4,7 @@
 #include "platform/filecopy.h"
 
 #include "app/userdialogs.h"
+#include "common/japanese.h"
 #include "common/paths.h"
 #include "common/sorvoerror.h"
 #include "fakedrivetable.h"
@@ -55,6 +56,8 @@ private slots:
     void folderQuestion_data();
     void folderQuestion();
     void listingNamesRealCopies();
+    void listingKeepsEarlierFile_data();
+    void listingKeepsEarlierFile();
     void stopInsideSongLeavesNoFile();
     void entryWithoutLocation();
     void destinationInsidePlayer_data();
@@ -326,8 +329,11 @@ void TstSongCopy::copiesCheckedRowsInDisplayOrder()
     QCOMPARE(run.maximum, 2);
     QCOMPARE(run.positions, (QList<int>{0, 1, 1}));
     QCOMPARE(run.labels, (QStringList{u"(1/2) [ Three.mp3 ]をコピー中"_s, u"(2/2) [ One.mp3 ]をコピー中"_s}));
-    QCOMPARE(services.FStatusTexts, QStringList{u"フォルダ \"%1\" に音楽ファイルを全曲転送しました"_s.arg(
-                                        QDir::toNativeSeparators(player.dest))});
+    QCOMPARE(
+        services.FStatusTexts,
+        QStringList{
+            u"フォルダ \"%1\" に音楽ファイルを全曲転送しました (一覧表 iPodLibrary.TXT を書きました)"_s.arg(
+                QDir::toNativeSeparators(player.dest))});
     QCOMPARE(services.FTransferLogs, 0);
     QCOMPARE(dialogs.FOpened, QStringList{player.dest});
     // The listing holds the header and one line per copied song, in copy order.
@@ -364,9 +370,11 @@ void TstSongCopy::failuresAreMarkedCountedAndLogged()
     QCOMPARE(TPlayer::ErrorOf(r, 0), 0);
     QCOMPARE(r.FOutcomes.first().FPath, player.dest + u"A-Song 0.mp3"_s);
     QVERIFY(progress.FRuns.first().labels.contains(u"[ A-Song 1.mp3 ]のコピーに失敗しました"_s));
-    QCOMPARE(services.FStatusTexts,
-             QStringList{u"フォルダ \"%1\" に音楽ファイルを 3 曲転送しました(スキップは 2 曲)"_s.arg(
-                 QDir::toNativeSeparators(player.dest))});
+    QCOMPARE(
+        services.FStatusTexts,
+        QStringList{
+            u"フォルダ \"%1\" に音楽ファイルを 3 曲転送しました(スキップは 2 曲) (一覧表 iPodLibrary.TXT "
+            u"を書きました)"_s.arg(QDir::toNativeSeparators(player.dest))});
     QCOMPARE(services.FTransferLogs, 1);
     QCOMPARE(TransferLogRows(player.db.FSongs, services.FLogReport).size(), 2);
     QCOMPARE(dialogs.FOpened, QStringList{player.dest});
@@ -602,6 +610,65 @@ void TstSongCopy::listingNamesRealCopies()
     QVERIFY(listing.FLines.at(1).endsWith(u'\t' + QDir::toNativeSeparators(player.dest + u"Song(2).mp3"_s)));
     // A failed copy is still listed, under the path it was meant to have.
     QVERIFY(listing.FLines.at(2).endsWith(u'\t' + QDir::toNativeSeparators(player.dest + u"Gone.mp3"_s)));
+}
+
+void TstSongCopy::listingKeepsEarlierFile_data()
+{
+    QTest::addColumn<QByteArray>("existing"); // null: none; "earlier run": the listing of a run before
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("appended");
+    QTest::addColumn<QString>("note");
+    QTest::addRow("none") << QByteArray() << u"iPodLibrary.TXT"_s << false
+                          << u"(一覧表 iPodLibrary.TXT を書きました)"_s;
+    QTest::addRow("an earlier run's listing") << QByteArray("earlier run") << u"iPodLibrary.TXT"_s << true
+                                              << u"(一覧表 iPodLibrary.TXT に 1 行を追加しました)"_s;
+    QTest::addRow("a file of the user")
+        << QByteArray("my notes\r\n") << u"iPodLibrary(2).TXT"_s << false
+        << u"(iPodLibrary.TXT は一覧表ではないためそのままにし、一覧表を iPodLibrary(2).TXT に書きました)"_s;
+}
+
+void TstSongCopy::listingKeepsEarlierFile()
+{
+    QFETCH(QByteArray, existing);
+    QFETCH(QString, file);
+    QFETCH(bool, appended);
+    QFETCH(QString, note);
+    TPlayer player({{u"Song"_s, u"A"_s, {}, 1, {}, "1"}});
+    TRecordingProgress progress;
+    TScriptedDialogs dialogs;
+    TCopyOptions o = player.Options(1);
+    o.FMakeListing = true;
+    const QString first = player.dest + u"iPodLibrary.TXT"_s;
+    if (existing == "earlier run") {
+        TRecordingServices earlierServices;
+        TITXMakeLibrary earlier; // another session's
+        ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), o, progress, earlierServices,
+                       dialogs, &earlier);
+        existing = ReadFixtureFile(first);
+    } else if (!existing.isNull()) {
+        QVERIFY(QDir().mkpath(player.dest));
+        QVERIFY(WriteFixtureFile(first, existing));
+    }
+    TRecordingServices services;
+    TITXMakeLibrary listing;
+    const TCopyReport r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), o, progress,
+                                         services, dialogs, &listing);
+    QCOMPARE(r.FListingPath, player.dest + file);
+    QCOMPARE(r.FListingAppended, appended);
+    QCOMPARE(r.FStatusText, services.FStatusTexts.value(0));
+    QVERIFY2(r.FStatusText.endsWith(u' ' + note), qPrintable(r.FStatusText));
+    const QStringList lines = ShiftJisToUnicode(ReadFixtureFile(r.FListingPath)).split(u"\r\n"_s);
+    if (appended) {
+        // The earlier bytes first, then this run's row, which names its renamed copy; one header.
+        QVERIFY(ReadFixtureFile(first).startsWith(existing));
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.count(listing.FLines.first()), 1);
+        QVERIFY(lines.at(2).endsWith(QDir::toNativeSeparators(player.dest + u"Song(2).mp3"_s)));
+    } else {
+        QCOMPARE(lines, (QStringList{listing.FLines.at(0), listing.FLines.at(1), QString()}));
+        if (!existing.isNull())
+            QCOMPARE(ReadFixtureFile(first), existing);
+    }
 }
 
 void TstSongCopy::stopInsideSongLeavesNoFile()

@@ -98,3 +98,12 @@ QString EscapeControlChars(const QString &text)
     }
     return out;
 }
+
+QString OneLineCell(QStringView text)
+{
+    QString cell = text.toString();
+    for (QChar &c : cell)
+        if (c == u'\t' || c == u'\r' || c == u'\n')
+            c = u' ';
+    return cell;
+}

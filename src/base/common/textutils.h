@@ -12,3 +12,6 @@ QString FormatDuration(qint32 ms);
 /// Control characters (C0, DEL and C1) written as "\\n", "\\t", "\\r" or "\\xHH", so
 /// that text from outside shown on a terminal can neither move the cursor nor start an escape sequence.
 QString EscapeControlChars(const QString &text);
+/// A cell of a tab-separated line (the song listing, the scrobble log): tabs and line breaks become
+/// blanks, so that a tag holding them cannot split the row.
+QString OneLineCell(QStringView text);

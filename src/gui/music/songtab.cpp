@@ -283,20 +283,19 @@ void TSongTab::SaveScrobbleLog()
 {
     if (!FSongs)
         return;
-    const QString path = Dialogs().SaveFileName(tr("再生履歴の書き出し"),
-                                                //: File type filter of the save dialog: name|pattern
-                                                tr("スクロブルログ|*.log"), u"log"_s,
-                                                QDir::home().filePath(u".scrobbler.log"_s));
+    // No question about replacing: an existing log is added to, and a file that is not one is refused.
+    const QString path = Dialogs().SaveFileNameNoOverwriteQuestion(
+        tr("再生履歴の書き出し"),
+        //: File type filter of the save dialog: name|pattern
+        tr("スクロブルログ|*.log"), u"log"_s, QDir::home().filePath(u".scrobbler.log"_s));
     if (path.isEmpty())
         return;
-    int untimed = 0;
-    const int written = WriteScrobbleLog(path, *FSongs, Session().Player().FRoot, &untimed);
-    //: %d is the number of plays, %s the log file
-    QString text = Format(tr("%d 件の再生を %s に書き込みました", nullptr, written),
-                          {written, QDir::toNativeSeparators(path)});
-    if (untimed > 0)
+    const TScrobbleLogResult written = WriteScrobbleLog(path, *FSongs, Session().Player().FRoot);
+    QString text = ScrobbleLogResultText(written, path);
+    if (written.FUntimed > 0)
         //: Appended to the message that the plays were written; %d is a number of plays
-        text += Format(tr(" (再生日時のない %d 曲の再生は含めていません)", nullptr, untimed), {untimed});
+        text += Format(tr(" (再生日時のない %d 曲の再生は含めていません)", nullptr, written.FUntimed),
+                       {written.FUntimed});
     Status().SetStatusText(text);
 }
 

@@ -25,6 +25,8 @@ struct TCopyReport
     bool FDestinationLost = false; // the destination went away (or changed device) mid-run
     QString FPlayerRoot;           // where the songs came from: nothing of the run is written there
     QString FStatusText;
+    QString FListingPath;          // the song listing written or added to; empty when none
+    bool FListingAppended = false; // the rows were added to an earlier listing there
 
     /// Songs the transfer log lists: failed ones and copies with a note.
     bool HasLogRows() const

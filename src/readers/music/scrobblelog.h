@@ -27,8 +27,27 @@ QList<TRecordedPlay> RecordedPlays(const TITBSongList &songs, const TPlayCounts 
 QByteArray ScrobbleLogText(const TITBSongList &songs, const QList<TRecordedPlay> &plays,
                            const QString &client);
 
+/// What writing a scrobble log did.
+struct TScrobbleLogResult
+{
+    int FAdded = 0;         // play lines written
+    int FAlreadyThere = 0;  // plays an existing log already held, not written again
+    int FUntimed = 0;       // songs with plays but no time, left out
+    bool FAppended = false; // added to an existing log, whose lines stay as they were
+};
+
+/// An existing log's bytes followed by the lines of the plays it does not hold yet (same artist, title
+/// and time); its header stays and no second one is added. A log kept in local time ("#TZ/UNKNOWN")
+/// receives local times. `alreadyThere` (may be null) counts the plays left out as present.
+QByteArray AppendToScrobbleLog(const QByteArray &existing, const TITBSongList &songs,
+                               const QList<TRecordedPlay> &plays, int *alreadyThere = nullptr);
+
 /// Writes the log of the plays recorded in `db` to `path`, which may not lie on the player below
-/// `playerRoot` (ESorvoError, as for a write failure); returns the plays written. Songs with plays but
-/// no time are counted in `untimed` (may be null).
-int WriteScrobbleLog(const QString &path, const TITunesDBLoader &db, const QString &playerRoot,
-                     int *untimed = nullptr);
+/// `playerRoot`. An existing log is added to, never replaced, and the whole file is written anew only
+/// when complete; a file there that is not a scrobble log is refused and left as it was (ESorvoError,
+/// as for a write failure).
+TScrobbleLogResult WriteScrobbleLog(const QString &path, const TITunesDBLoader &db,
+                                    const QString &playerRoot);
+
+/// The message that says what WriteScrobbleLog did with `path`, in the window's language.
+QString ScrobbleLogResultText(const TScrobbleLogResult &result, const QString &path);

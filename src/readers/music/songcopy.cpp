@@ -239,11 +239,24 @@ TCopyReport ExtractEntries(const TITBSongList &songs, const QString &root, const
     TCopyReport report = copier.FReport;
     report.FPlayerRoot = root;
     report.FStatusText = copier.StatusText();
+    // An earlier listing in the folder is added to or kept, and the status line says which file it was.
+    // A failure is raised once the run's own results are shown.
+    std::optional<ESorvoError> listingError;
+    if (options.FMakeListing && listing) {
+        try {
+            const TListingSaved saved = listing->SaveIntoFolder(options.FFolder);
+            report.FListingPath = saved.FPath;
+            report.FListingAppended = saved.FAppended;
+            report.FStatusText += u' ' + TITXMakeLibrary::SavedText(saved);
+        } catch (const ESorvoError &e) {
+            listingError = e;
+        }
+    }
     services.SetStatusText(report.FStatusText);
     if (report.HasLogRows())
         services.ShowTransferLog(report);
     dialogs.ShellOpen(options.FFolder);
-    if (options.FMakeListing && listing)
-        listing->SaveToFile(options.FFolder + u"iPodLibrary.TXT"_s);
+    if (listingError)
+        throw *listingError;
     return report;
 }
