@@ -2735,6 +2735,27 @@ and enjoy your iPod.</translation>
             <numerusform>%n to-do items are already past. Delete them?</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>[ %1 ] には %n 件の項目が入っています。編集できるのはファイルの最初の項目だけで、保存するとこのファイルを書き換えます。編集してもよろしいですか？</source>
+        <extracomment>%1 is the file, %n the number of cards, events or to-dos in it</extracomment>
+        <translation>
+            <numerusform>[ %1 ] holds %n entry. Only the first entry of the file can be edited, and saving rewrites this file. Edit it?</numerusform>
+            <numerusform>[ %1 ] holds %n entries. Only the first entry of the file can be edited, and saving rewrites this file. Edit it?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>[ %1 ] (%n 件)</source>
+        <extracomment>%1 is a file, %n the number of cards, events or to-dos in it</extracomment>
+        <translation>
+            <numerusform>[ %1 ] (%n entry)</numerusform>
+            <numerusform>[ %1 ] (%n entries)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>次のファイルには複数の項目が入っていて、ファイルごと削除されます: %1</source>
+        <extracomment>Comes before the deletion question; %1 lists the files with their number of entries</extracomment>
+        <translation>These files hold several entries and are deleted whole: %1</translation>
+    </message>
 </context>
 <context>
     <name>TPlayCounts</name>
@@ -3777,6 +3798,14 @@ and enjoy your iPod.</translation>
         <source>[ %s ]のコピーに失敗しました (%s)</source>
         <translation>Could not copy [ %s ] (%s).</translation>
     </message>
+    <message numerus="yes">
+        <source>[ %1 ] はUTF-8のテキストとして読み込みました。壊れたバイト列 %n か所は「?」に置き換えました</source>
+        <extracomment>%1 is a file name, %n the number of damaged byte sequences</extracomment>
+        <translation>
+            <numerusform>[ %1 ] was read as UTF-8 text. %n broken byte sequence was replaced with &quot;?&quot;.</numerusform>
+            <numerusform>[ %1 ] was read as UTF-8 text. %n broken byte sequences were replaced with &quot;?&quot;.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TToDoForm</name>
@@ -4066,6 +4095,15 @@ and enjoy your iPod.</translation>
         <source>時間切れです</source>
         <translation>timed out</translation>
     </message>
+    <message>
+        <source>%1 を読み込みません: %2</source>
+        <extracomment>%1 is the site&apos;s address, %2 the reason</extracomment>
+        <translation>%1 is not read: %2</translation>
+    </message>
+    <message>
+        <source>フィードでもHTMLのページでもありません</source>
+        <translation>neither a feed nor an HTML page</translation>
+    </message>
 </context>
 <context>
     <name>TWidgetDialogs</name>
@@ -4142,6 +4180,10 @@ and enjoy your iPod.</translation>
     <message>
         <source>出力先にフォルダと同じ名前のファイルがあります</source>
         <translation>A file of the folder&apos;s name is in the way at the destination</translation>
+    </message>
+    <message>
+        <source>プレーヤー上のファイルがプレーヤーの外を指しているため、コピーしません</source>
+        <translation>The file on the player links outside the player, so it is not copied</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,8 @@ private slots:
     void splitLines_data();
     void splitLines();
     void loadFromFile();
+    void brokenUtf8_data();
+    void brokenUtf8();
 };
 
 void TstKiruStringList::load_data()
@@ -101,6 +103,44 @@ void TstKiruStringList::loadFromFile()
     list.LoadFromFileEx(path, 0);
     QCOMPARE(list.Text(), SjisBytes(u"メモ\r\n"_s));
     QVERIFY_THROWS_EXCEPTION(ESorvoError, list.LoadFromFileEx(dir.filePath(u"missing.txt"_s), 0));
+}
+
+void TstKiruStringList::brokenUtf8_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("broken");
+    QTest::addColumn<int>("replaced");
+    QTest::addRow("one stray byte in a short text")
+        << (u"テスト"_s.toUtf8() + "\xFF" + u"です\r\n"_s.toUtf8()) << 6 << u"テスト?です"_s << 1 << 1;
+    QTest::addRow("a lone continuation byte")
+        << (u"メモ: "_s.toUtf8() + "\x80" + u"本文\r\n"_s.toUtf8()) << 6 << u"メモ: ?本文"_s << 1 << 1;
+    QTest::addRow("two broken bytes in a line of eight characters")
+        << (u"今日は"_s.toUtf8() + "\xC0" + u"いい天気"_s.toUtf8() + "\xFE" + u"です"_s.toUtf8()) << 6
+        << u"今日は?いい天気?です"_s << 2 << 2;
+    QTest::addRow("a replacement character of the text is no broken byte")
+        << u"a\uFFFDあいう"_s.toUtf8() << 6 << u"a?あいう"_s << 0 << 1;
+    QTest::addRow("Shift-JIS stays Shift-JIS") << SjisBytes(u"テスト\r\n"_s) << 1 << u"テスト"_s << 0 << 0;
+    QTest::addRow("Shift-JIS with half-width katakana")
+        << SjisBytes(u"ﾃﾞｰﾀベース\r\n"_s) << 1 << u"ﾃﾞｰﾀベース"_s << 0 << 0;
+    QTest::addRow("EUC stays EUC") << QByteArray("\xA4\xA2\xA4\xA4\xC6\xFC\xCB\xDC") << 3 << u"あい日本"_s
+                                   << 0 << 0;
+}
+
+void TstKiruStringList::brokenUtf8()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, encoding);
+    QFETCH(QString, text);
+    QFETCH(int, broken);
+    QFETCH(int, replaced);
+    TKiruStringList list;
+    list.LoadFromStreamEx(bytes, tcAuto);
+    QCOMPARE(list.Encoding, encoding);
+    QCOMPARE(list.UnicodeText(), text);
+    QCOMPARE(list.FBrokenSequences, broken);
+    QCOMPARE(list.FReplacedChars, replaced);
 }
 
 QTEST_GUILESS_MAIN(TstKiruStringList)

@@ -588,8 +588,10 @@ void TstMainForm::autoDownloadNews()
 {
     TFixture f;
     f.Build(u"bare"_s);
-    const QString site = f.dir.filePath(u"news.txt"_s);
-    QVERIFY(WriteFixtureFile(site, "\x83\x6a\x83\x85\x81\x5b\x83\x58\r\n")); // "ニュース" in Shift-JIS
+    // A site on the computer is read when it is a feed (or a page).
+    const QString site = f.dir.filePath(u"news.rdf"_s);
+    QVERIFY(WriteFixtureFile(site, u"<?xml version=\"1.0\" encoding=\"utf-8\"?><rss><channel><title>t</title>"
+                                   u"<item><title>ニュース</title></item></channel></rss>"_s.toUtf8()));
     {
         TKiruIPodINI ini(f.settingsFile);
         ini.FAutoDownLoad = true;

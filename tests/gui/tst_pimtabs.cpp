@@ -30,6 +30,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -233,6 +234,8 @@ private slots:
     void expired_data();
     void expired();
     void eventSortSurvivesReload();
+    void severalEntriesInOneFile_data();
+    void severalEntriesInOneFile();
 };
 
 void TstPimTabs::newContact_data()
@@ -756,6 +759,73 @@ void TstPimTabs::eventSortSurvivesReload()
                    CalendarLines(u"vevent"_s, {u"SUMMARY:0"_s, u"DTSTART:20050101T000000"_s}), true);
     f.form->Session().LoadEvents();
     QCOMPARE(Column(list, 0), (QStringList{u"0"_s, u"a"_s, u"b"_s, u"c"_s}));
+}
+
+void TstPimTabs::severalEntriesInOneFile_data()
+{
+    QTest::addColumn<QString>("tabButton");
+    QTest::addColumn<QString>("listName");
+    QTest::addColumn<QString>("deleteAction");
+    QTest::addColumn<int>("titleColumn");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("lines");
+    const auto entries = [](const QString &kind, const QString &key) {
+        QStringList lines{u"BEGIN:VCALENDAR"_s, u"VERSION:2.0"_s};
+        for (int i = 1; i <= 3; ++i)
+            lines << u"BEGIN:"_s + kind << u"SUMMARY:entry %1"_s.arg(i)
+                  << u"%1:2027010%2T100000"_s.arg(key).arg(i) << u"END:"_s + kind;
+        return lines << u"END:VCALENDAR"_s;
+    };
+    QTest::addRow("calendar export") << u"TabButton_Cal"_s << u"CalendarListView"_s << u"Action_CalDelete"_s
+                                     << 0 << u"export.ics"_s << entries(u"VEVENT"_s, u"DTSTART"_s);
+    QTest::addRow("to-dos of an export") << u"TabButton_ToDo"_s << u"TodoListView"_s << u"Action_TodoDelete"_s
+                                         << 0 << u"export.ics"_s << entries(u"VTODO"_s, u"DUE"_s);
+    QStringList cards;
+    for (int i = 1; i <= 3; ++i)
+        cards << u"BEGIN:VCARD"_s << u"VERSION:3.0"_s << u"FN:entry %1"_s.arg(i) << u"END:VCARD"_s;
+    QTest::addRow("address book") << u"TabButton_Address"_s << u"AddressListView"_s << u"Action_AddrDelete"_s
+                                  << 1 << u"export.vcf"_s << cards;
+}
+
+void TstPimTabs::severalEntriesInOneFile()
+{
+    QFETCH(QString, tabButton);
+    QFETCH(QString, listName);
+    QFETCH(QString, deleteAction);
+    QFETCH(int, titleColumn);
+    QFETCH(QString, file);
+    QFETCH(QStringList, lines);
+    TFixture f;
+    const bool card = file.endsWith(u".vcf"_s);
+    const QString path = WriteLinesFile(card ? f.Contacts() : f.Calendars(), file, lines, !card);
+    const QByteArray before = ReadFixtureFile(path);
+    f.Open(tabButton);
+    TReportListView *list = f.List(listName);
+    QAbstractItemModelTester tester(list->model());
+    // Every entry of the file is listed, the future ones too.
+    QCOMPARE(Column(list, titleColumn), (QStringList{u"entry 1"_s, u"entry 2"_s, u"entry 3"_s}));
+
+    // Opening a row says first that the file holds three entries; No keeps the editor closed.
+    f.dialogs.FAnswers = {TDialogAnswer::No};
+    SelectRows(list, {1});
+    emit list->doubleClicked(list->model()->index(1, 0));
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(
+        f.dialogs.Texts(u"yesno"_s),
+        QStringList{u"[ %1 ] には 3 件の項目が入っています。編集できるのはファイルの最初の項目だけで、保存"
+                    u"するとこのファイルを書き換えます。編集してもよろしいですか？"_s.arg(file)});
+    QCOMPARE(ReadFixtureFile(path), before);
+
+    // Deleting a row deletes the file, and the question says so.
+    f.dialogs.FCalls.clear();
+    f.dialogs.FAnswers = {TDialogAnswer::Yes};
+    SelectRows(list, {2});
+    f.Find<QAction>(deleteAction)->trigger();
+    QCOMPARE(f.dialogs.Texts(u"yesno"_s),
+             QStringList{u"次のファイルには複数の項目が入っていて、ファイルごと削除されます: [ %1 ] (3 件)\n"
+                         u"[ %1 ]を削除してもよろしいですか？"_s.arg(file)});
+    QVERIFY(!QFileInfo::exists(path));
+    QCOMPARE(list->model()->rowCount(), 0);
 }
 
 QTEST_MAIN(TstPimTabs)

@@ -69,6 +69,7 @@ private slots:
     void linkIntoPlayerIsRefused();
     void fileInTheWayOfAFolder();
     void destinationUnmountedMidCopy();
+    void linkOutOfPlayerNamed();
 };
 
 namespace {
@@ -870,6 +871,39 @@ void TstSongCopy::destinationUnmountedMidCopy()
         services.FStatusTexts.last(),
         u"出力先フォルダ \"%1\" が見つからなくなったため転送を中止しました。音楽ファイルを 2 曲転送しました"_s
             .arg(QDir::toNativeSeparators(options.FFolder)));
+}
+
+void TstSongCopy::linkOutOfPlayerNamed()
+{
+    // On the player: a song file that is a link to a file outside it, one that is a link to nothing,
+    // and an ordinary one.
+    QList<TFixtureSong> songs{Song(u"Out"_s, u"A"_s), Song(u"Dangling"_s, u"A"_s), Song(u"Here"_s, u"A"_s)};
+    songs[0].location = u":iPod_Control:Music:F00:OUT.mp3"_s;
+    songs[0].writeFile = false;
+    songs[1].location = u":iPod_Control:Music:F00:GONE.mp3"_s;
+    songs[1].writeFile = false;
+    TPlayer player(songs);
+    const QString outside = player.dir.filePath(u"outside.mp3"_s);
+    WriteFixtureFile(outside, "secret");
+    QVERIFY(QFile::link(outside, player.root + u"iPod_Control/Music/F00/OUT.mp3"_s));
+    QVERIFY(QFile::link(player.dir.filePath(u"nothing.mp3"_s),
+                        player.root + u"iPod_Control/Music/F00/GONE.mp3"_s));
+
+    TRecordingProgress progress;
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    const TCopyReport r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(),
+                                         player.Options(0), progress, services, dialogs, nullptr);
+    QCOMPARE(r.FCopied, 1);
+    QCOMPARE(r.FFailed, 2);
+    QCOMPARE(TPlayer::ErrorOf(r, 0), -6);
+    QCOMPARE(TPlayer::ErrorOf(r, 1), -2);
+    QVERIFY(!QFileInfo::exists(player.dest + u"A-Out.mp3"_s));
+    const QList<TTransferLogRow> log = TransferLogRows(player.db.FSongs, services.FLogReport);
+    QCOMPARE(log.size(), 2);
+    QCOMPARE(log[0].FTitle, u"Out"_s);
+    QCOMPARE(log[0].FErrorText, u"プレーヤー上のファイルがプレーヤーの外を指しているため、コピーしません"_s);
+    QCOMPARE(log[1].FErrorText, u"データファイルが存在しません"_s);
 }
 
 QTEST_GUILESS_MAIN(TstSongCopy)

@@ -320,6 +320,8 @@ void TstNewsDownloader::unreadableSites_data()
     QTest::addRow("file address of a folder") << u"file://{dir}"_s;
     QTest::addRow("compressed body") << u"{web}/gzip.rdf"_s;
     QTest::addRow("random bytes") << u"{web}/noise.rdf"_s;
+    QTest::addRow("file address of a text file") << u"file://{dir}/secret.txt"_s;
+    QTest::addRow("local path of a text file") << u"{dir}/secret.txt"_s;
 }
 
 void TstNewsDownloader::unreadableSites()
@@ -327,6 +329,7 @@ void TstNewsDownloader::unreadableSites()
     QFETCH(QString, address);
     const QString fifo = FDir->filePath(u"feed.fifo"_s);
     QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QVERIFY(WriteFixtureFile(FDir->filePath(u"secret.txt"_s), "user:password\n"));
     address.replace(u"{fifo}"_s, fifo).replace(u"{dir}"_s, FDir->path());
     QList<TSiteRow> rows{TSiteRow{u"サイト"_s, Address(address), u"Not Updated"_s, true}};
     const QStringList failures = Run(rows);
@@ -334,6 +337,8 @@ void TstNewsDownloader::unreadableSites()
     QCOMPARE(failures.size(), 1);
     QVERIFY(failures[0].startsWith(u"[ サイト ]を取得できませんでした ("_s));
     QCOMPARE(FilesBelow(FNotes), QStringList{});
+    if (!address.startsWith(u"{web}"_s)) // a local file refused leaves nothing in the feed folder either
+        QCOMPARE(FilesBelow(FWork), QStringList{});
     QCOMPARE(FServices.FStatusTexts.value(FServices.FStatusTexts.size() - 1),
              u"ニュースをダウンロードしました (メモ 0 件)  ダウンロードできなかったサイト: "_s + failures[0]);
 }

@@ -22,6 +22,8 @@ private slots:
     void agentName();
     void cancel();
     void silentServerTimesOut();
+    void localFilesOnlyFeedsAndPages_data();
+    void localFilesOnlyFeedsAndPages();
 
 private:
     QString Expand(QString address) const;
@@ -165,6 +167,68 @@ void TstWebFetch::silentServerTimesOut()
     const QString target = FDir.filePath(u"silent.RDF"_s);
     QVERIFY(!fetch.Fetch(Expand(u"{web}/silent"_s), target));
     QVERIFY(!QFile::exists(target));
+}
+
+void TstWebFetch::localFilesOnlyFeedsAndPages_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("fileScheme");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("why"); // part of the refusal
+    const QString notFeed = u"フィードでもHTMLのページでもありません"_s;
+    QTest::addRow("RSS feed") << u"a.rdf"_s << kFeed << true << true << QString();
+    QTest::addRow("RDF feed with declaration")
+        << u"b.rdf"_s
+        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rdf:RDF xmlns:rdf=\"r\"></rdf:RDF>")
+        << true << true << QString();
+    QTest::addRow("Atom feed with mark and comment")
+        << u"c.xml"_s
+        << QByteArray("\xEF\xBB\xBF<?xml version=\"1.0\"?>\r\n<!-- a -->\r\n<feed xmlns=\"a\"/>") << true
+        << true << QString();
+    QTest::addRow("HTML page") << u"d.html"_s
+                               << QByteArray("<!DOCTYPE html>\n<html><body><p>x</p></body></html>") << true
+                               << true << QString();
+    QTest::addRow("page by local path")
+        << u"e.htm"_s << QByteArray("<HTML><BODY>x</BODY></HTML>") << false << true << QString();
+    QTest::addRow("account file") << u"shadow"_s << QByteArray("root:$6$salt$hash:19000:0:99999:7:::\n")
+                                  << true << false << notFeed;
+    QTest::addRow("plain text note") << u"memo.txt"_s << u"買い物\n"_s.toUtf8() << true << false << notFeed;
+    QTest::addRow("program") << u"tool"_s
+                             << QByteArray("\x7F"
+                                           "ELF\x02\x01\x01\0\0\0",
+                                           12)
+                             << true << false << notFeed;
+    QTest::addRow("other XML") << u"list.opml"_s << QByteArray("<?xml version=\"1.0\"?><opml></opml>") << true
+                               << false << notFeed;
+    QTest::addRow("text by local path") << u"notes"_s << QByteArray("secret\n") << false << false << notFeed;
+    QTest::addRow("feed over the cap") << u"big.rdf"_s << (kFeed + QByteArray(5000, ' ')) << true << false
+                                       << u"内容が 4999 バイトを超えています"_s;
+}
+
+void TstWebFetch::localFilesOnlyFeedsAndPages()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, fileScheme);
+    QFETCH(bool, ok);
+    QFETCH(QString, why);
+    QTemporaryDir dir;
+    const QString source = dir.filePath(u"pc/"_s + name);
+    QVERIFY(WriteFixtureFile(source, content));
+    const QString feeds = dir.filePath(u"RDFData"_s);
+    QVERIFY(QDir().mkpath(feeds));
+    const QString address = fileScheme ? u"file://"_s + source : source;
+    TWebFetch fetch;
+    fetch.FMaxBytes = 4999;
+    QCOMPARE(fetch.Fetch(address, feeds + u"/site.RDF"_s), ok);
+    if (ok) {
+        QCOMPARE(ReadFixtureFile(feeds + u"/site.RDF"_s), content);
+        return;
+    }
+    // Refused before anything reaches the feed folder, naming the address and why.
+    QCOMPARE(QDir(feeds).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{});
+    QCOMPARE(fetch.FError, u"%1 を読み込みません: %2"_s.arg(address, why));
 }
 
 QTEST_GUILESS_MAIN(TstWebFetch)

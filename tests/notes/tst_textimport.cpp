@@ -2,8 +2,8 @@
 #include "platform/system.h"
 
 #include "app/settings.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
+#include "common/sorvoerror.h"
 
 #include "fixturefiles.h"
 #include "notefiles.h"
@@ -93,6 +93,8 @@ private slots:
     void failedWriteKeepsNote_data();
     void failedWriteKeepsNote();
     void undividableTextFails();
+    void changedTextSaid_data();
+    void changedTextSaid();
 };
 
 void TstTextImport::thresholds_data()
@@ -245,6 +247,36 @@ void TstTextImport::undividableTextFails()
     QVERIFY(!p.importer.ImportFile(p.Pc(u"長文.txt"_s, TextOfSize(5000) + QByteArray(5000, 'x') + "\r\n"),
                                    ikNote));
     QCOMPARE(FolderEntries(p.importer.FNotesDir), QStringList{});
+}
+
+void TstTextImport::changedTextSaid_data()
+{
+    // Every change on the way in is said with its own reason.
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QStringList>("warnings");
+    const QString broken = u"[ t.txt ] はUTF-8のテキストとして読み込みました。壊れたバイト列 %1 か所は「?」に"
+                           u"置き換えました"_s;
+    const QString lacking = u"[ t.txt ] の %1 文字はShift-JISにない文字のため「?」に置き換えました"_s;
+    QTest::addRow("UTF-8 with a broken byte") << (u"買い物"_s.toUtf8() + "\xFF" + u"メモ\r\n"_s.toUtf8())
+                                              << u"買い物?メモ"_s << QStringList{broken.arg(1)};
+    QTest::addRow("broken bytes and characters Shift-JIS lacks")
+        << (u"絵文字😀と한국"_s.toUtf8() + "\x80" + u"の文\r\n"_s.toUtf8()) << u"絵文字?と???の文"_s
+        << QStringList{broken.arg(1), lacking.arg(3)};
+    QTest::addRow("Shift-JIS read as it is")
+        << SjisBytes(u"買い物メモ\r\n"_s) << u"買い物メモ"_s << QStringList{};
+}
+
+void TstTextImport::changedTextSaid()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, note);
+    QFETCH(QStringList, warnings);
+    TPlayer p;
+    p.settings.FAddEncoded = false;
+    QVERIFY(p.importer.ImportFile(p.Pc(u"t.txt"_s, bytes), ikNote));
+    QCOMPARE(ReadLinesFile(p.importer.FNotesDir + u"t.txt"_s), QStringList{note});
+    QCOMPARE(p.dialogs.Texts(u"warning"_s), warnings);
 }
 
 QTEST_GUILESS_MAIN(TstTextImport)

@@ -87,6 +87,7 @@ private slots:
     void contactsAsWritten();
     void notesJsonSizes();
     void readOnlyPlayerSaysWhy();
+    void exportListsEveryEntry();
 };
 
 void TstCmdPim::lists_data()
@@ -257,6 +258,28 @@ void TstCmdPim::readOnlyPlayerSaysWhy()
     QVERIFY2(p.err.contains(u"old.ics ] ("_s + SystemErrorText(EROFS)) ||
                  p.err.contains(u"old.ics ] (Read-only file system)"_s),
              qPrintable(p.err));
+}
+
+void TstCmdPim::exportListsEveryEntry()
+{
+    TCliPlayer p;
+    // A calendar export: its future events and its to-dos each get a row, all naming the one file.
+    WriteFixtureFile(p.root + u"/Calendars/export.ics"_s,
+                     "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"
+                     "BEGIN:VEVENT\r\nSUMMARY:first\r\nDTSTART:20270101T100000\r\nEND:VEVENT\r\n"
+                     "BEGIN:VTODO\r\nSUMMARY:todo one\r\nDUE:20270102T100000\r\nEND:VTODO\r\n"
+                     "BEGIN:VEVENT\r\nSUMMARY:second\r\nDTSTART:20270201T100000\r\nEND:VEVENT\r\n"
+                     "BEGIN:VTODO\r\nSUMMARY:todo two\r\nDUE:20270202T100000\r\nEND:VTODO\r\n"
+                     "BEGIN:VEVENT\r\nSUMMARY:third\r\nDTSTART:20270301T100000\r\nEND:VEVENT\r\n"
+                     "END:VCALENDAR\r\n");
+    QCOMPARE(p.Run({u"events"_s, u"--json"_s}), 0);
+    QCOMPARE(p.Column(u"summary"_s),
+             (QStringList{u"early.ics"_s, u"first"_s, u"second"_s, u"third"_s, u"late.ics"_s}));
+    QCOMPARE(p.Column(u"file"_s).count(u"export.ics"_s), 3);
+    QCOMPARE(p.Run({u"todos"_s, u"--json"_s}), 0);
+    QCOMPARE(p.Column(u"summary"_s), (QStringList{u"task.ics"_s, u"todo one"_s, u"todo two"_s}));
+    QCOMPARE(p.Run({u"events"_s}), 0); // the table form
+    QVERIFY2(p.out.contains("third"), p.out.constData());
 }
 
 QTEST_GUILESS_MAIN(TstCmdPim)

@@ -3,15 +3,17 @@
 #include "pim/pimlistmodels.h"
 
 #include "app/messages.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
+#include "common/sorvoerror.h"
 #include "fixturefiles.h"
 #include "notefiles.h"
 #include "recordingservices.h"
 #include "scripteddialogs.h"
 
+#include <QAbstractItemModelTester>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,6 +81,10 @@ private slots:
     void expiredPastBadFile();
     void month_data();
     void month();
+    void exportRows_data();
+    void exportRows();
+    void severalEntriesSaid_data();
+    void severalEntriesSaid();
 };
 
 void TstPimCommands::contacts()
@@ -484,6 +490,126 @@ void TstPimCommands::month()
         m.PrevMonth();
     QCOMPARE(m.FDate, to);
     QCOMPARE(m.YearMonthLabel(), label);
+}
+
+namespace {
+
+/// An entry of an exported calendar: its summary and its start (DTSTART, or DUE for a to-do).
+QStringList Entry(const QString &kind, const QString &summary, const QString &start)
+{
+    return {u"BEGIN:"_s + kind, u"SUMMARY:"_s + summary,
+            (kind == u"VTODO"_s ? u"DUE:"_s : u"DTSTART:"_s) + start, u"END:"_s + kind};
+}
+
+} // namespace
+
+void TstPimCommands::exportRows_data()
+{
+    // Summaries and stored starts of the rows, in file order.
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QStringList>("tasks");
+    QTest::addRow("three events, the future ones too")
+        << Calendar(Entry(u"VEVENT"_s, u"past"_s, u"20040101T100000"_s) +
+                    Entry(u"VEVENT"_s, u"soon"_s, u"20270101T100000"_s) +
+                    Entry(u"VEVENT"_s, u"later"_s, u"20300101T100000"_s))
+        << QStringList{u"past|20040101T100000"_s, u"soon|20270101T100000"_s, u"later|20300101T100000"_s}
+        << QStringList{};
+    QTest::addRow("events and to-dos") << Calendar(Entry(u"VTODO"_s, u"buy"_s, u"20270102T000000"_s) +
+                                                   Entry(u"VEVENT"_s, u"meet"_s, u"20270101T100000"_s) +
+                                                   Entry(u"VTODO"_s, u"pay"_s, u"20270103T000000"_s) +
+                                                   Entry(u"VEVENT"_s, u"fly"_s, u"20270104T100000"_s))
+                                       << QStringList{u"meet|20270101T100000"_s, u"fly|20270104T100000"_s}
+                                       << QStringList{u"buy|20270102T000000"_s, u"pay|20270103T000000"_s};
+    QTest::addRow("one event") << EventLines(u"20050320T091600"_s) << QStringList{u"予定|20050320T091600"_s}
+                               << QStringList{};
+}
+
+void TstPimCommands::exportRows()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, events);
+    QFETCH(QStringList, tasks);
+    TPlayer p;
+    p.Calendar(u"export.ics"_s, lines);
+    QStringList eventRows, taskRows;
+    for (const TCalendarRow &row : p.commands.LoadEventList()) {
+        QCOMPARE(row.FFile, u"export.ics"_s);
+        QCOMPARE(row.FShownStart, ShownCalendarDateTime(row.FStart));
+        eventRows.append(row.FTitle + u'|' + row.FStart);
+    }
+    for (const TTaskRow &row : p.commands.LoadTaskList()) {
+        QCOMPARE(row.FFile, u"export.ics"_s);
+        taskRows.append(row.FName + u'|' + row.FDue);
+    }
+    QCOMPARE(eventRows, events);
+    QCOMPARE(taskRows, tasks);
+    // Every row stands for its own entry in the model too: none is merged with another.
+    TCalendarListModel model;
+    QAbstractItemModelTester tester(&model);
+    model.SetRows(p.commands.LoadEventList());
+    QCOMPARE(model.rowCount(), events.size());
+}
+
+void TstPimCommands::severalEntriesSaid_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("entries"); // 1: no word about the other entries
+    const QStringList card{u"BEGIN:vcard"_s, u"VERSION:3.0"_s, u"FN:x"_s, u"END:vcard"_s};
+    QTest::addRow("address book of three cards") << int(TTabCode::Contacts) << card + card + card << 3;
+    QTest::addRow("one card") << int(TTabCode::Contacts) << card << 1;
+    QTest::addRow("calendar export: two events and a to-do")
+        << int(TTabCode::Events)
+        << Calendar(Entry(u"VEVENT"_s, u"a"_s, u"20270101T100000"_s) +
+                    Entry(u"VTODO"_s, u"b"_s, u"20270102T100000"_s) +
+                    Entry(u"VEVENT"_s, u"c"_s, u"20270103T100000"_s))
+        << 3;
+    QTest::addRow("to-dos of an export") << int(TTabCode::ToDo)
+                                         << Calendar(Entry(u"VTODO"_s, u"a"_s, u"20270101T100000"_s) +
+                                                     Entry(u"VTODO"_s, u"b"_s, u"20270102T100000"_s))
+                                         << 2;
+    QTest::addRow("one event") << int(TTabCode::Events) << EventLines(u"20050320T091600"_s) << 1;
+}
+
+void TstPimCommands::severalEntriesSaid()
+{
+    QFETCH(int, tab);
+    QFETCH(QStringList, lines);
+    QFETCH(int, entries);
+    TPlayer p;
+    const TTabCode code = TTabCode(tab);
+    const bool contacts = code == TTabCode::Contacts;
+    const QString name = contacts ? u"all.vcf"_s : u"all.ics"_s;
+    const QString path = contacts ? WriteLinesFile(p.dir.filePath(u"Contacts"_s), name, lines, false)
+                                  : p.Calendar(name, lines);
+    QCOMPARE(p.commands.EntriesInFile(code, name), entries);
+
+    // Editing: asked first when the file holds more; No keeps the editor closed.
+    p.dialogs.FAnswers = {TDialogAnswer::No};
+    QCOMPARE(p.commands.ConfirmEditOfFile(code, name), entries == 1);
+    const QString editQuestion =
+        u"[ all.%1 ] には %2 件の項目が入っています。編集できるのはファイルの最初の項目だけで、保存すると"
+        u"このファイルを書き換えます。編集してもよろしいですか？"_s.arg(contacts ? u"vcf"_s : u"ics"_s)
+            .arg(entries);
+    QCOMPARE(p.dialogs.Texts(u"yesno"_s), entries > 1 ? QStringList{editQuestion} : QStringList{});
+    QVERIFY(p.commands.ConfirmEditOfFile(code, QString())); // a new entry: nothing to say
+
+    // Deleting two rows of the file: one question that names the file with its count, then it goes whole.
+    p.dialogs.FCalls.clear();
+    p.dialogs.FAnswers = {TDialogAnswer::Yes};
+    const bool deleted = code == TTabCode::Contacts ? p.commands.DeleteSelectedContacts({name, name})
+                         : code == TTabCode::Events ? p.commands.DeleteSelectedEvents({name, name})
+                                                    : p.commands.DeleteSelectedTasks({name, name});
+    QVERIFY(deleted);
+    QVERIFY(!QFileInfo::exists(path));
+    const QString deleteQuestion = u"[ %1 ]を削除してもよろしいですか？"_s.arg(name);
+    QCOMPARE(p.dialogs.Texts(u"yesno"_s),
+             QStringList{entries > 1 ? u"次のファイルには複数の項目が入っていて、ファイルごと削除されます: "
+                                       u"[ %1 ] (%2 件)\n"_s.arg(name)
+                                               .arg(entries) +
+                                           deleteQuestion
+                                     : deleteQuestion});
 }
 
 QTEST_GUILESS_MAIN(TstPimCommands)

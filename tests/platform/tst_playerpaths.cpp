@@ -2,6 +2,7 @@
 
 #include "devicefixtures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,8 @@ private slots:
     void resolve_data();
     void resolve();
     void listingReadOncePerRun();
+    void leadsOutside_data();
+    void leadsOutside();
 };
 
 void TstPlayerPaths::resolve_data()
@@ -63,6 +66,39 @@ void TstPlayerPaths::listingReadOncePerRun()
     QVERIFY(!paths.Exists(u"music/b.mp3"_s)); // the listing of this run is kept
     paths.Clear();
     QVERIFY(paths.Exists(u"music/b.mp3"_s));
+}
+
+void TstPlayerPaths::leadsOutside_data()
+{
+    QTest::addColumn<QString>("location");
+    QTest::addColumn<bool>("outside");
+    QTest::addRow("file linked out") << u"Music/out.mp3"_s << true;
+    QTest::addRow("in a folder linked out") << u"Notes/out/secret.txt"_s << true;
+    QTest::addRow("link to nothing") << u"Music/gone.mp3"_s << false;
+    QTest::addRow("missing") << u"Music/none.mp3"_s << false;
+    QTest::addRow("dot dot") << u"../outside/secret.txt"_s << false;
+    QTest::addRow("link inside") << u"Music/in.mp3"_s << false;
+}
+
+void TstPlayerPaths::leadsOutside()
+{
+    QFETCH(QString, location);
+    QFETCH(bool, outside);
+    QTemporaryDir dir;
+    const QString root = dir.path() + u"/player"_s;
+    QVERIFY(TouchFile(root + u"/Music/a.mp3"_s));
+    QVERIFY(TouchFile(dir.path() + u"/outside/secret.txt"_s));
+    QVERIFY(QDir().mkpath(root + u"/Notes"_s));
+    QVERIFY(QFile::link(dir.path() + u"/outside/secret.txt"_s, root + u"/Music/out.mp3"_s));
+    QVERIFY(QFile::link(dir.path() + u"/outside"_s, root + u"/Notes/out"_s));
+    QVERIFY(QFile::link(dir.path() + u"/nothing"_s, root + u"/Music/gone.mp3"_s));
+    QVERIFY(QFile::link(root + u"/Music/a.mp3"_s, root + u"/Music/in.mp3"_s));
+    TPlayerPaths paths(root);
+    paths.Resolve(u"Music/out.mp3"_s); // a refusal before is forgotten
+    const QString resolved = paths.Resolve(location);
+    QCOMPARE(paths.LeadsOutside(), outside);
+    if (outside)
+        QCOMPARE(resolved, QString());
 }
 
 QTEST_GUILESS_MAIN(TstPlayerPaths)

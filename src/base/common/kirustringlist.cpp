@@ -54,10 +54,11 @@ int Utf8SequenceLength(QByteArrayView d, qsizetype i)
 }
 
 /// True when the text is UTF-8: multi-byte characters well-formed nearly everywhere over the whole text.
-/// One damaged byte in a long UTF-8 file leaves it UTF-8; Shift-JIS and EUC-JP text breaks the rules at
-/// nearly every character.
+/// A few damaged bytes leave a text UTF-8, even a short one, as long as its well-formed characters clearly
+/// outnumber them; Shift-JIS and EUC-JP text breaks the rules at nearly every character.
 bool LooksLikeUtf8(QByteArrayView data)
 {
+    constexpr qsizetype kFewBroken = 3;
     qsizetype multi = 0, broken = 0;
     qsizetype i = 0;
     while (i < data.size()) {
@@ -71,7 +72,7 @@ bool LooksLikeUtf8(QByteArrayView data)
             ++i;
         }
     }
-    return multi > 0 && broken * 10 <= multi;
+    return multi > 0 && (broken * 10 <= multi || (broken <= kFewBroken && broken * 2 <= multi));
 }
 
 /// 0 little-endian, 1 big-endian, -1 neither: UTF-16 without a byte order mark shows itself by the zero
@@ -222,6 +223,7 @@ void TKiruStringList::LoadFromStreamEx(QByteArrayView data, int code)
         skip = data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF") ? 2 : 0;
     }
     FReplacedChars = 0;
+    FBrokenSequences = 0;
     switch (code) {
     case tcUTF16LE:
     case tcUTF16BE:
@@ -230,7 +232,10 @@ void TKiruStringList::LoadFromStreamEx(QByteArrayView data, int code)
     case tcUTF8: {
         // A damaged byte becomes U+FFFD and so "?", counted with the characters Shift-JIS lacks.
         const QByteArrayView body = data.startsWith("\xEF\xBB\xBF") ? data.sliced(3) : data;
-        FLines = SplitTextLines(UnicodeToShiftJis(QString::fromUtf8(body), &FReplacedChars));
+        const QString text = QString::fromUtf8(body);
+        // The replacement characters the decoding made, not those the text held already.
+        FBrokenSequences = int(text.count(QChar::ReplacementCharacter) - body.count("\xEF\xBF\xBD"));
+        FLines = SplitTextLines(UnicodeToShiftJis(text, &FReplacedChars));
         break;
     }
     case tcJIS:

@@ -44,6 +44,8 @@ public:
     /// Characters the last load could not keep (Shift-JIS lacks them, or their bytes were broken): each
     /// became "?".
     int FReplacedChars = 0;
+    /// Of those, the damaged byte sequences of a UTF-8 text (each became "?" too).
+    int FBrokenSequences = 0;
 };
 
 /// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or cut sequences).

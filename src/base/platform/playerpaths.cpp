@@ -68,6 +68,7 @@ bool TPlayerPaths::Walk(const QString &folder, const QStringList &parts, qsizety
 QString TPlayerPaths::Resolve(const QString &relative)
 {
     FFound = false;
+    FOutside = false;
     if (FRoot.isEmpty())
         return {};
     QString rel = relative;
@@ -94,6 +95,7 @@ QString TPlayerPaths::Resolve(const QString &relative)
         current = FRoot;
     if (!InsideRoot(current)) {
         FFound = false;
+        FOutside = QFileInfo::exists(current); // a link to nothing leads nowhere
         return {};
     }
     if (rel.endsWith(u'/'))

@@ -20,6 +20,9 @@ public:
     bool Exists(const QString &relative) { return !Resolve(relative).isEmpty() && Found(); }
     /// Whether the last Resolve found every component.
     bool Found() const { return FFound; }
+    /// Whether the last Resolve gave empty because the location names something on the player that is a
+    /// link to something outside the root (a link to nothing is missing; a ".." names nothing there).
+    bool LeadsOutside() const { return FOutside; }
     /// Drops the folder listings.
     void Clear() { FListings.clear(); }
 
@@ -39,6 +42,7 @@ private:
     QString FCanonicalRoot; // symbolic links resolved
     QHash<QString, TListing> FListings;
     bool FFound = false;
+    bool FOutside = false;
 };
 
 /// The key names are compared by: NFC, then case folding.

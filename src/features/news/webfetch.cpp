@@ -10,6 +10,7 @@
 
 #include <curl/curl.h>
 
+#include <cctype>
 #include <memory>
 #include <mutex>
 
@@ -63,6 +64,55 @@ struct TCurlDeleter
     void operator()(CURL *curl) const { curl_easy_cleanup(curl); }
 };
 
+// A local file is judged by its start: a feed or a page shows its first element within this much.
+constexpr qint64 kSniffBytes = 64 * 1024;
+
+/// True when the text starts as a feed (RSS, RDF, Atom) or an HTML page: after an XML declaration,
+/// comments and a document type, the first element is one of those documents' own.
+bool LooksLikeFeedOrPage(QByteArrayView head)
+{
+    QByteArray text = head.toByteArray();
+    if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF")) {
+        text.remove(0, 2);
+        text.removeIf([](char c) { return c == '\0'; }); // UTF-16: its ASCII is enough to judge
+    } else if (text.startsWith("\xEF\xBB\xBF")) {
+        text.remove(0, 3);
+    }
+    text = text.toLower();
+    qsizetype i = 0;
+    const auto skipPast = [&](const char *end) {
+        const qsizetype at = text.indexOf(end, i);
+        i = at < 0 ? text.size() : at + qsizetype(qstrlen(end));
+        return at >= 0;
+    };
+    for (;;) {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
+            ++i;
+        const QByteArrayView rest = QByteArrayView(text).sliced(i);
+        if (rest.startsWith("<?")) {
+            if (!skipPast("?>"))
+                return false;
+        } else if (rest.startsWith("<!--")) {
+            if (!skipPast("-->"))
+                return false;
+        } else if (rest.startsWith("<!doctype")) {
+            if (!skipPast(">"))
+                return false;
+        } else {
+            break;
+        }
+    }
+    if (i >= text.size() || text[i] != '<')
+        return false;
+    qsizetype end = i + 1;
+    while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == ':' ||
+                                 text[end] == '_' || text[end] == '-'))
+        ++end;
+    const QByteArray name = text.mid(i + 1, end - i - 1);
+    static const QList<QByteArray> kRoots{"rss", "feed", "html", "head", "body", "title", "meta"};
+    return kRoots.contains(name) || name == "rdf" || name.endsWith(":rdf") || name.endsWith(":feed");
+}
+
 } // namespace
 
 bool TWebFetch::IsWebAddress(const QString &address)
@@ -83,9 +133,19 @@ bool TWebFetch::Fetch(const QString &address, const QString &file)
             FError = tr("ファイルのアドレスではありません");
             return false;
         }
-        return CopyLocal(local, file);
+        return ReadLocal(address, local, file);
     }
-    return IsWebAddress(address) ? FetchWeb(address, file) : CopyLocal(address, file);
+    return IsWebAddress(address) ? FetchWeb(address, file) : ReadLocal(address, address, file);
+}
+
+bool TWebFetch::ReadLocal(const QString &address, const QString &path, const QString &file)
+{
+    if (CopyLocal(path, file))
+        return true;
+    // A site may name any file of the computer: the refusal says which.
+    //: %1 is the site's address, %2 the reason
+    FError = tr("%1 を読み込みません: %2").arg(address, FError);
+    return false;
 }
 
 bool TWebFetch::FetchWeb(const QString &address, const QString &file)
@@ -164,6 +224,15 @@ bool TWebFetch::CopyLocal(const QString &path, const QString &file)
     QFile in;
     if (!OpenRegularFile(in, path, &FError))
         return false;
+    // Only a feed or a page within the download's size limit, judged before anything is written.
+    if (in.size() > FMaxBytes) {
+        FError = tr("内容が %1 バイトを超えています").arg(FMaxBytes);
+        return false;
+    }
+    if (!LooksLikeFeedOrPage(in.peek(kSniffBytes))) {
+        FError = tr("フィードでもHTMLのページでもありません");
+        return false;
+    }
     QElapsedTimer clock;
     clock.start();
     TSafeFileWriter out(file);

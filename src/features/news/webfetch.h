@@ -5,8 +5,8 @@
 
 #include <functional>
 
-/// Retrieves one news address into a file: web, secure web, FTP and file addresses over libcurl,
-/// anything else as a local path copied byte for byte.
+/// Retrieves one news address into a file: web, secure web and FTP addresses over libcurl; a file address
+/// or anything else as a local file copied byte for byte, when it is a feed or an HTML page.
 class TWebFetch
 {
     Q_DECLARE_TR_FUNCTIONS(TWebFetch)
@@ -17,7 +17,7 @@ public:
 
     /// Writes the whole body to the file; false (and the file left as it was) on any failure:
     /// unopenable address, status 400 or more, no data for FIdleTimeoutSeconds, body over FMaxBytes,
-    /// cancel, or a missing local file.
+    /// cancel, or a local file that is missing, not a regular file, or neither a feed nor a page.
     bool Fetch(const QString &address, const QString &file);
 
     int FIdleTimeoutSeconds = 60;
@@ -30,5 +30,7 @@ public:
 
 private:
     bool FetchWeb(const QString &address, const QString &file);
+    /// CopyLocal, with a failure naming the address.
+    bool ReadLocal(const QString &address, const QString &path, const QString &file);
     bool CopyLocal(const QString &path, const QString &file);
 };

@@ -107,6 +107,7 @@ bool TTextImporter::ImportTextNote(const QString &path)
     TKiruStringList list;
     list.LoadFromFileEx(path, tcAuto);
     FReplacedChars = list.FReplacedChars;
+    FBrokenSequences = list.FBrokenSequences;
     // A player set up by other tools may have no notes folder yet.
     if (!FRoot.isEmpty())
         MakePlayerFolder(FNotesDir, FRoot);
@@ -142,11 +143,17 @@ bool TTextImporter::ImportTextNote(const QString &path)
             FReplacedNotes.append(target);
         result = true;
     }
-    // Text changed on the way in is said, never silent.
-    if (result && FReplacedChars > 0)
+    // Text changed on the way in is said, never silent, with the reason of each change.
+    if (result && FBrokenSequences > 0)
+        //: %1 is a file name, %n the number of damaged byte sequences
+        FDialogs.Warning(tr("[ %1 ] はUTF-8のテキストとして読み込みました。壊れたバイト列 %n か所は「?」に"
+                            "置き換えました",
+                            nullptr, FBrokenSequences)
+                             .arg(QFileInfo(path).fileName()));
+    if (const int lacking = FReplacedChars - FBrokenSequences; result && lacking > 0)
         //: %1 is a file name, %n the number of characters replaced
         FDialogs.Warning(
-            tr("[ %1 ] の %n 文字はShift-JISにない文字のため「?」に置き換えました", nullptr, FReplacedChars)
+            tr("[ %1 ] の %n 文字はShift-JISにない文字のため「?」に置き換えました", nullptr, lacking)
                 .arg(QFileInfo(path).fileName()));
     if (result && FServices)
         FServices->LoadTabData(TTabCode::Notes);

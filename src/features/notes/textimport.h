@@ -67,6 +67,8 @@ public:
     QStringList FReplacedNotes;
     /// Characters of the last imported text that became "?" (Shift-JIS lacks them, or broken bytes).
     int FReplacedChars = 0;
+    /// Of those, the damaged byte sequences of a UTF-8 text.
+    int FBrokenSequences = 0;
 
 private:
     bool CopyInto(const QString &path, const QString &folder, TTabCode tabCode);

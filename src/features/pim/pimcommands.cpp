@@ -94,15 +94,54 @@ QList<TCalendarRow> TPimCommands::LoadCalendarRows(bool tasks)
         own.removeIf([](const std::pair<int, int> &b) { return b.first == 0; });
         if (own.isEmpty() && file.FindProperty(u"begin"_s, tasks ? u"vevent"_s : u"vtodo"_s) > 0)
             continue;
-        if (!own.isEmpty())
-            file.SetScope(own.first().first, own.first().second);
-        QString start = file.GetValue(u"DTSTART"_s);
-        if (tasks && start.isEmpty())
-            start = file.GetValue(u"DUE"_s);
-        rows.append(TCalendarRow{file.GetValue(u"SUMMARY"_s), start, ShownCalendarDateTime(start),
-                                 file.GetValue(u"DESCRIPTION"_s), rel});
+        if (own.isEmpty())
+            own.append({0, -1}); // no block of its own: the whole file is the one entry
+        // An exported calendar holds every entry in one file: each gets its row.
+        for (const auto &[first, last] : std::as_const(own)) {
+            file.SetScope(first, last);
+            QString start = file.GetValue(u"DTSTART"_s);
+            if (tasks && start.isEmpty())
+                start = file.GetValue(u"DUE"_s);
+            rows.append(TCalendarRow{file.GetValue(u"SUMMARY"_s), start, ShownCalendarDateTime(start),
+                                     file.GetValue(u"DESCRIPTION"_s), rel});
+        }
     }
     return rows;
+}
+
+QString TPimCommands::FolderOf(TTabCode tabCode) const
+{
+    return tabCode == TTabCode::Contacts ? FContactsDir : FCalendarsDir;
+}
+
+int TPimCommands::EntriesInFile(TTabCode tabCode, const QString &fileName) const
+{
+    try {
+        if (tabCode == TTabCode::Contacts)
+            return qMax(1, int(TKiruVCF(FolderOf(tabCode) + fileName).Blocks("vcard").size()));
+        const TKiruVCal file(FolderOf(tabCode) + fileName);
+        int entries = 0;
+        for (const char *kind : {"vevent", "vtodo"})
+            for (const auto &block : file.Blocks(kind))
+                entries += block.first > 0 ? 1 : 0; // a block opened on the first line is the envelope
+        return qMax(1, entries);
+    } catch (const ESorvoError &) {
+        return 1; // the editor or the deletion says what is wrong with it
+    }
+}
+
+bool TPimCommands::ConfirmEditOfFile(TTabCode tabCode, const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return true;
+    const int entries = EntriesInFile(tabCode, fileName);
+    if (entries <= 1)
+        return true;
+    //: %1 is the file, %n the number of cards, events or to-dos in it
+    return FDialogs.AskYesNo(tr("[ %1 ] には %n 件の項目が入っています。編集できるのはファイルの最初の項目"
+                                "だけで、保存するとこのファイルを書き換えます。編集してもよろしいですか？",
+                                nullptr, entries)
+                                 .arg(fileName)) == TDialogAnswer::Yes;
 }
 
 QList<TCalendarRow> TPimCommands::LoadEventList()
@@ -181,10 +220,26 @@ bool TPimCommands::DeleteSelected(const QString &folder, const QStringList &file
         FDialogs.Warning(tr("ファイルが選択されていませんので削除できません"));
         return false;
     }
-    if (FDialogs.AskYesNo(Format(tr("[ %s ]を削除してもよろしいですか？"), {fileNames.first()})) !=
-        TDialogAnswer::Yes)
+    // A row stands for one entry, but the whole file goes: files holding several entries are named.
+    QStringList several;
+    QSet<QString> counted;
+    for (const QString &name : fileNames) {
+        if (counted.contains(name))
+            continue;
+        counted.insert(name);
+        if (const int entries = EntriesInFile(tabCode, name); entries > 1)
+            //: %1 is a file, %n the number of cards, events or to-dos in it
+            several.append(tr("[ %1 ] (%n 件)", nullptr, entries).arg(name));
+    }
+    QString question = Format(tr("[ %s ]を削除してもよろしいですか？"), {fileNames.first()});
+    if (!several.isEmpty())
+        //: Comes before the deletion question; %1 lists the files with their number of entries
+        question = tr("次のファイルには複数の項目が入っていて、ファイルごと削除されます: %1")
+                       .arg(several.join(u", "_s)) +
+                   u"\n"_s + question;
+    if (FDialogs.AskYesNo(question) != TDialogAnswer::Yes)
         return false;
-    QSet<QString> seen; // a file holding several cards has a row for each
+    QSet<QString> seen; // a file holding several entries has a row for each
     for (const QString &name : fileNames) {
         if (seen.contains(name))
             continue;

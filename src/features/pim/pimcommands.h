@@ -34,12 +34,19 @@ public:
 
     /// One row per card: a file holding several cards gives a row for each, all naming that file.
     QList<TContactRow> LoadContactList();
-    /// Event files: files with an event block, and those without a to-do block after the first line;
-    /// the row shows the first event.
+    /// One row per event: a file holding several events (an exported calendar) gives a row for each;
+    /// a file without event blocks and without a to-do block after the first line gives one row.
     QList<TCalendarRow> LoadEventList();
-    /// Task files: files with a to-do block, and those without an event block after the first line; the
-    /// row shows the first to-do (its start, or its due date when it has no start).
+    /// One row per to-do (its start, or its due date when it has no start), as for events; a file
+    /// without to-do blocks and without an event block after the first line gives one row.
     QList<TTaskRow> LoadTaskList();
+
+    /// The entries a file of a tab holds: its cards, or its events and to-dos together; 1 for a file
+    /// without blocks or one that cannot be read.
+    int EntriesInFile(TTabCode tabCode, const QString &fileName) const;
+    /// Before an editor opens a file holding several entries: says so (the editor shows and saves the
+    /// file's first entry) and asks whether to go on. True to go on; no question for a one-entry file.
+    bool ConfirmEditOfFile(TTabCode tabCode, const QString &fileName);
 
     /// Writes the record into the file (new: contacts folder + full name + ".vcf") and reloads.
     /// Returns the path written; raises ESorvoError "ファイル名[ %s ]は使えません" for an unusable name.
@@ -49,7 +56,8 @@ public:
     /// New tasks go to the first free "tDue_n.ics".
     QString SaveTask(const QString &path, const TVTodoObj &record);
 
-    /// Asks about the first selected name, deletes every one (read-only too) and reloads the tab.
+    /// Asks about the first selected name (naming the files that hold several entries, which go whole),
+    /// deletes every one (read-only too) and reloads the tab.
     bool DeleteSelectedContacts(const QStringList &fileNames);
     bool DeleteSelectedEvents(const QStringList &fileNames);
     bool DeleteSelectedTasks(const QStringList &fileNames);
@@ -77,6 +85,7 @@ public:
 private:
     /// title, stored start, shown start, description, file of each row
     QList<TCalendarRow> LoadCalendarRows(bool tasks);
+    QString FolderOf(TTabCode tabCode) const;
     bool DeleteSelected(const QString &folder, const QStringList &fileNames, TTabCode tabCode);
     QString FirstFree(const QString &prefix, const QString &value) const;
     void Status(const QByteArray &key, const QString &fallback);

@@ -65,8 +65,10 @@ void TAddressTab::NewContact()
 void TAddressTab::EditSelectedContact()
 {
     const QList<int> selected = FUi->AddressListView->SelectedItems();
-    EditContact(selected.isEmpty() ? QString()
-                                   : Session().Player().FContactsDir + FModel.FileOf(selected.first()));
+    const QString file = selected.isEmpty() ? QString() : FModel.FileOf(selected.first());
+    if (!Session().PimCommands().ConfirmEditOfFile(TTabCode::Contacts, file))
+        return;
+    EditContact(file.isEmpty() ? QString() : Session().Player().FContactsDir + file);
 }
 
 void TAddressTab::ImportContacts()

@@ -94,9 +94,10 @@ void TCalendarTab::NewEvent()
 void TCalendarTab::EditSelectedEvent()
 {
     const QList<int> selected = FUi->CalendarListView->SelectedItems();
-    EditEvent(selected.isEmpty() ? QString()
-                                 : Session().Player().FCalendarsDir + FModel.FileOf(selected.first()),
-              0);
+    const QString file = selected.isEmpty() ? QString() : FModel.FileOf(selected.first());
+    if (!Session().PimCommands().ConfirmEditOfFile(TTabCode::Events, file))
+        return;
+    EditEvent(file.isEmpty() ? QString() : Session().Player().FCalendarsDir + file, 0);
 }
 
 void TCalendarTab::NewEventOnDate()

@@ -69,10 +69,13 @@ void TToDoTab::NewTaskDueNow()
 void TToDoTab::EditSelectedTask()
 {
     const QList<int> selected = FUi->TodoListView->SelectedItems();
-    if (selected.isEmpty())
+    if (selected.isEmpty()) {
         EditTask(QString(), NowDateTime());
-    else
-        EditTask(Session().Player().FCalendarsDir + FModel.FileOf(selected.first()), 0);
+        return;
+    }
+    const QString file = FModel.FileOf(selected.first());
+    if (Session().PimCommands().ConfirmEditOfFile(TTabCode::ToDo, file))
+        EditTask(Session().Player().FCalendarsDir + file, 0);
 }
 
 void TToDoTab::DeleteExpiredTasks()

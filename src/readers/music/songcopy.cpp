@@ -119,12 +119,13 @@ bool TSongCopier::CopyOne(int index, int checkedCount, TProgressContext &context
         return true;
     }
 
-    // A location that would leave the player root is never read: it counts as a missing file, as a file
-    // gone from the player does (the log then says so in the program's words).
+    // A location that would leave the player root is never read. A file on the player that links out
+    // of it is logged as such; any other such location counts as missing, as a file gone from the
+    // player does.
     const QString source = FPaths->Resolve(entry.Location());
     const bool missing = source.isEmpty() || !QFileInfo::exists(source);
     const bool withTags = FOptions.FEmbedTags && !missing && TTagEmbedder::Handles(source);
-    int error = missing ? -2 : EEXIST;
+    int error = source.isEmpty() && FPaths->LeadsOutside() ? -6 : missing ? -2 : EEXIST;
     // Another run into the same folder may take a free name between the check and the copy: then the
     // next free name is tried.
     for (int attempt = 0; error == EEXIST && attempt < 100; ++attempt) {

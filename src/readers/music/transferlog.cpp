@@ -24,6 +24,9 @@ const char *OwnErrorText(int code)
     switch (code) {
     case -7:
         return QT_TRANSLATE_NOOP("TransferLog", "出力先にフォルダと同じ名前のファイルがあります");
+    case -6:
+        return QT_TRANSLATE_NOOP("TransferLog",
+                                 "プレーヤー上のファイルがプレーヤーの外を指しているため、コピーしません");
     case -5:
         return QT_TRANSLATE_NOOP("TransferLog", "出力先のフォルダがプレーヤーの中を指しています");
     case -4:
