@@ -2989,6 +2989,16 @@ and enjoy your iPod.</translation>
     </message>
 </context>
 <context>
+    <name>TShiftJisLoss</name>
+    <message>
+        <source>次の文字はShift-JISにないため「?」に置き換わります: %1
+保存しますか？</source>
+        <extracomment>%1 lists the characters, separated by blanks</extracomment>
+        <translation>These characters are not in Shift-JIS and will be replaced with &quot;?&quot;: %1
+Save anyway?</translation>
+    </message>
+</context>
+<context>
     <name>TSongCopier</name>
     <message>
         <source>(%d/%d) [ %s ]をコピー中</source>

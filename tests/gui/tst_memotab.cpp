@@ -1,6 +1,7 @@
 #include "app/settings.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
+#include "common/japanese.h"
 #include "demoplayer.h"
 #include "device/kiruipod.h"
 #include "device/playerpage.h"
@@ -163,6 +164,9 @@ private slots:
     void longNoteKeptWhole();
     void encodingKept_data();
     void encodingKept();
+    void lostCharactersAsked_data();
+    void lostCharactersAsked();
+    void closeGoesBackForLostCharacters();
     void offScreenPlaceRecentred();
     void deleteThree();
     void doubleClickOpensNote();
@@ -398,6 +402,56 @@ void TstMemoTab::encodingKept()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), encode(u"日本語 é 한\r\n二行目追記\r\n"_s));
+}
+
+void TstMemoTab::lostCharactersAsked_data()
+{
+    QTest::addColumn<TDialogAnswer>("answer");
+    QTest::addRow("No goes back to the text") << TDialogAnswer::No;
+    QTest::addRow("Yes saves and shows the note as written") << TDialogAnswer::Yes;
+}
+
+void TstMemoTab::lostCharactersAsked()
+{
+    QFETCH(TDialogAnswer, answer);
+    TEditorFixture f;
+    const QString path = f.dir.filePath(u"n.txt"_s);
+    const QByteArray old = UnicodeToShiftJis(u"元の文\r\n"_s);
+    QVERIFY(WriteFixtureFile(path, old));
+    f.dialogs.FAnswers = {answer};
+    TMemoForm &form = f.Show(path);
+    Edit(form).moveCursor(QTextCursor::End);
+    QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, u" café 한 é"_s);
+    QApplication::sendEvent(&Edit(form), &typed);
+    Trigger(form, u"Menu_Save"_s);
+    QCOMPARE(f.dialogs.Texts(u"yesno"_s),
+             QStringList{u"次の文字はShift-JISにないため「?」に置き換わります: é 한\n保存しますか？"_s});
+    if (answer == TDialogAnswer::No) {
+        QCOMPARE(ReadFixtureFile(path), old);
+        QCOMPARE(Edit(form).toPlainText(), u"元の文 café 한 é"_s);
+        QVERIFY(form.Editor().FModified);
+    } else {
+        QCOMPARE(ReadFixtureFile(path), UnicodeToShiftJis(u"元の文 caf? ? ?\r\n"_s));
+        QCOMPARE(Edit(form).toPlainText(), u"元の文 caf? ? ?"_s);
+        QVERIFY(!form.Editor().FModified);
+    }
+    QVERIFY(form.isVisible());
+}
+
+void TstMemoTab::closeGoesBackForLostCharacters()
+{
+    TEditorFixture f;
+    const QString path = f.dir.filePath(u"n.txt"_s);
+    QVERIFY(WriteFixtureFile(path, "old\r\n"));
+    // "Save and close?" Yes, then No to the characters: the window stays with the text.
+    f.dialogs.FAnswers = {TDialogAnswer::Yes, TDialogAnswer::No};
+    TMemoForm &form = f.Show(path);
+    Edit(form).setPlainText(u"Ünïcode"_s);
+    QVERIFY(!form.close());
+    QCOMPARE(f.dialogs.Texts(u"yesno"_s).size(), 1);
+    QVERIFY(form.isVisible());
+    QCOMPARE(Edit(form).toPlainText(), u"Ünïcode"_s);
+    QCOMPARE(ReadFixtureFile(path), QByteArray("old\r\n"));
 }
 
 void TstMemoTab::offScreenPlaceRecentred()

@@ -9,6 +9,7 @@
 #include "common/kirustringlist.h"
 #include "common/paths.h"
 #include "common/sorvoerror.h"
+#include "notes/shiftjisloss.h"
 #include "platform/regularfile.h"
 
 #include <QDir>
@@ -176,6 +177,18 @@ bool TNoteCommands::DeleteSelectedNotes(const QList<TNoteRow> &selected)
     return true;
 }
 
+namespace {
+/// Lines as the editor shows them: CR LF, LF and CR all end a line; the last line break is implied.
+QString ShownText(QString text)
+{
+    text.replace(u"\r\n"_s, u"\n"_s);
+    text.replace(u'\r', u'\n');
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+} // namespace
+
 TMemoEditor::TMemoEditor(const QString &notesDir, IUserDialogs &dialogs)
     : FNotesDir(AddPathDelim(notesDir)), FDialogs(dialogs)
 {}
@@ -187,14 +200,8 @@ void TMemoEditor::Open(const QString &path)
     if (!path.isEmpty() && QFileInfo(path).isFile()) {
         const QByteArray bytes = ReadWholeFile(path);
         // Notes other programs wrote in Unicode would show as garbage and be saved back as garbage.
-        QString text = DecodeNoteText(bytes, &FEncoding, &FByteOrderMark);
-        // Lines as the editor shows them: CR LF, LF and CR all end a line; the last line break is implied.
-        text.replace(u"\r\n"_s, u"\n"_s);
-        text.replace(u'\r', u'\n');
-        if (text.endsWith(u'\n'))
-            text.chop(1);
+        FText = ShownText(DecodeNoteText(bytes, &FEncoding, &FByteOrderMark));
         FMemoFileName = path;
-        FText = text;
     } else {
         FMemoFileName.clear();
         FText.clear();
@@ -280,8 +287,20 @@ void TMemoEditor::WriteTo(const QString &path)
     WriteFileAtomic(path, EncodedText());
 }
 
+QStringList TMemoEditor::LostCharacters() const
+{
+    return IsUnicodeNote(FEncoding) ? QStringList() : ShiftJisMissingCharacters(FileText(FText));
+}
+
 bool TMemoEditor::Save(bool saveAs)
 {
+    FWentBack = false;
+    // Said before anything is chosen or written, so the user can still change the text.
+    const QStringList lost = LostCharacters();
+    if (!ConfirmShiftJisSave(FDialogs, lost)) {
+        FWentBack = true;
+        return false;
+    }
     QString target;
     if (!FSaveFileName.isEmpty() && !saveAs) {
         target = FSaveFileName;
@@ -304,6 +323,9 @@ bool TMemoEditor::Save(bool saveAs)
     FMemoFileName = target;
     FModified = false;
     FSaved = true;
+    // The editor shows what the player now holds, "?" where characters were lost.
+    if (!lost.isEmpty())
+        FText = ShownText(DecodeNoteText(ReadWholeFile(target)));
     return true;
 }
 
@@ -315,8 +337,9 @@ bool TMemoEditor::Close()
     case TDialogAnswer::Cancel:
         return false;
     case TDialogAnswer::Yes:
+        // Going back to change the characters Shift-JIS lacks keeps the window open.
         Save(false);
-        return true;
+        return !FWentBack;
     default:
         return true;
     }
