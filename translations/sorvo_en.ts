@@ -2257,6 +2257,11 @@ and enjoy your iPod.</translation>
         <extracomment>%s: the news site&apos;s name, then the reason</extracomment>
         <translation>Could not get [ %s ] (%s)</translation>
     </message>
+    <message>
+        <source>[ %s ] の次の文字はShift-JISにないため「?」に置き換えました: %s</source>
+        <extracomment>%s: the news site&apos;s name, then the characters, separated by blanks</extracomment>
+        <translation>[ %s ]: these characters are not in Shift-JIS and were replaced with &quot;?&quot;: %s</translation>
+    </message>
 </context>
 <context>
     <name>TNewsSiteModel</name>

@@ -12,6 +12,7 @@
 #include "news/htmlreader.h"
 #include "news/webfetch.h"
 #include "notes/memodivider.h"
+#include "notes/shiftjisloss.h"
 #include "notes/usablename.h"
 #include "platform/network.h"
 #include "platform/system.h"
@@ -103,6 +104,8 @@ void TNewsDownloader::Download(QList<TSiteRow> &rows, const QString &notesFolder
         // The outcome is the last word on the status line, after the notes list's own message.
         QString outcome =
             tr("ニュースをダウンロードしました (メモ %n 件)", nullptr, int(FWrittenNotes.size()));
+        for (const QString &lost : std::as_const(FLostCharacters))
+            outcome += u"  "_s + lost;
         if (!FFailures.isEmpty())
             //: Follows the message above on the status line; %s lists the failed sites
             outcome += Format(tr("  ダウンロードできなかったサイト: %s"), {FFailures.join(u" / "_s)});
@@ -115,6 +118,7 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
 {
     FWrittenNotes.clear();
     FFailures.clear();
+    FLostCharacters.clear();
     const QString dest = DestinationFolder(notesFolder);
     if (FSettings.FTextDivide_MakeFolder && QFileInfo::exists(dest))
         DeleteFolderTree(dest);
@@ -136,6 +140,7 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
             const QString title = SafeCaption(row.FCaption);
             const QString file = work + title + u".RDF"_s;
             QString error;
+            QStringList lost;
             if (!fetch.Fetch(row.FAddress, file)) {
                 error = fetch.FError;
             } else {
@@ -153,12 +158,20 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
                     reader.LoadFromBytes(body);
                     reader.Convert();
                     lines = reader.FLines;
+                    lost = reader.FLostCharacters;
                     if (reader.FDocKind == THTMLReader::DocUnknown)
                         error = tr("フィードでもHTMLでもない内容です");
                 }
                 // Nothing read is no update: the site keeps its last update time.
-                if (error.isEmpty() && DivideIntoNotes(lines, title, dest, error))
+                if (error.isEmpty() && DivideIntoNotes(lines, title, dest, error)) {
                     row.FLastUpdate = ShownDateTime(QDateTime::currentDateTime());
+                    // Text changed on the way onto the player is said, never silent.
+                    if (!lost.isEmpty())
+                        //: %s: the news site's name, then the characters, separated by blanks
+                        FLostCharacters
+                            << Format(tr("[ %s ] の次の文字はShift-JISにないため「?」に置き換えました: %s"),
+                                      {row.FCaption, ShownCharacters(lost)});
+                }
             }
             // A stop asked for by the user is not the site's failure.
             if (!error.isEmpty() && !context.Cancelled()) {

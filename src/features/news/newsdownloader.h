@@ -47,6 +47,9 @@ public:
     /// "[ site ]を取得できませんでした (reason)" for every ticked site the last run could not turn into
     /// notes.
     QStringList FFailures;
+    /// "[ site ] の次の文字は…「?」に置き換えました: é ü" for every site whose notes lost characters that
+    /// Shift-JIS cannot hold.
+    QStringList FLostCharacters;
 
 private:
     /// False with the divider's message in `error` when the text could not be divided.
