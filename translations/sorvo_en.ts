@@ -2059,6 +2059,11 @@ and enjoy your iPod.</translation>
         <source>編集結果が保存されていません。保存して閉じますか？</source>
         <translation>Your changes have not been saved. Save them before closing?</translation>
     </message>
+    <message>
+        <source>メモ</source>
+        <extracomment>The name a new note is proposed under when its first line gives none</extracomment>
+        <translation>Note</translation>
+    </message>
 </context>
 <context>
     <name>TMemoForm</name>

@@ -167,6 +167,10 @@ private slots:
     void lostCharactersAsked_data();
     void lostCharactersAsked();
     void closeGoesBackForLostCharacters();
+    void newNoteProposedName_data();
+    void newNoteProposedName();
+    void chosenNameGetsTxt_data();
+    void chosenNameGetsTxt();
     void offScreenPlaceRecentred();
     void deleteThree();
     void doubleClickOpensNote();
@@ -264,7 +268,8 @@ void TstMemoTab::saveUnnamedAsksForName()
     QTest::keyClicks(&Edit(form), u"hello"_s);
     Trigger(form, u"Menu_Save"_s);
     QCOMPARE(f.dialogs.Texts(u"save"_s).size(), 1);
-    QVERIFY(f.dialogs.Texts(u"save"_s).first().endsWith(f.dir.path() + u'/'));
+    // Proposed in the notes folder under the note's first line.
+    QCOMPARE(f.dialogs.Texts(u"save"_s).first(), u"|"_s + f.dir.path() + u"/hello.txt"_s);
     QCOMPARE(ReadLinesFile(target), QStringList{u"hello"_s});
     QCOMPARE(form.windowTitle(), u"メモの編集 - [ %1 ]"_s.arg(target));
     QVERIFY(form.Editor().FSaved && !form.Editor().FModified);
@@ -452,6 +457,51 @@ void TstMemoTab::closeGoesBackForLostCharacters()
     QVERIFY(form.isVisible());
     QCOMPARE(Edit(form).toPlainText(), u"Ünïcode"_s);
     QCOMPARE(ReadFixtureFile(path), QByteArray("old\r\n"));
+}
+
+void TstMemoTab::newNoteProposedName_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("name");
+    QTest::addRow("first line") << u"買い物リスト\n牛乳"_s << u"買い物リスト.txt"_s;
+    QTest::addRow("blank lines and refused characters") << u"\n  \n a/b: c?  \nx"_s << u"a b c.txt"_s;
+    QTest::addRow("long line shortened") << QString(40, u'あ') << QString(32, u'あ') + u".txt"_s;
+    QTest::addRow("nothing usable") << u"..\n"_s << u"メモ.txt"_s;
+    QTest::addRow("empty note") << QString() << u"メモ.txt"_s;
+}
+
+void TstMemoTab::newNoteProposedName()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, name);
+    TEditorFixture f;
+    TMemoForm &form = f.Show();
+    Edit(form).setPlainText(text);
+    Trigger(form, u"Menu_Save"_s); // the save box is cancelled
+    QCOMPARE(f.dialogs.Texts(u"save"_s), QStringList{u"|"_s + f.dir.path() + u'/' + name});
+    QCOMPARE(QDir(f.dir.path()).entryList({u"*.txt"_s}, QDir::Files), QStringList());
+}
+
+void TstMemoTab::chosenNameGetsTxt_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::addRow("no extension") << u"Notes"_s << u"Notes.txt"_s;
+    QTest::addRow("own extension kept") << u"todo.log"_s << u"todo.log"_s;
+}
+
+void TstMemoTab::chosenNameGetsTxt()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    TEditorFixture f;
+    f.dialogs.FFileAnswers = {{f.dir.filePath(chosen)}};
+    TMemoForm &form = f.Show();
+    QTest::keyClicks(&Edit(form), u"hello"_s);
+    Trigger(form, u"Menu_Save"_s);
+    QCOMPARE(ReadLinesFile(f.dir.filePath(written)), QStringList{u"hello"_s});
+    QCOMPARE(form.Editor().FMemoFileName, f.dir.filePath(written));
+    QVERIFY(!QFileInfo::exists(f.dir.filePath(chosen)) || chosen == written);
 }
 
 void TstMemoTab::offScreenPlaceRecentred()

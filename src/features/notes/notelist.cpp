@@ -9,7 +9,9 @@
 #include "common/kirustringlist.h"
 #include "common/paths.h"
 #include "common/sorvoerror.h"
+#include "common/windowsnames.h"
 #include "notes/shiftjisloss.h"
+#include "notes/usablename.h"
 #include "platform/regularfile.h"
 
 #include <QDir>
@@ -187,6 +189,9 @@ QString ShownText(QString text)
         text.chop(1);
     return text;
 }
+
+/// Characters of a proposed note name: enough to tell notes apart in the player's list.
+constexpr qsizetype kProposedNameLength = 32;
 } // namespace
 
 TMemoEditor::TMemoEditor(const QString &notesDir, IUserDialogs &dialogs)
@@ -287,6 +292,28 @@ void TMemoEditor::WriteTo(const QString &path)
     WriteFileAtomic(path, EncodedText());
 }
 
+QString TMemoEditor::ProposedFileName() const
+{
+    // The first line that says something, as one name the player's file system takes.
+    QString line;
+    for (const QString &l : EditorLines(FText)) {
+        line = BlankUnusableChars(l).simplified();
+        if (!line.isEmpty())
+            break;
+    }
+    if (line.size() > kProposedNameLength) {
+        qsizetype cut = kProposedNameLength;
+        if (line.at(cut - 1).isHighSurrogate())
+            --cut; // never half a character
+        line = line.left(cut).trimmed();
+    }
+    line = WindowsSafeName(line);
+    if (!IsUsableFileName(line) || line == u"_"_s)
+        //: The name a new note is proposed under when its first line gives none
+        line = tr("メモ");
+    return line + u".txt"_s;
+}
+
 QStringList TMemoEditor::LostCharacters() const
 {
     return IsUnicodeNote(FEncoding) ? QStringList() : ShiftJisMissingCharacters(FileText(FText));
@@ -305,7 +332,8 @@ bool TMemoEditor::Save(bool saveAs)
     if (!FSaveFileName.isEmpty() && !saveAs) {
         target = FSaveFileName;
     } else {
-        const QString proposed = FSaveFileName.isEmpty() ? FNotesDir : FSaveFileName;
+        // A new note is proposed under its first line, as a text file the player lists.
+        const QString proposed = FSaveFileName.isEmpty() ? FNotesDir + ProposedFileName() : FSaveFileName;
         if (FSaveFileName.isEmpty() && !FRoot.isEmpty())
             MakePlayerFolder(FNotesDir, FRoot); // the dialog starts there
         // The question below is the only one about overwriting.
@@ -313,6 +341,9 @@ bool TMemoEditor::Save(bool saveAs)
                                                           proposed);
         if (target.isEmpty())
             return false;
+        // The player lists only notes with an extension.
+        if (QFileInfo(target).suffix().isEmpty())
+            target += u".txt"_s;
         if (QFileInfo::exists(target) &&
             FDialogs.AskYesNo(tr("同名のファイルが存在します。上書きしてもよろしいですか？")) !=
                 TDialogAnswer::Yes)

@@ -87,6 +87,8 @@ public:
     /// A text in Shift-JIS that loses characters is saved only after the user agreed, and then FText
     /// becomes the text as written.
     bool Save(bool saveAs);
+    /// The file name a new note's save box proposes: its first line, made a usable name, with ".txt".
+    QString ProposedFileName() const;
     /// The characters of the text that the note's encoding cannot hold.
     QStringList LostCharacters() const;
     /// Close: false when the window stays open (Cancel).
