@@ -1676,6 +1676,10 @@ and enjoy your iPod.</translation>
         <source>同名のメモ[ %s ]が既にあります。置き換えてもよろしいですか？</source>
         <translation>A note named [ %s ] already exists. Replace it?</translation>
     </message>
+    <message>
+        <source>ファイル[ %s ]に書き込めません (%s)</source>
+        <translation>Cannot write to the file [ %s ] (%s).</translation>
+    </message>
 </context>
 <context>
     <name>TKiruStringList</name>

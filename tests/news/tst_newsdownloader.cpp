@@ -53,6 +53,8 @@ private slots:
     void unreadableSites();
     void lostCharactersTold_data();
     void lostCharactersTold();
+    void oldNotesStayUntilReplaced_data();
+    void oldNotesStayUntilReplaced();
 
 private:
     QString Address(QString text) const;
@@ -373,6 +375,44 @@ void TstNewsDownloader::lostCharactersTold()
     // The status line, the download's result, says it after the count.
     const QString done = u"ニュースをダウンロードしました (メモ 1 件)"_s;
     QCOMPARE(FServices.FStatusTexts.last(), told.isEmpty() ? done : done + u"  "_s + told);
+}
+
+void TstNewsDownloader::oldNotesStayUntilReplaced_data()
+{
+    // Site A has a new feed; the user stops the run before site B, or B's download fails.
+    QTest::addColumn<int>("cancelAtCheck");
+    QTest::addColumn<QString>("addressB");
+    QTest::addColumn<QStringList>("notes");
+    QTest::addRow("stopped: B keeps its note, nothing else goes")
+        << 1 << u"{web}/sjis.rdf"_s
+        << QStringList{u"RSS News/A.txt"_s, u"RSS News/B 001.txt"_s, u"RSS News/B 002.txt"_s,
+                       u"RSS News/gone.txt"_s};
+    QTest::addRow("B failed: B keeps its note, the rest is this run's")
+        << -1 << u"{web}/missing.rdf"_s
+        << QStringList{u"RSS News/A.txt"_s, u"RSS News/B 001.txt"_s, u"RSS News/B 002.txt"_s};
+    QTest::addRow("complete: only this run's notes")
+        << -1 << u"{web}/sjis.rdf"_s << QStringList{u"RSS News/A.txt"_s, u"RSS News/B.txt"_s};
+}
+
+void TstNewsDownloader::oldNotesStayUntilReplaced()
+{
+    QFETCH(int, cancelAtCheck);
+    QFETCH(QString, addressB);
+    QFETCH(QStringList, notes);
+    QVERIFY(WriteFixtureFile(FNotes + u"RSS News/A.txt"_s, "old A"));
+    QVERIFY(WriteFixtureFile(FNotes + u"RSS News/B 001.txt"_s, "old B 1"));
+    QVERIFY(WriteFixtureFile(FNotes + u"RSS News/B 002.txt"_s, "old B 2"));
+    QVERIFY(WriteFixtureFile(FNotes + u"RSS News/gone.txt"_s, "a site no longer listed"));
+    QList<TSiteRow> rows{TSiteRow{u"A"_s, Address(u"{web}/utf8.rdf"_s), u"Not Updated"_s, true},
+                         TSiteRow{u"B"_s, Address(addressB), u"Not Updated"_s, true}};
+    TRecordingProgress progress;
+    progress.FCancelAtCheck = cancelAtCheck;
+    Run(rows, &progress);
+    QCOMPARE(FilesBelow(FNotes), notes);
+    if (cancelAtCheck < 0)
+        QVERIFY(ReadFixtureFile(FNotes + u"RSS News/A.txt"_s) != "old A"); // replaced by the new one
+    if (notes.contains(u"RSS News/B 001.txt"_s))
+        QCOMPARE(ReadFixtureFile(FNotes + u"RSS News/B 001.txt"_s), QByteArray("old B 1"));
 }
 
 QTEST_GUILESS_MAIN(TstNewsDownloader)

@@ -52,6 +52,9 @@ public:
     QStringList FLostCharacters;
 
 private:
+    /// After a run that was not stopped: removes from the save folder what the run did not write, except
+    /// the notes of the sites (titles) that got no new ones.
+    void RemoveOldNotes(const QString &dest, const QStringList &unfinished) const;
     /// False with the divider's message in `error` when the text could not be divided.
     bool DivideIntoNotes(const TKiruStringList &lines, const QString &title, const QString &folder,
                          QString &error);

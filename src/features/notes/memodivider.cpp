@@ -9,10 +9,14 @@
 #include "common/sorvoerror.h"
 #include "common/windowsnames.h"
 #include "notes/usablename.h"
+#include "platform/system.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -107,9 +111,39 @@ void TKiruMemoDivider::Report(qint64 position, qint64 total, const QString &mess
 
 void TKiruMemoDivider::WritePage(const QList<QByteArray> &lines, const QString &fileName)
 {
-    const QString path = FOutFolder + fileName;
-    WriteFileAtomic(path, JoinTextLines(lines));
-    FWrittenFiles.append(path);
+    FPendingPages.append({FOutFolder + fileName, JoinTextLines(lines)});
+}
+
+void TKiruMemoDivider::CommitPages()
+{
+    // Every page is first written whole beside its place, so a failure part-way leaves the old note
+    // as it was; only then do the pages take their names, each replacing its old page at once.
+    QStringList staged;
+    try {
+        for (const auto &[path, bytes] : std::as_const(FPendingPages)) {
+            const qsizetype slash = path.lastIndexOf(u'/');
+            const QString temporary = path.left(slash + 1) + u".sorvo-page-"_s + path.mid(slash + 1);
+            WriteFileAtomic(temporary, bytes);
+            staged.append(temporary);
+        }
+    } catch (...) {
+        for (const QString &file : std::as_const(staged))
+            QFile::remove(file);
+        FPendingPages.clear();
+        throw;
+    }
+    for (qsizetype i = 0; i < staged.size(); ++i) {
+        const QString &path = FPendingPages.at(i).first;
+        if (::rename(QFile::encodeName(staged.at(i)).constData(), QFile::encodeName(path).constData()) != 0) {
+            const QString why = SystemErrorText(errno);
+            for (qsizetype k = i; k < staged.size(); ++k)
+                QFile::remove(staged.at(k));
+            FPendingPages.clear();
+            throw ESorvoError(Format(tr("ファイル[ %s ]に書き込めません (%s)"), {path, why}));
+        }
+        FWrittenFiles.append(path);
+    }
+    FPendingPages.clear();
 }
 
 QByteArray TKiruMemoDivider::RemoveRuby(const QByteArray &text) const
@@ -173,6 +207,7 @@ bool TKiruMemoDivider::Divide(const QString &destFolder)
             createdFolder = FOutFolder;
         }
     }
+    FPendingPages.clear();
     try {
         if (onePage) {
             QList<QByteArray> lines;
@@ -187,6 +222,7 @@ bool TKiruMemoDivider::Divide(const QString &destFolder)
         } else {
             DivideByChars(text, budget);
         }
+        CommitPages();
     } catch (...) {
         // Half a chain of pages is no use on the player: what this run wrote goes again.
         for (const QString &file : std::as_const(FWrittenFiles))

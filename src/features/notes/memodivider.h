@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 class IProgressRunner;
 class IUserDialogs;
 class TKiruIPodINI;
@@ -72,12 +74,15 @@ private:
     QString OutFolder(const QString &destFolder) const;
     QList<QByteArray> PageHeaders(int page) const;
     QByteArray NextLink(int page) const;
+    /// Keeps a page until the whole chain is made; CommitPages writes them.
     void WritePage(const QList<QByteArray> &lines, const QString &fileName);
+    void CommitPages();
     void DivideByLines(int budget);
     void DivideByChars(const QByteArray &text, int budget);
     void Report(qint64 position, qint64 total, const QString &message) const;
 
     QString FOutFolder;
+    QList<std::pair<QString, QByteArray>> FPendingPages; // full path, bytes
 };
 
 /// The choices of the division dialog.
