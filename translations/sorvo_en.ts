@@ -3066,6 +3066,14 @@ Save anyway?</translation>
         <source>楽曲の転送状況</source>
         <translation>Copying songs to computer</translation>
     </message>
+    <message>
+        <source>プレーヤーが取り外されたため転送を中止しました。フォルダ &quot;%s&quot; にビデオファイルを %d 本転送しました</source>
+        <translation>Copying stopped because the player was removed. Videos copied to the folder &quot;%s&quot;: %d.</translation>
+    </message>
+    <message>
+        <source>プレーヤーが取り外されたため転送を中止しました。フォルダ &quot;%s&quot; に音楽ファイルを %d 曲転送しました</source>
+        <translation>Copying stopped because the player was removed. Songs copied to the folder &quot;%s&quot;: %d.</translation>
+    </message>
 </context>
 <context>
     <name>TSongCopyCfgForm</name>

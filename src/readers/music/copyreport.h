@@ -23,6 +23,7 @@ struct TCopyReport
     int FFailed = 0;
     bool FCancelled = false;
     bool FDestinationLost = false; // the destination went away (or changed device) mid-run
+    bool FPlayerLost = false;      // the player went away (unplugged, its root gone or replaced) mid-run
     QString FStatusText;
 
     /// Songs the transfer log lists: failed ones and copies with a note.
