@@ -2118,6 +2118,11 @@ and enjoy your iPod.</translation>
         <source>編集結果が保存されていません。保存して閉じますか？</source>
         <translation>Your changes have not been saved. Save them before closing?</translation>
     </message>
+    <message>
+        <source>メモ</source>
+        <extracomment>The name a new note is proposed under when its first line gives none</extracomment>
+        <translation>Note</translation>
+    </message>
 </context>
 <context>
     <name>TMemoForm</name>
@@ -2315,6 +2320,11 @@ and enjoy your iPod.</translation>
         <source>[ %s ]を取得できませんでした (%s)</source>
         <extracomment>%s: the news site&apos;s name, then the reason</extracomment>
         <translation>Could not get [ %s ] (%s)</translation>
+    </message>
+    <message>
+        <source>[ %s ] の次の文字はShift-JISにないため「?」に置き換えました: %s</source>
+        <extracomment>%s: the news site&apos;s name, then the characters, separated by blanks</extracomment>
+        <translation>[ %s ]: these characters are not in Shift-JIS and were replaced with &quot;?&quot;: %s</translation>
     </message>
 </context>
 <context>
@@ -3117,6 +3127,16 @@ and enjoy your iPod.</translation>
     </message>
 </context>
 <context>
+    <name>TShiftJisLoss</name>
+    <message>
+        <source>次の文字はShift-JISにないため「?」に置き換わります: %1
+保存しますか？</source>
+        <extracomment>%1 lists the characters, separated by blanks</extracomment>
+        <translation>These characters are not in Shift-JIS and will be replaced with &quot;?&quot;: %1
+Save anyway?</translation>
+    </message>
+</context>
+<context>
     <name>TSongCopier</name>
     <message>
         <source>(%d/%d) [ %s ]をコピー中</source>
@@ -3169,6 +3189,14 @@ and enjoy your iPod.</translation>
     <message>
         <source>楽曲の転送状況</source>
         <translation>Copying songs to computer</translation>
+    </message>
+    <message>
+        <source>プレーヤーが取り外されたため転送を中止しました。フォルダ &quot;%s&quot; にビデオファイルを %d 本転送しました</source>
+        <translation>Copying stopped because the player was removed. Videos copied to the folder &quot;%s&quot;: %d.</translation>
+    </message>
+    <message>
+        <source>プレーヤーが取り外されたため転送を中止しました。フォルダ &quot;%s&quot; に音楽ファイルを %d 曲転送しました</source>
+        <translation>Copying stopped because the player was removed. Songs copied to the folder &quot;%s&quot;: %d.</translation>
     </message>
 </context>
 <context>

@@ -142,7 +142,7 @@ int RunExtractCommand(TCliContext &context, bool videos)
                                       : ExtractEntries(songs, root, rows, options, context.progress, services,
                                                        context.dialogs, &listing);
     // Each playlist's file names the copies this run made, songs that were not copied left out.
-    if (!result.FCancelled && !result.FDestinationLost) {
+    if (!result.FCancelled && !result.FDestinationLost && !result.FPlayerLost) {
         for (const int i : chosenLists) {
             const TPlayListFileResult written =
                 WritePlayListFile(options.FFolder, songs, playLists.Items(i), result);
@@ -158,5 +158,5 @@ int RunExtractCommand(TCliContext &context, bool videos)
         const int signal = ConsoleStopSignal();
         return signal ? 128 + signal : 1;
     }
-    return result.FFailed > 0 || result.FDestinationLost ? 1 : 0;
+    return result.FFailed > 0 || result.FDestinationLost || result.FPlayerLost ? 1 : 0;
 }

@@ -96,6 +96,8 @@ int Download(TCliContext &context, TKiruIPodINI &settings, TNewsSiteModel &list)
         StoreUpdateTimes(settings.FileName(), before, rows);
     for (const QString &file : downloader.FWrittenNotes)
         CliOut(QDir::toNativeSeparators(file) + u'\n');
+    for (const QString &lost : downloader.FLostCharacters)
+        CliErr(lost + u'\n');
     CliErr(QCoreApplication::translate("CliNews", "%n 件のメモを書き込みました", nullptr,
                                        int(downloader.FWrittenNotes.size())) +
            u'\n');

@@ -11,6 +11,8 @@ private slots:
     void shiftJisRoundTrip_data();
     void shiftJisRoundTrip();
     void unmappableBecomesQuestionMark();
+    void missingCharacters_data();
+    void missingCharacters();
     void detect_data();
     void detect();
     void jisToShiftJis_data();
@@ -45,6 +47,24 @@ void TstJapanese::shiftJisRoundTrip()
 void TstJapanese::unmappableBecomesQuestionMark()
 {
     QCOMPARE(UnicodeToShiftJis(u"café 한 😀!"_s), QByteArray("caf? ? ?!"));
+}
+
+void TstJapanese::missingCharacters_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("missing");
+    QTest::addRow("all held") << u"日本語 ｶﾅ ①～ ? abc"_s << QStringList{};
+    QTest::addRow("each once, in order") << u"é ü 한 é å ü"_s << QStringList{u"é"_s, u"ü"_s, u"한"_s, u"å"_s};
+    QTest::addRow("a pair is one character") << u"a😀b😀"_s << QStringList{u"😀"_s};
+    QTest::addRow("question mark itself kept") << u"?é?"_s << QStringList{u"é"_s};
+    QTest::addRow("empty") << QString() << QStringList{};
+}
+
+void TstJapanese::missingCharacters()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, missing);
+    QCOMPARE(ShiftJisMissingCharacters(text), missing);
 }
 
 void TstJapanese::detect_data()

@@ -1,6 +1,7 @@
 #include "app/settings.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
+#include "common/japanese.h"
 #include "demoplayer.h"
 #include "device/kiruipod.h"
 #include "device/playerpage.h"
@@ -163,6 +164,13 @@ private slots:
     void longNoteKeptWhole();
     void encodingKept_data();
     void encodingKept();
+    void lostCharactersAsked_data();
+    void lostCharactersAsked();
+    void closeGoesBackForLostCharacters();
+    void newNoteProposedName_data();
+    void newNoteProposedName();
+    void chosenNameGetsTxt_data();
+    void chosenNameGetsTxt();
     void offScreenPlaceRecentred();
     void deleteThree();
     void doubleClickOpensNote();
@@ -260,7 +268,8 @@ void TstMemoTab::saveUnnamedAsksForName()
     QTest::keyClicks(&Edit(form), u"hello"_s);
     Trigger(form, u"Menu_Save"_s);
     QCOMPARE(f.dialogs.Texts(u"save"_s).size(), 1);
-    QVERIFY(f.dialogs.Texts(u"save"_s).first().endsWith(f.dir.path() + u'/'));
+    // Proposed in the notes folder under the note's first line.
+    QCOMPARE(f.dialogs.Texts(u"save"_s).first(), u"|"_s + f.dir.path() + u"/hello.txt"_s);
     QCOMPARE(ReadLinesFile(target), QStringList{u"hello"_s});
     QCOMPARE(form.windowTitle(), u"メモの編集 - [ %1 ]"_s.arg(target));
     QVERIFY(form.Editor().FSaved && !form.Editor().FModified);
@@ -398,6 +407,101 @@ void TstMemoTab::encodingKept()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), encode(u"日本語 é 한\r\n二行目追記\r\n"_s));
+}
+
+void TstMemoTab::lostCharactersAsked_data()
+{
+    QTest::addColumn<TDialogAnswer>("answer");
+    QTest::addRow("No goes back to the text") << TDialogAnswer::No;
+    QTest::addRow("Yes saves and shows the note as written") << TDialogAnswer::Yes;
+}
+
+void TstMemoTab::lostCharactersAsked()
+{
+    QFETCH(TDialogAnswer, answer);
+    TEditorFixture f;
+    const QString path = f.dir.filePath(u"n.txt"_s);
+    const QByteArray old = UnicodeToShiftJis(u"元の文\r\n"_s);
+    QVERIFY(WriteFixtureFile(path, old));
+    f.dialogs.FAnswers = {answer};
+    TMemoForm &form = f.Show(path);
+    Edit(form).moveCursor(QTextCursor::End);
+    QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, u" café 한 é"_s);
+    QApplication::sendEvent(&Edit(form), &typed);
+    Trigger(form, u"Menu_Save"_s);
+    QCOMPARE(f.dialogs.Texts(u"yesno"_s),
+             QStringList{u"次の文字はShift-JISにないため「?」に置き換わります: é 한\n保存しますか？"_s});
+    if (answer == TDialogAnswer::No) {
+        QCOMPARE(ReadFixtureFile(path), old);
+        QCOMPARE(Edit(form).toPlainText(), u"元の文 café 한 é"_s);
+        QVERIFY(form.Editor().FModified);
+    } else {
+        QCOMPARE(ReadFixtureFile(path), UnicodeToShiftJis(u"元の文 caf? ? ?\r\n"_s));
+        QCOMPARE(Edit(form).toPlainText(), u"元の文 caf? ? ?"_s);
+        QVERIFY(!form.Editor().FModified);
+    }
+    QVERIFY(form.isVisible());
+}
+
+void TstMemoTab::closeGoesBackForLostCharacters()
+{
+    TEditorFixture f;
+    const QString path = f.dir.filePath(u"n.txt"_s);
+    QVERIFY(WriteFixtureFile(path, "old\r\n"));
+    // "Save and close?" Yes, then No to the characters: the window stays with the text.
+    f.dialogs.FAnswers = {TDialogAnswer::Yes, TDialogAnswer::No};
+    TMemoForm &form = f.Show(path);
+    Edit(form).setPlainText(u"Ünïcode"_s);
+    QVERIFY(!form.close());
+    QCOMPARE(f.dialogs.Texts(u"yesno"_s).size(), 1);
+    QVERIFY(form.isVisible());
+    QCOMPARE(Edit(form).toPlainText(), u"Ünïcode"_s);
+    QCOMPARE(ReadFixtureFile(path), QByteArray("old\r\n"));
+}
+
+void TstMemoTab::newNoteProposedName_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("name");
+    QTest::addRow("first line") << u"買い物リスト\n牛乳"_s << u"買い物リスト.txt"_s;
+    QTest::addRow("blank lines and refused characters") << u"\n  \n a/b: c?  \nx"_s << u"a b c.txt"_s;
+    QTest::addRow("long line shortened") << QString(40, u'あ') << QString(32, u'あ') + u".txt"_s;
+    QTest::addRow("nothing usable") << u"..\n"_s << u"メモ.txt"_s;
+    QTest::addRow("empty note") << QString() << u"メモ.txt"_s;
+}
+
+void TstMemoTab::newNoteProposedName()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, name);
+    TEditorFixture f;
+    TMemoForm &form = f.Show();
+    Edit(form).setPlainText(text);
+    Trigger(form, u"Menu_Save"_s); // the save box is cancelled
+    QCOMPARE(f.dialogs.Texts(u"save"_s), QStringList{u"|"_s + f.dir.path() + u'/' + name});
+    QCOMPARE(QDir(f.dir.path()).entryList({u"*.txt"_s}, QDir::Files), QStringList());
+}
+
+void TstMemoTab::chosenNameGetsTxt_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::addRow("no extension") << u"Notes"_s << u"Notes.txt"_s;
+    QTest::addRow("own extension kept") << u"todo.log"_s << u"todo.log"_s;
+}
+
+void TstMemoTab::chosenNameGetsTxt()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    TEditorFixture f;
+    f.dialogs.FFileAnswers = {{f.dir.filePath(chosen)}};
+    TMemoForm &form = f.Show();
+    QTest::keyClicks(&Edit(form), u"hello"_s);
+    Trigger(form, u"Menu_Save"_s);
+    QCOMPARE(ReadLinesFile(f.dir.filePath(written)), QStringList{u"hello"_s});
+    QCOMPARE(form.Editor().FMemoFileName, f.dir.filePath(written));
+    QVERIFY(!QFileInfo::exists(f.dir.filePath(chosen)) || chosen == written);
 }
 
 void TstMemoTab::offScreenPlaceRecentred()

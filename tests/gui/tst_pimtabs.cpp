@@ -216,6 +216,8 @@ private slots:
     void contactCancel();
     void utf8Contact_data();
     void utf8Contact();
+    void contactLostCharacters_data();
+    void contactLostCharacters();
     void deleteContacts_data();
     void deleteContacts();
     void contactSortSurvivesReload();
@@ -341,6 +343,54 @@ void TstPimTabs::utf8Contact()
              (QStringList{u"BEGIN:VCARD"_s, u"VERSION:3.0"_s, u"NOTE:大学の友人"_s, u"FN:山田太郎"_s,
                           u"tel;type=cell:090"_s, u"END:VCARD"_s}));
     QCOMPARE(Column(list, 2), QStringList{u"大学の友人"_s});
+}
+
+void TstPimTabs::contactLostCharacters_data()
+{
+    QTest::addColumn<bool>("utf8");
+    QTest::addColumn<TDialogAnswer>("answer");
+    QTest::addColumn<QString>("note"); // in the file afterwards; empty: the file as it was
+    QTest::addRow("Shift-JIS card, No goes back to the editor") << false << TDialogAnswer::No << QString();
+    QTest::addRow("Shift-JIS card, Yes writes ?") << false << TDialogAnswer::Yes << u"Caf? ?"_s;
+    QTest::addRow("UTF-8 card holds them, nothing asked") << true << TDialogAnswer::Yes << u"Café 한"_s;
+}
+
+void TstPimTabs::contactLostCharacters()
+{
+    QFETCH(bool, utf8);
+    QFETCH(TDialogAnswer, answer);
+    QFETCH(QString, note);
+    TFixture f;
+    const QString path = ContactFile(
+        f.Contacts(), u"a.vcf"_s, {u"BEGIN:VCARD"_s, u"VERSION:3.0"_s, u"FN:阿部"_s, u"END:VCARD"_s}, utf8);
+    const auto before = f.Snapshot();
+    f.dialogs.FAnswers = {answer};
+    f.Open(u"TabButton_Address"_s);
+    TReportListView *list = f.List(u"AddressListView"_s);
+    bool stayed = false;
+    WhenModal<TAddressForm>([&](TAddressForm *editor) {
+        FillContact(editor, f.dialogs, {{u"コメント"_s, u"Café 한"_s}}, true);
+        stayed = editor->isVisible();
+        if (stayed) {
+            QCOMPARE(editor->Record().Note, u"Café 한"_s); // what was typed is still there to change
+            editor->findChild<QPushButton *>(u"Button_Cancel"_s)->click();
+        }
+    });
+    SelectRows(list, {0});
+    QTest::keyClick(list, Qt::Key_Return);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(
+        f.dialogs.Texts(u"yesno"_s),
+        utf8 ? QStringList()
+             : QStringList{u"次の文字はShift-JISにないため「?」に置き換わります: é 한\n保存しますか？"_s});
+    QCOMPARE(stayed, answer == TDialogAnswer::No);
+    if (note.isEmpty()) {
+        QCOMPARE(f.Snapshot(), before);
+        return;
+    }
+    QVERIFY(ReadLinesFile(path, utf8).contains(u"NOTE:"_s + note));
+    // The list shows what the player now holds.
+    QCOMPARE(Column(list, 2), QStringList{note});
 }
 
 void TstPimTabs::deleteContacts_data()

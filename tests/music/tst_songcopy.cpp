@@ -70,6 +70,8 @@ private slots:
     void fileInTheWayOfAFolder();
     void destinationUnmountedMidCopy();
     void linkOutOfPlayerNamed();
+    void playerRemovedMidCopy_data();
+    void playerRemovedMidCopy();
 };
 
 namespace {
@@ -904,6 +906,42 @@ void TstSongCopy::linkOutOfPlayerNamed()
     QCOMPARE(log[0].FTitle, u"Out"_s);
     QCOMPARE(log[0].FErrorText, u"プレーヤー上のファイルがプレーヤーの外を指しているため、コピーしません"_s);
     QCOMPARE(log[1].FErrorText, u"データファイルが存在しません"_s);
+void TstSongCopy::playerRemovedMidCopy_data()
+{
+    QTest::addColumn<bool>("emptyMountPoint");
+    QTest::addRow("root gone") << false;
+    QTest::addRow("empty mount point left in its place") << true;
+}
+
+void TstSongCopy::playerRemovedMidCopy()
+{
+    QFETCH(bool, emptyMountPoint);
+    QList<TFixtureSong> songs;
+    for (int i = 0; i < 5; ++i)
+        songs.append(Song(u"S%1"_s.arg(i), u"A"_s));
+    TPlayer player(songs);
+    const TCopyOptions options = player.Options(1);
+    TRecordingProgress progress;
+    progress.FOnCancelCheck = [&](int n) {
+        if (n != 2) // the player goes after the second song
+            return;
+        QVERIFY(QDir().rename(player.root, player.dir.filePath(u"unplugged"_s)));
+        if (emptyMountPoint)
+            QVERIFY(QDir().mkpath(player.root));
+    };
+    TRecordingServices services;
+    TScriptedDialogs dialogs;
+    const TCopyReport r = ExtractEntries(player.db.FSongs, player.root, player.AllChecked(), options,
+                                         progress, services, dialogs, nullptr);
+    QVERIFY(r.FPlayerLost);
+    QCOMPARE(r.FCopied, 2);
+    QCOMPARE(r.FFailed, 0); // the songs left are not logged as missing
+    QVERIFY(!r.HasLogRows());
+    QCOMPARE(services.FTransferLogs, 0);
+    QCOMPARE(
+        services.FStatusTexts.last(),
+        u"プレーヤーが取り外されたため転送を中止しました。フォルダ \"%1\" に音楽ファイルを 2 曲転送しました"_s
+            .arg(QDir::toNativeSeparators(options.FFolder)));
 }
 
 QTEST_GUILESS_MAIN(TstSongCopy)

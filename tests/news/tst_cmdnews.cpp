@@ -28,6 +28,7 @@ private slots:
     void siteNames();
     void addressesComeBackAsEntered();
     void downloadFailuresTold();
+    void downloadTellsLostCharacters();
     void foreignSettingsFileLeftAlone();
     void concurrentAddsAllKept();
     void utf8SettingsWithMark();
@@ -205,6 +206,28 @@ void TstCmdNews::downloadFailuresTold()
     QVERIFY(QFileInfo::exists(root + u"Notes/RSS News/Local.txt"_s)); // the other site still arrives
     TKiruIPodINI settings(FSettings);
     QVERIFY(settings.FSiteList.value(1).contains(u";Not Updated;"_s));
+}
+
+void TstCmdNews::downloadTellsLostCharacters()
+{
+    const QString root = FDir->filePath(u"player/"_s);
+    QVERIFY(TouchFile(root + u"iPod_Control/iTunes/iTunesDB"_s));
+    QVERIFY(QDir().mkpath(root + u"Notes"_s));
+    const QString feed = FDir->filePath(u"feed.rdf"_s);
+    QVERIFY(
+        WriteFixtureFile(feed, u"<?xml version=\"1.0\" encoding=\"utf-8\"?><rss><channel><title>Café</title>"
+                               u"</channel><item><title>한국</title></item></rss>"_s.toUtf8()));
+    {
+        TKiruIPodINI settings(FSettings);
+        settings.FSiteList = {u"Local;%1;Not Updated;1;"_s.arg(feed)};
+        settings.Save();
+    }
+    QByteArray out, err;
+    QCOMPARE(Cli({u"download"_s, u"--drive"_s, root}, &out, &err), 0);
+    QVERIFY2(QString::fromUtf8(err).contains(
+                 u"[ Local ] の次の文字はShift-JISにないため「?」に置き換えました: é 한 국\n"_s),
+             err.constData());
+    QVERIFY(ShiftJisToUnicode(ReadFixtureFile(root + u"Notes/RSS News/Local.txt"_s)).contains(u"Caf?"_s));
 }
 
 void TstCmdNews::foreignSettingsFileLeftAlone()

@@ -51,6 +51,10 @@ private slots:
     void longFeedIsDivided();
     void unreadableSites_data();
     void unreadableSites();
+    void lostCharactersTold_data();
+    void lostCharactersTold();
+    void oldNotesStayUntilReplaced_data();
+    void oldNotesStayUntilReplaced();
 
 private:
     QString Address(QString text) const;
@@ -97,6 +101,14 @@ void TstNewsDownloader::initTestCase()
     FServer.AddRoute("/moved", {302, {}, "/utf8.rdf", true, false});
     FServer.AddRoute("/memo.txt",
                      {200, UnicodeToShiftJis(u"<b>そのまま</b>\r\n二行目\r\n"_s), {}, true, false});
+    FServer.AddRoute(
+        "/accents.rdf",
+        {200,
+         uR"(<?xml version="1.0" encoding="UTF-8"?><rss version="2.0"><channel><title>話題</title>
+<item><title>café</title><description>über 한글 und café</description></item></channel></rss>)"_s.toUtf8(),
+         {},
+         true,
+         false});
     FServer.AddRoute("/opml.xml", {200, "<opml><body>x</body></opml>", {}, true, false});
     QVERIFY(FServer.Start());
     FDeadPort = UnusedLocalPort();
@@ -341,6 +353,71 @@ void TstNewsDownloader::unreadableSites()
         QCOMPARE(FilesBelow(FWork), QStringList{});
     QCOMPARE(FServices.FStatusTexts.value(FServices.FStatusTexts.size() - 1),
              u"ニュースをダウンロードしました (メモ 0 件)  ダウンロードできなかったサイト: "_s + failures[0]);
+}
+
+void TstNewsDownloader::lostCharactersTold_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("told");
+    QTest::addRow("characters Shift-JIS lacks")
+        << u"{web}/accents.rdf"_s
+        << u"[ サイト ] の次の文字はShift-JISにないため「?」に置き換えました: é ü 한 글"_s;
+    QTest::addRow("nothing lost, nothing said") << u"{web}/utf8.rdf"_s << QString();
+}
+
+void TstNewsDownloader::lostCharactersTold()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, told);
+    QList<TSiteRow> rows{TSiteRow{u"サイト"_s, Address(address), u"Not Updated"_s, true}};
+    TRecordingProgress progress;
+    TNewsDownloader downloader(*FSettings, FDialogs);
+    downloader.FWorkFolder = FWork;
+    downloader.FIsOnline = [] { return true; };
+    downloader.Download(rows, FNotes, progress, &FServices);
+    QCOMPARE(FilesBelow(FNotes), QStringList{u"RSS News/サイト.txt"_s});
+    QCOMPARE(downloader.FLostCharacters, told.isEmpty() ? QStringList() : QStringList{told});
+    // The status line, the download's result, says it after the count.
+    const QString done = u"ニュースをダウンロードしました (メモ 1 件)"_s;
+    QCOMPARE(FServices.FStatusTexts.last(), told.isEmpty() ? done : done + u"  "_s + told);
+}
+
+void TstNewsDownloader::oldNotesStayUntilReplaced_data()
+{
+    // Site A has a new feed; the user stops the run before site B, or B's download fails.
+    QTest::addColumn<int>("cancelAtCheck");
+    QTest::addColumn<QString>("addressB");
+    QTest::addColumn<QStringList>("notes");
+    QTest::addRow("stopped: B keeps its note, nothing else goes")
+        << 1 << u"{web}/sjis.rdf"_s
+        << QStringList{u"RSS News/A.txt"_s, u"RSS News/B 001.txt"_s, u"RSS News/B 002.txt"_s,
+                       u"RSS News/gone.txt"_s};
+    QTest::addRow("B failed: B keeps its note, the rest is this run's")
+        << -1 << u"{web}/missing.rdf"_s
+        << QStringList{u"RSS News/A.txt"_s, u"RSS News/B 001.txt"_s, u"RSS News/B 002.txt"_s};
+    QTest::addRow("complete: only this run's notes")
+        << -1 << u"{web}/sjis.rdf"_s << QStringList{u"RSS News/A.txt"_s, u"RSS News/B.txt"_s};
+}
+
+void TstNewsDownloader::oldNotesStayUntilReplaced()
+{
+    QFETCH(int, cancelAtCheck);
+    QFETCH(QString, addressB);
+    QFETCH(QStringList, notes);
+    QVERIFY(WriteFixtureFile(FNotes + u"RSS News/A.txt"_s, "old A"));
+    QVERIFY(WriteFixtureFile(FNotes + u"RSS News/B 001.txt"_s, "old B 1"));
+    QVERIFY(WriteFixtureFile(FNotes + u"RSS News/B 002.txt"_s, "old B 2"));
+    QVERIFY(WriteFixtureFile(FNotes + u"RSS News/gone.txt"_s, "a site no longer listed"));
+    QList<TSiteRow> rows{TSiteRow{u"A"_s, Address(u"{web}/utf8.rdf"_s), u"Not Updated"_s, true},
+                         TSiteRow{u"B"_s, Address(addressB), u"Not Updated"_s, true}};
+    TRecordingProgress progress;
+    progress.FCancelAtCheck = cancelAtCheck;
+    Run(rows, &progress);
+    QCOMPARE(FilesBelow(FNotes), notes);
+    if (cancelAtCheck < 0)
+        QVERIFY(ReadFixtureFile(FNotes + u"RSS News/A.txt"_s) != "old A"); // replaced by the new one
+    if (notes.contains(u"RSS News/B 001.txt"_s))
+        QCOMPARE(ReadFixtureFile(FNotes + u"RSS News/B 001.txt"_s), QByteArray("old B 1"));
 }
 
 QTEST_GUILESS_MAIN(TstNewsDownloader)

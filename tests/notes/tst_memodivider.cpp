@@ -1,12 +1,12 @@
 #include "notes/memodivider.h"
 
 #include "app/settings.h"
-#include "common/sorvoerror.h"
 #include "app/userdialogs.h"
+#include "common/sorvoerror.h"
 #include "fixturefiles.h"
 #include "notefiles.h"
-#include "smalldisk.h"
 #include "scripteddialogs.h"
+#include "smalldisk.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -80,6 +80,8 @@ private slots:
     void lineModeTooLong();
     void failedWriteLeavesNothing_data();
     void failedWriteLeavesNothing();
+    void failedWriteKeepsOldNote_data();
+    void failedWriteKeepsOldNote();
     void charModes_data();
     void charModes();
     void defaultSizes_data();
@@ -239,6 +241,33 @@ void TstMemoDivider::failedWriteLeavesNothing()
         QVERIFY_THROWS_EXCEPTION(ESorvoError, d.Divide(dir.path()));
     }
     QCOMPARE(FolderEntries(dir.path()), QStringList{});
+}
+
+void TstMemoDivider::failedWriteKeepsOldNote_data()
+{
+    QTest::addColumn<qint64>("failAfter");
+    QTest::addRow("first page fails") << qint64(10);
+    QTest::addRow("second page fails") << qint64(5000);
+    QTest::addRow("last page fails") << qint64(4050 * 3 + 100);
+}
+
+void TstMemoDivider::failedWriteKeepsOldNote()
+{
+    QFETCH(qint64, failAfter);
+    QTemporaryDir dir;
+    const QStringList old{u"T 001.txt"_s, u"T 002.txt"_s};
+    for (const QString &name : old)
+        QVERIFY(WriteFixtureFile(dir.filePath(name), "old " + name.toUtf8()));
+    TKiruMemoDivider d = MakeDivider(u"T"_s, dmLine, 4050, true);
+    d.SetLines(LinesOf(RepeatLines(300, 40))); // four pages or more
+    {
+        TWriteFailure failure(failAfter);
+        QVERIFY_THROWS_EXCEPTION(ESorvoError, d.Divide(dir.path()));
+    }
+    // The old note stays whole until a new one is complete; nothing half-made is left.
+    QCOMPARE(FolderEntries(dir.path()), old);
+    for (const QString &name : old)
+        QCOMPARE(ReadFixtureFile(dir.filePath(name)), "old " + name.toUtf8());
 }
 
 void TstMemoDivider::charModes_data()

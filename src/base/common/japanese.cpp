@@ -70,6 +70,26 @@ QByteArray UnicodeToShiftJis(QStringView text, int *replaced)
     return out;
 }
 
+QStringList ShiftJisMissingCharacters(QStringView text)
+{
+    QStringList missing;
+    int replaced = 0;
+    UnicodeToShiftJis(text, &replaced);
+    if (replaced <= 0)
+        return missing;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A character outside the BMP is a surrogate pair: one character, converted whole.
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QStringView character = text.sliced(i, length);
+        i += length - 1;
+        if (character == u"?" || UnicodeToShiftJis(character) != "?")
+            continue;
+        if (!missing.contains(character))
+            missing.append(character.toString());
+    }
+    return missing;
+}
+
 int DetectJapaneseEncoding(QByteArrayView text)
 {
     const qsizetype count = qMin<qsizetype>(text.size(), 32768);

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 /// Shift-JIS (Windows code page 932 with the NEC and IBM extensions) into Unicode.
@@ -11,6 +12,9 @@ QString ShiftJisToUnicode(QByteArrayView bytes);
 QByteArray UnicodeToShiftJis(QStringView text);
 /// The same, counting in `replaced` the characters that became "?".
 QByteArray UnicodeToShiftJis(QStringView text, int *replaced);
+/// The characters of the text that Shift-JIS cannot hold (they would become "?"), each once, in the order
+/// they first appear.
+QStringList ShiftJisMissingCharacters(QStringView text);
 
 /// 1 ISO-2022-JP, 0 Shift-JIS, 2 anything else (EUC-JP or plain ASCII); looks at the first 32 KiB.
 int DetectJapaneseEncoding(QByteArrayView text);

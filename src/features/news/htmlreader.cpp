@@ -63,6 +63,14 @@ int THTMLReader::MetaEncodingCode(const QString &name)
     return 0;
 }
 
+QByteArray THTMLReader::Encode(const QString &text)
+{
+    for (const QString &c : ShiftJisMissingCharacters(text))
+        if (!FLostCharacters.contains(c))
+            FLostCharacters.append(c);
+    return Sjis(text);
+}
+
 void THTMLReader::LoadFromFile(const QString &path)
 {
     LoadFromBytes(ReadWholeFile(path));
@@ -70,6 +78,7 @@ void THTMLReader::LoadFromFile(const QString &path)
 
 void THTMLReader::LoadFromBytes(const QByteArray &bytes)
 {
+    FLostCharacters.clear();
     const QByteArray raw = JoinTextLines(SplitTextLines(bytes));
     FText = ShiftJisToUnicode(raw);
     SetText(raw);
@@ -80,7 +89,7 @@ void THTMLReader::LoadFromBytes(const QByteArray &bytes)
         if (body.startsWith("\xEF\xBB\xBF"))
             body = body.sliced(3);
         FText = QString::fromUtf8(body);
-        SetText(Sjis(FText));
+        SetText(Encode(FText));
         return;
     }
     static const int kListCodes[] = {tcAuto, tcShiftJIS, tcEUC, tcJIS, tcShiftJIS};
@@ -140,19 +149,19 @@ void THTMLReader::ConvertFeed()
     QList<QByteArray> &out = FLines.FLines;
     const auto addDateAndLink = [&](const QString &date, const QString &link) {
         if (FAddDate && !date.trimmed().isEmpty())
-            out.append(Sjis(u"Date:"_s + date));
+            out.append(Encode(u"Date:"_s + date));
         if (FAddLink && !link.trimmed().isEmpty())
-            out.append(Sjis(u"Link:"_s + link));
+            out.append(Encode(u"Link:"_s + link));
     };
-    out.append(Sjis(feed.FChannelTitle));
-    out.append(Sjis(feed.FChannelAuthor));
-    out.append(Sjis(feed.FChannelDescription));
+    out.append(Encode(feed.FChannelTitle));
+    out.append(Encode(feed.FChannelAuthor));
+    out.append(Encode(feed.FChannelDescription));
     addDateAndLink(feed.FChannelDate, feed.FChannelLink);
     out.append(kSeparator);
     for (const auto &item : feed.FItems) {
-        out.append(Wrap(u"【", Sjis(item->FTitle), u"】"));
+        out.append(Wrap(u"【", Encode(item->FTitle), u"】"));
         addDateAndLink(item->FDate, item->FLink);
-        out.append(Sjis(item->FDescription));
+        out.append(Encode(item->FDescription));
     }
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "news/tokenreader.h"
 #include "common/kirustringlist.h"
+#include "news/tokenreader.h"
 
 #include <QString>
+#include <QStringList>
 
 /// Turns one downloaded feed or web page into Shift-JIS note lines, after working out its encoding.
 class THTMLReader : public TTokenReader
@@ -34,8 +35,12 @@ public:
     bool FAddDate = false;
     TKiruStringList FLines;
     int FEncodingCode = 0; // what the detection pass found
+    /// Characters of the document that became "?" on the way into Shift-JIS, each once, in order.
+    QStringList FLostCharacters;
 
 private:
+    /// Text into Shift-JIS; the characters it cannot hold are added to FLostCharacters.
+    QByteArray Encode(const QString &text);
     void Detect();
     void ConvertFeed();
     void ConvertPage();

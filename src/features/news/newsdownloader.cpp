@@ -12,13 +12,16 @@
 #include "news/htmlreader.h"
 #include "news/webfetch.h"
 #include "notes/memodivider.h"
+#include "notes/shiftjisloss.h"
 #include "notes/usablename.h"
 #include "platform/network.h"
 #include "platform/system.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
+#include <QSet>
 #include <QStandardPaths>
 
 using namespace Qt::Literals::StringLiterals;
@@ -74,7 +77,8 @@ QString TNewsDownloader::DestinationFolder(const QString &notesFolder) const
     const QString notes = AddPathDelim(notesFolder);
     if (!FSettings.FTextDivide_MakeFolder)
         return notes;
-    // The folder is deleted whole before every run: it must be one folder inside the notes folder.
+    // Whatever a run did not write is removed from the folder: it must be one folder inside the notes
+    // folder.
     const QString save = FSettings.FSaveFolder;
     if (save.trimmed().isEmpty() || save == u"."_s || save == u".."_s || save.contains(u'/') ||
         save.contains(u'\\'))
@@ -87,7 +91,7 @@ void TNewsDownloader::Download(QList<TSiteRow> &rows, const QString &notesFolder
 {
     if (FIsOnline && !FIsOnline())
         FDialogs.Warning(tr("このコンピュータはオンラインではありません!"));
-    DestinationFolder(notesFolder); // refuses a bad save folder before anything is deleted
+    DestinationFolder(notesFolder); // refuses a bad save folder before anything is fetched
     try {
         progress.RunWithProgress(tr("ダウンロード状況"), 0, int(rows.size()), [&](TProgressContext &context) {
             DownloadStep(rows, notesFolder, context);
@@ -103,6 +107,8 @@ void TNewsDownloader::Download(QList<TSiteRow> &rows, const QString &notesFolder
         // The outcome is the last word on the status line, after the notes list's own message.
         QString outcome =
             tr("ニュースをダウンロードしました (メモ %n 件)", nullptr, int(FWrittenNotes.size()));
+        for (const QString &lost : std::as_const(FLostCharacters))
+            outcome += u"  "_s + lost;
         if (!FFailures.isEmpty())
             //: Follows the message above on the status line; %s lists the failed sites
             outcome += Format(tr("  ダウンロードできなかったサイト: %s"), {FFailures.join(u" / "_s)});
@@ -115,9 +121,11 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
 {
     FWrittenNotes.clear();
     FFailures.clear();
+    FLostCharacters.clear();
     const QString dest = DestinationFolder(notesFolder);
-    if (FSettings.FTextDivide_MakeFolder && QFileInfo::exists(dest))
-        DeleteFolderTree(dest);
+    // The save folder's old notes stay until the run is over: a site's note is replaced only by a
+    // complete new one, and a stopped run removes nothing.
+    QStringList unfinished; // titles of ticked sites without new notes
     const QString work = AddPathDelim(FWorkFolder.isEmpty() ? DefaultWorkFolder() : FWorkFolder);
     MakeFolder(work);
 
@@ -136,6 +144,8 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
             const QString title = SafeCaption(row.FCaption);
             const QString file = work + title + u".RDF"_s;
             QString error;
+            QStringList lost;
+            bool written = false;
             if (!fetch.Fetch(row.FAddress, file)) {
                 error = fetch.FError;
             } else {
@@ -153,13 +163,24 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
                     reader.LoadFromBytes(body);
                     reader.Convert();
                     lines = reader.FLines;
+                    lost = reader.FLostCharacters;
                     if (reader.FDocKind == THTMLReader::DocUnknown)
                         error = tr("フィードでもHTMLでもない内容です");
                 }
                 // Nothing read is no update: the site keeps its last update time.
-                if (error.isEmpty() && DivideIntoNotes(lines, title, dest, error))
+                if (error.isEmpty() && DivideIntoNotes(lines, title, dest, error)) {
                     row.FLastUpdate = ShownDateTime(QDateTime::currentDateTime());
+                    written = true;
+                    // Text changed on the way onto the player is said, never silent.
+                    if (!lost.isEmpty())
+                        //: %s: the news site's name, then the characters, separated by blanks
+                        FLostCharacters
+                            << Format(tr("[ %s ] の次の文字はShift-JISにないため「?」に置き換えました: %s"),
+                                      {row.FCaption, ShownCharacters(lost)});
+                }
             }
+            if (!written)
+                unfinished.append(title);
             // A stop asked for by the user is not the site's failure.
             if (!error.isEmpty() && !context.Cancelled()) {
                 //: %s: the news site's name, then the reason
@@ -170,6 +191,35 @@ void TNewsDownloader::DownloadStep(QList<TSiteRow> &rows, const QString &notesFo
         if (context.Cancelled())
             break;
     }
+    if (FSettings.FTextDivide_MakeFolder && !context.Cancelled())
+        RemoveOldNotes(dest, unfinished);
+}
+
+void TNewsDownloader::RemoveOldNotes(const QString &dest, const QStringList &unfinished) const
+{
+    // The save folder holds the news of the last run: what this run did not write goes, except the notes
+    // of the sites that failed, which stay until a download of theirs succeeds.
+    QSet<QString> keep;
+    for (const QString &file : std::as_const(FWrittenNotes))
+        keep.insert(QDir::cleanPath(file));
+    for (const QString &title : unfinished) {
+        TKiruMemoDivider divider;
+        divider.Title = title;
+        for (const QString &file : divider.ExistingNotes(dest))
+            keep.insert(QDir::cleanPath(file));
+    }
+    QStringList folders;
+    QDirIterator it(dest, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo entry = it.nextFileInfo();
+        if (entry.isDir() && !entry.isSymLink())
+            folders.prepend(entry.filePath()); // deepest last found, first removed
+        else if (!keep.contains(QDir::cleanPath(entry.filePath())))
+            QFile::remove(entry.filePath());
+    }
+    for (const QString &folder : std::as_const(folders))
+        QDir().rmdir(folder); // only when empty
 }
 
 bool TNewsDownloader::DivideIntoNotes(const TKiruStringList &lines, const QString &title,

@@ -47,8 +47,14 @@ public:
     /// "[ site ]を取得できませんでした (reason)" for every ticked site the last run could not turn into
     /// notes.
     QStringList FFailures;
+    /// "[ site ] の次の文字は…「?」に置き換えました: é ü" for every site whose notes lost characters that
+    /// Shift-JIS cannot hold.
+    QStringList FLostCharacters;
 
 private:
+    /// After a run that was not stopped: removes from the save folder what the run did not write, except
+    /// the notes of the sites (titles) that got no new ones.
+    void RemoveOldNotes(const QString &dest, const QStringList &unfinished) const;
     /// False with the divider's message in `error` when the text could not be divided.
     bool DivideIntoNotes(const TKiruStringList &lines, const QString &title, const QString &folder,
                          QString &error);

@@ -9,6 +9,9 @@
 #include "common/kirustringlist.h"
 #include "common/paths.h"
 #include "common/sorvoerror.h"
+#include "common/windowsnames.h"
+#include "notes/shiftjisloss.h"
+#include "notes/usablename.h"
 #include "platform/regularfile.h"
 
 #include <QDir>
@@ -176,6 +179,21 @@ bool TNoteCommands::DeleteSelectedNotes(const QList<TNoteRow> &selected)
     return true;
 }
 
+namespace {
+/// Lines as the editor shows them: CR LF, LF and CR all end a line; the last line break is implied.
+QString ShownText(QString text)
+{
+    text.replace(u"\r\n"_s, u"\n"_s);
+    text.replace(u'\r', u'\n');
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+
+/// Characters of a proposed note name: enough to tell notes apart in the player's list.
+constexpr qsizetype kProposedNameLength = 32;
+} // namespace
+
 TMemoEditor::TMemoEditor(const QString &notesDir, IUserDialogs &dialogs)
     : FNotesDir(AddPathDelim(notesDir)), FDialogs(dialogs)
 {}
@@ -187,14 +205,8 @@ void TMemoEditor::Open(const QString &path)
     if (!path.isEmpty() && QFileInfo(path).isFile()) {
         const QByteArray bytes = ReadWholeFile(path);
         // Notes other programs wrote in Unicode would show as garbage and be saved back as garbage.
-        QString text = DecodeNoteText(bytes, &FEncoding, &FByteOrderMark);
-        // Lines as the editor shows them: CR LF, LF and CR all end a line; the last line break is implied.
-        text.replace(u"\r\n"_s, u"\n"_s);
-        text.replace(u'\r', u'\n');
-        if (text.endsWith(u'\n'))
-            text.chop(1);
+        FText = ShownText(DecodeNoteText(bytes, &FEncoding, &FByteOrderMark));
         FMemoFileName = path;
-        FText = text;
     } else {
         FMemoFileName.clear();
         FText.clear();
@@ -280,13 +292,48 @@ void TMemoEditor::WriteTo(const QString &path)
     WriteFileAtomic(path, EncodedText());
 }
 
+QString TMemoEditor::ProposedFileName() const
+{
+    // The first line that says something, as one name the player's file system takes.
+    QString line;
+    for (const QString &l : EditorLines(FText)) {
+        line = BlankUnusableChars(l).simplified();
+        if (!line.isEmpty())
+            break;
+    }
+    if (line.size() > kProposedNameLength) {
+        qsizetype cut = kProposedNameLength;
+        if (line.at(cut - 1).isHighSurrogate())
+            --cut; // never half a character
+        line = line.left(cut).trimmed();
+    }
+    line = WindowsSafeName(line);
+    if (!IsUsableFileName(line) || line == u"_"_s)
+        //: The name a new note is proposed under when its first line gives none
+        line = tr("メモ");
+    return line + u".txt"_s;
+}
+
+QStringList TMemoEditor::LostCharacters() const
+{
+    return IsUnicodeNote(FEncoding) ? QStringList() : ShiftJisMissingCharacters(FileText(FText));
+}
+
 bool TMemoEditor::Save(bool saveAs)
 {
+    FWentBack = false;
+    // Said before anything is chosen or written, so the user can still change the text.
+    const QStringList lost = LostCharacters();
+    if (!ConfirmShiftJisSave(FDialogs, lost)) {
+        FWentBack = true;
+        return false;
+    }
     QString target;
     if (!FSaveFileName.isEmpty() && !saveAs) {
         target = FSaveFileName;
     } else {
-        const QString proposed = FSaveFileName.isEmpty() ? FNotesDir : FSaveFileName;
+        // A new note is proposed under its first line, as a text file the player lists.
+        const QString proposed = FSaveFileName.isEmpty() ? FNotesDir + ProposedFileName() : FSaveFileName;
         if (FSaveFileName.isEmpty() && !FRoot.isEmpty())
             MakePlayerFolder(FNotesDir, FRoot); // the dialog starts there
         // The question below is the only one about overwriting.
@@ -294,6 +341,9 @@ bool TMemoEditor::Save(bool saveAs)
                                                           proposed);
         if (target.isEmpty())
             return false;
+        // The player lists only notes with an extension.
+        if (QFileInfo(target).suffix().isEmpty())
+            target += u".txt"_s;
         if (QFileInfo::exists(target) &&
             FDialogs.AskYesNo(tr("同名のファイルが存在します。上書きしてもよろしいですか？")) !=
                 TDialogAnswer::Yes)
@@ -304,6 +354,9 @@ bool TMemoEditor::Save(bool saveAs)
     FMemoFileName = target;
     FModified = false;
     FSaved = true;
+    // The editor shows what the player now holds, "?" where characters were lost.
+    if (!lost.isEmpty())
+        FText = ShownText(DecodeNoteText(ReadWholeFile(target)));
     return true;
 }
 
@@ -315,8 +368,9 @@ bool TMemoEditor::Close()
     case TDialogAnswer::Cancel:
         return false;
     case TDialogAnswer::Yes:
+        // Going back to change the characters Shift-JIS lacks keeps the window open.
         Save(false);
-        return true;
+        return !FWentBack;
     default:
         return true;
     }

@@ -84,7 +84,13 @@ public:
     /// New: asks always; on Yes the text is cleared. Returns whether it was cleared.
     bool New();
     /// Save (saveAs false) or Save as; true when written. Write errors raise ESorvoError, flags untouched.
+    /// A text in Shift-JIS that loses characters is saved only after the user agreed, and then FText
+    /// becomes the text as written.
     bool Save(bool saveAs);
+    /// The file name a new note's save box proposes: its first line, made a usable name, with ".txt".
+    QString ProposedFileName() const;
+    /// The characters of the text that the note's encoding cannot hold.
+    QStringList LostCharacters() const;
     /// Close: false when the window stays open (Cancel).
     bool Close();
 
@@ -103,6 +109,8 @@ public:
     bool FByteOrderMark = false;
     /// The player root: a missing notes folder is created below it before a new note is saved.
     QString FRoot;
+    /// The last Save stopped because the user chose to change characters Shift-JIS lacks.
+    bool FWentBack = false;
 
     /// The text as the note's file holds it, in FEncoding with CR LF line ends.
     QByteArray EncodedText() const;

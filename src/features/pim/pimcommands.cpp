@@ -4,6 +4,7 @@
 #include "app/messages.h"
 #include "app/userdialogs.h"
 #include "common/format.h"
+#include "common/japanese.h"
 #include "common/paths.h"
 #include "common/sorvoerror.h"
 #include "common/windowsnames.h"
@@ -196,6 +197,25 @@ QString TPimCommands::SaveContact(const QString &path, const TIpodVCF &record)
     WriteRecordFile<TKiruVCF>(target, record);
     Reload(TTabCode::Contacts);
     return target;
+}
+
+QStringList TPimCommands::ContactLostCharacters(const QString &path, const TIpodVCF &record)
+{
+    if (!path.isEmpty() && QFileInfo::exists(path)) {
+        try {
+            if (TKiruVCF(path).Utf8())
+                return {};
+        } catch (const ESorvoError &) {
+            // Unreadable: the save says so itself; the text would go in as Shift-JIS.
+        }
+    }
+    // Empty fields keep the card's old values and are not written.
+    const QString written =
+        QStringList{record.Name,        record.FullName,    record.JobTitle,  record.Org,
+                    record.HomeAddress, record.WorkAddress, record.HomePhone, record.WorkPhone,
+                    record.CellPhone,   record.Url,         record.Email,     record.Note}
+            .join(u'\n');
+    return ShiftJisMissingCharacters(written);
 }
 
 QString TPimCommands::SaveEvent(const QString &path, const TIpodVCal &record)

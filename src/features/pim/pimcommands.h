@@ -51,6 +51,9 @@ public:
     /// Writes the record into the file (new: contacts folder + full name + ".vcf") and reloads.
     /// Returns the path written; raises ESorvoError "ファイル名[ %s ]は使えません" for an unusable name.
     QString SaveContact(const QString &path, const TIpodVCF &record);
+    /// The characters of the record that a save into `path` (empty: a new card) turns into "?": a card
+    /// in Shift-JIS cannot hold them; a card in UTF-8 loses none.
+    static QStringList ContactLostCharacters(const QString &path, const TIpodVCF &record);
     /// New events go to the first free "DTSTART_n.ics" (n hexadecimal).
     QString SaveEvent(const QString &path, const TIpodVCal &record);
     /// New tasks go to the first free "tDue_n.ics".

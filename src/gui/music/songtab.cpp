@@ -266,7 +266,7 @@ void TSongTab::ExtractPlayList()
     UpdateSongSelection();
     TCopyReport report;
     QString folder;
-    if (!ExtractSongs(&report, &folder) || report.FCancelled || report.FDestinationLost)
+    if (!ExtractSongs(&report, &folder) || report.FCancelled || report.FDestinationLost || report.FPlayerLost)
         return;
     const TITBPlayListData &playList = db->FPlayLists.Items(list);
     const TPlayListFileResult written = WritePlayListFile(folder, db->FSongs, playList, report);

@@ -131,13 +131,19 @@ void TMemoForm::NewNote()
 
 void TMemoForm::SaveNote()
 {
-    FEditor.Save(false);
-    RefreshCaption();
+    Save(false);
 }
 
 void TMemoForm::SaveNoteAs()
 {
-    FEditor.Save(true);
+    Save(true);
+}
+
+void TMemoForm::Save(bool saveAs)
+{
+    // A save that turned characters into "?" shows the note as the player now has it.
+    if (FEditor.Save(saveAs) && FEditor.FText != FUi->MemoEdit->toPlainText())
+        SetEditText(FEditor.FText);
     RefreshCaption();
 }
 

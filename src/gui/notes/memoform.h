@@ -44,6 +44,7 @@ protected:
 
 private:
     void RefreshCaption();
+    void Save(bool saveAs);
     void SetEditText(const QString &text);
     /// The saved place when some screen shows it, otherwise centred on the screen.
     void PlaceWindow();

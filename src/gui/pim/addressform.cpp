@@ -2,6 +2,7 @@
 
 #include "app/userdialogs.h"
 #include "dialogs/guarded.h"
+#include "notes/shiftjisloss.h"
 #include "notes/usablename.h"
 #include "ui_addressform.h"
 
@@ -86,5 +87,8 @@ void TAddressForm::accept()
                             "（\\ / : * ? \" < > |）を含めずに入力してください"));
         return;
     }
+    // No stays here, so the user can change what Shift-JIS would turn into "?".
+    if (!ConfirmShiftJisSave(FDialogs, TPimCommands::ContactLostCharacters(FTargetFile, Record())))
+        return;
     QDialog::accept();
 }

@@ -49,6 +49,8 @@ public:
     TContactRowsModel &Model() { return FModel; }
     /// A new card takes its file name from the full name: OK then waits for a usable one.
     void SetFileNameRequired(bool required) { FFileNameRequired = required; }
+    /// The card OK saves into (empty: a new card); OK first names the characters it cannot hold.
+    void SetTargetFile(const QString &path) { FTargetFile = path; }
     void accept() override;
 
 private:
@@ -57,4 +59,5 @@ private:
     TContactRowsModel FModel;
     QMenu FPopupMenu;
     bool FFileNameRequired = false;
+    QString FTargetFile;
 };

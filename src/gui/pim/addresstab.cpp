@@ -80,6 +80,7 @@ void TAddressTab::EditContact(const QString &path)
 {
     TAddressForm editor(Dialogs(), Window());
     editor.SetFileNameRequired(path.isEmpty());
+    editor.SetTargetFile(path);
     if (!path.isEmpty() && QFileInfo::exists(path))
         editor.SetRecord(TKiruVCF(path).GetRecord());
     if (editor.exec() != QDialog::Accepted)

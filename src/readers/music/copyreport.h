@@ -24,6 +24,7 @@ struct TCopyReport
     bool FCancelled = false;
     bool FDestinationLost = false; // the destination went away (or changed device) mid-run
     QString FPlayerRoot;           // where the songs came from: nothing of the run is written there
+    bool FPlayerLost = false;      // the player went away (unplugged, its root gone or replaced) mid-run
     QString FStatusText;
     QString FListingPath;          // the song listing written or added to; empty when none
     bool FListingAppended = false; // the rows were added to an earlier listing there

@@ -9,6 +9,7 @@
 #include "common/sorvoerror.h"
 #include "common/windowsnames.h"
 #include "music/copydestination.h"
+#include "music/copysource.h"
 #include "music/itxmakelibrary.h"
 #include "music/songdb.h"
 #include "music/songlist.h"
@@ -54,6 +55,8 @@ void TSongCopier::Step(const QList<TCopyRow> &rows, TProgressContext &context)
         int(std::count_if(rows.begin(), rows.end(), [](const TCopyRow &r) { return r.FChecked; }));
     TPlayerPaths paths(FRoot);
     FPaths = &paths;
+    const TCopySource source(FRoot);
+    FSource = &source;
     std::optional<TCopyDestination> own;
     if (!FDestination)
         FDestination = &own.emplace(FOptions.FFolder, FRoot);
@@ -61,8 +64,12 @@ void TSongCopier::Step(const QList<TCopyRow> &rows, TProgressContext &context)
         context.SetPosition(FReport.FHandled);
         if (!row.FChecked || row.FIndex < 0 || row.FIndex >= FSongs.Count())
             continue;
+        if (!source.StillThere()) {
+            FReport.FPlayerLost = true;
+            break;
+        }
         const bool counted = CopyOne(row.FIndex, checkedCount, context);
-        if (FReport.FDestinationLost)
+        if (FReport.FDestinationLost || FReport.FPlayerLost)
             break;
         if (!counted)
             continue; // no free name: counted as failed, but neither handled nor a cancel point
@@ -75,6 +82,7 @@ void TSongCopier::Step(const QList<TCopyRow> &rows, TProgressContext &context)
         }
     }
     FPaths = nullptr;
+    FSource = nullptr;
     if (own)
         FDestination = nullptr;
 }
@@ -148,6 +156,8 @@ bool TSongCopier::CopyOne(int index, int checkedCount, TProgressContext &context
         FReport.FCancelled = true; // stopped in the middle of the file: nothing stays, nothing is counted
     } else if (!FDestination->StillThere()) {
         FReport.FDestinationLost = true; // the file in hand went with the disk; the run stops here
+    } else if (!FSource->StillThere()) {
+        FReport.FPlayerLost = true; // the song in hand went with the player, as will every other
     } else {
         fail(error, tr("[ %1 ]のコピーに失敗しました").arg(target.mid(target.lastIndexOf(u'/') + 1)));
     }
@@ -206,6 +216,17 @@ QString TSongCopier::StatusText() const
         return Format(tr("出力先フォルダ \"%s\" が見つからなくなったため転送を中止しました。音楽ファイルを "
                          "%d 曲転送しました"),
                       {folder, FReport.FCopied});
+    }
+    if (FReport.FPlayerLost) {
+        if (FOptions.FKind == TCopyKind::Videos)
+            return Format(
+                tr("プレーヤーが取り外されたため転送を中止しました。フォルダ \"%s\" にビデオファイルを "
+                   "%d 本転送しました"),
+                {folder, FReport.FCopied});
+        return Format(
+            tr("プレーヤーが取り外されたため転送を中止しました。フォルダ \"%s\" に音楽ファイルを %d "
+               "曲転送しました"),
+            {folder, FReport.FCopied});
     }
     if (FReport.FCancelled) {
         if (FOptions.FKind == TCopyKind::Videos)

@@ -14,6 +14,7 @@ class TITBSongItem;
 class TITBSongList;
 class TITXMakeLibrary;
 class TCopyDestination;
+class TCopySource;
 class TPlayerPaths;
 
 /// One row of a song or video list handed to the copy loop, in display order.
@@ -53,7 +54,8 @@ private:
     QString FRoot;
     TCopyOptions FOptions;
     TITXMakeLibrary *FListing;
-    TPlayerPaths *FPaths = nullptr; // set while Step runs
+    TPlayerPaths *FPaths = nullptr;       // set while Step runs
+    const TCopySource *FSource = nullptr; // set while Step runs
 };
 
 /// The whole extraction once the settings are confirmed: the loop in the progress window "楽曲の転送状況",
