@@ -184,10 +184,6 @@
         <translation>Give exactly one of --all, --search, --artist, --playlist or --all-playlists.</translation>
     </message>
     <message>
-        <source>プレイリスト &quot;%s&quot; は見つかりません</source>
-        <translation>The playlist &quot;%s&quot; was not found.</translation>
-    </message>
-    <message>
         <source>コピー結果のログ</source>
         <translation>Log of the copy results</translation>
     </message>
@@ -417,6 +413,16 @@
     <message>
         <source>プレイリスト &quot;%s&quot; は見つかりません</source>
         <translation>The playlist &quot;%s&quot; was not found.</translation>
+    </message>
+    <message>
+        <source>プレイリスト &quot;%s&quot; は複数あります (番号 %s)。%s で番号を指定してください</source>
+        <extracomment>The name, the positions shown by &quot;sorvo-cli playlists&quot;, the option that takes a position</extracomment>
+        <translation>There are several playlists named &quot;%s&quot; (positions %s). Give the position with %s.</translation>
+    </message>
+    <message>
+        <source>番号 %s のプレイリストはありません (0 から %d まで)</source>
+        <extracomment>%s is the position given; %d the highest one</extracomment>
+        <translation>There is no playlist at position %s (0 to %d).</translation>
     </message>
 </context>
 <context>

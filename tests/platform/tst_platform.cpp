@@ -1,5 +1,6 @@
 #include "platform/consolerun.h"
 #include "platform/drivetable.h"
+#include "platform/namesondisk.h"
 #include "platform/system.h"
 
 #include <QDir>
@@ -21,6 +22,8 @@ private slots:
     void consoleRun();
     void consoleRunLaunchFailure();
     void systemErrorText();
+    void namesOnDisk_data();
+    void namesOnDisk();
 };
 
 void TstPlatform::driveTypes_data()
@@ -103,6 +106,37 @@ void TstPlatform::systemErrorText()
 {
     QVERIFY(!SystemErrorText(ENOENT).isEmpty());
     QVERIFY(SystemErrorText(ENOENT) != SystemErrorText(EACCES));
+}
+
+void TstPlatform::namesOnDisk_data()
+{
+    QTest::addColumn<QStringList>("folders"); // made below the destination first
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QString>("onDisk");
+    QTest::addRow("as written") << QStringList{u"Artist/Album"_s} << u"Artist/Album/Song.mp3"_s
+                                << u"Artist/Album/Song.mp3"_s;
+    // What a case-insensitive disk shows after "Artist/Album" was entered where "artist/album" stood.
+    QTest::addRow("case of the disk")
+        << QStringList{u"artist/aLBUM"_s} << u"Artist/Album/Song.mp3"_s << u"artist/aLBUM/Song.mp3"_s;
+    QTest::addRow("the name as written wins")
+        << QStringList{u"artist"_s, u"Artist"_s} << u"Artist/Song.mp3"_s << u"Artist/Song.mp3"_s;
+    QTest::addRow("normalisation of the disk")
+        << QStringList{u"Cafe\u0301"_s} << u"Caf\u00e9/Song.mp3"_s << u"Cafe\u0301/Song.mp3"_s;
+    QTest::addRow("missing folder as written") << QStringList{} << u"New/Song.mp3"_s << u"New/Song.mp3"_s;
+    QTest::addRow("no folder") << QStringList{u"song.mp3"_s} << u"Song.mp3"_s << u"Song.mp3"_s;
+}
+
+void TstPlatform::namesOnDisk()
+{
+    QFETCH(QStringList, folders);
+    QFETCH(QString, relative);
+    QFETCH(QString, onDisk);
+    QTemporaryDir dir;
+    for (const QString &folder : folders)
+        QVERIFY(QDir(dir.path()).mkpath(folder));
+    TNamesOnDisk names(dir.path());
+    QCOMPARE(names.Relative(relative), onDisk);
+    QCOMPARE(names.Relative(relative), onDisk); // the second time from what the first listing found
 }
 
 QTEST_GUILESS_MAIN(TstPlatform)
