@@ -512,6 +512,10 @@ Help on a command: sorvo-cli COMMAND --help
         <source>不明なコマンドです: %1</source>
         <translation>Unknown command: %1</translation>
     </message>
+    <message>
+        <source>メモリが足りません</source>
+        <translation>There is not enough memory.</translation>
+    </message>
 </context>
 <context>
     <name>CliScan</name>
@@ -818,6 +822,15 @@ Help on a command: sorvo-cli COMMAND --help
     <message>
         <source>通常のファイルではありません</source>
         <translation>Not a regular file</translation>
+    </message>
+    <message>
+        <source>大きすぎます。%s MB あり、読み込めるのは %s MB までです</source>
+        <extracomment>The file&apos;s size and the most that is read, in megabytes</extracomment>
+        <translation>Too large: %s MB, and at most %s MB is read</translation>
+    </message>
+    <message>
+        <source>メモリが足りません</source>
+        <translation>There is not enough memory.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "platform/consolerun.h"
 #include "platform/drivetable.h"
 #include "platform/namesondisk.h"
+#include "platform/regularfile.h"
 #include "platform/system.h"
 
 #include <QDir>
@@ -24,6 +25,8 @@ private slots:
     void systemErrorText();
     void namesOnDisk_data();
     void namesOnDisk();
+    void readWholeFileLimit_data();
+    void readWholeFileLimit();
 };
 
 void TstPlatform::driveTypes_data()
@@ -137,6 +140,43 @@ void TstPlatform::namesOnDisk()
     TNamesOnDisk names(dir.path());
     QCOMPARE(names.Relative(relative), onDisk);
     QCOMPARE(names.Relative(relative), onDisk); // the second time from what the first listing found
+}
+
+void TstPlatform::readWholeFileLimit_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<QString>("why"); // empty: read
+    QTest::addRow("under the limit") << qint64(1000) << qint64(1) << QString();
+    QTest::addRow("at the limit") << qint64(1 << 20) << qint64(1) << QString();
+    QTest::addRow("a byte over") << qint64((1 << 20) + 1) << qint64(1)
+                                 << u"大きすぎます。2 MB あり、読み込めるのは 1 MB までです"_s;
+    // Sparse: the size without the disk space, and never read.
+    QTest::addRow("2.2 GB of text") << qint64(2200) * 1000 * 1000 << qint64(-1)
+                                    << u"大きすぎます。2,099 MB あり、読み込めるのは 64 MB までです"_s;
+    QTest::addRow("a database far over its limit")
+        << (qint64(3) << 30) << qint64(-2)
+        << u"大きすぎます。3,072 MB あり、読み込めるのは 512 MB までです"_s;
+}
+
+void TstPlatform::readWholeFileLimit()
+{
+    QFETCH(qint64, size);
+    QFETCH(qint64, limit); // in MiB; -1 the default, -2 the databases'
+    QFETCH(QString, why);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"file"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
+    file.close();
+    QByteArray bytes;
+    QString reason;
+    const bool read = limit == -1   ? ReadRegularFile(path, bytes, &reason)
+                      : limit == -2 ? ReadRegularFile(path, bytes, &reason, kDatabaseFileLimit)
+                                    : ReadRegularFile(path, bytes, &reason, limit << 20);
+    QCOMPARE(reason, why);
+    QCOMPARE(read, why.isEmpty());
+    QCOMPARE(bytes.size(), read ? size : 0);
 }
 
 QTEST_GUILESS_MAIN(TstPlatform)
