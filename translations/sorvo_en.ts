@@ -184,10 +184,6 @@
         <translation>Give exactly one of --all, --search, --artist, --playlist or --all-playlists.</translation>
     </message>
     <message>
-        <source>プレイリスト &quot;%s&quot; は見つかりません</source>
-        <translation>The playlist &quot;%s&quot; was not found.</translation>
-    </message>
-    <message>
         <source>コピー結果のログ</source>
         <translation>Log of the copy results</translation>
     </message>
@@ -422,6 +418,16 @@
         <source>プレイリスト &quot;%s&quot; は見つかりません</source>
         <translation>The playlist &quot;%s&quot; was not found.</translation>
     </message>
+    <message>
+        <source>プレイリスト &quot;%s&quot; は複数あります (番号 %s)。%s で番号を指定してください</source>
+        <extracomment>The name, the positions shown by &quot;sorvo-cli playlists&quot;, the option that takes a position</extracomment>
+        <translation>There are several playlists named &quot;%s&quot; (positions %s). Give the position with %s.</translation>
+    </message>
+    <message>
+        <source>番号 %s のプレイリストはありません (0 から %d まで)</source>
+        <extracomment>%s is the position given; %d the highest one</extracomment>
+        <translation>There is no playlist at position %s (0 to %d).</translation>
+    </message>
 </context>
 <context>
     <name>CliPlays</name>
@@ -501,6 +507,10 @@ Help on a command: sorvo-cli COMMAND --help
     <message>
         <source>不明なコマンドです: %1</source>
         <translation>Unknown command: %1</translation>
+    </message>
+    <message>
+        <source>メモリが足りません</source>
+        <translation>There is not enough memory.</translation>
     </message>
 </context>
 <context>
@@ -818,6 +828,15 @@ Help on a command: sorvo-cli COMMAND --help
     <message>
         <source>通常のファイルではありません</source>
         <translation>Not a regular file</translation>
+    </message>
+    <message>
+        <source>大きすぎます。%s MB あり、読み込めるのは %s MB までです</source>
+        <extracomment>The file&apos;s size and the most that is read, in megabytes</extracomment>
+        <translation>Too large: %s MB, and at most %s MB is read</translation>
+    </message>
+    <message>
+        <source>メモリが足りません</source>
+        <translation>There is not enough memory.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "cli/cliextract.h"
 
 #include "cli/clidevice.h"
+#include "cli/clisongs.h"
 #include "cli/consoleprogress.h"
 #include "cli/consoleservices.h"
 #include "common/format.h"
@@ -68,11 +69,12 @@ int RunExtractCommand(TCliContext &context, bool videos)
     const TSongFindType findType = FindType(args.Value(u"--field"_s, u"all"_s));
     const QStringList artists = args.Values(u"--artist"_s);
     const QStringList playListNames = videos ? QStringList() : args.Values(u"--playlist"_s);
+    const QStringList playListPositions = videos ? QStringList() : args.Values(u"--playlist-index"_s);
     const bool allPlayLists = !videos && args.Flag(u"--all-playlists"_s);
     context.Operands();
     options.FFolder = CliDestinationFolder(to);
-    if (int(all) + int(!words.isEmpty()) + int(!artists.isEmpty()) + int(!playListNames.isEmpty()) +
-            int(allPlayLists) !=
+    if (int(all) + int(!words.isEmpty()) + int(!artists.isEmpty()) +
+            int(!playListNames.isEmpty() || !playListPositions.isEmpty()) + int(allPlayLists) !=
         1)
         throw ECliUsageError(
             videos ? QCoreApplication::translate("CliExtract",
@@ -94,13 +96,10 @@ int RunExtractCommand(TCliContext &context, bool videos)
     // The playlists whose files are written after the copy; their songs are copied once each.
     const TITBPlayLists &playLists = session.SongDatabase().FPlayLists;
     QList<int> chosenLists = allPlayLists ? ExtractablePlayLists(playLists) : QList<int>();
-    for (const QString &name : playListNames) {
-        const int found = playLists.Find(name);
-        if (found < 0)
-            throw ESorvoError(Format(
-                QCoreApplication::translate("CliExtract", "プレイリスト \"%s\" は見つかりません"), {name}));
-        chosenLists.append(found);
-    }
+    for (const QString &name : playListNames)
+        chosenLists.append(CliPlayListByName(playLists, name, u"--playlist-index"_s));
+    for (const QString &position : playListPositions)
+        chosenLists.append(CliPlayListAt(playLists, position));
     if (all)
         list.SetAllChecked(true);
     else if (!chosenLists.isEmpty())

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <new>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -55,6 +56,10 @@ int RunCommand(const TCliCommandInfo &command, TCliContext &context)
         return 2;
     } catch (const ESorvoError &e) {
         CliErr(e.Message() + u'\n');
+        return 1;
+    } catch (const std::bad_alloc &) {
+        // The work failed, the program did not: the memory it held is free again once it unwound.
+        CliErr(QCoreApplication::translate("CliRunner", "メモリが足りません") + u'\n');
         return 1;
     }
 }

@@ -1,6 +1,7 @@
 #include "cli/clisongs.h"
 
 #include "cli/clicommand.h"
+#include "common/format.h"
 #include "common/jsonwriter.h"
 #include "common/textutils.h"
 #include "music/playcounts.h"
@@ -138,4 +139,36 @@ void CliPrintPlayListSongs(const TITBSongList &songs, const QList<int> &indexes,
                            const TPlayCounts *recorded)
 {
     PrintRows(songs, indexes, true, json, recorded);
+}
+
+int CliPlayListByName(const TITBPlayLists &lists, const QString &name, const QString &positionOption)
+{
+    const QList<int> found = lists.FindAll(name);
+    if (found.isEmpty())
+        throw ESorvoError(Format(
+            QCoreApplication::translate("CliPlaylists", "プレイリスト \"%s\" は見つかりません"), {name}));
+    if (found.size() > 1) {
+        QStringList positions;
+        for (const int i : found)
+            positions.append(QString::number(i));
+        //: The name, the positions shown by "sorvo-cli playlists", the option that takes a position
+        throw ESorvoError(Format(
+            QCoreApplication::translate("CliPlaylists", "プレイリスト \"%s\" は複数あります (番号 %s)。%s "
+                                                        "で番号を指定してください"),
+            {name, positions.join(u", "_s), positionOption}));
+    }
+    return found.first();
+}
+
+int CliPlayListAt(const TITBPlayLists &lists, const QString &position)
+{
+    bool ok = false;
+    const int i = position.toInt(&ok);
+    if (!ok || i < 0 || i >= lists.Count())
+        //: %s is the position given; %d the highest one
+        throw ECliUsageError(
+            Format(QCoreApplication::translate("CliPlaylists",
+                                               "番号 %s のプレイリストはありません (0 から %d まで)"),
+                   {position, lists.Count() - 1}));
+    return i;
 }

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+class TITBPlayLists;
 class TITBSongList;
 class TPlayCounts;
 
@@ -16,3 +17,8 @@ void CliPrintSongs(const TITBSongList &songs, bool json, const TPlayCounts *reco
 /// Prints the songs of a playlist (indexes into the list, in playlist order) with their position from 1.
 void CliPrintPlayListSongs(const TITBSongList &songs, const QList<int> &indexes, bool json,
                            const TPlayCounts *recorded);
+/// The playlist a command line names: none is an error, and so are several of that name (the message
+/// gives their positions and `positionOption`, the option that takes one instead).
+int CliPlayListByName(const TITBPlayLists &lists, const QString &name, const QString &positionOption);
+/// The playlist at a position as `playlists` shows it (from 0); a usage error for anything else.
+int CliPlayListAt(const TITBPlayLists &lists, const QString &position);

@@ -10,7 +10,7 @@ TCliCommand reg({u"extract", QT_TRANSLATE_NOOP("CliCommand", "曲をPCのフォ�
                  "--to FOLDER [--artist-folders] [--album-folders] [--naming artist-title|title|keep] "
                  "[--track-numbers] [--listing] [--embed-tags] (--all | --search WORDS [--field "
                  "artist|title|album|all] | "
-                 "--artist NAME ... | --playlist NAME ... | --all-playlists)",
+                 "--artist NAME ... | --playlist NAME ... | --playlist-index N ... | --all-playlists)",
                  false},
                 Run);
 } // namespace

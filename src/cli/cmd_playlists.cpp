@@ -66,29 +66,27 @@ void PrintPlayLists(const TITunesDBLoader &db, bool json)
 
 int Run(TCliContext &context)
 {
-    const QStringList operands = context.Operands(0, 1);
+    const QString position = context.args.Value(u"--index"_s);
+    const QStringList operands = context.Operands(0, position.isEmpty() ? 1 : 0);
     TCliPlayer player(context);
     const TPlayerSession &session = player.Locate();
     player.PrintMessages();
     const TITunesDBLoader &db = session.SongDatabase();
     if (db.FEndedEarly)
         CliErr(EndedEarlyText(db.FSongs.Count()) + u'\n');
-    if (operands.isEmpty()) {
+    if (operands.isEmpty() && position.isEmpty()) {
         PrintPlayLists(db, context.line.json);
         return 0;
     }
-    const int found = db.FPlayLists.Find(operands.first());
-    if (found < 0)
-        throw ESorvoError(
-            Format(QCoreApplication::translate("CliPlaylists", "プレイリスト \"%s\" は見つかりません"),
-                   {operands.first()}));
+    const int found = position.isEmpty() ? CliPlayListByName(db.FPlayLists, operands.first(), u"--index"_s)
+                                         : CliPlayListAt(db.FPlayLists, position);
     CliPrintPlayListSongs(db.FSongs, PlayListSongIndexes(db.FSongs, db.FPlayLists.Items(found)),
                           context.line.json, &db.FRecordedPlays);
     return 0;
 }
 
 TCliCommand reg({u"playlists", QT_TRANSLATE_NOOP("CliCommand", "プレイリストの一覧、またはプレイリストの曲"),
-                 "[--json] [NAME]", true},
+                 "[--json] [NAME | --index N]", true},
                 Run);
 
 } // namespace

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <new>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -38,6 +39,9 @@ public:
             return QApplication::notify(receiver, event);
         } catch (const ESorvoError &e) {
             TWidgetDialogs(activeWindow()).Error({}, e.Message());
+        } catch (const std::bad_alloc &) {
+            TWidgetDialogs(activeWindow())
+                .Error({}, QCoreApplication::translate("Guarded", "メモリが足りません"));
         } catch (const std::exception &e) {
             TWidgetDialogs(activeWindow()).Error({}, QString::fromLocal8Bit(e.what()));
         }

@@ -25,6 +25,9 @@ private slots:
     void songsOfOne();
     void extractOne();
     void extractAll();
+    void sameNames_data();
+    void sameNames();
+    void extractSameNames();
     void playHistory();
     void scrobbleLog();
     void scrobbleLogNeverOnThePlayer();
@@ -34,6 +37,7 @@ private slots:
 private:
     QTemporaryDir FDir;
     QString FRoot;
+    QString FSameNames; // a player with two playlists of one name and one named decomposed
 };
 
 namespace {
@@ -110,6 +114,17 @@ void TstPlaylists::initTestCase()
     gamma.FLastPlayed = 3'800'000'500u;
     QVERIFY(WriteFixtureFile(FRoot + u"iPod_Control/iTunes/Play Counts"_s,
                              PlayCountsFile({alpha, beta, gamma, TPlayCountEntry()})));
+
+    FSameNames = FDir.filePath(u"same/"_s);
+    QList<TFixtureSong> same;
+    for (const QString &title : {u"#1 Hit"_s, u" Lead"_s, u"Three"_s}) {
+        TFixtureSong s;
+        s.title = title;
+        s.artist = u"Band"_s;
+        s.data = title.toUtf8();
+        same.append(s);
+    }
+    QVERIFY(WriteSongPlayer(FSameNames, same, {{u"Mix"_s, {0, 1}}, {u"Mix"_s, {2}}, {u"Cafe\u0301"_s, {2}}}));
 }
 
 void TstPlaylists::listing()
@@ -205,6 +220,64 @@ void TstPlaylists::extractAll()
     QCOMPARE(ReadM3u8(out.filePath(u"Recent.m3u8"_s)),
              (QStringList{out.filePath(u"Beta.mp3"_s), out.filePath(u"Gamma.mp3"_s)}));
     QCOMPARE(ReadM3u8(out.filePath(u"ラジオ.m3u8"_s)), QStringList{out.filePath(u"Beta.mp3"_s)});
+}
+
+void TstPlaylists::sameNames_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QList<int>>("indexes"); // the songs listed
+    QTest::addColumn<QStringList>("said");   // on standard error
+    QTest::addRow("a name of two: their positions")
+        << QStringList{u"Mix"_s} << 1 << QList<int>{} << QStringList{u"\"Mix\""_s, u"1, 2"_s, u"--index"_s};
+    QTest::addRow("the position playlists shows")
+        << QStringList{u"--index"_s, u"2"_s} << 0 << QList<int>{2} << QStringList{};
+    QTest::addRow("a name composed, the playlist's decomposed")
+        << QStringList{u"Caf\u00e9"_s} << 0 << QList<int>{2} << QStringList{};
+    QTest::addRow("no such position")
+        << QStringList{u"--index"_s, u"4"_s} << 2 << QList<int>{} << QStringList{u"4"_s};
+    QTest::addRow("a name and a position")
+        << QStringList{u"Mix"_s, u"--index"_s, u"1"_s} << 2 << QList<int>{} << QStringList{};
+}
+
+void TstPlaylists::sameNames()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QList<int>, indexes);
+    QFETCH(QStringList, said);
+    const TCliRun r = RunCli(QStringList{u"playlists"_s, u"--drive"_s, FSameNames, u"--json"_s} + args);
+    QVERIFY2(r.exitCode == exitCode, qPrintable(r.err));
+    for (const QString &words : said)
+        QVERIFY2(r.err.contains(words), qPrintable(r.err));
+    if (exitCode != 0)
+        return;
+    QList<int> listed;
+    for (const QJsonValue &song : QJsonDocument::fromJson(r.out).array())
+        listed.append(song.toObject()[u"index"_s].toInt());
+    QCOMPARE(listed, indexes);
+}
+
+void TstPlaylists::extractSameNames()
+{
+    QTemporaryDir out;
+    const QStringList common{u"--drive"_s, FSameNames,    u"extract"_s, u"--to"_s,
+                             out.path(),   u"--naming"_s, u"title"_s};
+    const TCliRun ambiguous = RunCli(common + QStringList{u"--playlist"_s, u"Mix"_s});
+    QCOMPARE(ambiguous.exitCode, 1);
+    QVERIFY2(ambiguous.err.contains(u"--playlist-index"_s), qPrintable(ambiguous.err));
+    QVERIFY(FilesBelow(out.path(), u"*"_s).isEmpty());
+
+    const TCliRun r =
+        RunCli(common + QStringList{u"--playlist-index"_s, u"1"_s, u"--playlist"_s, u"Caf\u00e9"_s});
+    QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+    // A song named "#1 Hit" is a path to every reader, not a comment; " Lead" keeps its blank.
+    const QByteArray text = ReadFixtureFile(out.filePath(u"Mix.m3u8"_s));
+    QVERIFY2(text.contains("\n./#1 Hit.mp3\n") && text.contains("\n./ Lead.mp3\n"), text.constData());
+    QCOMPARE(ReadM3u8(out.filePath(u"Mix.m3u8"_s)),
+             (QStringList{out.filePath(u"#1 Hit.mp3"_s), out.filePath(u" Lead.mp3"_s)}));
+    // The decomposed playlist name makes a composed file name.
+    QCOMPARE(ReadM3u8(out.filePath(u"Caf\u00e9.m3u8"_s)), QStringList{out.filePath(u"Three.mp3"_s)});
 }
 
 void TstPlaylists::playHistory()

@@ -3,6 +3,9 @@
 #include "music/scrobblelog.h"
 #include "music/songdb.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -15,6 +18,8 @@ class TstPlayHistoryFiles : public QObject
 private slots:
     void playlistText_data();
     void playlistText();
+    void playlistFileName_data();
+    void playlistFileName();
     void scrobbleLines_data();
     void scrobbleLines();
 };
@@ -55,6 +60,13 @@ void TstPlayHistoryFiles::playlistText_data()
     QTest::addRow("not copied left out, unknown track ignored")
         << QList<qint32>{1, 9, 2} << QStringList{all[0], QString(), all[2]}
         << QByteArray("#EXTM3U\n#EXTINF:1,Artist - Title\na/1.mp3\n") << QList<int>{1};
+    // A line starting with "#" is a comment to every player, leading blanks are trimmed by many.
+    QTest::addRow("paths starting with # or a blank")
+        << QList<qint32>{1, 2, 3}
+        << QStringList{u"/out/#1 Hit.mp3"_s, u"/out/ Lead/2.mp3"_s, u"/out/a/#3.mp3"_s}
+        << QByteArray("#EXTM3U\n#EXTINF:1,Artist - Title\n./#1 Hit.mp3\n#EXTINF:2,A\tB - Two lines\n"
+                      "./ Lead/2.mp3\n#EXTINF:3, - Alone\na/#3.mp3\n")
+        << QList<int>{};
     QTest::addRow("nothing copied") << QList<qint32>{1} << QStringList{QString(), QString(), QString()}
                                     << QByteArray("#EXTM3U\n") << QList<int>{0};
 }
@@ -75,6 +87,37 @@ void TstPlayHistoryFiles::playlistText()
     QList<int> missing;
     QCOMPARE(PlayListFileText(u"/out/"_s, songs, list, report, &missing), text);
     QCOMPARE(missing, leftOut);
+}
+
+void TstPlayHistoryFiles::playlistFileName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("file");
+    QTest::addRow("plain") << u"Road trip"_s << u"Road trip.m3u8"_s;
+    QTest::addRow("current folder") << u"."_s << u"_.m3u8"_s;
+    QTest::addRow("parent folder") << u".."_s << u"_.m3u8"_s;
+    QTest::addRow("dots alone") << u"..."_s << u"_.m3u8"_s;
+    QTest::addRow("dots and blanks") << u" . . "_s << u"_.m3u8"_s;
+    QTest::addRow("cleaned to blanks") << u"?*:"_s << u"_.m3u8"_s;
+    // Decomposed, as a player formatted on a Mac has it: the name is made composed.
+    QTest::addRow("decomposed") << u"Cafe\u0301"_s << u"Caf\u00e9.m3u8"_s;
+}
+
+void TstPlayHistoryFiles::playlistFileName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, file);
+    QTemporaryDir dir;
+    TITBSongList songs;
+    Songs(songs);
+    TITBPlayListData list;
+    list.FName = name;
+    list.FTrackIDs = {1};
+    TCopyReport report;
+    report.FOutcomes.append({0, dir.filePath(u"1.mp3"_s), 0, {}});
+    const TPlayListFileResult written = WritePlayListFile(dir.path() + u'/', songs, list, report);
+    QCOMPARE(QFileInfo(written.FPath).fileName(), file);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{file});
 }
 
 void TstPlayHistoryFiles::scrobbleLines_data()

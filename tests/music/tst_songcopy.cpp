@@ -237,6 +237,19 @@ void TstSongCopy::relativePath_data()
         << "T"
         << "."
         << "" << 0 << 1 << false << true << false << true << "T.mp3";
+    // Dots alone would make a hidden file or the folder itself: they count as no text.
+    QTest::addRow("title of dots alone keeps the player's name")
+        << u"..."_s << u"Art"_s << QString() << 0 << 0 << false << false << false << false << u"ABCD.mp3"_s;
+    QTest::addRow("title of dots alone, title naming")
+        << u".."_s << u"Art"_s << QString() << 0 << 1 << false << false << false << false << u"ABCD.mp3"_s;
+    QTest::addRow("artist of dots alone gives the title")
+        << u"Song"_s << u" . "_s << QString() << 0 << 0 << false << false << false << false << u"Song.mp3"_s;
+    QTest::addRow("video: artist of dots alone, no level")
+        << u"T"_s << u"..."_s << QString() << 0 << 1 << false << true << false << true << u"T.mp3"_s;
+    // Tags decomposed on a Mac make the names the same text typed elsewhere makes.
+    QTest::addRow("decomposed tags, composed names")
+        << u"Cafe\u0301"_s << u"Ame\u0301lie"_s << u"E\u0301te\u0301"_s << 0 << 0 << false << true << true
+        << false << u"Am\u00e9lie/\u00c9t\u00e9/Am\u00e9lie-Caf\u00e9.mp3"_s;
     QTest::addRow("control characters in every tag")
         << (u"Line\nBreak"_s + QChar(0x1B) + u"[2J"_s) << (u"A"_s + QChar(1) + u"B"_s)
         << (u"Al"_s + QChar(0x7F) + u"b"_s) << 0 << 0 << false << true << true << false

@@ -84,6 +84,7 @@ private slots:
     void expire_data();
     void expire();
     void importReplacesTold();
+    void importTooLarge();
     void contactsAsWritten();
     void notesJsonSizes();
     void readOnlyPlayerSaysWhy();
@@ -164,6 +165,25 @@ void TstCmdPim::expire()
     const int code = p.Run(args);
     QCOMPARE(QDir(p.root + u"/Calendars"_s).entryList(QDir::Files, QDir::Name), left);
     QCOMPARE(code == 0, left.size() == 2);
+}
+
+void TstCmdPim::importTooLarge()
+{
+    TCliPlayer p;
+    // 2.2 GB without the disk space: the file is refused by its size, never read.
+    const QString huge = p.dir.filePath(u"pc/huge.txt"_s);
+    QVERIFY(WriteFixtureFile(huge, "text\r\n"));
+    QFile file(huge);
+    QVERIFY(file.resize(qint64(2200) * 1000 * 1000));
+    const QString note = p.dir.filePath(u"pc/日記.txt"_s);
+    WriteFixtureFile(note, u"今日は晴れ\n"_s.toUtf8());
+    // The files after it are still imported; the run fails for the one refused.
+    QCOMPARE(p.Run({u"import"_s, huge, note}), 1);
+    QVERIFY2(p.err.contains(huge), qPrintable(p.err));
+    QVERIFY2(p.err.contains(u"読み込めるのは 64 MB までです"_s), qPrintable(p.err));
+    QVERIFY(!QFileInfo::exists(p.root + u"/Notes/huge.txt"_s));
+    QVERIFY(!QFileInfo::exists(p.root + u"/Notes/huge"_s));
+    QVERIFY(QFileInfo::exists(p.root + u"/Notes/日記.txt"_s));
 }
 
 void TstCmdPim::importReplacesTold()

@@ -1,5 +1,7 @@
 #include "platform/consolerun.h"
 #include "platform/drivetable.h"
+#include "platform/namesondisk.h"
+#include "platform/regularfile.h"
 #include "platform/system.h"
 
 #include <QDir>
@@ -21,6 +23,10 @@ private slots:
     void consoleRun();
     void consoleRunLaunchFailure();
     void systemErrorText();
+    void namesOnDisk_data();
+    void namesOnDisk();
+    void readWholeFileLimit_data();
+    void readWholeFileLimit();
 };
 
 void TstPlatform::driveTypes_data()
@@ -103,6 +109,74 @@ void TstPlatform::systemErrorText()
 {
     QVERIFY(!SystemErrorText(ENOENT).isEmpty());
     QVERIFY(SystemErrorText(ENOENT) != SystemErrorText(EACCES));
+}
+
+void TstPlatform::namesOnDisk_data()
+{
+    QTest::addColumn<QStringList>("folders"); // made below the destination first
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QString>("onDisk");
+    QTest::addRow("as written") << QStringList{u"Artist/Album"_s} << u"Artist/Album/Song.mp3"_s
+                                << u"Artist/Album/Song.mp3"_s;
+    // What a case-insensitive disk shows after "Artist/Album" was entered where "artist/album" stood.
+    QTest::addRow("case of the disk")
+        << QStringList{u"artist/aLBUM"_s} << u"Artist/Album/Song.mp3"_s << u"artist/aLBUM/Song.mp3"_s;
+    QTest::addRow("the name as written wins")
+        << QStringList{u"artist"_s, u"Artist"_s} << u"Artist/Song.mp3"_s << u"Artist/Song.mp3"_s;
+    QTest::addRow("normalisation of the disk")
+        << QStringList{u"Cafe\u0301"_s} << u"Caf\u00e9/Song.mp3"_s << u"Cafe\u0301/Song.mp3"_s;
+    QTest::addRow("missing folder as written") << QStringList{} << u"New/Song.mp3"_s << u"New/Song.mp3"_s;
+    QTest::addRow("no folder") << QStringList{u"song.mp3"_s} << u"Song.mp3"_s << u"Song.mp3"_s;
+}
+
+void TstPlatform::namesOnDisk()
+{
+    QFETCH(QStringList, folders);
+    QFETCH(QString, relative);
+    QFETCH(QString, onDisk);
+    QTemporaryDir dir;
+    for (const QString &folder : folders)
+        QVERIFY(QDir(dir.path()).mkpath(folder));
+    TNamesOnDisk names(dir.path());
+    QCOMPARE(names.Relative(relative), onDisk);
+    QCOMPARE(names.Relative(relative), onDisk); // the second time from what the first listing found
+}
+
+void TstPlatform::readWholeFileLimit_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<QString>("why"); // empty: read
+    QTest::addRow("under the limit") << qint64(1000) << qint64(1) << QString();
+    QTest::addRow("at the limit") << qint64(1 << 20) << qint64(1) << QString();
+    QTest::addRow("a byte over") << qint64((1 << 20) + 1) << qint64(1)
+                                 << u"大きすぎます。2 MB あり、読み込めるのは 1 MB までです"_s;
+    // Sparse: the size without the disk space, and never read.
+    QTest::addRow("2.2 GB of text") << qint64(2200) * 1000 * 1000 << qint64(-1)
+                                    << u"大きすぎます。2,099 MB あり、読み込めるのは 64 MB までです"_s;
+    QTest::addRow("a database far over its limit")
+        << (qint64(3) << 30) << qint64(-2)
+        << u"大きすぎます。3,072 MB あり、読み込めるのは 512 MB までです"_s;
+}
+
+void TstPlatform::readWholeFileLimit()
+{
+    QFETCH(qint64, size);
+    QFETCH(qint64, limit); // in MiB; -1 the default, -2 the databases'
+    QFETCH(QString, why);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"file"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
+    file.close();
+    QByteArray bytes;
+    QString reason;
+    const bool read = limit == -1   ? ReadRegularFile(path, bytes, &reason)
+                      : limit == -2 ? ReadRegularFile(path, bytes, &reason, kDatabaseFileLimit)
+                                    : ReadRegularFile(path, bytes, &reason, limit << 20);
+    QCOMPARE(reason, why);
+    QCOMPARE(read, why.isEmpty());
+    QCOMPARE(bytes.size(), read ? size : 0);
 }
 
 QTEST_GUILESS_MAIN(TstPlatform)

@@ -163,11 +163,11 @@ void WriteFileAtomic(const QString &fileName, const QByteArray &bytes)
                    {fileName, why}));
 }
 
-QByteArray ReadWholeFile(const QString &fileName)
+QByteArray ReadWholeFile(const QString &fileName, qint64 limit)
 {
     QByteArray bytes;
     QString why;
-    if (!ReadRegularFile(fileName, bytes, &why))
+    if (!ReadRegularFile(fileName, bytes, &why, limit))
         throw ESorvoError(
             Format(QCoreApplication::translate("TKiruStringList", "ファイル[ %s ]を開けません (%s)"),
                    {fileName, why}));

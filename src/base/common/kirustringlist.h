@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/regularfile.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -56,5 +58,5 @@ QList<QByteArray> SplitTextLines(QByteArrayView text);
 QByteArray JoinTextLines(const QList<QByteArray> &lines);
 /// Writes bytes atomically (a removed player or a full disk never leaves half a file); raises ESorvoError.
 void WriteFileAtomic(const QString &fileName, const QByteArray &bytes);
-/// Reads a whole file; raises ESorvoError when it cannot.
-QByteArray ReadWholeFile(const QString &fileName);
+/// Reads a whole file of at most `limit` bytes; raises ESorvoError when it cannot.
+QByteArray ReadWholeFile(const QString &fileName, qint64 limit = kTextFileLimit);

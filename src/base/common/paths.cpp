@@ -153,6 +153,14 @@ QString SanitizeFileNameNoDot(const QString &name)
     return ReplaceChars(name, u"\\?/\";:,<>*|.");
 }
 
+bool IsBlankOrDotsName(QStringView name)
+{
+    for (const QChar c : name)
+        if (c != u'.' && !c.isSpace())
+            return false;
+    return true;
+}
+
 namespace {
 QString &ProgramFolderOverride()
 {

@@ -26,6 +26,9 @@ QString ColonToPathDelim(const QString &text);
 QString SanitizeFileName(const QString &name);
 /// As SanitizeFileName, with the full stop too (folder names).
 QString SanitizeFileNameNoDot(const QString &name);
+/// True for a name made only of full stops and blanks, or empty ("..", " . "): as a file or folder name
+/// it would be hidden, this folder or its parent, or look like nothing.
+bool IsBlankOrDotsName(QStringView name);
 /// Path of a file or folder next to the program.
 QString ProgramFolder();
 /// Makes ProgramFolder() answer `folder`: a helper program installed apart from the programs (the

@@ -1,10 +1,13 @@
 #include "platform/regularfile.h"
 
+#include "common/format.h"
 #include "platform/system.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+
+#include <new>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -87,12 +90,41 @@ bool IsRegularFile(const QString &path)
 }
 #endif
 
-bool ReadRegularFile(const QString &path, QByteArray &bytes, QString *why)
+QString FileTooLargeText(qint64 size, qint64 limit)
+{
+    // Whole megabytes, rounded up, so that a file just over the limit does not read as equal to it.
+    const auto megabytes = [](qint64 bytes) { return FormatNumber(double((bytes + (1 << 20) - 1) >> 20)); };
+    //: The file's size and the most that is read, in megabytes
+    return Format(
+        QCoreApplication::translate("RegularFile", "大きすぎます。%s MB あり、読み込めるのは %s MB までです"),
+        {megabytes(size), megabytes(limit)});
+}
+
+bool ReadRegularFile(const QString &path, QByteArray &bytes, QString *why, qint64 limit)
 {
     QFile file;
     if (!OpenRegularFile(file, path, why))
         return false;
-    bytes = file.readAll();
+    if (file.size() > limit) {
+        if (why)
+            *why = FileTooLargeText(file.size(), limit);
+        return false;
+    }
+    try {
+        bytes = file.readAll();
+    } catch (const std::bad_alloc &) {
+        bytes.clear();
+        if (why)
+            *why = QCoreApplication::translate("RegularFile", "メモリが足りません");
+        return false;
+    }
+    // A file that grew while it was read is held to the same limit.
+    if (bytes.size() > limit) {
+        if (why)
+            *why = FileTooLargeText(bytes.size(), limit);
+        bytes.clear();
+        return false;
+    }
     if (file.error() != QFileDevice::NoError) {
         if (why)
             *why = file.errorString();

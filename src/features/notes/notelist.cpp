@@ -95,7 +95,8 @@ TNoteSummary SummariseNote(const QString &path)
         return summary;
     const QByteArray head = file.read(4096);
     const int detected = TKiruStringList::DetectEncoding(head);
-    if (!IsUnicodeNote(detected)) {
+    // A note too large to read whole is summed up by its first line, as a Shift-JIS note is.
+    if (!IsUnicodeNote(detected) || file.size() > kTextFileLimit) {
         file.close();
         summary.FHeadline = NoteHeadline(path);
         return summary;

@@ -35,9 +35,9 @@ QString TMPlayerChecker::DefaultModelFile()
 
 TMPlayerChecker::TMPlayerChecker(IDriveTable &drives, const QString &modelFile) : FDrives(drives)
 {
-    QFile file;
-    if (OpenRegularFile(file, modelFile))
-        FModels.Parse(file.readAll());
+    QByteArray bytes;
+    if (ReadRegularFile(modelFile, bytes))
+        FModels.Parse(bytes);
 }
 
 void TMPlayerChecker::Report(const QString &message)

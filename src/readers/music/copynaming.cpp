@@ -26,17 +26,24 @@ QString LocationFileName(const QString &location)
     return location.mid(cut + 1);
 }
 
+// Names are made in one Unicode form: a tag written on a Mac (decomposed) and the same text typed
+// elsewhere (composed) name one folder, not two that look alike.
+QString Composed(const QString &text)
+{
+    return text.normalized(QString::NormalizationForm_C);
+}
+
 // An artist or album folder level; empty means no level.
 QString FolderLevel(const QString &text)
 {
-    return ShortenComponent(SanitizeFileNameNoDot(text).trimmed(), kMaxComponentBytes, false);
+    return ShortenComponent(SanitizeFileNameNoDot(Composed(text)).trimmed(), kMaxComponentBytes, false);
 }
 
 QString VideoArtistLevel(const QString &artist)
 {
     // Neither trimmed nor period-replaced, but never a name that would leave the destination folder.
-    const QString level = SanitizeFileName(artist);
-    if (level.trimmed().isEmpty() || level == u"."_s || level == u".."_s)
+    const QString level = SanitizeFileName(Composed(artist));
+    if (IsBlankOrDotsName(level))
         return {};
     return ShortenComponent(level, kMaxComponentBytes, false);
 }
@@ -78,15 +85,16 @@ TCopyOptions TCopyOptions::ForVideos(const TKiruIPodINI &settings)
 
 QString CopyRelativePath(const TITBSongItem &entry, const TCopyOptions &options)
 {
-    const QString sourceName = LocationFileName(entry.Location());
+    const QString sourceName = Composed(LocationFileName(entry.Location()));
     const QString extension = ExtensionOf(sourceName);
-    const QString artist = SanitizeFileName(entry.Artist());
-    const QString title = SanitizeFileName(entry.Title());
-    const bool hasTitle = !title.trimmed().isEmpty();
+    const QString artist = SanitizeFileName(Composed(entry.Artist()));
+    const QString title = SanitizeFileName(Composed(entry.Title()));
+    // A title of dots alone would make a hidden file ("....mp3"): it counts as none.
+    const bool hasTitle = !IsBlankOrDotsName(title);
 
     QString name = sourceName;
     if (options.FNameType == TNamingType::ArtistTitle) {
-        if (!artist.trimmed().isEmpty() && hasTitle)
+        if (!IsBlankOrDotsName(artist) && hasTitle)
             name = artist + u'-' + title + extension;
         else if (hasTitle)
             name = title + extension;

@@ -4,6 +4,7 @@
 #include "common/format.h"
 #include "common/textutils.h"
 #include "platform/filebytes.h"
+#include "platform/regularfile.h"
 
 #include <zlib.h>
 
@@ -403,6 +404,9 @@ void TITunesDBLoader::LoadFromFile(const QString &path)
         return;
     }
     // A compressed database is a tenth of the plain one or less: it is read whole and inflated in parts.
+    if (bytes.Size() > kDatabaseFileLimit)
+        throw ESorvoError(Format(tr("ファイル \"%s\" を開けません。%s"),
+                                 {path, FileTooLargeText(bytes.Size(), kDatabaseFileLimit)}));
     LoadCompressed(bytes.At(0, bytes.Size()), headerLength);
 }
 

@@ -31,6 +31,15 @@ QString OneLine(QStringView text)
     return line;
 }
 
+/// A path line every player reads as a path: one starting with "#" is a comment to all of them, and
+/// leading blanks are trimmed by many.
+QString PlayListLine(const QString &relativePath)
+{
+    if (relativePath.startsWith(u'#') || (!relativePath.isEmpty() && relativePath.front().isSpace()))
+        return u"./"_s + relativePath;
+    return relativePath;
+}
+
 } // namespace
 
 QList<int> SongsOfPlayLists(const TITBSongList &songs, const TITBPlayLists &lists,
@@ -76,7 +85,7 @@ QByteArray PlayListFileText(const QString &folder, const TITBSongList &songs, co
         const qint64 seconds = (qint64(qMax(0, s.FLength)) + 500) / 1000;
         text += u"#EXTINF:"_s + QString::number(seconds) + u',' + OneLine(s.ArtistView()) + u" - "_s +
                 OneLine(s.TitleView()) + u'\n';
-        text += QDir::fromNativeSeparators(base.relativeFilePath(*copy)) + u'\n';
+        text += PlayListLine(QDir::fromNativeSeparators(base.relativeFilePath(*copy))) + u'\n';
     }
     return text.toUtf8();
 }
@@ -87,10 +96,10 @@ TPlayListFileResult WritePlayListFile(const QString &folder, const TITBSongList 
     TPlayListFileResult result;
     const QByteArray text = PlayListFileText(folder, songs, list, report, &result.FLeftOut);
     const QString extension = u".m3u8"_s;
-    QString stem = ShortenComponent(SanitizeFileName(list.FName),
+    QString stem = ShortenComponent(SanitizeFileName(list.FName).normalized(QString::NormalizationForm_C),
                                     kMaxComponentBytes - kUniqueSuffixBytes - int(extension.size()), false);
-    if (stem.trimmed().isEmpty())
-        stem = u"_"_s; // a playlist without a name gets no hidden ".m3u8"
+    if (IsBlankOrDotsName(stem))
+        stem = u"_"_s; // a playlist without a name, or named "..", gets no hidden ".m3u8" or blank name
     const QString planned = AddPathDelim(folder) + WindowsSafeName(stem + extension);
     QString path = planned;
     // Never replaces a file: another run may take a free name meanwhile, then the next one is tried.

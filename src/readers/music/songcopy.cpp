@@ -46,7 +46,8 @@ TEmbedTags EmbedTagsOf(const TITBSongItem &entry)
 
 TSongCopier::TSongCopier(const TITBSongList &songs, const QString &root, TCopyOptions options,
                          TITXMakeLibrary *listing)
-    : FSongs(songs), FRoot(root), FOptions(std::move(options)), FListing(listing)
+    : FSongs(songs), FRoot(root), FOptions(std::move(options)), FListing(listing),
+      FNamesOnDisk(FOptions.FFolder)
 {}
 
 void TSongCopier::Step(const QList<TCopyRow> &rows, TProgressContext &context)
@@ -150,7 +151,7 @@ bool TSongCopier::CopyOne(int index, int checkedCount, TProgressContext &context
     }
     if (error == 0) {
         ++FReport.FCopied;
-        outcome().FPath = target;
+        outcome().FPath = FOptions.FFolder + FNamesOnDisk.Relative(target.mid(FOptions.FFolder.size()));
         list(target);
     } else if (error == ECANCELED) {
         FReport.FCancelled = true; // stopped in the middle of the file: nothing stays, nothing is counted

@@ -3,6 +3,7 @@
 #include "app/progress.h"
 #include "music/copynaming.h"
 #include "music/copyreport.h"
+#include "platform/namesondisk.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -56,6 +57,7 @@ private:
     TITXMakeLibrary *FListing;
     TPlayerPaths *FPaths = nullptr;       // set while Step runs
     const TCopySource *FSource = nullptr; // set while Step runs
+    TNamesOnDisk FNamesOnDisk;            // what the report names: the folders as the destination has them
 };
 
 /// The whole extraction once the settings are confirmed: the loop in the progress window "楽曲の転送状況",

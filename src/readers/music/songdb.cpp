@@ -384,21 +384,27 @@ void TITBPlayLists::Truncate(int count)
 
 int TITBPlayLists::Find(QStringView name) const
 {
+    const QList<int> found = FindAll(name);
+    return found.isEmpty() ? -1 : found.first();
+}
+
+QList<int> TITBPlayLists::FindAll(QStringView name) const
+{
+    const QString wanted = name.toString().normalized(QString::NormalizationForm_C);
     // A plain playlist wins over the master playlist of the same name.
-    int found = -1;
     for (const Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        QList<int> plain, master;
         for (int i = 0; i < Count(); ++i) {
-            if (FItems[size_t(i)]->FName.compare(name, cs) != 0)
-                continue;
-            if (!FItems[size_t(i)]->FMaster)
-                return i;
-            if (found < 0)
-                found = i;
+            const TITBPlayListData &list = *FItems[size_t(i)];
+            if (list.FName.normalized(QString::NormalizationForm_C).compare(wanted, cs) == 0)
+                (list.FMaster ? master : plain).append(i);
         }
-        if (found >= 0)
-            return found;
+        if (!plain.isEmpty())
+            return plain;
+        if (!master.isEmpty())
+            return master;
     }
-    return -1;
+    return {};
 }
 
 bool TITBPlayLists::IsFolder(int index) const

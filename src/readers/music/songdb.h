@@ -242,8 +242,12 @@ public:
     void Clear();
     /// Drops the playlists from `count` on.
     void Truncate(int count);
-    /// The playlist of a name (exact, else ignoring case), master playlist last; -1 for none.
+    /// The playlist of a name (exact, else ignoring case), master playlist last; -1 for none. Names are
+    /// compared in one Unicode form: a name decomposed on a Mac is the same name typed composed.
     int Find(QStringView name) const;
+    /// Every playlist Find could mean: more than one when several have that name (a plain playlist is
+    /// still taken before the master playlist of its name). Empty for none.
+    QList<int> FindAll(QStringView name) const;
     /// Whether other playlists name this one as their folder.
     bool IsFolder(int index) const;
     /// The folder holding a playlist, -1 at the top (or when the folder is missing or a loop).

@@ -158,8 +158,8 @@ QImage DecodeJpeg(QByteArrayView data)
 
 QImage LoadJpeg(const QString &path)
 {
-    QFile file;
-    if (!OpenRegularFile(file, path))
+    QByteArray bytes;
+    if (!ReadRegularFile(path, bytes, nullptr, kPictureFileLimit))
         return {};
-    return DecodeJpeg(file.readAll());
+    return DecodeJpeg(bytes);
 }
