@@ -8,6 +8,7 @@
 #include "music/itunesdbloader.h"
 #include "music/playcounts.h"
 #include "music/songdb.h"
+#include "platform/regularfile.h"
 #include "platform/safefilewriter.h"
 
 #include <QCoreApplication>
@@ -139,15 +140,12 @@ TScrobbleLogResult WriteScrobbleLog(const QString &path, const TITunesDBLoader &
     QFile old(path);
     // A log holds the plays not yet sent: it is added to, never replaced. An empty file holds nothing.
     if (old.exists() && old.size() > 0) {
-        if (!old.open(QIODevice::ReadOnly))
+        QByteArray existing;
+        QString why;
+        if (!ReadRegularFile(path, existing, &why, kTextFileLimit))
             //: %1 is the file, %2 the system's reason
             throw ESorvoError(QCoreApplication::translate("TScrobbleLog", "ファイル %1 を読み込めません。%2")
-                                  .arg(shown, old.errorString()));
-        const QByteArray existing = old.readAll();
-        if (old.error() != QFile::NoError)
-            throw ESorvoError(QCoreApplication::translate("TScrobbleLog", "ファイル %1 を読み込めません。%2")
-                                  .arg(shown, old.errorString()));
-        old.close();
+                                  .arg(shown, why));
         if (!existing.startsWith(kLogMagic))
             //: %1 is the file chosen for the log
             throw ESorvoError(
