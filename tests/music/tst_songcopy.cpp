@@ -919,6 +919,8 @@ void TstSongCopy::linkOutOfPlayerNamed()
     QCOMPARE(log[0].FTitle, u"Out"_s);
     QCOMPARE(log[0].FErrorText, u"プレーヤー上のファイルがプレーヤーの外を指しているため、コピーしません"_s);
     QCOMPARE(log[1].FErrorText, u"データファイルが存在しません"_s);
+}
+
 void TstSongCopy::playerRemovedMidCopy_data()
 {
     QTest::addColumn<bool>("emptyMountPoint");
