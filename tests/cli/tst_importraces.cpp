@@ -17,6 +17,7 @@ class TstImportRaces : public QObject
     Q_OBJECT
 private slots:
     void init();
+    void cleanup();
     void twoImportsOfOneNameNeverMix();
     void signalLeavesOneWholeChain_data();
     void signalLeavesOneWholeChain();
@@ -53,6 +54,12 @@ void TstImportRaces::init()
     FDir = std::make_unique<QTemporaryDir>();
     FRoot = FDir->filePath(u"player/"_s);
     QCOMPARE(BuildDemoPlayer(FRoot), QString());
+}
+
+void TstImportRaces::cleanup()
+{
+    qDeleteAll(FRunning);
+    FRunning.clear();
 }
 
 QProcess *TstImportRaces::StartImport(const QString &text)

@@ -197,7 +197,7 @@ void TstWebFetch::localFilesOnlyFeedsAndPages_data()
     QTest::addRow("program") << u"tool"_s
                              << QByteArray("\x7F"
                                            "ELF\x02\x01\x01\0\0\0",
-                                           12)
+                                           10)
                              << true << false << notFeed;
     QTest::addRow("other XML") << u"list.opml"_s << QByteArray("<?xml version=\"1.0\"?><opml></opml>") << true
                                << false << notFeed;
