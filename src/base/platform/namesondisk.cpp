@@ -2,15 +2,11 @@
 
 #include "common/paths.h"
 #include "platform/folderlisting.h"
+#include "platform/playerpaths.h"
 
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
-
-QString FoldedFileName(const QString &name)
-{
-    return name.normalized(QString::NormalizationForm_C).toCaseFolded();
-}
 
 TNamesOnDisk::TNamesOnDisk(QString folder) : FFolder(AddPathDelim(std::move(folder))) {}
 
@@ -33,13 +29,13 @@ QString TNamesOnDisk::FolderOnDisk(const QString &relativeFolder)
     if (!ListFolder(FFolder + parent, entries))
         return parent + level; // not known yet: asked again next time
     QString found;
-    const QString folded = FoldedFileName(level);
+    const QString folded = FoldFileName(level);
     for (const TFolderEntry &entry : entries) {
         if (entry.name == level) {
             found = level;
             break;
         }
-        if (found.isEmpty() && FoldedFileName(entry.name) == folded)
+        if (found.isEmpty() && FoldFileName(entry.name) == folded)
             found = entry.name;
     }
     if (found.isEmpty())

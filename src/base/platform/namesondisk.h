@@ -23,6 +23,3 @@ private:
     QString FFolder;                 // with a trailing "/"
     QHash<QString, QString> FLevels; // folder as written -> as on the disk; one listing per folder a run
 };
-
-/// A name as compared where case and Unicode normalisation do not count.
-QString FoldedFileName(const QString &name);
